@@ -1,0 +1,23 @@
+#include "core/branding.h"
+
+#include "core/text.h"
+
+namespace core {
+
+Branding LoadBranding(platform::ProgramFile& programFile) {
+    const platform::VersionResource version = programFile.ReadVersionResource();
+    return Branding{version.productName, version.companyName, version.comments};
+}
+
+bool IsEdition(const Branding& branding, std::string_view productName) noexcept {
+    return branding.ProgramName == productName;
+}
+
+std::string ApplyBranding(std::string_view text, const Branding& branding) {
+    std::string result = ReplaceAllIgnoreCase(text, "[ProgramName]", branding.ProgramName);
+    result = ReplaceAllIgnoreCase(result, "[CompanyName]", branding.CompanyName);
+    result = ReplaceAllIgnoreCase(result, "[Website]", branding.Website);
+    return UpperFirst(result);
+}
+
+}  // namespace core

@@ -1,0 +1,120 @@
+#include "core/path_macros.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/text.h"
+
+namespace core {
+
+namespace {
+
+namespace csidl = platform::csidl;
+
+enum class MacroKind {
+    Folder,         // the special folder, macro matched in any letter case
+    VirtualFolder,  // a folder without a file-system path: always ""
+    ProfileFolder,  // a start-menu folder without "\Start Menu", macro in lower case only
+};
+
+struct Macro {
+    std::string_view text;
+    int csidl;
+    MacroKind kind;
+};
+
+constexpr std::array<Macro, 30> kMacros{{
+    {"[startsp]", csidl::kAltStartup, MacroKind::Folder},
+    {"[appdata]", csidl::kAppData, MacroKind::Folder},
+    {"[recycle]", csidl::kBitBucket, MacroKind::VirtualFolder},
+    {"[comstar]", csidl::kCommonAltStartup, MacroKind::Folder},
+    {"[comapp]", csidl::kCommonAppData, MacroKind::Folder},
+    {"[desktop]", csidl::kCommonDesktopDirectory, MacroKind::Folder},
+    {"[comdocs]", csidl::kCommonDocuments, MacroKind::Folder},
+    {"[comfav]", csidl::kCommonFavorites, MacroKind::Folder},
+    {"[comprog]", csidl::kCommonPrograms, MacroKind::Folder},
+    {"[comstam]", csidl::kCommonStartMenu, MacroKind::Folder},
+    {"[comtemp]", csidl::kCommonTemplates, MacroKind::Folder},
+    {"[cookies]", csidl::kCookies, MacroKind::Folder},
+    {"[comdesk]", csidl::kDesktopDirectory, MacroKind::Folder},
+    {"[favorit]", csidl::kFavorites, MacroKind::Folder},
+    {"[fonts]", csidl::kFonts, MacroKind::Folder},
+    {"[history]", csidl::kHistory, MacroKind::Folder},
+    {"[netcach]", csidl::kInternetCache, MacroKind::Folder},
+    {"[progs]", csidl::kPrograms, MacroKind::Folder},
+    {"[progfil]", csidl::kProgramFiles, MacroKind::Folder},
+    {"[comprogfil]", csidl::kProgramFilesCommon, MacroKind::Folder},
+    {"[personl]", csidl::kPersonal, MacroKind::Folder},
+    {"[recent]", csidl::kRecent, MacroKind::Folder},
+    {"[sendto]", csidl::kSendTo, MacroKind::Folder},
+    {"[startup]", csidl::kStartup, MacroKind::Folder},
+    {"[strtmnu]", csidl::kStartMenu, MacroKind::Folder},
+    {"[system]", csidl::kSystem, MacroKind::Folder},
+    {"[templat]", csidl::kTemplates, MacroKind::Folder},
+    {"[windir]", csidl::kWindows, MacroKind::Folder},
+    {"[user]", csidl::kStartMenu, MacroKind::ProfileFolder},
+    {"[alluser]", csidl::kCommonStartMenu, MacroKind::ProfileFolder},
+}};
+
+std::string FolderFor(const Macro& macro, platform::ShellFolders& shell) {
+    switch (macro.kind) {
+        case MacroKind::Folder:
+            return GetSpecialFolder(shell, macro.csidl);
+        case MacroKind::VirtualFolder:
+            return {};
+        case MacroKind::ProfileFolder:
+            return ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string GetSpecialFolder(platform::ShellFolders& shell, int csidl) {
+    const std::optional<std::string> path = shell.FolderPath(csidl);
+    if (!path) {
+        return {};
+    }
+    return path->substr(0, path->find('\0')) + "\\";
+}
+
+std::string GetSpecialFolderById(platform::ShellFolders& shell, int csidl) {
+    std::optional<std::string> path = shell.FolderPathById(csidl);
+    if (!path) {
+        return {};
+    }
+    std::string result = path->substr(0, path->find('\0'));
+    if (result.empty() || result.back() != '\\') {
+        result += '\\';
+    }
+    return result;
+}
+
+std::string SystemDriveRoot(platform::ShellFolders& shell) {
+    return GetSpecialFolderById(shell, csidl::kPrograms).substr(0, 3);
+}
+
+std::string ExpandPathMacros(std::string& path, platform::ShellFolders& shell) {
+    for (const Macro& macro : kMacros) {
+        // The folder is only asked for when the macro is there: most paths
+        // hold one macro, and each lookup is a call into the shell.
+        if (macro.kind == MacroKind::ProfileFolder) {
+            if (path.find(macro.text) != std::string::npos) {
+                path = ReplaceAll(path, macro.text, FolderFor(macro, shell));
+            }
+        } else if (ContainsIgnoreCase(path, macro.text)) {
+            path = ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
+        }
+    }
+    return path;
+}
+
+std::string ExpandDefinitionPath(std::string path, platform::ShellFolders& shell) {
+    if (path.find("[drive]") != std::string::npos) {
+        path = ReplaceAll(path, "[drive]", SystemDriveRoot(shell));
+    }
+    ExpandPathMacros(path, shell);
+    return ReplaceAll(path, "\\\\", "\\");
+}
+
+}  // namespace core

@@ -1,0 +1,104 @@
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "i18n/languages.h"
+
+namespace i18n {
+
+namespace {
+
+// The order is part of the catalogue: slots are filled in it.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 65> kBuiltInMessages{{
+    {"MSG_THANK1", "Thank you for using [ProgramName]!"},
+    {"MSG_THANK2",
+     "Because this is the first time you have used [ProgramName] we recommend running Live "
+     "Update now to download the most recent adware and spyware definitions."},
+    {"MSG_THANK3", "Would you like to run Live Update now?"},
+    {"MSG_THANK4", "Update Now?"},
+    {"MSG_MISSING",
+     "Definition files are missing or they have been corrupted. Please run Live Update."},
+    {"MSG_PAUSED", "[ProgramName] has been paused.  Click OK to resume."},
+    {"MSG_SURE", "Are you sure?"},
+    {"MSG_EXCLUDE1", "No exclusion file exists yet."},
+    {"MSG_EXCLUDE2", "No Exclusion File"},
+    {"MSG_INTERNET", "Definitions could not be downloaded. Please check your internet connection."},
+    {"MSG_ANON1", "By sending anonymous data you can help us identify new spyware more quickly."},
+    {"MSG_ANON2",
+     "No personal information is collected, the only information sent is executable names "
+     "that are currently loaded into memory."},
+    {"MSG_ANON3", "Do you really want to turn off anonymous data collection?"},
+    {"MSG_ANON4", "Really turn off anonymous data collection?"},
+    {"MSG_SORRY", "Sorry, there are no entries to be excluded."},
+    {"MSG_SORRY2", "Sorry, there are no entries to be removed."},
+    {"MSG_EXC_SURE1", "Are you sure you want to exclude the selected files?"},
+    {"MSG_EXC_SURE2", "Excluded files will not show up as Adware/Spyware on future scans."},
+    {"MSG_EXC_SURE3", "You can edit the list of excluded files through the Quarantine menu."},
+    {"MSG_EXC_SURE4", "Really Exclude?"},
+    {"MSG_DATE", "Please select the date that you want to scan."},
+    {"MSG_STOP", "Are you sure you want to stop the scan?"},
+    {"MSG_SELECTED",
+     "No entries are selected.  You must check the box next to at least one item in the list."},
+    {"MSG_CONFIRM1", "Are you sure you want to delete the selected files?"},
+    {"MSG_CONFIRM2",
+     "Deleted files will be backed up in the following folder in case you need to recover "
+     "them:"},
+    {"MSG_CONFIRM3",
+     "In addition, a System Restore Point will be created using Windows System Restore, "
+     "accessible through:"},
+    {"MSG_CONFIRM4", "Start > Programs > Accessories > System Tools > System Restore"},
+    {"MSG_ERROR_STOPPED",
+     "could not be stopped.  You should try again after saving your work and closing any open "
+     "applications."},
+    {"MSG_FOUND1", "[ProgramName] has found ["},
+    {"MSG_FOUND2", "] using you system memory. Click YES to stop ["},
+    {"MSG_FOUND3", "] from using your system memory. Otherwise click No."},
+    {"MSG_CLOSING",
+     "Closing [ProgramName] may leave your system vulnerable to malicious programs. Are you "
+     "sure you want to exit?"},
+    {"MSG_REALLY", "Really Delete?"},
+    {"MSG_REMOVING", "Removing : 0% Completed."},
+    {"MSG_REMOVING2", "Removing"},
+    {"MSG_COMPLETED", "Completed."},
+    {"MSG_MISSINGFILES", "Files Missing, Run Live Update"},
+    {"MSG_NOCOMPANY", "No Company name available for"},
+    {"MSG_DOWNLOADING", "Connecting to server/downloading....."},
+    {"MSG_CONNECTING", "Connecting to server....."},
+    {"MSG_CHECKING", "Checking for Definitions....."},
+    {"MSG_CONNECTING2", "Connecting to the Server."},
+    {"MSG_SENDING", "Sending and receiving data, please wait."},
+    {"MSG_SENT", "Successfully sent the request."},
+    {"MSG_RECEIVING", "Receiving a response from the Server."},
+    {"MSG_SCAN_CANCELLED", "Scanning was cancelled."},
+    {"MSG_SCAN_COMPLETED", "Scanning complete."},
+    {"MSG_RESULTS", "Results:"},
+    {"MSG_RESULTS_THANK", "submitted.  Thank you!"},
+    {"MSG_PROBLEM", "There was a problem submitting"},
+    {"MSG_PROBLEM2", "Please make sure you are connected to the internet, or try again later."},
+    {"MSG_UPDATED_DEFS", "Your [ProgramName] definitions have been updated!"},
+    {"MSG_RECENT_DEFS", "You are using the most recent [ProgramName] definitions."},
+    {"MSG_WEBSITE", "Visit [Website]"},
+    // The company placeholder is the one that is substituted, so the window
+    // caption names the company.
+    {"MSG_CAPTION", "[ProgramName] by [CompanyName]"},
+    {"MSG_CAPTION2", "Welcome to [ProgramName]"},
+    {"MSG_COOKIES", "Inspecting Cookies"},
+    {"MSG_COOKIES_FINISHED", "Finished Inpecting Cookies"},
+    {"MSG_MEMORY", "Inspecting memory"},
+    {"MSG_NOTSELECED", "Not Selected"},
+    {"MSG_REGISTRY", "Scanning registry"},
+    {"MSG_SPYWARE", "Scanning known Spyware/Adware"},
+    {"MSG_INFORMATION", "Gathering information..."},
+    {"MSG_RESTOREPOINT", "Creating Restore Point..."},
+    {"MSG_COMPLETE", "complete"},
+}};
+
+}  // namespace
+
+void LoadBuiltInMessages(clsLanguages& catalogue) {
+    for (const auto& [name, text] : kBuiltInMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+}
+
+}  // namespace i18n

@@ -1,0 +1,87 @@
+#include "i18n/languages.h"
+
+#include "core/file_predicates.h"
+#include "core/text.h"
+#include "i18n/localization_file.h"
+
+namespace i18n {
+
+clsLanguages::clsLanguages(platform::FileSystem& fs, platform::TextCodec& codec,
+                           std::string programFolder, const core::Branding& branding)
+    : m_fs(fs), m_codec(codec), m_programFolder(std::move(programFolder)), m_branding(branding) {}
+
+void clsLanguages::setMessage(std::string name, std::string text) {
+    for (MessageSlot& slot : m_slots) {
+        if (!slot.used) {
+            slot = MessageSlot{std::move(name), std::move(text), true};
+            return;
+        }
+    }
+}
+
+std::string clsLanguages::getMessages(std::string_view name) const {
+    for (const MessageSlot& slot : m_slots) {
+        if (!slot.used) {
+            break;
+        }
+        if (core::EqualsIgnoreCase(slot.name, name)) {
+            return core::ApplyBranding(slot.text, m_branding);
+        }
+    }
+    return {};
+}
+
+std::string clsLanguages::getCaption(std::string_view key) const {
+    std::string text;
+    for (const std::string& line : m_translationLines) {
+        if (line.empty()) {
+            continue;
+        }
+        if (std::optional<std::string> item = ItemText(line, key)) {
+            text = std::move(*item);
+            break;
+        }
+    }
+    return core::ApplyBranding(text, m_branding);
+}
+
+bool clsLanguages::LangFileExists(std::string_view path) const {
+    return core::FileExists(m_fs, path);
+}
+
+std::string clsLanguages::LangTrimPath(std::string_view path) {
+    return core::FileNameOf(path);
+}
+
+std::string clsLanguages::FilePath() const {
+    return m_programFolder + "\\" + std::string(kLocalizationFileName);
+}
+
+void clsLanguages::LoadLanguage(std::string_view languageName) {
+    m_currentLanguage = std::string(languageName);
+    const std::string path = FilePath();
+    if (!LangFileExists(path)) {
+        return;
+    }
+    std::optional<std::string> bytes = m_fs.ReadWholeFile(path);
+    if (!bytes) {
+        return;
+    }
+    std::string_view utf8 = *bytes;
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") {
+        utf8.remove_prefix(3);
+    }
+    const std::string file = m_codec.Utf8ToAnsi(utf8);
+    for (const LanguageGroup& group : ReadLanguageGroups(file)) {
+        if (!core::EqualsIgnoreCase(group.name, languageName)) {
+            continue;
+        }
+        // Lines end in CR LF; a file saved with bare LF line ends reads the
+        // same rather than as one long line.
+        m_translationLines = core::SplitLines(TranslationBlock(group.text).value_or(""));
+        m_languageLoaded = true;
+        return;
+    }
+}
+
+}  // namespace i18n

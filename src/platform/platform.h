@@ -1,0 +1,32 @@
+#pragma once
+
+// The set of platform ports that the program runs on. The composition root
+// builds one and passes it by reference; nothing reaches a port otherwise.
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/event_loop.h"
+#include "platform/file_system.h"
+#include "platform/os_version.h"
+#include "platform/program_file.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/shell_folders.h"
+#include "platform/text_codec.h"
+
+namespace platform {
+
+struct Platform {
+    Registry& registry;
+    ShellFolders& shellFolders;
+    FileSystem& fileSystem;
+    ProgramFile& programFile;
+    OsVersion& osVersion;
+    Shell& shell;
+    Dialogs& dialogs;
+    Clock& clock;
+    EventLoop& eventLoop;
+    TextCodec& textCodec;
+};
+
+}  // namespace platform

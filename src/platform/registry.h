@@ -1,0 +1,100 @@
+#pragma once
+
+// The registry port: keys opened with an access mask, typed values, and the
+// deletion of values and whole key trees. Status codes are the platform's
+// error numbers, so that callers can tell "not found" from "access denied".
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The predefined root keys, with the platform's handle values.
+enum class RegistryRoot : std::uint32_t {
+    ClassesRoot = 0x80000000u,
+    CurrentUser = 0x80000001u,
+    LocalMachine = 0x80000002u,
+    Users = 0x80000003u,
+    CurrentConfig = 0x80000005u,
+    DynData = 0x80000006u,
+};
+
+// Status codes (the platform's error numbers).
+namespace reg_status {
+inline constexpr long kOk = 0;
+inline constexpr long kNotFound = 2;
+inline constexpr long kAccessDenied = 5;
+inline constexpr long kInvalidParameter = 87;
+inline constexpr long kMoreData = 234;
+}  // namespace reg_status
+
+// Value types.
+namespace reg_type {
+inline constexpr std::uint32_t kNone = 0;
+inline constexpr std::uint32_t kString = 1;
+inline constexpr std::uint32_t kExpandString = 2;
+inline constexpr std::uint32_t kBinary = 3;
+inline constexpr std::uint32_t kDword = 4;
+inline constexpr std::uint32_t kMultiString = 7;
+}  // namespace reg_type
+
+// Access rights.
+namespace reg_access {
+inline constexpr std::uint32_t kQueryValue = 0x0001;
+inline constexpr std::uint32_t kSetValue = 0x0002;
+inline constexpr std::uint32_t kCreateSubKey = 0x0004;
+inline constexpr std::uint32_t kEnumerateSubKeys = 0x0008;
+inline constexpr std::uint32_t kNotify = 0x0010;
+inline constexpr std::uint32_t kCreateLink = 0x0020;
+inline constexpr std::uint32_t kStandardRead = 0x00020000;
+inline constexpr std::uint32_t kRead = 0x00020019;
+inline constexpr std::uint32_t kWrite = 0x00020006;
+inline constexpr std::uint32_t kAllAccess = 0x000F003F;
+}  // namespace reg_access
+
+struct RegistryValue {
+    std::uint32_t type = reg_type::kNone;
+    // The stored bytes as they are, including a string's terminating NUL.
+    std::string data;
+};
+
+// An open key; closing it is the destructor's work.
+class RegistryKey {
+public:
+    virtual ~RegistryKey() = default;
+
+    [[nodiscard]] virtual long QueryValue(std::string_view name, RegistryValue& out) = 0;
+    [[nodiscard]] virtual long SetValue(std::string_view name, const RegistryValue& value) = 0;
+    [[nodiscard]] virtual long DeleteValue(std::string_view name) = 0;
+};
+
+struct RegistryOpenResult {
+    long status = reg_status::kNotFound;
+    std::unique_ptr<RegistryKey> key;  // set exactly when status is kOk
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+
+    [[nodiscard]] virtual RegistryOpenResult OpenKey(RegistryRoot root, std::string_view path,
+                                                     std::uint32_t access) = 0;
+    // Opens the key, creating it and any missing parents first.
+    [[nodiscard]] virtual RegistryOpenResult CreateKey(RegistryRoot root, std::string_view path,
+                                                       std::uint32_t access) = 0;
+    // Deletes the key with all its subkeys and values.
+    [[nodiscard]] virtual long DeleteTree(RegistryRoot root, std::string_view path) = 0;
+};
+
+// A string value as stored: the characters followed by a terminating NUL.
+[[nodiscard]] inline RegistryValue StringValue(std::string_view text) {
+    RegistryValue value;
+    value.type = reg_type::kString;
+    value.data.assign(text);
+    value.data.push_back('\0');
+    return value;
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/control.h"
+
+namespace ui {
+
+// A check box; its value is 0 (unchecked), 1 (checked) or 2 (greyed).
+// Setting a different value runs the Click handler, whoever sets it.
+class CheckBox : public Control {
+public:
+    CheckBox(Form& owner, std::string name, std::optional<int> index, Control* container)
+        : Control(owner, ControlType::CheckBox, std::move(name), index, container) {}
+
+    [[nodiscard]] int Value() const noexcept { return m_value; }
+    void SetValue(int value);
+    [[nodiscard]] bool Checked() const noexcept { return m_value == 1; }
+
+    // The user's click: toggles between checked and unchecked.
+    void UserToggle();
+
+private:
+    int m_value = 0;
+};
+
+}  // namespace ui

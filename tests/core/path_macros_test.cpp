@@ -1,0 +1,99 @@
+#include "core/path_macros.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_shell_folders.h"
+
+namespace core {
+namespace {
+
+namespace csidl = platform::csidl;
+
+class PathMacros : public ::testing::Test {
+protected:
+    std::string Expand(std::string path) { return ExpandPathMacros(path, shell); }
+
+    fakes::FakeShellFolders shell;
+};
+
+TEST_F(PathMacros, DataFolderGetsExactlyOneBackslash) {
+    EXPECT_EQ(Expand("[appdata]AntiSpywareDAT"),
+              "C:\\Users\\alice\\AppData\\Roaming\\AntiSpywareDAT");
+}
+
+TEST_F(PathMacros, FolderMacrosMatchInAnyCase) {
+    EXPECT_EQ(Expand("[WINDIR]notepad.exe"), "C:\\Windows\\notepad.exe");
+    EXPECT_EQ(Expand("[WinDir]a;[windir]b"), "C:\\Windows\\a;C:\\Windows\\b");
+}
+
+TEST_F(PathMacros, ProfileMacrosMatchOnlyInLowerCase) {
+    EXPECT_EQ(Expand("[USER]x"), "[USER]x");
+    EXPECT_EQ(Expand("[user]x"), "C:\\Users\\alice\\x");
+    EXPECT_EQ(Expand("[alluser]x"), "C:\\Users\\All Users\\x");
+    EXPECT_EQ(Expand("[AllUser]x"), "[AllUser]x");
+}
+
+TEST_F(PathMacros, ProfileMacroRemovesStartMenuInAnyCase) {
+    shell.Set(csidl::kStartMenu, "C:\\Documents and Settings\\bob\\START MENU");
+    EXPECT_EQ(Expand("[user]ntuser.dat"), "C:\\Documents and Settings\\bob\\ntuser.dat");
+}
+
+TEST_F(PathMacros, RecycleBinIsVirtualAndExpandsToNothing) {
+    shell.Set(csidl::kBitBucket, "C:\\RECYCLER");
+    EXPECT_EQ(Expand("[recycle]x.exe"), "x.exe");
+}
+
+TEST_F(PathMacros, DesktopMacrosAreNotSwapped) {
+    EXPECT_EQ(Expand("[desktop]"), "C:\\Users\\Public\\Desktop\\");
+    EXPECT_EQ(Expand("[comdesk]"), "C:\\Users\\alice\\Desktop\\");
+}
+
+TEST_F(PathMacros, MacrosExpandInTheFixedOrder) {
+    // "[comprogfil]" comes after "[progfil]"; neither is a prefix problem
+    // because brackets close each macro.
+    EXPECT_EQ(Expand("[comprogfil]x|[progfil]y"),
+              "C:\\Program Files\\Common Files\\x|C:\\Program Files\\y");
+}
+
+TEST_F(PathMacros, MissingFolderExpandsToEmptyText) {
+    shell.Remove(csidl::kAltStartup);
+    EXPECT_EQ(Expand("[startsp]x.exe"), "x.exe");
+}
+
+TEST_F(PathMacros, TextWithoutMacrosIsLeftAloneAndCostsNoLookup) {
+    EXPECT_EQ(Expand("C:\\plain\\path"), "C:\\plain\\path");
+    EXPECT_EQ(shell.lookups, 0);
+}
+
+TEST_F(PathMacros, ExpansionIsLeftInTheVariablePassedIn) {
+    std::string path = "[fonts]a.ttf";
+    ExpandPathMacros(path, shell);
+    EXPECT_EQ(path, "C:\\Windows\\Fonts\\a.ttf");
+}
+
+TEST_F(PathMacros, DriveIsTheRootOfTheProgramsFolder) {
+    shell.SetById(csidl::kPrograms, "D:\\Users\\alice\\Start Menu\\Programs");
+    EXPECT_EQ(SystemDriveRoot(shell), "D:\\");
+    EXPECT_EQ(ExpandDefinitionPath("[drive]Windows", shell), "D:\\Windows");
+}
+
+TEST_F(PathMacros, DefinitionPathsCollapseDoubledBackslashesOnce) {
+    EXPECT_EQ(ExpandDefinitionPath("[windir]\\system.ini", shell), "C:\\Windows\\system.ini");
+    EXPECT_EQ(ExpandDefinitionPath("a\\\\\\b", shell), "a\\\\b");
+}
+
+TEST_F(PathMacros, DriveMacroIsCaseSensitive) {
+    EXPECT_EQ(ExpandDefinitionPath("[DRIVE]x", shell), "[DRIVE]x");
+}
+
+TEST_F(PathMacros, SpecialFolderFormsDifferInTheTrailingBackslash) {
+    shell.Set(csidl::kWindows, "C:\\");
+    EXPECT_EQ(GetSpecialFolder(shell, csidl::kWindows), "C:\\\\");
+    EXPECT_EQ(GetSpecialFolderById(shell, csidl::kWindows), "C:\\");
+    shell.Remove(csidl::kWindows);
+    EXPECT_EQ(GetSpecialFolder(shell, csidl::kWindows), "");
+    EXPECT_EQ(GetSpecialFolderById(shell, csidl::kWindows), "");
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,88 @@
+#include "core/text.h"
+
+#include <gtest/gtest.h>
+
+namespace core {
+namespace {
+
+TEST(Text, CaseFollowsTheAnsiCodePageNotTheCLocale) {
+    // Windows-1252 bytes: sharp s has no capital; e acute is E9, its capital C9.
+    EXPECT_EQ(UpperCase("stra\xDF"
+                        "e \xE9t\xE9"),
+              "STRA\xDF"
+              "E \xC9T\xC9");
+    EXPECT_EQ(LowerCase("\xC0\xC9\xCE"), "\xE0\xE9\xEE");
+    EXPECT_EQ(UpperCase("\x9C\xFF"), "\x8C\x9F");
+    // The multiplication and division signs have no case.
+    EXPECT_EQ(UpperCase("\xF7"), "\xF7");
+    EXPECT_EQ(LowerCase("\xD7"), "\xD7");
+    EXPECT_TRUE(
+        EqualsIgnoreCase("\xC9"
+                         "COLE",
+                         "\xE9"
+                         "cole"));
+}
+
+TEST(Text, UpperFirstLeavesTheRestAlone) {
+    EXPECT_EQ(UpperFirst("complete"), "Complete");
+    EXPECT_EQ(UpperFirst("] using you"), "] using you");
+    EXPECT_EQ(UpperFirst(""), "");
+    EXPECT_EQ(UpperFirst("aBC"), "ABC");
+}
+
+TEST(Text, FindIgnoringCaseStartsAtTheGivenPosition) {
+    EXPECT_EQ(FindIgnoreCase("abcABC", "abc", 1), 3u);
+    EXPECT_EQ(FindIgnoreCase("abc", "abcd"), std::string_view::npos);
+    EXPECT_EQ(FindIgnoreCase("abc", "c", 5), std::string_view::npos);
+    EXPECT_EQ(FindIgnoreCase("abc", "", 1), 1u);
+}
+
+TEST(Text, ReplaceDoesNotRescanInsertedText) {
+    EXPECT_EQ(ReplaceAll("\\\\\\", "\\\\", "\\"), "\\\\");
+    EXPECT_EQ(ReplaceAllIgnoreCase("[WinDir]x[windir]", "[windir]", "[windir]1"),
+              "[windir]1x[windir]1");
+    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+}
+
+TEST(Text, TrimRemovesSpacesOnly) {
+    EXPECT_EQ(Trim("  a b  "), "a b");
+    EXPECT_EQ(Trim("\ta\t"), "\ta\t");
+    EXPECT_EQ(Trim("   "), "");
+}
+
+TEST(Text, SplitKeepsEmptyPieces) {
+    EXPECT_EQ(Split("a|b|", "|"), (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(Split("", "|"), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitLines("a\r\nb\nc\r"), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(Text, LeadingNumberReadsWhatItCanAndZeroOtherwise) {
+    EXPECT_EQ(LeadingNumber("12abc"), 12.0);
+    EXPECT_EQ(LeadingNumber("  -3.5x"), -3.5);
+    EXPECT_EQ(LeadingNumber("abc"), 0.0);
+    EXPECT_EQ(LeadingNumber(""), 0.0);
+}
+
+TEST(Text, TextToBoolAcceptsWordsAndNumbersOnly) {
+    EXPECT_EQ(TextToBool("true"), true);
+    EXPECT_EQ(TextToBool(" FALSE "), false);
+    EXPECT_EQ(TextToBool("1"), true);
+    EXPECT_EQ(TextToBool("0"), false);
+    EXPECT_EQ(TextToBool("-2.5"), true);
+    EXPECT_EQ(TextToBool("yes"), std::nullopt);
+    EXPECT_EQ(TextToBool(""), std::nullopt);
+    EXPECT_EQ(TextToBool("1x"), std::nullopt);
+    EXPECT_EQ(BoolToText(true), "True");
+}
+
+TEST(Text, RoundingGoesHalfToEven) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.51), 3);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,30 @@
+#pragma once
+
+// Every port's double in one place, and the port set over them.
+
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_ports.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell_folders.h"
+#include "fakes/virtual_event_loop.h"
+#include "platform/platform.h"
+
+namespace fakes {
+
+struct FakePlatform {
+    FakeRegistry registry;
+    FakeShellFolders shellFolders;
+    FakeFileSystem fileSystem;
+    FakeProgramFile programFile;
+    FakeOsVersion osVersion;
+    FakeShell shell;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    VirtualEventLoop eventLoop;
+    Windows1252Codec textCodec;
+
+    platform::Platform ports{registry, shellFolders, fileSystem, programFile, osVersion,
+                             shell,    dialogs,      clock,      eventLoop,   textCodec};
+};
+
+}  // namespace fakes

@@ -1,0 +1,95 @@
+#pragma once
+
+// Small test doubles of the ports that need little more than a record of
+// what they were asked.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/os_version.h"
+#include "platform/program_file.h"
+#include "platform/shell.h"
+#include "platform/text_codec.h"
+
+namespace fakes {
+
+class FakeProgramFile : public platform::ProgramFile {
+public:
+    std::string Folder() override { return folder; }
+    std::string BaseName() override { return baseName; }
+    platform::VersionResource ReadVersionResource() override { return version; }
+    bool PreviousInstanceRunning() override { return previousInstance; }
+
+    std::string folder = "C:\\Program Files\\Scanner";
+    std::string baseName = "Scanner";
+    platform::VersionResource version{"Acme Sweeper", "Acme Labs", "www.acme.example", 2, 5};
+    bool previousInstance = false;
+};
+
+class FakeOsVersion : public platform::OsVersion {
+public:
+    platform::OsVersionInfo Read() override { return info; }
+    platform::OsVersionInfo info{5, 1, 2600, platform::kPlatformWin32Nt, "Service Pack 2"};
+};
+
+class FakeShell : public platform::Shell {
+public:
+    struct Call {
+        std::string verb;
+        std::string file;
+        std::string parameters;
+        std::string folder;
+        platform::WindowShow show;
+    };
+
+    bool Execute(std::string_view verb, std::string_view file, std::string_view parameters,
+                 std::string_view folder, platform::WindowShow show) override;
+    bool StartCommandLine(std::string_view commandLine, platform::WindowShow show) override;
+
+    std::vector<Call> executed;
+    std::vector<std::string> commandLines;
+    bool succeed = true;
+};
+
+// Message boxes answered from a script; every box shown is recorded.
+class ScriptedDialogs : public platform::Dialogs {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        platform::MessageButtons buttons;
+        platform::MessageIcon icon;
+    };
+
+    platform::MessageAnswer ShowMessage(std::string_view text, std::string_view title,
+                                        platform::MessageButtons buttons,
+                                        platform::MessageIcon icon) override;
+
+    // Answers used in order; when they run out, the first button is chosen.
+    std::deque<platform::MessageAnswer> answers;
+    std::vector<Shown> shown;
+    std::function<void(const Shown&)> onShow;
+};
+
+class FakeClock : public platform::Clock {
+public:
+    platform::DateTime Now() override { return now; }
+    std::uint64_t TickCount() override { return ticks; }
+
+    platform::DateTime now{2026, 12, 8, 9, 30, 0, 2};
+    std::uint64_t ticks = 0;
+};
+
+// Windows-1252, the code page the program's texts are in on the machines it
+// is tested on.
+class Windows1252Codec : public platform::TextCodec {
+public:
+    std::string Utf8ToAnsi(std::string_view utf8) override;
+    std::string AnsiToUtf8(std::string_view ansi) override;
+};
+
+}  // namespace fakes

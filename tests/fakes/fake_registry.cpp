@@ -1,0 +1,160 @@
+#include "fakes/fake_registry.h"
+
+#include "core/text.h"
+
+namespace fakes {
+
+namespace {
+
+using platform::RegistryOpenResult;
+namespace status = platform::reg_status;
+
+std::string Normalise(std::string_view path) {
+    std::string result = core::UpperCase(path);
+    while (!result.empty() && result.back() == '\\') {
+        result.pop_back();
+    }
+    return result;
+}
+
+class FakeKey : public platform::RegistryKey {
+public:
+    FakeKey(FakeRegistry::KeyData& data, std::uint32_t access) : m_data(data), m_access(access) {}
+
+    long QueryValue(std::string_view name, platform::RegistryValue& out) override {
+        const auto it = m_data.values.find(core::UpperCase(name));
+        if (it == m_data.values.end()) {
+            return status::kNotFound;
+        }
+        out = it->second;
+        return status::kOk;
+    }
+
+    long SetValue(std::string_view name, const platform::RegistryValue& value) override {
+        if ((m_access & platform::reg_access::kSetValue) == 0 ||
+            (m_data.deniedRights & platform::reg_access::kSetValue) != 0) {
+            return status::kAccessDenied;
+        }
+        const std::string id = core::UpperCase(name);
+        m_data.values[id] = value;
+        m_data.names[id] = std::string(name);
+        return status::kOk;
+    }
+
+    long DeleteValue(std::string_view name) override {
+        if ((m_access & platform::reg_access::kSetValue) == 0) {
+            return status::kAccessDenied;
+        }
+        const std::string id = core::UpperCase(name);
+        m_data.names.erase(id);
+        return m_data.values.erase(id) > 0 ? status::kOk : status::kNotFound;
+    }
+
+private:
+    FakeRegistry::KeyData& m_data;
+    std::uint32_t m_access;
+};
+
+}  // namespace
+
+std::string FakeRegistry::KeyId(platform::RegistryRoot root, std::string_view path) {
+    return std::to_string(static_cast<std::uint32_t>(root)) + ":" + Normalise(path);
+}
+
+RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::string_view path,
+                                         std::uint32_t access) {
+    const auto it = m_keys.find(KeyId(root, path));
+    if (it == m_keys.end()) {
+        return {status::kNotFound, nullptr};
+    }
+    if ((it->second.deniedRights & access) != 0) {
+        return {status::kAccessDenied, nullptr};
+    }
+    return {status::kOk, std::make_unique<FakeKey>(it->second, access)};
+}
+
+RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::string_view path,
+                                           std::uint32_t access) {
+    const std::string normalised = Normalise(path);
+    const auto existing = m_keys.find(KeyId(root, normalised));
+    if (existing != m_keys.end() && (existing->second.deniedRights & access) != 0) {
+        return {status::kAccessDenied, nullptr};
+    }
+    return {status::kOk, std::make_unique<FakeKey>(Ensure(root, normalised), access)};
+}
+
+FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::string_view path) {
+    const std::string normalised = Normalise(path);
+    // Parents come into being with their child, as they do on the platform.
+    for (std::size_t slash = normalised.find('\\'); slash != std::string::npos;
+         slash = normalised.find('\\', slash + 1)) {
+        m_keys.try_emplace(KeyId(root, normalised.substr(0, slash)));
+    }
+    return m_keys[KeyId(root, normalised)];
+}
+
+long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path) {
+    const std::string id = KeyId(root, path);
+    const auto it = m_keys.find(id);
+    if (it == m_keys.end()) {
+        return status::kNotFound;
+    }
+    if (it->second.deniedRights != 0) {
+        return status::kAccessDenied;
+    }
+    const std::string prefix = id + "\\";
+    for (auto key = m_keys.begin(); key != m_keys.end();) {
+        if (key->first == id || key->first.starts_with(prefix)) {
+            key = m_keys.erase(key);
+        } else {
+            ++key;
+        }
+    }
+    return status::kOk;
+}
+
+void FakeRegistry::SetString(platform::RegistryRoot root, std::string_view path,
+                             std::string_view name, std::string_view text) {
+    SetValue(root, path, name, platform::StringValue(text));
+}
+
+void FakeRegistry::SetValue(platform::RegistryRoot root, std::string_view path,
+                            std::string_view name, platform::RegistryValue value) {
+    KeyData& data = Ensure(root, path);
+    data.values[core::UpperCase(name)] = std::move(value);
+    data.names[core::UpperCase(name)] = std::string(name);
+}
+
+std::optional<platform::RegistryValue> FakeRegistry::Value(platform::RegistryRoot root,
+                                                           std::string_view path,
+                                                           std::string_view name) const {
+    const auto key = m_keys.find(KeyId(root, path));
+    if (key == m_keys.end()) {
+        return std::nullopt;
+    }
+    const auto value = key->second.values.find(core::UpperCase(name));
+    if (value == key->second.values.end()) {
+        return std::nullopt;
+    }
+    return value->second;
+}
+
+std::optional<std::string> FakeRegistry::String(platform::RegistryRoot root, std::string_view path,
+                                                std::string_view name) const {
+    std::optional<platform::RegistryValue> value = Value(root, path, name);
+    if (!value) {
+        return std::nullopt;
+    }
+    return value->data.substr(0, value->data.find('\0'));
+}
+
+bool FakeRegistry::KeyExists(platform::RegistryRoot root, std::string_view path) const {
+    return m_keys.contains(KeyId(root, path));
+}
+
+void FakeRegistry::DenyAccess(platform::RegistryRoot root, std::string_view path,
+                              std::uint32_t rights) {
+    m_keys[KeyId(root, path)].deniedRights = rights;
+}
+
+}  // namespace fakes

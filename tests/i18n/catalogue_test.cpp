@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_platform.h"
+#include "i18n/languages.h"
+
+namespace i18n {
+namespace {
+
+class Catalogue : public ::testing::Test {
+protected:
+    fakes::FakePlatform machine;
+    core::Branding branding{"Sweeper", "Acme Labs", "www.acme.example"};
+    clsLanguages catalogue{machine.fileSystem, machine.textCodec, "C:\\Program Files\\Sweeper",
+                           branding};
+};
+
+TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
+    LoadBuiltInMessages(catalogue);
+    const auto& slots = catalogue.MessageSlots();
+    EXPECT_EQ(slots[0].name, "MSG_THANK1");
+    EXPECT_EQ(slots[6].name, "MSG_SURE");
+    EXPECT_EQ(slots[15].name, "MSG_SORRY2");
+    EXPECT_EQ(slots[64].name, "MSG_COMPLETE");
+    EXPECT_TRUE(slots[64].used);
+    EXPECT_FALSE(slots[65].used);
+}
+
+TEST_F(Catalogue, MessagesAreReadyToShow) {
+    LoadBuiltInMessages(catalogue);
+    EXPECT_EQ(catalogue.getMessages("MSG_SURE"), "Are you sure?");
+    EXPECT_EQ(catalogue.getMessages("msg_sure"), "Are you sure?");
+    EXPECT_EQ(catalogue.getMessages("MSG_CAPTION"), "Sweeper by Acme Labs");
+    EXPECT_EQ(catalogue.getMessages("MSG_WEBSITE"), "Visit www.acme.example");
+    EXPECT_EQ(catalogue.getMessages("MSG_PAUSED"), "Sweeper has been paused.  Click OK to resume.");
+    // Every text handed out begins with an upper-case letter.
+    EXPECT_EQ(catalogue.getMessages("MSG_COMPLETE"), "Complete");
+}
+
+TEST_F(Catalogue, UnknownKeysGiveEmptyText) {
+    LoadBuiltInMessages(catalogue);
+    EXPECT_EQ(catalogue.getMessages("MSG_DOWNLOADED"), "");
+    EXPECT_EQ(catalogue.getMessages(""), "");
+}
+
+TEST_F(Catalogue, TheFirstSlotOfADuplicatedNameWins) {
+    catalogue.setMessage("MSG_X", "first");
+    catalogue.setMessage("MSG_X", "second");
+    EXPECT_EQ(catalogue.getMessages("MSG_X"), "First");
+}
+
+TEST_F(Catalogue, MessagesBeyondTheLastSlotAreNotStored) {
+    LoadBuiltInMessages(catalogue);
+    for (int i = 65; i < kMessageSlotCount; ++i) {
+        catalogue.setMessage("MSG_EXTRA" + std::to_string(i), "extra");
+    }
+    EXPECT_EQ(catalogue.getMessages("MSG_EXTRA200"), "Extra");
+    catalogue.setMessage("MSG_ONE_TOO_MANY", "lost");
+    EXPECT_EQ(catalogue.getMessages("MSG_ONE_TOO_MANY"), "");
+    EXPECT_EQ(catalogue.getMessages("MSG_THANK1"), "Thank you for using Sweeper!");
+}
+
+TEST_F(Catalogue, TrimPathGivesTheFileName) {
+    EXPECT_EQ(clsLanguages::LangTrimPath("C:\\a\\Localization.txt"), "Localization.txt");
+    EXPECT_EQ(clsLanguages::LangTrimPath("Localization.txt"), "Localization.txt");
+    EXPECT_EQ(clsLanguages::LangTrimPath(""), "");
+}
+
+TEST_F(Catalogue, LangFileExistsSeesOnlyNormalFiles) {
+    machine.fileSystem.AddFile("C:\\p\\Localization.txt");
+    machine.fileSystem.AddFile("C:\\p\\hidden.txt").hidden = true;
+    EXPECT_TRUE(catalogue.LangFileExists("C:\\p\\localization.TXT"));
+    EXPECT_FALSE(catalogue.LangFileExists("C:\\p\\hidden.txt"));
+    EXPECT_FALSE(catalogue.LangFileExists("C:\\p\\missing.txt"));
+}
+
+}  // namespace
+}  // namespace i18n
