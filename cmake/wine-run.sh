@@ -15,11 +15,17 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Pin the ANSI code page (1252) whatever the host locale says.
 export LANG=C.UTF-8
 unset LC_ALL
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
     mkdir -p "$WINEPREFIX"
     (
         flock 9
-        [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+        if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
+            wineboot -i >/dev/null 2>&1
+            touch "$WINEPREFIX/.prefix-ready"
+            # The desktop and service processes that Wine starts with the first
+            # program must not hold the caller's output open.
+            wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+        fi
     ) 9>"$WINEPREFIX.lock"
 fi
 exec wine "$@"

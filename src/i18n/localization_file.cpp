@@ -71,8 +71,10 @@ std::optional<std::string> ItemText(std::string_view line, std::string_view key)
     if (!core::EqualsIgnoreCase(tag, key)) {
         return std::nullopt;
     }
-    const std::string openTag = "<" + std::string(key) + ">";
-    const std::string closeTag = "</" + std::string(key) + ">";
+    std::string openTag = "<";
+    openTag.append(key).append(">");
+    std::string closeTag = "</";
+    closeTag.append(key).append(">");
     const std::size_t textStart = core::FindIgnoreCase(line, openTag);
     if (textStart == npos) {
         return std::string();

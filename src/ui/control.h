@@ -49,13 +49,14 @@ struct Bounds {
 // behaviour to it.
 enum class Look {
     Normal,
-    Title,    // a page's heading
-    Heading,  // a section heading inside a page
-    Strong,   // a value the eye should find (counts, dates)
-    Link,     // a label that acts when clicked
-    Muted,    // secondary text
-    Banner,   // the strip across the top of a window
-    Nav,      // a page button of the side bar
+    Title,       // a page's heading
+    Heading,     // a section heading inside a page
+    Strong,      // a value the eye should find (counts, dates)
+    Link,        // a label that acts when clicked
+    Muted,       // secondary text
+    Banner,      // large text on the strip across the top of a window
+    BannerText,  // ordinary text on that strip
+    Nav,         // a page button of the side bar
 };
 
 // What changed, for the view.

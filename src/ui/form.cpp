@@ -251,6 +251,11 @@ void Form::SetSize(int width, int height) {
     NotifyHost(FormChange::Bounds);
 }
 
+void Form::SetIconResource(std::string name) {
+    m_iconResource = std::move(name);
+    NotifyHost(FormChange::Icon);
+}
+
 void Form::SetRedrawLocked(bool locked) {
     if (locked == m_redrawLocked) {
         return;

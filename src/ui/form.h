@@ -156,9 +156,13 @@ public:
     void MouseMove(const MouseEvent& event);
 
     BorderStyle borderStyle = BorderStyle::Fixed;
+    // A coloured strip across the top of the window, in pixels (a look hint).
+    int bannerHeight = 0;
     bool centerOnScreen = true;
     bool topMost = false;
-    std::string iconResource;  // the name of the window's icon resource
+    [[nodiscard]] const std::string& IconResource() const noexcept { return m_iconResource; }
+    // Sets the window's icons from the icon resource of that name.
+    void SetIconResource(std::string name);
 
     std::function<void()> onLoad;
     // Returns true to cancel the unload.
@@ -188,6 +192,7 @@ private:
     bool m_redrawLocked = false;
     bool m_shownInTaskList = true;
     WindowState m_state = WindowState::Normal;
+    std::string m_iconResource;
     int m_width = 400;
     int m_height = 300;
 };

@@ -19,6 +19,7 @@ enum class FormChange {
     BringToFront,
     Repaint,
     TaskListVisibility,
+    Icon,
 };
 
 class FormHost {

@@ -1,0 +1,42 @@
+#include "platform/win32/platform_win32.h"
+
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/dialogs_win32.h"
+#include "platform/win32/event_loop_win32.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/os_version_win32.h"
+#include "platform/win32/program_file_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_folders_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "platform/win32/text_codec_win32.h"
+
+namespace platform::win32 {
+
+struct Win32Platform::Adapters {
+    RegistryWin32 registry;
+    ShellFoldersWin32 shellFolders;
+    FileSystemWin32 fileSystem;
+    ProgramFileWin32 programFile;
+    OsVersionWin32 osVersion;
+    ShellWin32 shell;
+    DialogsWin32 dialogs;
+    ClockWin32 clock;
+    EventLoopWin32 eventLoop;
+    TextCodecWin32 textCodec;
+};
+
+Win32Platform::Win32Platform()
+    : m_adapters(std::make_unique<Adapters>()),
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{
+          m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
+          m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
+          m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec})) {}
+
+Win32Platform::~Win32Platform() = default;
+
+EventLoopWin32& Win32Platform::Loop() noexcept {
+    return m_adapters->eventLoop;
+}
+
+}  // namespace platform::win32

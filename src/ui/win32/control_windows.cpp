@@ -1,0 +1,321 @@
+#include "ui/win32/control_windows.h"
+
+#include <string>
+
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+#include "ui/date_time_picker.h"
+#include "ui/list_view.h"
+#include "ui/option_button.h"
+#include "ui/progress_bar.h"
+#include "ui/tab_strip.h"
+#include "ui/text_box.h"
+#include "ui/win32/list_view_window.h"
+#include "ui/win32/theme.h"
+#include "ui/win32/window_identity.h"
+
+namespace ui::win32 {
+
+namespace {
+
+DWORD BaseStyle(const Control& control) {
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (control.Visible()) {
+        style |= WS_VISIBLE;
+    }
+    if (!control.Enabled()) {
+        style |= WS_DISABLED;
+    }
+    return style;
+}
+
+struct WindowSpec {
+    const char* className;
+    DWORD style;
+    DWORD exStyle = 0;
+    std::string text;
+};
+
+WindowSpec SpecFor(Control& control) {
+    const DWORD base = BaseStyle(control);
+    switch (control.Type()) {
+        case ControlType::Label:
+        case ControlType::SkinLabel: {
+            const auto& label = static_cast<const Label&>(control);
+            DWORD align = label.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+            if (label.align == Label::Align::Center) {
+                align = SS_CENTER;
+            } else if (label.align == Label::Align::Right) {
+                align = SS_RIGHT;
+            }
+            return {"STATIC", base | SS_NOTIFY | SS_NOPREFIX | align, 0, control.Caption()};
+        }
+        case ControlType::CommandButton: {
+            const auto& button = static_cast<const CommandButton&>(control);
+            return {"BUTTON",
+                    base | WS_TABSTOP | (button.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
+                    control.Caption()};
+        }
+        case ControlType::Frame:
+            return {kFrameClass, base | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, control.Caption()};
+        case ControlType::CheckBox:
+            return {"BUTTON", base | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0, control.Caption()};
+        case ControlType::OptionButton:
+            return {"BUTTON", base | WS_TABSTOP | BS_RADIOBUTTON | BS_MULTILINE, 0,
+                    control.Caption()};
+        case ControlType::TextBox: {
+            const auto& box = static_cast<const TextBox&>(control);
+            DWORD style = base | WS_TABSTOP | ES_AUTOHSCROLL;
+            if (box.multiLine) {
+                style = (style & ~static_cast<DWORD>(ES_AUTOHSCROLL)) | ES_MULTILINE |
+                        ES_AUTOVSCROLL | ES_WANTRETURN;
+            }
+            if (box.scrollBars) {
+                style |= WS_VSCROLL;
+            }
+            if (box.readOnly) {
+                style |= ES_READONLY;
+            }
+            return {"EDIT", style, WS_EX_CLIENTEDGE, box.Text()};
+        }
+        case ControlType::ComboBox:
+            return {"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, ""};
+        case ControlType::ListView: {
+            const auto& list = static_cast<const ListView&>(control);
+            DWORD style = base | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                          LVS_SHAREIMAGELISTS;
+            if (!list.showHeaders) {
+                style |= LVS_NOCOLUMNHEADER;
+            }
+            return {WC_LISTVIEWA, style, WS_EX_CLIENTEDGE, ""};
+        }
+        case ControlType::TabStrip:
+            return {WC_TABCONTROLA, base | WS_TABSTOP, 0, ""};
+        case ControlType::ProgressBar:
+            return {PROGRESS_CLASSA, base | PBS_SMOOTH, 0, ""};
+        case ControlType::DateTimePicker: {
+            const auto& picker = static_cast<const DateTimePicker&>(control);
+            const DWORD format = picker.format == DateTimePicker::Format::Time
+                                     ? DTS_TIMEFORMAT | DTS_UPDOWN
+                                     : DTS_SHORTDATEFORMAT;
+            return {DATETIMEPICK_CLASSA, base | WS_TABSTOP | DTS_SHOWNONE | format, 0, ""};
+        }
+        case ControlType::Image:
+            return {"STATIC", base | SS_ICON | SS_NOTIFY, 0, ""};
+        case ControlType::Shape:
+            return {"STATIC", base | SS_ETCHEDFRAME, 0, ""};
+        case ControlType::Menu:
+        case ControlType::Timer:
+            break;
+    }
+    return {nullptr, 0, 0, ""};
+}
+
+SYSTEMTIME ToSystemTime(const platform::DateTime& value) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(value.year);
+    time.wMonth = static_cast<WORD>(value.month);
+    time.wDay = static_cast<WORD>(value.day);
+    time.wHour = static_cast<WORD>(value.hour);
+    time.wMinute = static_cast<WORD>(value.minute);
+    time.wSecond = static_cast<WORD>(value.second);
+    time.wDayOfWeek = static_cast<WORD>(value.dayOfWeek);
+    return time;
+}
+
+platform::DateTime FromSystemTime(const SYSTEMTIME& time) {
+    return {time.wYear,   time.wMonth,  time.wDay,      time.wHour,
+            time.wMinute, time.wSecond, time.wDayOfWeek};
+}
+
+void SyncValue(Control& control, HWND window) {
+    switch (control.Type()) {
+        case ControlType::CheckBox: {
+            const int value = static_cast<CheckBox&>(control).Value();
+            ::SendMessageA(window, BM_SETCHECK,
+                           value == 1   ? BST_CHECKED
+                           : value == 2 ? BST_INDETERMINATE
+                                        : BST_UNCHECKED,
+                           0);
+            break;
+        }
+        case ControlType::OptionButton:
+            ::SendMessageA(
+                window, BM_SETCHECK,
+                static_cast<OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ControlType::TextBox:
+            ::SetWindowTextA(window, static_cast<TextBox&>(control).Text().c_str());
+            break;
+        case ControlType::ComboBox: {
+            auto& combo = static_cast<ComboBox&>(control);
+            ::SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
+            break;
+        }
+        case ControlType::ProgressBar: {
+            auto& bar = static_cast<ProgressBar&>(control);
+            ::SendMessageA(window, PBM_SETRANGE32, static_cast<WPARAM>(bar.Min()), bar.Max());
+            ::SendMessageA(window, PBM_SETPOS, static_cast<WPARAM>(bar.Value()), 0);
+            break;
+        }
+        case ControlType::TabStrip:
+            ::SendMessageA(window, TCM_SETCURSEL,
+                           static_cast<WPARAM>(static_cast<TabStrip&>(control).SelectedTab() - 1),
+                           0);
+            break;
+        case ControlType::DateTimePicker: {
+            const auto& value = static_cast<DateTimePicker&>(control).Value();
+            SYSTEMTIME time = value ? ToSystemTime(*value) : SYSTEMTIME{};
+            ::SendMessageA(window, DTM_SETSYSTEMTIME, value ? GDT_VALID : GDT_NONE,
+                           reinterpret_cast<LPARAM>(&time));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void SyncItems(Control& control, HWND window, Change change, int index, HIMAGELIST smallIcons) {
+    switch (control.Type()) {
+        case ControlType::ListView:
+            SyncListView(static_cast<ListView&>(control), window, change, index, smallIcons);
+            break;
+        case ControlType::ComboBox: {
+            auto& combo = static_cast<ComboBox&>(control);
+            if (change == Change::ItemAdded && index >= 0 && index < combo.ItemCount()) {
+                ::SendMessageA(window, CB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(combo.Items()[index].c_str()));
+                break;
+            }
+            ::SendMessageA(window, CB_RESETCONTENT, 0, 0);
+            for (const std::string& item : combo.Items()) {
+                ::SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            }
+            SyncValue(control, window);
+            break;
+        }
+        case ControlType::TabStrip: {
+            auto& tabs = static_cast<TabStrip&>(control);
+            ::SendMessageA(window, TCM_DELETEALLITEMS, 0, 0);
+            for (int tab = 1; tab <= tabs.TabCount(); ++tab) {
+                std::string caption = tabs.TabCaption(tab);
+                TCITEMA item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = caption.data();
+                ::SendMessageA(window, TCM_INSERTITEMA, static_cast<WPARAM>(tab - 1),
+                               reinterpret_cast<LPARAM>(&item));
+            }
+            SyncValue(control, window);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instance,
+                         const Theme& theme, HIMAGELIST smallIcons) {
+    const WindowSpec spec = SpecFor(control);
+    if (spec.className == nullptr) {
+        return nullptr;
+    }
+    const Bounds& bounds = control.Position();
+    // A drop-down list's height includes its open list.
+    const int height =
+        control.Type() == ControlType::ComboBox ? bounds.height + 200 : bounds.height;
+    HWND window =
+        ::CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), spec.style, bounds.left,
+                          bounds.top, bounds.width, height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontFor(control.LookHint())),
+                   FALSE);
+    switch (control.Type()) {
+        case ControlType::ListView:
+            InitialiseListView(static_cast<ListView&>(control), window, smallIcons);
+            break;
+        case ControlType::Image: {
+            const auto& image = static_cast<const Image&>(control);
+            HANDLE icon = ::LoadImageA(instance, image.iconResource.c_str(), IMAGE_ICON,
+                                       bounds.width, bounds.height, LR_SHARED);
+            ::SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+            break;
+        }
+        case ControlType::ComboBox:
+        case ControlType::TabStrip:
+            SyncItems(control, window, Change::Items, -1, smallIcons);
+            break;
+        default:
+            SyncValue(control, window);
+            break;
+    }
+    return window;
+}
+
+void SyncControlWindow(Control& control, HWND window, Change change, int index,
+                       HIMAGELIST smallIcons) {
+    switch (change) {
+        case Change::Caption:
+            ::SetWindowTextA(window, control.Caption().c_str());
+            if (control.Type() == ControlType::Frame) {
+                ::InvalidateRect(window, nullptr, TRUE);
+            }
+            break;
+        case Change::Enabled:
+            ::EnableWindow(window, control.Enabled() ? TRUE : FALSE);
+            break;
+        case Change::Visible:
+            ::ShowWindow(window, control.Visible() ? SW_SHOW : SW_HIDE);
+            break;
+        case Change::Bounds: {
+            const Bounds& bounds = control.Position();
+            const int height =
+                control.Type() == ControlType::ComboBox ? bounds.height + 200 : bounds.height;
+            ::MoveWindow(window, bounds.left, bounds.top, bounds.width, height, TRUE);
+            break;
+        }
+        case Change::Value:
+            SyncValue(control, window);
+            break;
+        case Change::Items:
+        case Change::ItemAdded:
+        case Change::ItemRemoved:
+        case Change::ItemChanged:
+        case Change::Columns:
+            SyncItems(control, window, change, index, smallIcons);
+            break;
+        case Change::Repaint:
+            ::RedrawWindow(window, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            break;
+    }
+}
+
+void ReadUserEdit(Control& control, HWND window) {
+    switch (control.Type()) {
+        case ControlType::TextBox: {
+            const int length = ::GetWindowTextLengthA(window);
+            std::string text(static_cast<std::size_t>(length) + 1, '\0');
+            ::GetWindowTextA(window, text.data(), length + 1);
+            text.resize(static_cast<std::size_t>(length));
+            static_cast<TextBox&>(control).SetText(std::move(text));
+            break;
+        }
+        case ControlType::DateTimePicker: {
+            SYSTEMTIME time{};
+            const LRESULT result =
+                ::SendMessageA(window, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+            static_cast<DateTimePicker&>(control).SetValue(
+                result == GDT_VALID ? std::optional(FromSystemTime(time)) : std::nullopt);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace ui::win32

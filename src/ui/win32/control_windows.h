@@ -1,0 +1,27 @@
+#pragma once
+
+// The real window behind each kind of model control: creating it, and
+// bringing it in step with the control after a change.
+
+#include "platform/win32/handles.h"
+#include "ui/control.h"
+
+namespace ui::win32 {
+
+class Theme;
+
+// Creates the window of a control (hidden when the control is not visible).
+// Timers have no window: the result is null for them, and for menus, which
+// belong to the window's menu bar.
+[[nodiscard]] HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instance,
+                                       const Theme& theme, HIMAGELIST smallIcons);
+
+// Brings the window in step with one change of its control.
+void SyncControlWindow(Control& control, HWND window, Change change, int index,
+                       HIMAGELIST smallIcons);
+
+// Reads a user's change of the window into the control, for the kinds whose
+// value the user edits in place (text boxes, date pickers).
+void ReadUserEdit(Control& control, HWND window);
+
+}  // namespace ui::win32

@@ -1,0 +1,663 @@
+#include "ui/win32/form_window.h"
+
+#include <windowsx.h>
+
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/option_button.h"
+#include "ui/tab_strip.h"
+#include "ui/text_box.h"
+#include "ui/win32/control_windows.h"
+#include "ui/win32/list_view_window.h"
+#include "ui/win32/view.h"
+#include "ui/win32/window_identity.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr int kFirstControlId = 100;
+constexpr UINT_PTR kSubclassId = 1;
+
+FormWindow* OwnerOf(HWND window) {
+    return reinterpret_cast<FormWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    if (FormWindow* owner = OwnerOf(window)) {
+        return owner->OnMessage(window, message, wParam, lParam);
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR data) {
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(window, &ControlProc, kSubclassId);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    auto* control = reinterpret_cast<Control*>(data);
+    FormWindow* owner = OwnerOf(::GetAncestor(window, GA_ROOT));
+    if (owner != nullptr && control != nullptr) {
+        bool handled = false;
+        const LRESULT result =
+            owner->OnControlMessage(*control, window, message, wParam, lParam, handled);
+        if (handled) {
+            return result;
+        }
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+int ShiftState() {
+    int shift = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) {
+        shift |= 1;
+    }
+    if (::GetKeyState(VK_CONTROL) < 0) {
+        shift |= 2;
+    }
+    if (::GetKeyState(VK_MENU) < 0) {
+        shift |= 4;
+    }
+    return shift;
+}
+
+MouseEvent MouseFrom(int button, LPARAM lParam) {
+    return {button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+}  // namespace
+
+void FormWindow::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSEXA formClass{};
+    formClass.cbSize = sizeof(formClass);
+    formClass.style = CS_DBLCLKS;
+    formClass.lpfnWndProc = &FormProc;
+    formClass.hInstance = instance;
+    formClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    formClass.lpszClassName = kFormClass;
+    ::RegisterClassExA(&formClass);
+
+    WNDCLASSEXA frameClass = formClass;
+    frameClass.style = CS_HREDRAW | CS_VREDRAW;
+    frameClass.lpszClassName = kFrameClass;
+    ::RegisterClassExA(&frameClass);
+}
+
+FormWindow::FormWindow(View& view, Form& form, HWND owner) : m_view(view), m_form(form) {
+    DWORD style = WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    switch (form.borderStyle) {
+        case BorderStyle::Sizable:
+            style |= WS_OVERLAPPEDWINDOW;
+            break;
+        case BorderStyle::Fixed:
+            style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+            break;
+        case BorderStyle::FixedToolWindow:
+            style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+            exStyle |= WS_EX_TOOLWINDOW;
+            break;
+        case BorderStyle::None:
+            style |= WS_POPUP;
+            break;
+    }
+    if (form.ShownInTaskList()) {
+        exStyle |= WS_EX_APPWINDOW;
+    }
+    if (form.topMost) {
+        exStyle |= WS_EX_TOPMOST;
+    }
+    RECT frame{0, 0, form.Width(), form.Height()};
+    ::AdjustWindowRectEx(&frame, style, MenuBar::HasMenus(form) ? TRUE : FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{0, 0, 800, 600};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = static_cast<int>(work.left) +
+                     std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+    const int top = static_cast<int>(work.top) +
+                    std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+
+    ++m_applying;
+    m_window.Reset(::CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, left, top,
+                                     width, height, owner, nullptr, view.Instance(), this));
+    Name(m_window.Get(), form.Name());
+    SetIcons();
+    CreateControls();
+    m_menuBar.Rebuild(form, m_window.Get());
+    --m_applying;
+}
+
+FormWindow::~FormWindow() {
+    m_window.Reset();
+    for (ATOM atom : m_atoms) {
+        ::GlobalDeleteAtom(atom);
+    }
+}
+
+void FormWindow::Name(HWND window, const std::string& name) {
+    const ATOM atom = ::GlobalAddAtomA(name.c_str());
+    if (atom == 0) {
+        return;
+    }
+    m_atoms.push_back(atom);
+    ::SetPropA(window, kIdentityProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
+// The icon resource at the system's large and small sizes, for the window and
+// for the hidden window that owns it (which the task switcher shows).
+void FormWindow::SetIcons() {
+    if (m_form.IconResource().empty()) {
+        return;
+    }
+    HINSTANCE instance = m_view.Instance();
+    HANDLE large =
+        ::LoadImageA(instance, m_form.IconResource().c_str(), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_SHARED);
+    HANDLE small =
+        ::LoadImageA(instance, m_form.IconResource().c_str(), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    for (HWND window : {m_window.Get(), ::GetWindow(m_window.Get(), GW_OWNER)}) {
+        if (window != nullptr) {
+            ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+            ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        }
+    }
+}
+
+void FormWindow::CreateControls() {
+    int id = kFirstControlId;
+    std::vector<HWND> tabStrips;
+    for (const auto& owned : m_form.Controls()) {
+        Control& control = *owned;
+        ++id;
+        HWND parent = m_window.Get();
+        if (control.Container() != nullptr && control.Container()->viewData != nullptr) {
+            parent = static_cast<HWND>(control.Container()->viewData);
+        }
+        HWND window = CreateControlWindow(control, parent, id, m_view.Instance(), m_view.Look(),
+                                          m_view.SmallIcons());
+        control.viewData = window;
+        if (window == nullptr) {
+            continue;
+        }
+        Name(window, control.Identity());
+        m_controlsByWindow[window] = &control;
+        m_controlsById[id] = &control;
+        if (control.Type() == ControlType::Frame) {
+            ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        } else {
+            ::SetWindowSubclass(window, &ControlProc, kSubclassId,
+                                reinterpret_cast<DWORD_PTR>(&control));
+        }
+        if (control.Type() == ControlType::TabStrip) {
+            tabStrips.push_back(window);
+        }
+    }
+    // The frames that a tab strip shows lie over it.
+    for (HWND tabs : tabStrips) {
+        ::SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+FormWindow::BusyScope::BusyScope(FormWindow& window) noexcept : m_window(window) {
+    ++m_window.m_busy;
+}
+
+FormWindow::BusyScope::~BusyScope() {
+    if (--m_window.m_busy == 0 && m_window.m_detached) {
+        ::PostMessageA(m_window.m_view.OwnerWindow(), kReapMessage, 0, 0);
+    }
+}
+
+void FormWindow::Detach() {
+    m_detached = true;
+    ::ShowWindow(m_window.Get(), SW_HIDE);
+    for (const auto& owned : m_form.Controls()) {
+        owned->viewData = nullptr;
+    }
+}
+
+Control* FormWindow::ControlOf(HWND window) const {
+    const auto it = m_controlsByWindow.find(window);
+    return it == m_controlsByWindow.end() ? nullptr : it->second;
+}
+
+Control* FormWindow::ControlById(int id) const {
+    const auto it = m_controlsById.find(id);
+    return it == m_controlsById.end() ? nullptr : it->second;
+}
+
+Control* FormWindow::DefaultButton(bool cancel) const {
+    for (Control* control : m_form.ControlsOfType(ControlType::CommandButton)) {
+        const auto* button = static_cast<CommandButton*>(control);
+        if ((cancel ? button->isCancel : button->isDefault) && control->Enabled() &&
+            control->VisibleOnWindow()) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void FormWindow::ShowInState() {
+    ++m_applying;
+    switch (m_form.State()) {
+        case WindowState::Minimized:
+            ::ShowWindow(m_window.Get(), SW_SHOWMINIMIZED);
+            break;
+        case WindowState::Maximized:
+            ::ShowWindow(m_window.Get(), SW_SHOWMAXIMIZED);
+            break;
+        case WindowState::Normal:
+            ::ShowWindow(m_window.Get(), ::IsIconic(m_window.Get()) || ::IsZoomed(m_window.Get())
+                                             ? SW_RESTORE
+                                             : SW_SHOW);
+            break;
+    }
+    --m_applying;
+}
+
+void FormWindow::ApplyFormChange(FormChange change) {
+    HWND window = m_window.Get();
+    ++m_applying;
+    switch (change) {
+        case FormChange::Caption:
+            ::SetWindowTextA(window, m_form.Caption().c_str());
+            break;
+        case FormChange::Visible:
+            if (m_form.Visible()) {
+                ShowInState();
+            } else {
+                ::ShowWindow(window, SW_HIDE);
+            }
+            break;
+        case FormChange::WindowState:
+            // A hidden window takes its state when it is shown.
+            if (::IsWindowVisible(window)) {
+                ShowInState();
+            }
+            break;
+        case FormChange::Bounds: {
+            RECT frame{0, 0, m_form.Width(), m_form.Height()};
+            ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)),
+                                 ::GetMenu(window) != nullptr,
+                                 static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
+            ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
+                           frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case FormChange::RedrawLock:
+            if (::IsWindowVisible(window)) {
+                ::SendMessageA(window, WM_SETREDRAW, m_form.RedrawLocked() ? FALSE : TRUE, 0);
+                if (!m_form.RedrawLocked()) {
+                    ::RedrawWindow(window, nullptr, nullptr,
+                                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+                }
+            }
+            break;
+        case FormChange::BringToFront:
+            ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            ::SetForegroundWindow(window);
+            break;
+        case FormChange::Repaint:
+            ::RedrawWindow(window, nullptr, nullptr,
+                           RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            break;
+        case FormChange::TaskListVisibility: {
+            // The task list notices a changed style only when the window is
+            // shown again.
+            const bool visible = ::IsWindowVisible(window) != FALSE;
+            if (visible) {
+                ::ShowWindow(window, SW_HIDE);
+            }
+            LONG_PTR exStyle = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
+            exStyle = m_form.ShownInTaskList() ? exStyle | WS_EX_APPWINDOW
+                                               : exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW);
+            ::SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle);
+            if (visible) {
+                ShowInState();
+            }
+            break;
+        }
+        case FormChange::Icon:
+            SetIcons();
+            break;
+    }
+    --m_applying;
+}
+
+void FormWindow::ApplyControlChange(Control& control, Change change, int index) {
+    if (control.Type() == ControlType::Menu) {
+        m_menuBar.Rebuild(m_form, m_window.Get());
+        return;
+    }
+    auto window = static_cast<HWND>(control.viewData);
+    if (window == nullptr) {
+        return;
+    }
+    ++m_applying;
+    SyncControlWindow(control, window, change, index, m_view.SmallIcons());
+    --m_applying;
+}
+
+LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_detached) {
+        if (message == WM_CLOSE) {
+            return 0;
+        }
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+    BusyScope busy(*this);
+    const bool isForm = window == m_window.Get();
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ERASEBKGND:
+            PaintBackground(window, reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            if (!isForm) {
+                PaintFrame(window);
+                return 0;
+            }
+            break;
+        case DM_GETDEFID:
+            if (Control* button = DefaultButton(false)) {
+                return MAKELRESULT(::GetDlgCtrlID(static_cast<HWND>(button->viewData)),
+                                   DC_HASDEFID);
+            }
+            return 0;
+        case WM_SIZE:
+            if (isForm) {
+                OnSize(wParam, lParam);
+            }
+            break;
+        case WM_MOUSEMOVE:
+            if (isForm) {
+                m_form.MouseMove(MouseFrom(0, lParam));
+            }
+            break;
+        case WM_CLOSE:
+            if (isForm) {
+                m_form.Unload(UnloadMode::ControlMenu);
+                return 0;
+            }
+            break;
+        case WM_QUERYENDSESSION:
+            if (isForm) {
+                return m_form.Unload(UnloadMode::WindowsSession) ? TRUE : FALSE;
+            }
+            break;
+        default:
+            break;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam, bool& handled) {
+    if (m_detached || m_applying > 0) {
+        return 0;
+    }
+    BusyScope busy(*this);
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            control.MouseDown(MouseFrom(1, lParam));
+            break;
+        case WM_RBUTTONDOWN:
+            control.MouseDown(MouseFrom(2, lParam));
+            break;
+        case WM_LBUTTONUP:
+            control.MouseUp(MouseFrom(1, lParam));
+            break;
+        case WM_RBUTTONUP:
+            control.MouseUp(MouseFrom(2, lParam));
+            break;
+        case WM_GETDLGCODE:
+            // A text box that handles Enter itself gets it instead of the
+            // window's default button.
+            if (control.Type() == ControlType::TextBox &&
+                static_cast<TextBox&>(control).onKeyPress && lParam != 0 &&
+                reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                handled = true;
+                return DLGC_WANTALLKEYS;
+            }
+            break;
+        case WM_CHAR:
+            if (control.Type() == ControlType::TextBox &&
+                static_cast<TextBox&>(control).onKeyPress) {
+                static_cast<TextBox&>(control).KeyPress(static_cast<int>(wParam));
+                if (wParam == VK_RETURN) {
+                    handled = true;  // no beep for Enter in a one-line box
+                    return 0;
+                }
+            }
+            break;
+        case WM_NOTIFY: {
+            // The header of a list view tells its list, not us, that the user
+            // resized a column.
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (control.Type() == ControlType::ListView &&
+                (header->code == HDN_ENDTRACKA || header->code == HDN_ENDTRACKW ||
+                 header->code == HDN_ITEMCHANGEDA || header->code == HDN_ITEMCHANGEDW)) {
+                handled = true;
+                const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+                ReadColumnWidths(static_cast<ListView&>(control), window);
+                return result;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return 0;
+}
+
+void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (lParam == 0) {
+        if (code == 0) {
+            Menu* menu = m_menuBar.CommandTarget(static_cast<UINT>(id));
+            if (menu != nullptr && menu->Enabled()) {
+                menu->Click();
+            }
+        }
+        // Enter and Escape from the dialog keys.
+        if (id == IDOK || id == IDCANCEL) {
+            if (Control* button = DefaultButton(id == IDCANCEL)) {
+                button->Click();
+            }
+        }
+        return;
+    }
+    if (m_applying > 0) {
+        return;
+    }
+    Control* control = ControlById(id);
+    if (control == nullptr) {
+        return;
+    }
+    switch (control->Type()) {
+        case ControlType::CommandButton:
+            if (code == BN_CLICKED) {
+                control->Click();
+            }
+            break;
+        case ControlType::CheckBox:
+            if (code == BN_CLICKED) {
+                static_cast<CheckBox*>(control)->UserToggle();
+            }
+            break;
+        case ControlType::OptionButton:
+            if (code == BN_CLICKED) {
+                static_cast<OptionButton*>(control)->SetValue(true);
+            }
+            break;
+        case ControlType::Label:
+        case ControlType::SkinLabel:
+        case ControlType::Image:
+            if (code == STN_CLICKED && control->Enabled()) {
+                control->Click();
+            }
+            break;
+        case ControlType::TextBox:
+            if (code == EN_CHANGE) {
+                ReadUserEdit(*control, reinterpret_cast<HWND>(lParam));
+            }
+            break;
+        case ControlType::ComboBox:
+            if (code == CBN_SELCHANGE) {
+                const auto index = static_cast<int>(
+                    ::SendMessageA(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0));
+                static_cast<ComboBox*>(control)->SetListIndex(index);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void FormWindow::OnNotify(const NMHDR& header) {
+    if (m_applying > 0) {
+        return;
+    }
+    Control* control = ControlOf(header.hwndFrom);
+    if (control == nullptr) {
+        return;
+    }
+    switch (control->Type()) {
+        case ControlType::ListView: {
+            if (header.code != LVN_ITEMCHANGED) {
+                break;
+            }
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            const UINT oldCheck = change.uOldState & LVIS_STATEIMAGEMASK;
+            const UINT newCheck = change.uNewState & LVIS_STATEIMAGEMASK;
+            if ((change.uChanged & LVIF_STATE) == 0 || oldCheck == newCheck || oldCheck == 0) {
+                break;
+            }
+            auto& list = static_cast<ListView&>(*control);
+            const bool checked = newCheck == INDEXTOSTATEIMAGEMASK(2);
+            if (change.iItem >= 0 && change.iItem < list.ItemCount() &&
+                list.Item(change.iItem).checked != checked) {
+                list.UserSetChecked(change.iItem, checked);
+            }
+            break;
+        }
+        case ControlType::TabStrip:
+            if (header.code == TCN_SELCHANGE) {
+                const auto selected =
+                    static_cast<int>(::SendMessageA(header.hwndFrom, TCM_GETCURSEL, 0, 0));
+                static_cast<TabStrip*>(control)->SetSelectedTab(selected + 1);
+            }
+            break;
+        case ControlType::DateTimePicker:
+            if (header.code == DTN_DATETIMECHANGE) {
+                ReadUserEdit(*control, header.hwndFrom);
+            } else if (header.code == NM_CLICK) {
+                control->Click();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT FormWindow::OnControlColour(HDC dc, HWND child) {
+    const Control* control = ControlOf(child);
+    const Theme& theme = m_view.Look();
+    const Look look = control != nullptr ? control->LookHint() : Look::Normal;
+    COLORREF background = theme.WindowColour();
+    HBRUSH brush = theme.WindowBrush();
+    if (look == Look::Banner || look == Look::BannerText) {
+        background = theme.BannerColour();
+        brush = theme.BannerBrush();
+    } else if (control == nullptr || control->Container() != nullptr ||
+               control->Type() == ControlType::TextBox) {
+        background = theme.PageColour();
+        brush = theme.PageBrush();
+    }
+    ::SetTextColor(dc, theme.TextColourFor(look));
+    ::SetBkColor(dc, background);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+void FormWindow::PaintBackground(HWND window, HDC dc) {
+    RECT client;
+    ::GetClientRect(window, &client);
+    const Theme& theme = m_view.Look();
+    if (window != m_window.Get()) {
+        ::FillRect(dc, &client, theme.PageBrush());
+        return;
+    }
+    ::FillRect(dc, &client, theme.WindowBrush());
+    if (m_form.bannerHeight > 0) {
+        RECT banner = client;
+        banner.bottom = std::min<LONG>(client.bottom, m_form.bannerHeight);
+        ::FillRect(dc, &banner, theme.BannerBrush());
+    }
+}
+
+void FormWindow::PaintFrame(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(window, &paint);
+    const Control* control = ControlOf(window);
+    if (control != nullptr && !control->Caption().empty()) {
+        const auto& frame = static_cast<const Frame&>(*control);
+        const Theme& theme = m_view.Look();
+        RECT client;
+        ::GetClientRect(window, &client);
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, theme.TextColourFor(frame.LookHint()));
+        if (frame.border) {
+            RECT edge = client;
+            edge.top += 8;
+            ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+            platform::win32::SelectedObject font(dc, theme.FontFor(Look::Heading));
+            SIZE extent{};
+            ::GetTextExtentPoint32A(dc, frame.Caption().c_str(),
+                                    static_cast<int>(frame.Caption().size()), &extent);
+            RECT label{8, 0, 8 + extent.cx + 8, extent.cy};
+            ::FillRect(dc, &label, theme.PageBrush());
+            ::TextOutA(dc, 12, 0, frame.Caption().c_str(),
+                       static_cast<int>(frame.Caption().size()));
+        } else if (frame.LookHint() == Look::Title) {
+            platform::win32::SelectedObject font(dc, theme.FontFor(Look::Title));
+            ::TextOutA(dc, 16, 8, frame.Caption().c_str(),
+                       static_cast<int>(frame.Caption().size()));
+            platform::win32::UniqueBrush rule(::CreateSolidBrush(theme.RuleColour()));
+            RECT line{16, 40, client.right - 16, 41};
+            ::FillRect(dc, &line, rule.Get());
+        }
+    }
+    ::EndPaint(window, &paint);
+}
+
+void FormWindow::OnSize(WPARAM wParam, LPARAM lParam) {
+    if (m_applying > 0) {
+        return;
+    }
+    const WindowState state = wParam == SIZE_MINIMIZED   ? WindowState::Minimized
+                              : wParam == SIZE_MAXIMIZED ? WindowState::Maximized
+                                                         : WindowState::Normal;
+    m_form.ResizedByUser(state, LOWORD(lParam), HIWORD(lParam));
+}
+
+}  // namespace ui::win32

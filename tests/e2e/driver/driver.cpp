@@ -1,0 +1,225 @@
+#include "driver/driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+
+#include "platform/win32/handles.h"
+#include "ui/win32/window_identity.h"
+
+namespace driver {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                            b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    ::GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    ::EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool OfProcess(HWND window, DWORD processId) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    return processId == 0 || owner == processId;
+}
+
+}  // namespace
+
+std::string IdentityOf(HWND window) {
+    const auto atom = static_cast<ATOM>(
+        reinterpret_cast<ULONG_PTR>(::GetPropA(window, ui::win32::kIdentityProperty)));
+    if (atom == 0) {
+        return {};
+    }
+    char name[256] = {};
+    const UINT length = ::GlobalGetAtomNameA(atom, name, sizeof(name));
+    return std::string(name, length);
+}
+
+HWND FindForm(std::string_view formName, DWORD processId, milliseconds timeout) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : TopLevelWindows()) {
+                if (::IsWindowVisible(window) && OfProcess(window, processId) &&
+                    ClassOf(window) == ui::win32::kFormClass &&
+                    SameName(IdentityOf(window), formName)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+HWND FindControl(HWND form, std::string_view identity) {
+    struct Search {
+        std::string_view identity;
+        HWND found = nullptr;
+    } search{identity};
+    ::EnumChildWindows(
+        form,
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* state = reinterpret_cast<Search*>(data);
+            if (SameName(IdentityOf(window), state->identity)) {
+                state->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string TextOf(HWND window) {
+    if (window == nullptr) {
+        return {};
+    }
+    DWORD_PTR length = 0;
+    if (::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length) ==
+        0) {
+        return {};
+    }
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+bool IsShown(HWND window) {
+    return window != nullptr && ::IsWindowVisible(window) != FALSE;
+}
+
+bool Click(HWND control) {
+    if (control == nullptr) {
+        return false;
+    }
+    if (ClassOf(control) == "Button") {
+        ::PostMessageA(control, BM_CLICK, 0, 0);
+        return true;
+    }
+    // A label tells its window of a click with a notification.
+    HWND parent = ::GetParent(control);
+    ::PostMessageA(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), STN_CLICKED),
+                   reinterpret_cast<LPARAM>(control));
+    return true;
+}
+
+bool SelectTab(HWND tabStrip, int tab) {
+    if (tabStrip == nullptr || tab < 1) {
+        return false;
+    }
+    ::PostMessageA(tabStrip, TCM_SETCURFOCUS, static_cast<WPARAM>(tab - 1), 0);
+    return true;
+}
+
+bool Close(HWND form) {
+    return form != nullptr && ::PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;
+}
+
+HWND FindMessageBox(DWORD processId, milliseconds timeout) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : TopLevelWindows()) {
+                if (::IsWindowVisible(window) && OfProcess(window, processId) &&
+                    ClassOf(window) == "#32770") {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+std::string MessageBoxText(HWND box) {
+    // The message box's text is the static control with id 0xFFFF.
+    return TextOf(::GetDlgItem(box, 0xFFFF));
+}
+
+bool AnswerMessageBox(HWND box, int buttonId) {
+    HWND button = ::GetDlgItem(box, buttonId);
+    if (button == nullptr) {
+        return false;
+    }
+    ::PostMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
+
+int SaveScreenshot(HWND window, const std::string& path) {
+    RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (window != nullptr) {
+        ::GetWindowRect(window, &area);
+    }
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) {
+        return 0;
+    }
+    platform::win32::WindowDc screen(nullptr);
+    platform::win32::UniqueMemoryDc memory(::CreateCompatibleDC(screen.Get()));
+    platform::win32::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        platform::win32::SelectedObject selected(memory.Get(), bitmap.Get());
+        ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
+    }
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * height);
+    if (::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(),
+                    reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0) {
+        return 0;
+    }
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(pixels.data()),
+              static_cast<std::streamsize>(pixels.size()));
+    if (!out) {
+        return 0;
+    }
+
+    std::set<unsigned> colours;
+    for (int row = 0; row < height && colours.size() < 1000; ++row) {
+        for (int column = 0; column < width; column += 3) {
+            const unsigned char* p = &pixels[static_cast<std::size_t>(row) * stride + column * 3];
+            colours.insert(p[0] | (p[1] << 8) | (p[2] << 16));
+        }
+    }
+    return static_cast<int>(colours.size());
+}
+
+}  // namespace driver

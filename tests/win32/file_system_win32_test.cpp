@@ -1,0 +1,142 @@
+#include "platform/win32/file_system_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/handles.h"
+#include "temp_folder.h"
+
+namespace platform::win32 {
+namespace {
+
+class FileSystemWin32Test : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(fileSystem.DirectoryExists(folder.Path())); }
+
+    void WriteFile(const std::string& name, const std::string& content,
+                   DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        const std::string path = folder / name;
+        UniqueFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            attributes, nullptr));
+        ASSERT_TRUE(file.IsValid()) << path;
+        DWORD written = 0;
+        ASSERT_TRUE(::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()),
+                                &written, nullptr));
+        ASSERT_EQ(written, content.size());
+    }
+
+    void MakeFolder(const std::string& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        const std::string path = folder / name;
+        ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr)) << path;
+        if (attributes != FILE_ATTRIBUTE_NORMAL) {
+            ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attributes)) << path;
+        }
+    }
+
+    win32_tests::TempFolder folder;
+    FileSystemWin32 fileSystem;
+};
+
+TEST_F(FileSystemWin32Test, NormalFileIsFoundByItsExactName) {
+    WriteFile("tracker.dll", "x");
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "tracker.dll"), "tracker.dll");
+}
+
+TEST_F(FileSystemWin32Test, FileNameIsReportedAsStoredWhateverTheCaseAskedFor) {
+    WriteFile("Tracker.dll", "x");
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "TRACKER.DLL"), "Tracker.dll");
+}
+
+TEST_F(FileSystemWin32Test, NormalFileIsFoundByWildcard) {
+    WriteFile("tracker.dll", "x");
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "track*.d?l"), "tracker.dll");
+}
+
+TEST_F(FileSystemWin32Test, HiddenAndSystemFilesAreNotListed) {
+    WriteFile("hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN);
+    WriteFile("system.dll", "x", FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "hidden.dll"), std::nullopt);
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "system.dll"), std::nullopt);
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "*.dll"), std::nullopt);
+}
+
+TEST_F(FileSystemWin32Test, WildcardSkipsHiddenEntriesToReachANormalFile) {
+    WriteFile("a_hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN);
+    MakeFolder("b_folder.dll");
+    WriteFile("c_normal.dll", "x");
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "*.dll"), "c_normal.dll");
+}
+
+TEST_F(FileSystemWin32Test, ReadOnlyFileCountsAsNormal) {
+    WriteFile("readonly.dll", "x", FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "readonly.dll"), "readonly.dll");
+    ASSERT_TRUE(::SetFileAttributesA((folder / "readonly.dll").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST_F(FileSystemWin32Test, FolderIsNotAFile) {
+    MakeFolder("plugins");
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "plugins"), std::nullopt);
+}
+
+TEST_F(FileSystemWin32Test, MissingFileAndMissingFolderAreNotFound) {
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "missing.dll"), std::nullopt);
+    EXPECT_EQ(fileSystem.FirstNormalFileName(folder / "missing\\*.*"), std::nullopt);
+}
+
+TEST_F(FileSystemWin32Test, FolderAndHiddenFolderExist) {
+    MakeFolder("visible");
+    MakeFolder("secret", FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(fileSystem.DirectoryExists(folder / "visible"));
+    EXPECT_TRUE(fileSystem.DirectoryExists(folder / "secret"));
+    EXPECT_TRUE(fileSystem.DirectoryExists(folder / "VISIBLE"));
+}
+
+TEST_F(FileSystemWin32Test, FileMissingPathAndWildcardAreNotFolders) {
+    WriteFile("file.txt", "x");
+    MakeFolder("visible");
+    EXPECT_FALSE(fileSystem.DirectoryExists(folder / "file.txt"));
+    EXPECT_FALSE(fileSystem.DirectoryExists(folder / "missing"));
+    EXPECT_FALSE(fileSystem.DirectoryExists(folder / "vis*"));
+}
+
+TEST_F(FileSystemWin32Test, WholeFileIsReadByteForByte) {
+    const std::string content("line one\r\nline\0two\r\n\xFF\xFE", 22);
+    WriteFile("data.bin", content);
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "data.bin"), content);
+}
+
+TEST_F(FileSystemWin32Test, FileLargerThanOneReadBlockIsReadWhole) {
+    std::string content;
+    for (int i = 0; content.size() < 200'000; ++i) {
+        content += std::to_string(i) + "\r\n";
+    }
+    WriteFile("large.txt", content);
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "large.txt"), content);
+}
+
+TEST_F(FileSystemWin32Test, EmptyFileReadsAsEmptyText) {
+    WriteFile("empty.txt", "");
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "empty.txt"), "");
+}
+
+TEST_F(FileSystemWin32Test, FileOpenForWritingElsewhereCanStillBeRead) {
+    WriteFile("log.txt", "entry\r\n");
+    const std::string path = folder / "log.txt";
+    UniqueFileHandle writer(::CreateFileA(path.c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writer.IsValid());
+    EXPECT_EQ(fileSystem.ReadWholeFile(path), "entry\r\n");
+}
+
+TEST_F(FileSystemWin32Test, MissingFileAndFolderCannotBeRead) {
+    MakeFolder("plugins");
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "missing.txt"), std::nullopt);
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "plugins"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace platform::win32
