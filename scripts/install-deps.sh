@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build, the tests or the program need
+# and that are missing. Quiet and idempotent: with everything in place it
+# only asks dpkg.
+#   scripts/install-deps.sh test   what ./test needs
+#   scripts/install-deps.sh run    what ./run needs
+set -euo pipefail
+
+common=(
+    cmake ninja-build g++             # host build
+    g++-mingw-w64-x86-64-posix        # Windows build (MinGW-w64, posix threads)
+    mingw-w64-tools                   # resource compiler and friends
+    googletest                        # GoogleTest sources, built for Windows
+    wine wine64                       # runs the Windows programs
+    xvfb xauth                        # a display for windows when there is none
+)
+case "${1:-test}" in
+    test) wanted=("${common[@]}" libgtest-dev clang-format) ;;
+    run) wanted=("${common[@]}" imagemagick) ;;
+    *) echo "usage: $0 test|run" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
