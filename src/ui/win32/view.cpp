@@ -46,6 +46,11 @@ FormWindow* View::WindowOf(const Form& form) const {
     return static_cast<FormWindow*>(form.viewData);
 }
 
+HWND View::HandleOf(const Form& form) const {
+    const FormWindow* window = WindowOf(form);
+    return window != nullptr ? window->Handle() : nullptr;
+}
+
 bool View::IsFormWindow(HWND window) const {
     return std::any_of(m_windows.begin(), m_windows.end(),
                        [window](const auto& form) { return form->Handle() == window; });

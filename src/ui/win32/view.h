@@ -37,6 +37,9 @@ public:
     // true when the message was handled.
     bool PreTranslate(MSG& message);
 
+    // The top-level window of a loaded form, or null.
+    [[nodiscard]] HWND HandleOf(const Form& form) const;
+
     [[nodiscard]] HINSTANCE Instance() const noexcept { return m_instance; }
     [[nodiscard]] const Theme& Look() const noexcept { return m_theme; }
     [[nodiscard]] HIMAGELIST SmallIcons() const noexcept { return m_smallIcons.Get(); }
