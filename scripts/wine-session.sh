@@ -12,7 +12,7 @@ if [ "${1:-}" = "--virtual-desktop" ]; then
     virtual_desktop=1
     shift
 fi
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,14 +1,88 @@
 #include "core/application.h"
 
+#include "core/background_timers.h"
+#include "core/drive_list.h"
+#include "core/file_menu.h"
+#include "core/help_launcher.h"
+#include "core/option_handlers.h"
 #include "core/pages.h"
+#include "core/shutdown.h"
 #include "core/startup.h"
+#include "core/text.h"
+#include "core/tray.h"
+#include "core/user_settings.h"
+#include "i18n/language_window.h"
+#include "shell/website_window.h"
 
 namespace core {
 
+namespace {
+
+// A refused machine-wide write asks the user, unless the user asked us
+// before to stop asking.
+class PermissionDialog : public PermissionQuestion {
+public:
+    explicit PermissionDialog(Application& app) : m_app(app) {}
+
+    platform::MessageAnswer AskAboutRefusedWrite() override {
+        if (m_app.ReadUserSetting("Settings", "IgnorePermissionDeniedError", "0") == "1") {
+            return platform::MessageAnswer::Ignore;
+        }
+        const std::string text =
+            m_app.branding.ProgramName +
+            " requires read/write access to the system registry and hard drive in order to run "
+            "properly.  This user account does not have the proper permissions set.  As a "
+            "result some or all of your settings may not be properly saved.  Please contact your "
+            "system administrator or change the permission settings for this account.\r\n\r\n"
+            "If you would like to prevent this error message from being displayed again, please "
+            "press 'Ignore'.";
+        const platform::MessageAnswer answer = m_app.ports.dialogs.ShowMessage(
+            text, "Permission Denied", platform::MessageButtons::AbortRetryIgnore,
+            platform::MessageIcon::Exclamation);
+        if (answer == platform::MessageAnswer::Ignore) {
+            m_app.WriteUserSetting("Settings", "IgnorePermissionDeniedError", "1");
+        }
+        return answer;
+    }
+
+private:
+    Application& m_app;
+};
+
+}  // namespace
+
 Application::Application(platform::Platform& platformPorts)
-    : ports(platformPorts), forms(platformPorts.eventLoop), frmSplash(forms), frmMain(forms) {
+    : ports(platformPorts),
+      forms(platformPorts.eventLoop),
+      tray(platformPorts.notifyIcon),
+      frmSplash(forms),
+      frmMain(forms),
+      frmHidden(forms),
+      frmDelete(forms),
+      form8(forms),
+      frmLanguage(forms),
+      frmWebsite(forms) {
+    for (ui::Form* form : std::initializer_list<ui::Form*>{
+             &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite}) {
+        RegisterForm(*form);
+    }
     AttachStartup(*this);
     AttachPageSwitching(*this);
+    AttachBackgroundTimers(*this);
+    AttachOptionHandlers(*this);
+    AttachDriveList(*this);
+    AttachTray(*this);
+    AttachFileMenu(*this);
+    AttachShutdown(*this);
+    AttachHelpLauncher(*this);
+    i18n::AttachLanguageWindow(*this);
+    shell::AttachWebsiteWindow(*this);
+    frmMain.cmdWebsite->onClick = [this] {
+        frmWebsite.Show();
+    };
+    frmDelete.Command1->onClick = [this] {
+        frmDelete.Hide();
+    };
 }
 
 Application::~Application() = default;
@@ -17,8 +91,52 @@ void Application::Start() {
     frmSplash.Show();
 }
 
+void Application::EndProcess() {
+    m_ending = true;
+    for (ui::Form* form : m_forms) {
+        form->Hide();
+    }
+    ports.eventLoop.Quit(0);
+}
+
 std::string Application::Message(std::string_view key) const {
     return Catalogue ? Catalogue->getMessages(key) : std::string();
+}
+
+std::string Application::ReadUserSetting(std::string_view section, std::string_view key,
+                                         std::string_view defaultValue) const {
+    return core::ReadUserSetting(ports.registry, AppName(), section, key, defaultValue);
+}
+
+void Application::WriteUserSetting(std::string_view section, std::string_view key,
+                                   std::string_view value) {
+    core::WriteUserSetting(ports.registry, AppName(), section, key, value);
+}
+
+MachineSettingRead Application::ReadMachineSetting(std::string_view section, std::string_view key,
+                                                   std::string_view defaultValue) const {
+    return core::ReadMachineSetting(ports.registry, branding.CompanyName, AppName(), section, key,
+                                    defaultValue);
+}
+
+void Application::WriteMachineSetting(std::string_view section, std::string_view key,
+                                      std::string_view value) {
+    PermissionDialog question(*this);
+    core::WriteMachineSetting(ports.registry, question, branding.CompanyName, AppName(), section,
+                              key, value);
+}
+
+ui::Form* Application::FormNamed(std::string_view name) const {
+    for (ui::Form* form : m_forms) {
+        if (EqualsIgnoreCase(form->Name(), name)) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+void Application::RegisterForm(ui::Form& form) {
+    m_forms.push_back(&form);
 }
 
 }  // namespace core

@@ -1,18 +1,25 @@
 #pragma once
 
-// The program run: the ports it works through, the state it shares between
-// its subsystems, and its windows. There is one per process; nothing else
-// holds mutable state of its own.
+// The program run: the ports it works through, the state its subsystems
+// share, and its windows. There is one per process; nothing else holds
+// mutable state of its own.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/branding.h"
+#include "core/machine_settings.h"
+#include "definitions/definition_counts.h"
 #include "i18n/languages.h"
 #include "platform/platform.h"
+#include "shell/cls_tray.h"
 #include "ui/form.h"
 #include "ui/frm_main.h"
 #include "ui/frm_splash.h"
+#include "ui/small_windows.h"
 
 namespace core {
 
@@ -26,11 +33,30 @@ public:
 
     // Starts the program: the splash window is its start-up object.
     void Start();
+    // Ends the program at once, without unloading its windows (a second
+    // instance, the last step of the shutdown).
+    void EndProcess();
+    [[nodiscard]] bool Ending() const noexcept { return m_ending; }
 
     // The name under which settings are stored: the product name.
     [[nodiscard]] const std::string& AppName() const noexcept { return branding.ProgramName; }
     // A message of the catalogue, ready to show; "" before the catalogue exists.
     [[nodiscard]] std::string Message(std::string_view key) const;
+
+    // The per-user store, for this program.
+    [[nodiscard]] std::string ReadUserSetting(std::string_view section, std::string_view key,
+                                              std::string_view defaultValue) const;
+    void WriteUserSetting(std::string_view section, std::string_view key, std::string_view value);
+    // The machine-wide store, for this program and its company.
+    [[nodiscard]] MachineSettingRead ReadMachineSetting(std::string_view section,
+                                                        std::string_view key,
+                                                        std::string_view defaultValue) const;
+    void WriteMachineSetting(std::string_view section, std::string_view key,
+                             std::string_view value);
+
+    // The windows that the program has, to be unloaded by name at exit.
+    [[nodiscard]] ui::Form* FormNamed(std::string_view name) const;
+    void RegisterForm(ui::Form& form);
 
     platform::Platform& ports;
     ui::FormContext forms;
@@ -38,11 +64,31 @@ public:
     Branding branding;
     std::string DataFolder;
     std::unique_ptr<i18n::clsLanguages> Catalogue;
+    definitions::DefinitionCounts counts;
+    std::int32_t TotalDefinitionLines = 0;
+    std::string ExclusionList;
+    // Set by every tick of tmrTimeOut.
+    bool TimedOut = false;
+    // The main window's exit waits for the website window to close.
+    bool ExitWhenWebsiteCloses = false;
+    int splashCounter = 0;
+    shell::clsTray tray;
 
     ui::FrmSplash frmSplash;
     ui::FrmMain frmMain;
+    ui::FrmHidden frmHidden;
+    ui::FrmDelete frmDelete;
+    ui::Form8 form8;
+    ui::FrmLanguage frmLanguage;
+    ui::FrmWebsite frmWebsite;
 
-    int splashCounter = 0;
+    // Commands that later subsystems provide; empty until they attach.
+    std::function<void()> RunLiveUpdate;
+    std::function<void()> ViewLog;
+
+private:
+    std::vector<ui::Form*> m_forms;
+    bool m_ending = false;
 };
 
 }  // namespace core

@@ -28,6 +28,9 @@ void HideAllPages(Application& app) {
     main.frmScan->SetVisible(false);
     main.frmResults->SetVisible(false);
     main.frmStatus->SetVisible(false);
+    main.pgbDeleteSpywaresFound->SetVisible(false);
+    main.lblDeletingPercentageCompleted->SetVisible(false);
+    main.lblDeletingCaption->SetVisible(false);
 }
 
 void AttachPageSwitching(Application& app) {

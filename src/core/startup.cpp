@@ -1,10 +1,21 @@
 #include "core/startup.h"
 
 #include "core/application.h"
+#include "core/background_timers.h"
+#include "core/drive_list.h"
+#include "core/file_menu.h"
+#include "core/file_predicates.h"
+#include "core/help_launcher.h"
+#include "core/load_settings.h"
 #include "core/pages.h"
 #include "core/path_macros.h"
-#include "core/user_settings.h"
-#include "ui/timer.h"
+#include "core/status_page.h"
+#include "core/text.h"
+#include "core/tray.h"
+#include "definitions/definition_counts.h"
+#include "definitions/staged_definitions.h"
+#include "removal/exclusions.h"
+#include "scheduler/schedule_settings.h"
 
 namespace core {
 
@@ -30,20 +41,36 @@ void SplashTick(Application& app) {
     }
 }
 
-// Step 3: the language of the saved setting, with the built-in English
-// messages underneath.
+// Step 3: the stored language, over the built-in English messages; on a
+// user's first start the language chooser.
 void LoadLanguageAtStartup(Application& app) {
-    platform::Registry& registry = app.ports.registry;
-    const std::string savedLanguage =
-        ReadUserSetting(registry, app.AppName(), "Settings", "Language", "");
+    const std::string savedLanguage = app.ReadUserSetting("Settings", "Language", "");
     app.Catalogue = std::make_unique<i18n::clsLanguages>(
         app.ports.fileSystem, app.ports.textCodec, app.ports.programFile.Folder(), app.branding);
-    app.Catalogue->SetCurrentLanguage(
-        ReadUserSetting(registry, app.AppName(), "Settings", "Language", "English"));
+    app.Catalogue->SetCurrentLanguage(app.ReadUserSetting("Settings", "Language", "English"));
     i18n::LoadBuiltInMessages(*app.Catalogue);
     app.Catalogue->ChangeLanguage(app.frmMain, app.Catalogue->CurrentLanguage());
     if (savedLanguage.empty()) {
-        WriteUserSetting(registry, app.AppName(), "Settings", "Language", "English");
+        app.WriteUserSetting("Settings", "Language", "English");
+        app.frmLanguage.ShowModal();
+    }
+}
+
+// Step 21: on the first run on this machine, the offer to fetch definitions.
+void OfferLiveUpdateOnFirstRun(Application& app) {
+    const MachineSettingRead firstTime = app.ReadMachineSetting("Settings", "FirstTime", "");
+    // A store that cannot be read is no sign of a first run.
+    if (firstTime.Failed() || !firstTime.value.empty()) {
+        return;
+    }
+    app.WriteMachineSetting("Settings", "FirstTime", "Yes");
+    const std::string question = app.Message("MSG_THANK1") + "\r\n\r\n" +
+                                 app.Message("MSG_THANK2") + "\r\n\r\n" + app.Message("MSG_THANK3");
+    const platform::MessageAnswer answer = app.ports.dialogs.ShowMessage(
+        question, app.Message("MSG_THANK4"), platform::MessageButtons::YesNo,
+        platform::MessageIcon::Question);
+    if (answer == platform::MessageAnswer::Yes && app.RunLiveUpdate) {
+        app.RunLiveUpdate();
     }
 }
 
@@ -51,27 +78,85 @@ void LoadLanguageAtStartup(Application& app) {
 
 void MainWindowStartup(Application& app) {
     ui::FrmMain& main = app.frmMain;
+    platform::FileSystem& fs = app.ports.fileSystem;
 
-    // 1. The data folder.
+    // 1. The data folder, made when it is missing: the first Live Update
+    // has to write into it.
     std::string dataFolder = "[appdata]AntiSpywareDAT";
     app.DataFolder = ExpandPathMacros(dataFolder, app.ports.shellFolders);
-
-    // 2. The window's icons.
+    if (!DirectoryExists(fs, app.DataFolder)) {
+        [[maybe_unused]] const bool made = fs.MakeDirectory(app.DataFolder);
+    }
+    // 2.
     main.SetIconResource("AAA");
-
-    // 3. Language.
+    // 3.
     LoadLanguageAtStartup(app);
-
-    // 10. The status page.
+    // 4.
+    main.SetIconResource(app.frmSplash.IconResource());
+    // 5.
+    if (app.ports.programFile.PreviousInstanceRunning()) {
+        app.EndProcess();
+        return;
+    }
+    // 6.
+    definitions::PromoteDownloadedDefinitions(fs, app.DataFolder);
+    app.ExclusionList = removal::LoadExclusions(fs, app.ports.eventLoop, app.DataFolder);
+    // 7.
+    app.TotalDefinitionLines = definitions::CountDefinitions(fs, app.DataFolder, app.counts);
+    // 8.
+    RefreshStatusPage(app);
+    // 9.
+    app.ExclusionList = removal::LoadExclusions(fs, app.ports.eventLoop, app.DataFolder);
+    // 10.
     HideAllPages(app);
     main.frmStatus->SetCaption(app.branding.ProgramName + " Status");
     main.frmStatus->SetVisible(true);
 
-    // 13. Captions that carry the brand.
+    // From here on a failing step is passed over.
+    // 11.
+    if (app.ports.programFile.PreviousInstanceRunning()) {
+        app.EndProcess();
+        return;
+    }
+    // 12.
+    app.WriteUserSetting("OptionAndSettings", "STATUS", "RUNNING");
+    app.WriteUserSetting("OptionAndSettings", "RESTART", "False");
+    // 13.
+    app.frmHidden.Load();
     main.SetCaption(app.Message("MSG_CAPTION"));
-
-    // 17. The banner's welcome.
+    main.cmdWebsite->SetCaption(app.Message("MSG_WEBSITE"));
+    main.shpCircle->SetVisible(false);
+    main.SetShownInTaskList(false);
+    // 14.
+    ApplyTimerSettings(app, false);
+    scheduler::LoadSchedule(app);
+    FillDriveList(app);
+    LoadSettings(app);
+    // 15.
+    main.tmrScroll->SetEnabled(false);
+    ApplyTimerSettings(app, true);
+    main.tmrScroll->SetEnabled(false);
+    // 16.
+    app.frmDelete.Load();
+    app.frmDelete.Hide();
+    // 17.
     main.Label22->SetCaption(app.Message("MSG_CAPTION2"));
+    // 18.
+    ShowHelpOnFirstUse(app);
+    // 19.
+    if (LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkAutomaticUpdate", "0")) == 1) {
+        main.timUpdate->SetEnabled(true);
+    }
+    // 20.
+    if (app.ReadUserSetting("Settings", "Minimized", "No") == "Yes") {
+        SendToTray(app);
+    } else if (IsEdition(app.branding, kEditionTrayAtStartup) &&
+               main.chkRunAtStartup->Value() == 1) {
+        SendToTray(app);
+    }
+    RefreshFileMenu(app);
+    // 21.
+    OfferLiveUpdateOnFirstRun(app);
 }
 
 void AttachStartup(Application& app) {
@@ -83,10 +168,6 @@ void AttachStartup(Application& app) {
     };
     app.frmMain.onLoad = [&app] {
         MainWindowStartup(app);
-    };
-    app.frmMain.onUnload = [&app] {
-        app.frmSplash.Unload();
-        app.ports.eventLoop.Quit(0);
     };
 }
 

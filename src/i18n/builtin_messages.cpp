@@ -93,10 +93,20 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 65> kBuiltIn
     {"MSG_COMPLETE", "complete"},
 }};
 
+// Texts of the language window that the list above lacks: without them its
+// caption and its download confirmation would be empty.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kLanguageWindowMessages{{
+    {"MSG_TITLELANGUAGE", "Language Selection"},
+    {"MSG_DOWNLOADED", "The newest translations have been downloaded."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
     for (const auto& [name, text] : kBuiltInMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kLanguageWindowMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -6,8 +6,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
+
+enum class DriveType { Unknown, NoRootDirectory, Removable, Fixed, Network, CdRom, RamDisk };
+
+struct DriveInfo {
+    char letter = 'C';
+    DriveType type = DriveType::Unknown;
+    bool ready = false;  // a volume is mounted and can be read
+};
 
 class FileSystem {
 public:
@@ -24,6 +33,21 @@ public:
 
     // The whole content of a file, or nullopt when it cannot be read.
     [[nodiscard]] virtual std::optional<std::string> ReadWholeFile(std::string_view path) = 0;
+
+    // Replaces the file's content (creating the file); false on failure.
+    [[nodiscard]] virtual bool WriteWholeFile(std::string_view path, std::string_view content) = 0;
+    // Appends to the file (creating it); false on failure.
+    [[nodiscard]] virtual bool AppendToFile(std::string_view path, std::string_view content) = 0;
+
+    // Deletes a file (read-only ones too); false when it could not.
+    [[nodiscard]] virtual bool RemoveFile(std::string_view path) = 0;
+    // Moves or renames a file; fails when the target exists.
+    [[nodiscard]] virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
+    // Creates a folder whose parent exists; true when it exists afterwards.
+    [[nodiscard]] virtual bool MakeDirectory(std::string_view path) = 0;
+
+    // The computer's drives, in letter order.
+    [[nodiscard]] virtual std::vector<DriveInfo> ListDrives() = 0;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
+#include "platform/notify_icon.h"
 #include "platform/os_version.h"
 #include "platform/program_file.h"
 #include "platform/registry.h"
@@ -27,6 +28,7 @@ struct Platform {
     Clock& clock;
     EventLoop& eventLoop;
     TextCodec& textCodec;
+    NotifyIcon& notifyIcon;
 };
 
 }  // namespace platform

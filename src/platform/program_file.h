@@ -19,6 +19,8 @@ class ProgramFile {
 public:
     virtual ~ProgramFile() = default;
 
+    // The program file's full path, as it is on disk.
+    [[nodiscard]] virtual std::string Path() = 0;
     // The folder that holds the program file, without a trailing backslash.
     [[nodiscard]] virtual std::string Folder() = 0;
     // The program file's name without folder and extension.

@@ -30,6 +30,10 @@ public:
     // selected.
     void SetText(std::string text);
 
+    // An editable box shows free text and lets the user type; a plain
+    // drop-down list shows only its entries.
+    bool editable = false;
+
 private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;

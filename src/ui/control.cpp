@@ -22,6 +22,8 @@ std::string_view TypeName(ControlType type) noexcept {
             return "TextBox";
         case ControlType::ComboBox:
             return "ComboBox";
+        case ControlType::ListBox:
+            return "ListBox";
         case ControlType::ListView:
             return "ListView";
         case ControlType::TabStrip:

@@ -24,6 +24,7 @@ enum class ControlType {
     OptionButton,
     TextBox,
     ComboBox,
+    ListBox,
     ListView,
     TabStrip,
     ProgressBar,

@@ -4,6 +4,7 @@
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
+#include "ui/list_box.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
 #include "ui/option_button.h"
@@ -13,6 +14,13 @@
 #include "ui/timer.h"
 
 namespace ui {
+
+void FormContext::SetBusyPointer(bool busy) {
+    m_busyPointer = busy;
+    if (m_host != nullptr) {
+        m_host->BusyPointerChanged(busy);
+    }
+}
 
 Form::Form(FormContext& context, std::string name) : m_context(context), m_name(std::move(name)) {}
 
@@ -34,7 +42,18 @@ Control* Form::Find(std::string_view name, std::optional<int> index) const {
             return control.get();
         }
     }
+    if (!index) {
+        for (const auto& [alias, control] : m_aliases) {
+            if (core::EqualsIgnoreCase(alias, name)) {
+                return control;
+            }
+        }
+    }
     return nullptr;
+}
+
+void Form::AddAlias(std::string alias, Control& control) {
+    m_aliases.emplace_back(std::move(alias), &control);
 }
 
 std::vector<Control*> Form::ControlsOfType(ControlType type) const {
@@ -110,6 +129,11 @@ ComboBox& Form::AddComboBox(std::string name, Bounds bounds, Control* container,
     return Placed(AddControl<ComboBox>(std::move(name), index, container), "", bounds);
 }
 
+ListBox& Form::AddListBox(std::string name, Bounds bounds, Control* container,
+                          std::optional<int> index) {
+    return Placed(AddControl<ListBox>(std::move(name), index, container), "", bounds);
+}
+
 ListView& Form::AddListView(std::string name, Bounds bounds, Control* container,
                             std::optional<int> index) {
     return Placed(AddControl<ListView>(std::move(name), index, container), "", bounds);
@@ -160,25 +184,39 @@ void Form::Load() {
         return;
     }
     m_loaded = true;
+    m_shownSinceLoad = false;
+    m_hiddenWhileLoading = false;
     if (FormHost* host = m_context.Host()) {
         host->FormLoaded(*this);
     }
     for (Control* control : ControlsOfType(ControlType::Timer)) {
         static_cast<Timer*>(control)->Attach();
     }
+    m_loading = true;
     if (onLoad) {
         onLoad();
     }
+    m_loading = false;
 }
 
 void Form::Show() {
+    const bool wasLoaded = m_loaded;
     Load();
     if (!m_loaded) {
         return;  // the Load event unloaded the window again
     }
+    if (!wasLoaded && m_hiddenWhileLoading) {
+        return;  // the Load event chose to keep the window out of sight
+    }
     if (!m_visible) {
         m_visible = true;
         NotifyHost(FormChange::Visible);
+    }
+    if (!m_shownSinceLoad) {
+        m_shownSinceLoad = true;
+        if (onResize) {
+            onResize();
+        }
     }
 }
 
@@ -196,6 +234,9 @@ void Form::ShowModal() {
 }
 
 void Form::Hide() {
+    if (m_loading) {
+        m_hiddenWhileLoading = true;
+    }
     if (m_visible) {
         m_visible = false;
         NotifyHost(FormChange::Visible);

@@ -25,6 +25,7 @@ class DateTimePicker;
 class Frame;
 class Image;
 class Label;
+class ListBox;
 class ListView;
 class Menu;
 class OptionButton;
@@ -56,9 +57,14 @@ public:
     [[nodiscard]] FormHost* Host() const noexcept { return m_host; }
     void SetHost(FormHost* host) noexcept { m_host = host; }
 
+    // The hourglass over every window of the program while long work runs.
+    [[nodiscard]] bool BusyPointer() const noexcept { return m_busyPointer; }
+    void SetBusyPointer(bool busy);
+
 private:
     platform::EventLoop& m_loop;
     FormHost* m_host = nullptr;
+    bool m_busyPointer = false;
 };
 
 class Form {
@@ -80,8 +86,11 @@ public:
     [[nodiscard]] const std::vector<std::unique_ptr<Control>>& Controls() const noexcept {
         return m_controls;
     }
-    // The control of that name (compared without regard to case) and index.
+    // The control of that name (compared without regard to case) and index,
+    // or the control that a second name stands for.
     [[nodiscard]] Control* Find(std::string_view name, std::optional<int> index = {}) const;
+    // Lets code reach a control by a second name as well.
+    void AddAlias(std::string alias, Control& control);
     [[nodiscard]] std::vector<Control*> ControlsOfType(ControlType type) const;
 
     Label& AddLabel(std::string name, std::string caption, Bounds bounds,
@@ -100,6 +109,8 @@ public:
                         std::optional<int> index = {});
     ComboBox& AddComboBox(std::string name, Bounds bounds, Control* container = nullptr,
                           std::optional<int> index = {});
+    ListBox& AddListBox(std::string name, Bounds bounds, Control* container = nullptr,
+                        std::optional<int> index = {});
     ListView& AddListView(std::string name, Bounds bounds, Control* container = nullptr,
                           std::optional<int> index = {});
     TabStrip& AddTabStrip(std::string name, Bounds bounds, Control* container = nullptr,
@@ -119,7 +130,9 @@ public:
     [[nodiscard]] bool IsLoaded() const noexcept { return m_loaded; }
     // Loads the window (running its Load event) when it is not loaded yet.
     void Load();
-    // Loads the window if needed and makes it visible.
+    // Loads the window if needed and makes it visible, unless its Load event
+    // hid it (a program that starts in the tray). The first show after a load
+    // runs the Resize event.
     void Show();
     // Shows the window modally; returns when it is hidden or unloaded.
     void ShowModal();
@@ -170,6 +183,9 @@ public:
     std::function<void()> onUnload;
     std::function<void()> onResize;
     std::function<void(const MouseEvent&)> onMouseMove;
+    // Mouse activity over the notification-area icon that this window shows,
+    // as the mouse message's number.
+    std::function<void(int mouseMessage)> onTrayMessage;
 
     // The view's own slot: the window that shows this form.
     void* viewData = nullptr;
@@ -186,7 +202,11 @@ private:
     std::string m_name;
     std::string m_caption;
     std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<std::pair<std::string, Control*>> m_aliases;
     bool m_loaded = false;
+    bool m_loading = false;
+    bool m_hiddenWhileLoading = false;
+    bool m_shownSinceLoad = false;
     bool m_visible = false;
     bool m_modal = false;
     bool m_redrawLocked = false;

@@ -35,6 +35,9 @@ public:
     // Shows the window modally and returns when it has been hidden or
     // unloaded.
     virtual void RunModal(Form& form) = 0;
+    // The mouse pointer over the program's windows becomes the hourglass, or
+    // the arrow again.
+    virtual void BusyPointerChanged(bool busy) = 0;
 };
 
 }  // namespace ui

@@ -1,7 +1,5 @@
 #include "ui/frm_main.h"
 
-#include "ui/tab_strip.h"
-
 namespace ui {
 
 namespace {
@@ -13,10 +11,9 @@ Frame& Page(Form& form, std::string name, std::string caption) {
     return page;
 }
 
-CommandButton& PageButton(Form& form, std::string name, std::string caption, int row) {
-    CommandButton& button = form.AddButton(std::move(name), std::move(caption),
-                                           {12, FrmMain::kBannerHeight + 12 + row * 44, 160, 36});
-    button.SetLook(Look::Nav);
+CommandButton& SideButton(Form& form, std::string name, std::string caption, int top, Look look) {
+    CommandButton& button = form.AddButton(std::move(name), std::move(caption), {12, top, 160, 36});
+    button.SetLook(look);
     return button;
 }
 
@@ -29,19 +26,116 @@ FrmMain::FrmMain(FormContext& context) : Form(context, "FrmMain") {
     SetIconResource("AAA");
     bannerHeight = kBannerHeight;
 
-    Label22 = &AddLabel("Label22", "", {20, 14, kWidth - 40, 36});
-    Label22->SetLook(Look::Banner);
-
-    cmdStatus = &PageButton(*this, "cmdStatus", "Status", 0);
-    cmdScan = &PageButton(*this, "cmdScan", "Scan Now", 1);
-    cmdResults = &PageButton(*this, "cmdResults", "Results/Removal", 2);
-    cmdSettings = &PageButton(*this, "cmdSettings", "Options", 3);
-
-    frmStatus = &Page(*this, "frmStatus", "Status");
+    BuildSideBar();
+    BuildStatusPage();
     frmScan = &Page(*this, "frmScan", "Scan");
-    frmResults = &Page(*this, "frmResults", "Results");
-    frmOptions = &Page(*this, "frmOptions", "Options");
+    BuildResultsPage();
+    BuildOptionsPage();
+    BuildMenu();
+    BuildTimers();
 
+    AddAlias("PicStartUp", *frmStatus);
+    AddAlias("PicSweepNow", *frmScan);
+    AddAlias("PicResults", *frmResults);
+    AddAlias("PicOptions", *frmOptions);
+    AddAlias("lblSweepNow", *cmdScan);
+    AddAlias("lblResult", *cmdResults);
+    AddAlias("lblOptions", *cmdSettings);
+}
+
+void FrmMain::BuildSideBar() {
+    Label22 = &AddLabel("Label22", "", {20, 14, kWidth - 80, 36});
+    Label22->SetLook(Look::Banner);
+    lblHide = &AddSkinLabel("lblHide", "X", {kWidth - 36, 18, 20, 24});
+    lblHide->SetLook(Look::Banner);
+    lblHide->align = Label::Align::Center;
+    lblHide->SetToolTip("Close");
+    shpCircle = &AddShape("shpCircle", {kWidth - 64, 12, 40, 40});
+
+    const int first = kBannerHeight + 12;
+    cmdStatus = &SideButton(*this, "cmdStatus", "Status", first, Look::Nav);
+    cmdScan = &SideButton(*this, "cmdScan", "Scan Now", first + 44, Look::Nav);
+    cmdResults = &SideButton(*this, "cmdResults", "Results/Removal", first + 88, Look::Nav);
+    cmdSettings = &SideButton(*this, "cmdSettings", "Options", first + 132, Look::Nav);
+
+    cmdWebsite = &SideButton(*this, "cmdWebsite", "", kHeight - 120, Look::Normal);
+    Command5 = &SideButton(*this, "Command5", "Send to Tray", kHeight - 78, Look::Normal);
+    lblExit = &AddSkinLabel("lblExit", "Exit", {12, kHeight - 32, 160, 20});
+    lblExit->SetLook(Look::Link);
+    lblExit->align = Label::Align::Center;
+}
+
+void FrmMain::BuildMenu() {
+    mnuFile = &AddMenu("mnuFile", "&File");
+    static constexpr std::array<const char*, 9> kItems{
+        "Scan Now", "-", "View Log", "-", "Run Live Update", "-", "Minimize to Tray", "-", "Exit"};
+    for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
+        mnuFileItem[i] = &AddMenu("mnuFileItem", kItems[i], mnuFile, i);
+    }
+}
+
+void FrmMain::BuildTimers() {
+    tmrScroll = &AddTimer("tmrScroll", 200, true);
+    tmrScheduler = &AddTimer("tmrScheduler", 10, true);
+    tmrCheckHomePage = &AddTimer("tmrCheckHomePage", 5000, true);
+    tmrMemoryInspected = &AddTimer("tmrMemoryInspected", 10000, true);
+    timUpdate = &AddTimer("timUpdate", 1000, false);
+    tmrTimeOut = &AddTimer("tmrTimeOut", 30000, true);
+}
+
+void FrmMain::BuildStatusPage() {
+    frmStatus = &Page(*this, "frmStatus", "Status");
+    const auto row = [this](const char* titleName, const char* title, const char* valueName,
+                            int index) -> Label* {
+        const int top = 60 + index * 28;
+        AddLabel(titleName, title, {16, top, 200, 22}, frmStatus).SetLook(Look::Muted);
+        Label& value = AddLabel(valueName, "", {224, top, 340, 22}, frmStatus);
+        value.SetLook(Look::Strong);
+        return &value;
+    };
+    lblDefCount = row("lblDefCountTitle", "Definitions installed:", "lblDefCount", 0);
+    lblDefVersion = row("lblDefVersionTitle", "Definitions dated:", "lblDefVersion", 1);
+    lblVersion = row("lblVersionTitle", "Program version:", "lblVersion", 2);
+    lblLastScan = row("lblLastScanTitle", "Last scan:", "lblLastScan", 3);
+    lblLastFullScan = row("lblLastFullScanTitle", "Last complete scan:", "lblLastFullScan", 4);
+    lblDefRemoved = row("lblDefRemovedTitle", "Threats removed:", "lblDefRemoved", 5);
+
+    AddLabel("lblProtectionTitle", "Real-time protection", {16, 250, 400, 22}, frmStatus)
+        .SetLook(Look::Heading);
+    AddLabel("lblHomePageShieldTitle", "Home page shield", {16, 280, 200, 22}, frmStatus)
+        .SetLook(Look::Muted);
+    chkHomePage = &AddCheckBox("chkHomePage", "Enable", {224, 278, 200, 24}, frmStatus);
+    AddLabel("lblMemoryShieldTitle", "Memory shield", {16, 308, 200, 22}, frmStatus)
+        .SetLook(Look::Muted);
+    chkAutoProtect = &AddCheckBox("chkAutoProtect", "Enable", {224, 306, 200, 24}, frmStatus);
+}
+
+void FrmMain::BuildResultsPage() {
+    frmResults = &Page(*this, "frmResults", "Results");
+    const int width = kPage.width - 32;
+    ListView& found = AddListView("lvwPicRemoveListOfSpywareFoundAndToBeRemoved",
+                                  {16, 56, width, 300}, frmResults);
+    found.checkBoxes = true;
+    found.AddColumn("Spyware/Adware Found", 200);
+    found.AddColumn("Location", 240);
+    found.AddColumn("Type", 100);
+    lvwPicRemoveListOfSpywareFoundAndToBeRemoved = &found;
+
+    lblDeletingCaption = &AddLabel("lblDeletingCaption", "", {16, 368, width, 20}, frmResults);
+    lblDeletingCaption->wordWrap = false;
+    pgbDeleteSpywaresFound =
+        &AddProgressBar("pgbDeleteSpywaresFound", {16, 392, width, 18}, frmResults);
+    lblDeletingPercentageCompleted =
+        &AddLabel("lblDeletingPercentageCompleted", "", {16, 414, width, 20}, frmResults);
+    for (Control* control :
+         {static_cast<Control*>(lblDeletingCaption), static_cast<Control*>(pgbDeleteSpywaresFound),
+          static_cast<Control*>(lblDeletingPercentageCompleted)}) {
+        control->SetVisible(false);
+    }
+}
+
+void FrmMain::BuildOptionsPage() {
+    frmOptions = &Page(*this, "frmOptions", "Options");
     TabStrip1 =
         &AddTabStrip("TabStrip1", {12, 36, kPage.width - 24, kPage.height - 48}, frmOptions);
     for (const char* tab : {"Protection", "Scanning", "Schedule", "General"}) {
@@ -52,6 +146,88 @@ FrmMain::FrmMain(FormContext& context) : Form(context, "FrmMain") {
         frmView[i]->border = false;
         frmView[i]->SetVisible(i == 0);
     }
+    BuildProtectionTab(*frmView[0]);
+    BuildScanningTab(*frmView[1]);
+    BuildScheduleTab(*frmView[2]);
+    BuildGeneralTab(*frmView[3]);
+}
+
+void FrmMain::BuildProtectionTab(Frame& tab) {
+    const int width = kTabArea.width - 16;
+    Frame& homePage = AddFrame("fraHomePageShield", "Home page shield", {8, 8, width, 176}, &tab);
+    optIEHomePageSheildOn =
+        &AddOptionButton("optIEHomePageSheildOn", "Enabled", {16, 28, 140, 22}, &homePage);
+    optIEHomePageSheildOff =
+        &AddOptionButton("optIEHomePageSheildOff", "Disabled", {170, 28, 140, 22}, &homePage);
+    optIEHomePageSheildOn->group = optIEHomePageSheildOff->group = "homePageShield";
+    AddLabel("lblRestoreModeTitle", "When the home page has been changed:", {16, 64, 400, 20},
+             &homePage)
+        .SetLook(Look::Muted);
+    optAlwaysnotifybeforerestoring =
+        &AddOptionButton("optAlwaysnotifybeforerestoring", "Ask me what I would like to do",
+                         {32, 88, 420, 22}, &homePage);
+    optRestoredefaultwithoutnotification =
+        &AddOptionButton("optRestoredefaultwithoutnotification",
+                         "Silently restore my original home page", {32, 116, 420, 22}, &homePage);
+    optAlwaysnotifybeforerestoring->group = optRestoredefaultwithoutnotification->group =
+        "restoreMode";
+
+    Frame& memory = AddFrame("fraMemoryShield", "Memory shield", {8, 196, width, 64}, &tab);
+    optMemorySheildOn =
+        &AddOptionButton("optMemorySheildOn", "Enabled", {16, 28, 140, 22}, &memory);
+    optMemorySheildOff =
+        &AddOptionButton("optMemorySheildOff", "Disabled", {170, 28, 140, 22}, &memory);
+}
+
+void FrmMain::BuildScanningTab(Frame& tab) {
+    AddLabel("lblScanTypeTitle", "Scan type", {8, 8, 240, 20}, &tab).SetLook(Look::Heading);
+    optScanOnlyKnownSoftwares =
+        &AddOptionButton("optScanOnlyKnownSoftwares", "Quick Scan", {16, 34, 240, 22}, &tab);
+    optScanAllSelectedHardDrive = &AddOptionButton("optScanAllSelectedHardDrive",
+                                                   "Complete System Scan", {16, 60, 240, 22}, &tab);
+    lvwHardDrives = &AddListView("lvwHardDrives", {280, 34, 200, 120}, &tab);
+    lvwHardDrives->checkBoxes = true;
+    lvwHardDrives->AddColumn("Drives", 170);
+
+    AddLabel("lblScanPartsTitle", "What to scan", {8, 170, 240, 20}, &tab).SetLook(Look::Heading);
+    chkSweepMemory =
+        &AddCheckBox("chkSweepMemory", "Scan Proccesses and Files", {16, 196, 440, 22}, &tab);
+    chkScanRegistry =
+        &AddCheckBox("chkScanRegistry", "Scan Windows Registry", {16, 222, 440, 22}, &tab);
+    chkScanCookies =
+        &AddCheckBox("chkScanCookies", "Scan Internet Cookies", {16, 248, 440, 22}, &tab);
+    chkMakeLog = &AddCheckBox("chkMakeLog", "Save scan results to log", {16, 284, 440, 22}, &tab);
+}
+
+void FrmMain::BuildScheduleTab(Frame& tab) {
+    chkAutomaticScanYesOrNo =
+        &AddCheckBox("chkAutomaticScanYesOrNo", "Enable Scheduled Scans", {8, 8, 440, 22}, &tab);
+    AddLabel("lblScheduleDayTitle", "When:", {24, 44, 100, 20}, &tab).SetLook(Look::Muted);
+    cmbDays = &AddComboBox("cmbDays", {130, 40, 180, 24}, &tab);
+    for (const char* day : {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
+                            "Sunday", "Daily", "Date & Time", "Never"}) {
+        cmbDays->AddItem(day);
+    }
+    AddLabel("lblScheduleDateTitle", "Date:", {24, 80, 100, 20}, &tab).SetLook(Look::Muted);
+    dtpScheduleDate = &AddDateTimePicker("dtpScheduleDate", {130, 76, 180, 24}, &tab);
+    AddLabel("lblScheduleTimeTitle", "Time:", {24, 116, 100, 20}, &tab).SetLook(Look::Muted);
+    dtpScheduleTime = &AddDateTimePicker("dtpScheduleTime", {130, 112, 180, 24}, &tab);
+    dtpScheduleTime->format = DateTimePicker::Format::Time;
+    chkAutoDel = &AddCheckBox("chkAutoDel", "Delete spyware automatically after scheduled scan",
+                              {8, 156, 460, 22}, &tab);
+}
+
+void FrmMain::BuildGeneralTab(Frame& tab) {
+    chkRunAtStartup =
+        &AddCheckBox("chkRunAtStartup", "Run at Startup and protect my computer automatically",
+                     {8, 8, 480, 22}, &tab);
+    chkAutomaticUpdate = &AddCheckBox(
+        "chkAutomaticUpdate", "Enable automatic Live update (recommended)", {8, 44, 480, 22}, &tab);
+    lblLastUpdate = &AddLabel("lblLastUpdate", "", {26, 70, 460, 20}, &tab);
+    lblLastUpdate->SetLook(Look::Muted);
+    chkSendData =
+        &AddCheckBox("chkSendData", "Send anonymous data to help identify unknown spyware",
+                     {8, 106, 480, 22}, &tab);
 }
 
 }  // namespace ui

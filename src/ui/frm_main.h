@@ -7,7 +7,16 @@
 
 #include <array>
 
+#include "ui/check_box.h"
+#include "ui/combo_box.h"
+#include "ui/date_time_picker.h"
 #include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/option_button.h"
+#include "ui/progress_bar.h"
+#include "ui/tab_strip.h"
+#include "ui/timer.h"
 
 namespace ui {
 
@@ -15,25 +24,100 @@ class FrmMain : public Form {
 public:
     explicit FrmMain(FormContext& context);
 
-    // The banner's welcome text.
-    Label* Label22;
-
-    // Page buttons.
+    // --- Banner and side bar.
+    Label* Label22;  // the welcome text
+    Label* lblHide;  // "X": closes the program without asking
+    Shape* shpCircle;
     CommandButton* cmdStatus;
     CommandButton* cmdScan;
     CommandButton* cmdResults;
     CommandButton* cmdSettings;
+    CommandButton* cmdWebsite;
+    CommandButton* Command5;  // "Send to Tray"
+    Label* lblExit;
 
-    // Pages.
+    // --- Pages, and the second names they go by.
     Frame* frmStatus;
     Frame* frmScan;
     Frame* frmResults;
     Frame* frmOptions;
+    Frame*& PicStartUp = frmStatus;
+    Frame*& PicSweepNow = frmScan;
+    Frame*& PicResults = frmResults;
+    Frame*& PicOptions = frmOptions;
+    // The navigation that the removal enables: the page buttons by second names.
+    CommandButton*& lblSweepNow = cmdScan;
+    CommandButton*& lblResult = cmdResults;
+    CommandButton*& lblOptions = cmdSettings;
 
-    // The options page's tabs and the frames they show (tab i shows
+    // --- Status page.
+    Label* lblDefCount;
+    Label* lblDefVersion;
+    Label* lblVersion;
+    Label* lblLastScan;
+    Label* lblLastFullScan;
+    Label* lblDefRemoved;
+    CheckBox* chkHomePage;
+    CheckBox* chkAutoProtect;
+
+    // --- Results page.
+    ListView* lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    ProgressBar* pgbDeleteSpywaresFound;
+    Label* lblDeletingPercentageCompleted;
+    Label* lblDeletingCaption;
+
+    // --- Options page: its tabs and the frames they show (tab i shows
     // frmView(i - 1)).
     TabStrip* TabStrip1;
     std::array<Frame*, 4> frmView;
+
+    // Protection tab.
+    OptionButton* optIEHomePageSheildOn;
+    OptionButton* optIEHomePageSheildOff;
+    OptionButton* optAlwaysnotifybeforerestoring;
+    OptionButton* optRestoredefaultwithoutnotification;
+    OptionButton* optMemorySheildOn;
+    OptionButton* optMemorySheildOff;
+
+    // Scanning tab.
+    OptionButton* optScanOnlyKnownSoftwares;
+    OptionButton* optScanAllSelectedHardDrive;
+    ListView* lvwHardDrives;
+    CheckBox* chkSweepMemory;
+    CheckBox* chkScanRegistry;
+    CheckBox* chkScanCookies;
+    CheckBox* chkMakeLog;
+
+    // Schedule tab.
+    CheckBox* chkAutomaticScanYesOrNo;
+    ComboBox* cmbDays;
+    DateTimePicker* dtpScheduleDate;
+    DateTimePicker* dtpScheduleTime;
+    CheckBox* chkAutoDel;
+
+    // General tab.
+    CheckBox* chkRunAtStartup;
+    CheckBox* chkAutomaticUpdate;
+    Label* lblLastUpdate;
+    CheckBox* chkSendData;
+
+    // --- The File menu: "Scan Now", "View Log", "Run Live Update",
+    // "Minimize to Tray" and "Exit", with separators between them.
+    Menu* mnuFile;
+    std::array<Menu*, 9> mnuFileItem;
+    static constexpr int kFileScanNow = 0;
+    static constexpr int kFileViewLog = 2;
+    static constexpr int kFileRunLiveUpdate = 4;
+    static constexpr int kFileMinimizeToTray = 6;
+    static constexpr int kFileExit = 8;
+
+    // --- Timers.
+    Timer* tmrScroll;
+    Timer* tmrScheduler;
+    Timer* tmrCheckHomePage;
+    Timer* tmrMemoryInspected;
+    Timer* timUpdate;
+    Timer* tmrTimeOut;
 
     // Geometry shared by the builders of the pages.
     static constexpr int kWidth = 780;
@@ -43,6 +127,18 @@ public:
                                   kHeight - kBannerHeight - 24};
     // The area inside a tab of the options page, relative to the page.
     static constexpr Bounds kTabArea{16, 64, kPage.width - 32, kPage.height - 84};
+
+private:
+    void BuildSideBar();
+    void BuildMenu();
+    void BuildTimers();
+    void BuildStatusPage();
+    void BuildResultsPage();
+    void BuildOptionsPage();
+    void BuildProtectionTab(Frame& tab);
+    void BuildScanningTab(Frame& tab);
+    void BuildScheduleTab(Frame& tab);
+    void BuildGeneralTab(Frame& tab);
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include "core/machine_settings.h"
 #include "core/user_settings.h"
 #include "platform/win32/program_file_win32.h"
 
@@ -57,6 +58,37 @@ std::string UserSettingsKey(const std::string& programPath) {
     return std::string(core::kUserSettingsRoot) + "\\" + program.ReadVersionResource().productName;
 }
 
+std::string MachineSettingsKey(const std::string& programPath) {
+    platform::win32::ProgramFileWin32 program(programPath);
+    const platform::VersionResource version = program.ReadVersionResource();
+    return core::MachineSettingsKey(version.companyName, version.productName, "Settings");
+}
+
+namespace {
+
+std::string ReadString(HKEY root, const std::string& path, const std::string& key) {
+    char value[1024] = {};
+    DWORD size = sizeof(value);
+    if (::RegGetValueA(root, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
+}
+
+void WriteString(HKEY root, const std::string& path, const std::string& key,
+                 const std::string& value) {
+    platform::win32::UniqueRegKey opened;
+    if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, opened.Put(),
+                          nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExA(opened.Get(), key.c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(value.c_str()),
+                         static_cast<DWORD>(value.size() + 1));
+    }
+}
+
+}  // namespace
+
 ProgramUnderTest::ProgramUnderTest(std::string programPath)
     : m_path(std::move(programPath)), m_settingsKey(UserSettingsKey(m_path)) {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, m_settingsKey.c_str());
@@ -72,25 +104,26 @@ ProgramUnderTest::~ProgramUnderTest() {
 
 void ProgramUnderTest::SetUserSetting(const std::string& section, const std::string& key,
                                       const std::string& value) {
-    const std::string path = m_settingsKey + "\\" + section;
-    platform::win32::UniqueRegKey opened;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                          opened.Put(), nullptr) == ERROR_SUCCESS) {
-        ::RegSetValueExA(opened.Get(), key.c_str(), 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(value.c_str()),
-                         static_cast<DWORD>(value.size() + 1));
-    }
+    WriteString(HKEY_CURRENT_USER, m_settingsKey + "\\" + section, key, value);
 }
 
 std::string ProgramUnderTest::UserSetting(const std::string& section, const std::string& key) {
-    const std::string path = m_settingsKey + "\\" + section;
-    char value[1024] = {};
-    DWORD size = sizeof(value);
-    if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, value,
-                       &size) != ERROR_SUCCESS) {
-        return {};
-    }
-    return value;
+    return ReadString(HKEY_CURRENT_USER, m_settingsKey + "\\" + section, key);
+}
+
+std::string ProgramUnderTest::MachineSetting(const std::string& key) {
+    return ReadString(HKEY_LOCAL_MACHINE, MachineSettingsKey(m_path), key);
+}
+
+void ProgramUnderTest::MakeReturningUser() {
+    SetUserSetting("Settings", "Language", "English");
+    SetUserSetting("Settings", "showHelp", "0");
+    WriteString(HKEY_LOCAL_MACHINE, MachineSettingsKey(m_path), "FirstTime", "Yes");
+}
+
+void ProgramUnderTest::MakeFirstRun() {
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, m_settingsKey.c_str());
+    ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, MachineSettingsKey(m_path).c_str());
 }
 
 bool ProgramUnderTest::Start() {

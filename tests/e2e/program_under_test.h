@@ -18,8 +18,10 @@ void SetBuiltProgram(std::string path);
 [[nodiscard]] const std::string& ScreenshotFolder();
 void SetScreenshotFolder(std::string path);
 
-// The registry key under which the program keeps this user's settings.
+// The registry keys under which the program keeps this user's settings and
+// the machine's.
 [[nodiscard]] std::string UserSettingsKey(const std::string& programPath);
+[[nodiscard]] std::string MachineSettingsKey(const std::string& programPath);
 
 class ProgramUnderTest {
 public:
@@ -33,6 +35,14 @@ public:
     void SetUserSetting(const std::string& section, const std::string& key,
                         const std::string& value);
     [[nodiscard]] std::string UserSetting(const std::string& section, const std::string& key);
+    // Empty when the value is absent.
+    [[nodiscard]] std::string MachineSetting(const std::string& key);
+
+    // A user who has run the program before on a machine that has it: no
+    // language chooser, no first-run question.
+    void MakeReturningUser();
+    // A machine and a user that never ran it.
+    void MakeFirstRun();
 
     [[nodiscard]] bool Start();
     [[nodiscard]] DWORD ProcessId() const noexcept { return m_processId; }

@@ -1,4 +1,5 @@
-// The real program under Wine, driven through its windows.
+// The real program under Wine, driven through its windows: a returning user's
+// start, the pages, and the exit.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ protected:
 
 TEST_F(Startup, TheMainWindowSpeaksTheSavedLanguageFromTheLocalisationFile) {
     ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
     program.SetUserSetting("Settings", "Language", "Deutsch");
     HWND main = StartAndFindMainWindow(program);
     ASSERT_NE(main, nullptr);
@@ -37,6 +39,8 @@ TEST_F(Startup, TheMainWindowSpeaksTheSavedLanguageFromTheLocalisationFile) {
     EXPECT_EQ(Caption(main, "cmdResults"), "Ergebnisse/Entfernen");
     EXPECT_EQ(Caption(main, "Label22"), "Willkommen bei Keelwatch");
     EXPECT_EQ(Caption(main, "frmStatus"), "Keelwatch Status");
+    EXPECT_EQ(Caption(main, "lblLastScan"), "Never");
+    EXPECT_EQ(Caption(main, "lblDefVersion"), "3/16/2006 12:00:00 AM PST");
     EXPECT_TRUE(driver::IsShown(driver::FindControl(main, "frmStatus")));
     EXPECT_EQ(driver::FindForm("frmSplash", program.ProcessId(), driver::milliseconds(0)), nullptr)
         << "the splash window hides once the main window shows";
@@ -50,7 +54,7 @@ TEST_F(Startup, WithoutALocalisationFileTheBuiltInEnglishTextsShow) {
     const std::string copy = folder.Path() + "\\Scanner.exe";
     ASSERT_TRUE(::CopyFileA(BuiltProgram().c_str(), copy.c_str(), FALSE));
     ProgramUnderTest program(copy);
-    program.SetUserSetting("Settings", "Language", "Deutsch");
+    program.MakeReturningUser();
     HWND main = StartAndFindMainWindow(program);
     ASSERT_NE(main, nullptr);
 
@@ -62,16 +66,9 @@ TEST_F(Startup, WithoutALocalisationFileTheBuiltInEnglishTextsShow) {
     EXPECT_TRUE(program.WaitForExit(kExitTimeoutMs, exitCode));
 }
 
-TEST_F(Startup, AFirstStartStoresEnglishAsTheLanguage) {
-    ProgramUnderTest program(BuiltProgram());
-    HWND main = StartAndFindMainWindow(program);
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(Caption(main, "cmdScan"), "Scan Now");
-    EXPECT_EQ(program.UserSetting("Settings", "Language"), "English");
-}
-
 TEST_F(Startup, PageButtonsAndTabsSwitchWhatIsShown) {
     ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
     HWND main = StartAndFindMainWindow(program);
     ASSERT_NE(main, nullptr);
     HWND status = driver::FindControl(main, "frmStatus");
@@ -91,26 +88,41 @@ TEST_F(Startup, PageButtonsAndTabsSwitchWhatIsShown) {
     EXPECT_FALSE(driver::IsShown(options));
 }
 
-TEST_F(Startup, ClosingTheMainWindowEndsTheProgram) {
+TEST_F(Startup, ExitRecordsThatTheProgramStoppedAndEndsIt) {
     ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
     HWND main = StartAndFindMainWindow(program);
     ASSERT_NE(main, nullptr);
-    driver::Close(main);
+    EXPECT_EQ(program.UserSetting("OptionAndSettings", "STATUS"), "RUNNING");
+    ASSERT_TRUE(driver::ChooseMenu(main, "mnuFileItem(8)"));
     DWORD exitCode = 1;
     ASSERT_TRUE(program.WaitForExit(kExitTimeoutMs, exitCode));
     EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(program.UserSetting("OptionAndSettings", "STATUS"), "STOPPED");
+    EXPECT_EQ(program.UserSetting("Settings", "Max"), "0");
+}
+
+TEST_F(Startup, TheCloseLabelEndsTheProgramWithoutRecordingStopped) {
+    ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
+    HWND main = StartAndFindMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    driver::Click(driver::FindControl(main, "lblHide"));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(program.WaitForExit(kExitTimeoutMs, exitCode));
+    EXPECT_EQ(program.UserSetting("OptionAndSettings", "STATUS"), "RUNNING");
+}
+
+TEST_F(Startup, SendToTrayHidesTheWindowAndTheNextStartIsInTheTray) {
+    ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
+    HWND main = StartAndFindMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    driver::Click(driver::FindControl(main, "Command5"));
+    EXPECT_TRUE(
+        driver::WaitFor([&] { return program.UserSetting("Settings", "Minimized") == "Yes"; }));
+    EXPECT_FALSE(driver::IsShown(main));
 }
 
 }  // namespace
 }  // namespace e2e
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 3) {
-        std::fputs("usage: e2e_tests <program.exe> <screenshot folder>\n", stderr);
-        return 2;
-    }
-    e2e::SetBuiltProgram(argv[1]);
-    e2e::SetScreenshotFolder(argv[2]);
-    return RUN_ALL_TESTS();
-}

@@ -1,5 +1,7 @@
 #include "fakes/fake_file_system.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace fakes {
@@ -46,6 +48,24 @@ bool Matches(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
+bool FakeFileSystem::FolderExists(std::string_view path) const {
+    const std::string key = Key(path);
+    if (m_directories.contains(key)) {
+        return true;
+    }
+    // The root of every drive exists, with or without anything on it.
+    const bool isRoot = (key.size() == 2 || (key.size() == 3 && key[2] == '\\')) && key[1] == ':';
+    return isRoot && std::any_of(drives.begin(), drives.end(), [&](const platform::DriveInfo& d) {
+               return d.ready &&
+                      core::UpperCase(std::string_view(&d.letter, 1)) == key.substr(0, 1);
+           });
+}
+
+bool FakeFileSystem::ParentExists(std::string_view path) const {
+    const std::string parent = FolderOf(path);
+    return parent.empty() || FolderExists(parent);
+}
+
 FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string content) {
     for (std::string folder = FolderOf(path); !folder.empty(); folder = FolderOf(folder)) {
         m_directories.insert(Key(folder));
@@ -86,7 +106,7 @@ std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view 
 }
 
 bool FakeFileSystem::DirectoryExists(std::string_view path) {
-    return m_directories.contains(Key(path));
+    return FolderExists(path);
 }
 
 std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) {
@@ -95,6 +115,73 @@ std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) 
         return std::nullopt;
     }
     return file->content;
+}
+
+bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view content) {
+    const auto it = m_files.find(Key(path));
+    if (it == m_files.end()) {
+        if (m_directories.contains(Key(path))) {
+            return false;
+        }
+        AddFile(std::string(path), std::string(content));
+        return true;
+    }
+    if (it->second.locked) {
+        return false;
+    }
+    it->second.content = content;
+    return true;
+}
+
+bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view content) {
+    const auto it = m_files.find(Key(path));
+    if (it == m_files.end()) {
+        return WriteWholeFile(path, content);
+    }
+    if (it->second.locked) {
+        return false;
+    }
+    it->second.content.append(content);
+    return true;
+}
+
+bool FakeFileSystem::RemoveFile(std::string_view path) {
+    const auto it = m_files.find(Key(path));
+    if (it == m_files.end() || it->second.locked) {
+        return false;
+    }
+    m_files.erase(it);
+    return true;
+}
+
+bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
+    const auto source = m_files.find(Key(from));
+    if (source == m_files.end() || source->second.locked) {
+        return false;
+    }
+    const std::string target = Key(to);
+    const bool sameFile = source->first == target;  // a change of case only
+    if (!sameFile &&
+        (m_files.contains(target) || m_directories.contains(target) || !ParentExists(to))) {
+        return false;
+    }
+    File moved = std::move(source->second);
+    m_files.erase(source);
+    moved.path = std::string(to);
+    m_files.emplace(target, std::move(moved));
+    return true;
+}
+
+bool FakeFileSystem::MakeDirectory(std::string_view path) {
+    const std::string key = Key(path);
+    if (m_directories.contains(key)) {
+        return true;
+    }
+    if (m_files.contains(key) || !ParentExists(path)) {
+        return false;
+    }
+    m_directories.insert(key);
+    return true;
 }
 
 }  // namespace fakes

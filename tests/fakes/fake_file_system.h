@@ -3,18 +3,27 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
 namespace fakes {
 
 // An in-memory file system with Windows naming: paths compare without regard
-// to case, and files can be hidden or system files.
+// to case, and files can be hidden or system files, or locked by another
+// program. Writes create the folders they need.
 class FakeFileSystem : public platform::FileSystem {
 public:
     std::optional<std::string> FirstNormalFileName(std::string_view path) override;
     bool DirectoryExists(std::string_view path) override;
     std::optional<std::string> ReadWholeFile(std::string_view path) override;
+    bool WriteWholeFile(std::string_view path, std::string_view content) override;
+    bool AppendToFile(std::string_view path, std::string_view content) override;
+    bool RemoveFile(std::string_view path) override;
+    // Fails also when the target's folder is missing or the source is locked.
+    bool RenameFile(std::string_view from, std::string_view to) override;
+    bool MakeDirectory(std::string_view path) override;
+    std::vector<platform::DriveInfo> ListDrives() override { return drives; }
 
     struct File {
         std::string path;  // as written
@@ -22,6 +31,7 @@ public:
         bool hidden = false;
         bool system = false;
         bool unreadable = false;
+        bool locked = false;  // in use elsewhere: cannot be written, deleted or moved
     };
 
     // Adds or replaces a file; its folders come into being with it.
@@ -30,7 +40,12 @@ public:
     void Remove(std::string_view path);
     [[nodiscard]] const File* Find(std::string_view path) const;
 
+    std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
+
 private:
+    [[nodiscard]] bool FolderExists(std::string_view path) const;
+    [[nodiscard]] bool ParentExists(std::string_view path) const;
+
     std::map<std::string, File> m_files;  // by upper-cased path
     std::set<std::string> m_directories;  // upper-cased paths
 };

@@ -3,6 +3,7 @@
 // Every port's double in one place, and the port set over them.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_notify_icon.h"
 #include "fakes/fake_ports.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_folders.h"
@@ -22,9 +23,10 @@ struct FakePlatform {
     FakeClock clock;
     VirtualEventLoop eventLoop;
     Windows1252Codec textCodec;
+    FakeNotifyIcon notifyIcon;
 
-    platform::Platform ports{registry, shellFolders, fileSystem, programFile, osVersion,
-                             shell,    dialogs,      clock,      eventLoop,   textCodec};
+    platform::Platform ports{registry, shellFolders, fileSystem, programFile, osVersion, shell,
+                             dialogs,  clock,        eventLoop,  textCodec,   notifyIcon};
 };
 
 }  // namespace fakes

@@ -19,6 +19,9 @@ namespace fakes {
 
 class FakeProgramFile : public platform::ProgramFile {
 public:
+    std::string Path() override {
+        return folder + "\\" + (fileName.empty() ? baseName + ".exe" : fileName);
+    }
     std::string Folder() override { return folder; }
     std::string BaseName() override { return baseName; }
     platform::VersionResource ReadVersionResource() override { return version; }
@@ -26,6 +29,7 @@ public:
 
     std::string folder = "C:\\Program Files\\Scanner";
     std::string baseName = "Scanner";
+    std::string fileName;  // with its extension; empty means baseName + ".exe"
     platform::VersionResource version{"Acme Sweeper", "Acme Labs", "www.acme.example", 2, 5};
     bool previousInstance = false;
 };

@@ -15,6 +15,7 @@
 #include "i18n/localization_file.h"
 #include "ui/frm_main.h"
 #include "ui/list_view.h"
+#include "ui/small_windows.h"
 #include "ui/tab_strip.h"
 
 namespace i18n {
@@ -80,6 +81,8 @@ std::set<std::string> KeysOf(const ui::Form& form) {
                 }
                 break;
             case ui::ControlType::OptionButton:
+                keys.insert(control->Index() ? key + std::to_string(*control->Index()) : key);
+                break;
             case ui::ControlType::Menu:
                 keys.insert(key + std::to_string(control->Index().value_or(0)));
                 break;
@@ -119,14 +122,18 @@ TEST(ShippedLocalization, EveryBuiltInMessageIsTranslated) {
     }
 }
 
-TEST(ShippedLocalization, EveryTextOfTheMainWindowHasAnItem) {
+TEST(ShippedLocalization, EveryTextOfTheTranslatedWindowsHasAnItem) {
     const std::vector<ShippedLanguage> languages = ReadShippedFile();
     ASSERT_FALSE(languages.empty());
     fakes::VirtualEventLoop loop;
     ui::FormContext context(loop);
     ui::FrmMain main(context);
-    for (const std::string& key : KeysOf(main)) {
-        EXPECT_TRUE(languages[0].keys.contains(key)) << "no English item for " << key;
+    ui::FrmLanguage language(context);
+    for (const ui::Form* form :
+         {static_cast<ui::Form*>(&main), static_cast<ui::Form*>(&language)}) {
+        for (const std::string& key : KeysOf(*form)) {
+            EXPECT_TRUE(languages[0].keys.contains(key)) << "no English item for " << key;
+        }
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/win32/handles.h"
 #include "temp_folder.h"
@@ -136,6 +138,108 @@ TEST_F(FileSystemWin32Test, MissingFileAndFolderCannotBeRead) {
     MakeFolder("plugins");
     EXPECT_EQ(fileSystem.ReadWholeFile(folder / "missing.txt"), std::nullopt);
     EXPECT_EQ(fileSystem.ReadWholeFile(folder / "plugins"), std::nullopt);
+}
+
+TEST_F(FileSystemWin32Test, WrittenAndAppendedBytesReadBackUnchanged) {
+    const std::string first("line one\r\nwith\0nul\r\n", 21);
+    const std::string second("\0line two\r\n\xFF", 13);
+    const std::string path = folder / "log.txt";
+    ASSERT_TRUE(fileSystem.WriteWholeFile(path, first));
+    EXPECT_EQ(fileSystem.ReadWholeFile(path), first);
+    ASSERT_TRUE(fileSystem.AppendToFile(path, second));
+    EXPECT_EQ(fileSystem.ReadWholeFile(path), first + second);
+}
+
+TEST_F(FileSystemWin32Test, WritingReplacesALongerFileWhole) {
+    WriteFile("settings.txt", "a much longer old content\r\n");
+    ASSERT_TRUE(fileSystem.WriteWholeFile(folder / "settings.txt", "new\r\n"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "settings.txt"), "new\r\n");
+}
+
+TEST_F(FileSystemWin32Test, AppendingCreatesAMissingFileButNotItsFolder) {
+    ASSERT_TRUE(fileSystem.AppendToFile(folder / "new.log", "first\r\n"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "new.log"), "first\r\n");
+    EXPECT_FALSE(fileSystem.AppendToFile(folder / "missing\\new.log", "x"));
+    EXPECT_FALSE(fileSystem.WriteWholeFile(folder / "missing\\new.log", "x"));
+}
+
+TEST_F(FileSystemWin32Test, ReadOnlyFileIsRemoved) {
+    WriteFile("readonly.dll", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(fileSystem.RemoveFile(folder / "readonly.dll"));
+    EXPECT_EQ(::GetFileAttributesA((folder / "readonly.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(FileSystemWin32Test, MissingFileAndFolderAreNotRemoved) {
+    MakeFolder("plugins");
+    EXPECT_FALSE(fileSystem.RemoveFile(folder / "missing.dll"));
+    EXPECT_FALSE(fileSystem.RemoveFile(folder / "plugins"));
+    EXPECT_TRUE(fileSystem.DirectoryExists(folder / "plugins"));
+}
+
+TEST_F(FileSystemWin32Test, FileInUseIsNotRemovedAndKeepsItsReadOnlyAttribute) {
+    WriteFile("busy.dll", "x", FILE_ATTRIBUTE_READONLY);
+    const std::string path = folder / "busy.dll";
+    {
+        UniqueFileHandle holder(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder.IsValid());
+        EXPECT_FALSE(fileSystem.RemoveFile(path));
+        EXPECT_NE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    }
+    EXPECT_TRUE(fileSystem.RemoveFile(path));
+}
+
+TEST_F(FileSystemWin32Test, FileIsRenamedWithItsContent) {
+    WriteFile("tracker.dll", "payload");
+    MakeFolder("quarantine");
+    ASSERT_TRUE(fileSystem.RenameFile(folder / "tracker.dll", folder / "quarantine\\tracker.vir"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "tracker.dll"), std::nullopt);
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "quarantine\\tracker.vir"), "payload");
+}
+
+TEST_F(FileSystemWin32Test, RenamingOntoAnExistingFileFailsAndKeepsBoth) {
+    WriteFile("source.txt", "source");
+    WriteFile("target.txt", "target");
+    EXPECT_FALSE(fileSystem.RenameFile(folder / "source.txt", folder / "target.txt"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "source.txt"), "source");
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "target.txt"), "target");
+}
+
+TEST_F(FileSystemWin32Test, MissingFileIsNotRenamed) {
+    EXPECT_FALSE(fileSystem.RenameFile(folder / "missing.txt", folder / "other.txt"));
+    EXPECT_EQ(::GetFileAttributesA((folder / "other.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(FileSystemWin32Test, MakingAnExistingFolderAgainSucceeds) {
+    EXPECT_TRUE(fileSystem.MakeDirectory(folder / "Quarantine"));
+    EXPECT_TRUE(fileSystem.DirectoryExists(folder / "Quarantine"));
+    EXPECT_TRUE(fileSystem.MakeDirectory(folder / "QUARANTINE"));
+}
+
+TEST_F(FileSystemWin32Test, FolderIsNotMadeUnderAMissingParentOrOverAFile) {
+    WriteFile("file.txt", "x");
+    EXPECT_FALSE(fileSystem.MakeDirectory(folder / "missing\\child"));
+    EXPECT_FALSE(fileSystem.DirectoryExists(folder / "missing"));
+    EXPECT_FALSE(fileSystem.MakeDirectory(folder / "file.txt"));
+}
+
+TEST_F(FileSystemWin32Test, DrivesAreListedInLetterOrderWithAReadyFixedDriveC) {
+    const std::vector<DriveInfo> drives = fileSystem.ListDrives();
+    ASSERT_FALSE(drives.empty());
+    for (std::size_t i = 1; i < drives.size(); ++i) {
+        EXPECT_LT(drives[i - 1].letter, drives[i].letter);
+    }
+    const auto c = std::find_if(drives.begin(), drives.end(),
+                                [](const DriveInfo& drive) { return drive.letter == 'C'; });
+    ASSERT_NE(c, drives.end());
+    EXPECT_EQ(c->type, DriveType::Fixed);
+    EXPECT_TRUE(c->ready);
+}
+
+TEST_F(FileSystemWin32Test, ListingDrivesLeavesTheErrorModeAsItWas) {
+    const UINT old = ::SetErrorMode(SEM_NOGPFAULTERRORBOX);
+    (void)fileSystem.ListDrives();
+    EXPECT_EQ(::SetErrorMode(old), static_cast<UINT>(SEM_NOGPFAULTERRORBOX));
 }
 
 }  // namespace

@@ -52,6 +52,15 @@ TEST(ProgramFileWin32, FolderAndBaseNameComeFromTheRunningProgram) {
     EXPECT_EQ(program.BaseName(), "win32_adapter_tests");
 }
 
+TEST(ProgramFileWin32, PathIsTheRunningProgramsFileWithItsExtension) {
+    ProgramFileWin32 program;
+    const std::string path = program.Path();
+    ASSERT_GT(path.size(), 4u);
+    EXPECT_EQ(path.substr(path.size() - 4), ".exe");
+    EXPECT_EQ(path.rfind(program.Folder() + "\\" + program.BaseName(), 0), 0u) << path;
+    EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+}
+
 TEST(ProgramFileWin32, BaseNameDropsOnlyTheLastExtension) {
     ProgramFileWin32 program("C:\\Program Files\\My.App\\setup.v2.exe");
     EXPECT_EQ(program.Folder(), "C:\\Program Files\\My.App");

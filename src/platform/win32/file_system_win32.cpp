@@ -1,5 +1,6 @@
 #include "platform/win32/file_system_win32.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -11,6 +12,53 @@ namespace {
 
 constexpr DWORD kNotNormal =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+
+// Writes every byte, in pieces that a DWORD can count.
+bool WriteAll(HANDLE file, std::string_view content) {
+    constexpr std::size_t kMaxPiece = 1u << 30;
+    while (!content.empty()) {
+        const auto piece = static_cast<DWORD>(std::min(content.size(), kMaxPiece));
+        DWORD written = 0;
+        if (!::WriteFile(file, content.data(), piece, &written, nullptr) || written == 0) {
+            return false;
+        }
+        content.remove_prefix(written);
+    }
+    return true;
+}
+
+// Keeps the system from asking for a disk while a drive without one is probed.
+class NoCriticalErrorDialogs {
+public:
+    NoCriticalErrorDialogs() noexcept : m_old(::GetErrorMode()) {
+        ::SetErrorMode(m_old | SEM_FAILCRITICALERRORS);
+    }
+    ~NoCriticalErrorDialogs() { ::SetErrorMode(m_old); }
+    NoCriticalErrorDialogs(const NoCriticalErrorDialogs&) = delete;
+    NoCriticalErrorDialogs& operator=(const NoCriticalErrorDialogs&) = delete;
+
+private:
+    UINT m_old;
+};
+
+DriveType ToDriveType(UINT type) {
+    switch (type) {
+        case DRIVE_NO_ROOT_DIR:
+            return DriveType::NoRootDirectory;
+        case DRIVE_REMOVABLE:
+            return DriveType::Removable;
+        case DRIVE_FIXED:
+            return DriveType::Fixed;
+        case DRIVE_REMOTE:
+            return DriveType::Network;
+        case DRIVE_CDROM:
+            return DriveType::CdRom;
+        case DRIVE_RAMDISK:
+            return DriveType::RamDisk;
+        default:
+            return DriveType::Unknown;
+    }
+}
 
 }  // namespace
 
@@ -63,6 +111,75 @@ std::optional<std::string> FileSystemWin32::ReadWholeFile(std::string_view path)
         }
         content.append(block.data(), read);
     }
+}
+
+bool FileSystemWin32::WriteWholeFile(std::string_view path, std::string_view content) {
+    const std::string fileName(path);
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.Get(), content);
+}
+
+bool FileSystemWin32::AppendToFile(std::string_view path, std::string_view content) {
+    const std::string fileName(path);
+    // Append-only access puts every write at the end, even when another
+    // program appends to the same file.
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), FILE_APPEND_DATA,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.Get(), content);
+}
+
+bool FileSystemWin32::RemoveFile(std::string_view path) {
+    const std::string fileName(path);
+    if (::DeleteFileA(fileName.c_str())) {
+        return true;
+    }
+    const DWORD attributes = ::GetFileAttributesA(fileName.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    const DWORD writable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (!::SetFileAttributesA(fileName.c_str(), writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL)) {
+        return false;
+    }
+    if (::DeleteFileA(fileName.c_str())) {
+        return true;
+    }
+    // The file stays; it keeps its protection too.
+    ::SetFileAttributesA(fileName.c_str(), attributes);
+    return false;
+}
+
+bool FileSystemWin32::RenameFile(std::string_view from, std::string_view to) {
+    const std::string source(from);
+    const std::string target(to);
+    return ::MoveFileA(source.c_str(), target.c_str()) != 0;
+}
+
+bool FileSystemWin32::MakeDirectory(std::string_view path) {
+    const std::string folder(path);
+    return ::CreateDirectoryA(folder.c_str(), nullptr) != 0 || DirectoryExists(path);
+}
+
+std::vector<DriveInfo> FileSystemWin32::ListDrives() {
+    std::vector<DriveInfo> drives;
+    const DWORD mask = ::GetLogicalDrives();
+    const NoCriticalErrorDialogs noDialogs;
+    for (int index = 0; index < 26; ++index) {
+        if ((mask & (DWORD{1} << index)) == 0) {
+            continue;
+        }
+        DriveInfo drive;
+        drive.letter = static_cast<char>('A' + index);
+        const std::string root = std::string(1, drive.letter) + ":\\";
+        drive.type = ToDriveType(::GetDriveTypeA(root.c_str()));
+        drive.ready = ::GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr,
+                                              nullptr, 0) != 0;
+        drives.push_back(drive);
+    }
+    return drives;
 }
 
 }  // namespace platform::win32

@@ -2,7 +2,8 @@
 
 // The file system port on the Win32 file API, with its listing rules: a
 // directory listing of exactly the given path, skipping hidden, system and
-// folder entries.
+// folder entries. Drives are probed without the system's "insert a disk"
+// prompt.
 
 #include "platform/file_system.h"
 
@@ -13,6 +14,12 @@ public:
     [[nodiscard]] std::optional<std::string> FirstNormalFileName(std::string_view path) override;
     [[nodiscard]] bool DirectoryExists(std::string_view path) override;
     [[nodiscard]] std::optional<std::string> ReadWholeFile(std::string_view path) override;
+    [[nodiscard]] bool WriteWholeFile(std::string_view path, std::string_view content) override;
+    [[nodiscard]] bool AppendToFile(std::string_view path, std::string_view content) override;
+    [[nodiscard]] bool RemoveFile(std::string_view path) override;
+    [[nodiscard]] bool RenameFile(std::string_view from, std::string_view to) override;
+    [[nodiscard]] bool MakeDirectory(std::string_view path) override;
+    [[nodiscard]] std::vector<DriveInfo> ListDrives() override;
 };
 
 }  // namespace platform::win32

@@ -4,6 +4,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/os_version_win32.h"
 #include "platform/win32/program_file_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -24,14 +25,16 @@ struct Win32Platform::Adapters {
     ClockWin32 clock;
     EventLoopWin32 eventLoop;
     TextCodecWin32 textCodec;
+    NotifyIconWin32 notifyIcon;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
-      m_ports(std::make_unique<platform::Platform>(platform::Platform{
-          m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
-          m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
-          m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec})) {}
+      m_ports(std::make_unique<platform::Platform>(
+          platform::Platform{m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
+                             m_adapters->programFile, m_adapters->osVersion, m_adapters->shell,
+                             m_adapters->dialogs, m_adapters->clock, m_adapters->eventLoop,
+                             m_adapters->textCodec, m_adapters->notifyIcon})) {}
 
 Win32Platform::~Win32Platform() = default;
 

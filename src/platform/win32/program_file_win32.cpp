@@ -91,6 +91,10 @@ ProgramFileWin32::ProgramFileWin32() : m_path(RunningModulePath()) {}
 
 ProgramFileWin32::ProgramFileWin32(std::string modulePath) : m_path(std::move(modulePath)) {}
 
+std::string ProgramFileWin32::Path() {
+    return m_path;
+}
+
 std::string ProgramFileWin32::Folder() {
     const std::size_t separator = LastSeparator(m_path);
     if (separator == std::string::npos) {

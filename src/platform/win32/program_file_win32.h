@@ -18,6 +18,7 @@ public:
     // Any file, so that tests can read another file's version resource.
     explicit ProgramFileWin32(std::string modulePath);
 
+    [[nodiscard]] std::string Path() override;
     [[nodiscard]] std::string Folder() override;
     [[nodiscard]] std::string BaseName() override;
     [[nodiscard]] VersionResource ReadVersionResource() override;

@@ -5,6 +5,7 @@
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
+#include "ui/list_box.h"
 #include "ui/list_view.h"
 #include "ui/option_button.h"
 #include "ui/progress_bar.h"
@@ -78,8 +79,14 @@ WindowSpec SpecFor(Control& control) {
             }
             return {"EDIT", style, WS_EX_CLIENTEDGE, box.Text()};
         }
-        case ControlType::ComboBox:
-            return {"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, ""};
+        case ControlType::ComboBox: {
+            const auto& combo = static_cast<const ComboBox&>(control);
+            const DWORD kind = combo.editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
+            return {"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | kind, 0, combo.Text()};
+        }
+        case ControlType::ListBox:
+            return {"LISTBOX", base | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                    WS_EX_CLIENTEDGE, ""};
         case ControlType::ListView: {
             const auto& list = static_cast<const ListView&>(control);
             DWORD style = base | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
@@ -150,6 +157,9 @@ void SyncValue(Control& control, HWND window) {
         case ControlType::ComboBox: {
             auto& combo = static_cast<ComboBox&>(control);
             ::SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(combo.ListIndex()), 0);
+            if (combo.ListIndex() < 0 && combo.editable) {
+                ::SetWindowTextA(window, combo.Text().c_str());
+            }
             break;
         }
         case ControlType::ProgressBar: {
@@ -192,6 +202,19 @@ void SyncItems(Control& control, HWND window, Change change, int index, HIMAGELI
                 ::SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
             }
             SyncValue(control, window);
+            break;
+        }
+        case ControlType::ListBox: {
+            auto& list = static_cast<ListBox&>(control);
+            if (change == Change::ItemAdded && index >= 0 && index < list.ItemCount()) {
+                ::SendMessageA(window, LB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(list.Items()[index].c_str()));
+                break;
+            }
+            ::SendMessageA(window, LB_RESETCONTENT, 0, 0);
+            for (const std::string& item : list.Items()) {
+                ::SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            }
             break;
         }
         case ControlType::TabStrip: {
@@ -246,6 +269,7 @@ HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instan
             break;
         }
         case ControlType::ComboBox:
+        case ControlType::ListBox:
         case ControlType::TabStrip:
             SyncItems(control, window, Change::Items, -1, smallIcons);
             break;
@@ -297,6 +321,14 @@ void SyncControlWindow(Control& control, HWND window, Change change, int index,
 
 void ReadUserEdit(Control& control, HWND window) {
     switch (control.Type()) {
+        case ControlType::ComboBox: {
+            const int length = ::GetWindowTextLengthA(window);
+            std::string text(static_cast<std::size_t>(length) + 1, '\0');
+            ::GetWindowTextA(window, text.data(), length + 1);
+            text.resize(static_cast<std::size_t>(length));
+            static_cast<ComboBox&>(control).SetText(std::move(text));
+            break;
+        }
         case ControlType::TextBox: {
             const int length = ::GetWindowTextLengthA(window);
             std::string text(static_cast<std::size_t>(length) + 1, '\0');

@@ -349,7 +349,21 @@ void FormWindow::ApplyControlChange(Control& control, Change change, int index) 
     --m_applying;
 }
 
+void FormWindow::ChooseMenuByName(ATOM name) {
+    char identity[256] = {};
+    const UINT length = ::GlobalGetAtomNameA(name, identity, sizeof(identity));
+    for (Control* control : m_form.ControlsOfType(ControlType::Menu)) {
+        if (control->Identity() == std::string_view(identity, length)) {
+            if (control->Enabled()) {
+                control->Click();
+            }
+            return;
+        }
+    }
+}
+
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT chooseMenu = ::RegisterWindowMessageA(kChooseMenuMessage);
     if (m_detached) {
         if (message == WM_CLOSE) {
             return 0;
@@ -358,6 +372,10 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     BusyScope busy(*this);
     const bool isForm = window == m_window.Get();
+    if (isForm && message == chooseMenu) {
+        ChooseMenuByName(static_cast<ATOM>(wParam));
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
@@ -386,6 +404,12 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_SIZE:
             if (isForm) {
                 OnSize(wParam, lParam);
+            }
+            break;
+        case WM_SETCURSOR:
+            if (m_view.BusyPointer()) {
+                ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+                return TRUE;
             }
             break;
         case WM_MOUSEMOVE:
@@ -523,6 +547,9 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
             }
             break;
         case ControlType::ComboBox:
+            if (code == CBN_EDITCHANGE) {
+                ReadUserEdit(*control, reinterpret_cast<HWND>(lParam));
+            }
             if (code == CBN_SELCHANGE) {
                 const auto index = static_cast<int>(
                     ::SendMessageA(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0));

@@ -72,6 +72,7 @@ private:
     [[nodiscard]] Control* DefaultButton(bool cancel) const;
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
+    void ChooseMenuByName(ATOM name);
     void OnNotify(const NMHDR& header);
     LRESULT OnControlColour(HDC dc, HWND child);
     void PaintBackground(HWND window, HDC dc);

@@ -135,6 +135,11 @@ void View::RunModal(Form& form) {
     }
 }
 
+void View::BusyPointerChanged(bool busy) {
+    m_busyPointer = busy;
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(busy ? IDC_WAIT : IDC_ARROW)));
+}
+
 bool View::PreTranslate(MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {
         return false;

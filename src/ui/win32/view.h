@@ -32,6 +32,8 @@ public:
     void FormChanged(Form& form, FormChange change) override;
     void ControlChanged(Control& control, Change change, int index) override;
     void RunModal(Form& form) override;
+    void BusyPointerChanged(bool busy) override;
+    [[nodiscard]] bool BusyPointer() const noexcept { return m_busyPointer; }
 
     // Keyboard navigation between the controls of the program's windows;
     // true when the message was handled.
@@ -57,6 +59,7 @@ private:
     std::vector<std::unique_ptr<FormWindow>> m_windows;
     // Windows of unloaded forms wait here until their own messages are done.
     std::vector<std::unique_ptr<FormWindow>> m_unloaded;
+    bool m_busyPointer = false;
 };
 
 }  // namespace ui::win32

@@ -13,4 +13,10 @@ inline constexpr char kFormClass[] = "ModelForm";
 inline constexpr char kFrameClass[] = "ModelFrame";
 inline constexpr char kOwnerClass[] = "ModelOwner";
 
+// Another process cannot read a window's menu, so menu commands are reached
+// by name: this registered message, posted to a form's window with the
+// global atom of a menu entry's name ("mnuFileItem(8)") as its wParam,
+// chooses that entry as a click on it would.
+inline constexpr char kChooseMenuMessage[] = "ModelChooseMenu";
+
 }  // namespace ui::win32

@@ -138,6 +138,48 @@ bool Close(HWND form) {
     return form != nullptr && ::PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;
 }
 
+std::vector<std::string> ComboItems(HWND combo) {
+    // The wide form of the messages is carried between processes intact.
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length =
+            static_cast<int>(::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
+        std::wstring wide(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+        const auto copied = static_cast<int>(::SendMessageW(
+            combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data())));
+        wide.resize(static_cast<std::size_t>(std::max(copied, 0)));
+        std::string text(wide.size() * 2 + 1, '\0');
+        const int bytes =
+            ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                  text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+        items.push_back(std::move(text));
+    }
+    return items;
+}
+
+bool SelectComboItem(HWND combo, std::string_view text) {
+    const std::vector<std::string> items = ComboItems(combo);
+    const auto found = std::find(items.begin(), items.end(), text);
+    if (found == items.end()) {
+        return false;
+    }
+    const auto index = static_cast<WPARAM>(found - items.begin());
+    ::SendMessageA(combo, CB_SETCURSEL, index, 0);
+    ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    return true;
+}
+
+bool ChooseMenu(HWND form, std::string_view entry) {
+    static const UINT chooseMenu = ::RegisterWindowMessageA(ui::win32::kChooseMenuMessage);
+    // The atom stays in the table: the program reads it after this returns.
+    const ATOM name = ::GlobalAddAtomA(std::string(entry).c_str());
+    return form != nullptr && name != 0 &&
+           ::PostMessageA(form, chooseMenu, static_cast<WPARAM>(name), 0) != FALSE;
+}
+
 HWND FindMessageBox(DWORD processId, milliseconds timeout) {
     HWND found = nullptr;
     WaitFor(

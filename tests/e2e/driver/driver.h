@@ -39,6 +39,14 @@ bool SelectTab(HWND tabStrip, int tab);
 // Asks the window to close, as its close box would.
 bool Close(HWND form);
 
+// The entries of a drop-down list.
+[[nodiscard]] std::vector<std::string> ComboItems(HWND combo);
+// Picks the entry with this text, as the user would; false when it is not there.
+bool SelectComboItem(HWND combo, std::string_view text);
+
+// Chooses a menu command by the name of its entry ("mnuFileItem(8)").
+bool ChooseMenu(HWND form, std::string_view entry);
+
 // A message box of the process (0: of any process).
 [[nodiscard]] HWND FindMessageBox(DWORD processId = 0, milliseconds timeout = kDefaultTimeout);
 [[nodiscard]] std::string MessageBoxText(HWND box);

@@ -6,6 +6,8 @@
 //   driver caption <Form> [<control>]
 //   driver click <Form> <control>
 //   driver select-tab <Form> <control> <tab>
+//   driver select <Form> <control> <entry text>   picks an entry of a drop-down list
+//   driver menu <Form> <entry>                    chooses a menu entry ("mnuFileItem(8)")
 //   driver close <Form>
 //   driver msgbox [timeout-ms]               prints the box's title, a tab, its text
 //   driver answer <ok|cancel|abort|retry|ignore|yes|no> [timeout-ms]
@@ -97,6 +99,9 @@ int main(int argc, char** argv) {
     if (command == "close") {
         return driver::Close(form) ? 0 : 1;
     }
+    if (command == "menu" && argc >= 4) {
+        return driver::ChooseMenu(form, argv[3]) ? 0 : NotFound(argv[3]);
+    }
     HWND control = argc >= 4 ? driver::FindControl(form, argv[3]) : form;
     if (control == nullptr) {
         return NotFound(argv[3]);
@@ -107,6 +112,9 @@ int main(int argc, char** argv) {
     }
     if (command == "click" && argc >= 4) {
         return driver::Click(control) ? 0 : 1;
+    }
+    if (command == "select" && argc >= 5) {
+        return driver::SelectComboItem(control, argv[4]) ? 0 : NotFound(argv[4]);
     }
     if (command == "select-tab" && argc >= 5) {
         return driver::SelectTab(control, std::atoi(argv[4])) ? 0 : 1;

@@ -1,0 +1,41 @@
+#include "core/file_menu.h"
+
+#include "core/application.h"
+#include "core/tray.h"
+
+namespace core {
+
+void RefreshFileMenu(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    main.mnuFileItem[ui::FrmMain::kFileViewLog]->SetEnabled(static_cast<bool>(app.ViewLog));
+    main.mnuFileItem[ui::FrmMain::kFileRunLiveUpdate]->SetEnabled(
+        static_cast<bool>(app.RunLiveUpdate));
+}
+
+void AttachFileMenu(Application& app) {
+    auto& items = app.frmMain.mnuFileItem;
+    items[ui::FrmMain::kFileScanNow]->onClick = [&app] {
+        app.frmMain.cmdScan->Click();
+    };
+    items[ui::FrmMain::kFileViewLog]->onClick = [&app] {
+        if (app.ViewLog) {
+            app.ViewLog();
+        }
+    };
+    items[ui::FrmMain::kFileRunLiveUpdate]->onClick = [&app] {
+        if (app.RunLiveUpdate) {
+            app.RunLiveUpdate();
+        }
+    };
+    items[ui::FrmMain::kFileMinimizeToTray]->onClick = [&app] {
+        SendToTray(app);
+    };
+    items[ui::FrmMain::kFileExit]->onClick = [&app] {
+        app.frmMain.Unload();
+    };
+    app.frmMain.lblExit->onClick = [&app] {
+        app.frmMain.Unload();
+    };
+}
+
+}  // namespace core

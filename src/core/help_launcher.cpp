@@ -1,0 +1,31 @@
+#include "core/help_launcher.h"
+
+#include "core/application.h"
+#include "core/file_predicates.h"
+
+namespace core {
+
+void AttachHelpLauncher(Application& app) {
+    app.form8.onLoad = [&app] {
+        const std::string helpFile = app.ports.programFile.Folder() + "\\Help.chm";
+        if (!FileExists(app.ports.fileSystem, helpFile)) {
+            return;
+        }
+        [[maybe_unused]] const bool opened =
+            app.ports.shell.Execute("open", helpFile, "", "", platform::WindowShow::Normal);
+        app.WriteMachineSetting("Settings", "showHelp", "0");
+    };
+}
+
+void ShowHelpOnFirstUse(Application& app) {
+    if (app.ReadUserSetting("Settings", "showHelp", "1") != "1") {
+        return;
+    }
+    app.form8.Load();
+    app.form8.Show();
+    app.ports.eventLoop.YieldToMessageLoop();
+    app.form8.Unload();
+    app.WriteUserSetting("Settings", "showHelp", "0");
+}
+
+}  // namespace core

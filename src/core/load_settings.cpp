@@ -1,0 +1,116 @@
+#include "core/load_settings.h"
+
+#include "core/application.h"
+#include "core/text.h"
+#include "definitions/definitions_date.h"
+
+namespace core {
+
+namespace {
+
+// Each step reads its setting; a stored value that does not convert leaves
+// the control as it was.
+
+void SetFromFlag(Application& app, ui::OptionButton& button, std::string_view key,
+                 std::string_view defaultValue) {
+    if (const std::optional<bool> flag =
+            TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))) {
+        button.SetValue(*flag);
+    }
+}
+
+void SetFromNumber(ui::CheckBox& box, std::string_view text) {
+    const double number = LeadingNumber(text);
+    if (number == 0 || number == 1 || number == 2) {
+        box.SetValue(static_cast<int>(number));
+    }
+}
+
+void SetFromNumber(Application& app, ui::CheckBox& box, std::string_view key,
+                   std::string_view defaultValue) {
+    SetFromNumber(box, app.ReadUserSetting("OptionAndSettings", key, defaultValue));
+}
+
+}  // namespace
+
+void LoadSettings(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+
+    // 1.
+    app.WriteUserSetting("OptionAndSettings", "SHOW", "True");
+    // 2. and 3.
+    SetFromFlag(app, *main.optIEHomePageSheildOn, "optIEHomePageSheildOn", "True");
+    main.chkHomePage->SetValue(main.optIEHomePageSheildOn->Value() ? 1 : 0);
+    // 4.
+    SetFromNumber(app, *main.chkMakeLog, "chkMakeLog", "1");
+    // 5.
+    SetFromFlag(app, *main.optIEHomePageSheildOff, "optIEHomePageSheildOff", "False");
+    // 6.
+    SetFromFlag(app, *main.optAlwaysnotifybeforerestoring, "optAlwaysnotifybeforerestoring",
+                "True");
+    SetFromFlag(app, *main.optRestoredefaultwithoutnotification,
+                "optRestoredefaultwithoutnotification", "False");
+    // 7. and 8.
+    SetFromFlag(app, *main.optMemorySheildOn, "optMemorySheildOn", "True");
+    main.chkAutoProtect->SetValue(main.optMemorySheildOn->Value() ? 1 : 0);
+    // 9.
+    SetFromFlag(app, *main.optMemorySheildOff, "optMemorySheildOff", "False");
+    // 10.
+    SetFromNumber(app, *main.chkSweepMemory, "chkSweepMemory", "1");
+    SetFromNumber(app, *main.chkScanRegistry, "chkScanRegistry", "1");
+    // 11. and 12.: every start begins with a quick scan, whatever is stored.
+    SetFromFlag(app, *main.optScanAllSelectedHardDrive, "optScanAllSelectedHardDrive", "True");
+    main.optScanOnlyKnownSoftwares->SetValue(true);
+    // 13.
+    if (IsEdition(app.branding, kEditionRunAtStartupByDefault) &&
+        app.ReadUserSetting("Settings", "ranOneTime", "0") == "0") {
+        SetFromNumber(app, *main.chkRunAtStartup, "chkRunAtStartup", "1");
+        app.WriteUserSetting("Settings", "ranOneTime", "1");
+    } else {
+        SetFromNumber(app, *main.chkRunAtStartup, "chkRunAtStartup", "0");
+    }
+    // 14.
+    SetFromNumber(app, *main.chkSweepMemory, "chkSweepMemory", "1");
+    SetFromNumber(app, *main.chkScanRegistry, "chkScanRegistry", "1");
+    // 15.
+    SetFromNumber(app, *main.chkScanCookies, "chkScanCookies", "1");
+    SetFromNumber(app, *main.chkSendData, "chkSendData", "1");
+    // 16.
+    main.lblLastUpdate->SetCaption(
+        "Signatures Last Updated On " +
+        definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+    // 17.
+    const std::string scheduled =
+        app.ReadUserSetting("OptionAndSettings", "chkAutomaticScanYesOrNo", "0");
+    SetFromNumber(*main.chkAutomaticScanYesOrNo, scheduled);
+    const bool scheduling = LeadingNumber(scheduled) != 0;
+    main.dtpScheduleDate->SetEnabled(scheduling);
+    main.dtpScheduleTime->SetEnabled(scheduling);
+    main.cmbDays->SetEnabled(scheduling);
+    main.tmrScheduler->SetEnabled(scheduling);
+    // 18.
+    SetFromNumber(app, *main.chkAutomaticUpdate, "chkAutomaticUpdate", "1");
+    // 19.
+    ui::ListView& drives = *main.lvwHardDrives;
+    for (int row = 0; row < drives.ItemCount(); ++row) {
+        if (const std::optional<bool> checked =
+                TextToBool(app.ReadUserSetting("Drives", drives.Item(row).text, "True"))) {
+            drives.SetChecked(row, *checked);
+        }
+    }
+    // 20.
+    ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (int column = 0; column < found.ColumnCount(); ++column) {
+        const double twips = LeadingNumber(
+            app.ReadUserSetting("Settings", "FoundCol2" + std::to_string(column + 1), "1400"));
+        found.SetColumnWidth(column, static_cast<int>(twips) / kTwipsPerPixel);
+    }
+    // 21.
+    if (app.ReadUserSetting("Settings", "Max", "0") == "1") {
+        main.SetWindowState(ui::WindowState::Maximized);
+    }
+    // 22.
+    app.forms.SetBusyPointer(false);
+}
+
+}  // namespace core

@@ -1,0 +1,78 @@
+#include "core/shutdown.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/application.h"
+#include "core/load_settings.h"
+
+namespace core {
+
+namespace {
+
+// The windows that close with the main window, in this order.
+constexpr std::array<std::string_view, 10> kClosedWithTheMainWindow{
+    "Form8",        "frmAbout",  "frmDownload",         "frmHomePageChangedAlert",
+    "frmMenuPopUp", "frmReport", "frmSignatureUpdated", "frmSpywareFoundAlert",
+    "frmHidden",    "frmDelete"};
+
+void RecordStopped(Application& app) {
+    app.WriteUserSetting("OptionAndSettings", "RESTART", "False");
+    app.WriteUserSetting("OptionAndSettings", "STATUS", "STOPPED");
+    app.tray.RemoveIcon(app.frmMain);
+}
+
+}  // namespace
+
+void QueryUnloadStep(Application& app) {
+    RecordStopped(app);
+}
+
+void UnloadStep(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    // 1.
+    const ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (int column = 0; column < found.ColumnCount(); ++column) {
+        app.WriteUserSetting("Settings", "FoundCol2" + std::to_string(column + 1),
+                             std::to_string(found.Column(column).width * kTwipsPerPixel));
+    }
+    // 2.
+    app.WriteUserSetting("Settings", "Max", main.State() == ui::WindowState::Maximized ? "1" : "0");
+    // 3.
+    main.SetWindowState(ui::WindowState::Minimized);
+    main.Hide();
+    // 4.
+    for (std::string_view name : kClosedWithTheMainWindow) {
+        if (ui::Form* window = app.FormNamed(name)) {
+            window->Unload();
+        }
+    }
+    // 5.
+    if (app.frmWebsite.Visible()) {
+        app.ExitWhenWebsiteCloses = true;
+        return;
+    }
+    app.EndProcess();
+}
+
+void ExitFromTray(Application& app) {
+    RecordStopped(app);
+    app.frmMain.Unload();
+}
+
+void AttachShutdown(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    main.onQueryUnload = [&app](ui::UnloadMode) {
+        QueryUnloadStep(app);
+        return false;
+    };
+    main.onUnload = [&app] {
+        UnloadStep(app);
+    };
+    // "X" takes the program down without recording that it stopped.
+    main.lblHide->onClick = [&app] {
+        UnloadStep(app);
+    };
+}
+
+}  // namespace core

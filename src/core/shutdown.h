@@ -1,0 +1,23 @@
+#pragma once
+
+// Taking the program down, by its three paths: the main window's Exit (and
+// its close box), the close label "X", and the tray's "Exit Program". They
+// differ in what they record.
+
+namespace core {
+
+class Application;
+
+// Records that the program stopped and removes the tray icon.
+void QueryUnloadStep(Application& app);
+
+// Records the window's layout, closes the other windows and ends the program.
+void UnloadStep(Application& app);
+
+// The tray's "Exit Program": no question asked.
+void ExitFromTray(Application& app);
+
+// Attaches the main window's unload events and the close label.
+void AttachShutdown(Application& app);
+
+}  // namespace core

@@ -1,0 +1,22 @@
+#include "core/status_page.h"
+
+#include "core/application.h"
+#include "core/date_time_text.h"
+#include "definitions/definitions_date.h"
+
+namespace core {
+
+void RefreshStatusPage(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    main.lblDefCount->SetCaption(GroupedNumberText(app.TotalDefinitionLines));
+    const platform::VersionResource version = app.ports.programFile.ReadVersionResource();
+    main.lblVersion->SetCaption(std::to_string(version.major) + "." +
+                                std::to_string(version.minor));
+    main.lblDefVersion->SetCaption(
+        definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+    main.lblDefRemoved->SetCaption(app.ReadUserSetting("Settings", "lblDefRemoved", "0"));
+    main.lblLastScan->SetCaption(app.ReadUserSetting("Settings", "lblLastScan", "Never"));
+    main.lblLastFullScan->SetCaption(app.ReadUserSetting("Settings", "lblLastFullScan", "Never"));
+}
+
+}  // namespace core

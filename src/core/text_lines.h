@@ -1,0 +1,30 @@
+#pragma once
+
+// The program's text files: lines ended by CR LF. Readers also accept a bare
+// CR or LF as a line end, so that a file edited on another system reads the
+// same.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace core {
+
+// The lines of a text; a line end at the very end adds no empty line.
+[[nodiscard]] std::vector<std::string> TextLines(std::string_view text);
+
+// The lines of a file, or nullopt when it cannot be read.
+[[nodiscard]] std::optional<std::vector<std::string>> ReadTextLines(platform::FileSystem& fs,
+                                                                    std::string_view path);
+
+// The first line of a file, or nullopt when it cannot be read or is empty.
+[[nodiscard]] std::optional<std::string> ReadFirstLine(platform::FileSystem& fs,
+                                                       std::string_view path);
+
+// Each line followed by CR LF.
+[[nodiscard]] std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace core

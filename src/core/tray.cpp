@@ -1,0 +1,37 @@
+#include "core/tray.h"
+
+#include "core/application.h"
+
+namespace core {
+
+void SendToTray(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    main.SetWindowState(ui::WindowState::Minimized);
+    main.Hide();
+    app.tray.ShowIcon(main);
+    app.tray.ChangeToolTip(main, app.branding.ProgramName);
+    app.WriteUserSetting("Settings", "Minimized", "Yes");
+}
+
+void RestoreFromTray(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    // Shown first, so that the return to the normal state is seen as the
+    // window's own and remembered for the next start.
+    main.Show();
+    main.SetWindowState(ui::WindowState::Normal);
+    main.BringToFront();
+}
+
+void AttachTray(Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    main.Command5->onClick = [&app] {
+        SendToTray(app);
+    };
+    main.onTrayMessage = [&app](int mouseMessage) {
+        if (mouseMessage == kLeftDoubleClick || mouseMessage == kRightDoubleClick) {
+            RestoreFromTray(app);
+        }
+    };
+}
+
+}  // namespace core

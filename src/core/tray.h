@@ -1,0 +1,26 @@
+#pragma once
+
+// The main window in the notification area: sending it there, and bringing it
+// back from the icon.
+
+namespace core {
+
+class Application;
+
+// Minimizes and hides the main window and shows the tray icon.
+void SendToTray(Application& app);
+
+// Brings the main window back from the tray in the normal state.
+void RestoreFromTray(Application& app);
+
+// Attaches "Send to Tray", the File menu's "Minimize to Tray" and the icon's
+// mouse handling.
+void AttachTray(Application& app);
+
+// Mouse messages of the notification-area icon.
+inline constexpr int kLeftButtonDown = 513;
+inline constexpr int kLeftDoubleClick = 515;
+inline constexpr int kRightButtonDown = 516;
+inline constexpr int kRightDoubleClick = 518;
+
+}  // namespace core

@@ -1,0 +1,34 @@
+#include "definitions/definition_counts.h"
+
+#include "core/file_predicates.h"
+#include "core/text_lines.h"
+#include "definitions/definition_files.h"
+
+namespace definitions {
+
+namespace {
+
+std::int32_t LinesOf(platform::FileSystem& fs, std::string_view dataFolder, std::string_view name) {
+    const std::string path = DataFile(dataFolder, name);
+    if (!core::FileExists(fs, path)) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(
+        core::ReadTextLines(fs, path).value_or(std::vector<std::string>{}).size());
+}
+
+}  // namespace
+
+std::int32_t CountDefinitions(platform::FileSystem& fs, std::string_view dataFolder,
+                              DefinitionCounts& counts) {
+    counts = DefinitionCounts{};
+    counts.CookieDefinitionCount = LinesOf(fs, dataFolder, kBlockedCookies);
+    counts.ExeDefinitionCount = LinesOf(fs, dataFolder, kExeDefinitions);
+    counts.RegistryDefinitionCount = LinesOf(fs, dataFolder, kRegistryDefinitions);
+    counts.FileDefinitionCount =
+        LinesOf(fs, dataFolder, kFileDefinitions) + LinesOf(fs, dataFolder, kDirectoryDefinitions);
+    return counts.CookieDefinitionCount + counts.ExeDefinitionCount +
+           counts.RegistryDefinitionCount + counts.FileDefinitionCount;
+}
+
+}  // namespace definitions

@@ -1,0 +1,38 @@
+#include "shell/website_window.h"
+
+#include "core/application.h"
+#include "core/text.h"
+
+namespace shell {
+
+std::string WebsiteAddress(std::string_view website) {
+    const std::string address = core::Trim(website);
+    if (core::StartsWithIgnoreCase(address, "http://") ||
+        core::StartsWithIgnoreCase(address, "https://")) {
+        return address;
+    }
+    return "http://" + address;
+}
+
+void AttachWebsiteWindow(core::Application& app) {
+    ui::FrmWebsite& window = app.frmWebsite;
+    window.onLoad = [&app] {
+        app.branding = core::LoadBranding(app.ports.programFile);
+        if (!core::Trim(app.branding.Website).empty()) {
+            [[maybe_unused]] const bool opened = app.ports.shell.Execute(
+                "open", WebsiteAddress(app.branding.Website), "", "", platform::WindowShow::Normal);
+        }
+    };
+    window.Timer1->onTimer = [&app] {
+        app.frmWebsite.Timer1->SetEnabled(false);
+        app.frmWebsite.Unload();
+    };
+    // The main window's exit waits for this window when it is open.
+    window.onUnload = [&app] {
+        if (app.ExitWhenWebsiteCloses) {
+            app.EndProcess();
+        }
+    };
+}
+
+}  // namespace shell
