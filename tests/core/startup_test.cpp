@@ -222,3 +222,45 @@ TEST_F(Startup, TheTimersFollowTheStoredShieldsAndSchedule) {
 
 }  // namespace
 }  // namespace core
+
+namespace core {
+namespace {
+
+class RefusedMachineStore : public testing::AppFixture {
+protected:
+    RefusedMachineStore() {
+        SetUserSetting("Settings", "Language", "English");
+        machine.registry.DenyAccess(platform::RegistryRoot::LocalMachine,
+                                    MachineSettingsKey("Acme Labs", "Acme Sweeper", "Settings"),
+                                    platform::reg_access::kSetValue);
+    }
+};
+
+TEST_F(RefusedMachineStore, ARefusedWriteAsksAndIgnoreStopsTheQuestionForGood) {
+    machine.dialogs.answers = {platform::MessageAnswer::Ignore, platform::MessageAnswer::No};
+    StartProgram();
+    ASSERT_GE(machine.dialogs.shown.size(), 1u);
+    const auto& denied = machine.dialogs.shown[0];
+    EXPECT_EQ(denied.title, "Permission Denied");
+    EXPECT_EQ(denied.buttons, platform::MessageButtons::AbortRetryIgnore);
+    EXPECT_EQ(denied.text.rfind("Acme Sweeper requires read/write access", 0), 0u);
+    EXPECT_NE(denied.text.find(".\r\n\r\nIf you would like to prevent"), std::string::npos);
+    EXPECT_EQ(UserSetting("Settings", "IgnorePermissionDeniedError"), "1");
+
+    machine.dialogs.shown.clear();
+    machine.dialogs.answers = {platform::MessageAnswer::No};
+    RunAgain();
+    for (const auto& shown : machine.dialogs.shown) {
+        EXPECT_NE(shown.title, "Permission Denied");
+    }
+}
+
+TEST_F(RefusedMachineStore, AbortLeavesTheQuestionForTheNextWrite) {
+    machine.dialogs.answers = {platform::MessageAnswer::Abort, platform::MessageAnswer::No};
+    StartProgram();
+    EXPECT_FALSE(UserSetting("Settings", "IgnorePermissionDeniedError").has_value());
+    EXPECT_FALSE(MachineSetting("FirstTime").has_value());
+}
+
+}  // namespace
+}  // namespace core
