@@ -12,6 +12,9 @@
 #include "core/tray.h"
 #include "core/user_settings.h"
 #include "i18n/language_window.h"
+#include "removal/exclude_command.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_run.h"
 #include "shell/website_window.h"
 
 namespace core {
@@ -77,6 +80,19 @@ Application::Application(platform::Platform& platformPorts)
     AttachHelpLauncher(*this);
     i18n::AttachLanguageWindow(*this);
     shell::AttachWebsiteWindow(*this);
+    scan::AttachScanRun(*this);
+    scan::AttachFindingLists(*this);
+    removal::AttachExcludeCommand(*this);
+    frmMain.cmdUpdate->onClick = [this] {
+        if (RunLiveUpdate) {
+            RunLiveUpdate();
+        }
+    };
+    frmMain.cmdLog->onClick = [this] {
+        if (ViewLog) {
+            ViewLog();
+        }
+    };
     frmMain.cmdWebsite->onClick = [this] {
         frmWebsite.Show();
     };

@@ -13,8 +13,11 @@
 #include "core/branding.h"
 #include "core/machine_settings.h"
 #include "definitions/definition_counts.h"
+#include "definitions/safe_list.h"
 #include "i18n/languages.h"
 #include "platform/platform.h"
+#include "removal/exclusions.h"
+#include "scan/scan_state.h"
 #include "shell/cls_tray.h"
 #include "ui/form.h"
 #include "ui/frm_main.h"
@@ -66,7 +69,9 @@ public:
     std::unique_ptr<i18n::clsLanguages> Catalogue;
     definitions::DefinitionCounts counts;
     std::int32_t TotalDefinitionLines = 0;
-    std::string ExclusionList;
+    removal::ExclusionList exclusions;
+    definitions::SafeList SafeList;
+    scan::ScanState scan;
     // Set by every tick of tmrTimeOut.
     bool TimedOut = false;
     // The main window's exit waits for the website window to close.
@@ -85,6 +90,14 @@ public:
     // Commands that later subsystems provide; empty until they attach.
     std::function<void()> RunLiveUpdate;
     std::function<void()> ViewLog;
+    // Writes the scan report of the run that just ended.
+    std::function<void()> MakeReport;
+    // The removal of the checked findings without questions, after a
+    // scheduled scan.
+    std::function<void()> RemoveCheckedFindings;
+    // The memory shield's question about a running program (name, company,
+    // process); the pass waits until it is answered.
+    std::function<void(std::string_view, std::string_view, std::uint32_t)> ReportMemoryAlert;
 
 private:
     std::vector<ui::Form*> m_forms;

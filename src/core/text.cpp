@@ -218,15 +218,8 @@ double LeadingNumber(std::string_view text) noexcept {
     return sign * value;
 }
 
-std::optional<bool> TextToBool(std::string_view text) noexcept {
+std::optional<double> WholeNumber(std::string_view text) noexcept {
     const std::string trimmed = Trim(text);
-    if (EqualsIgnoreCase(trimmed, "True")) {
-        return true;
-    }
-    if (EqualsIgnoreCase(trimmed, "False")) {
-        return false;
-    }
-    // Only a text that is wholly a number converts.
     std::size_t i = 0;
     if (i < trimmed.size() && (trimmed[i] == '-' || trimmed[i] == '+')) {
         ++i;
@@ -245,7 +238,22 @@ std::optional<bool> TextToBool(std::string_view text) noexcept {
     if (!digits) {
         return std::nullopt;
     }
-    return LeadingNumber(trimmed) != 0.0;
+    return LeadingNumber(trimmed);
+}
+
+std::optional<bool> TextToBool(std::string_view text) noexcept {
+    const std::string trimmed = Trim(text);
+    if (EqualsIgnoreCase(trimmed, "True")) {
+        return true;
+    }
+    if (EqualsIgnoreCase(trimmed, "False")) {
+        return false;
+    }
+    const std::optional<double> number = WholeNumber(trimmed);
+    if (!number) {
+        return std::nullopt;
+    }
+    return *number != 0.0;
 }
 
 std::string BoolToText(bool value) {

@@ -52,6 +52,9 @@ namespace core {
 // an optional fraction; a text without one reads as 0.
 [[nodiscard]] double LeadingNumber(std::string_view text) noexcept;
 
+// The number that a text (blanks around it allowed) wholly is, or nullopt.
+[[nodiscard]] std::optional<double> WholeNumber(std::string_view text) noexcept;
+
 // "True"/"False" in any case, or a number (non-zero is true); nullopt for
 // anything else.
 [[nodiscard]] std::optional<bool> TextToBool(std::string_view text) noexcept;

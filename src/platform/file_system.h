@@ -3,6 +3,7 @@
 // The file system with Windows semantics: names compare without regard to
 // case, and a plain directory listing skips hidden, system and folder entries.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,19 @@ public:
 
     // The computer's drives, in letter order.
     [[nodiscard]] virtual std::vector<DriveInfo> ListDrives() = 0;
+
+    // The names of the files in a folder, hidden ones included, in the
+    // platform's listing order; folders are not listed. Empty when the folder
+    // cannot be listed.
+    [[nodiscard]] virtual std::vector<std::string> ListFiles(std::string_view folder) = 0;
+
+    // The size of a file in bytes; nullopt when it cannot be read.
+    [[nodiscard]] virtual std::optional<std::uint64_t> FileSize(std::string_view path) = 0;
+    // Up to `length` bytes from `offset`; fewer at the end of the file, and
+    // nullopt when the file cannot be read.
+    [[nodiscard]] virtual std::optional<std::string> ReadFileRange(std::string_view path,
+                                                                   std::uint64_t offset,
+                                                                   std::size_t length) = 0;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/notify_icon.h"
 #include "platform/os_version.h"
+#include "platform/processes.h"
 #include "platform/program_file.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -29,6 +30,7 @@ struct Platform {
     EventLoop& eventLoop;
     TextCodec& textCodec;
     NotifyIcon& notifyIcon;
+    Processes& processes;
 };
 
 }  // namespace platform

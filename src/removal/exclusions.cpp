@@ -6,21 +6,57 @@
 
 namespace removal {
 
-std::string LoadExclusions(platform::FileSystem& fs, platform::EventLoop& loop,
-                           std::string_view dataFolder) {
-    std::string list;
+void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop& loop,
+                                   std::string_view dataFolder) {
+    m_text.clear();
+    m_upperEntries.clear();
     const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
     if (!fs.FirstNormalFileName(path)) {
-        return list;
+        return;
     }
     for (const std::string& line :
          core::ReadTextLines(fs, path).value_or(std::vector<std::string>{})) {
         if (!core::Trim(line).empty()) {
-            list.append(line).append("|");
+            m_text.append(line).append("|");
+            m_upperEntries.push_back(core::UpperCase(line));
         }
         loop.YieldToMessageLoop();
     }
-    return list;
+    if (!m_text.empty()) {
+        m_upperEntries.emplace_back();
+    }
+}
+
+void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::EventLoop& loop,
+                                 std::string_view dataFolder, std::string_view name) {
+    const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
+    [[maybe_unused]] const bool appended = fs.AppendToFile(path, core::Trim(name) + "\r\n");
+    LoadExclusions(fs, loop, dataFolder);
+}
+
+bool ExclusionList::IsExcluded(std::string_view name) const {
+    if (m_upperEntries.empty()) {
+        return false;
+    }
+    const std::string upper = core::UpperCase(name);
+    const std::string trimmed = core::Trim(upper);
+    for (const std::string& entry : m_upperEntries) {
+        if (entry == upper || entry == trimmed) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ExclusionList::IsFolderExcluded(std::string_view path) const {
+    const std::string upper = core::UpperCase(path);
+    const std::string trimmed = core::Trim(upper);
+    for (const std::string& entry : m_upperEntries) {
+        if (entry == upper || entry == trimmed || entry.find(upper) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace removal

@@ -28,7 +28,7 @@ FrmMain::FrmMain(FormContext& context) : Form(context, "FrmMain") {
 
     BuildSideBar();
     BuildStatusPage();
-    frmScan = &Page(*this, "frmScan", "Scan");
+    BuildScanPage();
     BuildResultsPage();
     BuildOptionsPage();
     BuildMenu();
@@ -57,6 +57,7 @@ void FrmMain::BuildSideBar() {
     cmdScan = &SideButton(*this, "cmdScan", "Scan Now", first + 44, Look::Nav);
     cmdResults = &SideButton(*this, "cmdResults", "Results/Removal", first + 88, Look::Nav);
     cmdSettings = &SideButton(*this, "cmdSettings", "Options", first + 132, Look::Nav);
+    cmdUpdate = &SideButton(*this, "cmdUpdate", "Live Update", first + 176, Look::Nav);
 
     cmdWebsite = &SideButton(*this, "cmdWebsite", "", kHeight - 120, Look::Normal);
     Command5 = &SideButton(*this, "Command5", "Send to Tray", kHeight - 78, Look::Normal);
@@ -71,6 +72,64 @@ void FrmMain::BuildMenu() {
         "Scan Now", "-", "View Log", "-", "Run Live Update", "-", "Minimize to Tray", "-", "Exit"};
     for (int i = 0; i < static_cast<int>(kItems.size()); ++i) {
         mnuFileItem[i] = &AddMenu("mnuFileItem", kItems[i], mnuFile, i);
+    }
+    mnuQuar = &AddMenu("mnuQuar", "&Quarantine");
+    mnuQuarItem[0] = &AddMenu("mnuQuarItem", "View Quarantine", mnuQuar, 0);
+    mnuQuarItem[1] = &AddMenu("mnuQuarItem", "View Exclusions", mnuQuar, 1);
+}
+
+void FrmMain::BuildScanPage() {
+    frmScan = &Page(*this, "frmScan", "Scan");
+    const int width = kPage.width - 32;
+    lblPercentageCompleted = &AddLabel("lblPercentageCompleted", "", {16, 52, width, 22}, frmScan);
+    lblPercentageCompleted->SetLook(Look::Heading);
+    lblStatus0 = &AddLabel("lblStatus", "", {16, 76, width, 34}, frmScan, 0);
+    lblStatus0->wordWrap = false;
+    pb1 = &AddProgressBar("pb1", {16, 114, width, 14}, frmScan);
+    pb2 = &AddProgressBar("pb2", {16, 134, width, 14}, frmScan);
+
+    const auto counter = [this](const char* titleName, const char* title, const char* valueName,
+                                int index) -> Label* {
+        const int column = index % 2;
+        const int top = 160 + (index / 2) * 24;
+        const int left = 16 + column * 280;
+        AddLabel(titleName, title, {left, top, 190, 20}, frmScan).SetLook(Look::Muted);
+        Label& value = AddLabel(valueName, "0", {left + 194, top, 80, 20}, frmScan);
+        value.SetLook(Look::Strong);
+        return &value;
+    };
+    lblMemoryInspected =
+        counter("lblMemoryInspectedTitle", "Cookies and programs:", "lblMemoryInspected", 0);
+    lblRegistryInspected =
+        counter("lblRegistryInspectedTitle", "Registry entries:", "lblRegistryInspected", 1);
+    lblFilesFolderInspected =
+        counter("lblFilesFolderInspectedTitle", "Files and folders:", "lblFilesFolderInspected", 2);
+    lblTotalNoOfRunningItems = counter("lblTotalNoOfRunningItemsTitle",
+                                       "Running programs:", "lblTotalNoOfRunningItems", 3);
+    lblSoftwareFound = counter("lblSoftwareFoundTitle", "Threats found:", "lblSoftwareFound", 4);
+    lbltracesFound = counter("lbltracesFoundTitle", "Traces found:", "lbltracesFound", 5);
+
+    lvwSpywareFound = &AddListView("lvwSpywareFound", {16, 238, width, 150}, frmScan);
+    lvwSpywareFound->showHeaders = false;
+    lvwSpywareFound->AddColumn("Found", width - 24);
+
+    const int buttons = 400;
+    cmdScanNow = &AddButton("cmdScanNow", "Start", {16, buttons, 110, 30}, frmScan);
+    cmdScanNow->isDefault = true;
+    cmdPause = &AddButton("cmdPause", "Pause", {134, buttons, 110, 30}, frmScan);
+    cmdStop = &AddButton("cmdStop", "Stop", {252, buttons, 110, 30}, frmScan);
+    cmdPause->SetEnabled(false);
+    cmdStop->SetEnabled(false);
+    cmdLog = &AddButton("cmdLog", "View Log", {width - 300, buttons, 100, 30}, frmScan);
+    cmdRemove =
+        &AddButton("cmdRemove", "Click Here to Continue", {width - 184, buttons, 200, 30}, frmScan);
+    cmdRemove->SetVisible(false);
+
+    lblStart = &AddSkinLabel("lblStart", "Start", {0, 0, 0, 0}, frmScan);
+    lblStop = &AddSkinLabel("lblStop", "Stop", {0, 0, 0, 0}, frmScan);
+    lblPause = &AddSkinLabel("lblPause", "Pause", {0, 0, 0, 0}, frmScan);
+    for (Label* label : {lblStart, lblStop, lblPause}) {
+        label->SetVisible(false);
     }
 }
 
@@ -114,12 +173,40 @@ void FrmMain::BuildResultsPage() {
     frmResults = &Page(*this, "frmResults", "Results");
     const int width = kPage.width - 32;
     ListView& found = AddListView("lvwPicRemoveListOfSpywareFoundAndToBeRemoved",
-                                  {16, 56, width, 300}, frmResults);
+                                  {16, 56, width, 294}, frmResults);
     found.checkBoxes = true;
     found.AddColumn("Spyware/Adware Found", 200);
     found.AddColumn("Location", 240);
     found.AddColumn("Type", 100);
     lvwPicRemoveListOfSpywareFoundAndToBeRemoved = &found;
+
+    AddLabel("lblRemovePicSoftwareFoundTitle", "Threats found:", {16, 362, 110, 22}, frmResults)
+        .SetLook(Look::Muted);
+    lblRemovePicSoftwareFound =
+        &AddLabel("lblRemovePicSoftwareFound", "0", {128, 362, 80, 22}, frmResults);
+    lblRemovePicSoftwareFound->SetLook(Look::Strong);
+    cmdSelectAll =
+        &AddButton("cmdSelectAll", "Select All", {width - 204, 358, 100, 28}, frmResults);
+    cmdExclude = &AddButton("cmdExclude", "Exclude", {width - 96, 358, 100, 28}, frmResults);
+
+    // The traces behind the rows: kept in lists the user does not see.
+    ListView& registry = AddListView("lvwRegistryToBeDeleted", {0, 0, 10, 10}, frmResults);
+    for (const char* column : {"Main Key", "KeyValue", "Value", "SpywareName"}) {
+        registry.AddColumn(column, 100);
+    }
+    ListView& files = AddListView("lvwFilesToBeDeleted", {0, 0, 10, 10}, frmResults);
+    files.AddColumn("Path", 200);
+    files.AddColumn("SpywareName", 100);
+    ListView& cookies = AddListView("lvwCookiesToDelete", {0, 0, 10, 10}, frmResults);
+    cookies.AddColumn("Cookie Name", 200);
+    cookies.AddColumn("CookieLocation", 200);
+    for (ListView* hidden : {&registry, &files, &cookies}) {
+        hidden->checkBoxes = true;
+        hidden->SetVisible(false);
+    }
+    lvwRegistryToBeDeleted = &registry;
+    lvwFilesToBeDeleted = &files;
+    lvwCookiesToDelete = &cookies;
 
     lblDeletingCaption = &AddLabel("lblDeletingCaption", "", {16, 368, width, 20}, frmResults);
     lblDeletingCaption->wordWrap = false;

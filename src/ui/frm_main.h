@@ -32,6 +32,7 @@ public:
     CommandButton* cmdScan;
     CommandButton* cmdResults;
     CommandButton* cmdSettings;
+    CommandButton* cmdUpdate;  // "Live Update"
     CommandButton* cmdWebsite;
     CommandButton* Command5;  // "Send to Tray"
     Label* lblExit;
@@ -60,8 +61,38 @@ public:
     CheckBox* chkHomePage;
     CheckBox* chkAutoProtect;
 
+    // --- Scan page.
+    Label* lblPercentageCompleted;  // the phase's title
+    Label* lblStatus0;              // the progress line: lblStatus(0)
+    ProgressBar* pb1;               // the phase
+    ProgressBar* pb2;               // the whole run
+    Label* lblMemoryInspected;
+    Label* lblRegistryInspected;
+    Label* lblFilesFolderInspected;
+    Label* lblSoftwareFound;
+    Label* lbltracesFound;
+    Label* lblTotalNoOfRunningItems;
+    ListView* lvwSpywareFound;
+    CommandButton* cmdScanNow;  // "Start"
+    CommandButton* cmdPause;
+    CommandButton* cmdStop;
+    CommandButton* cmdRemove;  // "Click Here to Continue"
+    CommandButton* cmdLog;     // "View Log"
+    // The scan page's clickable labels, which the skin offers beside the
+    // buttons; they stay out of sight here, where the buttons carry the clicks.
+    Label* lblStart;
+    Label* lblStop;
+    Label* lblPause;
+
     // --- Results page.
     ListView* lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    Label* lblRemovePicSoftwareFound;
+    CommandButton* cmdSelectAll;
+    CommandButton* cmdExclude;
+    // The traces behind the rows of the removal list, one row per trace.
+    ListView* lvwRegistryToBeDeleted;
+    ListView* lvwFilesToBeDeleted;
+    ListView* lvwCookiesToDelete;
     ProgressBar* pgbDeleteSpywaresFound;
     Label* lblDeletingPercentageCompleted;
     Label* lblDeletingCaption;
@@ -111,6 +142,10 @@ public:
     static constexpr int kFileMinimizeToTray = 6;
     static constexpr int kFileExit = 8;
 
+    // --- The Quarantine menu: "View Quarantine" and "View Exclusions".
+    Menu* mnuQuar;
+    std::array<Menu*, 2> mnuQuarItem;
+
     // --- Timers.
     Timer* tmrScroll;
     Timer* tmrScheduler;
@@ -133,6 +168,7 @@ private:
     void BuildMenu();
     void BuildTimers();
     void BuildStatusPage();
+    void BuildScanPage();
     void BuildResultsPage();
     void BuildOptionsPage();
     void BuildProtectionTab(Frame& tab);

@@ -110,6 +110,7 @@ bool FakeFileSystem::DirectoryExists(std::string_view path) {
 }
 
 std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) {
+    ++reads;
     const File* file = Find(path);
     if (file == nullptr || file->unreadable) {
         return std::nullopt;
@@ -182,6 +183,42 @@ bool FakeFileSystem::MakeDirectory(std::string_view path) {
     }
     m_directories.insert(key);
     return true;
+}
+
+std::vector<std::string> FakeFileSystem::ListFiles(std::string_view folder) {
+    std::string_view trimmed = folder;
+    while (!trimmed.empty() && trimmed.back() == '\\') {
+        trimmed.remove_suffix(1);
+    }
+    const std::string folderKey = Key(trimmed);
+    std::vector<std::string> names;
+    for (const auto& [key, file] : m_files) {
+        if (Key(FolderOf(key)) == folderKey) {
+            names.push_back(NameOf(file.path));
+        }
+    }
+    return names;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::FileSize(std::string_view path) {
+    const File* file = Find(path);
+    if (file == nullptr || file->unreadable) {
+        return std::nullopt;
+    }
+    return file->content.size();
+}
+
+std::optional<std::string> FakeFileSystem::ReadFileRange(std::string_view path,
+                                                         std::uint64_t offset, std::size_t length) {
+    ++reads;
+    const File* file = Find(path);
+    if (file == nullptr || file->unreadable) {
+        return std::nullopt;
+    }
+    if (offset >= file->content.size()) {
+        return std::string();
+    }
+    return file->content.substr(static_cast<std::size_t>(offset), length);
 }
 
 }  // namespace fakes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -24,6 +25,11 @@ public:
     bool RenameFile(std::string_view from, std::string_view to) override;
     bool MakeDirectory(std::string_view path) override;
     std::vector<platform::DriveInfo> ListDrives() override { return drives; }
+    // Listed in path order; unreadable files are listed too.
+    std::vector<std::string> ListFiles(std::string_view folder) override;
+    std::optional<std::uint64_t> FileSize(std::string_view path) override;
+    std::optional<std::string> ReadFileRange(std::string_view path, std::uint64_t offset,
+                                             std::size_t length) override;
 
     struct File {
         std::string path;  // as written
@@ -41,6 +47,7 @@ public:
     [[nodiscard]] const File* Find(std::string_view path) const;
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
+    int reads = 0;  // whole-file and range reads asked for, failed ones too
 
 private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;

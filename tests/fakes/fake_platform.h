@@ -5,6 +5,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_notify_icon.h"
 #include "fakes/fake_ports.h"
+#include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_folders.h"
 #include "fakes/virtual_event_loop.h"
@@ -24,9 +25,11 @@ struct FakePlatform {
     VirtualEventLoop eventLoop;
     Windows1252Codec textCodec;
     FakeNotifyIcon notifyIcon;
+    FakeProcesses processes;
 
-    platform::Platform ports{registry, shellFolders, fileSystem, programFile, osVersion, shell,
-                             dialogs,  clock,        eventLoop,  textCodec,   notifyIcon};
+    platform::Platform ports{registry,  shellFolders, fileSystem, programFile,
+                             osVersion, shell,        dialogs,    clock,
+                             eventLoop, textCodec,    notifyIcon, processes};
 };
 
 }  // namespace fakes

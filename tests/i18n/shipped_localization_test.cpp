@@ -63,8 +63,9 @@ std::set<std::string> KeysOf(const ui::Form& form) {
             case ui::ControlType::SkinLabel:
             case ui::ControlType::Frame:
             case ui::ControlType::CheckBox:
-                // Frames that only hold other controls show no caption.
-                if (!control->Caption().empty()) {
+                // Frames that only hold other controls show no caption, and
+                // labels that show a number are values, not texts.
+                if (!control->Caption().empty() && !core::WholeNumber(control->Caption())) {
                     keys.insert(key);
                 }
                 break;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -240,6 +241,92 @@ TEST_F(FileSystemWin32Test, ListingDrivesLeavesTheErrorModeAsItWas) {
     const UINT old = ::SetErrorMode(SEM_NOGPFAULTERRORBOX);
     (void)fileSystem.ListDrives();
     EXPECT_EQ(::SetErrorMode(old), static_cast<UINT>(SEM_NOGPFAULTERRORBOX));
+}
+
+TEST_F(FileSystemWin32Test, FolderListingNamesHiddenSystemAndReadOnlyFilesButNoFolders) {
+    WriteFile("normal.dll", "x");
+    WriteFile("hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN);
+    WriteFile("system.dll", "x", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
+    WriteFile("no_extension", "x");
+    MakeFolder("plugins");
+    MakeFolder("secret", FILE_ATTRIBUTE_HIDDEN);
+    // The listing order is the file system's own; only the names are compared.
+    std::vector<std::string> names = fileSystem.ListFiles(folder.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"hidden.dll", "no_extension", "normal.dll", "system.dll"}));
+}
+
+TEST_F(FileSystemWin32Test, FolderGivenWithATrailingBackslashIsListedAlike) {
+    WriteFile("normal.dll", "x");
+    EXPECT_EQ(fileSystem.ListFiles(folder.Path() + "\\"), std::vector<std::string>{"normal.dll"});
+}
+
+TEST_F(FileSystemWin32Test, EmptyMissingAndFileInsteadOfFolderListNothing) {
+    MakeFolder("empty");
+    WriteFile("file.txt", "x");
+    EXPECT_TRUE(fileSystem.ListFiles(folder / "empty").empty());
+    EXPECT_TRUE(fileSystem.ListFiles(folder / "missing").empty());
+    EXPECT_TRUE(fileSystem.ListFiles(folder / "file.txt").empty());
+}
+
+TEST_F(FileSystemWin32Test, FileSizeIsTheByteCountAndMissingFilesAndFoldersHaveNone) {
+    WriteFile("data.bin", std::string("ab\0\r\n", 5));
+    WriteFile("empty.txt", "");
+    WriteFile("hidden.dll", "xyz", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    MakeFolder("plugins");
+    EXPECT_EQ(fileSystem.FileSize(folder / "data.bin"), 5u);
+    EXPECT_EQ(fileSystem.FileSize(folder / "empty.txt"), 0u);
+    EXPECT_EQ(fileSystem.FileSize(folder / "hidden.dll"), 3u);
+    EXPECT_EQ(fileSystem.FileSize(folder / "missing.txt"), std::nullopt);
+    EXPECT_EQ(fileSystem.FileSize(folder / "plugins"), std::nullopt);
+    ASSERT_TRUE(::SetFileAttributesA((folder / "hidden.dll").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST_F(FileSystemWin32Test, RangeInsideTheFileIsReadByteForByte) {
+    const std::string content("0123\0\r\n789", 10);
+    WriteFile("data.bin", content);
+    const std::string path = folder / "data.bin";
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 0, 10), content);
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 3, 4), content.substr(3, 4));
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 9, 1), "9");
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 2, 0), "");
+}
+
+TEST_F(FileSystemWin32Test, RangeIsCutShortAtTheEndAndEmptyFromTheEndOn) {
+    WriteFile("data.bin", "0123456789");
+    const std::string path = folder / "data.bin";
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 7, 100), "789");
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 10, 4), "");
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 1'000'000, 4), "");
+    EXPECT_EQ(fileSystem.ReadFileRange(path, UINT64_MAX, 4), "");
+}
+
+TEST_F(FileSystemWin32Test, RangeLargerThanOneReadPieceIsReadWhole) {
+    std::string content;
+    for (int i = 0; content.size() < 300'000; ++i) {
+        content += std::to_string(i) + "\r\n";
+    }
+    WriteFile("large.txt", content);
+    EXPECT_EQ(fileSystem.ReadFileRange(folder / "large.txt", 70'001, 200'000),
+              content.substr(70'001, 200'000));
+    EXPECT_EQ(fileSystem.ReadFileRange(folder / "large.txt", 1, content.size()), content.substr(1));
+}
+
+TEST_F(FileSystemWin32Test, RangeOfAFileOpenForWritingElsewhereCanStillBeRead) {
+    WriteFile("log.txt", "entry\r\n");
+    const std::string path = folder / "log.txt";
+    UniqueFileHandle writer(::CreateFileA(path.c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writer.IsValid());
+    EXPECT_EQ(fileSystem.ReadFileRange(path, 2, 3), "try");
+}
+
+TEST_F(FileSystemWin32Test, MissingFileAndFolderHaveNoRange) {
+    MakeFolder("plugins");
+    EXPECT_EQ(fileSystem.ReadFileRange(folder / "missing.txt", 0, 4), std::nullopt);
+    EXPECT_EQ(fileSystem.ReadFileRange(folder / "plugins", 0, 4), std::nullopt);
 }
 
 }  // namespace

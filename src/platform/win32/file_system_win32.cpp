@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/win32/handles.h"
@@ -180,6 +181,78 @@ std::vector<DriveInfo> FileSystemWin32::ListDrives() {
         drives.push_back(drive);
     }
     return drives;
+}
+
+std::vector<std::string> FileSystemWin32::ListFiles(std::string_view folder) {
+    std::string pattern(folder);
+    // A folder given with its trailing backslash (a drive's root) gets no second one.
+    if (pattern.empty() || pattern.back() != '\\') {
+        pattern += '\\';
+    }
+    pattern += '*';
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry{};
+    UniqueFindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
+    if (!find) {
+        return names;
+    }
+    do {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(entry.cFileName,
+                               ::strnlen(entry.cFileName, sizeof(entry.cFileName)));
+        }
+    } while (::FindNextFileA(find.Get(), &entry));
+    return names;
+}
+
+std::optional<std::uint64_t> FileSystemWin32::FileSize(std::string_view path) {
+    const std::string fileName(path);
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.Get(), &size)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::optional<std::string> FileSystemWin32::ReadFileRange(std::string_view path,
+                                                          std::uint64_t offset,
+                                                          std::size_t length) {
+    const std::string fileName(path);
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string content;
+    // An offset that the file pointer cannot hold lies past every file's end.
+    if (offset > static_cast<std::uint64_t>(INT64_MAX)) {
+        return content;
+    }
+    LARGE_INTEGER position{};
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    if (!::SetFilePointerEx(file.Get(), position, nullptr, FILE_BEGIN)) {
+        return std::nullopt;
+    }
+    // Read in pieces rather than reserving the length asked for, which may be
+    // far more than the file holds.
+    constexpr std::size_t kMaxPiece = 64 * 1024;
+    while (content.size() < length) {
+        const std::size_t start = content.size();
+        const auto piece = static_cast<DWORD>(std::min(length - start, kMaxPiece));
+        content.resize(start + piece);
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), content.data() + start, piece, &read, nullptr)) {
+            return std::nullopt;
+        }
+        content.resize(start + read);
+        if (read == 0) {
+            break;
+        }
+    }
+    return content;
 }
 
 }  // namespace platform::win32

@@ -2,8 +2,8 @@
 
 // The file system port on the Win32 file API, with its listing rules: a
 // directory listing of exactly the given path, skipping hidden, system and
-// folder entries. Drives are probed without the system's "insert a disk"
-// prompt.
+// folder entries, while a folder's list of files names hidden and system files
+// too. Drives are probed without the system's "insert a disk" prompt.
 
 #include "platform/file_system.h"
 
@@ -20,6 +20,11 @@ public:
     [[nodiscard]] bool RenameFile(std::string_view from, std::string_view to) override;
     [[nodiscard]] bool MakeDirectory(std::string_view path) override;
     [[nodiscard]] std::vector<DriveInfo> ListDrives() override;
+    [[nodiscard]] std::vector<std::string> ListFiles(std::string_view folder) override;
+    [[nodiscard]] std::optional<std::uint64_t> FileSize(std::string_view path) override;
+    [[nodiscard]] std::optional<std::string> ReadFileRange(std::string_view path,
+                                                           std::uint64_t offset,
+                                                           std::size_t length) override;
 };
 
 }  // namespace platform::win32

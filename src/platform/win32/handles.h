@@ -141,6 +141,7 @@ struct MemoryDcTraits {
 using UniqueHandle = Unique<HandleTraits>;          // processes, tokens, mutexes, events
 using UniqueFileHandle = Unique<FileHandleTraits>;  // files opened with CreateFile
 using UniqueFindHandle = Unique<FindHandleTraits>;  // directory listings
+using UniqueSnapshot = Unique<FileHandleTraits>;    // tool help snapshots
 using UniqueRegKey = Unique<RegKeyTraits>;
 using UniqueModule = Unique<ModuleTraits>;
 using UniqueWindow = Unique<WindowTraits>;

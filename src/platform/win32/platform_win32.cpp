@@ -6,6 +6,7 @@
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/os_version_win32.h"
+#include "platform/win32/processes_win32.h"
 #include "platform/win32/program_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folders_win32.h"
@@ -26,15 +27,16 @@ struct Win32Platform::Adapters {
     EventLoopWin32 eventLoop;
     TextCodecWin32 textCodec;
     NotifyIconWin32 notifyIcon;
+    ProcessesWin32 processes;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
-      m_ports(std::make_unique<platform::Platform>(
-          platform::Platform{m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
-                             m_adapters->programFile, m_adapters->osVersion, m_adapters->shell,
-                             m_adapters->dialogs, m_adapters->clock, m_adapters->eventLoop,
-                             m_adapters->textCodec, m_adapters->notifyIcon})) {}
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{
+          m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
+          m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
+          m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
+          m_adapters->processes})) {}
 
 Win32Platform::~Win32Platform() = default;
 

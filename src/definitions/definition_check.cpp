@@ -1,0 +1,32 @@
+#include "definitions/definition_check.h"
+
+#include <array>
+
+#include "core/file_predicates.h"
+#include "definitions/definition_files.h"
+
+namespace definitions {
+
+bool CheckDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder) {
+    static constexpr std::array<std::string_view, 5> kRequired{
+        kFileDefinitions, kRegistryDefinitions, kExeDefinitions, kBlockedCookies,
+        kDirectoryDefinitions};
+    for (std::string_view name : kRequired) {
+        if (!core::FileExists(fs, DataFile(dataFolder, name))) {
+            DeleteDefinitionFiles(fs, dataFolder);
+            return false;
+        }
+    }
+    return true;
+}
+
+void DeleteDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder) {
+    static constexpr std::array<std::string_view, 6> kDeleted{
+        kDirectoryDefinitions, kBlockedCookies,  kExeDefinitions,
+        kRegistryDefinitions,  kFileDefinitions, kDefinitionsDate};
+    for (std::string_view name : kDeleted) {
+        [[maybe_unused]] const bool removed = fs.RemoveFile(DataFile(dataFolder, name));
+    }
+}
+
+}  // namespace definitions

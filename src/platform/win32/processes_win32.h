@@ -1,0 +1,22 @@
+#pragma once
+
+// The processes port on the process status and tool help APIs. Terminate holds
+// the debug privilege only for the length of the call.
+
+#include "platform/processes.h"
+
+namespace platform::win32 {
+
+class ProcessesWin32 : public platform::Processes {
+public:
+    [[nodiscard]] std::optional<std::vector<std::uint32_t>> ListIds() override;
+    [[nodiscard]] std::optional<std::string> BaseName(std::uint32_t id) override;
+    [[nodiscard]] std::optional<std::string> MainModulePath(std::uint32_t id) override;
+    [[nodiscard]] std::optional<std::vector<ProcessEntry>> Snapshot() override;
+    [[nodiscard]] bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
+    void EndProcess(std::uint32_t id) override;
+    [[nodiscard]] bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override;
+    [[nodiscard]] std::string SystemDirectory() override;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,162 @@
+#include "scan/cookie_scan.h"
+
+#include "core/application.h"
+#include "core/file_predicates.h"
+#include "core/text.h"
+#include "core/text_lines.h"
+#include "definitions/definition_files.h"
+#include "definitions/line_code.h"
+#include "scan/cookie_fields.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_progress.h"
+
+namespace scan {
+
+namespace {
+
+// The text without its last "."-separated part.
+std::string WithoutLastPart(std::string text) {
+    const std::size_t dot = text.rfind('.');
+    if (dot != std::string::npos) {
+        text.resize(dot);
+    }
+    return text;
+}
+
+std::vector<std::string> BlockedList(core::Application& app) {
+    std::vector<std::string> blocked;
+    const std::string path = definitions::DataFile(app.DataFolder, definitions::kBlockedCookies);
+    if (!core::FileExists(app.ports.fileSystem, path)) {
+        return blocked;
+    }
+    std::string joined;
+    for (const std::string& line :
+         core::ReadTextLines(app.ports.fileSystem, path).value_or(std::vector<std::string>{})) {
+        joined += definitions::DecodeDefinitionLine(line) + "|";
+        app.ports.eventLoop.YieldToMessageLoop();
+    }
+    return core::Split(joined, "|");
+}
+
+}  // namespace
+
+std::string CookieFileSite(std::string_view path) {
+    const std::size_t at = path.find('@');
+    if (at == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view rest = path.substr(at + 1);
+    if (const std::size_t round = rest.find('('); round != std::string_view::npos) {
+        return std::string(rest.substr(0, round));
+    }
+    if (const std::size_t square = rest.find('['); square != std::string_view::npos) {
+        return std::string(rest.substr(0, square));
+    }
+    const std::size_t dot = rest.rfind('.');
+    return std::string(dot == std::string_view::npos ? std::string_view() : rest.substr(0, dot));
+}
+
+std::string CookieSite(platform::FileSystem& fs, std::string_view path) {
+    std::string result = "False";
+    const std::string site = CookieFileSite(path);
+    if (site.empty() || !fs.FirstNormalFileName(path)) {
+        return result;
+    }
+    const std::optional<std::string> content = fs.ReadWholeFile(path);
+    if (!content) {
+        return result;
+    }
+    for (const std::string& field : ReadFields(*content)) {
+        const std::size_t found = field.find(site);
+        if (found == std::string::npos) {
+            continue;
+        }
+        const std::string fromSite = field.substr(found);
+        const std::size_t slash = fromSite.find('/');
+        if (slash != std::string::npos) {
+            return fromSite.substr(0, slash);
+        }
+    }
+    return result;
+}
+
+bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view site) {
+    // An empty site would be found in every entry.
+    if (site.empty()) {
+        return false;
+    }
+    const std::string lowerSite = core::LowerCase(site);
+    for (const std::string& entry : blocked) {
+        if (entry.find(site) == std::string::npos) {
+            continue;
+        }
+        std::string candidate = WithoutLastPart(entry);
+        if (const std::size_t star = candidate.find('*'); star != std::string::npos) {
+            candidate.erase(star, 1);
+        }
+        if (core::LowerCase(candidate) == lowerSite) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ScanCookies(core::Application& app, std::int32_t& cookieCounter) {
+    const std::optional<std::string> folder = app.ports.shellFolders.FolderPath(33);
+    if (!folder || core::Trim(*folder).empty()) {
+        return;
+    }
+    ScanCookieFolder(app, folder->substr(0, folder->find('\0')), cookieCounter);
+}
+
+void ScanCookieFolder(core::Application& app, std::string_view folder,
+                      std::int32_t& cookieCounter) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    ui::FrmMain& main = app.frmMain;
+    // 1. and 2.
+    const std::vector<std::string> files = ports.fileSystem.ListFiles(folder);
+    const std::vector<std::string> blocked = BlockedList(app);
+    const auto highestIndex = static_cast<double>(blocked.empty() ? 0 : blocked.size() - 1);
+    // 3.
+    for (std::size_t n = 1; n <= files.size(); ++n) {
+        const std::string& name = files[n - 1];
+        const std::string path = std::string(folder) + "\\" + name;
+        if (state.ScanStopRequested) {
+            return;
+        }
+        ++cookieCounter;
+        UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + name, -1, -1);
+        std::string site = CookieSite(ports.fileSystem, path);
+        if (site.find('.') != std::string::npos) {
+            site = WithoutLastPart(site);
+        }
+        if (core::StartsWithIgnoreCase(site, "www.")) {
+            site.erase(0, 4);
+        }
+        const bool isBlocked = IsBlockedCookie(blocked, site);
+        state.MemoryItemsInspected = static_cast<std::int32_t>(core::RoundHalfEven(
+            highestIndex / static_cast<double>(files.size()) * static_cast<double>(n)));
+        UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + name, -1, -1);
+        if (!isBlocked) {
+            continue;
+        }
+        if (app.exclusions.IsExcluded(path)) {
+            AddExcludedRow(app, path);
+            continue;
+        }
+        main.lvwSpywareFound->AddItem("Cookie Found: " + name, kIconCookie);
+        if (main.cmdScan->Enabled()) {
+            return;
+        }
+        main.lvwCookiesToDelete->AddItem(path);
+        ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+        const int row = removal.AddItem("Cookie: " + name, kIconCookie);
+        removal.SetSubItem(row, 1, path);
+        removal.SetSubItem(row, 2, "Tracking Cookie");
+        ++state.ThreatsFound;
+        ports.eventLoop.YieldToMessageLoop();
+    }
+}
+
+}  // namespace scan

@@ -1,0 +1,149 @@
+#include "scan/file_scan.h"
+
+#include "core/application.h"
+#include "core/file_predicates.h"
+#include "core/path_macros.h"
+#include "core/text.h"
+#include "core/text_lines.h"
+#include "definitions/definition_files.h"
+#include "definitions/line_code.h"
+#include "definitions/records.h"
+#include "scan/company_name.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_progress.h"
+
+namespace scan {
+
+namespace {
+
+void ShowProgress(core::Application& app, const std::string& item) {
+    const ScanState& state = app.scan;
+    const definitions::DefinitionCounts& counts = app.counts;
+    UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + item,
+                       Percent(state.FilesFoldersInspected, counts.FileDefinitionCount),
+                       Percent(static_cast<std::int64_t>(state.FilesFoldersInspected) +
+                                   counts.RegistryDefinitionCount + counts.CookieDefinitionCount +
+                                   counts.ExeDefinitionCount,
+                               app.TotalDefinitionLines));
+}
+
+void EnterTrace(core::Application& app, const std::string& path, const std::string& threatName,
+                const std::string& typeText, int icon) {
+    ui::FrmMain& main = app.frmMain;
+    const int row = main.lvwFilesToBeDeleted->AddItem(path);
+    main.lvwFilesToBeDeleted->SetSubItem(row, 1, threatName);
+    IncrementCaption(*main.lbltracesFound);
+    if (!HasSummaryRow(*main.lvwSpywareFound, threatName)) {
+        AddThreat(app, threatName, icon, path, typeText);
+    }
+}
+
+std::vector<std::string> DefinitionLines(core::Application& app, std::string_view name,
+                                         bool& present) {
+    const std::string path = definitions::DataFile(app.DataFolder, name);
+    present = core::FileExists(app.ports.fileSystem, path);
+    if (!present) {
+        return {};
+    }
+    return core::ReadTextLines(app.ports.fileSystem, path).value_or(std::vector<std::string>{});
+}
+
+}  // namespace
+
+void ScanKnownFiles(core::Application& app) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    // 1.
+    bool present = false;
+    const std::vector<std::string> lines =
+        DefinitionLines(app, definitions::kFileDefinitions, present);
+    for (const std::string& line : lines) {
+        // 12. Every line ends with a yield, so Stop and Pause act between
+        // lines; here it comes before the next line.
+        ports.eventLoop.YieldToMessageLoop();
+        // 2. and 3.: a line that does not follow the layout adds nothing.
+        if (state.ScanStopRequested) {
+            break;
+        }
+        const std::optional<definitions::FileRecord> record = definitions::ParseFileRecord(
+            definitions::DecodeDefinitionLine(line), drive, ports.shellFolders);
+        if (!record) {
+            continue;
+        }
+        // 4. and 5.
+        ++state.FilesFoldersInspected;
+        ShowProgress(app, record->fileName);
+        // 6.
+        if (state.ScanStopRequested) {
+            break;
+        }
+        // A path that is not absolute would be looked for in whatever folder
+        // the program runs in: never a trace.
+        if (!definitions::IsAbsolutePath(record->path)) {
+            continue;
+        }
+        // 7. to 10.
+        if (!core::FileExists(ports.fileSystem, record->path) ||
+            app.SafeList.IsSafeListed(record->path)) {
+            continue;
+        }
+        if (app.exclusions.IsExcluded(record->path)) {
+            AddExcludedRow(app, record->path);
+            continue;
+        }
+        if (core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(ports.fileSystem, record->path)),
+                                   kVendorExemption)) {
+            continue;
+        }
+        // 11.
+        EnterTrace(app, record->path, record->threatName, record->typeText, kIconFile);
+    }
+}
+
+void ScanKnownFolders(core::Application& app) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    // 1.
+    bool present = false;
+    const std::vector<std::string> lines =
+        DefinitionLines(app, definitions::kDirectoryDefinitions, present);
+    for (const std::string& line : lines) {
+        // 11. The yield that ends every line, before the next one.
+        ports.eventLoop.YieldToMessageLoop();
+        // 2. and 3.
+        if (state.ScanStopRequested) {
+            break;
+        }
+        const std::optional<definitions::DirectoryRecord> record =
+            definitions::ParseDirectoryRecord(definitions::DecodeDefinitionLine(line), drive,
+                                              ports.shellFolders);
+        if (!record) {
+            continue;
+        }
+        // 4. and 5.
+        ++state.FilesFoldersInspected;
+        ShowProgress(app, record->label);
+        // 6.
+        if (state.ScanStopRequested) {
+            break;
+        }
+        if (!definitions::IsAbsolutePath(record->path)) {
+            continue;
+        }
+        // 7. to 9.
+        if (!core::DirectoryExists(ports.fileSystem, record->path) ||
+            app.SafeList.IsSafeListed(record->path)) {
+            continue;
+        }
+        if (app.exclusions.IsFolderExcluded(record->path)) {
+            AddExcludedRow(app, record->path);
+            continue;
+        }
+        // 10.: folders get no vendor test.
+        EnterTrace(app, record->path, record->threatName, record->typeText, kIconFolder);
+    }
+}
+
+}  // namespace scan

@@ -1,0 +1,219 @@
+#include "scan/memory_scan.h"
+
+#include <unordered_set>
+
+#include "core/application.h"
+#include "core/file_predicates.h"
+#include "core/text.h"
+#include "core/text_lines.h"
+#include "definitions/definition_files.h"
+#include "definitions/line_code.h"
+#include "definitions/records.h"
+#include "scan/company_name.h"
+#include "scan/file_scan.h"
+#include "scan/finding_lists.h"
+#include "scan/process_control.h"
+#include "scan/scan_progress.h"
+
+namespace scan {
+
+namespace {
+
+bool IsVendorFile(platform::FileSystem& fs, const std::string& path) {
+    return core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(fs, path)), kVendorExemption);
+}
+
+std::string NameOf(std::string_view path) {
+    return core::FileNameOf(path);
+}
+
+}  // namespace
+
+bool InScanMode(const core::Application& app) {
+    return !app.frmMain.cmdScan->Enabled();
+}
+
+void RunMemoryScan(core::Application& app) {
+    switch (app.ports.osVersion.Read().platformId) {
+        case platform::kPlatformWin32Windows:
+            ScanProcesses9x(app);
+            break;
+        case platform::kPlatformWin32Nt:
+            ScanProcessesNT(app);
+            break;
+        default:
+            break;
+    }
+}
+
+void ScanProcessesNT(core::Application& app) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    const bool scanMode = InScanMode(app);
+    // 1.
+    ProcessList processes;
+    const int count = ListProcesses(ports.processes, processes);
+    // 2. and 3.: the definitions' executables as upper-cased full paths.
+    std::unordered_set<std::string> memoryScanPaths;
+    std::string lastFileName;
+    const std::string path = definitions::DataFile(app.DataFolder, definitions::kExeDefinitions);
+    if (core::FileExists(ports.fileSystem, path)) {
+        for (const std::string& line :
+             core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{})) {
+            if (state.ScanStopRequested) {
+                memoryScanPaths.clear();
+                break;
+            }
+            const std::optional<definitions::ExeRecord> record = definitions::ParseExeRecord(
+                definitions::DecodeDefinitionLine(line), ports.shellFolders);
+            if (record) {
+                memoryScanPaths.insert(core::UpperCase(record->path));
+                lastFileName = record->fileName;
+            }
+            if (scanMode) {
+                ++state.MemoryItemsInspected;
+                UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + lastFileName, -1, -1);
+            }
+            ports.eventLoop.YieldToMessageLoop();
+        }
+    }
+    // 5.
+    app.frmMain.lblTotalNoOfRunningItems->SetCaption(std::to_string(count));
+    // 6.
+    for (std::size_t i = 0; i < processes.ids.size(); ++i) {
+        const std::uint32_t id = processes.ids[i];
+        ++state.MemoryItemsInspected;
+        if (scanMode) {
+            UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + lastFileName, -1, -1);
+        }
+        if (state.ScanStopRequested) {
+            return;
+        }
+        const std::optional<std::string> module = ports.processes.MainModulePath(id);
+        if (!module) {
+            continue;
+        }
+        // The system's own path forms resolve to ordinary paths, compared in
+        // upper case like the definitions.
+        const std::string modulePath = core::UpperCase(
+            ResolveSystem32Path(ports.processes, core::UpperCase(core::Trim(*module))));
+        const std::string name = NameOf(modulePath);
+        if (!memoryScanPaths.contains(modulePath)) {
+            continue;
+        }
+        const std::string company = GetFileCompanyName(ports.fileSystem, modulePath);
+        if (core::EqualsIgnoreCase(core::Trim(company), kVendorExemption)) {
+            continue;
+        }
+        if (app.exclusions.IsExcluded(name)) {
+            AddExcludedRow(app, name);
+            continue;
+        }
+        if (core::EqualsIgnoreCase(core::Trim(name), "NorrowProcessHelper.exe")) {
+            continue;
+        }
+        ReportMemoryFinding(app, name, company, id);
+        ++state.ThreatsFound;
+        ports.eventLoop.YieldToMessageLoop();
+    }
+}
+
+void ScanProcesses9x(core::Application& app) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    const bool scanMode = InScanMode(app);
+    // 1.
+    if (!core::Trim(state.MemoryScanText9x).empty()) {
+        state.MemoryItemsInspected +=
+            static_cast<std::int32_t>(core::Split(state.MemoryScanText9x, "\r\n").size());
+    } else {
+        const std::string path =
+            definitions::DataFile(app.DataFolder, definitions::kExeDefinitions);
+        if (!core::FileExists(ports.fileSystem, path)) {
+            return;
+        }
+        for (const std::string& line :
+             core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{})) {
+            if (state.ScanStopRequested) {
+                state.MemoryScanText9x.clear();
+                break;
+            }
+            const std::string decoded = definitions::DecodeDefinitionLine(line);
+            state.MemoryScanText9x += decoded + "\r\n";
+            ++state.MemoryItemsInspected;
+            if (scanMode) {
+                UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + decoded, -1, -1);
+            }
+            ports.eventLoop.YieldToMessageLoop();
+        }
+    }
+    // 2.
+    const std::optional<std::vector<platform::ProcessEntry>> snapshot = ports.processes.Snapshot();
+    if (!snapshot) {
+        return;
+    }
+    const std::string text = core::UpperCase(state.MemoryScanText9x);
+    for (const platform::ProcessEntry& entry : *snapshot) {
+        ui::Label& running = *app.frmMain.lblTotalNoOfRunningItems;
+        IncrementCaption(running);
+        const std::string exePath = entry.exeFile.substr(0, entry.exeFile.find('\0'));
+        const std::string name = core::UpperCase(core::Trim(NameOf(exePath)));
+        // Only the first place the name stands is tested: it must end its line.
+        const std::size_t found = name.empty() ? std::string::npos : text.find(name);
+        if (found == std::string::npos) {
+            continue;
+        }
+        const std::size_t lineEnd = text.find("\r\n", found);
+        if (core::Trim(text.substr(
+                found, lineEnd == std::string::npos ? std::string::npos : lineEnd - found)) !=
+            name) {
+            continue;
+        }
+        if (IsVendorFile(ports.fileSystem, exePath)) {
+            continue;
+        }
+        if (app.exclusions.IsExcluded(name)) {
+            AddExcludedRow(app, name);
+            continue;
+        }
+        if (scanMode) {
+            app.frmMain.lvwSpywareFound->AddItem(
+                "Detected in the memory : " + name + " and was stopped being from ruuning.",
+                kIconFile);
+            EndProcessById(ports.processes, entry.id);
+            ++state.ThreatsFound;
+        } else {
+            const platform::MessageAnswer answer = ports.dialogs.ShowMessage(
+                app.Message("MSG_FOUND1") + name + app.Message("MSG_FOUND2") + name +
+                    app.Message("MSG_FOUND3"),
+                app.branding.ProgramName + "  - Alert", platform::MessageButtons::YesNo,
+                platform::MessageIcon::Question);
+            if (answer == platform::MessageAnswer::Yes) {
+                EndProcessById(ports.processes, entry.id);
+                ++state.ThreatsFound;
+            } else {
+                app.exclusions.AddExclusion(ports.fileSystem, ports.eventLoop, app.DataFolder,
+                                            name);
+            }
+        }
+        ports.eventLoop.YieldToMessageLoop();
+    }
+}
+
+void ReportMemoryFinding(core::Application& app, std::string_view name, std::string_view company,
+                         std::uint32_t processId) {
+    if (InScanMode(app)) {
+        app.frmMain.lvwSpywareFound->AddItem(
+            "Detected in the memory : " + std::string(name) + " was stopped from running.",
+            kIconFile);
+        // The process that matched is stopped, not the first of its name:
+        // a threat may borrow the name of a program of the system.
+        [[maybe_unused]] const bool stopped = StopProcess(app.ports.processes, processId);
+        return;
+    }
+    if (app.ReportMemoryAlert) {
+        app.ReportMemoryAlert(name, company, processId);
+    }
+}
+
+}  // namespace scan

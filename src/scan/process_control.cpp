@@ -1,0 +1,104 @@
+#include "scan/process_control.h"
+
+#include "core/text.h"
+
+namespace scan {
+
+namespace {
+
+constexpr int kStopAttempts = 11;
+
+// A name as the process list is searched by it: its first 15 characters when
+// it is that long, else the text before its first ".".
+std::string TargetForm(std::string_view name) {
+    if (name.size() >= 16) {
+        return std::string(name.substr(0, 15));
+    }
+    return std::string(name.substr(0, name.find('.')));
+}
+
+// The short 8.3 alias that a long name goes by: up to six characters and "~1".
+std::string ShortAlias(std::string_view name) {
+    std::string alias = core::ReplaceAllIgnoreCase(name, ".exe", "");
+    if (alias.size() >= 7) {
+        alias.resize(6);
+    }
+    return core::UpperCase(alias) + "~1";
+}
+
+}  // namespace
+
+std::string GetProcessBaseName(platform::Processes& processes, std::uint32_t id) {
+    if (id == 0) {
+        return "System Idle Process";
+    }
+    if (id == 2) {
+        return "System";
+    }
+    return processes.BaseName(id).value_or("");
+}
+
+int ListProcesses(platform::Processes& processes, ProcessList& list) {
+    list.names.clear();
+    list.ids.clear();
+    const std::optional<std::vector<std::uint32_t>> ids = processes.ListIds();
+    if (!ids) {
+        return -1;
+    }
+    for (std::uint32_t id : *ids) {
+        std::string name = GetProcessBaseName(processes, id);
+        if (name.empty()) {
+            continue;
+        }
+        list.names.push_back(std::move(name));
+        list.ids.push_back(id);
+    }
+    return static_cast<int>(list.ids.size());
+}
+
+std::string ResolveSystem32Path(platform::Processes& processes, std::string_view path) {
+    const std::string upper = core::UpperCase(core::Trim(path));
+    const std::string marker = "SYSTEM32\\";
+    const std::size_t found = upper.rfind(marker);
+    if (found == std::string::npos) {
+        return std::string(path);
+    }
+    return processes.SystemDirectory() + "\\" + upper.substr(found + marker.size());
+}
+
+bool TerminateProcessById(platform::Processes& processes, std::uint32_t id,
+                          std::uint32_t exitCode) {
+    return processes.Terminate(id, exitCode);
+}
+
+void EndProcessById(platform::Processes& processes, std::uint32_t id) {
+    processes.EndProcess(id);
+}
+
+bool StopProcess(platform::Processes& processes, std::uint32_t id) {
+    for (int attempt = 0; attempt < kStopAttempts; ++attempt) {
+        if (TerminateProcessById(processes, id, 0)) {
+            return true;
+        }
+        if (processes.WaitForExit(id, std::chrono::milliseconds(1))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StopProcessByName(platform::Processes& processes, std::string_view name) {
+    const std::string alias = ShortAlias(name);
+    const std::string target = core::Trim(TargetForm(name));
+    ProcessList list;
+    ListProcesses(processes, list);
+    for (std::size_t i = 0; i < list.names.size(); ++i) {
+        const std::string candidate = core::Trim(TargetForm(list.names[i]));
+        if (core::EqualsIgnoreCase(candidate, target) || core::EqualsIgnoreCase(candidate, alias)) {
+            return StopProcess(processes, list.ids[i]);
+        }
+    }
+    return true;
+}
+
+}  // namespace scan

@@ -1,0 +1,179 @@
+#include "scan/registry_scan.h"
+
+#include <cstring>
+
+#include "core/application.h"
+#include "core/file_predicates.h"
+#include "core/path_macros.h"
+#include "core/text.h"
+#include "core/text_lines.h"
+#include "definitions/definition_files.h"
+#include "definitions/line_code.h"
+#include "definitions/records.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_progress.h"
+
+namespace scan {
+
+namespace {
+
+constexpr std::uint32_t kRootHandles[] = {0x80000000u, 0x80000001u, 0x80000002u,
+                                          0x80000003u, 0x80000005u, 0x80000006u};
+
+// A trace that passed every test: its row, and the threat's rows when it is
+// the threat's first trace.
+void EnterTrace(core::Application& app, std::uint32_t root,
+                const definitions::RegistryRecord& record, const std::string& valueName,
+                const std::string& location, bool keyRecord) {
+    ui::FrmMain& main = app.frmMain;
+    ui::ListView& traces = *main.lvwRegistryToBeDeleted;
+    const int row = traces.AddItem(RootHandleText(root));
+    traces.SetSubItem(row, 1, record.keyPath);
+    traces.SetSubItem(row, 2, valueName);
+    traces.SetSubItem(row, 3, record.threatName);
+    IncrementCaption(*main.lbltracesFound);
+    if (HasSummaryRow(*main.lvwSpywareFound, record.threatName)) {
+        return;
+    }
+    if (core::Trim(record.threatName).empty()) {
+        if (keyRecord) {
+            main.lvwSpywareFound->AddItem("RegKey " + record.keyPath + " - Found");
+            ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+            const int threat = removal.AddItem(record.keyPath, kIconRegistry);
+            removal.SetSubItem(threat, 1, app.scan.CurrentRootName + "\\" + record.keyPath);
+            ++app.scan.ThreatsFound;
+        }
+        return;
+    }
+    AddThreat(app, record.threatName, kIconRegistry, location, record.typeText);
+}
+
+}  // namespace
+
+std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName) {
+    const int index = definitions::RootIndex(code);
+    rootName = definitions::RootName(code);
+    return index < 0 ? kNoRoot : kRootHandles[index];
+}
+
+bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath) {
+    return registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess)
+               .status == platform::reg_status::kOk;
+}
+
+long ReadRegistryValue(platform::RegistryKey& key, std::string_view valueName, std::string& value) {
+    platform::RegistryValue data;
+    const long status = key.QueryValue(valueName, data);
+    if (status == platform::reg_status::kNotFound) {
+        return -1;
+    }
+    if (status != platform::reg_status::kOk) {
+        return status;
+    }
+    switch (data.type) {
+        case platform::reg_type::kString:
+        case platform::reg_type::kExpandString:
+            value = data.data.substr(0, data.data.find('\0'));
+            return 0;
+        case platform::reg_type::kDword: {
+            std::uint32_t number = 0;
+            std::memcpy(&number, data.data.data(), std::min(data.data.size(), sizeof(number)));
+            value = std::to_string(number);
+            return 0;
+        }
+        default:
+            return -1;
+    }
+}
+
+bool RegistryValueExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath,
+                         std::string_view valueName, std::string& value) {
+    value.clear();
+    platform::RegistryOpenResult opened =
+        registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess);
+    if (opened.status != platform::reg_status::kOk) {
+        return false;
+    }
+    return ReadRegistryValue(*opened.key, valueName, value) == 0;
+}
+
+void ScanRegistry(core::Application& app) {
+    ScanState& state = app.scan;
+    platform::Platform& ports = app.ports;
+    // 1.
+    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    const std::string path =
+        definitions::DataFile(app.DataFolder, definitions::kRegistryDefinitions);
+    if (!core::FileExists(ports.fileSystem, path)) {
+        return;
+    }
+    // 2.
+    const std::vector<std::string> lines =
+        core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{});
+    for (const std::string& line : lines) {
+        // 2.1
+        ports.eventLoop.YieldToMessageLoop();
+        if (state.ScanStopRequested) {
+            break;
+        }
+        // 2.2: a line that does not follow the layout adds nothing.
+        const std::optional<definitions::RegistryRecord> record = definitions::ParseRegistryRecord(
+            definitions::DecodeDefinitionLine(line), drive, ports.shellFolders);
+        if (!record) {
+            continue;
+        }
+        // 2.3 and 2.4
+        if (core::Trim(record->rootCode).empty()) {
+            continue;
+        }
+        const std::uint32_t root = RegistryRootFromCode(record->rootCode, state.CurrentRootName);
+        if (root == kNoRoot) {
+            continue;
+        }
+        // 2.5
+        ++state.RegistryEntriesInspected;
+        UpdateScanProgress(
+            app,
+            state.ScanPhaseText + "\r\n" + core::LowerCase(record->keyPath) + "\\" +
+                record->valueName,
+            Percent(state.RegistryEntriesInspected, app.counts.RegistryDefinitionCount),
+            Percent(static_cast<std::int64_t>(state.RegistryEntriesInspected) +
+                        app.counts.CookieDefinitionCount + app.counts.ExeDefinitionCount,
+                    app.TotalDefinitionLines));
+        // A record without a key names a whole root key: never a trace.
+        if (core::Trim(record->keyPath).empty()) {
+            continue;
+        }
+        const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
+        if (!record->valueName.empty()) {
+            // 2.6: a value record.
+            const std::string valueName = core::ReplaceAll(record->valueName, "\\\\", "\\");
+            const std::string location = keyLocation + valueName;
+            std::string value;
+            if (!RegistryValueExists(ports.registry, root, record->keyPath, valueName, value) ||
+                app.SafeList.IsSafeListed(location)) {
+                continue;
+            }
+            if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(keyLocation)) {
+                AddExcludedRow(app, location);
+            } else {
+                EnterTrace(app, root, *record, valueName, location, false);
+            }
+        } else {
+            // 2.7: a key record.
+            if (!RegistryKeyExists(ports.registry, root, core::Trim(record->keyPath)) ||
+                app.SafeList.IsSafeListed(keyLocation)) {
+                continue;
+            }
+            if (app.exclusions.IsExcluded(keyLocation)) {
+                AddExcludedRow(app, keyLocation);
+            } else {
+                EnterTrace(app, root, *record, "", keyLocation, true);
+            }
+        }
+        // 2.8
+        ports.eventLoop.YieldToMessageLoop();
+    }
+}
+
+}  // namespace scan

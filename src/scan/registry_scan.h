@@ -1,0 +1,43 @@
+#pragma once
+
+// The registry phase of a scan: the keys and values that the registry
+// definitions name, and the registry reads it shares.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/registry.h"
+
+namespace core {
+class Application;
+}
+
+namespace scan {
+
+// The access a key must grant to count as present: query and set value,
+// create and enumerate subkeys, notify, create link.
+inline constexpr std::uint32_t kTraceKeyAccess = 0x3F;
+
+inline constexpr std::uint32_t kNoRoot = 0xFFFFFFFFu;  // -1: a code that names no root
+
+// The root key of a definition's root code, and its name in `rootName`
+// ("" when the code is unusable).
+[[nodiscard]] std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName);
+
+[[nodiscard]] bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root,
+                                     std::string_view keyPath);
+
+// Reads a string, expandable string or 32-bit number value as text. Status 0
+// on success; -1 for other types and absent values; otherwise the registry's
+// error code.
+[[nodiscard]] long ReadRegistryValue(platform::RegistryKey& key, std::string_view valueName,
+                                     std::string& value);
+
+[[nodiscard]] bool RegistryValueExists(platform::Registry& registry, std::uint32_t root,
+                                       std::string_view keyPath, std::string_view valueName,
+                                       std::string& value);
+
+void ScanRegistry(core::Application& app);
+
+}  // namespace scan

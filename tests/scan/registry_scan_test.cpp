@@ -1,0 +1,172 @@
+#include "scan/registry_scan.h"
+
+#include "scan_fixture.h"
+
+namespace scan {
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class RegistryScan : public testing::ScanFixture {
+protected:
+    void SetString(std::string_view path, std::string_view name, std::string_view text) {
+        machine.registry.SetString(RegistryRoot::CurrentUser, path, name, text);
+    }
+    std::string Trace(int row, int column) {
+        const ui::ListItem& item = Main().lvwRegistryToBeDeleted->Item(row);
+        return column == 0 ? item.text : item.SubItem(column);
+    }
+};
+
+TEST_F(RegistryScan, AThreatWithAKeyAndAValueGivesOneThreatAndTwoTraces) {
+    SetString("Software\\EvilBar", "Version", "1");
+    SetString(kRun, "EvilBar", "evilbar.exe");
+    Definitions("RegistryDefinition.dat", {"1^Software\\EvilBar^=EvilBar|Toolbar",
+                                           std::string("1^") + kRun + "^EvilBar^=EvilBar"});
+    Scan();
+
+    EXPECT_EQ(Summary(), std::vector<std::string>{"EvilBar - Found"});
+    ASSERT_EQ(Removal().ItemCount(), 1);
+    EXPECT_EQ(Removal().Item(0).text, "EvilBar");
+    EXPECT_EQ(Removal().Item(0).smallIcon, kIconRegistry);
+    EXPECT_EQ(Removal().Item(0).SubItem(1), "HKEY_CURRENT_USER\\Software\\EvilBar");
+    EXPECT_EQ(Removal().Item(0).SubItem(2), "Toolbar");
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 2);
+    EXPECT_EQ(Trace(0, 0), "-2147483647");
+    EXPECT_EQ(Trace(0, 1), "Software\\EvilBar");
+    EXPECT_EQ(Trace(0, 2), "");
+    EXPECT_EQ(Trace(1, 2), "EvilBar");
+    EXPECT_EQ(Trace(1, 3), "EvilBar");
+    EXPECT_EQ(Caption(Main().lbltracesFound), "2");
+    EXPECT_EQ(Caption(Main().lblRegistryInspected), "2");
+    EXPECT_EQ(app->scan.ThreatsFound, 1);
+}
+
+TEST_F(RegistryScan, TheTypeTextBelongsToItsOwnRecord) {
+    SetString("Software\\Tool", "", "");
+    SetString("Software\\Other", "", "");
+    Definitions("RegistryDefinition.dat",
+                {"1^Software\\Tool^=Tool|Adware", "1^Software\\Tool^=Tool|Adware",
+                 "1^Software\\Other^=Other"});
+    Scan();
+    ASSERT_EQ(Removal().ItemCount(), 2);
+    EXPECT_EQ(Removal().Item(1).text, "Other");
+    EXPECT_EQ(Removal().Item(1).SubItem(2), "");
+}
+
+TEST_F(RegistryScan, UnusableRootsAreNeitherCountedNorReported) {
+    SetString("Software\\Evil", "", "");
+    Definitions("RegistryDefinition.dat", {"7^Software\\Evil^=Evil", " ^Software\\Evil^=Evil",
+                                           "no equals sign", "1^only two fields=Evil"});
+    Scan();
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, 0);
+    EXPECT_TRUE(Summary().empty());
+}
+
+TEST_F(RegistryScan, AWordForARootReadsAsClassesRoot) {
+    machine.registry.SetString(RegistryRoot::ClassesRoot, "EvilBar.Helper", "", "");
+    Definitions("RegistryDefinition.dat", {"HKLM^EvilBar.Helper^=EvilBar"});
+    Scan();
+    EXPECT_EQ(Summary(), std::vector<std::string>{"EvilBar - Found"});
+    EXPECT_EQ(Removal().Item(0).SubItem(1), "HKEY_CLASSES_ROOT\\EvilBar.Helper");
+}
+
+TEST_F(RegistryScan, ABareRootIsCountedButNeverReported) {
+    Definitions("RegistryDefinition.dat", {"1^^=Everything", "1^ ^Value^=Everything"});
+    SetString("", "Value", "x");
+    Scan();
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, 2);
+    EXPECT_TRUE(Summary().empty());
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
+}
+
+TEST_F(RegistryScan, ValuesOfOtherTypesThanStringAndNumberAreNotReported) {
+    machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Evil", "Blob",
+                              {platform::reg_type::kBinary, "\x01\x02"});
+    machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Evil", "Count",
+                              {platform::reg_type::kDword, std::string("\x05\0\0\0", 4)});
+    Definitions("RegistryDefinition.dat",
+                {"1^Software\\Evil^Blob^=Blobby", "1^Software\\Evil^Count^=Counter"});
+    Scan();
+    EXPECT_EQ(Summary(), std::vector<std::string>{"Counter - Found"});
+}
+
+TEST_F(RegistryScan, NamelessTracesShowAsKeysOrNotAtAll) {
+    SetString("Software\\Nameless", "Value", "x");
+    Definitions("RegistryDefinition.dat",
+                {"1^Software\\Nameless^Value^= ", "1^Software\\Nameless^=  "});
+    Scan();
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 2);
+    EXPECT_EQ(Caption(Main().lbltracesFound), "2");
+    EXPECT_EQ(Summary(), std::vector<std::string>{"RegKey Software\\Nameless - Found"});
+    ASSERT_EQ(Removal().ItemCount(), 1);
+    EXPECT_EQ(Removal().Item(0).text, "Software\\Nameless");
+    EXPECT_EQ(Removal().Item(0).SubItem(1), "HKEY_CURRENT_USER\\Software\\Nameless");
+}
+
+TEST_F(RegistryScan, ExcludingAKeyExcludesItsValuesToo) {
+    SetString("Software\\Evil", "Autorun", "x");
+    machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
+                               "hkey_current_user\\software\\evil\r\n");
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    Definitions("RegistryDefinition.dat", {"1^Software\\Evil^Autorun^=Evil"});
+    Scan();
+    EXPECT_EQ(Summary(),
+              std::vector<std::string>{"EXCLUDED: HKEY_CURRENT_USER\\Software\\EvilAutorun"});
+    EXPECT_EQ(Caption(Main().lbltracesFound), "0");
+    EXPECT_EQ(Removal().ItemCount(), 0);
+}
+
+TEST_F(RegistryScan, SafeListedLocationsAreNotReported) {
+    SetString("Software\\Good", "", "");
+    machine.fileSystem.AddFile(
+        DataFile("Safety.dat"),
+        definitions::EncodeDefinitionLine("SREG|x|1^Software\\Good") + "\r\n");
+    Definitions("RegistryDefinition.dat", {"1^Software\\Good^=Good"});
+    Scan();
+    EXPECT_TRUE(Summary().empty());
+}
+
+TEST_F(RegistryScan, ValueNamesWithDoubledBackslashesAreUsedWithSingleOnes) {
+    SetString("Software\\Evil", "C:\\evil.exe", "1");
+    Definitions("RegistryDefinition.dat", {"1^Software\\Evil^C:\\\\evil.exe^=Evil"});
+    Scan();
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 1);
+    EXPECT_EQ(Trace(0, 2), "C:\\evil.exe");
+    EXPECT_EQ(Removal().Item(0).SubItem(1), "HKEY_CURRENT_USER\\Software\\EvilC:\\evil.exe");
+}
+
+TEST_F(RegistryScan, AKeyThatCannotBeOpenedForWritingCountsAsAbsent) {
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Evil", "Value", "x");
+    machine.registry.DenyAccess(RegistryRoot::LocalMachine, "Software\\Evil",
+                                platform::reg_access::kSetValue);
+    Definitions("RegistryDefinition.dat",
+                {"2^Software\\Evil^=Evil", "2^Software\\Evil^Value^=Evil"});
+    Scan();
+    EXPECT_TRUE(Summary().empty());
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, 2);
+}
+
+TEST(RegistryReads, NumbersReadAsDecimalTextAndStringsWithoutTheirNul) {
+    fakes::FakeRegistry registry;
+    registry.SetValue(RegistryRoot::CurrentUser, "K", "n",
+                      {platform::reg_type::kDword, std::string("\x2A\x01\0\0", 4)});
+    registry.SetValue(RegistryRoot::CurrentUser, "K", "s", platform::StringValue("text"));
+    registry.SetValue(RegistryRoot::CurrentUser, "K", "x",
+                      {platform::reg_type::kExpandString, std::string("%a%\0", 4)});
+    std::string value;
+    EXPECT_TRUE(RegistryValueExists(registry, 0x80000001u, "K", "n", value));
+    EXPECT_EQ(value, "298");
+    EXPECT_TRUE(RegistryValueExists(registry, 0x80000001u, "K", "s", value));
+    EXPECT_EQ(value, "text");
+    EXPECT_TRUE(RegistryValueExists(registry, 0x80000001u, "K", "x", value));
+    EXPECT_EQ(value, "%a%");
+    EXPECT_FALSE(RegistryValueExists(registry, 0x80000001u, "K", "missing", value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(RegistryKeyExists(registry, 0x80000001u, "Missing"));
+}
+
+}  // namespace
+}  // namespace scan

@@ -1,0 +1,227 @@
+#include "platform/win32/processes_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/handles.h"
+
+namespace platform::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint32_t kNoSuchProcess = 0xFFFFFFF0;
+
+// The build's folder of test programs as Wine shows it: the host's root is
+// drive Z:.
+std::string TestProgramsFolder() {
+    std::string folder = "Z:" TEST_PROGRAMS_DIR;
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    return folder;
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view end) {
+    return Lower(text).ends_with(Lower(end));
+}
+
+bool Contains(const std::vector<std::uint32_t>& ids, std::uint32_t id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// A test program started for one test and ended with it, whatever the test's
+// outcome.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::string& fileName)
+        : m_path(TestProgramsFolder() + "\\" + fileName) {
+        std::string commandLine = "\"" + m_path + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION started{};
+        if (!::CreateProcessA(m_path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                              nullptr, nullptr, &startup, &started)) {
+            return;
+        }
+        m_process.Reset(started.hProcess);
+        const UniqueHandle thread(started.hThread);
+        m_id = started.dwProcessId;
+        WaitUntilLoaded();
+    }
+    ~StartedProgram() {
+        if (Running()) {
+            ::TerminateProcess(m_process.Get(), 1);
+            ::WaitForSingleObject(m_process.Get(), 5000);
+        }
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    [[nodiscard]] const std::string& Path() const { return m_path; }
+    [[nodiscard]] bool Started() const { return m_process.IsValid(); }
+    [[nodiscard]] std::uint32_t Id() const { return m_id; }
+    [[nodiscard]] bool Running() const {
+        return m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    }
+    [[nodiscard]] std::optional<DWORD> ExitCode() const {
+        DWORD code = 0;
+        if (!::GetExitCodeProcess(m_process.Get(), &code)) {
+            return std::nullopt;
+        }
+        return code;
+    }
+
+private:
+    // A new process lists its modules only once the loader has run in it.
+    void WaitUntilLoaded() const {
+        for (int attempt = 0; attempt < 500; ++attempt) {
+            HMODULE module = nullptr;
+            DWORD needed = 0;
+            if (::EnumProcessModules(m_process.Get(), &module, sizeof(module), &needed) &&
+                needed > 0) {
+                return;
+            }
+            ::Sleep(10);
+        }
+    }
+
+    std::string m_path;
+    UniqueHandle m_process;
+    std::uint32_t m_id = 0;
+};
+
+// Whether the debug privilege is enabled in this process's token.
+bool DebugPrivilegeEnabled() {
+    UniqueHandle token;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
+        return false;
+    }
+    LUID debug{};
+    if (!::LookupPrivilegeValueA(nullptr, "SeDebugPrivilege", &debug)) {
+        return false;
+    }
+    DWORD size = 0;
+    ::GetTokenInformation(token.Get(), TokenPrivileges, nullptr, 0, &size);
+    std::vector<char> buffer(size);
+    if (!::GetTokenInformation(token.Get(), TokenPrivileges, buffer.data(), size, &size)) {
+        return false;
+    }
+    const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+    for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
+        const LUID_AND_ATTRIBUTES& privilege = privileges->Privileges[i];
+        if (privilege.Luid.LowPart == debug.LowPart && privilege.Luid.HighPart == debug.HighPart) {
+            return (privilege.Attributes & SE_PRIVILEGE_ENABLED) != 0;
+        }
+    }
+    return false;
+}
+
+class ProcessesWin32Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(plain.Started()) << plain.Path() << " error " << ::GetLastError();
+        ASSERT_TRUE(vendor.Started()) << vendor.Path() << " error " << ::GetLastError();
+    }
+
+    StartedProgram plain{"plain_sleeper.exe"};
+    StartedProgram vendor{"vendor_sleeper.exe"};
+    ProcessesWin32 processes;
+};
+
+TEST_F(ProcessesWin32Test, StartedProgramsAndThisOneAreAmongTheListedIds) {
+    const std::optional<std::vector<std::uint32_t>> ids = processes.ListIds();
+    ASSERT_TRUE(ids.has_value());
+    EXPECT_TRUE(Contains(*ids, plain.Id()));
+    EXPECT_TRUE(Contains(*ids, vendor.Id()));
+    EXPECT_TRUE(Contains(*ids, ::GetCurrentProcessId()));
+}
+
+TEST_F(ProcessesWin32Test, BaseNameAndMainModulePathNameTheProgramFile) {
+    for (const StartedProgram* program : {&plain, &vendor}) {
+        const std::string fileName = program->Path().substr(program->Path().rfind('\\') + 1);
+        const std::optional<std::string> name = processes.BaseName(program->Id());
+        ASSERT_TRUE(name.has_value()) << fileName;
+        EXPECT_EQ(Lower(*name), fileName);
+        const std::optional<std::string> path = processes.MainModulePath(program->Id());
+        ASSERT_TRUE(path.has_value()) << fileName;
+        EXPECT_EQ(Lower(*path), Lower(program->Path()));
+    }
+    EXPECT_TRUE(
+        EndsWithNoCase(processes.MainModulePath(plain.Id()).value_or(""), "\\plain_sleeper.exe"));
+}
+
+TEST_F(ProcessesWin32Test, SnapshotListsTheStartedProgramsByTheirFileNames) {
+    const std::optional<std::vector<ProcessEntry>> entries = processes.Snapshot();
+    ASSERT_TRUE(entries.has_value());
+    const auto exeFileOf = [&](std::uint32_t id) -> std::string {
+        const auto entry = std::find_if(entries->begin(), entries->end(),
+                                        [id](const ProcessEntry& e) { return e.id == id; });
+        return entry == entries->end() ? "(not listed)" : entry->exeFile;
+    };
+    EXPECT_TRUE(EndsWithNoCase(exeFileOf(plain.Id()), "plain_sleeper.exe"))
+        << exeFileOf(plain.Id());
+    EXPECT_TRUE(EndsWithNoCase(exeFileOf(vendor.Id()), "vendor_sleeper.exe"))
+        << exeFileOf(vendor.Id());
+}
+
+TEST_F(ProcessesWin32Test, TerminateEndsOnlyTheGivenProcessWithTheGivenCode) {
+    EXPECT_FALSE(processes.WaitForExit(plain.Id(), 50ms));
+    EXPECT_TRUE(processes.Terminate(plain.Id(), 7));
+    EXPECT_TRUE(processes.WaitForExit(plain.Id(), 5s));
+    EXPECT_EQ(plain.ExitCode(), 7u);
+    EXPECT_TRUE(vendor.Running());
+    EXPECT_FALSE(processes.WaitForExit(vendor.Id(), 0ms));
+}
+
+TEST_F(ProcessesWin32Test, DebugPrivilegeIsDisabledAgainAfterTerminateWhateverItsOutcome) {
+    EXPECT_TRUE(processes.Terminate(plain.Id(), 1));
+    EXPECT_FALSE(DebugPrivilegeEnabled());
+    EXPECT_FALSE(processes.Terminate(kNoSuchProcess, 1));
+    EXPECT_FALSE(DebugPrivilegeEnabled());
+}
+
+TEST_F(ProcessesWin32Test, EndProcessEndsOnlyTheGivenProcess) {
+    processes.EndProcess(vendor.Id());
+    EXPECT_TRUE(processes.WaitForExit(vendor.Id(), 5s));
+    EXPECT_FALSE(vendor.Running());
+    EXPECT_TRUE(plain.Running());
+}
+
+TEST(ProcessesWin32, ProcessThatDoesNotExistHasNoNameOrPathAndCountsAsEnded) {
+    ProcessesWin32 processes;
+    EXPECT_EQ(processes.BaseName(kNoSuchProcess), std::nullopt);
+    EXPECT_EQ(processes.MainModulePath(kNoSuchProcess), std::nullopt);
+    EXPECT_FALSE(processes.Terminate(kNoSuchProcess, 1));
+    processes.EndProcess(kNoSuchProcess);
+    EXPECT_TRUE(processes.WaitForExit(kNoSuchProcess, 0ms));
+}
+
+TEST(ProcessesWin32, SystemDirectoryIsTheSystem32FolderWithoutATrailingBackslash) {
+    ProcessesWin32 processes;
+    const std::string folder = processes.SystemDirectory();
+    EXPECT_TRUE(EndsWithNoCase(folder, "\\system32")) << folder;
+    const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+}  // namespace
+}  // namespace platform::win32
