@@ -1,34 +1,120 @@
 #!/usr/bin/env bash
-# Starts the program inside a Wine session (see wine-session.sh).
+# Starts the program inside a Wine session (see wine-session.sh), after
+# planting the harmless sample definitions and traces (plant_samples.exe) so
+# that a scan has something to find.
 #   run-program.sh                       runs it until the user closes it
-#   run-program.sh --screenshot <dir>    shows it, saves a screenshot of the
-#                                        main window in <dir>, closes it
+#   run-program.sh --screenshot <dir>    shows it, scans the samples, saves
+#                                        screenshots of the main window, the
+#                                        scan page and the results page in
+#                                        <dir>, prints the counters, closes it
+# SCANNER_BUILD names another build folder (default build/windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bin=build/windows/bin
-program=$(find "$bin" -maxdepth 1 -name '*.exe' ! -name 'driver.exe' | head -n 1)
+build=${SCANNER_BUILD:-build/windows}
+bin=$build/bin
 
+# A setting of the build, or the default when the build does not say.
+build_setting() {
+    local value
+    value=$(sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt" 2>/dev/null | head -n 1)
+    echo "${value:-$2}"
+}
+program=$bin/$(build_setting BRAND_EXE_NAME Keelwatch).exe
+product=$(build_setting BRAND_PRODUCT_NAME Keelwatch)
+company=$(build_setting BRAND_COMPANY_NAME "Keelwatch Software")
+
+plant_samples() {
+    local log
+    log=$(mktemp)
+    # The demo program it starts outlives it; a file, unlike a pipe, does not
+    # wait for that.
+    if ! wine "$bin/plant_samples.exe" >"$log" 2>&1; then
+        echo "Planting the samples failed:" >&2
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+}
+
+plant_samples
 if [ "${1:-}" != "--screenshot" ]; then
     exec wine "$program"
 fi
 
 folder=$2
 mkdir -p "$folder"
+
+# A returning user: no language chooser, first-run question or help window
+# stands in the way.
+set_setting() {
+    wine reg add "$1" /v "$2" /d "$3" /f >/dev/null
+}
+user_key="HKCU\\Software\\Anti-Spyware Settings\\$product\\Settings"
+set_setting "$user_key" Language English
+set_setting "$user_key" showHelp 0
+set_setting "HKLM\\SOFTWARE\\$company\\$product\\Settings" FirstTime Yes
+
 # A Wine desktop of its own, so that Wine draws the windows' frames.
 wine explorer /desktop=Scanner,1024x768 "$program" &
 program_pid=$!
 driver() { wine "$bin/driver.exe" --desktop Scanner "$@"; }
-if ! driver wait-form FrmMain 30000; then
-    echo "The main window did not appear." >&2
+# A caption without the CR that the Windows side ends its lines with.
+caption() {
+    local text
+    text=$(driver caption FrmMain "$@") || return 1
+    echo "${text%$'\r'}"
+}
+fail() {
+    echo "$1" >&2
+    driver close FrmMain >/dev/null 2>&1 || true
     kill "$program_pid" 2>/dev/null || true
     exit 1
-fi
+}
+screenshot() {
+    driver screenshot "$folder/$1.bmp" FrmMain >/dev/null
+    convert "$folder/$1.bmp" "$folder/$1.png"
+    rm -f "$folder/$1.bmp"
+    echo "Screenshot saved to $folder/$1.png"
+}
+
+driver wait-form FrmMain 30000 || fail "The main window did not appear."
 sleep 2  # let it finish painting
-shot="$folder/main-window.png"
-driver screenshot "$folder/main-window.bmp" FrmMain >/dev/null
-convert "$folder/main-window.bmp" "$shot"
-rm -f "$folder/main-window.bmp"
-echo "Main window: \"$(driver caption FrmMain)\""
-echo "Screenshot saved to $shot"
+echo "Main window: \"$(caption)\""
+screenshot main-window
+
+driver click FrmMain cmdScan
+sleep 1
+driver click FrmMain cmdScanNow
+status=""
+deadline=$((SECONDS + 120))
+while [ $SECONDS -lt $deadline ]; do
+    sleep 1
+    # While the window holds back its redrawing it counts as hidden, and the
+    # driver does not find it: that passes.
+    status=$(caption "lblStatus(0)" 2>/dev/null) || status=""
+    [ "$status" = "Scanning complete." ] && break
+    # A message box would hold the scan until someone answers it.
+    if box=$(driver msgbox 0 2>/dev/null); then
+        screenshot scan-page || true
+        fail "The scan stopped at a message: ${box%$'\r'}"
+    fi
+done
+if [ "$status" != "Scanning complete." ]; then
+    screenshot scan-page || true
+    [ -n "$status" ] || status="the main window was not found"
+    fail "The scan did not finish within 120 s (status: $status)."
+fi
+sleep 1  # the final counters and the full progress bars
+screenshot scan-page
+echo "Threats found:               $(caption lblSoftwareFound)"
+echo "Traces found:                $(caption lbltracesFound)"
+echo "Files and folders inspected: $(caption lblFilesFolderInspected)"
+echo "Registry entries inspected:  $(caption lblRegistryInspected)"
+
+driver click FrmMain cmdResults
+sleep 1
+screenshot results-page
+
 driver close FrmMain
 wait "$program_pid" || true

@@ -120,7 +120,7 @@ void FrmMain::BuildScanPage() {
     cmdStop = &AddButton("cmdStop", "Stop", {252, buttons, 110, 30}, frmScan);
     cmdPause->SetEnabled(false);
     cmdStop->SetEnabled(false);
-    cmdLog = &AddButton("cmdLog", "View Log", {width - 300, buttons, 100, 30}, frmScan);
+    cmdLog = &AddButton("cmdLog", "View Log", {width - 84, 10, 100, 28}, frmScan);
     cmdRemove =
         &AddButton("cmdRemove", "Click Here to Continue", {width - 184, buttons, 200, 30}, frmScan);
     cmdRemove->SetVisible(false);

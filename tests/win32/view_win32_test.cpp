@@ -312,6 +312,20 @@ TEST_F(ViewWin32Test, WindowStateFollowsTheModelAndTheUser) {
     EXPECT_EQ(resizes.back(), WindowState::Maximized);
 }
 
+TEST_F(ViewWin32Test, ARedrawLockLeavesTheWindowVisibleOnceLifted) {
+    form.Show();
+    HWND window = view.HandleOf(form);
+    form.SetRedrawLocked(true);
+    form.SetRedrawLocked(false);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    form.SetRedrawLocked(true);
+    form.Hide();
+    form.SetRedrawLocked(false);
+    EXPECT_FALSE(::IsWindowVisible(window)) << "a window hidden meanwhile stays hidden";
+    form.Show();
+    EXPECT_TRUE(::IsWindowVisible(window));
+}
+
 TEST_F(ViewWin32Test, TimersTickThroughTheMessageLoop) {
     Timer& timer = form.AddTimer("tmrScroll", 20, true);
     int ticks = 0;

@@ -207,8 +207,10 @@ std::vector<std::string> FileSystemWin32::ListFiles(std::string_view folder) {
 
 std::optional<std::uint64_t> FileSystemWin32::FileSize(std::string_view path) {
     const std::string fileName(path);
-    UniqueFileHandle file(::CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Full sharing: the size of a file another program writes to is still wanted.
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), 0,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !::GetFileSizeEx(file.Get(), &size)) {
         return std::nullopt;

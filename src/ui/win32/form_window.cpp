@@ -296,11 +296,23 @@ void FormWindow::ApplyFormChange(FormChange change) {
             break;
         }
         case FormChange::RedrawLock:
-            if (::IsWindowVisible(window)) {
-                ::SendMessageA(window, WM_SETREDRAW, m_form.RedrawLocked() ? FALSE : TRUE, 0);
-                if (!m_form.RedrawLocked()) {
+            // Turning redrawing off also clears the window's visible style, so
+            // whether the window is visible cannot tell whether to turn it on.
+            if (m_form.RedrawLocked()) {
+                if (::IsWindowVisible(window)) {
+                    ::SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+                    m_redrawOff = true;
+                }
+            } else if (m_redrawOff) {
+                m_redrawOff = false;
+                // Turning it on again sets the visible style, even for a
+                // window that was hidden meanwhile.
+                ::SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+                if (m_form.Visible()) {
                     ::RedrawWindow(window, nullptr, nullptr,
                                    RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+                } else {
+                    ::ShowWindow(window, SW_HIDE);
                 }
             }
             break;

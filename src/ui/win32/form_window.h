@@ -90,6 +90,7 @@ private:
     // notifications they cause are not taken for the user's input.
     int m_applying = 0;
     bool m_detached = false;
+    bool m_redrawOff = false;
     int m_busy = 0;
 };
 

@@ -16,6 +16,9 @@
 // Put "--desktop <name>" first to act on a Wine desktop of that name
 // ("explorer /desktop=<name>,<size> program.exe" starts a program in one).
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -43,6 +46,8 @@ int NotFound(const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Lines end in LF alone, as the scripts that read them expect.
+    _setmode(_fileno(stdout), _O_BINARY);
     if (argc >= 3 && std::string(argv[1]) == "--desktop") {
         // The desktop comes into being with the program that is started in it.
         HDESK desktop = nullptr;

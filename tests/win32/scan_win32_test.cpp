@@ -1,0 +1,219 @@
+// A scan through the real adapters, of a machine seeded with traces: registry
+// keys and values of several types, normal and hidden files, a folder, a
+// cookie in the real cookie folder and two running programs.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <fstream>
+
+#include "core/application.h"
+#include "core/user_settings.h"
+#include "definitions/definition_counts.h"
+#include "definitions/line_code.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/platform_win32.h"
+#include "scan/scan_run.h"
+
+namespace {
+
+using platform::win32::UniqueHandle;
+using platform::win32::UniqueRegKey;
+
+constexpr char kSeedKey[] = "Software\\ScanSeedWidgets";
+constexpr char kSettingsKey[] = "Software\\Anti-Spyware Settings\\Scan Test Product";
+constexpr char kMachineKey[] = "SOFTWARE\\Scan Test Company";
+
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') {
+        for (char& c : path) {
+            c = c == '/' ? '\\' : c;
+        }
+        path.insert(0, "Z:");
+    }
+    return path;
+}
+
+std::string TempFolder() {
+    char base[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, base);
+    return std::string(base) + "scan-seed-" + std::to_string(::GetCurrentProcessId());
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+void SetRegistryValue(const char* path, const char* name, DWORD type, const std::string& data) {
+    UniqueRegKey key;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, key.Put(),
+                      nullptr);
+    ::RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                     static_cast<DWORD>(data.size()));
+}
+
+std::string Coded(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += definitions::EncodeDefinitionLine(line) + "\r\n";
+    }
+    return text;
+}
+
+// A program of the build started for the test and ended with it.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::string& path) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION info{};
+        std::string commandLine = "\"" + path + "\"";
+        if (::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &info)) {
+            UniqueHandle thread(info.hThread);
+            m_process.Reset(info.hProcess);
+            // Its modules can be read once it has started.
+            ::WaitForInputIdle(m_process.Get(), 2000);
+            ::Sleep(300);
+        }
+    }
+    ~RunningProgram() {
+        if (Running()) {
+            ::TerminateProcess(m_process.Get(), 0);
+        }
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    [[nodiscard]] bool Running() const {
+        return m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
+    }
+    [[nodiscard]] bool EndsWithin(DWORD ms) const {
+        return !m_process || ::WaitForSingleObject(m_process.Get(), ms) == WAIT_OBJECT_0;
+    }
+
+private:
+    UniqueHandle m_process;
+};
+
+class ScanWin32 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey);
+        // A returning user: no language chooser, no first-run question.
+        SetRegistryValue((std::string(kSettingsKey) + "\\Settings").c_str(), "Language", REG_SZ,
+                         std::string("English", 8));
+        SetRegistryValue((std::string(kSettingsKey) + "\\Settings").c_str(), "showHelp", REG_SZ,
+                         std::string("0", 2));
+        UniqueRegKey machine;
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE,
+                          (std::string(kMachineKey) + "\\Scan Test Product\\Settings").c_str(), 0,
+                          nullptr, 0, KEY_WRITE, nullptr, machine.Put(), nullptr);
+        ::RegSetValueExA(machine.Get(), "FirstTime", 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>("Yes"), 4);
+
+        ::CreateDirectoryA(m_folder.c_str(), nullptr);
+        ::CreateDirectoryA(m_data.c_str(), nullptr);
+        char cookies[MAX_PATH] = {};
+        ::SHGetSpecialFolderPathA(nullptr, cookies, 33, TRUE);
+        m_cookie = std::string(cookies) + "\\tester@scanseed-tracker[1].txt";
+    }
+
+    void TearDown() override {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+        ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kMachineKey);
+        ::DeleteFileA(m_cookie.c_str());
+        std::string from = m_folder;
+        from.push_back('\0');
+        SHFILEOPSTRUCTA operation{};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NO_UI;
+        ::SHFileOperationA(&operation);
+    }
+
+    std::vector<std::string> Rows(const ui::ListView& list) {
+        std::vector<std::string> rows;
+        for (int row = 0; row < list.ItemCount(); ++row) {
+            rows.push_back(list.Item(row).text);
+        }
+        return rows;
+    }
+
+    const std::string m_folder = TempFolder();
+    const std::string m_data = m_folder + "\\Data";
+    std::string m_cookie;
+};
+
+TEST_F(ScanWin32, ASeededMachineIsFoundThroughTheRealAdapters) {
+    const std::string programs = WindowsPath(TEST_PROGRAMS_DIR);
+    RunningProgram plain(programs + "\\plain_sleeper.exe");
+    RunningProgram vendor(programs + "\\vendor_sleeper.exe");
+    ASSERT_TRUE(plain.Running() && vendor.Running());
+
+    SetRegistryValue((std::string(kSeedKey) + "\\Helper").c_str(), "", REG_SZ, std::string("", 1));
+    SetRegistryValue(kSeedKey, "Text", REG_SZ, std::string("hello", 6));
+    SetRegistryValue(kSeedKey, "Number", REG_DWORD, std::string("\x07\0\0\0", 4));
+    SetRegistryValue(kSeedKey, "Blob", REG_BINARY, std::string("\x01\x02\x03", 3));
+    ::CreateDirectoryA((m_folder + "\\Widgets").c_str(), nullptr);
+    WriteFile(m_folder + "\\Widgets\\widget.dll", "MZ plain file");
+    WriteFile(m_folder + "\\Widgets\\hidden.dll", "MZ hidden file");
+    ::SetFileAttributesA((m_folder + "\\Widgets\\hidden.dll").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteFile(m_cookie, "id\n7\nscanseed-tracker.example/\n0\n*\n");
+
+    const std::string seed = std::string("1^") + kSeedKey;
+    WriteFile(m_data + "\\RegistryDefinition.dat",
+              Coded({seed + "\\Helper^=Seed.Key", seed + "^Text^=Seed.Text",
+                     seed + "^Number^=Seed.Number", seed + "^Blob^=Seed.Blob",
+                     seed + "\\Absent^=Seed.Absent"}));
+    WriteFile(m_data + "\\FileDefinition.dat",
+              Coded({"widget.dll=Seed.File|" + m_folder + "\\Widgets",
+                     "hidden.dll=Seed.Hidden|" + m_folder + "\\Widgets",
+                     "absent.dll=Seed.Absent|" + m_folder}));
+    WriteFile(m_data + "\\DirectoryDefinition.dat",
+              Coded({"widgets=Seed.Folder|" + m_folder + "\\Widgets"}));
+    WriteFile(m_data + "\\ExeDefinition.dat",
+              Coded({"plain_sleeper.exe=x|" + programs, "vendor_sleeper.exe=x|" + programs}));
+    WriteFile(m_data + "\\BlockedCookies.dat", Coded({"scanseed-tracker.example"}));
+
+    platform::win32::Win32Platform platform;
+    core::Application app(platform.Ports());
+    app.branding = core::LoadBranding(platform.Ports().programFile);
+    ASSERT_EQ(app.branding.ProgramName, "Scan Test Product");
+    app.frmMain.Show();
+    app.DataFolder = m_data;
+    app.TotalDefinitionLines =
+        definitions::CountDefinitions(platform.Ports().fileSystem, app.DataFolder, app.counts);
+
+    scan::cmdScanNow_Click(app);
+
+    const std::vector<std::string> summary = Rows(*app.frmMain.lvwSpywareFound);
+    const auto has = [&](const std::string& row) {
+        return std::find(summary.begin(), summary.end(), row) != summary.end();
+    };
+    EXPECT_TRUE(has("Cookie Found: tester@scanseed-tracker[1].txt"));
+    EXPECT_TRUE(has("Detected in the memory : PLAIN_SLEEPER.EXE was stopped from running."));
+    EXPECT_TRUE(has("Seed.Key - Found"));
+    EXPECT_TRUE(has("Seed.Text - Found"));
+    EXPECT_TRUE(has("Seed.Number - Found"));
+    EXPECT_FALSE(has("Seed.Blob - Found")) << "binary values are never reported";
+    EXPECT_TRUE(has("Seed.File - Found"));
+    EXPECT_FALSE(has("Seed.Hidden - Found")) << "hidden files are never reported";
+    EXPECT_TRUE(has("Seed.Folder - Found"));
+    EXPECT_FALSE(has("Seed.Absent - Found"));
+    EXPECT_EQ(summary.size(), 7u) << ::testing::PrintToString(summary);
+
+    EXPECT_TRUE(plain.EndsWithin(5000)) << "the listed program is stopped";
+    EXPECT_TRUE(vendor.Running()) << "the vendor's program keeps running";
+    EXPECT_EQ(app.frmMain.lblRegistryInspected->Caption(), "5");
+    EXPECT_EQ(app.frmMain.lblFilesFolderInspected->Caption(), "4");
+    EXPECT_EQ(app.frmMain.lblStatus0->Caption(), "Scanning complete.");
+}
+
+}  // namespace
