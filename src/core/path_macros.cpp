@@ -94,17 +94,42 @@ std::string SystemDriveRoot(platform::ShellFolders& shell) {
     return GetSpecialFolderById(shell, csidl::kPrograms).substr(0, 3);
 }
 
-std::string ExpandPathMacros(std::string& path, platform::ShellFolders& shell) {
-    for (const Macro& macro : kMacros) {
-        // The folder is only asked for when the macro is there: most paths
-        // hold one macro, and each lookup is a call into the shell.
-        if (macro.kind == MacroKind::ProfileFolder) {
-            if (path.find(macro.text) != std::string::npos) {
-                path = ReplaceAll(path, macro.text, FolderFor(macro, shell));
+namespace {
+
+bool MacroAt(std::string_view path, std::size_t at, const Macro& macro) noexcept {
+    const std::string_view text = path.substr(at, macro.text.size());
+    return macro.kind == MacroKind::ProfileFolder ? text == macro.text
+                                                  : EqualsIgnoreCase(text, macro.text);
+}
+
+// The first macro of the table, from `first` on, that occurs in the path;
+// kMacros.size() when none does. Every macro starts with "[", so only the
+// places of a "[" are compared.
+std::size_t NextMacroIn(std::string_view path, std::size_t first) noexcept {
+    std::size_t next = kMacros.size();
+    for (std::size_t at = path.find('['); at != std::string_view::npos;
+         at = path.find('[', at + 1)) {
+        for (std::size_t i = first; i < next; ++i) {
+            if (MacroAt(path, at, kMacros[i])) {
+                next = i;
+                break;
             }
-        } else if (ContainsIgnoreCase(path, macro.text)) {
-            path = ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
         }
+    }
+    return next;
+}
+
+}  // namespace
+
+std::string& ExpandPathMacros(std::string& path, platform::ShellFolders& shell) {
+    // The macros are replaced one after another in the table's order; the
+    // folder is only asked for when its macro is there, since each lookup is
+    // a call into the shell.
+    for (std::size_t i = NextMacroIn(path, 0); i < kMacros.size(); i = NextMacroIn(path, i + 1)) {
+        const Macro& macro = kMacros[i];
+        path = macro.kind == MacroKind::ProfileFolder
+                   ? ReplaceAll(path, macro.text, FolderFor(macro, shell))
+                   : ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
     }
     return path;
 }

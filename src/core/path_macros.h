@@ -23,7 +23,7 @@ namespace core {
 
 // Replaces the thirty folder macros in their fixed order and leaves the result
 // in `path` as well as returning it.
-std::string ExpandPathMacros(std::string& path, platform::ShellFolders& shell);
+std::string& ExpandPathMacros(std::string& path, platform::ShellFolders& shell);
 
 // "[drive]", then the folder macros, then every doubled backslash collapsed
 // to one in a single left-to-right pass.

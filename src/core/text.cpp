@@ -1,62 +1,9 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace core {
-
-namespace {
-
-unsigned char Byte(char c) noexcept {
-    return static_cast<unsigned char>(c);
-}
-
-}  // namespace
-
-char ToUpperAnsi(char c) noexcept {
-    const unsigned char b = Byte(c);
-    if (b >= 'a' && b <= 'z') {
-        return static_cast<char>(b - 0x20);
-    }
-    // Windows-1252: accented lower-case letters sit 0x20 above their capitals,
-    // except the division sign; a few capitals live in the 0x80 block.
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
-        return static_cast<char>(b - 0x20);
-    }
-    switch (b) {
-        case 0x9A:
-            return static_cast<char>(0x8A);
-        case 0x9C:
-            return static_cast<char>(0x8C);
-        case 0x9E:
-            return static_cast<char>(0x8E);
-        case 0xFF:
-            return static_cast<char>(0x9F);
-        default:
-            return c;
-    }
-}
-
-char ToLowerAnsi(char c) noexcept {
-    const unsigned char b = Byte(c);
-    if (b >= 'A' && b <= 'Z') {
-        return static_cast<char>(b + 0x20);
-    }
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) {
-        return static_cast<char>(b + 0x20);
-    }
-    switch (b) {
-        case 0x8A:
-            return static_cast<char>(0x9A);
-        case 0x8C:
-            return static_cast<char>(0x9C);
-        case 0x8E:
-            return static_cast<char>(0x9E);
-        case 0x9F:
-            return static_cast<char>(0xFF);
-        default:
-            return c;
-    }
-}
 
 std::string UpperCase(std::string_view text) {
     std::string result(text);
@@ -103,8 +50,15 @@ std::size_t FindIgnoreCase(std::string_view text, std::string_view what,
     if (from > text.size() || what.size() > text.size() - from) {
         return std::string_view::npos;
     }
+    if (what.empty()) {
+        return from;
+    }
+    // Only places that start with the right letter are compared in full.
+    const char first = ToUpperAnsi(what[0]);
+    const std::string_view rest = what.substr(1);
     for (std::size_t i = from; i + what.size() <= text.size(); ++i) {
-        if (EqualsIgnoreCase(text.substr(i, what.size()), what)) {
+        if (ToUpperAnsi(text[i]) == first &&
+            EqualsIgnoreCase(text.substr(i + 1, rest.size()), rest)) {
             return i;
         }
     }
@@ -151,6 +105,18 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view what,
     });
 }
 
+std::string_view TrimView(std::string_view text) noexcept {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsBlank(std::string_view text) noexcept {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
 std::string TrimLeft(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
@@ -162,7 +128,21 @@ std::string TrimRight(std::string_view text) {
 }
 
 std::string Trim(std::string_view text) {
-    return TrimLeft(TrimRight(text));
+    return std::string(TrimView(text));
+}
+
+bool HasDoubledBackslash(std::string_view text) noexcept {
+    for (std::size_t at = text.find('\\'); at != std::string_view::npos && at + 1 < text.size();
+         at = text.find('\\', at + 1)) {
+        if (text[at + 1] == '\\') {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasWildcard(std::string_view text) noexcept {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '*' || c == '?'; });
 }
 
 std::vector<std::string> Split(std::string_view text, std::string_view separator) {
@@ -219,7 +199,7 @@ double LeadingNumber(std::string_view text) noexcept {
 }
 
 std::optional<double> WholeNumber(std::string_view text) noexcept {
-    const std::string trimmed = Trim(text);
+    const std::string_view trimmed = TrimView(text);
     std::size_t i = 0;
     if (i < trimmed.size() && (trimmed[i] == '-' || trimmed[i] == '+')) {
         ++i;
@@ -242,7 +222,7 @@ std::optional<double> WholeNumber(std::string_view text) noexcept {
 }
 
 std::optional<bool> TextToBool(std::string_view text) noexcept {
-    const std::string trimmed = Trim(text);
+    const std::string_view trimmed = TrimView(text);
     if (EqualsIgnoreCase(trimmed, "True")) {
         return true;
     }

@@ -1,5 +1,6 @@
 #include "definitions/records.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -14,24 +15,65 @@ constexpr std::array<std::string_view, 6> kRootNames{"HKEY_CLASSES_ROOT",   "HKE
                                                      "HKEY_LOCAL_MACHINE",  "HKEY_USERS",
                                                      "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"};
 
-std::string ExpandLocation(std::string text, std::string_view drive,
-                           platform::ShellFolders& shell) {
+// One left-to-right pass that turns each doubled backslash into one.
+void CollapseBackslashes(std::string& path) {
+    if (core::HasDoubledBackslash(path)) {
+        path = core::ReplaceAll(path, "\\\\", "\\");
+    }
+}
+
+std::string& ExpandLocation(std::string& text, std::string_view drive,
+                            platform::ShellFolders& shell) {
     if (text.find("[drive]") != std::string::npos) {
         text = core::ReplaceAll(text, "[drive]", drive);
     }
-    core::ExpandPathMacros(text, shell);
-    return text;
+    return core::ExpandPathMacros(text, shell);
 }
 
 // "[drive]", the folder macros and one pass over doubled backslashes.
 std::string ExpandFolder(std::string_view folder, std::string_view drive,
                          platform::ShellFolders& shell) {
-    return core::ReplaceAll(ExpandLocation(std::string(folder), drive, shell), "\\\\", "\\");
+    std::string path(folder);
+    ExpandLocation(path, drive, shell);
+    CollapseBackslashes(path);
+    return path;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& fileName) {
-    const std::string joined = folder.empty() ? fileName : folder + "\\" + fileName;
-    return core::ReplaceAll(joined, "\\\\", "\\");
+    std::string joined;
+    joined.reserve(folder.size() + 1 + fileName.size());
+    if (!folder.empty()) {
+        joined.append(folder).append(1, '\\');
+    }
+    joined.append(fileName);
+    CollapseBackslashes(joined);
+    return joined;
+}
+
+// The first N fields of the text split at every separator, as Split would
+// give them ("" past the last), and how many fields there are in all. The
+// parsers run once per definition line, so nothing is copied here.
+template <std::size_t N>
+struct LeadingFields {
+    std::array<std::string_view, N> field{};
+    std::size_t count = 0;
+};
+
+template <std::size_t N>
+LeadingFields<N> SplitLeading(std::string_view text, char separator) noexcept {
+    LeadingFields<N> result;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t next = text.find(separator, start);
+        if (result.count < N) {
+            result.field[result.count] = text.substr(start, next - start);
+        }
+        ++result.count;
+        if (next == std::string_view::npos) {
+            return result;
+        }
+        start = next + 1;
+    }
 }
 
 std::string_view Field(const std::vector<std::string>& fields, std::size_t index) {
@@ -60,9 +102,14 @@ int RootIndex(std::string_view code) {
                : -1;
 }
 
-std::string RootName(std::string_view code) {
-    const int index = RootIndex(code);
-    return index >= 0 ? std::string(kRootNames[static_cast<std::size_t>(index)]) : std::string();
+std::string_view RootName(std::string_view code) {
+    return RootNameAt(RootIndex(code));
+}
+
+std::string_view RootNameAt(int index) noexcept {
+    return index >= 0 && index < static_cast<int>(kRootNames.size())
+               ? kRootNames[static_cast<std::size_t>(index)]
+               : std::string_view();
 }
 
 std::optional<RegistryRecord> ParseRegistryRecord(std::string_view line, std::string_view drive,
@@ -71,42 +118,47 @@ std::optional<RegistryRecord> ParseRegistryRecord(std::string_view line, std::st
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::vector<std::string> nameFields =
-        core::Split(core::Trim(line.substr(equals + 1)), "|");
-    const std::string location = ExpandLocation(std::string(line.substr(0, equals)), drive, shell);
-    const std::vector<std::string> locationFields = core::Split(location, "^");
-    if (locationFields.size() < 3) {
+    const auto names = SplitLeading<2>(core::TrimView(line.substr(equals + 1)), '|');
+    // Registry locations seldom hold a macro: only then is a copy expanded.
+    std::string expanded;
+    std::string_view location = line.substr(0, equals);
+    if (location.find('[') != std::string_view::npos) {
+        expanded = location;
+        location = ExpandLocation(expanded, drive, shell);
+    }
+    const auto parts = SplitLeading<3>(location, '^');
+    if (parts.count < 3) {
         return std::nullopt;
     }
-    return RegistryRecord{locationFields[0], locationFields[1], locationFields[2],
-                          std::string(Field(nameFields, 0)), std::string(Field(nameFields, 1))};
+    return RegistryRecord{std::string(parts.field[0]), std::string(parts.field[1]),
+                          std::string(parts.field[2]), std::string(names.field[0]),
+                          std::string(names.field[1])};
 }
 
 std::optional<FileRecord> ParseFileRecord(std::string_view line, std::string_view drive,
                                           platform::ShellFolders& shell) {
-    const std::vector<std::string> fields = core::Split(line, "|");
-    const std::string_view namePart = fields[0];
+    const auto fields = SplitLeading<3>(line, '|');
+    const std::string_view namePart = fields.field[0];
     const std::size_t equals = namePart.find('=');
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
     FileRecord record;
-    record.fileName = core::Trim(namePart.substr(0, equals));
-    const std::vector<std::string> names = core::Split(namePart.substr(equals + 1), "=");
-    record.threatName = names[0];
-    const std::string folder = fields.size() > 1 ? ExpandFolder(fields[1], drive, shell) : "";
-    record.typeText = std::string(Field(fields, 2));
+    record.fileName = core::TrimView(namePart.substr(0, equals));
+    record.threatName = SplitLeading<1>(namePart.substr(equals + 1), '=').field[0];
+    const std::string folder = fields.count > 1 ? ExpandFolder(fields.field[1], drive, shell) : "";
+    record.typeText = fields.field[2];
     record.path = JoinPath(folder, record.fileName);
     return record;
 }
 
 std::optional<DirectoryRecord> ParseDirectoryRecord(std::string_view line, std::string_view drive,
                                                     platform::ShellFolders& shell) {
-    const std::vector<std::string> fields = core::Split(line, "|");
-    if (fields.size() < 2) {
+    const auto fields = SplitLeading<3>(line, '|');
+    if (fields.count < 2) {
         return std::nullopt;
     }
-    const std::string_view namePart = fields[0];
+    const std::string_view namePart = fields.field[0];
     const std::size_t equals = namePart.find('=');
     if (equals == std::string_view::npos) {
         return std::nullopt;
@@ -117,9 +169,10 @@ std::optional<DirectoryRecord> ParseDirectoryRecord(std::string_view line, std::
             record.label.push_back(c);
         }
     }
-    record.threatName = core::Split(namePart.substr(equals + 1), "=")[0];
-    record.typeText = std::string(Field(fields, 2));
-    record.path = core::ReplaceAll(ExpandFolder(fields[1], drive, shell), "\\\\", "\\");
+    record.threatName = SplitLeading<1>(namePart.substr(equals + 1), '=').field[0];
+    record.typeText = fields.field[2];
+    record.path = ExpandFolder(fields.field[1], drive, shell);
+    CollapseBackslashes(record.path);
     return record;
 }
 
@@ -130,13 +183,12 @@ std::optional<ExeRecord> ParseExeRecord(std::string_view line, platform::ShellFo
     }
     ExeRecord record;
     record.fileName = std::string(line.substr(0, equals));
-    const std::string rightSide = core::Split(line.substr(equals + 1), "=")[0];
-    std::string folder = rightSide;
-    if (rightSide.find('|') != std::string::npos) {
-        folder = core::Split(rightSide, "|")[1];
-    }
+    const std::string_view rightSide = SplitLeading<1>(line.substr(equals + 1), '=').field[0];
+    const auto parts = SplitLeading<2>(rightSide, '|');
+    std::string folder(parts.count > 1 ? parts.field[1] : rightSide);
     core::ExpandPathMacros(folder, shell);
-    record.path = core::ReplaceAll(folder + "\\" + record.fileName, "\\\\", "\\");
+    record.path = folder + "\\" + record.fileName;
+    CollapseBackslashes(record.path);
     return record;
 }
 
@@ -162,7 +214,7 @@ std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_vi
         }
     } else if (type == "SREG") {
         const std::vector<std::string> parts = core::Split(path, "^");
-        location = RootName(parts[0]) + "\\" + std::string(Field(parts, 1));
+        location = std::string(RootName(parts[0])) + "\\" + std::string(Field(parts, 1));
         if (parts.size() > 2) {
             location += "\\" + parts[2];
         }

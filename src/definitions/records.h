@@ -78,6 +78,8 @@ struct ExeRecord {
 // The root key of a root code: 0 "HKEY_CLASSES_ROOT" to 5 "HKEY_DYN_DATA";
 // a code that is not a number counts as 0; -1 (and "") for any other number.
 [[nodiscard]] int RootIndex(std::string_view code);
-[[nodiscard]] std::string RootName(std::string_view code);
+[[nodiscard]] std::string_view RootName(std::string_view code);
+// The name of a root index, "" for one out of range.
+[[nodiscard]] std::string_view RootNameAt(int index) noexcept;
 
 }  // namespace definitions

@@ -10,6 +10,7 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
                                    std::string_view dataFolder) {
     m_text.clear();
     m_upperEntries.clear();
+    m_upperSet.clear();
     const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
     if (!fs.FirstNormalFileName(path)) {
         return;
@@ -25,6 +26,7 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
     if (!m_text.empty()) {
         m_upperEntries.emplace_back();
     }
+    m_upperSet.insert(m_upperEntries.begin(), m_upperEntries.end());
 }
 
 void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::EventLoop& loop,
@@ -39,13 +41,7 @@ bool ExclusionList::IsExcluded(std::string_view name) const {
         return false;
     }
     const std::string upper = core::UpperCase(name);
-    const std::string trimmed = core::Trim(upper);
-    for (const std::string& entry : m_upperEntries) {
-        if (entry == upper || entry == trimmed) {
-            return true;
-        }
-    }
-    return false;
+    return m_upperSet.contains(upper) || m_upperSet.contains(core::Trim(upper));
 }
 
 bool ExclusionList::IsFolderExcluded(std::string_view path) const {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/event_loop.h"
@@ -40,6 +41,8 @@ private:
     std::string m_text;
     // The entries upper-cased once, with the empty piece after the last "|".
     std::vector<std::string> m_upperEntries;
+    // The same for the exact tests, which run for every trace a scan finds.
+    std::unordered_set<std::string> m_upperSet;
 };
 
 }  // namespace removal

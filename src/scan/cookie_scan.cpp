@@ -126,7 +126,8 @@ void ScanCookieFolder(core::Application& app, std::string_view folder,
             return;
         }
         ++cookieCounter;
-        UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + name, -1, -1);
+        UpdateScanProgress(
+            app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
         std::string site = CookieSite(ports.fileSystem, path);
         if (site.find('.') != std::string::npos) {
             site = WithoutLastPart(site);
@@ -137,7 +138,8 @@ void ScanCookieFolder(core::Application& app, std::string_view folder,
         const bool isBlocked = IsBlockedCookie(blocked, site);
         state.MemoryItemsInspected = static_cast<std::int32_t>(core::RoundHalfEven(
             highestIndex / static_cast<double>(files.size()) * static_cast<double>(n)));
-        UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + name, -1, -1);
+        UpdateScanProgress(
+            app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
         if (!isBlocked) {
             continue;
         }

@@ -3,6 +3,7 @@
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/path_macros.h"
+#include "core/shell_folder_cache.h"
 #include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
@@ -16,15 +17,16 @@ namespace scan {
 
 namespace {
 
-void ShowProgress(core::Application& app, const std::string& item) {
+void ShowProgress(core::Application& app, std::string_view item) {
     const ScanState& state = app.scan;
     const definitions::DefinitionCounts& counts = app.counts;
-    UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + item,
-                       Percent(state.FilesFoldersInspected, counts.FileDefinitionCount),
-                       Percent(static_cast<std::int64_t>(state.FilesFoldersInspected) +
-                                   counts.RegistryDefinitionCount + counts.CookieDefinitionCount +
-                                   counts.ExeDefinitionCount,
-                               app.TotalDefinitionLines));
+    UpdateScanProgress(
+        app, [&] { return state.ScanPhaseText + "\r\n" + std::string(item); },
+        Percent(state.FilesFoldersInspected, counts.FileDefinitionCount),
+        Percent(static_cast<std::int64_t>(state.FilesFoldersInspected) +
+                    counts.RegistryDefinitionCount + counts.CookieDefinitionCount +
+                    counts.ExeDefinitionCount,
+                app.TotalDefinitionLines));
 }
 
 void EnterTrace(core::Application& app, const std::string& path, const std::string& threatName,
@@ -53,7 +55,8 @@ std::vector<std::string> DefinitionLines(core::Application& app, std::string_vie
 void ScanKnownFiles(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
-    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    core::ShellFolderCache folders(ports.shellFolders);
+    const std::string drive = core::SystemDriveRoot(folders);
     // 1.
     bool present = false;
     const std::vector<std::string> lines =
@@ -66,8 +69,8 @@ void ScanKnownFiles(core::Application& app) {
         if (state.ScanStopRequested) {
             break;
         }
-        const std::optional<definitions::FileRecord> record = definitions::ParseFileRecord(
-            definitions::DecodeDefinitionLine(line), drive, ports.shellFolders);
+        const std::optional<definitions::FileRecord> record =
+            definitions::ParseFileRecord(definitions::DecodeDefinitionLine(line), drive, folders);
         if (!record) {
             continue;
         }
@@ -104,7 +107,8 @@ void ScanKnownFiles(core::Application& app) {
 void ScanKnownFolders(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
-    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    core::ShellFolderCache folders(ports.shellFolders);
+    const std::string drive = core::SystemDriveRoot(folders);
     // 1.
     bool present = false;
     const std::vector<std::string> lines =
@@ -118,7 +122,7 @@ void ScanKnownFolders(core::Application& app) {
         }
         const std::optional<definitions::DirectoryRecord> record =
             definitions::ParseDirectoryRecord(definitions::DecodeDefinitionLine(line), drive,
-                                              ports.shellFolders);
+                                              folders);
         if (!record) {
             continue;
         }

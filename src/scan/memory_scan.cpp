@@ -4,6 +4,7 @@
 
 #include "core/application.h"
 #include "core/file_predicates.h"
+#include "core/shell_folder_cache.h"
 #include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
@@ -55,6 +56,7 @@ void ScanProcessesNT(core::Application& app) {
     const int count = ListProcesses(ports.processes, processes);
     // 2. and 3.: the definitions' executables as upper-cased full paths.
     std::unordered_set<std::string> memoryScanPaths;
+    core::ShellFolderCache folders(ports.shellFolders);
     std::string lastFileName;
     const std::string path = definitions::DataFile(app.DataFolder, definitions::kExeDefinitions);
     if (core::FileExists(ports.fileSystem, path)) {
@@ -64,15 +66,16 @@ void ScanProcessesNT(core::Application& app) {
                 memoryScanPaths.clear();
                 break;
             }
-            const std::optional<definitions::ExeRecord> record = definitions::ParseExeRecord(
-                definitions::DecodeDefinitionLine(line), ports.shellFolders);
+            const std::optional<definitions::ExeRecord> record =
+                definitions::ParseExeRecord(definitions::DecodeDefinitionLine(line), folders);
             if (record) {
                 memoryScanPaths.insert(core::UpperCase(record->path));
                 lastFileName = record->fileName;
             }
             if (scanMode) {
                 ++state.MemoryItemsInspected;
-                UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + lastFileName, -1, -1);
+                UpdateScanProgress(
+                    app, [&] { return state.ScanPhaseText + "\r\n" + lastFileName; }, -1, -1);
             }
             ports.eventLoop.YieldToMessageLoop();
         }
@@ -84,7 +87,8 @@ void ScanProcessesNT(core::Application& app) {
         const std::uint32_t id = processes.ids[i];
         ++state.MemoryItemsInspected;
         if (scanMode) {
-            UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + lastFileName, -1, -1);
+            UpdateScanProgress(
+                app, [&] { return state.ScanPhaseText + "\r\n" + lastFileName; }, -1, -1);
         }
         if (state.ScanStopRequested) {
             return;
@@ -142,7 +146,8 @@ void ScanProcesses9x(core::Application& app) {
             state.MemoryScanText9x += decoded + "\r\n";
             ++state.MemoryItemsInspected;
             if (scanMode) {
-                UpdateScanProgress(app, state.ScanPhaseText + "\r\n" + decoded, -1, -1);
+                UpdateScanProgress(
+                    app, [&] { return state.ScanPhaseText + "\r\n" + decoded; }, -1, -1);
             }
             ports.eventLoop.YieldToMessageLoop();
         }

@@ -5,6 +5,7 @@
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/path_macros.h"
+#include "core/shell_folder_cache.h"
 #include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
@@ -52,7 +53,7 @@ void EnterTrace(core::Application& app, std::uint32_t root,
 
 std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName) {
     const int index = definitions::RootIndex(code);
-    rootName = definitions::RootName(code);
+    rootName = definitions::RootNameAt(index);
     return index < 0 ? kNoRoot : kRootHandles[index];
 }
 
@@ -100,8 +101,9 @@ bool RegistryValueExists(platform::Registry& registry, std::uint32_t root, std::
 void ScanRegistry(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
+    core::ShellFolderCache folders(ports.shellFolders);
     // 1.
-    const std::string drive = core::SystemDriveRoot(ports.shellFolders);
+    const std::string drive = core::SystemDriveRoot(folders);
     const std::string path =
         definitions::DataFile(app.DataFolder, definitions::kRegistryDefinitions);
     if (!core::FileExists(ports.fileSystem, path)) {
@@ -117,13 +119,13 @@ void ScanRegistry(core::Application& app) {
             break;
         }
         // 2.2: a line that does not follow the layout adds nothing.
-        const std::optional<definitions::RegistryRecord> record = definitions::ParseRegistryRecord(
-            definitions::DecodeDefinitionLine(line), drive, ports.shellFolders);
+        std::optional<definitions::RegistryRecord> record = definitions::ParseRegistryRecord(
+            definitions::DecodeDefinitionLine(line), drive, folders);
         if (!record) {
             continue;
         }
         // 2.3 and 2.4
-        if (core::Trim(record->rootCode).empty()) {
+        if (core::IsBlank(record->rootCode)) {
             continue;
         }
         const std::uint32_t root = RegistryRootFromCode(record->rootCode, state.CurrentRootName);
@@ -134,24 +136,33 @@ void ScanRegistry(core::Application& app) {
         ++state.RegistryEntriesInspected;
         UpdateScanProgress(
             app,
-            state.ScanPhaseText + "\r\n" + core::LowerCase(record->keyPath) + "\\" +
-                record->valueName,
+            [&] {
+                return state.ScanPhaseText + "\r\n" + core::LowerCase(record->keyPath) + "\\" +
+                       record->valueName;
+            },
             Percent(state.RegistryEntriesInspected, app.counts.RegistryDefinitionCount),
             Percent(static_cast<std::int64_t>(state.RegistryEntriesInspected) +
                         app.counts.CookieDefinitionCount + app.counts.ExeDefinitionCount,
                     app.TotalDefinitionLines));
         // A record without a key names a whole root key: never a trace.
-        if (core::Trim(record->keyPath).empty()) {
+        if (core::IsBlank(record->keyPath)) {
             continue;
         }
-        const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
+        // The locations are only built for what exists: most records name
+        // something absent.
         if (!record->valueName.empty()) {
             // 2.6: a value record.
-            const std::string valueName = core::ReplaceAll(record->valueName, "\\\\", "\\");
-            const std::string location = keyLocation + valueName;
+            std::string& valueName = record->valueName;
+            if (core::HasDoubledBackslash(valueName)) {
+                valueName = core::ReplaceAll(valueName, "\\\\", "\\");
+            }
             std::string value;
-            if (!RegistryValueExists(ports.registry, root, record->keyPath, valueName, value) ||
-                app.SafeList.IsSafeListed(location)) {
+            if (!RegistryValueExists(ports.registry, root, record->keyPath, valueName, value)) {
+                continue;
+            }
+            const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
+            const std::string location = keyLocation + valueName;
+            if (app.SafeList.IsSafeListed(location)) {
                 continue;
             }
             if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(keyLocation)) {
@@ -161,8 +172,11 @@ void ScanRegistry(core::Application& app) {
             }
         } else {
             // 2.7: a key record.
-            if (!RegistryKeyExists(ports.registry, root, core::Trim(record->keyPath)) ||
-                app.SafeList.IsSafeListed(keyLocation)) {
+            if (!RegistryKeyExists(ports.registry, root, core::TrimView(record->keyPath))) {
+                continue;
+            }
+            const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
+            if (app.SafeList.IsSafeListed(keyLocation)) {
                 continue;
             }
             if (app.exclusions.IsExcluded(keyLocation)) {

@@ -34,14 +34,26 @@ void LockMainWindow(core::Application& app, bool on) {
     }
 }
 
-void UpdateScanProgress(core::Application& app, std::string_view text, int phasePercent,
-                        int overallPercent) {
+bool CountProgressCall(core::Application& app) noexcept {
     ScanState& state = app.scan;
     ++state.ProgressCallCount;
     if (state.ProgressCallCount <= 99) {
-        return;
+        return false;
     }
     state.ProgressCallCount = 0;
+    return true;
+}
+
+void UpdateScanProgress(core::Application& app, std::string_view text, int phasePercent,
+                        int overallPercent) {
+    if (CountProgressCall(app)) {
+        ShowScanProgress(app, text, phasePercent, overallPercent);
+    }
+}
+
+void ShowScanProgress(core::Application& app, std::string_view text, int phasePercent,
+                      int overallPercent) {
+    const ScanState& state = app.scan;
     ui::FrmMain& main = app.frmMain;
     LockMainWindow(app, true);
     ShowCounters(app);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/shell_folder_cache.h"
 #include "fakes/fake_shell_folders.h"
 
 namespace core {
@@ -65,6 +66,18 @@ TEST_F(PathMacros, TextWithoutMacrosIsLeftAloneAndCostsNoLookup) {
     EXPECT_EQ(shell.lookups, 0);
 }
 
+TEST_F(PathMacros, OnlyTheMacrosThatOccurAreLookedUp) {
+    EXPECT_EQ(Expand("[nomacro]\\[fonts]a.ttf[x"), "[nomacro]\\C:\\Windows\\Fonts\\a.ttf[x");
+    EXPECT_EQ(shell.lookups, 1);
+}
+
+TEST_F(PathMacros, AFolderThatHoldsAnEarlierMacroIsNotExpandedAgain) {
+    // "[appdata]" comes before "[windir]" in the order: text that "[windir]"
+    // brings in is not searched for it.
+    shell.Set(csidl::kWindows, "C:\\odd[appdata]");
+    EXPECT_EQ(Expand("[windir]\\x"), "C:\\odd[appdata]\\\\x");
+}
+
 TEST_F(PathMacros, ExpansionIsLeftInTheVariablePassedIn) {
     std::string path = "[fonts]a.ttf";
     ExpandPathMacros(path, shell);
@@ -93,6 +106,24 @@ TEST_F(PathMacros, SpecialFolderFormsDifferInTheTrailingBackslash) {
     shell.Remove(csidl::kWindows);
     EXPECT_EQ(GetSpecialFolder(shell, csidl::kWindows), "");
     EXPECT_EQ(GetSpecialFolderById(shell, csidl::kWindows), "");
+}
+
+TEST_F(PathMacros, TheCacheAsksTheShellOnceForEachFolderAndForm) {
+    ShellFolderCache cache(shell);
+    shell.Remove(csidl::kAltStartup);
+    shell.SetById(csidl::kWindows, "C:\\Windows\\");
+    EXPECT_EQ(cache.FolderPath(csidl::kWindows), "C:\\Windows");
+    EXPECT_EQ(cache.FolderPath(csidl::kAltStartup), std::nullopt);
+    EXPECT_EQ(cache.FolderPathById(csidl::kWindows), "C:\\Windows\\");
+    const int asked = shell.lookups;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(cache.FolderPath(csidl::kWindows), "C:\\Windows");
+        EXPECT_EQ(cache.FolderPath(csidl::kAltStartup), std::nullopt);
+        EXPECT_EQ(cache.FolderPathById(csidl::kWindows), "C:\\Windows\\");
+    }
+    std::string path = "[windir]a;[WINDIR]b";
+    EXPECT_EQ(ExpandPathMacros(path, cache), "C:\\Windows\\a;C:\\Windows\\b");
+    EXPECT_EQ(shell.lookups, asked);
 }
 
 }  // namespace

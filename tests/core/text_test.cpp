@@ -48,6 +48,22 @@ TEST(Text, TrimRemovesSpacesOnly) {
     EXPECT_EQ(Trim("  a b  "), "a b");
     EXPECT_EQ(Trim("\ta\t"), "\ta\t");
     EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(TrimView(" x "), "x");
+    EXPECT_EQ(TrimView("  "), "");
+    EXPECT_TRUE(IsBlank("   "));
+    EXPECT_TRUE(IsBlank(""));
+    EXPECT_FALSE(IsBlank(" \t "));
+}
+
+TEST(Text, PathTestsLookAtEveryPlace) {
+    EXPECT_TRUE(HasDoubledBackslash("\\\\server"));
+    EXPECT_TRUE(HasDoubledBackslash("C:\\a\\\\"));
+    EXPECT_FALSE(HasDoubledBackslash("C:\\a\\b\\"));
+    EXPECT_FALSE(HasDoubledBackslash("\\"));
+    EXPECT_FALSE(HasDoubledBackslash(""));
+    EXPECT_TRUE(HasWildcard("C:\\*.txt"));
+    EXPECT_TRUE(HasWildcard("a?"));
+    EXPECT_FALSE(HasWildcard("C:\\a.txt"));
 }
 
 TEST(Text, SplitKeepsEmptyPieces) {

@@ -92,17 +92,33 @@ const FakeFileSystem::File* FakeFileSystem::Find(std::string_view path) const {
 }
 
 std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view path) {
+    // An exact, plain name is one look-up, as large scans need; patterns and
+    // paths with doubled backslashes take the walk below.
+    if (!core::HasWildcard(path) && !core::HasDoubledBackslash(path)) {
+        if (path.empty() || path.back() == '\\') {
+            return std::nullopt;
+        }
+        const auto it = m_files.find(Key(path));
+        if (it == m_files.end() || it->second.hidden || it->second.system) {
+            return std::nullopt;
+        }
+        return NameOf(it->second.path);
+    }
     const std::string folder = Key(FolderOf(path));
     const std::string pattern = core::UpperCase(NameOf(path));
+    const File* first = nullptr;
+    std::string firstKey;
     for (const auto& [key, file] : m_files) {
-        if (Key(FolderOf(key)) != folder || !Matches(pattern, Key(NameOf(key)))) {
+        if (Key(FolderOf(key)) != folder || !Matches(pattern, Key(NameOf(key))) || file.hidden ||
+            file.system) {
             continue;
         }
-        if (!file.hidden && !file.system) {
-            return NameOf(file.path);
+        if (first == nullptr || key < firstKey) {
+            first = &file;
+            firstKey = key;
         }
     }
-    return std::nullopt;
+    return first != nullptr ? std::optional<std::string>(NameOf(first->path)) : std::nullopt;
 }
 
 bool FakeFileSystem::DirectoryExists(std::string_view path) {
@@ -191,11 +207,16 @@ std::vector<std::string> FakeFileSystem::ListFiles(std::string_view folder) {
         trimmed.remove_suffix(1);
     }
     const std::string folderKey = Key(trimmed);
-    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> found;  // key, name
     for (const auto& [key, file] : m_files) {
         if (Key(FolderOf(key)) == folderKey) {
-            names.push_back(NameOf(file.path));
+            found.emplace_back(key, NameOf(file.path));
         }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    for (auto& [key, name] : found) {
+        names.push_back(std::move(name));
     }
     return names;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -53,8 +53,10 @@ private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;
     [[nodiscard]] bool ParentExists(std::string_view path) const;
 
-    std::map<std::string, File> m_files;  // by upper-cased path
-    std::set<std::string> m_directories;  // upper-cased paths
+    // Hashed, since large scans look names up by the hundred thousand; the
+    // listings sort what they return, as a file system's directory would.
+    std::unordered_map<std::string, File> m_files;  // by upper-cased path
+    std::unordered_set<std::string> m_directories;  // upper-cased paths
 };
 
 }  // namespace fakes

@@ -53,6 +53,20 @@ TEST_F(FileScan, ARecordWithoutAnAbsolutePathIsCountedButNeverLookedFor) {
     EXPECT_EQ(app->scan.FilesFoldersInspected, 2);
 }
 
+TEST_F(FileScan, EachSpecialFolderIsAskedForOncePerPhase) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 50; ++i) {
+        lines.push_back("a" + std::to_string(i) + ".dll=Evil|[windir]x" + std::to_string(i));
+        lines.push_back("b" + std::to_string(i) + ".dll=Evil|[WinDir]\\y|Adware");
+    }
+    Definitions("FileDefinition.dat", lines);
+    machine.shellFolders.lookups = 0;
+    ScanKnownFiles(*app);
+    EXPECT_EQ(app->scan.FilesFoldersInspected, 100);
+    // The Windows folder, and the programs folder for the system drive.
+    EXPECT_LE(machine.shellFolders.lookups, 3);
+}
+
 TEST_F(FileScan, FilesOfThePlatformVendorAreExempt) {
     machine.fileSystem.AddFile("C:\\Windows\\notepad.exe", VersionData("Microsoft Corporation"));
     machine.fileSystem.AddFile("C:\\Windows\\evil.exe", VersionData("Evil Inc."));

@@ -48,7 +48,14 @@ void EventLoopWin32::StopTimer(TimerId id) {
 }
 
 void EventLoopWin32::YieldToMessageLoop() {
-    // Long work yields after every item: an empty queue costs one call.
+    // Long work yields after every item, thousands of times a second. Asking
+    // for the queue's state is a call into the window system, so it is asked
+    // once per time slice: input still answers within a slice.
+    const ULONGLONG now = ::GetTickCount64();
+    if (now - m_lastYield < kYieldSlice) {
+        return;
+    }
+    m_lastYield = now;
     if (::GetQueueStatus(QS_ALLINPUT) == 0) {
         return;
     }

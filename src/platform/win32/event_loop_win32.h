@@ -37,6 +37,9 @@ private:
     UniqueWindow m_window;
     std::map<UINT_PTR, std::function<void()>> m_timers;
     UINT_PTR m_nextId = 1;
+    // When the yield last looked at the queue, in milliseconds of uptime.
+    static constexpr ULONGLONG kYieldSlice = 10;
+    ULONGLONG m_lastYield = 0;
 };
 
 }  // namespace platform::win32

@@ -65,6 +65,17 @@ DriveType ToDriveType(UINT type) {
 
 std::optional<std::string> FileSystemWin32::FirstNormalFileName(std::string_view path) {
     const std::string pattern(path);
+    // Most names asked for do not exist, and a failed attribute query is far
+    // cheaper than opening a search; the listing below still decides
+    // whether a name that is there counts.
+    const bool wildcards =
+        pattern.find('*') != std::string::npos || pattern.find('?') != std::string::npos;
+    if (!wildcards && ::GetFileAttributesA(pattern.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return std::nullopt;
+        }
+    }
     WIN32_FIND_DATAA entry{};
     UniqueFindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
     if (!find) {
