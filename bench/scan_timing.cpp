@@ -89,6 +89,17 @@ public:
                                              std::size_t length) override {
         return m_inner.ReadFileRange(path, offset, length);
     }
+    std::optional<std::vector<platform::DirectoryEntry>> ListEntries(
+        std::string_view folder) override {
+        return m_inner.ListEntries(folder);
+    }
+    std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
+        return m_inner.Attributes(path);
+    }
+    bool CopyFileTo(std::string_view from, std::string_view to) override {
+        return m_inner.CopyFileTo(from, to);
+    }
+    bool RemoveFolder(std::string_view path) override { return m_inner.RemoveFolder(path); }
 
 private:
     platform::FileSystem& m_inner;
@@ -124,10 +135,10 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     : m_timed(machinePorts) {
     platform::Platform& ports = m_timed.Ports();
     m_fileSystem = std::make_unique<MarkingFileSystem>(ports.fileSystem, dataFolder);
-    m_ports = std::make_unique<platform::Platform>(
-        platform::Platform{ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile,
-                           ports.osVersion, ports.shell, ports.dialogs, ports.clock,
-                           ports.eventLoop, ports.textCodec, ports.notifyIcon, ports.processes});
+    m_ports = std::make_unique<platform::Platform>(platform::Platform{
+        ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile, ports.osVersion,
+        ports.shell, ports.dialogs, ports.clock, ports.eventLoop, ports.textCodec, ports.notifyIcon,
+        ports.processes, ports.clipboard, ports.systemRestore});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -152,6 +152,23 @@ public:
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.ReadFileRange(path, offset, length);
     }
+    std::optional<std::vector<platform::DirectoryEntry>> ListEntries(
+        std::string_view folder) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.ListEntries(folder);
+    }
+    std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.Attributes(path);
+    }
+    bool CopyFileTo(std::string_view from, std::string_view to) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.CopyFileTo(from, to);
+    }
+    bool RemoveFolder(std::string_view path) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.RemoveFolder(path);
+    }
 
 private:
     PortTimes& m_times;
@@ -235,6 +252,11 @@ public:
         const CallTimer timer(m_times, Port::Processes);
         return m_inner.WaitForExit(id, timeout);
     }
+    bool RunHidden(std::string_view program, std::string_view commandLine,
+                   std::chrono::milliseconds timeout) override {
+        const CallTimer timer(m_times, Port::Processes);
+        return m_inner.RunHidden(program, commandLine, timeout);
+    }
     std::string SystemDirectory() override {
         const CallTimer timer(m_times, Port::Processes);
         return m_inner.SystemDirectory();
@@ -284,10 +306,10 @@ TimedPorts::TimedPorts(platform::Platform& inner)
       m_shellFolders(std::make_unique<ShellFolders>(m_times, inner.shellFolders)),
       m_eventLoop(std::make_unique<EventLoop>(m_times, inner.eventLoop)),
       m_processes(std::make_unique<Processes>(m_times, inner.processes)),
-      m_ports(std::make_unique<platform::Platform>(
-          platform::Platform{*m_registry, *m_shellFolders, *m_fileSystem, inner.programFile,
-                             inner.osVersion, inner.shell, inner.dialogs, inner.clock, *m_eventLoop,
-                             inner.textCodec, inner.notifyIcon, *m_processes})) {}
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{
+          *m_registry, *m_shellFolders, *m_fileSystem, inner.programFile, inner.osVersion,
+          inner.shell, inner.dialogs, inner.clock, *m_eventLoop, inner.textCodec, inner.notifyIcon,
+          *m_processes, inner.clipboard, inner.systemRestore})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -19,6 +19,27 @@ struct DriveInfo {
     bool ready = false;  // a volume is mounted and can be read
 };
 
+// One entry of a folder as the platform lists it.
+struct DirectoryEntry {
+    std::string name;
+    bool directory = false;
+    // A junction, a mount point or a symbolic link: what it points at lies
+    // outside the folder, so tree walks never follow it.
+    bool reparsePoint = false;
+    bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
+};
+
+// The attributes of one path itself (a link is not followed).
+struct PathAttributes {
+    bool directory = false;
+    bool reparsePoint = false;
+    bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -62,6 +83,24 @@ public:
     [[nodiscard]] virtual std::optional<std::string> ReadFileRange(std::string_view path,
                                                                    std::uint64_t offset,
                                                                    std::size_t length) = 0;
+
+    // Every entry of a folder except "." and "..", hidden and system ones
+    // included, in the platform's listing order; nullopt when the folder
+    // cannot be listed.
+    [[nodiscard]] virtual std::optional<std::vector<DirectoryEntry>> ListEntries(
+        std::string_view folder) = 0;
+
+    // The attributes of the path itself; nullopt when nothing is there.
+    [[nodiscard]] virtual std::optional<PathAttributes> Attributes(std::string_view path) = 0;
+
+    // Copies a file's bytes and attributes to a new file; fails, leaving
+    // nothing behind, when the target exists or the source cannot be read
+    // whole.
+    [[nodiscard]] virtual bool CopyFileTo(std::string_view from, std::string_view to) = 0;
+
+    // Removes an empty folder, or a link to a folder without touching what
+    // the link points at; read-only folders too. False when it could not.
+    [[nodiscard]] virtual bool RemoveFolder(std::string_view path) = 0;
 };
 
 }  // namespace platform

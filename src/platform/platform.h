@@ -3,6 +3,7 @@
 // The set of platform ports that the program runs on. The composition root
 // builds one and passes it by reference; nothing reaches a port otherwise.
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
@@ -14,6 +15,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
+#include "platform/system_restore.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -31,6 +33,8 @@ struct Platform {
     TextCodec& textCodec;
     NotifyIcon& notifyIcon;
     Processes& processes;
+    Clipboard& clipboard;
+    SystemRestore& systemRestore;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -49,6 +50,12 @@ public:
     // Waits up to the time for the process to end; true when it has ended or
     // does not exist.
     [[nodiscard]] virtual bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) = 0;
+
+    // Starts a program with its command line, without a window, and waits up
+    // to the time for it to end. True when it started; whatever it does
+    // after that, the caller goes on.
+    [[nodiscard]] virtual bool RunHidden(std::string_view program, std::string_view commandLine,
+                                         std::chrono::milliseconds timeout) = 0;
 
     // The system folder ("C:\Windows\system32"), without a trailing backslash.
     [[nodiscard]] virtual std::string SystemDirectory() = 0;

@@ -93,14 +93,13 @@ void ScanProcessesNT(core::Application& app) {
         if (state.ScanStopRequested) {
             return;
         }
-        const std::optional<std::string> module = ports.processes.MainModulePath(id);
-        if (!module) {
-            continue;
-        }
         // The system's own path forms resolve to ordinary paths, compared in
         // upper case like the definitions.
-        const std::string modulePath = core::UpperCase(
-            ResolveSystem32Path(ports.processes, core::UpperCase(core::Trim(*module))));
+        const std::optional<std::string> executable = ExecutablePathOf(ports.processes, id);
+        if (!executable) {
+            continue;
+        }
+        const std::string& modulePath = *executable;
         const std::string name = NameOf(modulePath);
         if (!memoryScanPaths.contains(modulePath)) {
             continue;

@@ -87,6 +87,25 @@ bool StopProcess(platform::Processes& processes, std::uint32_t id) {
     return false;
 }
 
+std::optional<std::string> ExecutablePathOf(platform::Processes& processes, std::uint32_t id) {
+    const std::optional<std::string> module = processes.MainModulePath(id);
+    if (!module) {
+        return std::nullopt;
+    }
+    return core::UpperCase(ResolveSystem32Path(processes, core::UpperCase(core::Trim(*module))));
+}
+
+bool StopProcessesOfFile(platform::Processes& processes, std::string_view path) {
+    const std::string file = core::UpperCase(core::Trim(path));
+    bool allStopped = true;
+    for (std::uint32_t id : processes.ListIds().value_or(std::vector<std::uint32_t>{})) {
+        if (ExecutablePathOf(processes, id) == file) {
+            allStopped = StopProcess(processes, id) && allStopped;
+        }
+    }
+    return allStopped;
+}
+
 bool StopProcessByName(platform::Processes& processes, std::string_view name) {
     const std::string alias = ShortAlias(name);
     const std::string target = core::Trim(TargetForm(name));

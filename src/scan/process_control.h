@@ -3,6 +3,7 @@
 // The running processes as the memory scan sees them, and stopping them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,15 @@ void EndProcessById(platform::Processes& processes, std::uint32_t id);
 
 // Stops this very process, trying a few times; true when it ended.
 [[nodiscard]] bool StopProcess(platform::Processes& processes, std::uint32_t id);
+
+// The upper-cased full path of the process's executable, with the system's
+// own path forms resolved; nullopt when it cannot be read.
+[[nodiscard]] std::optional<std::string> ExecutablePathOf(platform::Processes& processes,
+                                                          std::uint32_t id);
+
+// Stops every process started from this very file, and no other; true when
+// none is left running (or none ran).
+[[nodiscard]] bool StopProcessesOfFile(platform::Processes& processes, std::string_view path);
 
 // Stops the first running process whose name matches (by its first 15
 // characters, its name without extension, or the short alias of an 8.3

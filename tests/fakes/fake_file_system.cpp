@@ -48,8 +48,42 @@ bool Matches(std::string_view pattern, std::string_view name) {
 
 }  // namespace
 
+std::string FakeFileSystem::Real(std::string_view path, bool followLast) const {
+    std::string real(path);
+    if (m_links.empty()) {
+        return real;
+    }
+    // Links may lead to links; a loop of them ends after a few rounds, as a
+    // real file system gives up on it.
+    for (int round = 0; round < 8; ++round) {
+        bool replaced = false;
+        for (std::size_t end = real.find('\\'); !replaced; end = real.find('\\', end + 1)) {
+            const bool last = end == std::string::npos;
+            if (last && !followLast) {
+                break;
+            }
+            const auto link = m_links.find(Key(real.substr(0, end)));
+            if (link != m_links.end()) {
+                real = link->second + (last ? std::string() : real.substr(end));
+                replaced = true;
+            }
+            if (last) {
+                break;
+            }
+        }
+        if (!replaced) {
+            break;
+        }
+    }
+    return real;
+}
+
+bool FakeFileSystem::HasLink(std::string_view path) const {
+    return m_links.contains(Key(Real(path, false)));
+}
+
 bool FakeFileSystem::FolderExists(std::string_view path) const {
-    const std::string key = Key(path);
+    const std::string key = Key(Real(path));
     if (m_directories.contains(key)) {
         return true;
     }
@@ -81,13 +115,19 @@ void FakeFileSystem::AddDirectory(std::string path) {
     }
 }
 
+void FakeFileSystem::AddLink(std::string path, std::string target) {
+    AddDirectory(FolderOf(path));
+    m_links[Key(path)] = std::move(target);
+}
+
 void FakeFileSystem::Remove(std::string_view path) {
     m_files.erase(Key(path));
     m_directories.erase(Key(path));
+    m_links.erase(Key(path));
 }
 
 const FakeFileSystem::File* FakeFileSystem::Find(std::string_view path) const {
-    const auto it = m_files.find(Key(path));
+    const auto it = m_files.find(Key(Real(path)));
     return it == m_files.end() ? nullptr : &it->second;
 }
 
@@ -98,13 +138,13 @@ std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view 
         if (path.empty() || path.back() == '\\') {
             return std::nullopt;
         }
-        const auto it = m_files.find(Key(path));
+        const auto it = m_files.find(Key(Real(path)));
         if (it == m_files.end() || it->second.hidden || it->second.system) {
             return std::nullopt;
         }
         return NameOf(it->second.path);
     }
-    const std::string folder = Key(FolderOf(path));
+    const std::string folder = Key(Real(FolderOf(path)));
     const std::string pattern = core::UpperCase(NameOf(path));
     const File* first = nullptr;
     std::string firstKey;
@@ -135,12 +175,13 @@ std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) 
 }
 
 bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view content) {
-    const auto it = m_files.find(Key(path));
+    const std::string real = Real(path);
+    const auto it = m_files.find(Key(real));
     if (it == m_files.end()) {
-        if (m_directories.contains(Key(path))) {
+        if (m_directories.contains(Key(real))) {
             return false;
         }
-        AddFile(std::string(path), std::string(content));
+        AddFile(real, std::string(content));
         return true;
     }
     if (it->second.locked) {
@@ -151,7 +192,7 @@ bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view cont
 }
 
 bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view content) {
-    const auto it = m_files.find(Key(path));
+    const auto it = m_files.find(Key(Real(path)));
     if (it == m_files.end()) {
         return WriteWholeFile(path, content);
     }
@@ -163,7 +204,7 @@ bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view conten
 }
 
 bool FakeFileSystem::RemoveFile(std::string_view path) {
-    const auto it = m_files.find(Key(path));
+    const auto it = m_files.find(Key(Real(path)));
     if (it == m_files.end() || it->second.locked) {
         return false;
     }
@@ -172,11 +213,11 @@ bool FakeFileSystem::RemoveFile(std::string_view path) {
 }
 
 bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
-    const auto source = m_files.find(Key(from));
+    const auto source = m_files.find(Key(Real(from)));
     if (source == m_files.end() || source->second.locked) {
         return false;
     }
-    const std::string target = Key(to);
+    const std::string target = Key(Real(to));
     const bool sameFile = source->first == target;  // a change of case only
     if (!sameFile &&
         (m_files.contains(target) || m_directories.contains(target) || !ParentExists(to))) {
@@ -190,8 +231,8 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
 }
 
 bool FakeFileSystem::MakeDirectory(std::string_view path) {
-    const std::string key = Key(path);
-    if (m_directories.contains(key)) {
+    const std::string key = Key(Real(path));
+    if (m_directories.contains(key) || m_links.contains(key)) {
         return true;
     }
     if (m_files.contains(key) || !ParentExists(path)) {
@@ -206,7 +247,7 @@ std::vector<std::string> FakeFileSystem::ListFiles(std::string_view folder) {
     while (!trimmed.empty() && trimmed.back() == '\\') {
         trimmed.remove_suffix(1);
     }
-    const std::string folderKey = Key(trimmed);
+    const std::string folderKey = Key(Real(trimmed));
     std::vector<std::pair<std::string, std::string>> found;  // key, name
     for (const auto& [key, file] : m_files) {
         if (Key(FolderOf(key)) == folderKey) {
@@ -240,6 +281,100 @@ std::optional<std::string> FakeFileSystem::ReadFileRange(std::string_view path,
         return std::string();
     }
     return file->content.substr(static_cast<std::size_t>(offset), length);
+}
+
+std::optional<std::vector<platform::DirectoryEntry>> FakeFileSystem::ListEntries(
+    std::string_view folder) {
+    std::string_view trimmed = folder;
+    while (!trimmed.empty() && trimmed.back() == '\\') {
+        trimmed.remove_suffix(1);
+    }
+    if (!FolderExists(trimmed)) {
+        return std::nullopt;
+    }
+    const std::string folderKey = Key(Real(trimmed));
+    std::vector<std::pair<std::string, platform::DirectoryEntry>> found;
+    for (const auto& [key, file] : m_files) {
+        if (Key(FolderOf(key)) == folderKey) {
+            found.emplace_back(
+                key, platform::DirectoryEntry{NameOf(file.path), false, false, file.readOnly,
+                                              file.hidden, file.system});
+        }
+    }
+    for (const std::string& key : m_directories) {
+        if (Key(FolderOf(key)) == folderKey && key != folderKey) {
+            found.emplace_back(key, platform::DirectoryEntry{NameOf(key), true});
+        }
+    }
+    for (const auto& [key, target] : m_links) {
+        if (Key(FolderOf(key)) == folderKey) {
+            found.emplace_back(key, platform::DirectoryEntry{NameOf(key), true, true});
+        }
+    }
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<platform::DirectoryEntry> entries;
+    for (auto& [key, entry] : found) {
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::optional<platform::PathAttributes> FakeFileSystem::Attributes(std::string_view path) {
+    const std::string key = Key(Real(path, false));
+    if (m_links.contains(key)) {
+        return platform::PathAttributes{true, true};
+    }
+    if (const auto it = m_files.find(key); it != m_files.end()) {
+        return platform::PathAttributes{false, false, it->second.readOnly, it->second.hidden,
+                                        it->second.system};
+    }
+    if (FolderExists(Real(path, false))) {
+        return platform::PathAttributes{true};
+    }
+    return std::nullopt;
+}
+
+bool FakeFileSystem::CopyFileTo(std::string_view from, std::string_view to) {
+    const File* source = Find(from);
+    const std::string target = Real(to);
+    if (source == nullptr || source->unreadable || m_files.contains(Key(target)) ||
+        FolderExists(target) || m_links.contains(Key(target)) || !ParentExists(target) ||
+        copiesLeft == 0) {
+        return false;
+    }
+    if (copiesLeft > 0) {
+        --copiesLeft;
+    }
+    const File copy = *source;
+    File& added = AddFile(target, copy.content);
+    added.hidden = copy.hidden;
+    added.system = copy.system;
+    added.readOnly = copy.readOnly;
+    return true;
+}
+
+bool FakeFileSystem::RemoveFolder(std::string_view path) {
+    const std::string key = Key(Real(path, false));
+    if (m_links.erase(key) > 0) {
+        return true;
+    }
+    if (!m_directories.contains(key)) {
+        return false;
+    }
+    const auto inside = [&](const std::string& other) {
+        return Key(FolderOf(other)) == key;
+    };
+    if (std::any_of(m_files.begin(), m_files.end(),
+                    [&](const auto& f) { return inside(f.first); }) ||
+        std::any_of(m_directories.begin(), m_directories.end(),
+                    [&](const std::string& d) { return d != key && inside(d); }) ||
+        std::any_of(m_links.begin(), m_links.end(),
+                    [&](const auto& l) { return inside(l.first); })) {
+        return false;
+    }
+    m_directories.erase(key);
+    return true;
 }
 
 }  // namespace fakes

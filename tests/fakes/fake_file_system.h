@@ -30,6 +30,14 @@ public:
     std::optional<std::uint64_t> FileSize(std::string_view path) override;
     std::optional<std::string> ReadFileRange(std::string_view path, std::uint64_t offset,
                                              std::size_t length) override;
+    // Listed in path order.
+    std::optional<std::vector<platform::DirectoryEntry>> ListEntries(
+        std::string_view folder) override;
+    std::optional<platform::PathAttributes> Attributes(std::string_view path) override;
+    // Fails when the source is unreadable, the target exists, its folder is
+    // missing, or `copiesLeft` has run out.
+    bool CopyFileTo(std::string_view from, std::string_view to) override;
+    bool RemoveFolder(std::string_view path) override;
 
     struct File {
         std::string path;  // as written
@@ -38,25 +46,35 @@ public:
         bool system = false;
         bool unreadable = false;
         bool locked = false;  // in use elsewhere: cannot be written, deleted or moved
+        bool readOnly = false;
     };
 
     // Adds or replaces a file; its folders come into being with it.
     File& AddFile(std::string path, std::string content = {});
     void AddDirectory(std::string path);
+    // A junction at `path` to the folder `target`: paths through it reach the
+    // target's content, as they do on a real disk.
+    void AddLink(std::string path, std::string target);
     void Remove(std::string_view path);
     [[nodiscard]] const File* Find(std::string_view path) const;
+    [[nodiscard]] bool HasLink(std::string_view path) const;
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
-    int reads = 0;  // whole-file and range reads asked for, failed ones too
+    int reads = 0;        // whole-file and range reads asked for, failed ones too
+    int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
 
 private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;
     [[nodiscard]] bool ParentExists(std::string_view path) const;
+    // The path with every link on the way replaced by its target; the last
+    // part itself only when `followLast`.
+    [[nodiscard]] std::string Real(std::string_view path, bool followLast = true) const;
 
     // Hashed, since large scans look names up by the hundred thousand; the
     // listings sort what they return, as a file system's directory would.
-    std::unordered_map<std::string, File> m_files;  // by upper-cased path
-    std::unordered_set<std::string> m_directories;  // upper-cased paths
+    std::unordered_map<std::string, File> m_files;         // by upper-cased path
+    std::unordered_set<std::string> m_directories;         // upper-cased paths
+    std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
 };
 
 }  // namespace fakes

@@ -26,10 +26,12 @@ struct FakePlatform {
     Windows1252Codec textCodec;
     FakeNotifyIcon notifyIcon;
     FakeProcesses processes;
+    FakeClipboard clipboard;
+    FakeSystemRestore systemRestore;
 
-    platform::Platform ports{registry,  shellFolders, fileSystem, programFile,
-                             osVersion, shell,        dialogs,    clock,
-                             eventLoop, textCodec,    notifyIcon, processes};
+    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,  osVersion,
+                             shell,      dialogs,      clock,      eventLoop,    textCodec,
+                             notifyIcon, processes,    clipboard,  systemRestore};
 };
 
 }  // namespace fakes

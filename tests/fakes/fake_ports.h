@@ -3,16 +3,20 @@
 // Small test doubles of the ports that need little more than a record of
 // what they were asked.
 
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/os_version.h"
 #include "platform/program_file.h"
 #include "platform/shell.h"
+#include "platform/system_restore.h"
 #include "platform/text_codec.h"
 
 namespace fakes {
@@ -94,6 +98,52 @@ class Windows1252Codec : public platform::TextCodec {
 public:
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
+};
+
+class FakeClipboard : public platform::Clipboard {
+public:
+    bool SetText(std::string_view value) override {
+        if (fail) {
+            return false;
+        }
+        text = value;
+        ++writes;
+        return true;
+    }
+
+    std::string text;
+    int writes = 0;
+    bool fail = false;
+};
+
+// System Restore that hands out sequence numbers from 1, or fails every call
+// when the system has none.
+class FakeSystemRestore : public platform::SystemRestore {
+public:
+    struct Call {
+        int eventType = 0;
+        int restorePointType = 0;
+        std::int64_t sequenceNumber = 0;
+        std::string description;
+    };
+
+    std::optional<std::int64_t> SetRestorePoint(int eventType, int restorePointType,
+                                                std::int64_t sequenceNumber,
+                                                std::string_view description) override {
+        calls.push_back(
+            Call{eventType, restorePointType, sequenceNumber, std::string(description)});
+        if (!available) {
+            return std::nullopt;
+        }
+        return eventType == platform::restore_event::kBeginSystemChange ? ++m_lastSequence
+                                                                        : sequenceNumber;
+    }
+
+    std::vector<Call> calls;
+    bool available = true;
+
+private:
+    std::int64_t m_lastSequence = 0;
 };
 
 }  // namespace fakes

@@ -82,4 +82,16 @@ bool FakeProcesses::WaitForExit(std::uint32_t id, std::chrono::milliseconds) {
     return FindRunning(id) == nullptr;
 }
 
+bool FakeProcesses::RunHidden(std::string_view program, std::string_view commandLine,
+                              std::chrono::milliseconds timeout) {
+    if (failRun) {
+        return false;
+    }
+    runs.push_back(Run{std::string(program), std::string(commandLine), timeout});
+    if (onRun) {
+        onRun(runs.back());
+    }
+    return true;
+}
+
 }  // namespace fakes

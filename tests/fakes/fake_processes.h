@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ public:
     bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
     void EndProcess(std::uint32_t id) override;
     bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override;
+    // Records the run; `onRun` may act as the program would.
+    bool RunHidden(std::string_view program, std::string_view commandLine,
+                   std::chrono::milliseconds timeout) override;
     std::string SystemDirectory() override { return systemDirectory; }
 
     // Adds a running process started from the file: its base name and snapshot
@@ -51,6 +55,14 @@ public:
 
     std::vector<Process> processes;
     std::vector<EndCall> endCalls;
+    struct Run {
+        std::string program;
+        std::string commandLine;
+        std::chrono::milliseconds timeout{};
+    };
+    std::vector<Run> runs;
+    std::function<void(const Run&)> onRun;
+    bool failRun = false;
     bool failList = false;
     bool failSnapshot = false;
     std::string systemDirectory = "C:\\Windows\\system32";

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <winioctl.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,52 @@
 
 namespace platform::win32 {
 namespace {
+
+// A mount point's reparse data, as FSCTL_SET_REPARSE_POINT takes it.
+struct MountPointData {
+    DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
+    WORD dataLength = 0;
+    WORD reserved = 0;
+    WORD substituteNameOffset = 0;
+    WORD substituteNameLength = 0;
+    WORD printNameOffset = 0;
+    WORD printNameLength = 0;
+    WCHAR names[2 * MAX_PATH + 8] = {};
+};
+
+// Turns the empty folder `link` into a junction to `target`; false when the
+// file system has no junctions (Wine 8 refuses them).
+bool MakeJunction(const std::string& link, const std::string& target) {
+    UniqueFileHandle folder(::CreateFileA(link.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                          FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                          nullptr));
+    std::wstring printName(MAX_PATH, L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, printName.data(),
+                                             static_cast<int>(printName.size()));
+    if (!folder || length <= 0) {
+        return false;
+    }
+    printName.resize(static_cast<std::size_t>(length - 1));
+    const std::wstring substituteName = L"\\??\\" + printName;
+    MountPointData data;
+    const auto substituteBytes = static_cast<WORD>(substituteName.size() * sizeof(WCHAR));
+    const auto printBytes = static_cast<WORD>(printName.size() * sizeof(WCHAR));
+    data.substituteNameLength = substituteBytes;
+    data.printNameOffset = static_cast<WORD>(substituteBytes + sizeof(WCHAR));
+    data.printNameLength = printBytes;
+    std::memcpy(data.names, substituteName.c_str(), substituteBytes + sizeof(WCHAR));
+    std::memcpy(reinterpret_cast<char*>(data.names) + data.printNameOffset, printName.c_str(),
+                printBytes + sizeof(WCHAR));
+    data.dataLength =
+        static_cast<WORD>(4 * sizeof(WORD) + data.printNameOffset + printBytes + sizeof(WCHAR));
+    DWORD returned = 0;
+    return ::DeviceIoControl(folder.Get(), FSCTL_SET_REPARSE_POINT, &data, data.dataLength + 8u,
+                             nullptr, 0, &returned, nullptr) != 0;
+}
+
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 class FileSystemWin32Test : public ::testing::Test {
 protected:
@@ -327,6 +376,207 @@ TEST_F(FileSystemWin32Test, MissingFileAndFolderHaveNoRange) {
     MakeFolder("plugins");
     EXPECT_EQ(fileSystem.ReadFileRange(folder / "missing.txt", 0, 4), std::nullopt);
     EXPECT_EQ(fileSystem.ReadFileRange(folder / "plugins", 0, 4), std::nullopt);
+}
+
+const DirectoryEntry* Find(const std::vector<DirectoryEntry>& entries, const std::string& name) {
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [&](const DirectoryEntry& e) { return e.name == name; });
+    return entry == entries.end() ? nullptr : &*entry;
+}
+
+TEST_F(FileSystemWin32Test, EntryListingNamesEveryEntryWithItsAttributesButNotTheDotEntries) {
+    WriteFile("normal.dll", "x");
+    WriteFile("hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    WriteFile("system.dll", "x", FILE_ATTRIBUTE_SYSTEM);
+    MakeFolder("plugins");
+    MakeFolder("secret", FILE_ATTRIBUTE_HIDDEN);
+    const std::optional<std::vector<DirectoryEntry>> entries =
+        fileSystem.ListEntries(folder.Path());
+    ASSERT_TRUE(entries.has_value());
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : *entries) {
+        names.push_back(entry.name);
+        EXPECT_FALSE(entry.reparsePoint) << entry.name;
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"hidden.dll", "normal.dll", "plugins", "secret",
+                                               "system.dll"}));
+    const DirectoryEntry* normal = Find(*entries, "normal.dll");
+    const DirectoryEntry* hidden = Find(*entries, "hidden.dll");
+    const DirectoryEntry* system = Find(*entries, "system.dll");
+    const DirectoryEntry* plugins = Find(*entries, "plugins");
+    const DirectoryEntry* secret = Find(*entries, "secret");
+    ASSERT_TRUE(normal && hidden && system && plugins && secret);
+    EXPECT_FALSE(normal->directory || normal->hidden || normal->system || normal->readOnly);
+    EXPECT_TRUE(hidden->hidden && hidden->readOnly && !hidden->directory);
+    EXPECT_TRUE(system->system && !system->hidden);
+    EXPECT_TRUE(plugins->directory && !plugins->hidden);
+    EXPECT_TRUE(secret->directory && secret->hidden);
+    ASSERT_TRUE(::SetFileAttributesA((folder / "hidden.dll").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST_F(FileSystemWin32Test, EmptyFolderListsNoEntriesWhileMissingFolderAndFileCannotBeListed) {
+    MakeFolder("empty");
+    WriteFile("file.txt", "x");
+    for (const std::string& path : {folder / "empty", folder / "empty\\"}) {
+        const std::optional<std::vector<DirectoryEntry>> entries = fileSystem.ListEntries(path);
+        ASSERT_TRUE(entries.has_value()) << path;
+        EXPECT_TRUE(entries->empty()) << path;
+    }
+    EXPECT_EQ(fileSystem.ListEntries(folder / "missing"), std::nullopt);
+    EXPECT_EQ(fileSystem.ListEntries(folder / "file.txt"), std::nullopt);
+}
+
+TEST_F(FileSystemWin32Test, AttributesDescribeFilesAndFoldersWithOrWithoutATrailingBackslash) {
+    WriteFile("hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    WriteFile("readonly.txt", "x", FILE_ATTRIBUTE_READONLY);
+    MakeFolder("plugins", FILE_ATTRIBUTE_HIDDEN);
+
+    const std::optional<PathAttributes> hidden = fileSystem.Attributes(folder / "hidden.dll");
+    ASSERT_TRUE(hidden.has_value());
+    EXPECT_TRUE(hidden->hidden && hidden->system);
+    EXPECT_FALSE(hidden->directory || hidden->readOnly || hidden->reparsePoint);
+
+    const std::optional<PathAttributes> readOnly = fileSystem.Attributes(folder / "readonly.txt");
+    ASSERT_TRUE(readOnly.has_value());
+    EXPECT_TRUE(readOnly->readOnly);
+    EXPECT_FALSE(readOnly->hidden);
+
+    for (const std::string& path : {folder / "plugins", folder / "plugins\\"}) {
+        const std::optional<PathAttributes> plugins = fileSystem.Attributes(path);
+        ASSERT_TRUE(plugins.has_value()) << path;
+        EXPECT_TRUE(plugins->directory && plugins->hidden) << path;
+        EXPECT_FALSE(plugins->reparsePoint) << path;
+    }
+    EXPECT_EQ(fileSystem.Attributes(folder / "readonly.txt\\"), std::nullopt);
+    EXPECT_EQ(fileSystem.Attributes(folder / "missing"), std::nullopt);
+    EXPECT_EQ(fileSystem.Attributes(folder / "missing\\child"), std::nullopt);
+    const std::optional<PathAttributes> root = fileSystem.Attributes("C:\\");
+    ASSERT_TRUE(root.has_value());
+    EXPECT_TRUE(root->directory && !root->reparsePoint);
+    ASSERT_TRUE(::SetFileAttributesA((folder / "readonly.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST_F(FileSystemWin32Test, JunctionIsReportedAsALinkAndRemovedWithoutItsTargetsFiles) {
+    MakeFolder("target");
+    WriteFile("target\\keep.txt", "kept");
+    MakeFolder("junction");
+    if (!MakeJunction(folder / "junction", folder / "target")) {
+        GTEST_SKIP() << "this file system makes no junctions";
+    }
+    const std::optional<PathAttributes> link = fileSystem.Attributes(folder / "junction");
+    ASSERT_TRUE(link.has_value());
+    EXPECT_TRUE(link->directory && link->reparsePoint);
+    EXPECT_TRUE(fileSystem.Attributes(folder / "junction\\")->reparsePoint);
+    const std::optional<std::vector<DirectoryEntry>> entries =
+        fileSystem.ListEntries(folder.Path());
+    ASSERT_TRUE(entries.has_value());
+    const DirectoryEntry* listed = Find(*entries, "junction");
+    ASSERT_NE(listed, nullptr);
+    EXPECT_TRUE(listed->directory && listed->reparsePoint);
+    EXPECT_FALSE(Find(*entries, "target")->reparsePoint);
+
+    EXPECT_TRUE(fileSystem.RemoveFolder(folder / "junction"));
+    EXPECT_FALSE(Exists(folder / "junction"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "target\\keep.txt"), "kept");
+}
+
+// Wine makes no junctions, but shows a Unix symbolic link to a folder as a
+// reparse point without a tag. The test's CTest fixture makes one.
+TEST(FileSystemWin32, UnixLinkToAFolderIsReportedAsALinkAndItsTargetKeepsItsFiles) {
+    std::string links = "Z:" TEST_LINKS_DIR;
+    std::replace(links.begin(), links.end(), '/', '\\');
+    if (!Exists(links + "\\link")) {
+        GTEST_SKIP() << "no Unix link at " << links << " (made by the CTest fixture under Wine)";
+    }
+    FileSystemWin32 fileSystem;
+    const std::optional<PathAttributes> link = fileSystem.Attributes(links + "\\link");
+    ASSERT_TRUE(link.has_value());
+    EXPECT_TRUE(link->directory && link->reparsePoint);
+    EXPECT_TRUE(fileSystem.Attributes(links + "\\link\\")->reparsePoint);
+    const std::optional<std::vector<DirectoryEntry>> entries = fileSystem.ListEntries(links);
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_NE(Find(*entries, "link"), nullptr);
+    EXPECT_TRUE(Find(*entries, "link")->reparsePoint);
+    ASSERT_NE(Find(*entries, "target"), nullptr);
+    EXPECT_FALSE(Find(*entries, "target")->reparsePoint);
+
+    // Wine cannot remove the link itself; whatever it does, the files stay.
+    [[maybe_unused]] const bool removed = fileSystem.RemoveFolder(links + "\\link");
+    EXPECT_EQ(fileSystem.ReadWholeFile(links + "\\target\\keep.txt"), "kept");
+}
+
+TEST_F(FileSystemWin32Test, CopyHasTheSourcesBytesAndAttributes) {
+    const std::string content("copied\0bytes\r\n\xFF", 15);
+    WriteFile("tracker.dll", content, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    MakeFolder("backup");
+    ASSERT_TRUE(fileSystem.CopyFileTo(folder / "tracker.dll", folder / "backup\\tracker.dll"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "backup\\tracker.dll"), content);
+    const std::optional<PathAttributes> copy =
+        fileSystem.Attributes(folder / "backup\\tracker.dll");
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_TRUE(copy->readOnly && copy->hidden);
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "tracker.dll"), content);
+    EXPECT_TRUE(fileSystem.RemoveFile(folder / "tracker.dll"));
+    EXPECT_TRUE(fileSystem.RemoveFile(folder / "backup\\tracker.dll"));
+}
+
+TEST_F(FileSystemWin32Test, CopyOntoAnExistingFileFailsAndLeavesBothUnchanged) {
+    WriteFile("source.txt", "source");
+    WriteFile("target.txt", "target", FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(fileSystem.CopyFileTo(folder / "source.txt", folder / "target.txt"));
+    EXPECT_FALSE(fileSystem.CopyFileTo(folder / "source.txt", folder / "TARGET.TXT"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "source.txt"), "source");
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "target.txt"), "target");
+    EXPECT_TRUE(fileSystem.Attributes(folder / "target.txt")->readOnly);
+    // A missing source does not clear the way either.
+    EXPECT_FALSE(fileSystem.CopyFileTo(folder / "missing.txt", folder / "target.txt"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "target.txt"), "target");
+    ASSERT_TRUE(::SetFileAttributesA((folder / "target.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
+TEST_F(FileSystemWin32Test, CopyThatCannotReadTheSourceLeavesNoTarget) {
+    WriteFile("locked.dll", "payload");
+    MakeFolder("folder");
+    const std::string locked = folder / "locked.dll";
+    {
+        UniqueFileHandle holder(::CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                              nullptr));
+        ASSERT_TRUE(holder.IsValid());
+        EXPECT_FALSE(fileSystem.CopyFileTo(locked, folder / "copy.dll"));
+        EXPECT_FALSE(Exists(folder / "copy.dll"));
+    }
+    EXPECT_FALSE(fileSystem.CopyFileTo(folder / "missing.dll", folder / "copy.dll"));
+    EXPECT_FALSE(fileSystem.CopyFileTo(folder / "folder", folder / "copy.dll"));
+    EXPECT_FALSE(Exists(folder / "copy.dll"));
+    EXPECT_FALSE(fileSystem.CopyFileTo(locked, folder / "missing\\copy.dll"));
+    EXPECT_TRUE(fileSystem.CopyFileTo(locked, folder / "copy.dll"));
+}
+
+TEST_F(FileSystemWin32Test, EmptyFoldersAreRemovedReadOnlyAndHiddenOnesToo) {
+    MakeFolder("empty");
+    MakeFolder("protected", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(fileSystem.RemoveFolder(folder / "empty"));
+    EXPECT_TRUE(fileSystem.RemoveFolder(folder / "protected"));
+    EXPECT_FALSE(Exists(folder / "empty"));
+    EXPECT_FALSE(Exists(folder / "protected"));
+}
+
+TEST_F(FileSystemWin32Test, FolderWithContentMissingFolderAndFileAreNotRemovedAsFolders) {
+    MakeFolder("full", FILE_ATTRIBUTE_READONLY);
+    WriteFile("full\\item.txt", "x");
+    WriteFile("file.txt", "x", FILE_ATTRIBUTE_READONLY);
+    // Wine keeps no read-only attribute on folders; Windows does.
+    const bool readOnly = fileSystem.Attributes(folder / "full")->readOnly;
+    EXPECT_FALSE(fileSystem.RemoveFolder(folder / "full"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "full\\item.txt"), "x");
+    EXPECT_EQ(fileSystem.Attributes(folder / "full")->readOnly, readOnly);
+    EXPECT_FALSE(fileSystem.RemoveFolder(folder / "missing"));
+    EXPECT_FALSE(fileSystem.RemoveFolder(folder / "file.txt"));
+    EXPECT_TRUE(fileSystem.Attributes(folder / "file.txt")->readOnly);
+    ASSERT_TRUE(::SetFileAttributesA((folder / "full").c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(::SetFileAttributesA((folder / "file.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <psapi.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -13,9 +15,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "temp_folder.h"
 
 namespace platform::win32 {
 namespace {
@@ -221,6 +225,88 @@ TEST(ProcessesWin32, SystemDirectoryIsTheSystem32FolderWithoutATrailingBackslash
     const DWORD attributes = ::GetFileAttributesA(folder.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+// The processes of the named program that a test starts indirectly, ended
+// with the test whatever its outcome.
+class ProgramsStartedMeanwhile {
+public:
+    explicit ProgramsStartedMeanwhile(std::string fileName)
+        : m_fileName(std::move(fileName)), m_before(Running()) {}
+    ~ProgramsStartedMeanwhile() {
+        for (const std::uint32_t id : New()) {
+            const UniqueHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+            if (process) {
+                ::TerminateProcess(process.Get(), 1);
+                ::WaitForSingleObject(process.Get(), 5000);
+            }
+        }
+    }
+    ProgramsStartedMeanwhile(const ProgramsStartedMeanwhile&) = delete;
+    ProgramsStartedMeanwhile& operator=(const ProgramsStartedMeanwhile&) = delete;
+
+    [[nodiscard]] std::vector<std::uint32_t> New() const {
+        std::vector<std::uint32_t> started;
+        for (const std::uint32_t id : Running()) {
+            if (!Contains(m_before, id)) {
+                started.push_back(id);
+            }
+        }
+        return started;
+    }
+
+private:
+    [[nodiscard]] std::vector<std::uint32_t> Running() const {
+        std::vector<std::uint32_t> ids;
+        const UniqueSnapshot snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof(entry);
+        for (BOOL more = snapshot && ::Process32First(snapshot.Get(), &entry); more;
+             more = ::Process32Next(snapshot.Get(), &entry)) {
+            if (EndsWithNoCase(entry.szExeFile, m_fileName)) {
+                ids.push_back(entry.th32ProcessID);
+            }
+        }
+        return ids;
+    }
+
+    std::string m_fileName;
+    std::vector<std::uint32_t> m_before;
+};
+
+TEST(ProcessesWin32, RunHiddenRunsTheCommandLineAndWaitsForTheProgramToEnd) {
+    ProcessesWin32 processes;
+    const win32_tests::TempFolder folder;
+    const std::string output = folder / "ran.txt";
+    const std::string cmd = processes.SystemDirectory() + "\\cmd.exe";
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(processes.RunHidden(cmd, "cmd.exe /c echo ran>\"" + output + "\"", 30s));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
+    // The program has ended by the time the call returns, so its output is there.
+    const DWORD attributes = ::GetFileAttributesA(output.c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << output;
+}
+
+TEST(ProcessesWin32, RunHiddenGoesOnAfterTheTimeoutAndLeavesTheProgramRunning) {
+    ProcessesWin32 processes;
+    const ProgramsStartedMeanwhile sleepers("plain_sleeper.exe");
+    const std::string sleeper = TestProgramsFolder() + "\\plain_sleeper.exe";
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(processes.RunHidden(sleeper, "\"" + sleeper + "\"", 300ms));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    // Wine's timers step in about 16 ms.
+    EXPECT_GE(elapsed, 250ms);
+    EXPECT_LT(elapsed, 5s);
+    const std::vector<std::uint32_t> started = sleepers.New();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_FALSE(processes.WaitForExit(started.front(), 0ms));
+}
+
+TEST(ProcessesWin32, RunHiddenOfAMissingProgramIsFalse) {
+    ProcessesWin32 processes;
+    const std::string missing = TestProgramsFolder() + "\\missing_program.exe";
+    EXPECT_FALSE(processes.RunHidden(missing, "\"" + missing + "\"", 1s));
+    EXPECT_FALSE(processes.RunHidden("", "", 1s));
 }
 
 }  // namespace

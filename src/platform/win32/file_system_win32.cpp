@@ -61,6 +61,85 @@ DriveType ToDriveType(UINT type) {
     }
 }
 
+// The pattern that lists every entry of a folder. A folder given with its
+// trailing backslash (a drive's root) gets no second one.
+std::string AllEntriesOf(std::string_view folder) {
+    std::string pattern(folder);
+    if (pattern.empty() || pattern.back() != '\\') {
+        pattern += '\\';
+    }
+    pattern += '*';
+    return pattern;
+}
+
+std::string_view NameOf(const WIN32_FIND_DATAA& entry) {
+    return {entry.cFileName, ::strnlen(entry.cFileName, sizeof(entry.cFileName))};
+}
+
+// Whether a reparse point leads somewhere else (a junction, a mount point, a
+// symbolic link) rather than holding its own content, as a cloud file's
+// placeholder does. A reparse point whose tag the system does not tell (Wine
+// shows Unix links so) counts as a link: following one could lead far outside
+// the folder being walked.
+bool IsLink(DWORD attributes, DWORD reparseTag) {
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return false;
+    }
+    return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag) != 0;
+}
+
+// The path without a backslash that ends it, unless that one makes a drive's
+// root ("C:\").
+std::string WithoutTrailingBackslash(std::string_view path) {
+    if (path.size() > 1 && path.back() == '\\' && path[path.size() - 2] != ':') {
+        path.remove_suffix(1);
+    }
+    return std::string(path);
+}
+
+// The reparse tag of the entry that the path names; 0 when it cannot be read.
+// Only a search reports the tag.
+DWORD ReparseTagOf(const std::string& path) {
+    WIN32_FIND_DATAA entry{};
+    const UniqueFindHandle find(::FindFirstFileA(path.c_str(), &entry));
+    if (!find || (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return 0;
+    }
+    return entry.dwReserved0;
+}
+
+// The attributes that SetFileAttributes accepts back.
+constexpr DWORD kSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM |
+                            FILE_ATTRIBUTE_TEMPORARY;
+
+enum class EntryKind { File, Folder };
+
+// Removes a file or folder that the read-only attribute protects: clears the
+// attribute and removes it again. When that still fails the entry keeps its
+// protection.
+bool RemoveReadOnly(const std::string& path, EntryKind kind, BOOL(WINAPI* remove)(LPCSTR)) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+        return false;
+    }
+    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (folder != (kind == EntryKind::Folder)) {
+        return false;
+    }
+    const DWORD kept = attributes & kSettable;
+    const DWORD writable = kept & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (!::SetFileAttributesA(path.c_str(), writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL)) {
+        return false;
+    }
+    if (remove(path.c_str())) {
+        return true;
+    }
+    ::SetFileAttributesA(path.c_str(), kept);
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::string> FileSystemWin32::FirstNormalFileName(std::string_view path) {
@@ -83,8 +162,7 @@ std::optional<std::string> FileSystemWin32::FirstNormalFileName(std::string_view
     }
     do {
         if ((entry.dwFileAttributes & kNotNormal) == 0) {
-            return std::string(entry.cFileName,
-                               ::strnlen(entry.cFileName, sizeof(entry.cFileName)));
+            return std::string(NameOf(entry));
         }
     } while (::FindNextFileA(find.Get(), &entry));
     return std::nullopt;
@@ -147,21 +225,10 @@ bool FileSystemWin32::RemoveFile(std::string_view path) {
     if (::DeleteFileA(fileName.c_str())) {
         return true;
     }
-    const DWORD attributes = ::GetFileAttributesA(fileName.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
-        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return false;
-    }
-    const DWORD writable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
-    if (!::SetFileAttributesA(fileName.c_str(), writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL)) {
-        return false;
-    }
-    if (::DeleteFileA(fileName.c_str())) {
-        return true;
-    }
-    // The file stays; it keeps its protection too.
-    ::SetFileAttributesA(fileName.c_str(), attributes);
-    return false;
+    // A file in use or already gone refuses for other reasons, which clearing
+    // the attribute would not change.
+    return ::GetLastError() == ERROR_ACCESS_DENIED &&
+           RemoveReadOnly(fileName, EntryKind::File, &::DeleteFileA);
 }
 
 bool FileSystemWin32::RenameFile(std::string_view from, std::string_view to) {
@@ -195,12 +262,7 @@ std::vector<DriveInfo> FileSystemWin32::ListDrives() {
 }
 
 std::vector<std::string> FileSystemWin32::ListFiles(std::string_view folder) {
-    std::string pattern(folder);
-    // A folder given with its trailing backslash (a drive's root) gets no second one.
-    if (pattern.empty() || pattern.back() != '\\') {
-        pattern += '\\';
-    }
-    pattern += '*';
+    const std::string pattern = AllEntriesOf(folder);
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry{};
     UniqueFindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
@@ -209,8 +271,7 @@ std::vector<std::string> FileSystemWin32::ListFiles(std::string_view folder) {
     }
     do {
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.emplace_back(entry.cFileName,
-                               ::strnlen(entry.cFileName, sizeof(entry.cFileName)));
+            names.emplace_back(NameOf(entry));
         }
     } while (::FindNextFileA(find.Get(), &entry));
     return names;
@@ -266,6 +327,96 @@ std::optional<std::string> FileSystemWin32::ReadFileRange(std::string_view path,
         }
     }
     return content;
+}
+
+std::optional<std::vector<DirectoryEntry>> FileSystemWin32::ListEntries(std::string_view folder) {
+    const std::string pattern = AllEntriesOf(folder);
+    std::vector<DirectoryEntry> entries;
+    WIN32_FIND_DATAA found{};
+    UniqueFindHandle find(::FindFirstFileA(pattern.c_str(), &found));
+    if (!find) {
+        // A drive's empty root has no entries at all, not even "." and "..".
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND && DirectoryExists(folder)) {
+            return entries;
+        }
+        return std::nullopt;
+    }
+    do {
+        const std::string_view name = NameOf(found);
+        if (name == "." || name == "..") {
+            continue;
+        }
+        const DWORD attributes = found.dwFileAttributes;
+        DirectoryEntry& entry = entries.emplace_back();
+        entry.name = name;
+        entry.directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.reparsePoint = IsLink(attributes, found.dwReserved0);
+        entry.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        entry.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        entry.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+    } while (::FindNextFileA(find.Get(), &found));
+    // A listing broken off midway is not the folder's content.
+    if (::GetLastError() != ERROR_NO_MORE_FILES) {
+        return std::nullopt;
+    }
+    return entries;
+}
+
+std::optional<PathAttributes> FileSystemWin32::Attributes(std::string_view path) {
+    // A link named with a trailing backslash would be passed through to what
+    // it points at; without it the query reports the entry itself.
+    const std::string name = WithoutTrailingBackslash(path);
+    const DWORD attributes = ::GetFileAttributesA(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
+    // A trailing backslash names a folder, never a file.
+    if (name.size() != path.size() && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return std::nullopt;
+    }
+    const DWORD tag = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? ReparseTagOf(name) : 0;
+    PathAttributes result;
+    result.directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    result.reparsePoint = IsLink(attributes, tag);
+    result.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    result.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+    result.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+    return result;
+}
+
+bool FileSystemWin32::CopyFileTo(std::string_view from, std::string_view to) {
+    const std::string source(from);
+    const std::string target(to);
+    // Only a target known to be absent may be removed after a failed copy:
+    // whatever was there before is someone else's.
+    if (::GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    const DWORD absence = ::GetLastError();
+    if (absence != ERROR_FILE_NOT_FOUND && absence != ERROR_PATH_NOT_FOUND) {
+        return false;
+    }
+    if (::CopyFileA(source.c_str(), target.c_str(), TRUE)) {
+        return true;
+    }
+    // A copy that failed midway (a read error) leaves a partial target behind;
+    // one that found the target made meanwhile by another program left it alone.
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+        [[maybe_unused]] const bool removed = RemoveFile(to);
+    }
+    return false;
+}
+
+bool FileSystemWin32::RemoveFolder(std::string_view path) {
+    const std::string folder(path);
+    // For a junction or a symbolic link the system removes the link itself and
+    // leaves what it points at.
+    if (::RemoveDirectoryA(folder.c_str())) {
+        return true;
+    }
+    return ::GetLastError() == ERROR_ACCESS_DENIED &&
+           RemoveReadOnly(folder, EntryKind::Folder, &::RemoveDirectoryA);
 }
 
 }  // namespace platform::win32

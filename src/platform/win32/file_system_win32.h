@@ -3,7 +3,9 @@
 // The file system port on the Win32 file API, with its listing rules: a
 // directory listing of exactly the given path, skipping hidden, system and
 // folder entries, while a folder's list of files names hidden and system files
-// too. Drives are probed without the system's "insert a disk" prompt.
+// too. Drives are probed without the system's "insert a disk" prompt. Links
+// (junctions, mount points, symbolic links) are reported, never followed by
+// the removal calls.
 
 #include "platform/file_system.h"
 
@@ -25,6 +27,11 @@ public:
     [[nodiscard]] std::optional<std::string> ReadFileRange(std::string_view path,
                                                            std::uint64_t offset,
                                                            std::size_t length) override;
+    [[nodiscard]] std::optional<std::vector<DirectoryEntry>> ListEntries(
+        std::string_view folder) override;
+    [[nodiscard]] std::optional<PathAttributes> Attributes(std::string_view path) override;
+    [[nodiscard]] bool CopyFileTo(std::string_view from, std::string_view to) override;
+    [[nodiscard]] bool RemoveFolder(std::string_view path) override;
 };
 
 }  // namespace platform::win32

@@ -132,6 +132,12 @@ struct ItemIdListTraits {
     static void Close(Type value) noexcept { ::CoTaskMemFree(value); }
 };
 
+struct GlobalMemoryTraits {
+    using Type = HGLOBAL;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type value) noexcept { ::GlobalFree(value); }
+};
+
 struct MemoryDcTraits {
     using Type = HDC;
     static Type Invalid() noexcept { return nullptr; }
@@ -153,6 +159,8 @@ using UniqueIcon = Unique<IconTraits>;  // icons made at run time, not shared re
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueItemIdList = Unique<ItemIdListTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
+// Memory from GlobalAlloc; released once the clipboard owns it.
+using UniqueGlobalMemory = Unique<GlobalMemoryTraits>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {

@@ -1,5 +1,6 @@
 #include "platform/win32/platform_win32.h"
 
+#include "platform/win32/clipboard_win32.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
@@ -11,6 +12,7 @@
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/system_restore_win32.h"
 #include "platform/win32/text_codec_win32.h"
 
 namespace platform::win32 {
@@ -28,6 +30,8 @@ struct Win32Platform::Adapters {
     TextCodecWin32 textCodec;
     NotifyIconWin32 notifyIcon;
     ProcessesWin32 processes;
+    ClipboardWin32 clipboard;
+    SystemRestoreWin32 systemRestore;
 };
 
 Win32Platform::Win32Platform()
@@ -36,7 +40,7 @@ Win32Platform::Win32Platform()
           m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
           m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
           m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
-          m_adapters->processes})) {}
+          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore})) {}
 
 Win32Platform::~Win32Platform() = default;
 

@@ -64,6 +64,13 @@ private:
     bool m_enabled = false;
 };
 
+// A wait's length for the system, kept below INFINITE, which would wait for
+// ever.
+DWORD WaitMilliseconds(std::chrono::milliseconds timeout) {
+    return static_cast<DWORD>(
+        std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INFINITE - 1));
+}
+
 }  // namespace
 
 std::optional<std::vector<std::uint32_t>> ProcessesWin32::ListIds() {
@@ -166,10 +173,28 @@ bool ProcessesWin32::WaitForExit(std::uint32_t id, std::chrono::milliseconds tim
     if (!process) {
         return true;
     }
-    // Kept below INFINITE, which would wait for ever.
-    const auto milliseconds = static_cast<DWORD>(
-        std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INFINITE - 1));
-    return ::WaitForSingleObject(process.Get(), milliseconds) == WAIT_OBJECT_0;
+    return ::WaitForSingleObject(process.Get(), WaitMilliseconds(timeout)) == WAIT_OBJECT_0;
+}
+
+bool ProcessesWin32::RunHidden(std::string_view program, std::string_view commandLine,
+                               std::chrono::milliseconds timeout) {
+    const std::string application(program);
+    // The system may write into the command line it is given.
+    std::string arguments(commandLine);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessA(application.c_str(), arguments.data(), nullptr, nullptr, FALSE,
+                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &started)) {
+        return false;
+    }
+    const UniqueHandle process(started.hProcess);
+    const UniqueHandle thread(started.hThread);
+    // A program still running at the end of the wait is left to finish alone.
+    ::WaitForSingleObject(process.Get(), WaitMilliseconds(timeout));
+    return true;
 }
 
 std::string ProcessesWin32::SystemDirectory() {

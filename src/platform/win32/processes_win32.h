@@ -1,7 +1,8 @@
 #pragma once
 
 // The processes port on the process status and tool help APIs. Terminate holds
-// the debug privilege only for the length of the call.
+// the debug privilege only for the length of the call; RunHidden starts a
+// program without a window and never ends it.
 
 #include "platform/processes.h"
 
@@ -16,6 +17,8 @@ public:
     [[nodiscard]] bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
     void EndProcess(std::uint32_t id) override;
     [[nodiscard]] bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override;
+    [[nodiscard]] bool RunHidden(std::string_view program, std::string_view commandLine,
+                                 std::chrono::milliseconds timeout) override;
     [[nodiscard]] std::string SystemDirectory() override;
 };
 
