@@ -13,6 +13,8 @@
 #include "core/user_settings.h"
 #include "i18n/language_window.h"
 #include "removal/exclude_command.h"
+#include "removal/removal_run.h"
+#include "report/report_window.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "shell/website_window.h"
@@ -64,9 +66,11 @@ Application::Application(platform::Platform& platformPorts)
       frmDelete(forms),
       form8(forms),
       frmLanguage(forms),
-      frmWebsite(forms) {
-    for (ui::Form* form : std::initializer_list<ui::Form*>{
-             &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite}) {
+      frmWebsite(forms),
+      frmReport(forms) {
+    for (ui::Form* form :
+         std::initializer_list<ui::Form*>{&frmSplash, &frmMain, &frmHidden, &frmDelete, &form8,
+                                          &frmLanguage, &frmWebsite, &frmReport}) {
         RegisterForm(*form);
     }
     AttachStartup(*this);
@@ -83,15 +87,18 @@ Application::Application(platform::Platform& platformPorts)
     scan::AttachScanRun(*this);
     scan::AttachFindingLists(*this);
     removal::AttachExcludeCommand(*this);
+    removal::AttachRemoval(*this);
+    report::AttachReportWindow(*this);
     frmMain.cmdUpdate->onClick = [this] {
         if (RunLiveUpdate) {
             RunLiveUpdate();
         }
     };
     frmMain.cmdLog->onClick = [this] {
-        if (ViewLog) {
-            ViewLog();
-        }
+        report::cmdLog_Click(*this);
+    };
+    frmMain.lblViewLogFile->onClick = [this] {
+        report::lblViewLogFile_Click(*this);
     };
     frmMain.cmdWebsite->onClick = [this] {
         frmWebsite.Show();

@@ -17,10 +17,12 @@
 #include "i18n/languages.h"
 #include "platform/platform.h"
 #include "removal/exclusions.h"
+#include "removal/removal_state.h"
 #include "scan/scan_state.h"
 #include "shell/cls_tray.h"
 #include "ui/form.h"
 #include "ui/frm_main.h"
+#include "ui/frm_report.h"
 #include "ui/frm_splash.h"
 #include "ui/small_windows.h"
 
@@ -70,6 +72,7 @@ public:
     definitions::DefinitionCounts counts;
     std::int32_t TotalDefinitionLines = 0;
     removal::ExclusionList exclusions;
+    removal::RemovalState removal;
     definitions::SafeList SafeList;
     scan::ScanState scan;
     // Set by every tick of tmrTimeOut.
@@ -86,15 +89,12 @@ public:
     ui::Form8 form8;
     ui::FrmLanguage frmLanguage;
     ui::FrmWebsite frmWebsite;
+    ui::FrmReport frmReport;
 
     // Commands that later subsystems provide; empty until they attach.
     std::function<void()> RunLiveUpdate;
-    std::function<void()> ViewLog;
-    // Writes the scan report of the run that just ended.
-    std::function<void()> MakeReport;
-    // The removal of the checked findings without questions, after a
-    // scheduled scan.
-    std::function<void()> RemoveCheckedFindings;
+    // Sends the anonymous data of a removal when the user allows it.
+    std::function<void()> SubmitAnonymousData;
     // The memory shield's question about a running program (name, company,
     // process); the pass waits until it is answered.
     std::function<void(std::string_view, std::string_view, std::uint32_t)> ReportMemoryAlert;

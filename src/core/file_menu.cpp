@@ -2,12 +2,12 @@
 
 #include "core/application.h"
 #include "core/tray.h"
+#include "report/report_window.h"
 
 namespace core {
 
 void RefreshFileMenu(Application& app) {
     ui::FrmMain& main = app.frmMain;
-    main.mnuFileItem[ui::FrmMain::kFileViewLog]->SetEnabled(static_cast<bool>(app.ViewLog));
     main.mnuFileItem[ui::FrmMain::kFileRunLiveUpdate]->SetEnabled(
         static_cast<bool>(app.RunLiveUpdate));
 }
@@ -18,9 +18,7 @@ void AttachFileMenu(Application& app) {
         app.frmMain.cmdScan->Click();
     };
     items[ui::FrmMain::kFileViewLog]->onClick = [&app] {
-        if (app.ViewLog) {
-            app.ViewLog();
-        }
+        report::cmdLog_Click(app);
     };
     items[ui::FrmMain::kFileRunLiveUpdate]->onClick = [&app] {
         if (app.RunLiveUpdate) {

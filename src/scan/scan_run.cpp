@@ -9,6 +9,8 @@
 #include "core/text.h"
 #include "definitions/definition_check.h"
 #include "definitions/safe_list.h"
+#include "removal/removal_run.h"
+#include "report/scan_report.h"
 #include "scan/cookie_scan.h"
 #include "scan/file_scan.h"
 #include "scan/finding_lists.h"
@@ -107,8 +109,8 @@ void cmdScanNow_Click(core::Application& app) {
         app.WriteUserSetting("Settings", "lblLastFullScan", state.ScanFinishedAt);
     }
     // 9.
-    if (main.chkMakeLog->Value() == 1 && app.MakeReport) {
-        app.MakeReport();
+    if (main.chkMakeLog->Value() == 1) {
+        report::MakeReport(app);
     }
     // 10.
     main.cmdRemove->SetVisible(true);
@@ -126,9 +128,7 @@ void cmdScanNow_Click(core::Application& app) {
         if (state.AutoRemoveAfterScan) {
             cmdRemove_Click(app);
             cmdSelectAll_Click(app);
-            if (app.RemoveCheckedFindings) {
-                app.RemoveCheckedFindings();
-            }
+            removal::Command4_Click(app);
         }
     }
     // 12.

@@ -167,27 +167,37 @@ void FrmMain::BuildStatusPage() {
     AddLabel("lblMemoryShieldTitle", "Memory shield", {16, 308, 200, 22}, frmStatus)
         .SetLook(Look::Muted);
     chkAutoProtect = &AddCheckBox("chkAutoProtect", "Enable", {224, 306, 200, 24}, frmStatus);
+
+    lblViewLogFile = &AddSkinLabel("lblViewLogFile", "Show Report", {16, 350, 200, 22}, frmStatus);
 }
 
 void FrmMain::BuildResultsPage() {
     frmResults = &Page(*this, "frmResults", "Results");
     const int width = kPage.width - 32;
     ListView& found = AddListView("lvwPicRemoveListOfSpywareFoundAndToBeRemoved",
-                                  {16, 56, width, 294}, frmResults);
+                                  {16, 56, width, 266}, frmResults);
     found.checkBoxes = true;
     found.AddColumn("Spyware/Adware Found", 200);
     found.AddColumn("Location", 240);
     found.AddColumn("Type", 100);
     lvwPicRemoveListOfSpywareFoundAndToBeRemoved = &found;
 
-    AddLabel("lblRemovePicSoftwareFoundTitle", "Threats found:", {16, 362, 110, 22}, frmResults)
+    constexpr int kButtonRow = 330;
+    AddLabel("lblRemovePicSoftwareFoundTitle", "Threats found:", {16, kButtonRow + 4, 110, 22},
+             frmResults)
         .SetLook(Look::Muted);
     lblRemovePicSoftwareFound =
-        &AddLabel("lblRemovePicSoftwareFound", "0", {128, 362, 80, 22}, frmResults);
+        &AddLabel("lblRemovePicSoftwareFound", "0", {128, kButtonRow + 4, 60, 22}, frmResults);
     lblRemovePicSoftwareFound->SetLook(Look::Strong);
     cmdSelectAll =
-        &AddButton("cmdSelectAll", "Select All", {width - 204, 358, 100, 28}, frmResults);
-    cmdExclude = &AddButton("cmdExclude", "Exclude", {width - 96, 358, 100, 28}, frmResults);
+        &AddButton("cmdSelectAll", "Select All", {width - 312, kButtonRow, 100, 28}, frmResults);
+    cmdExclude =
+        &AddButton("cmdExclude", "Exclude", {width - 204, kButtonRow, 100, 28}, frmResults);
+    Command4 = &AddButton("Command4", "Delete", {width - 96, kButtonRow, 100, 28}, frmResults);
+    // The removal's own clickable label; the Delete button carries the click
+    // here, after its question.
+    lblRemove = &AddSkinLabel("lblRemove", "Remove", {0, 0, 0, 0}, frmResults);
+    lblRemove->SetVisible(false);
 
     // The traces behind the rows: kept in lists the user does not see.
     ListView& registry = AddListView("lvwRegistryToBeDeleted", {0, 0, 10, 10}, frmResults);
@@ -208,7 +218,7 @@ void FrmMain::BuildResultsPage() {
     lvwFilesToBeDeleted = &files;
     lvwCookiesToDelete = &cookies;
 
-    lblDeletingCaption = &AddLabel("lblDeletingCaption", "", {16, 368, width, 20}, frmResults);
+    lblDeletingCaption = &AddLabel("lblDeletingCaption", "", {16, 370, width, 20}, frmResults);
     lblDeletingCaption->wordWrap = false;
     pgbDeleteSpywaresFound =
         &AddProgressBar("pgbDeleteSpywaresFound", {16, 392, width, 18}, frmResults);

@@ -60,6 +60,7 @@ public:
     Label* lblDefRemoved;
     CheckBox* chkHomePage;
     CheckBox* chkAutoProtect;
+    Label* lblViewLogFile;  // "Show Report"
 
     // --- Scan page.
     Label* lblPercentageCompleted;  // the phase's title
@@ -89,6 +90,8 @@ public:
     Label* lblRemovePicSoftwareFound;
     CommandButton* cmdSelectAll;
     CommandButton* cmdExclude;
+    CommandButton* Command4;  // "Delete"
+    Label* lblRemove;         // "Remove": starts the removal without asking
     // The traces behind the rows of the removal list, one row per trace.
     ListView* lvwRegistryToBeDeleted;
     ListView* lvwFilesToBeDeleted;

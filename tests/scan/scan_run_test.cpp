@@ -138,18 +138,17 @@ TEST_F(ScanRun, PauseHoldsTheRunInItsMessageBox) {
 
 TEST_F(ScanRun, StartingThroughTheLabelDuringARunDoesNothing) {
     ManyAbsentFiles(5);
-    int runs = 0;
+    machine.clock.now = {2026, 12, 8, 9, 30, 0, 2};
     machine.eventLoop.onYield = [&] {
         if (app->scan.FilesFoldersInspected == 2) {
+            // A second run started here would take this as its start.
+            machine.clock.now = {2026, 12, 8, 9, 45, 0, 2};
             lblStart_Click(*app);
         }
     };
     Main().lvwSpywareFound->onItemCheck = nullptr;
-    app->MakeReport = [&] {
-        ++runs;
-    };
     lblStart_Click(*app);
-    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(app->scan.ScanStartedAt, "12/8/2026 9:30:00 AM");
     EXPECT_TRUE(Main().frmScan->Visible()) << "the label shows the scan page";
 }
 
@@ -165,15 +164,16 @@ TEST_F(ScanRun, SwitchedOffPhasesSayNotSelected) {
 }
 
 TEST_F(ScanRun, TheReportIsWrittenWhenTheBoxIsChecked) {
-    int reports = 0;
-    app->MakeReport = [&] {
-        ++reports;
-    };
+    machine.clock.now = {2026, 12, 8, 14, 30, 5, 2};
     Scan();
-    EXPECT_EQ(reports, 1);
+    const fakes::FakeFileSystem::File* report = machine.fileSystem.Find(DataFile("Scan_Log.txt"));
+    ASSERT_NE(report, nullptr);
+    EXPECT_NE(report->content.find(" Scan Finished at : 12/8/2026 2:30:05 PM\r\n"),
+              std::string::npos);
+    machine.fileSystem.Remove(DataFile("Scan_Log.txt"));
     Main().chkMakeLog->SetValue(0);
     Scan();
-    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(machine.fileSystem.Find(DataFile("Scan_Log.txt")), nullptr);
 }
 
 TEST_F(ScanRun, ButtonsAndTimersAreOffWhileTheRunLasts) {

@@ -1,0 +1,57 @@
+#include "removal/quarantine_log.h"
+
+#include "core/application.h"
+#include "core/date_time_text.h"
+
+namespace removal {
+
+namespace {
+
+constexpr std::string_view kLogName = "QuarantineLog.txt";
+
+// Two lines and the two empty lines that end every record.
+void AppendRecord(core::Application& app, std::string_view line1, std::string_view line2) {
+    if (!app.removal.QuarantineLogging) {
+        return;
+    }
+    const std::string time = core::GeneralDateText(app.ports.clock.Now());
+    std::string record = time;
+    record.append(line1).append("\r\n").append(line2).append("\r\n\r\n\r\n");
+    // A log that cannot be written is skipped; the removal goes on.
+    [[maybe_unused]] const bool written =
+        app.ports.fileSystem.AppendToFile(QuarantineLogPath(app.DataFolder), record);
+}
+
+}  // namespace
+
+std::string QuarantineFolder(std::string_view dataFolder) {
+    return std::string(dataFolder) + "\\quarantine";
+}
+
+std::string QuarantineLogPath(std::string_view dataFolder) {
+    return QuarantineFolder(dataFolder) + "\\" + std::string(kLogName);
+}
+
+void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolder) {
+    [[maybe_unused]] const bool made = fs.MakeDirectory(QuarantineFolder(dataFolder));
+}
+
+void LogQuarantinedFile(core::Application& app, std::string_view path,
+                        std::string_view storedName) {
+    AppendRecord(app, " - File: " + std::string(storedName), " - Location: " + std::string(path));
+}
+
+void LogRegistryRemoval(core::Application& app, std::string_view keyText,
+                        std::string_view valueText) {
+    AppendRecord(app, " - Key: " + std::string(keyText), "Value: " + std::string(valueText));
+}
+
+void ViewQuarantine(core::Application& app) {
+    CreateQuarantineFolder(app.ports.fileSystem, app.DataFolder);
+    // Quoted: the data folder lies below the user's profile, whose name may
+    // hold spaces.
+    [[maybe_unused]] const bool started = app.ports.shell.StartCommandLine(
+        "explorer \"" + QuarantineFolder(app.DataFolder) + "\"", platform::WindowShow::Normal);
+}
+
+}  // namespace removal

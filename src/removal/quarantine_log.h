@@ -1,0 +1,39 @@
+#pragma once
+
+// The quarantine folder and its log: where copies of removed items are kept,
+// and a record of each copy and each deleted registry entry, so that the user
+// can put things back by hand.
+
+#include <string>
+#include <string_view>
+
+namespace core {
+class Application;
+}
+
+namespace platform {
+class FileSystem;
+}
+
+namespace removal {
+
+// `DataFolder` + "\quarantine".
+[[nodiscard]] std::string QuarantineFolder(std::string_view dataFolder);
+// The log file inside it.
+[[nodiscard]] std::string QuarantineLogPath(std::string_view dataFolder);
+
+// Creates the folder; an existing one is fine.
+void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolder);
+
+// A file record: the name its copy has in the quarantine, and where it came
+// from. Written only while quarantine logging is on.
+void LogQuarantinedFile(core::Application& app, std::string_view path, std::string_view storedName);
+
+// A registry record: the key and the value deleted.
+void LogRegistryRemoval(core::Application& app, std::string_view keyText,
+                        std::string_view valueText);
+
+// The Quarantine menu's "View Quarantine": the folder in Explorer.
+void ViewQuarantine(core::Application& app);
+
+}  // namespace removal

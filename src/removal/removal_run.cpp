@@ -1,0 +1,344 @@
+#include "removal/removal_run.h"
+
+#include <string>
+
+#include "core/application.h"
+#include "core/background_timers.h"
+#include "core/date_time_text.h"
+#include "core/file_predicates.h"
+#include "core/pages.h"
+#include "core/status_page.h"
+#include "core/text.h"
+#include "removal/delete_failed.h"
+#include "removal/quarantine_log.h"
+#include "removal/quarantine_operations.h"
+#include "removal/registry_removal.h"
+#include "removal/restore_point.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_progress.h"
+
+namespace removal {
+
+namespace {
+
+// Yields while "Gathering information..." shows, so that the window paints
+// it and pending input is handled before the work starts.
+constexpr int kGatheringYields = 20001;
+
+void Yield(core::Application& app) {
+    app.ports.eventLoop.YieldToMessageLoop();
+}
+
+void ShowProgressControls(ui::FrmMain& main, bool visible) {
+    main.pgbDeleteSpywaresFound->SetVisible(visible);
+    main.lblDeletingPercentageCompleted->SetVisible(visible);
+    main.lblDeletingCaption->SetVisible(visible);
+}
+
+// "Removing : P% Completed." for row `number` (from 1) of `rows`.
+void ShowRowProgress(core::Application& app, int number, int rows) {
+    const int percent = scan::Percent(number, rows);
+    app.frmMain.lblDeletingPercentageCompleted->SetCaption(app.Message("MSG_REMOVING2") + " : " +
+                                                           std::to_string(percent) + "% " +
+                                                           app.Message("MSG_COMPLETED"));
+}
+
+// The extension after the last dot, unless a colon or backslash follows it.
+std::string ExtensionOf(std::string_view path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos ||
+        path.find_first_of(":\\", dot + 1) != std::string_view::npos) {
+        return {};
+    }
+    return core::UpperCase(path.substr(dot + 1));
+}
+
+// Unchecks the first row of the list whose text, or with `bySubItem` whose
+// sub-item 1, is exactly `text`.
+void UncheckFirstRow(ui::ListView& list, std::string_view text, bool bySubItem) {
+    for (int row = 0; row < list.ItemCount(); ++row) {
+        const ui::ListItem& item = list.Item(row);
+        if ((bySubItem ? item.SubItem(1) : item.text) == text) {
+            list.SetChecked(row, false);
+            return;
+        }
+    }
+}
+
+// A trace that is still there after the second pass: listed for the user,
+// and both its rows stay, unchecked, for another attempt.
+void ReportLeftover(core::Application& app, ui::ListView& traces, int row, const std::string& path,
+                    std::string_view nameRowKey, bool bySubItem) {
+    app.frmDelete.lstProblem->AddItem(path);
+    ++app.removal.ProblemCount;
+    UncheckFirstRow(*app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved, nameRowKey,
+                    bySubItem);
+    if (row < traces.ItemCount() && traces.Item(row).text == path) {
+        traces.SetChecked(row, false);
+    }
+}
+
+bool StillThere(core::Application& app, const std::string& path) {
+    return core::FileExists(app.ports.fileSystem, path) ||
+           core::DirectoryExists(app.ports.fileSystem, path);
+}
+
+void RemoveFileRow(core::Application& app, const std::string& path) {
+    const std::string extension = ExtensionOf(path);
+    if (extension == "DLL" || extension == "OCX") {
+        UnregisterLibrary(app, path);
+        QuarantineLibrary(app, path);
+        QuarantineItem(app, path);
+    } else if (extension == "EXE") {
+        QuarantineExecutable(app, path);
+    } else {
+        QuarantineItem(app, path);
+    }
+}
+
+// The rows are read afresh at every step: the passes yield, and the lists
+// must not be walked past their end whatever happens meanwhile.
+void RemoveFiles(core::Application& app, bool secondPass) {
+    ui::FrmMain& main = app.frmMain;
+    ui::ListView& files = *main.lvwFilesToBeDeleted;
+    const int rows = files.ItemCount();
+    for (int row = 0; row < files.ItemCount(); ++row) {
+        if (!files.Item(row).checked) {
+            continue;
+        }
+        const std::string path = files.Item(row).text;
+        const std::string threatName = files.Item(row).SubItem(1);
+        // 1.
+        main.pgbDeleteSpywaresFound->SetValue(row + 1);
+        ShowRowProgress(app, row + 1, rows);
+        main.lblDeletingCaption->SetCaption(core::LowerCase(path));
+        // 2.
+        RemoveFileRow(app, path);
+        // 3.
+        Yield(app);
+        // 4.
+        if (!secondPass || !StillThere(app, path)) {
+            continue;
+        }
+        if (core::UpperCase(path).find(".EXE") != std::string::npos) {
+            QuarantineExecutable(app, path);
+        }
+        if (StillThere(app, path)) {
+            ReportLeftover(app, files, row, path, threatName, false);
+        }
+    }
+}
+
+void RemoveRegistryEntries(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    ui::ListView& registry = *main.lvwRegistryToBeDeleted;
+    const int fileRows = main.lvwFilesToBeDeleted->ItemCount();
+    const int rows = registry.ItemCount();
+    for (int row = 0; row < registry.ItemCount(); ++row) {
+        if (!registry.Item(row).checked) {
+            continue;
+        }
+        const ui::ListItem item = registry.Item(row);
+        // 1.
+        main.pgbDeleteSpywaresFound->SetValue(fileRows + row + 1);
+        ShowRowProgress(app, row + 1, rows);
+        main.lblDeletingCaption->SetCaption(
+            core::LowerCase(item.SubItem(1) + "\\" + item.SubItem(2)));
+        // 2. to 4.
+        RemoveRegistryTrace(app, item.text, item.SubItem(1), item.SubItem(2));
+        // 5.
+        Yield(app);
+    }
+}
+
+void RemoveCookies(core::Application& app, bool secondPass) {
+    ui::FrmMain& main = app.frmMain;
+    ui::ListView& cookies = *main.lvwCookiesToDelete;
+    const int rows = cookies.ItemCount();
+    for (int row = 0; row < cookies.ItemCount(); ++row) {
+        if (!cookies.Item(row).checked) {
+            continue;
+        }
+        const std::string path = cookies.Item(row).text;
+        ShowRowProgress(app, row + 1, rows);
+        main.lblDeletingCaption->SetCaption(core::LowerCase(path));
+        if (core::FileExists(app.ports.fileSystem, path)) {
+            QuarantineCookie(app, path);
+        }
+        Yield(app);
+        // A cookie that could not be backed up is kept, and the user hears
+        // of it like of any file.
+        if (secondPass && core::FileExists(app.ports.fileSystem, path)) {
+            ReportLeftover(app, cookies, row, path, path, true);
+        }
+    }
+}
+
+void RemovalPass(core::Application& app, bool secondPass) {
+    ui::FrmMain& main = app.frmMain;
+    app.removal.ProblemCount = 0;
+    // 1.
+    if (main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->ItemCount() > 0) {
+        main.lblDeletingPercentageCompleted->SetVisible(true);
+        main.pgbDeleteSpywaresFound->SetVisible(true);
+        main.lblDeletingPercentageCompleted->SetCaption(app.Message("MSG_REMOVING"));
+        main.pgbDeleteSpywaresFound->SetValue(0);
+        main.pgbDeleteSpywaresFound->SetMax(main.lvwRegistryToBeDeleted->ItemCount() +
+                                            main.lvwFilesToBeDeleted->ItemCount());
+    }
+    // 2.
+    RemoveFiles(app, secondPass);
+    // 3.
+    RemoveRegistryEntries(app);
+    // 4.
+    RemoveCookies(app, secondPass);
+    // 5.
+    if (app.removal.ProblemCount > 0) {
+        app.frmDelete.Show();
+        app.frmDelete.BringToFront();
+    }
+}
+
+void ShowResultsPage(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    core::HideAllPages(app);
+    main.PicResults->SetVisible(true);
+    for (ui::Control* control :
+         {static_cast<ui::Control*>(main.lblSweepNow), static_cast<ui::Control*>(main.lblOptions),
+          static_cast<ui::Control*>(main.lblResult), static_cast<ui::Control*>(main.lblExit)}) {
+        control->SetEnabled(true);
+    }
+    main.lblRemove->SetEnabled(false);
+}
+
+int CaptionNumber(const ui::Label& label) {
+    return static_cast<int>(core::LeadingNumber(label.Caption()));
+}
+
+}  // namespace
+
+void Command4_Click(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    platform::Dialogs& dialogs = app.ports.dialogs;
+    const bool quiet = app.scan.AutoRemoveAfterScan;
+    if (app.removal.Running) {
+        return;
+    }
+    // 1.
+    const ui::ListView& names = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    bool anyChecked = false;
+    for (int row = 0; row < names.ItemCount() && !anyChecked; ++row) {
+        anyChecked = names.Item(row).checked;
+    }
+    if (!anyChecked) {
+        if (!quiet) {
+            dialogs.ShowMessage(app.Message("MSG_SELECTED"), app.branding.ProgramName,
+                                platform::MessageButtons::Ok, platform::MessageIcon::Information);
+        }
+        return;
+    }
+    // 2.
+    std::string question = app.Message("MSG_CONFIRM1") + "\r\n\r\n" + app.Message("MSG_CONFIRM2") +
+                           "\r\n\r\n" + QuarantineFolder(app.DataFolder);
+    if (RestorePointsAvailable(app)) {
+        question +=
+            "\r\n\r\n" + app.Message("MSG_CONFIRM3") + "\r\n\r\n" + app.Message("MSG_CONFIRM4");
+    }
+    // 3.
+    if (!quiet &&
+        dialogs.ShowMessage(question, app.Message("MSG_REALLY"), platform::MessageButtons::YesNo,
+                            platform::MessageIcon::Question) != platform::MessageAnswer::Yes) {
+        return;
+    }
+    // 4.
+    ShowProgressControls(main, true);
+    app.frmDelete.lstProblem->Clear();
+    lblRemove_Click(app);
+}
+
+void lblRemove_Click(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    RemovalState& state = app.removal;
+    // The passes yield after every row; a second click meanwhile waits for
+    // this run to end instead of walking the same lists at once.
+    if (state.Running) {
+        return;
+    }
+    state.Running = true;
+    state.BackedUp.clear();
+    state.Unregistered.clear();
+    main.Command4->SetEnabled(false);
+    // 1.
+    CreateQuarantineFolder(app.ports.fileSystem, app.DataFolder);
+    // 2.
+    ShowResultsPage(app);
+    // 3.
+    core::ApplyTimerSettings(app, false);
+    ShowProgressControls(main, true);
+    // 4.
+    main.lblDeletingPercentageCompleted->SetCaption(app.Message("MSG_INFORMATION"));
+    for (int i = 0; i < kGatheringYields; ++i) {
+        Yield(app);
+    }
+    main.lblDeletingPercentageCompleted->SetCaption("");
+    // 5.
+    const bool restorePoints = RestorePointsAvailable(app);
+    if (restorePoints) {
+        main.lblDeletingPercentageCompleted->SetCaption(app.Message("MSG_RESTOREPOINT"));
+        Yield(app);
+        BeginRestorePoint(app,
+                          app.branding.ProgramName + " Restore Point " +
+                              core::GeneralDateText(app.ports.clock.Now()),
+                          kRestorePointTypeRemoval);
+    }
+    // 6.
+    state.QuarantineLogging = true;
+    RemovalPass(app, false);
+    state.QuarantineLogging = false;
+    RemovalPass(app, true);
+    // 7.
+    if (restorePoints && state.RestorePointSequence != 0) {
+        EndRestorePoint(app);
+    }
+    // 8.
+    scan::RemoveCheckedRows(*main.lvwFilesToBeDeleted);
+    scan::RemoveCheckedRows(*main.lvwRegistryToBeDeleted);
+    scan::RemoveCheckedRows(*main.lvwSpywareFound);
+    scan::RemoveCheckedRows(*main.lvwCookiesToDelete);
+    main.lblDeletingCaption->SetCaption("");
+    scan::RemoveCheckedRows(*main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved);
+    // 9.
+    main.pgbDeleteSpywaresFound->SetValue(main.pgbDeleteSpywaresFound->Max());
+    main.lblDeletingPercentageCompleted->SetCaption("100% " + app.Message("MSG_COMPLETE"));
+    // 10.
+    core::ApplyTimerSettings(app, true);
+    main.lblRemove->SetEnabled(true);
+    // 11.
+    const int removed = CaptionNumber(*main.lblRemovePicSoftwareFound) +
+                        CaptionNumber(*main.lbltracesFound) + CaptionNumber(*main.lblSoftwareFound);
+    app.WriteUserSetting("Settings", "lblDefRemoved", std::to_string(removed));
+    // 12.
+    if (main.chkSendData->Value() == 1 && app.SubmitAnonymousData) {
+        app.SubmitAnonymousData();
+    }
+    // 13.
+    core::RefreshStatusPage(app);
+    ShowProgressControls(main, false);
+    main.Command4->SetEnabled(true);
+    state.Running = false;
+}
+
+void AttachRemoval(core::Application& app) {
+    app.frmMain.Command4->onClick = [&app] {
+        Command4_Click(app);
+    };
+    app.frmMain.lblRemove->onClick = [&app] {
+        lblRemove_Click(app);
+    };
+    app.frmMain.mnuQuarItem[0]->onClick = [&app] {
+        ViewQuarantine(app);
+    };
+    AttachDeleteFailedWindow(app);
+}
+
+}  // namespace removal

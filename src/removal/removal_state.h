@@ -1,0 +1,34 @@
+#pragma once
+
+// What the removal keeps between its steps while it runs.
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+
+namespace removal {
+
+struct RemovalState {
+    // Records go into the quarantine log only while this is set: the first
+    // of the two passes sets it, so that an item handled twice is logged once.
+    bool QuarantineLogging = false;
+    // The open restore point's sequence number; 0 when none is open.
+    std::int64_t RestorePointSequence = 0;
+    // Paths that still existed after the second pass.
+    int ProblemCount = 0;
+    // A removal is running; a second one must wait for it to end.
+    bool Running = false;
+    // The copies made during this run, by upper-cased original path: an item
+    // seen again in the second pass or in a later attempt is not copied twice,
+    // and its record is written once.
+    struct Copy {
+        std::string storedName;  // the copy's name in the quarantine folder
+        bool recorded = false;
+    };
+    std::map<std::string, Copy> BackedUp;
+    // Libraries already unregistered during this run (upper-cased paths).
+    std::set<std::string> Unregistered;
+};
+
+}  // namespace removal

@@ -1,0 +1,266 @@
+// The removal run: its question, its order of steps around the restore point
+// and the two passes, the registry and its records, the leftovers window and
+// what the lists and the status page hold afterwards.
+
+#include "removal/delete_failed.h"
+#include "removal/removal_fixture.h"
+#include "removal/restore_point.h"
+
+namespace removal {
+namespace {
+
+class RemovalRun : public testing::RemovalFixture {
+protected:
+    static constexpr const char* kQuestion =
+        "Are you sure you want to delete the selected files?\r\n\r\n"
+        "Deleted files will be backed up in the following folder in case you need to recover "
+        "them:\r\n\r\n"
+        "C:\\Users\\alice\\AppData\\Roaming\\AntiSpywareDAT\\quarantine";
+    static constexpr const char* kRestoreParagraph =
+        "\r\n\r\nIn addition, a System Restore Point will be created using Windows System "
+        "Restore, accessible through:\r\n\r\n"
+        "Start > Programs > Accessories > System Tools > System Restore";
+};
+
+TEST_F(RemovalRun, WithNothingCheckedTheButtonSaysSoAndRemovesNothing) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetChecked(0, false);
+    Command4_Click(*app);
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_EQ(machine.dialogs.shown[0].text,
+              "No entries are selected.  You must check the box next to at least one item in "
+              "the list.");
+    EXPECT_EQ(machine.dialogs.shown[0].icon, platform::MessageIcon::Information);
+    EXPECT_TRUE(Exists("C:\\X\\evil.dat"));
+
+    // A scheduled scan's removal asks nothing and says nothing.
+    machine.dialogs.shown.clear();
+    app->scan.AutoRemoveAfterScan = true;
+    Command4_Click(*app);
+    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_TRUE(Exists("C:\\X\\evil.dat"));
+}
+
+TEST_F(RemovalRun, TheQuestionMentionsTheRestorePointOnlyWhereThereIsOne) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    machine.dialogs.answers = {platform::MessageAnswer::No};
+    Command4_Click(*app);
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_EQ(machine.dialogs.shown[0].text, std::string(kQuestion) + kRestoreParagraph);
+    EXPECT_EQ(machine.dialogs.shown[0].title, "Really Delete?");
+    EXPECT_EQ(machine.dialogs.shown[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_TRUE(Exists("C:\\X\\evil.dat")) << "No ends it";
+    EXPECT_TRUE(machine.systemRestore.calls.empty());
+
+    machine.osVersion.info = {5, 0, 2195, platform::kPlatformWin32Nt, ""};
+    machine.dialogs.shown.clear();
+    Delete();
+    EXPECT_EQ(machine.dialogs.shown[0].text, kQuestion);
+    EXPECT_TRUE(machine.systemRestore.calls.empty()) << "no restore point on Windows 2000";
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+}
+
+TEST_F(RemovalRun, TheRemovalRunsInsideARestorePointWithTheTimersOff) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    Main().chkAutoProtect->SetValue(1);
+    bool timersRanDuringRemoval = false;
+    machine.eventLoop.onYield = [&] {
+        timersRanDuringRemoval = timersRanDuringRemoval || Main().tmrScheduler->Enabled() ||
+                                 Main().tmrMemoryInspected->Enabled();
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+
+    EXPECT_FALSE(timersRanDuringRemoval);
+    ASSERT_EQ(machine.systemRestore.calls.size(), 2u);
+    EXPECT_EQ(machine.systemRestore.calls[0].eventType,
+              platform::restore_event::kBeginSystemChange);
+    EXPECT_EQ(machine.systemRestore.calls[0].restorePointType, 6);
+    EXPECT_EQ(machine.systemRestore.calls[0].description,
+              app->branding.ProgramName + " Restore Point " + Time());
+    EXPECT_EQ(machine.systemRestore.calls[1].eventType, platform::restore_event::kEndSystemChange);
+    EXPECT_EQ(machine.systemRestore.calls[1].sequenceNumber, 1);
+    EXPECT_EQ(app->removal.RestorePointSequence, 0);
+    EXPECT_TRUE(Main().tmrMemoryInspected->Enabled() || Main().tmrScheduler->Enabled() ||
+                Main().tmrCheckHomePage->Enabled())
+        << "the timers follow their settings again";
+    EXPECT_TRUE(Main().lblRemove->Enabled());
+}
+
+TEST_F(RemovalRun, ASystemWithoutSystemRestoreStillRemoves) {
+    machine.systemRestore.available = false;
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    Delete();
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+    EXPECT_EQ(machine.systemRestore.calls.size(), 1u) << "only the failed begin";
+    EXPECT_EQ(app->removal.RestorePointSequence, 0);
+}
+
+TEST_F(RemovalRun, RestorePointsOpenOneAtATime) {
+    EXPECT_EQ(BeginRestorePoint(*app, "first", 6), BeginResult::Begun);
+    EXPECT_EQ(BeginRestorePoint(*app, "second", 6), BeginResult::PreviousPointOpen);
+    EXPECT_EQ(machine.systemRestore.calls.size(), 1u);
+    EXPECT_TRUE(EndRestorePoint(*app));
+    EXPECT_EQ(BeginRestorePoint(*app, "third", 6), BeginResult::Begun);
+}
+
+TEST_F(RemovalRun, RestorePointsExistOnMeXpAndLater) {
+    const auto available = [&](std::uint32_t platformId, std::uint32_t major, std::uint32_t minor) {
+        machine.osVersion.info = {major, minor, 0, platformId, ""};
+        return RestorePointsAvailable(*app);
+    };
+    EXPECT_TRUE(available(platform::kPlatformWin32Windows, 4, 90));
+    EXPECT_FALSE(available(platform::kPlatformWin32Windows, 4, 10));
+    EXPECT_FALSE(available(platform::kPlatformWin32Nt, 5, 0));
+    EXPECT_TRUE(available(platform::kPlatformWin32Nt, 5, 1));
+    EXPECT_FALSE(available(platform::kPlatformWin32Nt, 5, 2));
+    EXPECT_TRUE(available(platform::kPlatformWin32Nt, 10, 0));
+}
+
+TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
+    using platform::RegistryRoot;
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\X", "Y", "evil");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\X", "Keep", "mine");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Evil\\Sub", "Z", "evil");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Evil", "", "default");
+    RegistryFinding("Evil", "-2147483647", "Software\\X", "Y");
+    RegistryFinding("Evil", " -2147483646 ", " Software\\Evil ", "");
+    RegistryFinding("Evil", "", "Software\\Ignored", "");
+    RegistryFinding("Evil", "12345", "Software\\NoSuchRoot", "");
+    Delete();
+
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\X", "Y"));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\X", "Keep"), "mine");
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::LocalMachine, "Software\\Evil"));
+    EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\X", "Y") +
+                         RegistryRecord("HKEY_LOCAL_MACHINE\\Software\\Evil", "") +
+                         RegistryRecord("-2147483646\\Software\\Evil", "All Values"));
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
+}
+
+TEST_F(RemovalRun, TheLabelRunsWithNothingCheckedAndEndsComplete) {
+    std::vector<std::string> captions;
+    machine.eventLoop.onYield = [&] {
+        const std::string& caption = Main().lblDeletingPercentageCompleted->Caption();
+        if (captions.empty() || captions.back() != caption) {
+            captions.push_back(caption);
+        }
+    };
+    removal::lblRemove_Click(*app);
+    machine.eventLoop.onYield = nullptr;
+
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Gathering information...", "Creating Restore Point..."}));
+    EXPECT_EQ(machine.systemRestore.calls.size(), 2u);
+    EXPECT_EQ(Main().lblDeletingPercentageCompleted->Caption(), "100% Complete");
+    EXPECT_TRUE(Main().PicResults->Visible());
+    EXPECT_FALSE(Main().PicSweepNow->Visible());
+    EXPECT_FALSE(Main().pgbDeleteSpywaresFound->Visible()) << "hidden again at the end";
+    EXPECT_TRUE(machine.fileSystem.DirectoryExists(DataFile("quarantine")));
+    EXPECT_FALSE(app->frmDelete.Visible());
+}
+
+TEST_F(RemovalRun, TheRemovedCountIsStoredAndTheStatusPageShowsIt) {
+    Main().lblRemovePicSoftwareFound->SetCaption("2");
+    Main().lbltracesFound->SetCaption("5");
+    Main().lblSoftwareFound->SetCaption("1");
+    removal::lblRemove_Click(*app);
+    EXPECT_EQ(UserSetting("Settings", "lblDefRemoved"), "8");
+    EXPECT_EQ(Main().lblDefRemoved->Caption(), "8");
+}
+
+TEST_F(RemovalRun, ProgressFollowsTheRowsInLowerCase) {
+    machine.fileSystem.AddFile("C:\\X\\A.DAT");
+    machine.fileSystem.AddFile("C:\\X\\B.DAT");
+    FileFinding("Evil", "C:\\X\\A.DAT");
+    FileFinding("Evil", "C:\\X\\B.DAT");
+    RegistryFinding("Evil", "-2147483647", "Software\\X", "Y");
+    std::vector<std::string> seen;
+    machine.eventLoop.onYield = [&] {
+        const std::string line = Main().lblDeletingPercentageCompleted->Caption() + " | " +
+                                 Main().lblDeletingCaption->Caption() + " | " +
+                                 std::to_string(Main().pgbDeleteSpywaresFound->Value()) + "/" +
+                                 std::to_string(Main().pgbDeleteSpywaresFound->Max());
+        if (seen.empty() || seen.back() != line) {
+            seen.push_back(line);
+        }
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+
+    EXPECT_NE(std::find(seen.begin(), seen.end(), "Removing : 50% Completed. | c:\\x\\a.dat | 1/3"),
+              seen.end());
+    EXPECT_NE(
+        std::find(seen.begin(), seen.end(), "Removing : 100% Completed. | c:\\x\\b.dat | 2/3"),
+        seen.end());
+    EXPECT_NE(
+        std::find(seen.begin(), seen.end(), "Removing : 100% Completed. | software\\x\\y | 3/3"),
+        seen.end());
+}
+
+TEST_F(RemovalRun, UncheckedRowsStayInTheirOrderAndTheirItemsStay) {
+    for (const char* path : {"C:\\X\\1.dat", "C:\\X\\2.dat", "C:\\X\\3.dat"}) {
+        machine.fileSystem.AddFile(path);
+    }
+    FileFinding("One", "C:\\X\\1.dat");
+    FileFinding("Two", "C:\\X\\2.dat");
+    FileFinding("Three", "C:\\X\\3.dat");
+    Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetChecked(1, false);
+    Main().lvwFilesToBeDeleted->SetChecked(1, false);
+    Delete();
+    EXPECT_TRUE(Exists("C:\\X\\2.dat"));
+    EXPECT_EQ(Texts(Removal()), std::vector<std::string>{"Two"});
+    EXPECT_EQ(Texts(*Main().lvwFilesToBeDeleted), std::vector<std::string>{"C:\\X\\2.dat"});
+}
+
+TEST_F(RemovalRun, ASecondClickWhileARemovalRunsIsIgnored) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    int nestedRuns = 0;
+    machine.eventLoop.onYield = [&] {
+        if (nestedRuns++ == 0) {
+            EXPECT_FALSE(Main().Command4->Enabled());
+            EXPECT_FALSE(Main().lblRemove->Enabled());
+            lblRemove_Click(*app);
+            Main().lvwFilesToBeDeleted->Clear();  // a list emptied meanwhile is no crash
+        }
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+    EXPECT_EQ(machine.systemRestore.calls.size(), 2u) << "one run only";
+    EXPECT_TRUE(Main().Command4->Enabled());
+}
+
+TEST_F(RemovalRun, CopyListPutsEveryLeftoverOnTheClipboardAndOkHides) {
+    app->frmDelete.lstProblem->AddItem("C:\\X\\a.exe");
+    app->frmDelete.lstProblem->AddItem("C:\\Y\\b.dll");
+    app->frmDelete.Show();
+    app->frmDelete.Command2->onClick();
+    EXPECT_EQ(machine.clipboard.text, "C:\\X\\a.exe\r\nC:\\Y\\b.dll\r\n");
+    app->frmDelete.Command1->onClick();
+    EXPECT_FALSE(app->frmDelete.Visible());
+}
+
+TEST_F(RemovalRun, ViewQuarantineOpensTheFolderInExplorer) {
+    Main().mnuQuarItem[0]->onClick();
+    EXPECT_TRUE(machine.fileSystem.DirectoryExists(DataFile("quarantine")));
+    ASSERT_FALSE(machine.shell.commandLines.empty());
+    EXPECT_EQ(machine.shell.commandLines.back(),
+              "explorer \"C:\\Users\\alice\\AppData\\Roaming\\AntiSpywareDAT\\quarantine\"");
+}
+
+TEST_F(RemovalRun, AScheduledScanRemovesWithoutAsking) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    app->scan.AutoRemoveAfterScan = true;
+    Command4_Click(*app);
+    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+}
+
+}  // namespace
+}  // namespace removal
