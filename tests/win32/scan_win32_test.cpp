@@ -19,25 +19,17 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
 #include "scan/scan_run.h"
+#include "test_programs.h"
 
 namespace {
 
-using platform::win32::UniqueHandle;
 using platform::win32::UniqueRegKey;
+using win32_tests::RunningProgram;
+using win32_tests::WindowsPath;
 
 constexpr char kSeedKey[] = "Software\\ScanSeedWidgets";
 constexpr char kSettingsKey[] = "Software\\Anti-Spyware Settings\\Scan Test Product";
 constexpr char kMachineKey[] = "SOFTWARE\\Scan Test Company";
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path) {
-            c = c == '/' ? '\\' : c;
-        }
-        path.insert(0, "Z:");
-    }
-    return path;
-}
 
 std::string TempFolder() {
     char base[MAX_PATH] = {};
@@ -64,42 +56,6 @@ std::string Coded(const std::vector<std::string>& lines) {
     }
     return text;
 }
-
-// A program of the build started for the test and ended with it.
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& path) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION info{};
-        std::string commandLine = "\"" + path + "\"";
-        if (::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &info)) {
-            UniqueHandle thread(info.hThread);
-            m_process.Reset(info.hProcess);
-            // Its modules can be read once it has started.
-            ::WaitForInputIdle(m_process.Get(), 2000);
-            ::Sleep(300);
-        }
-    }
-    ~RunningProgram() {
-        if (Running()) {
-            ::TerminateProcess(m_process.Get(), 0);
-        }
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    [[nodiscard]] bool Running() const {
-        return m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
-    }
-    [[nodiscard]] bool EndsWithin(DWORD ms) const {
-        return !m_process || ::WaitForSingleObject(m_process.Get(), ms) == WAIT_OBJECT_0;
-    }
-
-private:
-    UniqueHandle m_process;
-};
 
 class ScanWin32 : public ::testing::Test {
 protected:

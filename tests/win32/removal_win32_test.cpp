@@ -1,0 +1,204 @@
+// A removal through the real adapters, of a machine seeded with traces:
+// files, libraries with and without an unregistration entry point, a folder
+// tree, a cookie, registry keys and values, a running program, and files that
+// another program holds open.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "core/application.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/platform_win32.h"
+#include "removal/removal_run.h"
+#include "temp_folder.h"
+#include "test_programs.h"
+
+namespace {
+
+using platform::win32::UniqueFileHandle;
+using platform::win32::UniqueRegKey;
+using win32_tests::ProgramsFolder;
+using win32_tests::RunningProgram;
+
+constexpr char kSeedKey[] = "Software\\RemovalSeedWidgets";
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SetValue(const std::string& path, const char* name, const char* data) {
+    UniqueRegKey key;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Put(),
+                      nullptr);
+    ::RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+                     static_cast<DWORD>(std::strlen(data) + 1));
+}
+
+bool ValueExists(const std::string& path, const char* name) {
+    return ::SHGetValueA(HKEY_CURRENT_USER, path.c_str(), name, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}
+
+bool KeyExists(const std::string& path) {
+    UniqueRegKey key;
+    return ::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Put()) ==
+           ERROR_SUCCESS;
+}
+
+// A file held open by "another program" with the given sharing.
+UniqueFileHandle HoldOpen(const std::string& path, DWORD share) {
+    return UniqueFileHandle(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+class RemovalWin32 : public ::testing::Test {
+protected:
+    void SetUp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey); }
+    void TearDown() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey); }
+
+    void FileRow(const std::string& threat, const std::string& path) {
+        ui::FrmMain& main = app.frmMain;
+        const int nameRow = main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->AddItem(threat);
+        main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetSubItem(nameRow, 1, path);
+        main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetChecked(nameRow, true);
+        const int row = main.lvwFilesToBeDeleted->AddItem(path);
+        main.lvwFilesToBeDeleted->SetSubItem(row, 1, threat);
+        main.lvwFilesToBeDeleted->SetChecked(row, true);
+    }
+
+    void RegistryRow(const std::string& key, const std::string& value) {
+        ui::ListView& registry = *app.frmMain.lvwRegistryToBeDeleted;
+        const int row = registry.AddItem("-2147483647");  // HKEY_CURRENT_USER
+        registry.SetSubItem(row, 1, key);
+        registry.SetSubItem(row, 2, value);
+        registry.SetChecked(row, true);
+    }
+
+    void CookieRow(const std::string& path) {
+        const int row = app.frmMain.lvwCookiesToDelete->AddItem(path);
+        app.frmMain.lvwCookiesToDelete->SetChecked(row, true);
+    }
+
+    std::string Quarantined(const std::string& name) const {
+        return data / ("quarantine\\" + name);
+    }
+
+    win32_tests::TempFolder folder;
+    win32_tests::TempFolder data;
+    platform::win32::Win32Platform platform;
+    core::Application app{platform.Ports()};
+};
+
+TEST_F(RemovalWin32, SeededTracesEndInTheQuarantineAndLockedFilesAreListed) {
+    const std::string programs = ProgramsFolder();
+    app.DataFolder = data.Path();
+
+    const std::string plain = folder / "evil.dat";
+    WriteFile(plain, "evil data");
+    const std::string probe = folder / "probe.dll";
+    ASSERT_TRUE(::CopyFileA((programs + "\\unregister_probe.dll").c_str(), probe.c_str(), TRUE));
+    const std::string library = folder / "plain.dll";
+    ASSERT_TRUE(::CopyFileA((programs + "\\plain_library.dll").c_str(), library.c_str(), TRUE));
+    const std::string tree = folder / "EvilTree";
+    ::CreateDirectoryA(tree.c_str(), nullptr);
+    ::CreateDirectoryA((tree + "\\sub").c_str(), nullptr);
+    WriteFile(tree + "\\run.ini", "ini");
+    WriteFile(tree + "\\sub\\hidden.bin", "hidden");
+    ::SetFileAttributesA((tree + "\\sub\\hidden.bin").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteFile(tree + "\\sub\\readonly.txt", "read-only");
+    ::SetFileAttributesA((tree + "\\sub\\readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string cookie = folder / "tester@tracker[1].txt";
+    WriteFile(cookie, "id\n7\ntracker.example/\n");
+    // The same program twice: the listed copy and an unrelated one of the
+    // same name elsewhere, which must keep running.
+    const std::string runner = folder / "plain_sleeper.exe";
+    ASSERT_TRUE(::CopyFileA((programs + "\\plain_sleeper.exe").c_str(), runner.c_str(), TRUE));
+    RunningProgram listed(runner);
+    RunningProgram namesake(programs + "\\plain_sleeper.exe");
+    ASSERT_TRUE(listed.Running() && namesake.Running());
+    const std::string readShared = folder / "read-shared.dat";
+    WriteFile(readShared, "read shared");
+    const UniqueFileHandle readHolder = HoldOpen(readShared, FILE_SHARE_READ);
+    const std::string unshared = folder / "unshared.dat";
+    WriteFile(unshared, "unshared");
+    const UniqueFileHandle exclusiveHolder = HoldOpen(unshared, 0);
+    ASSERT_TRUE(readHolder && exclusiveHolder);
+
+    const std::string key = std::string(kSeedKey);
+    SetValue(key, "Evil", "1");
+    SetValue(key, "Keep", "2");
+    SetValue(key + "\\Whole", "", "default");
+    SetValue(key + "\\Whole\\Deeper", "X", "3");
+
+    for (const std::string& path : {plain, probe, library, tree, runner, readShared, unshared}) {
+        FileRow("Seed", path);
+    }
+    RegistryRow(key, "Evil");
+    RegistryRow(key + "\\Whole", "");
+    CookieRow(cookie);
+    removal::lblRemove_Click(app);
+
+    // Backed up, deleted.
+    EXPECT_FALSE(Exists(plain));
+    EXPECT_EQ(ReadFile(Quarantined("evil.dat")), "evil data");
+    EXPECT_FALSE(Exists(probe));
+    EXPECT_TRUE(Exists(Quarantined("probe.dll")));
+    EXPECT_FALSE(Exists(library));
+    EXPECT_TRUE(Exists(Quarantined("plain.dll")));
+    EXPECT_FALSE(Exists(tree));
+    EXPECT_EQ(ReadFile(Quarantined("EvilTree\\sub\\hidden.bin")), "hidden");
+    EXPECT_EQ(ReadFile(Quarantined("EvilTree\\sub\\readonly.txt")), "read-only");
+    EXPECT_FALSE(Exists(cookie));
+    EXPECT_TRUE(Exists(Quarantined("tester@tracker[1].txt")));
+    EXPECT_FALSE(Exists(runner));
+    EXPECT_FALSE(listed.Running());
+    EXPECT_TRUE(namesake.Running()) << "a program that only shares the name keeps running";
+
+    // The library's entry point ran, in a process of its own.
+    const std::string mark = ReadFile(probe + ".unregistered");
+    EXPECT_FALSE(mark.empty());
+    EXPECT_NE(mark, std::to_string(::GetCurrentProcessId()));
+    EXPECT_EQ(::GetModuleHandleA("probe.dll"), nullptr);
+
+    // The registry entries.
+    EXPECT_FALSE(ValueExists(key, "Evil"));
+    EXPECT_TRUE(ValueExists(key, "Keep"));
+    EXPECT_FALSE(KeyExists(key + "\\Whole"));
+
+    // Read sharing only: copied, not deleted; no sharing: neither.
+    EXPECT_TRUE(Exists(readShared));
+    EXPECT_EQ(ReadFile(Quarantined("read-shared.dat")), "read shared");
+    EXPECT_TRUE(Exists(unshared));
+    EXPECT_FALSE(Exists(Quarantined("unshared.dat")));
+    EXPECT_EQ(app.frmDelete.lstProblem->Items(), (std::vector<std::string>{readShared, unshared}));
+
+    const std::string log = ReadFile(Quarantined("QuarantineLog.txt"));
+    for (const std::string& path : {plain, probe, library, runner, readShared, cookie}) {
+        EXPECT_NE(log.find(" - Location: " + path + "\r\n"), std::string::npos) << path;
+    }
+    EXPECT_EQ(log.find(" - Location: " + unshared), std::string::npos);
+    EXPECT_NE(log.find(" - Key: HKEY_CURRENT_USER\\" + key + "\r\nValue: Evil\r\n"),
+              std::string::npos);
+    EXPECT_NE(log.find(" - Key: -2147483647\\" + key + "\\Whole\r\nValue: All Values\r\n"),
+              std::string::npos);
+}
+
+}  // namespace
