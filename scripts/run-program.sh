@@ -3,10 +3,12 @@
 # planting the harmless sample definitions and traces (plant_samples.exe) so
 # that a scan has something to find.
 #   run-program.sh                       runs it until the user closes it
-#   run-program.sh --screenshot <dir>    shows it, scans the samples, saves
-#                                        screenshots of the main window, the
-#                                        scan page and the results page in
-#                                        <dir>, prints the counters, closes it
+#   run-program.sh --screenshot <dir>    shows it, scans the samples, removes
+#                                        what was found, saves screenshots of
+#                                        the main window and each page in
+#                                        <dir>, prints the counters, the scan
+#                                        report and the quarantine log, and
+#                                        closes it
 # SCANNER_BUILD names another build folder (default build/windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -115,6 +117,38 @@ echo "Registry entries inspected:  $(caption lblRegistryInspected)"
 driver click FrmMain cmdResults
 sleep 1
 screenshot results-page
+
+# Everything found is checked and deleted, as a user would: Select All,
+# Delete, Yes.
+driver click FrmMain cmdSelectAll
+driver click FrmMain Command4
+driver answer yes 10000 >/dev/null || fail "The removal did not ask before deleting."
+progress=""
+deadline=$((SECONDS + 120))
+while [ $SECONDS -lt $deadline ]; do
+    sleep 1
+    progress=$(caption lblDeletingPercentageCompleted 2>/dev/null) || progress=""
+    [ "$progress" = "100% Complete" ] && break
+done
+[ "$progress" = "100% Complete" ] ||
+    fail "The removal did not finish within 120 s (progress: ${progress:-none})."
+sleep 1
+if driver wait-form FrmDelete 0 >/dev/null 2>&1; then
+    screenshot delete-failed
+    driver click FrmDelete Command1 >/dev/null
+fi
+screenshot after-removal
+
+# A file of the data folder, as text with Unix line ends.
+data_file() {
+    wine cmd /c type "%APPDATA%\\AntiSpywareDAT\\$1" 2>/dev/null | tr -d '\r'
+}
+echo
+echo "===== Scan report (AntiSpywareDAT\\Scan_Log.txt) ====="
+data_file Scan_Log.txt
+echo
+echo "===== Quarantine log (AntiSpywareDAT\\quarantine\\QuarantineLog.txt) ====="
+data_file 'quarantine\QuarantineLog.txt'
 
 driver close FrmMain
 wait "$program_pid" || true
