@@ -13,6 +13,9 @@ common=(
     googletest                        # GoogleTest sources, built for Windows
     wine wine64                       # runs the Windows programs
     xvfb xauth                        # a display for windows when there is none
+    pkg-config                        # finds cpp-httplib's build flags
+    libcpp-httplib-dev                # HTTP for the reference definitions server
+    libsqlite3-dev                    # the definitions server's database
 )
 case "${1:-test}" in
     test) wanted=("${common[@]}" libgtest-dev clang-format) ;;

@@ -1,0 +1,209 @@
+#include "change_log.h"
+
+namespace defserver {
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE changes (
+    id INTEGER PRIMARY KEY,
+    time INTEGER NOT NULL,
+    kind TEXT NOT NULL,
+    operation TEXT NOT NULL CHECK (operation IN ('ADD', 'DEL')),
+    body BLOB NOT NULL,
+    recorded INTEGER NOT NULL
+);
+CREATE INDEX changes_by_time ON changes (time, id);
+CREATE TABLE submissions (
+    id INTEGER PRIMARY KEY,
+    time INTEGER NOT NULL,
+    remote TEXT NOT NULL,
+    query BLOB NOT NULL,
+    names BLOB NOT NULL
+);
+CREATE INDEX submissions_by_names ON submissions (names, remote, time);
+PRAGMA user_version = 1;
+)sql";
+
+Checked<Done> EnsureSchema(Database& db) {
+    Checked<Transaction> transaction = Transaction::Begin(db);
+    if (!transaction) {
+        return Checked<Done>::Failure(transaction.Error());
+    }
+    Checked<Statement> version = db.Prepare("PRAGMA user_version");
+    if (!version) {
+        return Checked<Done>::Failure(version.Error());
+    }
+    const Checked<bool> row = version->Step();
+    if (!row || !*row) {
+        return Checked<Done>::Failure(row ? "no schema version" : row.Error());
+    }
+    const std::int64_t found = version->Int(0);
+    if (found > kSchemaVersion) {
+        return Checked<Done>::Failure("the database was made by a later version (schema " +
+                                      std::to_string(found) + ")");
+    }
+    if (found == 0) {
+        if (Checked<Done> made = db.Execute(kSchema); !made) {
+            return made;
+        }
+    }
+    return transaction->Commit();
+}
+
+std::optional<Operation> OperationOf(std::string_view text) {
+    if (text == "ADD") {
+        return Operation::Add;
+    }
+    if (text == "DEL") {
+        return Operation::Del;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Checked<ChangeLog> ChangeLog::Open(const std::string& path, Database::Opening opening) {
+    Checked<Database> db = Database::Open(path, opening);
+    if (!db) {
+        return Checked<ChangeLog>::Failure(db.Error());
+    }
+    // Readers then go on while the publisher writes. A database in memory
+    // keeps its own mode.
+    static_cast<void>(db->Execute("PRAGMA journal_mode = WAL"));
+    if (Checked<Done> schema = EnsureSchema(*db); !schema) {
+        return Checked<ChangeLog>::Failure(path + ": " + schema.Error());
+    }
+    return ChangeLog(std::move(*db));
+}
+
+Checked<std::optional<UnixSeconds>> ChangeLog::NewestTime() {
+    using Result = Checked<std::optional<UnixSeconds>>;
+    Checked<Statement> query = m_db.Prepare("SELECT max(time) FROM changes");
+    if (!query) {
+        return Result::Failure(query.Error());
+    }
+    const Checked<bool> row = query->Step();
+    if (!row) {
+        return Result::Failure(row.Error());
+    }
+    if (!*row || query->IsNull(0)) {
+        return std::optional<UnixSeconds>();
+    }
+    return std::optional<UnixSeconds>(query->Int(0));
+}
+
+Checked<UnixSeconds> ChangeLog::Append(const std::vector<Change>& changes,
+                                       std::optional<UnixSeconds> date, UnixSeconds now) {
+    using Result = Checked<UnixSeconds>;
+    Checked<Transaction> transaction = Transaction::Begin(m_db);
+    if (!transaction) {
+        return Result::Failure(transaction.Error());
+    }
+    const Checked<std::optional<UnixSeconds>> newest = NewestTime();
+    if (!newest) {
+        return Result::Failure(newest.Error());
+    }
+    UnixSeconds time = now;
+    if (date) {
+        // A program that already holds the newest date would never ask for
+        // a change dated at or before it.
+        if (*newest && *date <= **newest) {
+            return Result::Failure("the date " + IsoDateText(*date) +
+                                   " is not after the newest change (" + IsoDateText(**newest) +
+                                   "); programs that hold that date would never receive it");
+        }
+        time = *date;
+    } else if (*newest && time <= **newest) {
+        time = **newest + 1;
+    }
+    Checked<Statement> insert = m_db.Prepare(
+        "INSERT INTO changes (time, kind, operation, body, recorded) VALUES (?1, ?2, ?3, ?4, ?5)");
+    if (!insert) {
+        return Result::Failure(insert.Error());
+    }
+    for (const Change& change : changes) {
+        insert->Reset();
+        insert->Bind(1, time);
+        insert->BindText(2, change.kind);
+        insert->BindText(3, OperationText(change.operation));
+        insert->BindBlob(4, change.body);
+        insert->Bind(5, now);
+        if (const Checked<bool> stepped = insert->Step(); !stepped) {
+            return Result::Failure(stepped.Error());
+        }
+    }
+    if (Checked<Done> committed = transaction->Commit(); !committed) {
+        return Result::Failure(committed.Error());
+    }
+    return time;
+}
+
+Checked<Done> ChangeLog::ForEachAfter(UnixSeconds after,
+                                      const std::function<void(const LoggedChange&)>& visit) {
+    Checked<Statement> query = m_db.Prepare(
+        "SELECT id, time, kind, operation, body FROM changes WHERE time > ?1 ORDER BY time, id");
+    if (!query) {
+        return Checked<Done>::Failure(query.Error());
+    }
+    query->Bind(1, after);
+    for (;;) {
+        const Checked<bool> row = query->Step();
+        if (!row) {
+            return Checked<Done>::Failure(row.Error());
+        }
+        if (!*row) {
+            return Done{};
+        }
+        const std::optional<Operation> operation = OperationOf(query->Bytes(3));
+        if (!operation) {
+            continue;
+        }
+        visit(LoggedChange{query->Int(0), query->Int(1), query->Bytes(2), *operation,
+                           query->Bytes(4)});
+    }
+}
+
+Checked<ChangeLog::Submission> ChangeLog::AddSubmission(const SubmittedData& data,
+                                                        UnixSeconds window) {
+    using Result = Checked<Submission>;
+    Checked<Transaction> transaction = Transaction::Begin(m_db);
+    if (!transaction) {
+        return Result::Failure(transaction.Error());
+    }
+    Checked<Statement> earlier = m_db.Prepare(
+        "SELECT 1 FROM submissions WHERE names = ?1 AND remote = ?2 AND time > ?3 LIMIT 1");
+    if (!earlier) {
+        return Result::Failure(earlier.Error());
+    }
+    earlier->BindBlob(1, data.names);
+    earlier->BindText(2, data.remoteAddress);
+    earlier->Bind(3, data.time - window);
+    const Checked<bool> found = earlier->Step();
+    if (!found) {
+        return Result::Failure(found.Error());
+    }
+    if (*found) {
+        return Submission::Duplicate;
+    }
+    Checked<Statement> insert = m_db.Prepare(
+        "INSERT INTO submissions (time, remote, query, names) VALUES (?1, ?2, ?3, ?4)");
+    if (!insert) {
+        return Result::Failure(insert.Error());
+    }
+    insert->Bind(1, data.time);
+    insert->BindText(2, data.remoteAddress);
+    insert->BindBlob(3, data.query);
+    insert->BindBlob(4, data.names);
+    if (const Checked<bool> stepped = insert->Step(); !stepped) {
+        return Result::Failure(stepped.Error());
+    }
+    if (Checked<Done> committed = transaction->Commit(); !committed) {
+        return Result::Failure(committed.Error());
+    }
+    return Submission::Added;
+}
+
+}  // namespace defserver

@@ -1,0 +1,70 @@
+#pragma once
+
+// The master definition set as a dated log of additions and deletions, and
+// the names that programs submit, kept in one SQLite file. The log only
+// grows, and each new date lies after every date before it: a program that
+// holds the set up to some date then gets every later change by asking for
+// what came after that date.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "checked.h"
+#include "definition_changes.h"
+#include "server_dates.h"
+#include "sqlite_db.h"
+
+namespace defserver {
+
+struct LoggedChange {
+    std::int64_t id = 0;
+    UnixSeconds time = 0;
+    std::string_view kind;
+    Operation operation = Operation::Add;
+    std::string_view body;
+};
+
+struct SubmittedData {
+    UnixSeconds time = 0;
+    std::string remoteAddress;
+    // The query as it arrived, and the names it carried, decoded.
+    std::string query;
+    std::string names;
+};
+
+class ChangeLog {
+public:
+    enum class Submission { Added, Duplicate };
+
+    // Makes the tables of a new file; refuses a file of a later schema.
+    [[nodiscard]] static Checked<ChangeLog> Open(const std::string& path,
+                                                 Database::Opening opening);
+
+    // nullopt while the log is empty.
+    [[nodiscard]] Checked<std::optional<UnixSeconds>> NewestTime();
+
+    // Appends the changes, all or none, under one date: `date` when given,
+    // which must lie after the newest change; otherwise `now`, or one second
+    // after the newest change when that is not earlier. Answers the date used.
+    [[nodiscard]] Checked<UnixSeconds> Append(const std::vector<Change>& changes,
+                                              std::optional<UnixSeconds> date, UnixSeconds now);
+
+    // The changes dated after `after`, oldest first, in the order published.
+    // The views of a change are valid during the call only.
+    [[nodiscard]] Checked<Done> ForEachAfter(UnixSeconds after,
+                                             const std::function<void(const LoggedChange&)>& visit);
+
+    // A duplicate is the same names from the same address within `window`
+    // seconds before; it is not stored again.
+    [[nodiscard]] Checked<Submission> AddSubmission(const SubmittedData& data, UnixSeconds window);
+
+private:
+    explicit ChangeLog(Database db) : m_db(std::move(db)) {}
+
+    Database m_db;
+};
+
+}  // namespace defserver

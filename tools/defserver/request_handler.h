@@ -1,0 +1,57 @@
+#pragma once
+
+// The answers of the definitions server, the language server and the data
+// collection server, as one function of a request, so that they can be
+// tested without a network.
+
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "change_log.h"
+#include "http_request.h"
+#include "server_dates.h"
+
+namespace defserver {
+
+struct HttpAnswer {
+    int status = 200;
+    std::string contentType = "text/plain; charset=windows-1252";
+    std::string body;
+    // For the log line only: why a request failed, or what it was given.
+    std::string note;
+};
+
+struct ServerSettings {
+    // Served as the language pack of the product; none: the language
+    // server answers 404.
+    std::optional<std::string> localizationFile;
+};
+
+// A second submission of the same names from the same address within this
+// time is skipped: programs submit after every removal, mostly unchanged.
+inline constexpr UnixSeconds kDuplicateWindow = 24 * 60 * 60;
+
+// The language pack number of the product, fixed with its branding.
+inline constexpr std::string_view kLanguagePackPath = "/Languages/21/Localization.txt";
+
+class RequestHandler {
+public:
+    RequestHandler(ChangeLog& log, ServerSettings settings)
+        : m_log(log), m_settings(std::move(settings)) {}
+
+    // Safe to call from several threads at once.
+    [[nodiscard]] HttpAnswer Handle(const HttpRequest& request, UnixSeconds now);
+
+private:
+    HttpAnswer NewestDate();
+    HttpAnswer ChangesAfter(const HttpRequest& request);
+    HttpAnswer LanguagePack() const;
+    HttpAnswer Submission(const HttpRequest& request, UnixSeconds now);
+
+    std::mutex m_logMutex;
+    ChangeLog& m_log;
+    const ServerSettings m_settings;
+};
+
+}  // namespace defserver

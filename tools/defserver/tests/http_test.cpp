@@ -1,0 +1,292 @@
+// The server on a real socket: request lines as clients send them (raw
+// spaces included), malformed requests, several clients at once, and the
+// program itself started, asked and stopped with a signal.
+
+#include <httplib.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "http_listener.h"
+#include "temp_folder.h"
+
+extern char** environ;
+
+namespace defserver {
+namespace {
+
+constexpr UnixSeconds kDec1 = 1796083200;
+
+struct RequestLine {
+    std::string_view line;
+    std::string_view path;
+    std::string_view query;
+};
+
+TEST(RequestLines, AreReadAsClientsWriteThem) {
+    const RequestLine cases[] = {
+        {"GET /asp/date.asp HTTP/1.1", "/asp/date.asp", ""},
+        {"GET /asp/getDefsNEW.asp?date=12/8/2026 3:04:05 PM HTTP/1.1", "/asp/getDefsNEW.asp",
+         "date=12/8/2026 3:04:05 PM"},
+        {"GET /asp/getDefsNEW.asp?date=12/8/2026 3:04:05 PM", "/asp/getDefsNEW.asp",
+         "date=12/8/2026 3:04:05 PM"},
+        {"GET /Languages/21/Localization%2Etxt?x HTTP/1.0", "/Languages/21/Localization.txt", "x"},
+        {"GET http://defs.example:8080/asp/date.asp?x=1 HTTP/1.1", "/asp/date.asp", "x=1"},
+        {"GET http://defs.example HTTP/1.1", "/", ""},
+    };
+    for (const RequestLine& expected : cases) {
+        const std::optional<HttpRequest> request = ParseRequestLine(expected.line);
+        ASSERT_TRUE(request) << expected.line;
+        EXPECT_EQ(request->method, "GET");
+        EXPECT_EQ(request->path, expected.path) << expected.line;
+        EXPECT_EQ(request->query, expected.query) << expected.line;
+    }
+    for (const std::string_view line : {"", "GET", " /x HTTP/1.1", "GET x HTTP/1.1", "GET  "}) {
+        EXPECT_FALSE(ParseRequestLine(line)) << line;
+    }
+}
+
+TEST(QueryValues, AreFoundWithoutRegardToCaseAndDecoded) {
+    EXPECT_EQ(QueryValue("prog=A%20B&DATE=1/2/2026+3:04", "date"), "1/2/2026+3:04");
+    EXPECT_EQ(QueryValue("prog=A%20B&comp=C", "prog"), "A B");
+    EXPECT_EQ(QueryValue("xdate=1&date=2", "date"), "2");
+    EXPECT_EQ(QueryValue("prog=A", "date"), std::nullopt);
+    EXPECT_EQ(PercentDecode("%41%4a%%2%zz%"), "AJ%%2%zz%");
+}
+
+// Sends bytes on a connection of its own and reads until the server closes.
+std::string Exchange(int port, std::string_view bytes) {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string answer;
+    if (connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        const timeval limit{10, 0};
+        setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        static_cast<void>(send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL));
+        if (bytes.empty()) {
+            shutdown(socket, SHUT_WR);
+        }
+        char block[4096];
+        for (ssize_t got; (got = recv(socket, block, sizeof block, 0)) > 0;) {
+            answer.append(block, static_cast<std::size_t>(got));
+        }
+    }
+    close(socket);
+    return answer;
+}
+
+std::string_view StatusLine(std::string_view answer) {
+    return answer.substr(0, answer.find("\r\n"));
+}
+
+class Listening : public ::testing::Test {
+protected:
+    Listening() : m_log(OpenLog()), m_handler(m_log, {}), m_listener(m_handler) {
+        m_port = m_listener.bind_to_any_port("127.0.0.1");
+        m_serving = std::thread([this] { m_listener.listen_after_bind(); });
+    }
+
+    ~Listening() override {
+        while (m_port > 0 && !m_listener.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        m_listener.stop();
+        m_serving.join();
+    }
+
+    static ChangeLog OpenLog() {
+        Checked<ChangeLog> log = ChangeLog::Open(":memory:", Database::Opening::CreateIfMissing);
+        EXPECT_TRUE(log) << log.Error();
+        EXPECT_TRUE(log->Append({*MakeAddition("COOK", "a.example")}, kDec1, kDec1));
+        return std::move(*log);
+    }
+
+    ChangeLog m_log;
+    RequestHandler m_handler;
+    HttpListener m_listener;
+    int m_port = -1;
+    std::thread m_serving;
+};
+
+TEST_F(Listening, AnswersAnOrdinaryHttpClient) {
+    ASSERT_GT(m_port, 0);
+    httplib::Client client("127.0.0.1", m_port);
+    const httplib::Result date = client.Get("/asp/date.asp");
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->status, 200);
+    EXPECT_EQ(date->body, "12/1/2026 12:00:00 AM");
+    const httplib::Result changes = client.Get("/asp/getDefsNEW.asp?prog=K&comp=K&date=3/16/2006");
+    ASSERT_TRUE(changes);
+    EXPECT_EQ(changes->body, "\x83\x8F\x8F\x8B|ADD[DEF]\xA1n\xA5\xB8\xA1\xAD\xB0\xAC\xA5");
+}
+
+TEST_F(Listening, ReadsADateSentWithRawSpaces) {
+    const std::string answer =
+        Exchange(m_port,
+                 "GET /asp/getDefsNEW.asp?prog=K&comp=K&date=11/30/2026 11:59:59 PM HTTP/1.1\r\n"
+                 "Host: 127.0.0.1\r\n\r\n");
+    EXPECT_EQ(StatusLine(answer), "HTTP/1.1 200 OK");
+    EXPECT_NE(answer.find("\r\n\r\n\x83\x8F\x8F\x8B|ADD[DEF]"), std::string::npos) << answer;
+}
+
+TEST_F(Listening, AnswersHeadWithoutABody) {
+    const std::string answer = Exchange(m_port, "HEAD /asp/date.asp HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(StatusLine(answer), "HTTP/1.1 200 OK");
+    EXPECT_NE(answer.find("Content-Length: 21\r\n"), std::string::npos);
+    EXPECT_EQ(answer.substr(answer.find("\r\n\r\n") + 4), "");
+}
+
+TEST_F(Listening, RefusesMalformedRequestsAndGoesOnServing) {
+    EXPECT_EQ(StatusLine(Exchange(m_port, "garbage\r\n\r\n")), "HTTP/1.1 400 Bad Request");
+    EXPECT_EQ(StatusLine(Exchange(m_port, std::string("\x00\xFF\x16\x03\x01 \r\n\r\n", 10))),
+              "HTTP/1.1 400 Bad Request");
+    EXPECT_EQ(StatusLine(Exchange(m_port,
+                                  "POST /asp/date.asp HTTP/1.1\r\nContent-Length: 5\r\n"
+                                  "\r\nhello")),
+              "HTTP/1.1 405 Method Not Allowed");
+    EXPECT_EQ(StatusLine(Exchange(m_port, "GET /asp/date.asp HTTP/1.1\r\nX: " +
+                                              std::string(kMaxHeadSize, 'x') + "\r\n\r\n")),
+              "HTTP/1.1 431 Request Header Fields Too Large");
+    EXPECT_EQ(Exchange(m_port, ""), "");
+    EXPECT_EQ(StatusLine(Exchange(m_port, "GET /nowhere HTTP/1.1\r\n\r\n")),
+              "HTTP/1.1 404 Not Found");
+    EXPECT_EQ(StatusLine(Exchange(m_port, "GET /asp/date.asp HTTP/1.1\r\n\r\n")),
+              "HTTP/1.1 200 OK");
+}
+
+TEST_F(Listening, ServesSeveralClientsAtOnce) {
+    std::atomic<int> answered = 0;
+    std::vector<std::thread> clients;
+    for (int c = 0; c < 8; ++c) {
+        clients.emplace_back([&, c] {
+            for (int i = 0; i < 10; ++i) {
+                const std::string target =
+                    i % 2 == 0 ? "/asp/date.asp"
+                               : "/asp/getData.asp?data=" + std::to_string(c * 100 + i);
+                const std::string answer = Exchange(m_port, "GET " + target + " HTTP/1.1\r\n\r\n");
+                answered += StatusLine(answer) == "HTTP/1.1 200 OK" ? 1 : 0;
+            }
+        });
+    }
+    for (std::thread& client : clients) {
+        client.join();
+    }
+    EXPECT_EQ(answered, 80);
+}
+
+// The defserver program as a child, its log read from a pipe.
+class ServerProgram {
+public:
+    explicit ServerProgram(std::vector<std::string> arguments) {
+        int pipeEnds[2];
+        EXPECT_EQ(pipe(pipeEnds), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        arguments.insert(arguments.begin(), DEFSERVER_PROGRAM);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(pipeEnds[1]);
+        m_log = pipeEnds[0];
+    }
+
+    ~ServerProgram() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+        close(m_log);
+    }
+
+    // The log up to a line holding `text`, or all of it when the program
+    // ends first; waits at most ten seconds.
+    std::string ReadLogUntil(std::string_view text) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (m_read.find(text) == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline) {
+            pollfd ready{m_log, POLLIN, 0};
+            if (poll(&ready, 1, 100) <= 0) {
+                continue;
+            }
+            char block[1024];
+            const ssize_t got = read(m_log, block, sizeof block);
+            if (got <= 0) {
+                break;
+            }
+            m_read.append(block, static_cast<std::size_t>(got));
+        }
+        return m_read;
+    }
+
+    // The exit code, or -1 when it did not end normally within ten seconds.
+    int Wait() {
+        for (int tries = 0; tries < 1000; ++tries) {
+            int status = 0;
+            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_pid = 0;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return -1;
+    }
+
+    void Signal(int signal) const { kill(m_pid, signal); }
+
+private:
+    pid_t m_pid = 0;
+    int m_log = -1;
+    std::string m_read;
+};
+
+TEST(Program, ServesTheDatabaseAndStopsCleanlyOnSigterm) {
+    testing::TempFolder folder;
+    const std::string db = folder.Path("defs.sqlite");
+    {
+        Checked<ChangeLog> log = ChangeLog::Open(db, Database::Opening::CreateIfMissing);
+        ASSERT_TRUE(log);
+        ASSERT_TRUE(log->Append({*MakeAddition("COOK", "a.example")}, kDec1, kDec1));
+    }
+    ServerProgram server({"--db", db, "--port", "0"});
+    const std::string log = server.ReadLogUntil("/ (newest");
+    const std::size_t at = log.find("http://127.0.0.1:");
+    ASSERT_NE(at, std::string::npos) << log;
+    const int port = std::stoi(log.substr(at + 17));
+
+    httplib::Client client("127.0.0.1", port);
+    const httplib::Result date = client.Get("/asp/currentDateNEW.asp?prog=K&comp=K");
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->body, "12/1/2026 12:00:00 AM");
+    EXPECT_NE(server.ReadLogUntil("currentDateNEW").find("GET /asp/currentDateNEW.asp"),
+              std::string::npos);
+
+    server.Signal(SIGTERM);
+    EXPECT_EQ(server.Wait(), 0);
+    EXPECT_NE(server.ReadLogUntil("stopped").find("stopped by signal"), std::string::npos);
+}
+
+TEST(Program, RefusesToServeADatabaseThatIsNotThere) {
+    testing::TempFolder folder;
+    ServerProgram server({"--db", folder.Path("none.sqlite"), "--port", "0"});
+    EXPECT_EQ(server.Wait(), 1);
+    EXPECT_NE(server.ReadLogUntil("init").find("no database"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace defserver

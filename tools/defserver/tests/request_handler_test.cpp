@@ -1,0 +1,179 @@
+// The server's answers as functions of a request: the dated exchange of
+// Live Update, the language pack and the data submission.
+
+#include "request_handler.h"
+
+#include <gtest/gtest.h>
+
+#include "core/text.h"
+#include "definitions/line_code.h"
+#include "temp_folder.h"
+
+namespace defserver {
+namespace {
+
+constexpr UnixSeconds kDec1 = 1796083200;                 // 12/1/2026 12:00:00 AM
+constexpr UnixSeconds kDec8 = kDec1 + 7 * 86400 + 54245;  // 12/8/2026 3:04:05 PM
+
+class RequestHandlerTest : public ::testing::Test {
+protected:
+    RequestHandlerTest() : m_log(OpenLog()) {}
+
+    HttpAnswer Get(std::string_view target, std::string remote = "10.0.0.1",
+                   UnixSeconds now = kDec8) {
+        std::optional<HttpRequest> request =
+            ParseRequestLine("GET " + std::string(target) + " HTTP/1.1");
+        EXPECT_TRUE(request) << target;
+        request->remoteAddress = std::move(remote);
+        RequestHandler handler(m_log, m_settings);
+        return handler.Handle(*request, now);
+    }
+
+    void Publish(std::vector<Change> changes, UnixSeconds date) {
+        const Checked<UnixSeconds> appended = m_log.Append(changes, date, date);
+        ASSERT_TRUE(appended) << appended.Error();
+    }
+
+    // Two dates of changes: the seed, then an addition and a deletion.
+    void PublishTwoDates() {
+        Publish({*MakeAddition("FILE", "a=T|f"), *MakeAddition("COOK", "c.example")}, kDec1);
+        Publish({*MakeAddition("EXE", "x.exe=T|f"), *MakeDeletion("FILE", "a")}, kDec8);
+    }
+
+    static std::size_t RecordCount(const HttpAnswer& answer) {
+        return answer.body.empty() ? 0 : core::Split(answer.body, "[BR]").size();
+    }
+
+    ServerSettings m_settings;
+    testing::TempFolder m_folder;
+    ChangeLog m_log;
+
+private:
+    static ChangeLog OpenLog() {
+        Checked<ChangeLog> log = ChangeLog::Open(":memory:", Database::Opening::CreateIfMissing);
+        EXPECT_TRUE(log) << log.Error();
+        return std::move(*log);
+    }
+};
+
+TEST_F(RequestHandlerTest, BeforeAnyChangeTheDateIsOneNoProgramWouldAskAfter) {
+    EXPECT_EQ(Get("/asp/currentDateNEW.asp?prog=Keelwatch&comp=Keelwatch%20Software").body,
+              "1/1/2000 12:00:00 AM");
+    EXPECT_EQ(Get("/asp/date.asp").body, "1/1/2000 12:00:00 AM");
+}
+
+TEST_F(RequestHandlerTest, TheDateIsTheNewestChangeWithATwelveHourClock) {
+    Publish({*MakeAddition("COOK", "a.example")}, kDec1);
+    EXPECT_EQ(Get("/asp/date.asp").body, "12/1/2026 12:00:00 AM");
+    Publish({*MakeAddition("COOK", "b.example")}, kDec1 + 12 * 3600);
+    EXPECT_EQ(Get("/asp/date.asp").body, "12/1/2026 12:00:00 PM");
+    Publish({*MakeAddition("COOK", "c.example")}, kDec8);
+    EXPECT_EQ(Get("/asp/currentDateNEW.asp?prog=a&comp=b").body, "12/8/2026 3:04:05 PM");
+}
+
+TEST_F(RequestHandlerTest, TheUpdateTextHoldsEveryChangeAfterTheProgramsDateInOrder) {
+    PublishTwoDates();
+    const HttpAnswer answer = Get("/asp/getDefsNEW.asp?prog=Keelwatch&comp=K&date=12/1/2026");
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_EQ(answer.body,
+              "\x85\x98\x85|ADD[DEF]\xB8n\xA5\xB8\xA5=\x94|\xA6"
+              "[BR]\x86\x89\x8C\x85|DEL[DEF]\xA1");
+    EXPECT_EQ(RecordCount(Get("/asp/getDefsNEW.asp?prog=K&comp=K&date=3/16/2006")), 4u);
+}
+
+TEST_F(RequestHandlerTest, TheDateAnsweredNamesExactlyTheNewestChange) {
+    PublishTwoDates();
+    const std::string newest = Get("/asp/date.asp").body;
+    const HttpAnswer upToDate = Get("/asp/getDefsNEW.asp?prog=K&comp=K&date=" + newest);
+    EXPECT_EQ(upToDate.status, 200);
+    EXPECT_EQ(upToDate.body, "");
+    EXPECT_EQ(RecordCount(Get("/asp/getDefsNEW.asp?prog=K&comp=K&date=12/8/2026 3:04:04 PM")), 2u);
+}
+
+TEST_F(RequestHandlerTest, TheProgramsDateIsReadInEveryFormItArrivesIn) {
+    PublishTwoDates();
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {"12/8/2026 3:04:04 PM", 2},
+        {"12/8/2026+3:04:04+PM", 2},
+        {"12/8/2026%203:04:04%20PM", 2},
+        {"12/8/2026", 2},
+        {"12/1/2026 12:00:00 AM", 2},
+        {"11/30/2026", 4},
+        {"12:00:00 AM", 4},
+        {"2026-12-08 15:04:04", 2},
+        {"12/8/2026 3:04:05 PM", 0},
+    };
+    for (const auto& [date, records] : cases) {
+        const HttpAnswer answer =
+            Get("/asp/getDefsNEW.asp?prog=K&comp=K&date=" + std::string(date));
+        EXPECT_EQ(answer.status, 200) << date;
+        EXPECT_EQ(RecordCount(answer), records) << date;
+    }
+}
+
+TEST_F(RequestHandlerTest, AMissingOrUnreadableDateGetsAnEmptyBadRequest) {
+    PublishTwoDates();
+    for (const std::string_view target :
+         {"/asp/getDefsNEW.asp?prog=K&comp=K",
+          "/asp/getDefsNEW.asp?prog=K&comp=K&date=", "/asp/getDefsNEW.asp?date=yesterday",
+          "/asp/getDefsNEW.asp?date=13/45/2026", "/asp/getDefsNEW.asp?date=%ZZ%"}) {
+        const HttpAnswer answer = Get(target);
+        EXPECT_EQ(answer.status, 400) << target;
+        EXPECT_EQ(answer.body, "") << target;
+    }
+}
+
+TEST_F(RequestHandlerTest, TheLanguagePackIsTheConfiguredFileReadAfresh) {
+    EXPECT_EQ(Get("/Languages/21/Localization.txt").status, 404);
+
+    m_settings.localizationFile = m_folder.Path("Localization.txt");
+    EXPECT_EQ(Get("/Languages/21/Localization.txt").status, 404);
+    m_folder.Write("Localization.txt", "<TRANSLATION_ITEMS>\r\nfirst");
+    EXPECT_EQ(Get("/Languages/21/Localization.txt").body, "<TRANSLATION_ITEMS>\r\nfirst");
+    m_folder.Write("Localization.txt", "<TRANSLATION_ITEMS>\r\nsecond");
+    const HttpAnswer answer = Get("/languages/21/localization.txt");
+    EXPECT_EQ(answer.body, "<TRANSLATION_ITEMS>\r\nsecond");
+    EXPECT_EQ(answer.contentType, "text/plain; charset=utf-8");
+    EXPECT_EQ(Get("/Languages/22/Localization.txt").status, 404);
+}
+
+TEST_F(RequestHandlerTest, ASubmissionIsAddedOnceAndSkippedWhenEmptyOrRepeated) {
+    const std::string names = definitions::EncodeDefinitionLine("A.EXE") + "|" +
+                              definitions::EncodeDefinitionLine("B.EXE");
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + names).body, "Added");
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + names).body, "Skipped");
+    // The same names with the bar of a manual submission after them.
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + names + "|").body, "Skipped");
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + names, "10.0.0.2").body, "Added");
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + names, "10.0.0.1", kDec8 + kDuplicateWindow).body,
+              "Added");
+
+    EXPECT_EQ(Get("/asp/getData.asp?data=|").body, "Skipped");
+    EXPECT_EQ(Get("/asp/getData.asp?data=").body, "Skipped");
+    EXPECT_EQ(Get("/asp/getData.asp").body, "Skipped");
+}
+
+TEST_F(RequestHandlerTest, SubmittedNamesRunToTheEndOfTheQuery) {
+    // "&" and "=" are the coded forms of two letters; the program sends them
+    // unescaped, last in the query.
+    EXPECT_EQ(Get("/asp/getData.asp?data=\x81&x=\x85").body, "Added");
+    EXPECT_EQ(Get("/asp/getData.asp?data=\x81").body, "Added");
+    EXPECT_EQ(Get("/asp/getData.asp?data=\x81&x=\x85").body, "Skipped");
+}
+
+TEST_F(RequestHandlerTest, TensOfThousandsOfChangesMakeOneAnswer) {
+    std::vector<Change> changes;
+    for (int i = 0; i < 30000; ++i) {
+        changes.push_back(*MakeAddition("FILE", "file" + std::to_string(i) + ".dll=T|[system]"));
+    }
+    Publish(std::move(changes), kDec1);
+    const HttpAnswer answer = Get("/asp/getDefsNEW.asp?date=3/16/2006");
+    EXPECT_EQ(RecordCount(answer), 30000u);
+    EXPECT_EQ(answer.body.substr(answer.body.rfind("[DEF]") + 5),
+              definitions::EncodeDefinitionLine("file29999.dll") + "=" +
+                  definitions::EncodeDefinitionLine("T") + "|" +
+                  definitions::EncodeDefinitionLine("[system]"));
+}
+
+}  // namespace
+}  // namespace defserver
