@@ -43,11 +43,13 @@ class HostMachine final : public BenchMachine {
 public:
     HostMachine()
         : m_fileSystem(m_machine.fileSystem),
-          m_ports{m_machine.registry,    m_machine.shellFolders, m_fileSystem,
-                  m_machine.programFile, m_machine.osVersion,    m_machine.shell,
-                  m_machine.dialogs,     m_machine.clock,        m_machine.eventLoop,
-                  m_machine.textCodec,   m_machine.notifyIcon,   m_machine.processes,
-                  m_machine.clipboard,   m_machine.systemRestore} {
+          m_ports{
+              m_machine.registry,    m_machine.shellFolders,  m_fileSystem,
+              m_machine.programFile, m_machine.osVersion,     m_machine.shell,
+              m_machine.dialogs,     m_machine.clock,         m_machine.eventLoop,
+              m_machine.textCodec,   m_machine.notifyIcon,    m_machine.processes,
+              m_machine.clipboard,   m_machine.systemRestore, m_machine.http,
+          } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;
         // The first run's offer to fetch definitions is declined.

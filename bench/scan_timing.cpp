@@ -77,6 +77,9 @@ public:
     bool RenameFile(std::string_view from, std::string_view to) override {
         return m_inner.RenameFile(from, to);
     }
+    bool MoveOver(std::string_view from, std::string_view to) override {
+        return m_inner.MoveOver(from, to);
+    }
     bool MakeDirectory(std::string_view path) override { return m_inner.MakeDirectory(path); }
     std::vector<platform::DriveInfo> ListDrives() override { return m_inner.ListDrives(); }
     std::vector<std::string> ListFiles(std::string_view folder) override {
@@ -138,7 +141,7 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     m_ports = std::make_unique<platform::Platform>(platform::Platform{
         ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile, ports.osVersion,
         ports.shell, ports.dialogs, ports.clock, ports.eventLoop, ports.textCodec, ports.notifyIcon,
-        ports.processes, ports.clipboard, ports.systemRestore});
+        ports.processes, ports.clipboard, ports.systemRestore, ports.http});
 }
 
 PhaseTimer::~PhaseTimer() = default;

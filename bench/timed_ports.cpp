@@ -131,6 +131,10 @@ public:
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.RenameFile(from, to);
     }
+    bool MoveOver(std::string_view from, std::string_view to) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.MoveOver(from, to);
+    }
     bool MakeDirectory(std::string_view path) override {
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.MakeDirectory(path);
@@ -309,7 +313,7 @@ TimedPorts::TimedPorts(platform::Platform& inner)
       m_ports(std::make_unique<platform::Platform>(platform::Platform{
           *m_registry, *m_shellFolders, *m_fileSystem, inner.programFile, inner.osVersion,
           inner.shell, inner.dialogs, inner.clock, *m_eventLoop, inner.textCodec, inner.notifyIcon,
-          *m_processes, inner.clipboard, inner.systemRestore})) {}
+          *m_processes, inner.clipboard, inner.systemRestore, inner.http})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -7,4 +7,13 @@ set(BRAND_COMPANY_NAME "Keelwatch Software" CACHE STRING "Company name in the ve
 set(BRAND_WEBSITE "www.keelwatch.example" CACHE STRING "Website (the comments field of the version resource)")
 set(BRAND_EXE_NAME "Keelwatch" CACHE STRING "Base name of the program file")
 
+# Where Live Update asks for new definitions, unless the user's settings name
+# another server ("DefinitionServer" in the section "Settings"); and the
+# website text that stands in the version resource of an unbranded build,
+# for which the definitions server is also the website.
+set(DEFINITIONS_SERVER "http://definitions.keelwatch.example" CACHE STRING
+    "Base address of the default definitions server")
+set(UNBRANDED_WEBSITE "www.unbranded-scanner.example" CACHE STRING
+    "Placeholder website of an unbranded build")
+
 option(SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer (host only)" OFF)

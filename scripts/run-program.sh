@@ -39,9 +39,44 @@ plant_samples() {
     rm -f "$log"
 }
 
+# The reference definitions server on loopback, with the sample definitions
+# as of their date and a few later changes for Live Update to fetch.
+tools=${SCANNER_TOOLS:-build/tools}/bin
+server_folder=build/run-server
+start_server() {
+    rm -rf "$server_folder"
+    mkdir -p "$server_folder"
+    local db=$server_folder/defs.sqlite
+    local publish=("$tools/defpublish" --db "$db")
+    "${publish[@]}" seed-samples tools/samples/definitions >/dev/null
+    "${publish[@]}" add FILE 'glimmer_helper.dll=Demo.Adware.Glimmer|[progfil]GlimmerDemo|Adware' \
+        --date '2026-12-05 09:00:00' >/dev/null
+    "${publish[@]}" add REG '1^Software\GlimmerDemo^=Demo.Adware.Glimmer|Adware' \
+        --date '2026-12-05 09:00:01' >/dev/null
+    "${publish[@]}" add COOK 'glimmer-ads-demo.example' --date '2026-12-06 12:30:00' >/dev/null
+    "$tools/defserver" --db "$db" --port 0 --localization src/app/Localization.txt \
+        2>"$server_folder/server.log" &
+    server_pid=$!
+    local port="" tries=0
+    while [ -z "$port" ] && [ $tries -lt 50 ]; do
+        sleep 0.1
+        port=$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$server_folder/server.log" | head -n 1)
+        tries=$((tries + 1))
+    done
+    [ -n "$port" ] || { echo "The definitions server did not start:" >&2; cat "$server_folder/server.log" >&2; return 1; }
+    server_url=http://127.0.0.1:$port
+    echo "Definitions server: $server_url (log: $server_folder/server.log)"
+}
+stop_server() { [ -n "${server_pid:-}" ] && kill "$server_pid" 2>/dev/null || true; }
+trap stop_server EXIT
+
 plant_samples
+start_server
+user_key="HKCU\\Software\\Anti-Spyware Settings\\$product\\Settings"
+wine reg add "$user_key" /v DefinitionServer /d "$server_url" /f >/dev/null
 if [ "${1:-}" != "--screenshot" ]; then
-    exec wine "$program"
+    wine "$program"
+    exit 0
 fi
 
 folder=$2
@@ -52,7 +87,6 @@ mkdir -p "$folder"
 set_setting() {
     wine reg add "$1" /v "$2" /d "$3" /f >/dev/null
 }
-user_key="HKCU\\Software\\Anti-Spyware Settings\\$product\\Settings"
 set_setting "$user_key" Language English
 set_setting "$user_key" showHelp 0
 set_setting "HKLM\\SOFTWARE\\$company\\$product\\Settings" FirstTime Yes
@@ -149,6 +183,24 @@ data_file Scan_Log.txt
 echo
 echo "===== Quarantine log (AntiSpywareDAT\\quarantine\\QuarantineLog.txt) ====="
 data_file 'quarantine\QuarantineLog.txt'
+
+# Live Update against the reference server: the changes published after
+# the samples' date arrive, and the notice says so.
+driver click FrmMain cmdUpdate
+notice=""
+deadline=$((SECONDS + 60))
+while [ $SECONDS -lt $deadline ]; do
+    sleep 1
+    if driver wait-form frmSignatureUpdated 0 >/dev/null 2>&1; then
+        notice=$(driver caption frmSignatureUpdated lblUpdateInfo) && break
+    fi
+done
+[ -n "$notice" ] || fail "Live Update did not end within 60 s."
+echo
+echo "Live Update:                 ${notice%$'\r'}"
+echo "Definitions now:             $(caption lblDefCount)"
+echo "Definitions dated:           $(caption lblDefVersion)"
+driver click frmSignatureUpdated cmdUpdateSuccesfullOK >/dev/null || true
 
 driver close FrmMain
 wait "$program_pid" || true

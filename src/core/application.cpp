@@ -18,6 +18,7 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "shell/website_window.h"
+#include "update/live_update.h"
 
 namespace core {
 
@@ -67,10 +68,12 @@ Application::Application(platform::Platform& platformPorts)
       form8(forms),
       frmLanguage(forms),
       frmWebsite(forms),
-      frmReport(forms) {
-    for (ui::Form* form :
-         std::initializer_list<ui::Form*>{&frmSplash, &frmMain, &frmHidden, &frmDelete, &form8,
-                                          &frmLanguage, &frmWebsite, &frmReport}) {
+      frmReport(forms),
+      frmDownload(forms),
+      frmSignatureUpdated(forms) {
+    for (ui::Form* form : std::initializer_list<ui::Form*>{
+             &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
+             &frmReport, &frmDownload, &frmSignatureUpdated}) {
         RegisterForm(*form);
     }
     AttachStartup(*this);
@@ -89,11 +92,7 @@ Application::Application(platform::Platform& platformPorts)
     removal::AttachExcludeCommand(*this);
     removal::AttachRemoval(*this);
     report::AttachReportWindow(*this);
-    frmMain.cmdUpdate->onClick = [this] {
-        if (RunLiveUpdate) {
-            RunLiveUpdate();
-        }
-    };
+    update::AttachLiveUpdate(*this);
     frmMain.cmdLog->onClick = [this] {
         report::cmdLog_Click(*this);
     };

@@ -25,6 +25,7 @@
 #include "ui/frm_report.h"
 #include "ui/frm_splash.h"
 #include "ui/small_windows.h"
+#include "ui/update_windows.h"
 
 namespace core {
 
@@ -77,6 +78,8 @@ public:
     scan::ScanState scan;
     // Set by every tick of tmrTimeOut.
     bool TimedOut = false;
+    // Ticks of timUpdate counted while no scan runs.
+    std::int32_t AutoUpdateTicks = 0;
     // The main window's exit waits for the website window to close.
     bool ExitWhenWebsiteCloses = false;
     int splashCounter = 0;
@@ -90,9 +93,10 @@ public:
     ui::FrmLanguage frmLanguage;
     ui::FrmWebsite frmWebsite;
     ui::FrmReport frmReport;
+    ui::FrmDownload frmDownload;
+    ui::FrmSignatureUpdated frmSignatureUpdated;
 
     // Commands that later subsystems provide; empty until they attach.
-    std::function<void()> RunLiveUpdate;
     // Sends the anonymous data of a removal when the user allows it.
     std::function<void()> SubmitAnonymousData;
     // The memory shield's question about a running program (name, company,

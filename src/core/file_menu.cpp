@@ -3,14 +3,9 @@
 #include "core/application.h"
 #include "core/tray.h"
 #include "report/report_window.h"
+#include "update/live_update.h"
 
 namespace core {
-
-void RefreshFileMenu(Application& app) {
-    ui::FrmMain& main = app.frmMain;
-    main.mnuFileItem[ui::FrmMain::kFileRunLiveUpdate]->SetEnabled(
-        static_cast<bool>(app.RunLiveUpdate));
-}
 
 void AttachFileMenu(Application& app) {
     auto& items = app.frmMain.mnuFileItem;
@@ -21,9 +16,7 @@ void AttachFileMenu(Application& app) {
         report::cmdLog_Click(app);
     };
     items[ui::FrmMain::kFileRunLiveUpdate]->onClick = [&app] {
-        if (app.RunLiveUpdate) {
-            app.RunLiveUpdate();
-        }
+        update::cmdUpdate_Click(app);
     };
     items[ui::FrmMain::kFileMinimizeToTray]->onClick = [&app] {
         SendToTray(app);

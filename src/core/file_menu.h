@@ -8,7 +8,4 @@ class Application;
 
 void AttachFileMenu(Application& app);
 
-// Enables the entries whose command is there to run.
-void RefreshFileMenu(Application& app);
-
 }  // namespace core

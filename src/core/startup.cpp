@@ -16,6 +16,7 @@
 #include "definitions/staged_definitions.h"
 #include "removal/exclusions.h"
 #include "scheduler/schedule_settings.h"
+#include "update/live_update.h"
 
 namespace core {
 
@@ -69,8 +70,8 @@ void OfferLiveUpdateOnFirstRun(Application& app) {
     const platform::MessageAnswer answer = app.ports.dialogs.ShowMessage(
         question, app.Message("MSG_THANK4"), platform::MessageButtons::YesNo,
         platform::MessageIcon::Question);
-    if (answer == platform::MessageAnswer::Yes && app.RunLiveUpdate) {
-        app.RunLiveUpdate();
+    if (answer == platform::MessageAnswer::Yes) {
+        update::cmdUpdate_Click(app);
     }
 }
 
@@ -154,7 +155,6 @@ void MainWindowStartup(Application& app) {
                main.chkRunAtStartup->Value() == 1) {
         SendToTray(app);
     }
-    RefreshFileMenu(app);
     // 21.
     OfferLiveUpdateOnFirstRun(app);
 }

@@ -1,6 +1,7 @@
 #include "definitions/definitions_date.h"
 
 #include "core/file_predicates.h"
+#include "core/file_replace.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 
@@ -16,9 +17,12 @@ std::string ReadDefinitionsDate(platform::FileSystem& fs, std::string_view dataF
 
 void WriteDefinitionsDate(platform::FileSystem& fs, std::string_view dataFolder,
                           std::string_view text) {
+    // Replaced in one step: a date.dat lost halfway would make the next
+    // update ask for every change since the first definitions, and append
+    // them all a second time.
     const std::string path = DataFile(dataFolder, kDefinitionsDate);
-    [[maybe_unused]] const bool removed = fs.RemoveFile(path);
-    [[maybe_unused]] const bool written = fs.WriteWholeFile(path, std::string(text) + "\r\n");
+    [[maybe_unused]] const bool replaced =
+        core::ReplaceFileContent(fs, path, std::string(text) + "\r\n", path + ".new");
 }
 
 }  // namespace definitions

@@ -65,6 +65,10 @@ public:
     [[nodiscard]] virtual bool RemoveFile(std::string_view path) = 0;
     // Moves or renames a file; fails when the target exists.
     [[nodiscard]] virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
+    // Moves a file onto another path in one step, replacing the file there
+    // (if any) so that the path always names either the old or the new
+    // content, and flushes the move to disk; false when it could not.
+    [[nodiscard]] virtual bool MoveOver(std::string_view from, std::string_view to) = 0;
     // Creates a folder whose parent exists; true when it exists afterwards.
     [[nodiscard]] virtual bool MakeDirectory(std::string_view path) = 0;
 

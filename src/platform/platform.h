@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
+#include "platform/http.h"
 #include "platform/notify_icon.h"
 #include "platform/os_version.h"
 #include "platform/processes.h"
@@ -35,6 +36,7 @@ struct Platform {
     Processes& processes;
     Clipboard& clipboard;
     SystemRestore& systemRestore;
+    Http& http;
 };
 
 }  // namespace platform

@@ -319,9 +319,10 @@ void FrmMain::BuildGeneralTab(Frame& tab) {
         &AddCheckBox("chkRunAtStartup", "Run at Startup and protect my computer automatically",
                      {8, 8, 480, 22}, &tab);
     chkAutomaticUpdate = &AddCheckBox(
-        "chkAutomaticUpdate", "Enable automatic Live update (recommended)", {8, 44, 480, 22}, &tab);
+        "chkAutomaticUpdate", "Enable automatic Live update (recommended)", {8, 44, 286, 22}, &tab);
     lblLastUpdate = &AddLabel("lblLastUpdate", "", {26, 70, 460, 20}, &tab);
     lblLastUpdate->SetLook(Look::Muted);
+    cmdLiveUpdate = &AddButton("cmdLiveUpdate", "Run Live Update Now", {300, 40, 180, 28}, &tab);
     chkSendData =
         &AddCheckBox("chkSendData", "Send anonymous data to help identify unknown spyware",
                      {8, 106, 480, 22}, &tab);

@@ -132,6 +132,7 @@ public:
     // General tab.
     CheckBox* chkRunAtStartup;
     CheckBox* chkAutomaticUpdate;
+    CommandButton* cmdLiveUpdate;  // "Run Live Update Now"
     Label* lblLastUpdate;
     CheckBox* chkSendData;
 

@@ -66,13 +66,10 @@ TEST_F(Startup, AFirstStartOnACleanMachineShowsChooserHelpAndTheUpdateQuestion) 
 }
 
 TEST_F(Startup, YesToTheFirstRunQuestionRunsLiveUpdate) {
-    int updates = 0;
-    app->RunLiveUpdate = [&] {
-        ++updates;
-    };
     machine.dialogs.answers = {platform::MessageAnswer::Yes};
     StartProgram();
-    EXPECT_EQ(updates, 1);
+    ASSERT_EQ(machine.http.requested.size(), 1u) << "the update asked the server for its date";
+    EXPECT_NE(machine.http.requested[0].find("/asp/currentDateNEW.asp?"), std::string::npos);
 }
 
 TEST_F(Startup, ASecondStartShowsNoneOfTheFirstRunWindows) {

@@ -230,6 +230,28 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
     return true;
 }
 
+bool FakeFileSystem::MoveOver(std::string_view from, std::string_view to) {
+    const auto source = m_files.find(Key(Real(from)));
+    const std::string target = Key(Real(to));
+    if (source == m_files.end() || source->second.locked || m_directories.contains(target) ||
+        !ParentExists(to)) {
+        return false;
+    }
+    if (const auto replaced = m_files.find(target); replaced != m_files.end()) {
+        if (replaced->second.locked) {
+            return false;
+        }
+        if (replaced != source) {
+            m_files.erase(replaced);
+        }
+    }
+    File moved = std::move(m_files.find(Key(Real(from)))->second);
+    m_files.erase(Key(Real(from)));
+    moved.path = std::string(to);
+    m_files.insert_or_assign(target, std::move(moved));
+    return true;
+}
+
 bool FakeFileSystem::MakeDirectory(std::string_view path) {
     const std::string key = Key(Real(path));
     if (m_directories.contains(key) || m_links.contains(key)) {

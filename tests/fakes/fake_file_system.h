@@ -23,6 +23,8 @@ public:
     bool RemoveFile(std::string_view path) override;
     // Fails also when the target's folder is missing or the source is locked.
     bool RenameFile(std::string_view from, std::string_view to) override;
+    // Fails when either file is locked or the target is a folder.
+    bool MoveOver(std::string_view from, std::string_view to) override;
     bool MakeDirectory(std::string_view path) override;
     std::vector<platform::DriveInfo> ListDrives() override { return drives; }
     // Listed in path order; unreadable files are listed too.

@@ -3,6 +3,7 @@
 // Every port's double in one place, and the port set over them.
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_http.h"
 #include "fakes/fake_notify_icon.h"
 #include "fakes/fake_ports.h"
 #include "fakes/fake_processes.h"
@@ -28,10 +29,11 @@ struct FakePlatform {
     FakeProcesses processes;
     FakeClipboard clipboard;
     FakeSystemRestore systemRestore;
+    ScriptedHttp http;
 
-    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,  osVersion,
-                             shell,      dialogs,      clock,      eventLoop,    textCodec,
-                             notifyIcon, processes,    clipboard,  systemRestore};
+    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,   osVersion,
+                             shell,      dialogs,      clock,      eventLoop,     textCodec,
+                             notifyIcon, processes,    clipboard,  systemRestore, http};
 };
 
 }  // namespace fakes

@@ -14,13 +14,11 @@
 #include <random>
 #include <sstream>
 
-#include "platform/win32/handles.h"
 #include "temp_folder.h"
 #include "test_programs.h"
 
 namespace {
 
-using platform::win32::UniqueHandle;
 using win32_tests::ProgramsFolder;
 
 constexpr int kRounds = 30;
@@ -83,34 +81,14 @@ struct Round {
     // Runs the removal and ends it `delay` after the runner has begun its
     // work (never, when negative); returns how long the work ran.
     std::chrono::milliseconds Run(std::chrono::milliseconds delay) {
-        const std::string runner = ProgramsFolder() + "\\removal_runner.exe";
-        const std::string eventName =
-            "removal_runner_started_" + std::to_string(::GetCurrentProcessId());
-        UniqueHandle started(::CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
-        std::string commandLine = "\"" + runner + "\" \"" + data.Path() + "\" \"" +
-                                  (data / "list.txt") + "\" " + eventName;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION info{};
-        if (!started ||
-            !::CreateProcessA(runner.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                              CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+        const std::optional<std::chrono::milliseconds> ran = win32_tests::RunAndEnd(
+            ProgramsFolder() + "\\removal_runner.exe",
+            "\"" + data.Path() + "\" \"" + (data / "list.txt") + "\"", delay);
+        if (!ran) {
             ADD_FAILURE() << "the runner did not start";
             return {};
         }
-        UniqueHandle thread(info.hThread);
-        UniqueHandle process(info.hProcess);
-        const HANDLE either[] = {started.Get(), process.Get()};
-        ::WaitForMultipleObjects(2, either, FALSE, 60000);
-        const auto start = std::chrono::steady_clock::now();
-        if (delay.count() >= 0 &&
-            ::WaitForSingleObject(process.Get(), static_cast<DWORD>(delay.count())) ==
-                WAIT_TIMEOUT) {
-            ::TerminateProcess(process.Get(), 1);
-        }
-        ::WaitForSingleObject(process.Get(), 60000);
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
+        return *ran;
     }
 
     // The files that are neither in their place nor whole in the quarantine.

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -63,5 +65,36 @@ public:
 private:
     platform::win32::UniqueHandle m_process;
 };
+
+// Runs a test program with its arguments and, last, the name of an event that
+// it sets when its work begins; ends it `delay` after that moment (never
+// when `delay` is negative). How long it ran from that moment; nullopt when
+// it did not start.
+inline std::optional<std::chrono::milliseconds> RunAndEnd(const std::string& program,
+                                                          const std::string& arguments,
+                                                          std::chrono::milliseconds delay) {
+    const std::string eventName = "test_program_started_" + std::to_string(::GetCurrentProcessId());
+    platform::win32::UniqueHandle started(::CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
+    std::string commandLine = "\"" + program + "\" " + arguments + " " + eventName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!started || !::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                      CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+        return std::nullopt;
+    }
+    platform::win32::UniqueHandle thread(info.hThread);
+    platform::win32::UniqueHandle process(info.hProcess);
+    const HANDLE either[] = {started.Get(), process.Get()};
+    ::WaitForMultipleObjects(2, either, FALSE, 60000);
+    const auto start = std::chrono::steady_clock::now();
+    if (delay.count() >= 0 &&
+        ::WaitForSingleObject(process.Get(), static_cast<DWORD>(delay.count())) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process.Get(), 1);
+    }
+    ::WaitForSingleObject(process.Get(), 60000);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
+}
 
 }  // namespace win32_tests

@@ -237,6 +237,13 @@ bool FileSystemWin32::RenameFile(std::string_view from, std::string_view to) {
     return ::MoveFileA(source.c_str(), target.c_str()) != 0;
 }
 
+bool FileSystemWin32::MoveOver(std::string_view from, std::string_view to) {
+    const std::string source(from);
+    const std::string target(to);
+    return ::MoveFileExA(source.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 bool FileSystemWin32::MakeDirectory(std::string_view path) {
     const std::string folder(path);
     return ::CreateDirectoryA(folder.c_str(), nullptr) != 0 || DirectoryExists(path);

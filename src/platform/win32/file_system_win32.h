@@ -20,6 +20,7 @@ public:
     [[nodiscard]] bool AppendToFile(std::string_view path, std::string_view content) override;
     [[nodiscard]] bool RemoveFile(std::string_view path) override;
     [[nodiscard]] bool RenameFile(std::string_view from, std::string_view to) override;
+    [[nodiscard]] bool MoveOver(std::string_view from, std::string_view to) override;
     [[nodiscard]] bool MakeDirectory(std::string_view path) override;
     [[nodiscard]] std::vector<DriveInfo> ListDrives() override;
     [[nodiscard]] std::vector<std::string> ListFiles(std::string_view folder) override;

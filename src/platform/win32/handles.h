@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 #include <shlobj.h>
+#include <wininet.h>
 
 #include <utility>
 
@@ -138,6 +139,12 @@ struct GlobalMemoryTraits {
     static void Close(Type value) noexcept { ::GlobalFree(value); }
 };
 
+struct InternetHandleTraits {
+    using Type = HINTERNET;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type value) noexcept { ::InternetCloseHandle(value); }
+};
+
 struct MemoryDcTraits {
     using Type = HDC;
     static Type Invalid() noexcept { return nullptr; }
@@ -159,6 +166,8 @@ using UniqueIcon = Unique<IconTraits>;  // icons made at run time, not shared re
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueItemIdList = Unique<ItemIdListTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
+// WinINet sessions, connections and requests.
+using UniqueInternetHandle = Unique<InternetHandleTraits>;
 // Memory from GlobalAlloc; released once the clipboard owns it.
 using UniqueGlobalMemory = Unique<GlobalMemoryTraits>;
 

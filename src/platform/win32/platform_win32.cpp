@@ -5,6 +5,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/http_win32.h"
 #include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/os_version_win32.h"
 #include "platform/win32/processes_win32.h"
@@ -32,6 +33,7 @@ struct Win32Platform::Adapters {
     ProcessesWin32 processes;
     ClipboardWin32 clipboard;
     SystemRestoreWin32 systemRestore;
+    HttpWin32 http;
 };
 
 Win32Platform::Win32Platform()
@@ -40,7 +42,8 @@ Win32Platform::Win32Platform()
           m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
           m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
           m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
-          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore})) {}
+          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore,
+          m_adapters->http})) {}
 
 Win32Platform::~Win32Platform() = default;
 

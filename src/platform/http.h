@@ -1,0 +1,35 @@
+#pragma once
+
+// HTTP GET, read in blocks. Every request goes to the server itself (never to
+// a cache), directly, without a proxy; connecting and each wait for data are
+// bounded by a time-out, so that a server that accepts the connection and
+// then sends nothing cannot hold the program forever.
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The body of one answer, whatever its HTTP status.
+class HttpResponse {
+public:
+    virtual ~HttpResponse() = default;
+
+    // The next bytes of the body, at most `size` of them, as received; ""
+    // at the end of the body; nullopt when reading failed or timed out.
+    [[nodiscard]] virtual std::optional<std::string> Read(std::size_t size) = 0;
+};
+
+class Http {
+public:
+    virtual ~Http() = default;
+
+    // Sends a GET of the URL; nullptr when the connection or the request
+    // could not be opened (no network, unknown host, refused, timed out).
+    [[nodiscard]] virtual std::unique_ptr<HttpResponse> Get(std::string_view url) = 0;
+};
+
+}  // namespace platform

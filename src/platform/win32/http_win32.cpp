@@ -1,0 +1,182 @@
+#include "platform/win32/http_win32.h"
+
+#include <algorithm>
+#include <array>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include "platform/win32/handles.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr const char* kUserAgent = "Mozilla";
+
+// Every request goes to the server: nothing is taken from the cache, and a
+// cache on the way is asked not to answer either.
+constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE;
+
+// The pieces of a URL that the connection and the request are made from.
+struct UrlParts {
+    INTERNET_SCHEME scheme = INTERNET_SCHEME_UNKNOWN;
+    std::string host;
+    INTERNET_PORT port = 0;
+    std::string userName;
+    std::string password;
+    std::string object;  // the path with the query
+};
+
+std::optional<UrlParts> SplitUrl(std::string_view url) {
+    const std::string text(url);
+    URL_COMPONENTSA components{};
+    components.dwStructSize = sizeof(components);
+    // A non-zero length without a buffer asks for pointers into the text.
+    components.dwHostNameLength = 1;
+    components.dwUserNameLength = 1;
+    components.dwPasswordLength = 1;
+    components.dwUrlPathLength = 1;
+    components.dwExtraInfoLength = 1;
+    if (!::InternetCrackUrlA(text.c_str(), static_cast<DWORD>(text.size()), 0, &components)) {
+        return std::nullopt;
+    }
+    const auto piece = [](const char* start, DWORD length) {
+        return start != nullptr ? std::string(start, length) : std::string();
+    };
+    UrlParts parts;
+    parts.scheme = components.nScheme;
+    parts.host = piece(components.lpszHostName, components.dwHostNameLength);
+    parts.port = components.nPort;
+    parts.userName = piece(components.lpszUserName, components.dwUserNameLength);
+    parts.password = piece(components.lpszPassword, components.dwPasswordLength);
+    parts.object = piece(components.lpszUrlPath, components.dwUrlPathLength) +
+                   piece(components.lpszExtraInfo, components.dwExtraInfoLength);
+    if (parts.object.empty()) {
+        parts.object = "/";
+    }
+    return parts;
+}
+
+const char* NullIfEmpty(const std::string& text) noexcept {
+    return text.empty() ? nullptr : text.c_str();
+}
+
+// Puts the time-out on every phase of the connection's requests. Wine keeps
+// no receive time-out on a session handle and gives a request only its
+// connection's, so the connection handle is the one place where both Wine
+// and Windows take them. An option that is not taken keeps WinINet's
+// default, which is finite too.
+void SetTimeouts(HINTERNET connection, std::chrono::milliseconds timeout) noexcept {
+    DWORD milliseconds = static_cast<DWORD>(
+        std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 1, MAXDWORD));
+    for (const DWORD option :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+          INTERNET_OPTION_RECEIVE_TIMEOUT, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT}) {
+        [[maybe_unused]] const BOOL taken =
+            ::InternetSetOptionA(connection, option, &milliseconds, sizeof(milliseconds));
+    }
+}
+
+// Sends the request and waits for the answer's headers on a thread of its
+// own, for at most the limit. WinINet bounds connecting and waiting itself on
+// Windows, but Wine ignores the connect time-out and dials with a blocking
+// connect that only the system gives up on, minutes later. A request still
+// unsent at the limit is given up: the caller closes its handles, which on
+// Windows ends the call at once, and the thread, which keeps only the handle
+// value and a share of the outcome, ends whenever the call returns.
+bool SendRequestWithin(HINTERNET request, std::chrono::milliseconds limit) {
+    struct Outcome {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<bool> sent;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    try {
+        std::thread([request, outcome] {
+            const bool sent = ::HttpSendRequestA(request, nullptr, 0, nullptr, 0) != FALSE;
+            const std::lock_guard lock(outcome->mutex);
+            outcome->sent = sent;
+            outcome->done.notify_one();
+        }).detach();
+    } catch (const std::system_error&) {
+        // Without a thread to spare, the request goes out on this one,
+        // bounded by WinINet alone.
+        return ::HttpSendRequestA(request, nullptr, 0, nullptr, 0) != FALSE;
+    }
+    std::unique_lock lock(outcome->mutex);
+    return outcome->done.wait_for(lock, limit, [&] { return outcome->sent.has_value(); }) &&
+           *outcome->sent;
+}
+
+// One answer, owning its request and the connection and session it was made
+// on; the members close in reverse order, the request first.
+class HttpResponseWin32 final : public platform::HttpResponse {
+public:
+    HttpResponseWin32(UniqueInternetHandle session, UniqueInternetHandle connection,
+                      UniqueInternetHandle request) noexcept
+        : m_session(std::move(session)),
+          m_connection(std::move(connection)),
+          m_request(std::move(request)) {}
+
+    std::optional<std::string> Read(std::size_t size) override {
+        std::string block(std::min<std::size_t>(size, MAXDWORD), '\0');
+        DWORD read = 0;
+        if (!::InternetReadFile(m_request.Get(), block.data(), static_cast<DWORD>(block.size()),
+                                &read)) {
+            return std::nullopt;
+        }
+        block.resize(read);
+        return block;
+    }
+
+private:
+    UniqueInternetHandle m_session;
+    UniqueInternetHandle m_connection;
+    UniqueInternetHandle m_request;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpResponse> HttpWin32::Get(std::string_view url) {
+    // The session, connection and request are opened one by one rather than
+    // with InternetOpenUrl, which sends the request before its handle exists
+    // and so, on Wine, without any receive time-out (nor a way to cancel it).
+    const std::optional<UrlParts> parts = SplitUrl(url);
+    if (!parts ||
+        (parts->scheme != INTERNET_SCHEME_HTTP && parts->scheme != INTERNET_SCHEME_HTTPS)) {
+        return nullptr;
+    }
+    UniqueInternetHandle session(
+        ::InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    if (!session) {
+        return nullptr;
+    }
+    UniqueInternetHandle connection(::InternetConnectA(
+        session.Get(), parts->host.c_str(), parts->port, NullIfEmpty(parts->userName),
+        NullIfEmpty(parts->password), INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection) {
+        return nullptr;
+    }
+    SetTimeouts(connection.Get(), m_timeout);
+    const DWORD flags =
+        kRequestFlags | (parts->scheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
+    // The Accept header that InternetOpenUrl sends.
+    std::array<const char*, 2> acceptTypes{"*/*", nullptr};
+    UniqueInternetHandle request(::HttpOpenRequestA(connection.Get(), "GET", parts->object.c_str(),
+                                                    nullptr, nullptr, acceptTypes.data(), flags,
+                                                    0));
+    // Connecting and the wait for the answer get the time-out each.
+    if (!request || !SendRequestWithin(request.Get(), 2 * m_timeout)) {
+        return nullptr;
+    }
+    return std::make_unique<HttpResponseWin32>(std::move(session), std::move(connection),
+                                               std::move(request));
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,34 @@
+#pragma once
+
+// The incremental update of the definition files: the dated exchange with
+// the definitions server, and the application of the changes it sends.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace core {
+class Application;
+}
+
+namespace ui {
+class TextBox;
+}
+
+namespace update {
+
+// The definitions server's base address ("http://host[:port]"): the one the
+// user's settings name, or the build's default.
+[[nodiscard]] std::string DefinitionServer(core::Application& app);
+
+// Asks the server for its date and, when it is newer than the definitions'
+// date, for every change since; applies them and stores the server's date.
+// The number of changes applied, 0 when nothing was.
+std::int32_t RunDefinitionUpdate(core::Application& app);
+
+// Applies an update text to the six definition files, each replaced in one
+// step; the number of lines added plus one per file that lost lines.
+std::int32_t ApplyDefinitionUpdate(core::Application& app, std::string_view updateText,
+                                   ui::TextBox& status);
+
+}  // namespace update

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts and stops the reference definitions servers that the Wine tests of
+# Live Update talk to, on loopback ports of their own:
+#   defserver_fixture.sh start <bin folder> <fixture folder>
+#   defserver_fixture.sh stop <fixture folder>
+# Server "first" holds the sample definitions; server "second" holds the same
+# and, a day later, additions and deletions. Each one's address goes into
+# <fixture folder>/<name>.url for the tests to read.
+set -euo pipefail
+command=$1
+if [ "$command" = stop ]; then
+    folder=$2
+    for pid_file in "$folder"/*.pid; do
+        [ -f "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null || true
+    done
+    exit 0
+fi
+
+bin=$2
+folder=$3
+samples=$(cd "$(dirname "$0")/../../tools/samples/definitions" && pwd)
+if [ ! -x "$bin/defserver" ] || [ ! -x "$bin/defpublish" ]; then
+    echo "The reference definitions server is not built in $bin (build the host preset first)." >&2
+    exit 1
+fi
+"$0" stop "$folder"
+rm -rf "$folder"
+mkdir -p "$folder"
+
+publish() { "$bin/defpublish" --db "$folder/$1.sqlite" "${@:2}" >/dev/null; }
+for name in first second; do
+    publish "$name" seed-samples "$samples"
+done
+publish second add FILE 'fresh_helper.dll=Demo.Adware.Fresh|[progfil]FreshDemo|Adware' \
+    --date '2026-12-02 08:00:00'
+publish second add REG '1^Software\FreshDemo^=Demo.Adware.Fresh|Adware' --date '2026-12-02 08:00:01'
+publish second del FILE 'pixelpal.cfg' --date '2026-12-02 08:00:02'
+publish second del COOK 'pixelpal-demo.example' --date '2026-12-02 08:00:03'
+
+for name in first second; do
+    # Detached from this script's output, which the test runner waits on.
+    "$bin/defserver" --db "$folder/$name.sqlite" --port 0 </dev/null >/dev/null \
+        2>"$folder/$name.log" &
+    echo $! >"$folder/$name.pid"
+done
+for name in first second; do
+    port=""
+    for _ in $(seq 100); do
+        port=$(sed -n 's|.*on http://127\.0\.0\.1:\([0-9]*\)/.*|\1|p' "$folder/$name.log" | head -n 1)
+        [ -n "$port" ] && break
+        sleep 0.1
+    done
+    if [ -z "$port" ]; then
+        echo "The $name server did not start:" >&2
+        cat "$folder/$name.log" >&2
+        exit 1
+    fi
+    echo "http://127.0.0.1:$port" >"$folder/$name.url"
+done
