@@ -73,6 +73,12 @@ public:
     bool AppendToFile(std::string_view path, std::string_view content) override {
         return m_inner.AppendToFile(path, content);
     }
+    std::unique_ptr<platform::FileReader> OpenToRead(std::string_view path) override {
+        return m_inner.OpenToRead(path);
+    }
+    std::unique_ptr<platform::FileWriter> CreateToWrite(std::string_view path) override {
+        return m_inner.CreateToWrite(path);
+    }
     bool RemoveFile(std::string_view path) override { return m_inner.RemoveFile(path); }
     bool RenameFile(std::string_view from, std::string_view to) override {
         return m_inner.RenameFile(from, to);

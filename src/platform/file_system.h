@@ -3,7 +3,9 @@
 // The file system with Windows semantics: names compare without regard to
 // case, and a plain directory listing skips hidden, system and folder entries.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +42,23 @@ struct PathAttributes {
     bool system = false;
 };
 
+// A file open for reading from its start, block by block.
+class FileReader {
+public:
+    virtual ~FileReader() = default;
+    // Up to `size` bytes into `buffer`: how many, 0 at the end of the file,
+    // nullopt when the read failed.
+    [[nodiscard]] virtual std::optional<std::size_t> Read(char* buffer, std::size_t size) = 0;
+};
+
+// A file open for writing from its start, piece by piece.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Appends the piece; false when it could not be written whole.
+    [[nodiscard]] virtual bool Write(std::string_view piece) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -60,6 +79,12 @@ public:
     [[nodiscard]] virtual bool WriteWholeFile(std::string_view path, std::string_view content) = 0;
     // Appends to the file (creating it); false on failure.
     [[nodiscard]] virtual bool AppendToFile(std::string_view path, std::string_view content) = 0;
+    // For files too large to hold whole: the file open for reading (others
+    // may go on reading and writing it), or nullptr when it cannot be opened.
+    [[nodiscard]] virtual std::unique_ptr<FileReader> OpenToRead(std::string_view path) = 0;
+    // The file created empty (replacing one there) and open for writing, or
+    // nullptr when it cannot be created.
+    [[nodiscard]] virtual std::unique_ptr<FileWriter> CreateToWrite(std::string_view path) = 0;
 
     // Deletes a file (read-only ones too); false when it could not.
     [[nodiscard]] virtual bool RemoveFile(std::string_view path) = 0;

@@ -1,6 +1,8 @@
 #include "fakes/fake_file_system.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "core/text.h"
 
@@ -201,6 +203,58 @@ bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view conten
     }
     it->second.content.append(content);
     return true;
+}
+
+namespace {
+
+class FakeFileReader final : public platform::FileReader {
+public:
+    FakeFileReader(FakeFileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path)) {}
+
+    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+        const FakeFileSystem::File* file = m_fs.Find(m_path);
+        if (file == nullptr || file->unreadable) {
+            return std::nullopt;
+        }
+        const std::size_t count =
+            m_offset >= file->content.size() ? 0 : file->content.copy(buffer, size, m_offset);
+        m_offset += count;
+        return count;
+    }
+
+private:
+    FakeFileSystem& m_fs;
+    std::string m_path;
+    std::size_t m_offset = 0;
+};
+
+class FakeFileWriter final : public platform::FileWriter {
+public:
+    FakeFileWriter(FakeFileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path)) {}
+
+    bool Write(std::string_view piece) override { return m_fs.AppendToFile(m_path, piece); }
+
+private:
+    FakeFileSystem& m_fs;
+    std::string m_path;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::FileReader> FakeFileSystem::OpenToRead(std::string_view path) {
+    ++reads;
+    const File* file = Find(path);
+    if (file == nullptr || file->unreadable) {
+        return nullptr;
+    }
+    return std::make_unique<FakeFileReader>(*this, std::string(path));
+}
+
+std::unique_ptr<platform::FileWriter> FakeFileSystem::CreateToWrite(std::string_view path) {
+    if (!WriteWholeFile(path, "")) {
+        return nullptr;
+    }
+    return std::make_unique<FakeFileWriter>(*this, std::string(path));
 }
 
 bool FakeFileSystem::RemoveFile(std::string_view path) {

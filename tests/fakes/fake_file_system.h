@@ -20,6 +20,9 @@ public:
     std::optional<std::string> ReadWholeFile(std::string_view path) override;
     bool WriteWholeFile(std::string_view path, std::string_view content) override;
     bool AppendToFile(std::string_view path, std::string_view content) override;
+    // The reader fails once the file is gone; the writer appends each piece.
+    std::unique_ptr<platform::FileReader> OpenToRead(std::string_view path) override;
+    std::unique_ptr<platform::FileWriter> CreateToWrite(std::string_view path) override;
     bool RemoveFile(std::string_view path) override;
     // Fails also when the target's folder is missing or the source is locked.
     bool RenameFile(std::string_view from, std::string_view to) override;

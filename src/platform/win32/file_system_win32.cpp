@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include "platform/win32/handles.h"
 
@@ -218,6 +220,58 @@ bool FileSystemWin32::AppendToFile(std::string_view path, std::string_view conte
                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && WriteAll(file.Get(), content);
+}
+
+namespace {
+
+class FileReaderWin32 final : public FileReader {
+public:
+    explicit FileReaderWin32(UniqueFileHandle file) : m_file(std::move(file)) {}
+
+    std::optional<std::size_t> Read(char* buffer, std::size_t size) override {
+        DWORD read = 0;
+        const auto piece = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        if (!::ReadFile(m_file.Get(), buffer, piece, &read, nullptr)) {
+            return std::nullopt;
+        }
+        return read;
+    }
+
+private:
+    UniqueFileHandle m_file;
+};
+
+class FileWriterWin32 final : public FileWriter {
+public:
+    explicit FileWriterWin32(UniqueFileHandle file) : m_file(std::move(file)) {}
+
+    bool Write(std::string_view piece) override { return WriteAll(m_file.Get(), piece); }
+
+private:
+    UniqueFileHandle m_file;
+};
+
+}  // namespace
+
+std::unique_ptr<FileReader> FileSystemWin32::OpenToRead(std::string_view path) {
+    const std::string fileName(path);
+    UniqueFileHandle file(::CreateFileA(
+        fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
+        return nullptr;
+    }
+    return std::make_unique<FileReaderWin32>(std::move(file));
+}
+
+std::unique_ptr<FileWriter> FileSystemWin32::CreateToWrite(std::string_view path) {
+    const std::string fileName(path);
+    UniqueFileHandle file(::CreateFileA(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return nullptr;
+    }
+    return std::make_unique<FileWriterWin32>(std::move(file));
 }
 
 bool FileSystemWin32::RemoveFile(std::string_view path) {

@@ -18,6 +18,8 @@ public:
     [[nodiscard]] std::optional<std::string> ReadWholeFile(std::string_view path) override;
     [[nodiscard]] bool WriteWholeFile(std::string_view path, std::string_view content) override;
     [[nodiscard]] bool AppendToFile(std::string_view path, std::string_view content) override;
+    [[nodiscard]] std::unique_ptr<FileReader> OpenToRead(std::string_view path) override;
+    [[nodiscard]] std::unique_ptr<FileWriter> CreateToWrite(std::string_view path) override;
     [[nodiscard]] bool RemoveFile(std::string_view path) override;
     [[nodiscard]] bool RenameFile(std::string_view from, std::string_view to) override;
     [[nodiscard]] bool MoveOver(std::string_view from, std::string_view to) override;
