@@ -126,7 +126,7 @@ int RunUpdateBenchmark(BenchMachine& machine) {
         }
         const Clock::time_point updateStart = Clock::now();
         const std::int32_t changes =
-            update::ApplyDefinitionUpdate(app, updateText, *app.frmDownload.txtStatus);
+            update::ApplyDefinitionUpdate(app, updateText, *app.frmDownload.txtStatus).changeCount;
         const double applied = Seconds(Clock::now() - updateStart);
         ratios.push_back(applied / copy);
         std::printf("%-6d %12.3f %12.3f %8.2f   (%d changes)\n", run, copy, applied, applied / copy,

@@ -26,9 +26,17 @@ namespace update {
 // The number of changes applied, 0 when nothing was.
 std::int32_t RunDefinitionUpdate(core::Application& app);
 
+struct AppliedUpdate {
+    // Lines added plus one per file that lost lines.
+    std::int32_t changeCount = 0;
+    // False when a file could not be rewritten: it keeps its old content,
+    // and its changes are not counted.
+    bool complete = true;
+};
+
 // Applies an update text to the six definition files, each replaced in one
-// step; the number of lines added plus one per file that lost lines.
-std::int32_t ApplyDefinitionUpdate(core::Application& app, std::string_view updateText,
-                                   ui::TextBox& status);
+// step.
+AppliedUpdate ApplyDefinitionUpdate(core::Application& app, std::string_view updateText,
+                                    ui::TextBox& status);
 
 }  // namespace update

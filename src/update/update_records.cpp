@@ -1,5 +1,8 @@
 #include "update/update_records.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/text.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -17,35 +20,41 @@ std::string_view BeforeFirst(std::string_view text, char separator) {
 
 // The body with its plain separators in the line code, as the files keep them.
 std::string CodedSeparators(std::string_view body) {
-    const std::string bar(1, definitions::EncodeDefinitionChar('|'));
-    const std::string equals(1, definitions::EncodeDefinitionChar('='));
-    return core::ReplaceAll(core::ReplaceAll(body, "|", bar), "=", equals);
+    std::string coded(body);
+    for (char& c : coded) {
+        if (c == '|' || c == '=') {
+            c = definitions::EncodeDefinitionChar(c);
+        }
+    }
+    return coded;
 }
 
 // A registry body A=B|C|D has the fields the line needs.
 bool IsWholeRegistryBody(std::string_view body) {
-    const std::vector<std::string> fields = core::Split(body, "|");
-    return fields.size() >= 3 && fields[0].find('=') != std::string::npos;
+    return std::count(body.begin(), body.end(), '|') >= 2 &&
+           BeforeFirst(body, '|').find('=') != std::string_view::npos;
 }
 
+// Views into the text only: an update holds tens of thousands of records.
 std::optional<UpdateRecord> ReadRecord(std::string_view text) {
-    const std::string record = core::Trim(text);
+    const std::string_view record = core::TrimView(text);
     const std::size_t bodyStart = record.find(kBodySeparator);
-    if (bodyStart == std::string::npos) {
+    if (bodyStart == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view header = std::string_view(record).substr(0, bodyStart);
-    std::string_view body = std::string_view(record).substr(bodyStart + kBodySeparator.size());
+    const std::string_view header = record.substr(0, bodyStart);
+    std::string_view body = record.substr(bodyStart + kBodySeparator.size());
     body = body.substr(0, body.find(kBodySeparator));
-    const std::vector<std::string> fields = core::Split(header, "|");
-    if (fields.size() < 2 || body.empty()) {
+    const std::size_t bar = header.find('|');
+    if (bar == std::string_view::npos || body.empty()) {
         return std::nullopt;
     }
     UpdateRecord result;
-    result.kind = definitions::DecodeDefinitionLine(fields[0]);
-    if (fields[1] == "ADD") {
+    result.kind = definitions::DecodeDefinitionLine(header.substr(0, bar));
+    const std::string_view operation = BeforeFirst(header.substr(bar + 1), '|');
+    if (operation == "ADD") {
         result.operation = Operation::Add;
-    } else if (fields[1] == "DEL") {
+    } else if (operation == "DEL") {
         result.operation = Operation::Delete;
     } else {
         return std::nullopt;
@@ -56,6 +65,21 @@ std::optional<UpdateRecord> ReadRecord(std::string_view text) {
     }
     result.body = body;
     return result;
+}
+
+// A stored character as it counts in a key: decoded, in lower case.
+struct KeyCharTable {
+    std::array<char, 256> map{};
+    KeyCharTable() {
+        for (std::size_t c = 0; c < map.size(); ++c) {
+            map[c] = core::ToLowerAnsi(definitions::DecodeDefinitionChar(static_cast<char>(c)));
+        }
+    }
+};
+
+const KeyCharTable& KeyChars() {
+    static const KeyCharTable table;
+    return table;
 }
 
 }  // namespace
@@ -136,17 +160,27 @@ std::string DefinitionLineOf(const UpdateRecord& record) {
 }
 
 std::string RecordKey(std::string_view body) {
-    return core::LowerCase(definitions::DecodeDefinitionLine(BeforeFirst(body, '=')));
+    const KeyCharTable& table = KeyChars();
+    std::string key(BeforeFirst(body, '='));
+    for (char& c : key) {
+        c = table.map[static_cast<unsigned char>(c)];
+    }
+    return key;
 }
 
 void LineKeyInto(std::string_view codedLine, std::string& key) {
+    const KeyCharTable& table = KeyChars();
     // The code maps characters one to one, so the coded "=" marks the end.
-    const std::string_view codedKey =
-        BeforeFirst(codedLine, definitions::EncodeDefinitionChar('='));
-    key.clear();
-    for (const char c : codedKey) {
-        key.push_back(core::ToLowerAnsi(definitions::DecodeDefinitionChar(c)));
+    constexpr char kCodedEquals = definitions::EncodeDefinitionChar('=');
+    key.resize(codedLine.size());
+    std::size_t length = 0;
+    for (const char c : codedLine) {
+        if (c == kCodedEquals) {
+            break;
+        }
+        key[length++] = table.map[static_cast<unsigned char>(c)];
     }
+    key.resize(length);
 }
 
 std::string CleanDateAnswer(std::string_view answer) {

@@ -34,7 +34,7 @@ protected:
     }
 
     std::int32_t Apply(std::string_view text) {
-        return ApplyDefinitionUpdate(*app, text, *app->frmDownload.txtStatus);
+        return ApplyDefinitionUpdate(*app, text, *app->frmDownload.txtStatus).changeCount;
     }
 
     // The file's lines, decoded.

@@ -99,6 +99,20 @@ TEST_F(LiveUpdate, AMissingLastDateKeepsTheFirstDateInsteadOfTheZeroDate) {
     EXPECT_EQ(StoredDate(), "12/8/2026 3:04:05 PM\r\n");
 }
 
+TEST_F(LiveUpdate, AFileLeftUnchangedKeepsTheDateSoTheNextUpdateBringsItsChanges) {
+    machine.fileSystem.AddFile(DataFile("date.dat"), "1/5/2026 10:00:00 AM\r\n");
+    machine.fileSystem.AddFile(DataFile("FileDefinition.dat"), "").unreadable = true;
+    machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
+    machine.http.Serve(DefinitionsUrl("1/5/2026 10:00:00 AM"),
+                       FileAddition("new.dll=T|x") + "[BR]" +
+                           definitions::EncodeDefinitionLine("COOK") + "|ADD[DEF]" +
+                           definitions::EncodeDefinitionLine("tracker.example"));
+    machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+    update::cmdUpdate_Click(*app);
+    EXPECT_EQ(StoredDate(), "1/5/2026 10:00:00 AM\r\n");
+    EXPECT_EQ(machine.http.requested.size(), 2u) << "no date asked for when it is not stored";
+}
+
 TEST_F(LiveUpdate, TheDownloadWindowAnimatesThroughItsCycle) {
     ui::FrmDownload& download = app->frmDownload;
     download.Show();

@@ -1,0 +1,298 @@
+#include "update/definition_file_pass.h"
+
+#include <algorithm>
+#include <bit>
+#include <bitset>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/file_replace.h"
+
+namespace update {
+
+namespace {
+
+bool IsEmptyLine(std::string_view line) {
+    return line.empty() || line == " ";
+}
+
+// The first "\n" in [from, end), or end: eight bytes at a time, since every
+// byte of large files passes through here and the C library's search is a
+// plain loop on some systems.
+const char* FindNewline(const char* from, const char* end) {
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    constexpr std::uint64_t kNewlines = kOnes * '\n';
+    for (; end - from >= 8; from += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, from, sizeof word);
+        const std::uint64_t x = word ^ kNewlines;  // a zero byte where a "\n" is
+        const std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
+        if (zeros != 0) {
+            return from + std::countr_zero(zeros) / 8;
+        }
+    }
+    while (from != end && *from != '\n') {
+        ++from;
+    }
+    return from;
+}
+
+// What an update does to the lines of one key.
+struct KeyChanges {
+    bool deleted = false;
+    std::vector<std::size_t> added;  // indices into FileChanges::added
+};
+
+// Every key an update touches, so that each line of a file costs one lookup.
+// Most lines' keys are not there; a bit per value of a cheap mix of the key's
+// length, first and last bytes turns them away before the table is hashed
+// and searched.
+class KeyIndex {
+public:
+    explicit KeyIndex(std::size_t expected) { m_keys.reserve(expected); }
+
+    KeyChanges& Add(const std::string& key) {
+        m_bits.set(Bit(key));
+        return m_keys[key];
+    }
+
+    [[nodiscard]] const KeyChanges* Find(const std::string& key) const {
+        if (!m_bits.test(Bit(key))) {
+            return nullptr;
+        }
+        const auto found = m_keys.find(key);
+        return found == m_keys.end() ? nullptr : &found->second;
+    }
+
+private:
+    static constexpr int kBitsLog2 = 16;
+    static constexpr std::size_t kBits = std::size_t{1} << kBitsLog2;
+
+    static std::size_t Bit(const std::string& key) {
+        std::uint64_t first = 0;
+        std::uint64_t last = 0;
+        const std::size_t size = key.size();
+        std::memcpy(&first, key.data(), std::min<std::size_t>(size, 8));
+        if (size > 8) {
+            std::memcpy(&last, key.data() + size - 8, 8);
+        }
+        const std::uint64_t mix =
+            (first * 0x9E3779B97F4A7C15u) ^ (last * 0xC2B2AE3D27D4EB4Fu) ^ size;
+        return static_cast<std::size_t>((mix * 0xFF51AFD7ED558CCDu) >> (64 - kBitsLog2));
+    }
+
+    std::bitset<kBits> m_bits;
+    std::unordered_map<std::string, KeyChanges> m_keys;
+};
+
+// The pass over one file: takes the old content in pieces of whole lines
+// and writes the new content, copying runs of kept lines that already end
+// in "\r\n" in one piece (most of a file survives an update untouched).
+class LinePass {
+public:
+    LinePass(const FileChanges& changes, PassProgress& progress, core::FileReplacement& out)
+        : m_changes(changes),
+          m_progress(progress),
+          m_out(out),
+          m_removes(!changes.pendingDeletions.empty()),
+          m_byKey(changes.pendingDeletions.size() + changes.added.size()),
+          m_alreadyThere(changes.added.size(), false) {
+        for (const std::string& key : changes.pendingDeletions) {
+            m_byKey.Add(key).deleted = true;
+        }
+        // A line already there is not added again: an update interrupted
+        // before its date was stored is sent again in full next time. Nor is
+        // a line that the update itself adds twice.
+        for (std::size_t i = 0; i < changes.added.size(); ++i) {
+            LineKeyInto(changes.added[i], m_key);
+            std::vector<std::size_t>& sameKey = m_byKey.Add(m_key).added;
+            const bool repeated = std::any_of(sameKey.begin(), sameKey.end(), [&](std::size_t j) {
+                return changes.added[j] == changes.added[i];
+            });
+            if (repeated) {
+                m_alreadyThere[i] = true;
+            } else {
+                sameKey.push_back(i);
+            }
+        }
+    }
+
+    // Whole lines of the old content, the last one without its end only at
+    // the end of the file.
+    void Take(std::string_view lines) {
+        const char* const end = lines.data() + lines.size();
+        const char* runStart = lines.data();  // kept lines not yet written start here
+        const char* at = lines.data();
+        while (at != end) {
+            const char* const newline = FindNewline(at, end);
+            const char* const next = newline == end ? end : newline + 1;
+            std::string_view line(at, static_cast<std::size_t>(newline - at));
+            const bool endsWell = newline != end && !line.empty() && line.back() == '\r';
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            const bool keep = CheckOldLine(line);
+            if (!m_removes) {
+                // Without deletions the old content stands as it is.
+            } else if (!keep || !endsWell) {
+                m_out.Write(std::string_view(runStart, static_cast<std::size_t>(at - runStart)));
+                if (keep) {
+                    m_out.Write(line);
+                    m_out.Write("\r\n");
+                }
+                runStart = next;
+            }
+            at = next;
+        }
+        m_out.Write(std::string_view(runStart, static_cast<std::size_t>(end - runStart)));
+        if (!lines.empty()) {
+            m_lastWritten = lines.back();
+        }
+    }
+
+    // After the old content: the added lines.
+    void Finish() {
+        if (!m_removes && m_lastWritten.has_value() && *m_lastWritten != '\n') {
+            m_out.Write("\r\n");
+        }
+        for (std::size_t i = 0; i < m_changes.added.size(); ++i) {
+            const std::string& line = m_changes.added[i];
+            if (m_alreadyThere[i]) {
+                continue;
+            }
+            if (m_removes) {
+                CountLine();
+                if (IsEmptyLine(line)) {
+                    continue;
+                }
+            }
+            LineKeyInto(line, m_key);
+            if (!m_byKey.Find(m_key)->deleted) {
+                m_out.Write(line);
+                m_out.Write("\r\n");
+            }
+        }
+    }
+
+private:
+    void CountLine() {
+        ++m_linesOfThisFile;
+        ++m_progress.linesChecked;
+        // A count down rather than a division on every line.
+        if (--m_progress.untilReport <= 0) {
+            m_progress.untilReport = m_progress.every;
+            if (m_progress.report) {
+                m_progress.report(m_linesOfThisFile);
+            }
+        }
+    }
+
+    // Whether a line of the old file survives; notes an added line that it
+    // makes unnecessary.
+    bool CheckOldLine(std::string_view line) {
+        if (!m_removes && m_changes.added.empty()) {
+            return true;
+        }
+        if (m_removes) {
+            CountLine();
+        }
+        LineKeyInto(line, m_key);
+        const KeyChanges* found = m_byKey.Find(m_key);
+        if (found == nullptr) {
+            return !IsEmptyLine(line);
+        }
+        for (const std::size_t i : found->added) {
+            if (m_changes.added[i] == line) {
+                m_alreadyThere[i] = true;
+            }
+        }
+        return !found->deleted && !IsEmptyLine(line);
+    }
+
+    const FileChanges& m_changes;
+    PassProgress& m_progress;
+    core::FileReplacement& m_out;
+    const bool m_removes;
+    KeyIndex m_byKey;
+    std::vector<bool> m_alreadyThere;
+    std::string m_key;  // room reused line after line
+    std::int64_t m_linesOfThisFile = 0;
+    std::optional<char> m_lastWritten;
+};
+
+}  // namespace
+
+std::array<FileChanges, std::size(kTargetFiles)> ChangesByFile(
+    const std::vector<UpdateRecord>& records) {
+    std::array<std::unordered_set<std::string>, std::size(kTargetFiles)> deletions;
+    std::array<FileChanges, std::size(kTargetFiles)> changes;
+    for (const UpdateRecord& record : records) {
+        const std::string key = RecordKey(record.body);
+        const bool namesKey = record.body.find('=') != std::string::npos;
+        std::optional<std::string> line;
+        for (std::size_t file = 0; file < std::size(kTargetFiles); ++file) {
+            if (!Accepts(kTargetFiles[file], record.kind)) {
+                continue;
+            }
+            if (record.operation == Operation::Delete) {
+                deletions[file].insert(key);
+                continue;
+            }
+            if (!line) {
+                line = DefinitionLineOf(record);
+            }
+            changes[file].added.push_back(*line);
+            if (namesKey) {
+                deletions[file].erase(key);
+            }
+        }
+    }
+    for (std::size_t file = 0; file < std::size(kTargetFiles); ++file) {
+        changes[file].pendingDeletions.assign(deletions[file].begin(), deletions[file].end());
+    }
+    return changes;
+}
+
+bool RewriteDefinitionFile(platform::FileSystem& fs, const std::string& path,
+                           const std::string& scratchPath, const FileChanges& changes,
+                           PassProgress& progress, std::size_t blockSize) {
+    std::unique_ptr<platform::FileReader> reader = fs.OpenToRead(path);
+    if (reader == nullptr && fs.Attributes(path).has_value()) {
+        // There but unreadable: rewriting it would lose every line.
+        return false;
+    }
+    core::FileReplacement replacement(fs, path, scratchPath);
+    LinePass pass(changes, progress, replacement);
+    std::string block;
+    std::size_t carried = 0;  // the start of a line whose end is still to come
+    while (reader != nullptr) {
+        // A line longer than a block makes the block grow.
+        block.resize(carried + blockSize);
+        const std::optional<std::size_t> read =
+            reader->Read(block.data() + carried, block.size() - carried);
+        if (!read.has_value()) {
+            return false;
+        }
+        const std::size_t filled = carried + *read;
+        if (*read == 0) {
+            pass.Take(std::string_view(block.data(), filled));
+            break;
+        }
+        const std::string_view data(block.data(), filled);
+        const std::size_t lastNewline = data.rfind('\n');
+        const std::size_t whole = lastNewline == std::string_view::npos ? 0 : lastNewline + 1;
+        pass.Take(data.substr(0, whole));
+        std::memmove(block.data(), block.data() + whole, filled - whole);
+        carried = filled - whole;
+    }
+    reader.reset();  // the file cannot be replaced while it is open
+    pass.Finish();
+    return replacement.Commit();
+}
+
+}  // namespace update
