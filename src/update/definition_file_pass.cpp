@@ -1,7 +1,6 @@
 #include "update/definition_file_pass.h"
 
 #include <algorithm>
-#include <bit>
 #include <bitset>
 #include <cstring>
 #include <memory>
@@ -9,6 +8,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/byte_search.h"
 #include "core/file_replace.h"
 
 namespace update {
@@ -19,29 +19,6 @@ bool IsEmptyLine(std::string_view line) {
     return line.empty() || line == " ";
 }
 
-// The first "\n" in [from, end), or end: eight bytes at a time, since every
-// byte of large files passes through here and the C library's search is a
-// plain loop on some systems.
-const char* FindNewline(const char* from, const char* end) {
-    static_assert(std::endian::native == std::endian::little);
-    constexpr std::uint64_t kOnes = 0x0101010101010101u;
-    constexpr std::uint64_t kHighs = 0x8080808080808080u;
-    constexpr std::uint64_t kNewlines = kOnes * '\n';
-    for (; end - from >= 8; from += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, from, sizeof word);
-        const std::uint64_t x = word ^ kNewlines;  // a zero byte where a "\n" is
-        const std::uint64_t zeros = (x - kOnes) & ~x & kHighs;
-        if (zeros != 0) {
-            return from + std::countr_zero(zeros) / 8;
-        }
-    }
-    while (from != end && *from != '\n') {
-        ++from;
-    }
-    return from;
-}
-
 // What an update does to the lines of one key.
 struct KeyChanges {
     bool deleted = false;
@@ -49,44 +26,36 @@ struct KeyChanges {
 };
 
 // Every key an update touches, so that each line of a file costs one lookup.
-// Most lines' keys are not there; a bit per value of a cheap mix of the key's
-// length, first and last bytes turns them away before the table is hashed
-// and searched.
+// Most lines' keys are not there; a bit per value of the key's print turns
+// them away before their key is even built.
 class KeyIndex {
 public:
     explicit KeyIndex(std::size_t expected) { m_keys.reserve(expected); }
 
     KeyChanges& Add(const std::string& key) {
-        m_bits.set(Bit(key));
+        m_bits.set(Bit(KeyPrint(key)));
         return m_keys[key];
     }
 
-    [[nodiscard]] const KeyChanges* Find(const std::string& key) const {
-        if (!m_bits.test(Bit(key))) {
+    // The changes of the line's key; `key` is room for it.
+    [[nodiscard]] const KeyChanges* FindForLine(std::string_view codedLine,
+                                                std::string& key) const {
+        if (!m_bits.test(Bit(LineKeyPrint(codedLine)))) {
             return nullptr;
         }
+        LineKeyInto(codedLine, key);
         const auto found = m_keys.find(key);
         return found == m_keys.end() ? nullptr : &found->second;
     }
 
 private:
     static constexpr int kBitsLog2 = 16;
-    static constexpr std::size_t kBits = std::size_t{1} << kBitsLog2;
 
-    static std::size_t Bit(const std::string& key) {
-        std::uint64_t first = 0;
-        std::uint64_t last = 0;
-        const std::size_t size = key.size();
-        std::memcpy(&first, key.data(), std::min<std::size_t>(size, 8));
-        if (size > 8) {
-            std::memcpy(&last, key.data() + size - 8, 8);
-        }
-        const std::uint64_t mix =
-            (first * 0x9E3779B97F4A7C15u) ^ (last * 0xC2B2AE3D27D4EB4Fu) ^ size;
-        return static_cast<std::size_t>((mix * 0xFF51AFD7ED558CCDu) >> (64 - kBitsLog2));
+    static std::size_t Bit(std::uint64_t print) {
+        return static_cast<std::size_t>(print >> (64 - kBitsLog2));
     }
 
-    std::bitset<kBits> m_bits;
+    std::bitset<std::size_t{1} << kBitsLog2> m_bits;
     std::unordered_map<std::string, KeyChanges> m_keys;
 };
 
@@ -129,7 +98,7 @@ public:
         const char* runStart = lines.data();  // kept lines not yet written start here
         const char* at = lines.data();
         while (at != end) {
-            const char* const newline = FindNewline(at, end);
+            const char* const newline = core::FindByte(at, end, '\n');
             const char* const next = newline == end ? end : newline + 1;
             std::string_view line(at, static_cast<std::size_t>(newline - at));
             const bool endsWell = newline != end && !line.empty() && line.back() == '\r';
@@ -171,8 +140,7 @@ public:
                     continue;
                 }
             }
-            LineKeyInto(line, m_key);
-            if (!m_byKey.Find(m_key)->deleted) {
+            if (!m_byKey.FindForLine(line, m_key)->deleted) {
                 m_out.Write(line);
                 m_out.Write("\r\n");
             }
@@ -201,8 +169,7 @@ private:
         if (m_removes) {
             CountLine();
         }
-        LineKeyInto(line, m_key);
-        const KeyChanges* found = m_byKey.Find(m_key);
+        const KeyChanges* found = m_byKey.FindForLine(line, m_key);
         if (found == nullptr) {
             return !IsEmptyLine(line);
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/byte_search.h"
 #include "core/text.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -68,18 +69,44 @@ std::optional<UpdateRecord> ReadRecord(std::string_view text) {
 }
 
 // A stored character as it counts in a key: decoded, in lower case.
-struct KeyCharTable {
+constexpr std::array<char, 256> kKeyChars = [] {
     std::array<char, 256> map{};
-    KeyCharTable() {
-        for (std::size_t c = 0; c < map.size(); ++c) {
-            map[c] = core::ToLowerAnsi(definitions::DecodeDefinitionChar(static_cast<char>(c)));
-        }
+    for (std::size_t c = 0; c < map.size(); ++c) {
+        map[c] = static_cast<char>(core::detail::kLower.map[static_cast<unsigned char>(
+            definitions::DecodeDefinitionChar(static_cast<char>(c)))]);
     }
-};
+    return map;
+}();
 
-const KeyCharTable& KeyChars() {
-    static const KeyCharTable table;
-    return table;
+char KeyChar(char stored) noexcept {
+    return kKeyChars[static_cast<unsigned char>(stored)];
+}
+
+// The characters of a stored line's key end at the coded "=": the code maps
+// characters one to one.
+constexpr char kCodedEquals = definitions::EncodeDefinitionChar('=');
+
+std::string_view CodedKeyOf(std::string_view codedLine) noexcept {
+    const char* const begin = codedLine.data();
+    const char* const end = core::FindByte(begin, begin + codedLine.size(), kCodedEquals);
+    return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+// The first eight and the last eight characters of a key (each as `fold`
+// gives it) and its length, mixed.
+template <typename Fold>
+std::uint64_t PrintOf(std::string_view key, Fold fold) noexcept {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    const std::size_t size = key.size();
+    for (std::size_t i = 0; i < size && i < 8; ++i) {
+        first |= std::uint64_t{static_cast<unsigned char>(fold(key[i]))} << (8 * i);
+    }
+    for (std::size_t i = size > 8 ? size - 8 : 0; i < size; ++i) {
+        last = (last << 8) | static_cast<unsigned char>(fold(key[i]));
+    }
+    return ((first * 0x9E3779B97F4A7C15u) ^ (last * 0xC2B2AE3D27D4EB4Fu) ^ size) *
+           0xFF51AFD7ED558CCDu;
 }
 
 }  // namespace
@@ -160,27 +187,23 @@ std::string DefinitionLineOf(const UpdateRecord& record) {
 }
 
 std::string RecordKey(std::string_view body) {
-    const KeyCharTable& table = KeyChars();
     std::string key(BeforeFirst(body, '='));
-    for (char& c : key) {
-        c = table.map[static_cast<unsigned char>(c)];
-    }
+    std::transform(key.begin(), key.end(), key.begin(), KeyChar);
     return key;
 }
 
 void LineKeyInto(std::string_view codedLine, std::string& key) {
-    const KeyCharTable& table = KeyChars();
-    // The code maps characters one to one, so the coded "=" marks the end.
-    constexpr char kCodedEquals = definitions::EncodeDefinitionChar('=');
-    key.resize(codedLine.size());
-    std::size_t length = 0;
-    for (const char c : codedLine) {
-        if (c == kCodedEquals) {
-            break;
-        }
-        key[length++] = table.map[static_cast<unsigned char>(c)];
-    }
-    key.resize(length);
+    const std::string_view codedKey = CodedKeyOf(codedLine);
+    key.resize(codedKey.size());
+    std::transform(codedKey.begin(), codedKey.end(), key.begin(), KeyChar);
+}
+
+std::uint64_t KeyPrint(std::string_view key) noexcept {
+    return PrintOf(key, [](char c) { return c; });
+}
+
+std::uint64_t LineKeyPrint(std::string_view codedLine) noexcept {
+    return PrintOf(CodedKeyOf(codedLine), KeyChar);
 }
 
 std::string CleanDateAnswer(std::string_view answer) {

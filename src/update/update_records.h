@@ -7,6 +7,7 @@
 // line code with its "|" and "=" separators plain.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,12 @@ inline constexpr TargetFile kTargetFiles[] = {TargetFile::Files,    TargetFile::
 // "=", in lower case. Written into `key`, whose room is reused line after
 // line.
 void LineKeyInto(std::string_view codedLine, std::string& key);
+
+// A cheap print of a key, equal for equal keys: of a key as RecordKey and
+// LineKeyInto give it, and of a stored line's key computed straight from the
+// line. It lets a pass turn most lines away before their key is built.
+[[nodiscard]] std::uint64_t KeyPrint(std::string_view key) noexcept;
+[[nodiscard]] std::uint64_t LineKeyPrint(std::string_view codedLine) noexcept;
 
 // A date answer of the server made ready for conversion: blanks around it,
 // tabs and line ends removed, and cut just after the first "PM" or, without

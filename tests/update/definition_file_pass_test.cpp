@@ -75,6 +75,24 @@ TEST_F(DefinitionFilePass, KeysCompareWithoutRegardToCaseAndOnlyUpToTheirEqualsS
               Coded("a.dll.bak=T|y") + "\r\n" + Coded("a=T|z") + "\r\n");
 }
 
+TEST_F(DefinitionFilePass, KeysDifferingOnlyInAnsiCaseAreDeletedWhateverTheirLength) {
+    // Short and long keys, and the ANSI letters whose cases lie apart.
+    const std::vector<std::pair<std::string, std::string>> keys = {
+        {"x", "X"},
+        {"voil\xe0.dll", "VOIL\xc0.DLL"},  // not \xc9: coded, it is a line end
+        {"\x9a\x9c\x9e\xff", "\x8a\x8c\x8e\x9f"},
+        {"software\\a rather long key\\with many parts",
+         "SOFTWARE\\A Rather Long Key\\WITH many parts"}};
+    FileChanges changes;
+    std::string old;
+    for (const auto& [lower, upper] : keys) {
+        changes.pendingDeletions.push_back(lower);
+        old += Coded(upper + "=T|x") + "\r\n";
+    }
+    old += Coded("kept=T|x") + "\r\n";
+    EXPECT_EQ(Rewritten(old, changes, 64 * 1024), Coded("kept=T|x") + "\r\n");
+}
+
 TEST_F(DefinitionFilePass, AFileThatCannotBeReadIsLeftAsItIs) {
     fs.AddFile(kPath, Coded("one.dll=T|x") + "\r\n").unreadable = true;
     FileChanges changes;
