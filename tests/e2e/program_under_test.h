@@ -46,6 +46,7 @@ public:
 
     [[nodiscard]] bool Start();
     [[nodiscard]] DWORD ProcessId() const noexcept { return m_processId; }
+    [[nodiscard]] HANDLE Process() const noexcept { return m_process.Get(); }
     // Waits for the process to end; its exit code, or nullopt on time-out.
     [[nodiscard]] bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
 
