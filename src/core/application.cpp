@@ -17,6 +17,7 @@
 #include "report/report_window.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
+#include "scheduler/scheduler.h"
 #include "shell/website_window.h"
 #include "update/live_update.h"
 
@@ -93,6 +94,7 @@ Application::Application(platform::Platform& platformPorts)
     removal::AttachRemoval(*this);
     report::AttachReportWindow(*this);
     update::AttachLiveUpdate(*this);
+    scheduler::AttachScheduler(*this);
     frmMain.cmdLog->onClick = [this] {
         report::cmdLog_Click(*this);
     };

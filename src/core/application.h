@@ -19,6 +19,7 @@
 #include "removal/exclusions.h"
 #include "removal/removal_state.h"
 #include "scan/scan_state.h"
+#include "scheduler/scheduler_state.h"
 #include "shell/cls_tray.h"
 #include "ui/form.h"
 #include "ui/frm_main.h"
@@ -76,6 +77,7 @@ public:
     removal::RemovalState removal;
     definitions::SafeList SafeList;
     scan::ScanState scan;
+    scheduler::SchedulerState scheduler;
     // Set by every tick of tmrTimeOut.
     bool TimedOut = false;
     // Ticks of timUpdate counted while no scan runs.

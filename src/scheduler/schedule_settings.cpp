@@ -3,6 +3,8 @@
 #include "core/application.h"
 #include "core/date_time_text.h"
 #include "core/text.h"
+#include "scheduler/schedule_days.h"
+#include "scheduler/watched_schedule.h"
 
 namespace scheduler {
 
@@ -23,7 +25,40 @@ void ShowStoredMoment(core::Application& app, ui::DateTimePicker& picker,
     }
 }
 
+std::string StoredMoment(const ui::DateTimePicker& picker) {
+    return picker.Value() ? core::GeneralDateText(*picker.Value()) : std::string("Null");
+}
+
 }  // namespace
+
+bool SaveSchedule(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    // 1.
+    if (main.cmbDays->ListIndex() == kDateAndTime &&
+        (!main.dtpScheduleDate->Value() || !main.dtpScheduleTime->Value())) {
+        app.ports.dialogs.ShowMessage(app.Message("MSG_DATE"), app.branding.ProgramName,
+                                      platform::MessageButtons::Ok,
+                                      platform::MessageIcon::Information);
+        return false;
+    }
+    // 2.
+    const int scheduled = main.chkAutomaticScanYesOrNo->Value();
+    app.WriteUserSetting("OptionAndSettings", "chkAutomaticScanYesOrNo", std::to_string(scheduled));
+    // 3.
+    if (scheduled != 1) {
+        main.tmrScheduler->SetEnabled(false);
+        return true;
+    }
+    // 4.
+    app.WriteUserSetting("OptionAndSettings", "Day", std::to_string(main.cmbDays->ListIndex()));
+    app.WriteUserSetting("OptionAndSettings", "Time", StoredMoment(*main.dtpScheduleTime));
+    app.WriteUserSetting("OptionAndSettings", "Date", StoredMoment(*main.dtpScheduleDate));
+    // The watcher compares what is stored now, read back as it reads it.
+    app.scheduler.watched = ReadWatchedSchedule(app);
+    // 5.
+    main.tmrScheduler->SetEnabled(true);
+    return true;
+}
 
 void LoadSchedule(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
@@ -45,8 +80,11 @@ void LoadSchedule(core::Application& app) {
     ShowStoredMoment(app, *main.dtpScheduleTime,
                      app.ReadUserSetting("OptionAndSettings", "Time", "Null"));
     // 4.
-    const auto index = static_cast<int>(core::LeadingNumber(day));
-    main.cmbDays->SetListIndex(index >= 0 && index < main.cmbDays->ItemCount() ? index : kDaily);
+    // A stored number that names no choice shows "Daily"; it is range-checked
+    // before it becomes an index, as the text may hold any number.
+    const double index = core::LeadingNumber(day);
+    main.cmbDays->SetListIndex(
+        index >= 0 && index < main.cmbDays->ItemCount() ? static_cast<int>(index) : kDaily);
 }
 
 }  // namespace scheduler

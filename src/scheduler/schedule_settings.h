@@ -1,6 +1,7 @@
 #pragma once
 
-// The stored schedule of automatic scans, shown in the schedule controls.
+// The schedule of automatic scans: stored from the schedule controls, and
+// shown in them again.
 
 namespace core {
 class Application;
@@ -8,10 +9,12 @@ class Application;
 
 namespace scheduler {
 
-// The index of "Daily" among the choices of cmbDays.
-inline constexpr int kDaily = 7;
+// Stores the controls' choice. False when "Date & Time" lacks its date or
+// time: the user is told so and nothing is stored.
+[[nodiscard]] bool SaveSchedule(core::Application& app);
 
-// Shows the stored choice in the schedule controls.
+// Shows the stored choice in the schedule controls. The check box is left
+// alone: it follows the stored "chkAutomaticScanYesOrNo" only.
 void LoadSchedule(core::Application& app);
 
 }  // namespace scheduler

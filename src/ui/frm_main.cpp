@@ -312,6 +312,9 @@ void FrmMain::BuildScheduleTab(Frame& tab) {
     dtpScheduleTime->format = DateTimePicker::Format::Time;
     chkAutoDel = &AddCheckBox("chkAutoDel", "Delete spyware automatically after scheduled scan",
                               {8, 156, 460, 22}, &tab);
+    CmdProceed = &AddButton("CmdProceed", "Apply", {8, 196, 100, 28}, &tab);
+    CmdProceed->SetEnabled(false);
+    cmdDefaultSetting = &AddButton("cmdDefaultSetting", "Reset", {116, 196, 100, 28}, &tab);
 }
 
 void FrmMain::BuildGeneralTab(Frame& tab) {

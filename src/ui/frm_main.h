@@ -128,6 +128,8 @@ public:
     DateTimePicker* dtpScheduleDate;
     DateTimePicker* dtpScheduleTime;
     CheckBox* chkAutoDel;
+    CommandButton* CmdProceed;         // "Apply"
+    CommandButton* cmdDefaultSetting;  // "Reset"
 
     // General tab.
     CheckBox* chkRunAtStartup;

@@ -63,6 +63,7 @@ std::string FakeRegistry::KeyId(platform::RegistryRoot root, std::string_view pa
 
 RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::string_view path,
                                          std::uint32_t access) {
+    ++opens;
     const auto it = m_keys.find(KeyId(root, path));
     if (it == m_keys.end()) {
         return {status::kNotFound, nullptr};
@@ -75,6 +76,7 @@ RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::strin
 
 RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::string_view path,
                                            std::uint32_t access) {
+    ++opens;
     const std::string normalised = Normalise(path);
     const auto existing = m_keys.find(KeyId(root, normalised));
     if (existing != m_keys.end() && (existing->second.deniedRights & access) != 0) {

@@ -37,6 +37,10 @@ public:
     // "access denied"; so do writes through a key opened otherwise.
     void DenyAccess(platform::RegistryRoot root, std::string_view path, std::uint32_t rights);
 
+    // Keys opened or created through the port, failed attempts too: every
+    // read or write of a setting opens its key.
+    int opens = 0;
+
     struct KeyData {
         std::map<std::string, platform::RegistryValue> values;  // by upper-cased name
         std::map<std::string, std::string> names;               // upper-cased -> as written
