@@ -18,6 +18,7 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "shell/website_window.h"
+#include "shields/shields.h"
 #include "update/live_update.h"
 
 namespace core {
@@ -70,12 +71,16 @@ Application::Application(platform::Platform& platformPorts)
       frmWebsite(forms),
       frmReport(forms),
       frmDownload(forms),
-      frmSignatureUpdated(forms) {
+      frmSignatureUpdated(forms),
+      frmHomePageChangedAlert(forms),
+      frmSpywareFoundAlert(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
         RegisterForm(*form);
     }
+    RegisterForm(frmHomePageChangedAlert);
+    RegisterForm(frmSpywareFoundAlert);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
@@ -93,6 +98,7 @@ Application::Application(platform::Platform& platformPorts)
     removal::AttachRemoval(*this);
     report::AttachReportWindow(*this);
     update::AttachLiveUpdate(*this);
+    shields::AttachShields(*this);
     frmMain.cmdLog->onClick = [this] {
         report::cmdLog_Click(*this);
     };
