@@ -62,6 +62,11 @@ void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_
                      std::uint32_t processId) {
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     ShieldState& state = app.shields;
+    // The program was closed while an earlier alert of this pass waited: no
+    // window may come up after the others have gone.
+    if (app.Ending()) {
+        return;
+    }
     alert.lblAlertCompanyName->SetCaption(
         core::Trim(company).empty() ? app.Message("MSG_NOCOMPANY") + " " + std::string(name)
                                     : core::UpperCase(company));

@@ -165,6 +165,22 @@ TEST_F(MemoryShield, ClosingTheAlertNeitherStopsNorAllowsAndItIsAskedAgain) {
     EXPECT_EQ(alerts.size(), 2u);
 }
 
+TEST_F(MemoryShield, AfterTheProgramEndsDuringAnAlertNoFurtherAlertComesUp) {
+    machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
+    machine.processes.Add(101, "C:\\Apps\\WORSE.EXE");
+    ExeDefinitions({"EVIL.EXE=Evil|C:\\Apps", "WORSE.EXE=Worse|C:\\Apps"});
+    machine.eventLoop.onYield = [this] {
+        if (app->frmSpywareFoundAlert.Visible()) {
+            alerts.push_back(app->frmSpywareFoundAlert.lblAlertFileName->Caption());
+            app->EndProcess();
+        }
+    };
+    Tick();
+    EXPECT_EQ(alerts, std::vector<std::string>{"EVIL.EXE"});
+    EXPECT_TRUE(Running(100));
+    EXPECT_TRUE(Running(101));
+}
+
 TEST_F(MemoryShield, WhileAnAlertWaitsTheTimersAreOffAndNoSecondPassStarts) {
     machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
     ExeDefinitions({"EVIL.EXE=Evil|C:\\Apps"});
