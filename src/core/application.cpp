@@ -19,6 +19,7 @@
 #include "scan/scan_run.h"
 #include "scheduler/scheduler.h"
 #include "shell/website_window.h"
+#include "shields/shields.h"
 #include "update/live_update.h"
 
 namespace core {
@@ -71,12 +72,16 @@ Application::Application(platform::Platform& platformPorts)
       frmWebsite(forms),
       frmReport(forms),
       frmDownload(forms),
-      frmSignatureUpdated(forms) {
+      frmSignatureUpdated(forms),
+      frmHomePageChangedAlert(forms),
+      frmSpywareFoundAlert(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
         RegisterForm(*form);
     }
+    RegisterForm(frmHomePageChangedAlert);
+    RegisterForm(frmSpywareFoundAlert);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
@@ -95,6 +100,7 @@ Application::Application(platform::Platform& platformPorts)
     report::AttachReportWindow(*this);
     update::AttachLiveUpdate(*this);
     scheduler::AttachScheduler(*this);
+    shields::AttachShields(*this);
     frmMain.cmdLog->onClick = [this] {
         report::cmdLog_Click(*this);
     };

@@ -21,10 +21,12 @@
 #include "scan/scan_state.h"
 #include "scheduler/scheduler_state.h"
 #include "shell/cls_tray.h"
+#include "shields/shield_state.h"
 #include "ui/form.h"
 #include "ui/frm_main.h"
 #include "ui/frm_report.h"
 #include "ui/frm_splash.h"
+#include "ui/shield_windows.h"
 #include "ui/small_windows.h"
 #include "ui/update_windows.h"
 
@@ -86,6 +88,7 @@ public:
     bool ExitWhenWebsiteCloses = false;
     int splashCounter = 0;
     shell::clsTray tray;
+    shields::ShieldState shields;
 
     ui::FrmSplash frmSplash;
     ui::FrmMain frmMain;
@@ -97,6 +100,8 @@ public:
     ui::FrmReport frmReport;
     ui::FrmDownload frmDownload;
     ui::FrmSignatureUpdated frmSignatureUpdated;
+    ui::FrmHomePageChangedAlert frmHomePageChangedAlert;
+    ui::FrmSpywareFoundAlert frmSpywareFoundAlert;
 
     // Commands that later subsystems provide; empty until they attach.
     // Sends the anonymous data of a removal when the user allows it.

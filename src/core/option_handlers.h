@@ -1,7 +1,8 @@
 #pragma once
 
 // The handlers of the option controls: each stores its value the moment it
-// changes, and some switch a timer or other controls with it.
+// changes, and some switch other controls with it. The shields' own options
+// are in shields/.
 
 namespace core {
 

@@ -25,6 +25,11 @@ public:
     // Handles the pending messages (input, painting, timers) and returns.
     virtual void YieldToMessageLoop() = 0;
 
+    // For loops that wait on the user rather than work: sleeps until a
+    // message arrives (or a short while has passed), then handles the
+    // pending messages. By default it only yields.
+    virtual void WaitForMessages() { YieldToMessageLoop(); }
+
     // Ends the program's message loop with this exit code.
     virtual void Quit(int exitCode) = 0;
 };

@@ -63,6 +63,9 @@ TEST_F(BackgroundTimers, WithTheShieldsOffNothingRunsInTheBackground) {
 }
 
 TEST_F(BackgroundTimers, TheTimeOutTimerIsOffAfterStartUpAndRaisesItsFlagWhenOn) {
+    // Every tick of a shield stops the time-out timer for good.
+    SetUserSetting("OptionAndSettings", "optIEHomePageSheildOn", "False");
+    SetUserSetting("OptionAndSettings", "optMemorySheildOn", "False");
     StartProgram();
     EXPECT_FALSE(Main().tmrTimeOut->Enabled());
     Main().tmrTimeOut->SetEnabled(true);

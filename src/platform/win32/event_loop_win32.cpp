@@ -70,6 +70,14 @@ void EventLoopWin32::YieldToMessageLoop() {
     }
 }
 
+void EventLoopWin32::WaitForMessages() {
+    // The time-out lets the waiting loop look at its own condition again.
+    constexpr DWORD kLongestSleepMs = 100;
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, kLongestSleepMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    m_lastYield = 0;
+    YieldToMessageLoop();
+}
+
 void EventLoopWin32::Quit(int exitCode) {
     ::PostQuitMessage(exitCode);
 }

@@ -20,6 +20,7 @@ public:
     TimerId StartTimer(std::chrono::milliseconds interval, std::function<void()> onTick) override;
     void StopTimer(TimerId id) override;
     void YieldToMessageLoop() override;
+    void WaitForMessages() override;
     void Quit(int exitCode) override;
 
     // Runs the message loop until Quit; returns the exit code.

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the shields keep between a check and the user's answer, and from one
+// tick to the next.
+
+#include <cstdint>
+#include <string>
+
+namespace shields {
+
+struct ShieldState {
+    // Ticks of the home page shield; every third also runs the memory shield.
+    std::uint16_t HomePageTicks = 0;
+    // The start page read from the registry, and the page the user wants.
+    std::string currentPage;
+    std::string rememberedPage;
+    // Set by either button of the memory alert.
+    bool AlertAnswered = false;
+    // The process that the open memory alert is about.
+    std::uint32_t alertProcessId = 0;
+    // A shield pass is under way (it may be waiting for the user).
+    bool passRunning = false;
+};
+
+// Marks a shield pass as under way for its own lifetime.
+class PassGuard {
+public:
+    explicit PassGuard(ShieldState& state) : m_state(state) { m_state.passRunning = true; }
+    ~PassGuard() { m_state.passRunning = false; }
+    PassGuard(const PassGuard&) = delete;
+    PassGuard& operator=(const PassGuard&) = delete;
+
+private:
+    ShieldState& m_state;
+};
+
+}  // namespace shields
