@@ -9,7 +9,7 @@ namespace scheduler {
 void tmrScheduler_Timer(core::Application& app) {
     SchedulerState& state = app.scheduler;
     ui::FrmMain& main = app.frmMain;
-    // 1.
+    // 1. Read once; storing a schedule reads it again.
     if (!state.watched) {
         state.watched = ReadWatchedSchedule(app);
     }
@@ -24,8 +24,8 @@ void tmrScheduler_Timer(core::Application& app) {
         return;
     }
     state.lastMoment = now;
-    // 4. A running scan means this moment is missed. The flag belongs to that
-    // scan (it may be a scheduled one), so it is left as it is.
+    // 4. A scan is running: this moment is missed, and that scan's flag of
+    // automatic removal is left as it is.
     if (!main.cmdScanNow->Enabled()) {
         return;
     }
