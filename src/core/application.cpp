@@ -17,6 +17,9 @@
 #include "report/report_window.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
+#include "shell/about_window.h"
+#include "shell/menu_pop_up.h"
+#include "shell/update_notice.h"
 #include "shell/website_window.h"
 #include "update/live_update.h"
 
@@ -70,12 +73,16 @@ Application::Application(platform::Platform& platformPorts)
       frmWebsite(forms),
       frmReport(forms),
       frmDownload(forms),
-      frmSignatureUpdated(forms) {
+      frmSignatureUpdated(forms),
+      frmMenuPopUp(forms),
+      frmAbout(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
         RegisterForm(*form);
     }
+    RegisterForm(frmMenuPopUp);
+    RegisterForm(frmAbout);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
@@ -87,6 +94,9 @@ Application::Application(platform::Platform& platformPorts)
     AttachHelpLauncher(*this);
     i18n::AttachLanguageWindow(*this);
     shell::AttachWebsiteWindow(*this);
+    shell::AttachMenuPopUp(*this);
+    shell::AttachUpdateNotice(*this);
+    shell::AttachAboutWindow(*this);
     scan::AttachScanRun(*this);
     scan::AttachFindingLists(*this);
     removal::AttachExcludeCommand(*this);

@@ -21,7 +21,9 @@
 #include "scan/scan_state.h"
 #include "shell/cls_tray.h"
 #include "ui/form.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_menu_pop_up.h"
 #include "ui/frm_report.h"
 #include "ui/frm_splash.h"
 #include "ui/small_windows.h"
@@ -95,6 +97,8 @@ public:
     ui::FrmReport frmReport;
     ui::FrmDownload frmDownload;
     ui::FrmSignatureUpdated frmSignatureUpdated;
+    ui::FrmMenuPopUp frmMenuPopUp;
+    ui::FrmAbout frmAbout;
 
     // Commands that later subsystems provide; empty until they attach.
     // Sends the anonymous data of a removal when the user allows it.
