@@ -48,7 +48,7 @@ TEST_F(DesktopWin32Test, TaskbarIsFoundByItsClassWithAnEmptyName) {
     EXPECT_EQ(found->right, expected.right);
     EXPECT_EQ(found->bottom, expected.bottom);
     EXPECT_LT(found->bottom, desktop.DesktopClientRect().bottom);
-    ::RecordProperty("taskbar_height", static_cast<int>(expected.bottom));
+    RecordProperty("taskbar_height", static_cast<int>(expected.bottom));
 }
 
 TEST_F(DesktopWin32Test, ATaskbarWithATitleIsNotTheTaskbar) {
