@@ -147,7 +147,7 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     m_ports = std::make_unique<platform::Platform>(platform::Platform{
         ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile, ports.osVersion,
         ports.shell, ports.dialogs, ports.clock, ports.eventLoop, ports.textCodec, ports.notifyIcon,
-        ports.processes, ports.clipboard, ports.systemRestore, ports.http});
+        ports.processes, ports.clipboard, ports.systemRestore, ports.http, ports.desktop});
 }
 
 PhaseTimer::~PhaseTimer() = default;

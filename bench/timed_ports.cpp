@@ -323,7 +323,7 @@ TimedPorts::TimedPorts(platform::Platform& inner)
       m_ports(std::make_unique<platform::Platform>(platform::Platform{
           *m_registry, *m_shellFolders, *m_fileSystem, inner.programFile, inner.osVersion,
           inner.shell, inner.dialogs, inner.clock, *m_eventLoop, inner.textCodec, inner.notifyIcon,
-          *m_processes, inner.clipboard, inner.systemRestore, inner.http})) {}
+          *m_processes, inner.clipboard, inner.systemRestore, inner.http, inner.desktop})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -18,6 +18,9 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "scheduler/scheduler.h"
+#include "shell/about_window.h"
+#include "shell/menu_pop_up.h"
+#include "shell/update_notice.h"
 #include "shell/website_window.h"
 #include "shields/shields.h"
 #include "update/live_update.h"
@@ -74,7 +77,9 @@ Application::Application(platform::Platform& platformPorts)
       frmDownload(forms),
       frmSignatureUpdated(forms),
       frmHomePageChangedAlert(forms),
-      frmSpywareFoundAlert(forms) {
+      frmSpywareFoundAlert(forms),
+      frmMenuPopUp(forms),
+      frmAbout(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
@@ -82,6 +87,8 @@ Application::Application(platform::Platform& platformPorts)
     }
     RegisterForm(frmHomePageChangedAlert);
     RegisterForm(frmSpywareFoundAlert);
+    RegisterForm(frmMenuPopUp);
+    RegisterForm(frmAbout);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
@@ -93,6 +100,9 @@ Application::Application(platform::Platform& platformPorts)
     AttachHelpLauncher(*this);
     i18n::AttachLanguageWindow(*this);
     shell::AttachWebsiteWindow(*this);
+    shell::AttachMenuPopUp(*this);
+    shell::AttachUpdateNotice(*this);
+    shell::AttachAboutWindow(*this);
     scan::AttachScanRun(*this);
     scan::AttachFindingLists(*this);
     removal::AttachExcludeCommand(*this);

@@ -23,7 +23,9 @@
 #include "shell/cls_tray.h"
 #include "shields/shield_state.h"
 #include "ui/form.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
+#include "ui/frm_menu_pop_up.h"
 #include "ui/frm_report.h"
 #include "ui/frm_splash.h"
 #include "ui/shield_windows.h"
@@ -102,6 +104,8 @@ public:
     ui::FrmSignatureUpdated frmSignatureUpdated;
     ui::FrmHomePageChangedAlert frmHomePageChangedAlert;
     ui::FrmSpywareFoundAlert frmSpywareFoundAlert;
+    ui::FrmMenuPopUp frmMenuPopUp;
+    ui::FrmAbout frmAbout;
 
     // Commands that later subsystems provide; empty until they attach.
     // Sends the anonymous data of a removal when the user allows it.

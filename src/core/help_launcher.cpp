@@ -15,6 +15,11 @@ void AttachHelpLauncher(Application& app) {
             app.ports.shell.Execute("open", helpFile, "", "", platform::WindowShow::Normal);
         app.WriteMachineSetting("Settings", "showHelp", "0");
     };
+    // Unloaded again at once, so that every use of the menu opens the file.
+    app.frmMain.mnuHelpItem[ui::FrmMain::kHelpContents]->onClick = [&app] {
+        app.form8.Show();
+        app.form8.Unload();
+    };
 }
 
 void ShowHelpOnFirstUse(Application& app) {

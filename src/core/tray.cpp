@@ -1,6 +1,7 @@
 #include "core/tray.h"
 
 #include "core/application.h"
+#include "shell/menu_pop_up.h"
 
 namespace core {
 
@@ -8,6 +9,9 @@ void SendToTray(Application& app) {
     ui::FrmMain& main = app.frmMain;
     main.SetWindowState(ui::WindowState::Minimized);
     main.Hide();
+    // Loading the pop-up slides it in.
+    app.frmMenuPopUp.Load();
+    app.frmMenuPopUp.mnuMaxmimaize->SetEnabled(true);
     app.tray.ShowIcon(main);
     app.tray.ChangeToolTip(main, app.branding.ProgramName);
     app.WriteUserSetting("Settings", "Minimized", "Yes");
@@ -28,8 +32,18 @@ void AttachTray(Application& app) {
         SendToTray(app);
     };
     main.onTrayMessage = [&app](int mouseMessage) {
-        if (mouseMessage == kLeftDoubleClick || mouseMessage == kRightDoubleClick) {
-            RestoreFromTray(app);
+        switch (mouseMessage) {
+            case kLeftButtonDown:
+            case kRightButtonDown:
+                shell::ShowMenuPopUp(app);
+                break;
+            case kLeftDoubleClick:
+            case kRightDoubleClick:
+                RestoreFromTray(app);
+                app.frmMenuPopUp.Hide();
+                break;
+            default:
+                break;
         }
     };
 }

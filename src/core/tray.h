@@ -7,14 +7,16 @@ namespace core {
 
 class Application;
 
-// Minimizes and hides the main window and shows the tray icon.
+// Minimizes and hides the main window, slides the tray pop-up in and shows
+// the tray icon.
 void SendToTray(Application& app);
 
 // Brings the main window back from the tray in the normal state.
 void RestoreFromTray(Application& app);
 
 // Attaches "Send to Tray", the File menu's "Minimize to Tray" and the icon's
-// mouse handling.
+// mouse handling: a button pressed on the icon shows the tray pop-up, a
+// double-click brings the main window back.
 void AttachTray(Application& app);
 
 // Mouse messages of the notification-area icon.

@@ -5,6 +5,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
@@ -37,6 +38,7 @@ struct Platform {
     Clipboard& clipboard;
     SystemRestore& systemRestore;
     Http& http;
+    Desktop& desktop;
 };
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "shell/cls_tray.h"
 
+#include <utility>
+
 #include "ui/form.h"
 
 namespace shell {
@@ -15,15 +17,34 @@ clsTray::~clsTray() {
 }
 
 void clsTray::ShowIcon(ui::Form& window) {
+    if (m_runningInTray && m_owner != nullptr && m_owner != &window) {
+        m_covered = m_owner;
+        m_coveredTip = m_tip;
+    }
     m_owner = &window;
-    [[maybe_unused]] const bool shown = m_icon.Add(window.IconResource(), window.Caption());
+    m_tip = window.Caption();
+    [[maybe_unused]] const bool shown = m_icon.Add(window.IconResource(), m_tip);
     m_runningInTray = true;
 }
 
 void clsTray::RemoveIcon(ui::Form& window) {
+    if (m_runningInTray && m_owner != &window) {
+        if (m_covered == &window) {
+            m_covered = nullptr;
+        }
+        return;
+    }
     m_owner = &window;
+    m_tip.clear();
     [[maybe_unused]] const bool removed = m_icon.Remove();
     m_runningInTray = false;
+
+    ui::Form* covered = std::exchange(m_covered, nullptr);
+    if (covered != nullptr && covered->IsLoaded() && !covered->Visible()) {
+        const std::string tip = std::move(m_coveredTip);
+        ShowIcon(*covered);
+        ChangeToolTip(*covered, tip);
+    }
 }
 
 void clsTray::ChangeToolTip(ui::Form& window, const std::string& text) {
@@ -31,6 +52,7 @@ void clsTray::ChangeToolTip(ui::Form& window, const std::string& text) {
         return;
     }
     m_owner = &window;
+    m_tip = text;
     [[maybe_unused]] const bool changed = m_icon.Modify(text);
 }
 

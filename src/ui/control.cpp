@@ -95,6 +95,14 @@ void Control::SetPosition(Bounds bounds) {
     Notify(Change::Bounds);
 }
 
+void Control::SetLook(Look look) {
+    if (look == m_look) {
+        return;
+    }
+    m_look = look;
+    Notify(Change::Look);
+}
+
 void Control::Refresh() {
     Notify(Change::Repaint);
 }
@@ -114,6 +122,12 @@ void Control::MouseDown(const MouseEvent& event) {
 void Control::MouseUp(const MouseEvent& event) {
     if (onMouseUp) {
         onMouseUp(event);
+    }
+}
+
+void Control::MouseMove(const MouseEvent& event) {
+    if (onMouseMove) {
+        onMouseMove(event);
     }
 }
 

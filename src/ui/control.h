@@ -73,6 +73,7 @@ enum class Change {
     ItemChanged,  // index: the changed row
     Columns,
     Repaint,
+    Look,  // the look hint, and with it the font
 };
 
 struct MouseEvent {
@@ -116,7 +117,7 @@ public:
     void SetPosition(Bounds bounds);
 
     [[nodiscard]] Look LookHint() const noexcept { return m_look; }
-    void SetLook(Look look) noexcept { m_look = look; }
+    void SetLook(Look look);
 
     [[nodiscard]] const std::string& ToolTip() const noexcept { return m_toolTip; }
     void SetToolTip(std::string text) { m_toolTip = std::move(text); }
@@ -129,10 +130,12 @@ public:
     void Click();
     void MouseDown(const MouseEvent& event);
     void MouseUp(const MouseEvent& event);
+    void MouseMove(const MouseEvent& event);
 
     std::function<void()> onClick;
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseUp;
+    std::function<void(const MouseEvent&)> onMouseMove;
 
     // The view's own slot: the window that shows this control.
     void* viewData = nullptr;

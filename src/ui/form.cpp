@@ -292,6 +292,16 @@ void Form::SetSize(int width, int height) {
     NotifyHost(FormChange::Bounds);
 }
 
+void Form::Move(int left, int top) {
+    centerOnScreen = false;
+    if (left == m_left && top == m_top) {
+        return;
+    }
+    m_left = left;
+    m_top = top;
+    NotifyHost(FormChange::Position);
+}
+
 void Form::SetIconResource(std::string name) {
     m_iconResource = std::move(name);
     NotifyHost(FormChange::Icon);

@@ -155,6 +155,12 @@ public:
     [[nodiscard]] int Height() const noexcept { return m_height; }
     void SetSize(int width, int height);
 
+    // Where the window's top-left corner stands on the screen, in pixels.
+    // A window that has been moved is no longer centred on the screen.
+    [[nodiscard]] int Left() const noexcept { return m_left; }
+    [[nodiscard]] int Top() const noexcept { return m_top; }
+    void Move(int left, int top);
+
     // Suspends (true) or resumes (false) the painting of the window.
     void SetRedrawLocked(bool locked);
     [[nodiscard]] bool RedrawLocked() const noexcept { return m_redrawLocked; }
@@ -173,6 +179,9 @@ public:
     int bannerHeight = 0;
     bool centerOnScreen = true;
     bool topMost = false;
+    // Shown without taking the focus from the window the user works in, as
+    // a notice that slides in from the edge of the screen is.
+    bool showWithoutActivating = false;
     [[nodiscard]] const std::string& IconResource() const noexcept { return m_iconResource; }
     // Sets the window's icons from the icon resource of that name.
     void SetIconResource(std::string name);
@@ -215,6 +224,8 @@ private:
     std::string m_iconResource;
     int m_width = 400;
     int m_height = 300;
+    int m_left = 0;
+    int m_top = 0;
 };
 
 }  // namespace ui

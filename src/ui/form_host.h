@@ -15,6 +15,7 @@ enum class FormChange {
     Visible,
     WindowState,
     Bounds,
+    Position,
     RedrawLock,
     BringToFront,
     Repaint,

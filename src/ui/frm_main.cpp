@@ -76,6 +76,9 @@ void FrmMain::BuildMenu() {
     mnuQuar = &AddMenu("mnuQuar", "&Quarantine");
     mnuQuarItem[0] = &AddMenu("mnuQuarItem", "View Quarantine", mnuQuar, 0);
     mnuQuarItem[1] = &AddMenu("mnuQuarItem", "View Exclusions", mnuQuar, 1);
+    mnuHelp = &AddMenu("mnuHelp", "&Help");
+    mnuHelpItem[kHelpContents] = &AddMenu("mnuHelpItem", "Help Topics", mnuHelp, kHelpContents);
+    mnuHelpItem[kHelpAbout] = &AddMenu("mnuHelpItem", "About", mnuHelp, kHelpAbout);
 }
 
 void FrmMain::BuildScanPage() {

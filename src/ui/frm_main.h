@@ -152,6 +152,12 @@ public:
     Menu* mnuQuar;
     std::array<Menu*, 2> mnuQuarItem;
 
+    // --- The Help menu: the help file and the about window.
+    Menu* mnuHelp;
+    std::array<Menu*, 2> mnuHelpItem;
+    static constexpr int kHelpContents = 0;
+    static constexpr int kHelpAbout = 1;
+
     // --- Timers.
     Timer* tmrScroll;
     Timer* tmrScheduler;

@@ -21,11 +21,16 @@ FrmDownload::FrmDownload(FormContext& context) : Form(context, "frmDownload") {
 FrmSignatureUpdated::FrmSignatureUpdated(FormContext& context)
     : Form(context, "frmSignatureUpdated") {
     SetSize(320, 150);
-    borderStyle = BorderStyle::Fixed;
+    borderStyle = BorderStyle::None;
+    topMost = true;
+    showWithoutActivating = true;
+    centerOnScreen = false;
     SetIconResource("AAA");
     SetShownInTaskList(false);
     lblUpdateInfo = &AddLabel("lblUpdateInfo", "", {16, 16, 288, 64});
     tmrPopupSignatureUpdate = &AddTimer("tmrPopupSignatureUpdate", 10, false);
+    tmrEnablePopDownTimer = &AddTimer("tmrEnablePopDownTimer", 7000, false);
+    tmrPopDown = &AddTimer("tmrPopDown", 10, false);
     cmdUpdateSuccesfullOK = &AddButton("cmdUpdateSuccesfullOK", "OK", {204, 104, 100, 28});
     cmdUpdateSuccesfullOK->isDefault = true;
 }

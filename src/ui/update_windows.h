@@ -4,6 +4,7 @@
 // progress, and the notice that reports its result.
 
 #include "ui/form.h"
+#include "ui/slide_position.h"
 #include "ui/text_box.h"
 #include "ui/timer.h"
 
@@ -25,14 +26,17 @@ public:
     std::int32_t animationStep = 0;
 };
 
-// The notice of an update's result.
+// The notice of an update's result, which slides in above the taskbar.
 class FrmSignatureUpdated : public Form {
 public:
     explicit FrmSignatureUpdated(FormContext& context);
 
     Label* lblUpdateInfo;
-    Timer* tmrPopupSignatureUpdate;
+    Timer* tmrPopupSignatureUpdate;        // the rise
+    Timer* tmrEnablePopDownTimer;          // the dwell, one tick
+    Timer* tmrPopDown;                     // the fall
     CommandButton* cmdUpdateSuccesfullOK;  // "OK"
+    SlidePosition slide;
 };
 
 }  // namespace ui

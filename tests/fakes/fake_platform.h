@@ -30,10 +30,12 @@ struct FakePlatform {
     FakeClipboard clipboard;
     FakeSystemRestore systemRestore;
     ScriptedHttp http;
+    FakeDesktop desktop;
 
-    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,   osVersion,
-                             shell,      dialogs,      clock,      eventLoop,     textCodec,
-                             notifyIcon, processes,    clipboard,  systemRestore, http};
+    platform::Platform ports{registry,  shellFolders,  fileSystem, programFile,
+                             osVersion, shell,         dialogs,    clock,
+                             eventLoop, textCodec,     notifyIcon, processes,
+                             clipboard, systemRestore, http,       desktop};
 };
 
 }  // namespace fakes

@@ -12,6 +12,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/os_version.h"
 #include "platform/program_file.h"
@@ -144,6 +145,17 @@ public:
 
 private:
     std::int64_t m_lastSequence = 0;
+};
+
+// A screen of 1024 by 768 pixels with a taskbar 30 pixels high; a test
+// takes the taskbar away by resetting it.
+class FakeDesktop : public platform::Desktop {
+public:
+    std::optional<platform::ClientRect> TaskbarClientRect() override { return taskbar; }
+    platform::ClientRect DesktopClientRect() override { return desktop; }
+
+    std::optional<platform::ClientRect> taskbar = platform::ClientRect{0, 0, 1024, 30};
+    platform::ClientRect desktop{0, 0, 1024, 768};
 };
 
 }  // namespace fakes

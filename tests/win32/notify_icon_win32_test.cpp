@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/event_loop_win32.h"
+#include "shell/cls_tray.h"
+#include "ui/form.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -129,6 +133,43 @@ TEST_F(NotifyIconWin32Test, ExplorerRestartLeavesARemovedIconAway) {
     ASSERT_TRUE(icon.Add("NOTIFY_TEST", "Adapter test"));
     ASSERT_TRUE(icon.Remove());
     ::SendMessageA(icon.Window(), ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_FALSE(ShellHoldsIcon());
+}
+
+// The program's shared icon through the real shell: the download window's
+// icon takes the main window's place while an update works, and gives it
+// back when it goes while the main window is hidden in the tray.
+TEST_F(NotifyIconWin32Test, TheShellHoldsTheMainWindowsIconAgainAfterTheDownloadWindowsGoes) {
+    EventLoopWin32 loop;
+    ui::FormContext context(loop);
+    ui::Form main(context, "FrmMain");
+    main.SetIconResource("NOTIFY_TEST");
+    main.SetCaption("Main window");
+    ui::Form download(context, "frmDownload");
+    download.SetIconResource("NOTIFY_TEST");
+    main.Load();
+    download.Load();
+    int mainClicks = 0;
+    main.onTrayMessage = [&](int) {
+        ++mainClicks;
+    };
+
+    shell::clsTray tray(icon);
+    tray.ShowIcon(main);
+    tray.ChangeToolTip(main, "Product");
+    ASSERT_TRUE(ShellHoldsIcon());
+    tray.RemoveIcon(download);
+    tray.ShowIcon(download);
+    tray.ChangeToolTip(download, "Getting latest definitions.");
+    EXPECT_TRUE(ShellHoldsIcon());
+
+    tray.RemoveIcon(download);
+    EXPECT_TRUE(ShellHoldsIcon());
+    ASSERT_TRUE(::PostMessageA(icon.Window(), kCallbackMessage, 1, WM_LBUTTONDBLCLK));
+    DispatchWaitingMessages();
+    EXPECT_EQ(mainClicks, 1);
+
+    tray.RemoveIcon(main);
     EXPECT_FALSE(ShellHoldsIcon());
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/desktop_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
@@ -34,6 +35,7 @@ struct Win32Platform::Adapters {
     ClipboardWin32 clipboard;
     SystemRestoreWin32 systemRestore;
     HttpWin32 http;
+    DesktopWin32 desktop;
 };
 
 Win32Platform::Win32Platform()
@@ -42,8 +44,8 @@ Win32Platform::Win32Platform()
           m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
           m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
           m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
-          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore,
-          m_adapters->http})) {}
+          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore, m_adapters->http,
+          m_adapters->desktop})) {}
 
 Win32Platform::~Win32Platform() = default;
 

@@ -316,6 +316,8 @@ void SyncControlWindow(Control& control, HWND window, Change change, int index,
             ::RedrawWindow(window, nullptr, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             break;
+        case Change::Look:
+            break;  // the form window sets the font, from its theme
     }
 }
 

@@ -122,10 +122,14 @@ FormWindow::FormWindow(View& view, Form& form, HWND owner) : m_view(view), m_for
     const int height = frame.bottom - frame.top;
     RECT work{0, 0, 800, 600};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = static_cast<int>(work.left) +
-                     std::max(0, static_cast<int>(work.right - work.left - width) / 2);
-    const int top = static_cast<int>(work.top) +
-                    std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+    int left = form.Left();
+    int top = form.Top();
+    if (form.centerOnScreen) {
+        left = static_cast<int>(work.left) +
+               std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+        top = static_cast<int>(work.top) +
+              std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+    }
 
     ++m_applying;
     m_window.Reset(::CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, left, top,
@@ -258,9 +262,12 @@ void FormWindow::ShowInState() {
             ::ShowWindow(m_window.Get(), SW_SHOWMAXIMIZED);
             break;
         case WindowState::Normal:
-            ::ShowWindow(m_window.Get(), ::IsIconic(m_window.Get()) || ::IsZoomed(m_window.Get())
-                                             ? SW_RESTORE
-                                             : SW_SHOW);
+            if (::IsIconic(m_window.Get()) || ::IsZoomed(m_window.Get())) {
+                ::ShowWindow(m_window.Get(), SW_RESTORE);
+            } else {
+                ::ShowWindow(m_window.Get(),
+                             m_form.showWithoutActivating ? SW_SHOWNOACTIVATE : SW_SHOW);
+            }
             break;
     }
     --m_applying;
@@ -295,6 +302,10 @@ void FormWindow::ApplyFormChange(FormChange change) {
                            frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
+        case FormChange::Position:
+            ::SetWindowPos(window, nullptr, m_form.Left(), m_form.Top(), 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
         case FormChange::RedrawLock:
             // Turning redrawing off also clears the window's visible style, so
             // whether the window is visible cannot tell whether to turn it on.
@@ -354,6 +365,12 @@ void FormWindow::ApplyControlChange(Control& control, Change change, int index) 
     }
     auto window = static_cast<HWND>(control.viewData);
     if (window == nullptr) {
+        return;
+    }
+    if (change == Change::Look) {
+        ::SendMessageA(window, WM_SETFONT,
+                       reinterpret_cast<WPARAM>(m_view.Look().FontFor(control.LookHint())), TRUE);
+        ::InvalidateRect(window, nullptr, TRUE);
         return;
     }
     ++m_applying;
@@ -464,6 +481,9 @@ LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message
             break;
         case WM_RBUTTONUP:
             control.MouseUp(MouseFrom(2, lParam));
+            break;
+        case WM_MOUSEMOVE:
+            control.MouseMove(MouseFrom(0, lParam));
             break;
         case WM_GETDLGCODE:
             // A text box that handles Enter itself gets it instead of the

@@ -1,0 +1,40 @@
+#include "shell/about_window.h"
+
+#include <string>
+
+#include "core/application.h"
+
+namespace shell {
+
+namespace {
+
+void frmAbout_Load(core::Application& app) {
+    ui::FrmAbout& about = app.frmAbout;
+    const platform::VersionResource version = app.ports.programFile.ReadVersionResource();
+    about.SetCaption("About " + app.branding.ProgramName);
+    about.lblProductName->SetCaption(app.branding.ProgramName);
+    about.lblCompanyName->SetCaption(app.branding.CompanyName);
+    about.lblVersion->SetCaption(std::to_string(version.major) + "." +
+                                 std::to_string(version.minor));
+    about.lblWebsite->SetCaption(app.branding.Website);
+}
+
+}  // namespace
+
+void AttachAboutWindow(core::Application& app) {
+    ui::FrmAbout& about = app.frmAbout;
+    about.onLoad = [&app] {
+        frmAbout_Load(app);
+    };
+    about.lblWebsite->onClick = [&app] {
+        app.frmWebsite.Show();
+    };
+    about.cmdOK->onClick = [&about] {
+        about.Unload();
+    };
+    app.frmMain.mnuHelpItem[ui::FrmMain::kHelpAbout]->onClick = [&about] {
+        about.Show();
+    };
+}
+
+}  // namespace shell

@@ -1,0 +1,22 @@
+#include "ui/frm_about.h"
+
+namespace ui {
+
+FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
+    SetSize(360, 190);
+    borderStyle = BorderStyle::Fixed;
+    SetIconResource("AAA");
+    SetShownInTaskList(false);
+    AddImage("imgIcon", "AAA", {16, 16, 32, 32});
+    lblProductName = &AddLabel("lblProductName", "", {64, 16, 280, 24});
+    lblProductName->SetLook(Look::Heading);
+    lblCompanyName = &AddLabel("lblCompanyName", "", {64, 44, 280, 20});
+    lblVersion = &AddLabel("lblVersion", "", {64, 68, 280, 20});
+    lblWebsite = &AddLabel("lblWebsite", "", {64, 100, 280, 20});
+    lblWebsite->SetLook(Look::Link);
+    cmdOK = &AddButton("cmdOK", "OK", {244, 146, 100, 28});
+    cmdOK->isDefault = true;
+    cmdOK->isCancel = true;
+}
+
+}  // namespace ui

@@ -1,0 +1,20 @@
+#pragma once
+
+// The about window: the product, its maker, its version and its website.
+
+#include "ui/form.h"
+
+namespace ui {
+
+class FrmAbout : public Form {
+public:
+    explicit FrmAbout(FormContext& context);
+
+    Label* lblProductName;
+    Label* lblCompanyName;
+    Label* lblVersion;
+    Label* lblWebsite;  // opens the website when clicked
+    CommandButton* cmdOK;
+};
+
+}  // namespace ui
