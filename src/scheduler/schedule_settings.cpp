@@ -55,6 +55,8 @@ bool SaveSchedule(core::Application& app) {
     app.WriteUserSetting("OptionAndSettings", "Date", StoredMoment(*main.dtpScheduleDate));
     // The watcher compares what is stored now, read back as it reads it.
     app.scheduler.watched = ReadWatchedSchedule(app);
+    // Watched closely until the next tick has measured how near it is.
+    main.tmrScheduler->SetInterval(std::chrono::milliseconds{10});
     // 5.
     main.tmrScheduler->SetEnabled(true);
     return true;

@@ -197,6 +197,31 @@ TEST_F(ScheduleWatcher, WithTheHomePageShieldOnTheScheduleFiresInTheNormalWindow
     EXPECT_EQ(scansStarted, 1);
 }
 
+TEST_F(ScheduleWatcher, FarFromItsMomentTheWatcherWakesTwiceASecondAndEvery10MsNearIt) {
+    using std::chrono::milliseconds;
+    StoreSchedule("7", "9:00:00 AM");
+    StartInTray();
+    Live(At(2026, 12, 7, 8, 30, 0));
+    EXPECT_EQ(Main().tmrScheduler->Interval(), milliseconds(500));
+    Live(At(2026, 12, 7, 8, 59, 58));
+    EXPECT_EQ(Main().tmrScheduler->Interval(), milliseconds(10));
+    Live(At(2026, 12, 7, 9, 0, 0));
+    EXPECT_EQ(scansStarted, 1);
+    Live(At(2026, 12, 7, 9, 0, 1));
+    EXPECT_EQ(Main().tmrScheduler->Interval(), milliseconds(500)) << "a day to the next one";
+
+    // A clock set forward onto the moment is still seen within its second.
+    Live(At(2026, 12, 8, 9, 0, 0));
+    EXPECT_EQ(scansStarted, 2);
+}
+
+TEST_F(ScheduleWatcher, AScheduleWithoutATimeIsWatchedTwiceASecond) {
+    StoreSchedule("7", "Null");
+    StartInTray();
+    Live(At(2026, 12, 7, 8, 30, 0));
+    EXPECT_EQ(Main().tmrScheduler->Interval(), std::chrono::milliseconds(500));
+}
+
 TEST_F(ScheduleWatcher, AnIdleTickReadsNoSetting) {
     StoreSchedule("7", "9:00:00 AM");
     StartInTray();
