@@ -13,18 +13,28 @@ void EmptyAndDisable(ui::DateTimePicker& picker) {
     picker.SetEnabled(false);
 }
 
+// The pickers that a weekday, "Daily" or "Date & Time" uses; false for any
+// other choice, which the caller handles.
+bool ShowPickersOfDay(ui::FrmMain& main, int index) {
+    if (index >= 0 && index <= kDaily) {
+        EmptyAndDisable(*main.dtpScheduleDate);
+        main.dtpScheduleTime->SetEnabled(true);
+        return true;
+    }
+    if (index == kDateAndTime) {
+        main.dtpScheduleDate->SetEnabled(true);
+        main.dtpScheduleTime->SetEnabled(true);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void cmbDays_Click(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     const int index = main.cmbDays->ListIndex();
-    if (index >= 0 && index <= kDaily) {
-        EmptyAndDisable(*main.dtpScheduleDate);
-        main.dtpScheduleTime->SetEnabled(true);
-    } else if (index == kDateAndTime) {
-        main.dtpScheduleDate->SetEnabled(true);
-        main.dtpScheduleTime->SetEnabled(true);
-    } else if (index == kNever) {
+    if (!ShowPickersOfDay(main, index) && index == kNever) {
         EmptyAndDisable(*main.dtpScheduleDate);
         EmptyAndDisable(*main.dtpScheduleTime);
     }
@@ -36,17 +46,10 @@ void chkAutomaticScanYesOrNo_Click(core::Application& app) {
     if (main.chkAutomaticScanYesOrNo->Checked()) {
         main.tmrScheduler->SetEnabled(true);
         main.cmbDays->SetEnabled(true);
-        const int index = main.cmbDays->ListIndex();
-        if (index >= 0 && index <= kDaily) {
-            EmptyAndDisable(*main.dtpScheduleDate);
-            main.dtpScheduleTime->SetEnabled(true);
-        } else if (index == kDateAndTime) {
-            // Clearing the box disabled both pickers; "Date & Time" needs
-            // them back, or its date could not be chosen until the day is
-            // chosen anew.
-            main.dtpScheduleDate->SetEnabled(true);
-            main.dtpScheduleTime->SetEnabled(true);
-        }
+        // Clearing the box disabled both pickers; "Date & Time" needs them
+        // back too, or its date could not be chosen until the day is chosen
+        // anew.
+        [[maybe_unused]] const bool shown = ShowPickersOfDay(main, main.cmbDays->ListIndex());
     } else {
         main.cmbDays->SetEnabled(false);
         main.dtpScheduleDate->SetEnabled(false);
