@@ -13,6 +13,12 @@ set(BRAND_EXE_NAME "Keelwatch" CACHE STRING "Base name of the program file")
 # for which the definitions server is also the website.
 set(DEFINITIONS_SERVER "http://definitions.keelwatch.example" CACHE STRING
     "Base address of the default definitions server")
+# Where the language window fetches the current localisation file, and where
+# the anonymous data goes. Empty means the definitions server, which answers
+# both; a per-user setting of the same name ("LanguageServer", "DataServer")
+# overrides either.
+set(LANGUAGE_SERVER "" CACHE STRING "Base address of the language server (empty: the definitions server)")
+set(DATA_SERVER "" CACHE STRING "Base address of the data collection server (empty: the definitions server)")
 set(UNBRANDED_WEBSITE "www.unbranded-scanner.example" CACHE STRING
     "Placeholder website of an unbranded build")
 

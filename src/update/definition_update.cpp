@@ -12,6 +12,7 @@
 #include "definitions/definitions_date.h"
 #include "update/definition_file_pass.h"
 #include "update/http_transfer.h"
+#include "update/server_address.h"
 #include "update/update_records.h"
 
 namespace update {
@@ -30,17 +31,6 @@ void ShowStatus(core::Application& app, ui::TextBox& status, std::string text) {
 }
 
 }  // namespace
-
-std::string DefinitionServer(core::Application& app) {
-    std::string server = core::Trim(app.ReadUserSetting("Settings", "DefinitionServer", ""));
-    if (server.empty()) {
-        server = DEFINITIONS_SERVER;
-    }
-    while (!server.empty() && server.back() == '/') {
-        server.pop_back();
-    }
-    return server;
-}
 
 AppliedUpdate ApplyDefinitionUpdate(core::Application& app, std::string_view updateText,
                                     ui::TextBox& status) {

@@ -17,10 +17,6 @@ class TextBox;
 
 namespace update {
 
-// The definitions server's base address ("http://host[:port]"): the one the
-// user's settings name, or the build's default.
-[[nodiscard]] std::string DefinitionServer(core::Application& app);
-
 // Asks the server for its date and, when it is newer than the definitions'
 // date, for every change since; applies them and stores the server's date.
 // The number of changes applied, 0 when nothing was.

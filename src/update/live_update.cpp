@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "definitions/definition_counts.h"
 #include "update/definition_update.h"
+#include "update/server_address.h"
 
 namespace update {
 
