@@ -15,6 +15,8 @@ struct Branding {
     std::string ProgramName;  // the product name
     std::string CompanyName;
     std::string Website;  // the comments field
+    // This product's folder on the language server.
+    int LanguagePack = 21;
 };
 
 // Product names that switch edition-specific behaviour (compared exactly).

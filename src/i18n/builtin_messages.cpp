@@ -94,10 +94,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 65> kBuiltIn
 }};
 
 // Texts of the language window that the list above lacks: without them its
-// caption and its download confirmation would be empty.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kLanguageWindowMessages{{
+// caption and its download confirmation would be empty, and a download that
+// could not be stored would pass in silence.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kLanguageWindowMessages{{
     {"MSG_TITLELANGUAGE", "Language Selection"},
-    {"MSG_DOWNLOADED", "The newest translations have been downloaded."},
+    {"MSG_DOWNLOADED",
+     "The language file has been updated. The new texts appear when you choose a language "
+     "or start the program again."},
+    {"MSG_LANGUAGE_NOT_SAVED",
+     "The new language file could not be saved in the program's folder. The current "
+     "translations are kept."},
 }};
 
 }  // namespace

@@ -1,27 +1,35 @@
 #include "i18n/language_window.h"
 
 #include "core/application.h"
+#include "i18n/language_download.h"
 #include "i18n/localization_file.h"
 
 namespace i18n {
+
+namespace {
+
+std::string LocalizationFilePath(core::Application& app) {
+    return app.ports.programFile.Folder() + "\\" + std::string(kLocalizationFileName);
+}
+
+}  // namespace
 
 void FillLanguageList(core::Application& app) {
     ui::ComboBox& list = *app.frmLanguage.Combo1;
     list.Clear();
     clsLanguages& catalogue = *app.Catalogue;
-    const std::string path =
-        app.ports.programFile.Folder() + "\\" + std::string(kLocalizationFileName);
+    const std::string path = LocalizationFilePath(app);
     if (!catalogue.LangFileExists(path)) {
         return;
     }
     // The names are read the way the catalogue reads them, so that a name
-    // outside ASCII lists as it matches.
-    const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(path);
-    if (!bytes) {
+    // outside ASCII is listed, stored and matched alike.
+    const std::optional<std::string> file =
+        ReadLocalizationText(app.ports.fileSystem, app.ports.textCodec, path);
+    if (!file) {
         return;
     }
-    const std::string file = app.ports.textCodec.Utf8ToAnsi(*bytes);
-    for (const LanguageGroup& group : ReadLanguageGroups(file)) {
+    for (const LanguageGroup& group : ReadLanguageGroups(*file)) {
         list.AddItem(group.name);
         list.SetText(app.ReadUserSetting("Settings", "Language", "English"));
     }
@@ -47,8 +55,21 @@ void AttachLanguageWindow(core::Application& app) {
         app.Catalogue->ChangeLanguage(app.frmMain, language);
         app.Catalogue->ChangeLanguage(w, language);
     };
+    window.Command1->onClick = [&app] {
+        DownloadLanguageFile(app);
+    };
     window.Command2->onClick = [&app] {
         app.frmLanguage.Unload();
+    };
+    window.Command3->onClick = [&app] {
+        const std::string path = LocalizationFilePath(app);
+        if (app.Catalogue->LangFileExists(path)) {
+            [[maybe_unused]] const bool opened =
+                app.ports.shell.Execute("open", path, "", "", platform::WindowShow::Normal);
+        }
+    };
+    app.frmMain.mnuLanguageItem->onClick = [&app] {
+        app.frmLanguage.Show();
     };
 }
 

@@ -63,16 +63,11 @@ void clsLanguages::LoadLanguage(std::string_view languageName) {
     if (!LangFileExists(path)) {
         return;
     }
-    std::optional<std::string> bytes = m_fs.ReadWholeFile(path);
-    if (!bytes) {
+    const std::optional<std::string> file = ReadLocalizationText(m_fs, m_codec, path);
+    if (!file) {
         return;
     }
-    std::string_view utf8 = *bytes;
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") {
-        utf8.remove_prefix(3);
-    }
-    const std::string file = m_codec.Utf8ToAnsi(utf8);
-    for (const LanguageGroup& group : ReadLanguageGroups(file)) {
+    for (const LanguageGroup& group : ReadLanguageGroups(*file)) {
         if (!core::EqualsIgnoreCase(group.name, languageName)) {
             continue;
         }
@@ -82,6 +77,19 @@ void clsLanguages::LoadLanguage(std::string_view languageName) {
         m_languageLoaded = true;
         return;
     }
+}
+
+std::optional<std::string> ReadLocalizationText(platform::FileSystem& fs,
+                                                platform::TextCodec& codec, std::string_view path) {
+    const std::optional<std::string> bytes = fs.ReadWholeFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    std::string_view utf8 = *bytes;
+    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") {
+        utf8.remove_prefix(3);
+    }
+    return codec.Utf8ToAnsi(utf8);
 }
 
 }  // namespace i18n

@@ -5,6 +5,7 @@
 // whole program run.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,12 @@ private:
     bool m_languageLoaded = false;
     std::string m_currentLanguage = std::string(kFallbackLanguage);
 };
+
+// The localisation file's text in the ANSI code page: read as UTF-8, a byte
+// order mark dropped. nullopt when the file cannot be read.
+[[nodiscard]] std::optional<std::string> ReadLocalizationText(platform::FileSystem& fs,
+                                                              platform::TextCodec& codec,
+                                                              std::string_view path);
 
 // Fills the catalogue with the built-in English messages, in their fixed
 // order.

@@ -76,6 +76,8 @@ void FrmMain::BuildMenu() {
     mnuQuar = &AddMenu("mnuQuar", "&Quarantine");
     mnuQuarItem[0] = &AddMenu("mnuQuarItem", "View Quarantine", mnuQuar, 0);
     mnuQuarItem[1] = &AddMenu("mnuQuarItem", "View Exclusions", mnuQuar, 1);
+    mnuLanguage = &AddMenu("mnuLanguage", "&Language");
+    mnuLanguageItem = &AddMenu("mnuLanguageItem", "Change Language", mnuLanguage);
     mnuHelp = &AddMenu("mnuHelp", "&Help");
     mnuHelpItem[kHelpContents] = &AddMenu("mnuHelpItem", "Help Topics", mnuHelp, kHelpContents);
     mnuHelpItem[kHelpAbout] = &AddMenu("mnuHelpItem", "About", mnuHelp, kHelpAbout);

@@ -152,6 +152,10 @@ public:
     Menu* mnuQuar;
     std::array<Menu*, 2> mnuQuarItem;
 
+    // --- The Language menu: "Change Language" opens the language chooser.
+    Menu* mnuLanguage;
+    Menu* mnuLanguageItem;
+
     // --- The Help menu: the help file and the about window.
     Menu* mnuHelp;
     std::array<Menu*, 2> mnuHelpItem;

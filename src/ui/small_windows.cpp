@@ -35,14 +35,16 @@ Form8::Form8(FormContext& context) : Form(context, "Form8") {
 }
 
 FrmLanguage::FrmLanguage(FormContext& context) : Form(context, "frmLanguage") {
-    SetSize(340, 150);
+    SetSize(460, 150);
     borderStyle = BorderStyle::Fixed;
     SetIconResource("AAA");
-    lblChoose = &AddLabel("lblChoose", "Choose the language of the program:", {16, 16, 308, 20});
-    Combo1 = &AddComboBox("Combo1", {16, 42, 308, 24});
+    lblChoose = &AddLabel("lblChoose", "Choose the language of the program:", {16, 16, 428, 20});
+    Combo1 = &AddComboBox("Combo1", {16, 42, 428, 24});
     Combo1->editable = true;
     Combo1->SetText(kChooseLanguage);
-    Command2 = &AddButton("Command2", "OK", {224, 104, 100, 28});
+    Command1 = &AddButton("Command1", "Check for language updates", {16, 104, 190, 28});
+    Command3 = &AddButton("Command3", "Translate this program", {214, 104, 150, 28});
+    Command2 = &AddButton("Command2", "OK", {372, 104, 72, 28});
     Command2->isDefault = true;
     Command2->isCancel = true;
 }

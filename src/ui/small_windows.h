@@ -44,6 +44,8 @@ public:
 
     Label* lblChoose;
     ComboBox* Combo1;
+    CommandButton* Command1;  // "Check for language updates"
+    CommandButton* Command3;  // "Translate this program"
     CommandButton* Command2;  // "OK"
 };
 

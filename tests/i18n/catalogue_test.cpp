@@ -21,10 +21,11 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[6].name, "MSG_SURE");
     EXPECT_EQ(slots[15].name, "MSG_SORRY2");
     EXPECT_EQ(slots[64].name, "MSG_COMPLETE");
-    // The language window's two texts follow the 65.
+    // The language window's texts follow the 65.
     EXPECT_EQ(slots[65].name, "MSG_TITLELANGUAGE");
     EXPECT_EQ(slots[66].name, "MSG_DOWNLOADED");
-    EXPECT_FALSE(slots[67].used);
+    EXPECT_EQ(slots[67].name, "MSG_LANGUAGE_NOT_SAVED");
+    EXPECT_FALSE(slots[68].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

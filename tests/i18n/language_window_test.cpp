@@ -1,5 +1,7 @@
 #include "i18n/language_window.h"
 
+#include <algorithm>
+
 #include "core/app_fixture.h"
 #include "i18n/localization_text.h"
 
@@ -28,6 +30,39 @@ protected:
     }
 
     ui::FrmLanguage& Window() { return app->frmLanguage; }
+
+    std::string LocalizationPath() const {
+        return machine.programFile.folder + "\\Localization.txt";
+    }
+    std::string StoredFile() const { return machine.fileSystem.Find(LocalizationPath())->content; }
+
+    // How many message boxes said this message (the first start also offers
+    // a definitions update).
+    long Shown(std::string_view key) const {
+        const std::string text = app->Message(key);
+        return std::count_if(machine.dialogs.shown.begin(), machine.dialogs.shown.end(),
+                             [&](const auto& shown) { return shown.text == text; });
+    }
+
+    // Starts the program and, in the language window of the first start,
+    // checks for language updates and then reads the list.
+    std::vector<std::string> DownloadOnFirstStart() {
+        std::vector<std::string> listed;
+        host.scripts["frmLanguage"] = [&](ui::Form&) {
+            Window().Command1->Click();
+            listed = Window().Combo1->Items();
+            Window().Command2->Click();
+        };
+        StartProgram();
+        return listed;
+    }
+
+    static constexpr const char* kServedUrl = "http://lang.example/Languages/21/Localization.txt";
+
+    // A newer file from the server: Dutch added, English reworded.
+    const std::string newerFile =
+        testing::LocalizationFile({{"en", "English", {{"FRMMAIN_CMDSCAN", "Scan now!"}}},
+                                   {"nl", "Nederlands", {{"FRMMAIN_CMDSCAN", "Nu scannen"}}}});
 };
 
 TEST_F(LanguageWindow, OnTheFirstStartItListsTheFileLanguagesWithEnglishChosen) {
@@ -90,6 +125,79 @@ TEST_F(LanguageWindow, WithoutAFileTheListIsEmpty) {
     StartProgram();
     EXPECT_EQ(listed, 0u);
     EXPECT_TRUE(Main().Visible()) << "closing the window by its box goes on with the start";
+}
+
+TEST_F(LanguageWindow, ANewerFileFromTheServerIsStoredListedAndUsedAtTheNextChoice) {
+    SetUserSetting("Settings", "LanguageServer", "http://lang.example/");
+    // A byte order mark and blank lines before the first tag are dropped.
+    machine.http.Serve(kServedUrl, "\xEF\xBB\xBF\r\n\r\n" + newerFile);
+
+    EXPECT_EQ(DownloadOnFirstStart(), (std::vector<std::string>{"English", "Nederlands"}));
+
+    EXPECT_EQ(machine.http.requested.at(0), kServedUrl);
+    EXPECT_EQ(StoredFile(), newerFile + "\r\n");
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 1);
+    EXPECT_NE(app->Message("MSG_DOWNLOADED"), "");
+    EXPECT_EQ(Main().cmdScan->Caption(), "Scan Now") << "the language in use is not re-applied";
+    EXPECT_FALSE(machine.fileSystem.Find(machine.programFile.folder + "\\Localization.new"));
+
+    Main().mnuLanguageItem->Click();
+    EXPECT_EQ(Window().Combo1->Items(), (std::vector<std::string>{"English", "Nederlands"}));
+    Window().Combo1->SetListIndex(1);
+    EXPECT_EQ(Main().cmdScan->Caption(), "Nu scannen");
+    EXPECT_EQ(UserSetting("Settings", "Language"), "Nederlands");
+}
+
+TEST_F(LanguageWindow, AnAnswerWithoutTranslationsChangesNothingAndSaysNothing) {
+    const std::string before = StoredFile();
+    machine.http.Serve(DEFINITIONS_SERVER "/Languages/21/Localization.txt",
+                       "<html><body>404 Not Found</body></html>");
+    EXPECT_EQ(DownloadOnFirstStart().size(), 3u);
+    EXPECT_EQ(StoredFile(), before);
+    const std::size_t boxes = machine.dialogs.shown.size();
+
+    // No server at all: the same.
+    machine.http.requested.clear();
+    SetUserSetting("Settings", "LanguageServer", "http://nowhere.example");
+    Main().mnuLanguageItem->Click();
+    Window().Command1->Click();
+    EXPECT_EQ(machine.http.requested,
+              std::vector<std::string>{"http://nowhere.example/Languages/21/Localization.txt"});
+    EXPECT_EQ(StoredFile(), before);
+    EXPECT_EQ(machine.dialogs.shown.size(), boxes);
+    EXPECT_EQ(Shown("MSG_DOWNLOADED") + Shown("MSG_LANGUAGE_NOT_SAVED"), 0);
+}
+
+TEST_F(LanguageWindow, AFileThatCannotBeReplacedKeepsItsTranslationsAndTheUserIsTold) {
+    const std::string before = StoredFile();
+    machine.fileSystem.AddFile(LocalizationPath(), before).locked = true;
+    machine.http.Serve(DEFINITIONS_SERVER "/Languages/21/Localization.txt", newerFile);
+
+    EXPECT_EQ(DownloadOnFirstStart().size(), 3u);
+
+    EXPECT_EQ(StoredFile(), before);
+    EXPECT_FALSE(machine.fileSystem.Find(machine.programFile.folder + "\\Localization.new"));
+    EXPECT_EQ(Shown("MSG_LANGUAGE_NOT_SAVED"), 1);
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
+}
+
+TEST_F(LanguageWindow, TranslateOpensTheFileInItsEditorWhenThereIsOne) {
+    host.scripts["frmLanguage"] = [&](ui::Form&) {
+        Window().Command3->Click();
+        Window().Command2->Click();
+    };
+    StartProgram();
+    ASSERT_EQ(machine.shell.executed.size(), 1u);
+    EXPECT_EQ(machine.shell.executed[0].verb, "open");
+    EXPECT_EQ(machine.shell.executed[0].file, LocalizationPath());
+    EXPECT_EQ(machine.shell.executed[0].show, platform::WindowShow::Normal);
+
+    machine.fileSystem.Remove(LocalizationPath());
+    Main().mnuLanguageItem->Click();
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_FALSE(Window().IsModal()) << "the menu opens the window beside the main window";
+    Window().Command3->Click();
+    EXPECT_EQ(machine.shell.executed.size(), 1u);
 }
 
 }  // namespace
