@@ -1,6 +1,7 @@
 #include "i18n/language_window.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "core/app_fixture.h"
 #include "i18n/localization_text.h"
@@ -38,7 +39,7 @@ protected:
 
     // How many message boxes said this message (the first start also offers
     // a definitions update).
-    long Shown(std::string_view key) const {
+    std::ptrdiff_t Shown(std::string_view key) const {
         const std::string text = app->Message(key);
         return std::count_if(machine.dialogs.shown.begin(), machine.dialogs.shown.end(),
                              [&](const auto& shown) { return shown.text == text; });

@@ -4,8 +4,9 @@
 #   defserver_fixture.sh start <bin folder> <fixture folder>
 #   defserver_fixture.sh stop <fixture folder>
 # Server "first" holds the sample definitions; server "second" holds the same
-# and, a day later, additions and deletions. Each one's address goes into
-# <fixture folder>/<name>.url for the tests to read.
+# and, a day later, additions and deletions, and serves a localisation file
+# that has one language more than the shipped one. Each one's address goes
+# into <fixture folder>/<name>.url for the tests to read.
 set -euo pipefail
 command=$1
 if [ "$command" = stop ]; then
@@ -37,9 +38,19 @@ publish second add REG '1^Software\FreshDemo^=Demo.Adware.Fresh|Adware' --date '
 publish second del FILE 'pixelpal.cfg' --date '2026-12-02 08:00:02'
 publish second del COOK 'pixelpal-demo.example' --date '2026-12-02 08:00:03'
 
+# The shipped file with a Dutch group added before its end.
+localization=$(cd "$(dirname "$0")/../../src/app" && pwd)/Localization.txt
+dutch=$'<LANGUAGE_GROUP xml:lang="nl">\r\n\t<LANGUAGE_NAME>Nederlands</LANGUAGE_NAME>\r\n'
+dutch+=$'\t<TRANSLATION_ITEMS>\r\n\t\t<FRMMAIN_CMDSCAN>Nu scannen</FRMMAIN_CMDSCAN>\r\n'
+dutch+=$'\t</TRANSLATION_ITEMS>\r\n</LANGUAGE_GROUP>\r\n'
+awk -v dutch="$dutch" '/<\/XML_DIZ_INFO>/ { printf "%s", dutch } { print }' "$localization" \
+    >"$folder/Localization.txt"
+served_file() { [ "$1" = second ] && echo --localization "$folder/Localization.txt"; true; }
+
 for name in first second; do
     # Detached from this script's output, which the test runner waits on.
-    "$bin/defserver" --db "$folder/$name.sqlite" --port 0 </dev/null >/dev/null \
+    # shellcheck disable=SC2046
+    "$bin/defserver" --db "$folder/$name.sqlite" --port 0 $(served_file "$name") </dev/null >/dev/null \
         2>"$folder/$name.log" &
     echo $! >"$folder/$name.pid"
 done

@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include "defserver_urls.h"
 #include "temp_folder.h"
 #include "test_programs.h"
 
@@ -32,12 +33,7 @@ constexpr const char* kFiles[] = {"FileDefinition.dat",
                                   "Safety.dat",
                                   "date.dat"};
 
-std::string ServerUrl(const std::string& name) {
-    std::ifstream in(win32_tests::WindowsPath(DEFSERVER_FIXTURE_DIR) + "\\" + name + ".url");
-    std::string url;
-    std::getline(in, url);
-    return url;
-}
+using win32_tests::ServerUrl;
 
 // A file's bytes; nullopt when it is missing.
 std::optional<std::string> ReadFile(const std::string& path) {

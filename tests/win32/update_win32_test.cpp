@@ -14,6 +14,7 @@
 
 #include "core/application.h"
 #include "definitions/line_code.h"
+#include "defserver_urls.h"
 #include "loopback_server.h"
 #include "platform/win32/platform_win32.h"
 #include "temp_folder.h"
@@ -26,13 +27,7 @@ namespace {
 constexpr char kProduct[] = "Update Test Product";
 constexpr char kSettingsKey[] = "Software\\Anti-Spyware Settings\\Update Test Product";
 
-// The address of one of the fixture's servers ("first" or "second").
-std::string ServerUrl(const std::string& name) {
-    std::ifstream in(win32_tests::WindowsPath(DEFSERVER_FIXTURE_DIR) + "\\" + name + ".url");
-    std::string url;
-    std::getline(in, url);
-    return url;
-}
+using win32_tests::ServerUrl;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
