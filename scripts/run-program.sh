@@ -202,5 +202,19 @@ echo "Definitions now:             $(caption lblDefCount)"
 echo "Definitions dated:           $(caption lblDefVersion)"
 driver click frmSignatureUpdated cmdUpdateSuccesfullOK >/dev/null || true
 
+# The language window: fetch the current localisation file and look at the
+# list it leaves.
+driver menu FrmMain "Change Language" >/dev/null || fail "No Change Language menu entry."
+driver wait-form frmLanguage 10000 >/dev/null || fail "The language window did not open."
+driver click frmLanguage Command1 >/dev/null
+box=$(driver msgbox 30000) || fail "The language download said nothing."
+echo "Language download:           ${box%$'\r'}"
+driver answer ok 5000 >/dev/null || true
+sleep 1
+driver screenshot "$folder/language-window.bmp" frmLanguage >/dev/null &&
+    convert "$folder/language-window.bmp" "$folder/language-window.png" &&
+    rm -f "$folder/language-window.bmp" && echo "Screenshot saved to $folder/language-window.png"
+driver click frmLanguage Command2 >/dev/null || true
+
 driver close FrmMain
 wait "$program_pid" || true
