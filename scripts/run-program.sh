@@ -204,7 +204,7 @@ driver click frmSignatureUpdated cmdUpdateSuccesfullOK >/dev/null || true
 
 # The language window: fetch the current localisation file and look at the
 # list it leaves.
-driver menu FrmMain "Change Language" >/dev/null || fail "No Change Language menu entry."
+driver menu FrmMain mnuLanguageItem >/dev/null || fail "No Change Language menu entry."
 driver wait-form frmLanguage 10000 >/dev/null || fail "The language window did not open."
 driver click frmLanguage Command1 >/dev/null
 box=$(driver msgbox 30000) || fail "The language download said nothing."
