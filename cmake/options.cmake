@@ -23,3 +23,4 @@ set(UNBRANDED_WEBSITE "www.unbranded-scanner.example" CACHE STRING
     "Placeholder website of an unbranded build")
 
 option(SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer (host only)" OFF)
+option(FUZZ "Instrument for libFuzzer and build the fuzz targets as fuzzers (clang, host only)" OFF)

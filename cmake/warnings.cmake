@@ -8,3 +8,11 @@ if(SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(FUZZ)
+    # Coverage for the fuzzer in every object; the fuzz programs link the
+    # fuzzer's own main.
+    target_compile_options(project_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -4,6 +4,7 @@
 # only asks dpkg.
 #   scripts/install-deps.sh test   what ./test needs
 #   scripts/install-deps.sh run    what ./run needs
+#   scripts/install-deps.sh fuzz   clang and libFuzzer for the fuzz preset
 set -euo pipefail
 
 common=(
@@ -20,7 +21,8 @@ common=(
 case "${1:-test}" in
     test) wanted=("${common[@]}" libgtest-dev clang-format) ;;
     run) wanted=("${common[@]}" imagemagick) ;;
-    *) echo "usage: $0 test|run" >&2; exit 2 ;;
+    fuzz) wanted=("${common[@]}" libgtest-dev clang libclang-rt-14-dev) ;;
+    *) echo "usage: $0 test|run|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

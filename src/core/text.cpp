@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace core {
 
@@ -245,6 +246,18 @@ std::int64_t RoundHalfEven(double value) noexcept {
     const double fraction = value - whole;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
         whole += 1.0;
+    }
+    // Numbers read from files can be of any length; beyond the 64-bit range
+    // the conversion would be undefined, so they saturate.
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (std::isnan(whole)) {
+        return 0;
+    }
+    if (whole >= kTwoTo63) {
+        return std::numeric_limits<std::int64_t>::max();
+    }
+    if (whole < -kTwoTo63) {
+        return std::numeric_limits<std::int64_t>::min();
     }
     return static_cast<std::int64_t>(whole);
 }

@@ -19,7 +19,11 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
          core::ReadTextLines(fs, path).value_or(std::vector<std::string>{})) {
         if (!core::Trim(line).empty()) {
             m_text.append(line).append("|");
-            m_upperEntries.push_back(core::UpperCase(line));
+            // The list is one text of "|"-separated entries: a line that
+            // holds "|" gives one entry per piece.
+            for (std::string& entry : core::Split(core::UpperCase(line), "|")) {
+                m_upperEntries.push_back(std::move(entry));
+            }
         }
         loop.YieldToMessageLoop();
     }
@@ -32,7 +36,16 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
 void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::EventLoop& loop,
                                  std::string_view dataFolder, std::string_view name) {
     const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
-    [[maybe_unused]] const bool appended = fs.AppendToFile(path, core::Trim(name) + "\r\n");
+    std::string line = core::Trim(name) + "\r\n";
+    // A file last saved in an editor may lack its final line end; the new
+    // entry must not run on into the last one.
+    if (const std::optional<std::uint64_t> size = fs.FileSize(path); size && *size > 0) {
+        const std::optional<std::string> last = fs.ReadFileRange(path, *size - 1, 1);
+        if (last && *last != "\n" && *last != "\r") {
+            line.insert(0, "\r\n");
+        }
+    }
+    [[maybe_unused]] const bool appended = fs.AppendToFile(path, line);
     LoadExclusions(fs, loop, dataFolder);
 }
 

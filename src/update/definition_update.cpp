@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "definitions/definition_files.h"
 #include "definitions/definitions_date.h"
+#include "update/date_answer.h"
 #include "update/definition_file_pass.h"
 #include "update/http_transfer.h"
 #include "update/server_address.h"
@@ -74,10 +75,6 @@ namespace {
 std::string ProductQuery(core::Application& app) {
     return "prog=" + core::ReplaceAll(app.branding.ProgramName, " ", "%20") +
            "&comp=" + core::ReplaceAll(app.branding.CompanyName, " ", "%20");
-}
-
-std::optional<platform::DateTime> DateOfAnswer(std::string_view answer) {
-    return core::ParseDateTime(CleanDateAnswer(answer));
 }
 
 bool IsLater(const platform::DateTime& a, const platform::DateTime& b) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace core {
 namespace {
 
@@ -98,6 +100,16 @@ TEST(Text, RoundingGoesHalfToEven) {
     EXPECT_EQ(RoundHalfEven(2.51), 3);
     EXPECT_EQ(RoundHalfEven(-1.5), -2);
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+TEST(Text, RoundingSaturatesBeyondTheRangeOfWholeNumbers) {
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(RoundHalfEven(1.5e21), kMax);
+    EXPECT_EQ(RoundHalfEven(-1.5e21), kMin);
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::infinity()), kMax);
+    EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundHalfEven(*WholeNumber(std::string(400, '9'))), kMax);
 }
 
 }  // namespace

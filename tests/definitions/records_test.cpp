@@ -55,6 +55,8 @@ TEST_F(Records, RootCodesThatAreNoNumberReadAsTheFirstRoot) {
     EXPECT_EQ(RootIndex("7"), -1);
     EXPECT_EQ(RootName("-1"), "");
     EXPECT_EQ(RootIndex("1x"), 0);
+    EXPECT_EQ(RootIndex("1555555555555555555555"), -1) << "too large for any whole number";
+    EXPECT_EQ(RootIndex("-1555555555555555555555"), -1);
 }
 
 TEST_F(Records, AFileRecordJoinsItsFolderAndName) {

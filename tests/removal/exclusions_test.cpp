@@ -46,6 +46,27 @@ TEST_F(Exclusions, AddingAppendsTheTrimmedNameAndReloads) {
     EXPECT_TRUE(app->exclusions.IsExcluded("SECOND"));
 }
 
+TEST_F(Exclusions, AnAdditionToAFileSavedWithoutAFinalLineEndGetsALineOfItsOwn) {
+    const std::vector<std::string> lineEnds{"", "\r", "\n", "\r\n"};
+    for (const std::string& lineEnd : lineEnds) {
+        ExclusionFile("first" + lineEnd);
+        app->exclusions.AddExclusion(machine.fileSystem, machine.eventLoop, app->DataFolder,
+                                     "second");
+        EXPECT_EQ(File(), "first" + (lineEnd.empty() ? "\r\n" : lineEnd) + "second\r\n");
+        EXPECT_TRUE(app->exclusions.IsExcluded("FIRST")) << "ended by [" << lineEnd << "]";
+        EXPECT_TRUE(app->exclusions.IsExcluded("SECOND")) << "ended by [" << lineEnd << "]";
+    }
+}
+
+TEST_F(Exclusions, ALineHoldingBarsGivesOneEntryPerPiece) {
+    ExclusionFile("a.exe|b.exe\r\nc.exe\r\n");
+    EXPECT_EQ(app->exclusions.Text(), "a.exe|b.exe|c.exe|");
+    EXPECT_TRUE(app->exclusions.IsExcluded("A.EXE"));
+    EXPECT_TRUE(app->exclusions.IsExcluded("b.exe"));
+    EXPECT_FALSE(app->exclusions.IsExcluded("a.exe|b.exe"));
+    EXPECT_TRUE(app->exclusions.IsFolderExcluded("B.EXE"));
+}
+
 TEST_F(Exclusions, AnEntryRemovedInAnEditorStillCountsUntilTheNextLoad) {
     ExclusionFile("evil.exe\r\n");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), "");

@@ -1,0 +1,38 @@
+// The user's exclusion file "ENoSignature.dat", which the user may edit in
+// Notepad: loaded, asked, and then added to as the Exclude button adds.
+
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "definitions/definition_files.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/virtual_event_loop.h"
+#include "fuzz_target.h"
+#include "removal/exclusions.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string dataFolder = "C:\\Data";
+    fakes::FakeFileSystem fs;
+    fakes::VirtualEventLoop loop;
+    fs.AddFile(definitions::DataFile(dataFolder, definitions::kExclusions),
+               std::string(fuzz::AsText(data, size)));
+    removal::ExclusionList list;
+    list.LoadExclusions(fs, loop, dataFolder);
+    for (const std::string& entry : core::Split(list.Text(), "|")) {
+        if (!entry.empty()) {
+            fuzz::Require(list.IsExcluded(entry), "every entry of the list is excluded");
+            fuzz::Require(list.IsFolderExcluded(entry), "every entry excludes its folder");
+        }
+    }
+    (void)list.IsExcluded("EVIL.EXE");
+    (void)list.IsFolderExcluded("C:\\Program Files\\Evil");
+
+    // An addition keeps what the file held and is excluded at once.
+    const std::string before = list.Text();
+    list.AddExclusion(fs, loop, dataFolder, "C:\\Program Files\\Evil\\evil.exe");
+    fuzz::Require(list.IsExcluded("C:\\Program Files\\Evil\\evil.exe"),
+                  "an added entry is excluded");
+    fuzz::Require(list.Text().starts_with(before), "an addition keeps the entries before it");
+    return 0;
+}
