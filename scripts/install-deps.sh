@@ -17,6 +17,7 @@ common=(
     libcpp-httplib-dev                # HTTP for the reference definitions server
     libsqlite3-dev                    # the definitions server's database
     fp-utils                          # chmcmd, which compiles the help file Help.chm
+    nsis                              # makensis, which makes the setup program
 )
 # fp-utils recommends the whole Free Pascal compiler, which chmcmd does not
 # need.
