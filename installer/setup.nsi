@@ -44,8 +44,8 @@ ShowUninstDetails show
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT_NAME} ${VERSION} for all users of this computer.$\r$\n$\r$\nIf ${PRODUCT_NAME} is running, end it before you continue.$\r$\n$\r$\nClick Next to continue."
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "${PRODUCT_NAME} will be removed from the folder below. Your data, the quarantine and your settings are kept."
+!define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT_NAME} ${VERSION} for all users.$\r$\n$\r$\nIf ${PRODUCT_NAME} is running, end it before you continue.$\r$\n$\r$\nClick Next to continue."
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "${PRODUCT_NAME} will be removed from the folder below.$\r$\nYour data, the quarantine and your settings are kept."
 !define MUI_FINISHPAGE_TEXT "${PRODUCT_NAME} has been installed on your computer.$\r$\n$\r$\nStart it from the Start menu. Click Finish to close Setup."
 
 !insertmacro MUI_PAGE_WELCOME
