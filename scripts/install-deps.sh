@@ -17,7 +17,12 @@ common=(
     pkg-config                        # finds cpp-httplib's build flags
     libcpp-httplib-dev                # HTTP for the reference definitions server
     libsqlite3-dev                    # the definitions server's database
+    fp-utils                          # chmcmd, which compiles the help file Help.chm
+    nsis                              # makensis, which makes the setup program
 )
+# fp-utils recommends the whole Free Pascal compiler, which chmcmd does not
+# need.
+without_recommends=(fp-utils)
 case "${1:-test}" in
     test) wanted=("${common[@]}" libgtest-dev clang-format) ;;
     run) wanted=("${common[@]}" imagemagick) ;;
@@ -38,4 +43,13 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+lean=() full=()
+for package in "${missing[@]}"; do
+    if [[ " ${without_recommends[*]} " == *" $package "* ]]; then
+        lean+=("$package")
+    else
+        full+=("$package")
+    fi
+done
+[ ${#full[@]} -eq 0 ] || "${sudo[@]}" apt-get install -y -qq "${full[@]}" >/dev/null
+[ ${#lean[@]} -eq 0 ] || "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${lean[@]}" >/dev/null

@@ -25,6 +25,13 @@ TEST(FirstRun, AsksForTheLanguageThenOffersLiveUpdateThenStoresTheSettings) {
     EXPECT_TRUE(driver::WaitFor([&] { return driver::TextOf(chooser) == "Sprachauswahl"; }));
     driver::Click(driver::FindControl(chooser, "Command2"));
 
+    // Help.chm lies beside the built program: the first start opens it.
+    HWND help = FindHelpWindow(HelpWindowTitle(BuiltProgram()), driver::kDefaultTimeout);
+    EXPECT_NE(help, nullptr) << "the help file did not open on the first start";
+    if (help != nullptr) {
+        CloseHelpWindow(help);
+    }
+
     HWND question = driver::FindMessageBox(program.ProcessId());
     ASSERT_NE(question, nullptr) << "no Live Update question on the first run";
     EXPECT_EQ(driver::TextOf(question), "Jetzt aktualisieren?");

@@ -15,5 +15,7 @@ int main(int argc, char** argv) {
     }
     e2e::SetBuiltProgram(argv[1]);
     e2e::SetScreenshotFolder(argv[2]);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    e2e::CloseHelpWindows(e2e::HelpWindowTitle(e2e::BuiltProgram()));
+    return result;
 }

@@ -5,6 +5,7 @@
 
 #include "core/machine_settings.h"
 #include "core/user_settings.h"
+#include "driver/driver.h"
 #include "platform/win32/program_file_win32.h"
 
 namespace e2e {
@@ -62,6 +63,34 @@ std::string MachineSettingsKey(const std::string& programPath) {
     platform::win32::ProgramFileWin32 program(programPath);
     const platform::VersionResource version = program.ReadVersionResource();
     return core::MachineSettingsKey(version.companyName, version.productName, "Settings");
+}
+
+std::string HelpWindowTitle(const std::string& programPath) {
+    platform::win32::ProgramFileWin32 program(programPath);
+    return program.ReadVersionResource().productName + " Help";
+}
+
+HWND FindHelpWindow(const std::string& title, std::chrono::milliseconds timeout) {
+    const auto visibleViewer = [&title] {
+        HWND window = ::FindWindowA(nullptr, title.c_str());
+        return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
+    };
+    driver::WaitFor([&] { return visibleViewer() != nullptr; }, timeout);
+    return visibleViewer();
+}
+
+void CloseHelpWindow(HWND window) {
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    driver::WaitFor([&] { return !::IsWindow(window); });
+}
+
+void CloseHelpWindows(const std::string& title) {
+    while (HWND window = ::FindWindowA(nullptr, title.c_str())) {
+        CloseHelpWindow(window);
+        if (::IsWindow(window)) {
+            return;
+        }
+    }
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // it. Its settings are cleared before it starts, so every test begins as a
 // first run for the current user.
 
+#include <chrono>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -22,6 +23,17 @@ void SetScreenshotFolder(std::string path);
 // the machine's.
 [[nodiscard]] std::string UserSettingsKey(const std::string& programPath);
 [[nodiscard]] std::string MachineSettingsKey(const std::string& programPath);
+
+// The help viewer that the program opens on Help.chm: its window bears the
+// title the help file gives it, "<product name> Help".
+[[nodiscard]] std::string HelpWindowTitle(const std::string& programPath);
+// The visible viewer window, waiting up to the time-out; null when none.
+[[nodiscard]] HWND FindHelpWindow(const std::string& title, std::chrono::milliseconds timeout);
+// Closes the viewer and waits until its window is gone.
+void CloseHelpWindow(HWND window);
+// Closes every viewer of that title. A viewer left open would outlive the
+// tests and hold CTest's output open.
+void CloseHelpWindows(const std::string& title);
 
 class ProgramUnderTest {
 public:
