@@ -37,6 +37,7 @@ BrandingText "${PRODUCT_NAME} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
 
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
@@ -145,4 +146,10 @@ Section "Uninstall"
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; "Run at Startup" would otherwise start a program that is gone. Only
+    ; the entry that names this installation goes.
+    ReadRegStr $0 HKLM "${RUN_KEY}" "${EXE_NAME}"
+    ${If} $0 == '"$INSTDIR\${EXE_NAME}.exe"'
+        DeleteRegValue HKLM "${RUN_KEY}" "${EXE_NAME}"
+    ${EndIf}
 SectionEnd

@@ -69,6 +69,7 @@ expect_value() {
     actual=$(reg_value "$1" "$2") || { fail "$1 has no value $2"; return; }
     [ "$actual" = "$3" ] || fail "$2 is \"$actual\", expected \"$3\""
 }
+value_missing() { ! wine reg query "$1" /v "$2" >/dev/null 2>&1; }
 key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 key_missing() { ! key_exists "$1"; }
 same_file() { cmp -s "$1" "$2"; }
@@ -117,6 +118,10 @@ echo "C:\\evil.dll" >"$data_folder/quarantine/QuarantineLog.txt"
 wine reg add "$user_key" /v Language /d Deutsch /f >/dev/null
 wine reg add "$user_key" /v showHelp /d 0 /f >/dev/null
 wine reg add "$machine_key" /v FirstTime /d Yes /f >/dev/null
+# "Run at Startup" as the program leaves it, and another program's entry.
+run_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+wine reg add "$run_key" /v "$exe" /d "\"C:\\Program Files\\$product\\$exe.exe\"" /f >/dev/null
+wine reg add "$run_key" /v OtherTool /d "\"C:\\Tools\\other.exe\"" /f >/dev/null
 
 echo "== silent uninstall"
 code=$(run "$install_dir/Uninstall.exe" /S)
@@ -132,6 +137,8 @@ check "the quarantine stays" test -f "$data_folder/quarantine/evil.dll"
 check "the quarantine log stays" test -f "$data_folder/quarantine/QuarantineLog.txt"
 expect_value "$user_key" Language Deutsch
 expect_value "$machine_key" FirstTime Yes
+check "the program no longer starts with Windows" value_missing "$run_key" "$exe"
+expect_value "$run_key" OtherTool "\"C:\\Tools\\other.exe\""
 
 echo "== install to a chosen folder"
 # A folder without spaces: "_?=" takes the rest of the command line
