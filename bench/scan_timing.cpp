@@ -147,7 +147,8 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     m_ports = std::make_unique<platform::Platform>(platform::Platform{
         ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile, ports.osVersion,
         ports.shell, ports.dialogs, ports.clock, ports.eventLoop, ports.textCodec, ports.notifyIcon,
-        ports.processes, ports.clipboard, ports.systemRestore, ports.http, ports.desktop});
+        ports.processes, ports.clipboard, ports.systemRestore, ports.http, ports.desktop,
+        ports.management});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -23,6 +23,7 @@
 #include "shell/update_notice.h"
 #include "shell/website_window.h"
 #include "shields/shields.h"
+#include "submit/data_submission.h"
 #include "update/live_update.h"
 
 namespace core {
@@ -111,6 +112,7 @@ Application::Application(platform::Platform& platformPorts)
     update::AttachLiveUpdate(*this);
     scheduler::AttachScheduler(*this);
     shields::AttachShields(*this);
+    submit::AttachDataSubmission(*this);
     frmMain.cmdLog->onClick = [this] {
         report::cmdLog_Click(*this);
     };

@@ -43,6 +43,13 @@ void AttachPageSwitching(Application& app) {
     };
     main.cmdResults->onClick = [&app] {
         ShowPage(app, *app.frmMain.frmResults);
+        // Nothing left to remove: the names of what runs are sent now, as
+        // after a removal.
+        ui::FrmMain& shown = app.frmMain;
+        if (shown.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->ItemCount() == 0 &&
+            shown.chkSendData->Value() == 1 && app.SubmitAnonymousData) {
+            app.SubmitAnonymousData();
+        }
     };
     main.cmdSettings->onClick = [&app] {
         ShowPage(app, *app.frmMain.frmOptions);

@@ -10,6 +10,7 @@
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
 #include "platform/http.h"
+#include "platform/management.h"
 #include "platform/notify_icon.h"
 #include "platform/os_version.h"
 #include "platform/processes.h"
@@ -39,6 +40,7 @@ struct Platform {
     SystemRestore& systemRestore;
     Http& http;
     Desktop& desktop;
+    Management& management;
 };
 
 }  // namespace platform

@@ -334,6 +334,17 @@ void FrmMain::BuildGeneralTab(Frame& tab) {
     chkSendData =
         &AddCheckBox("chkSendData", "Send anonymous data to help identify unknown spyware",
                      {8, 106, 480, 22}, &tab);
+
+    AddLabel("lblSubmitTitle", "Submit a suspicious file", {8, 150, 480, 20}, &tab)
+        .SetLook(Look::Heading);
+    AddLabel("lblSubmitHint",
+             "You may submit the name of a file that you suspect to be spyware, so that it can "
+             "be examined.",
+             {26, 174, 460, 36}, &tab)
+        .SetLook(Look::Muted);
+    txtFilename = &AddTextBox("txtFilename", {26, 216, 340, 24}, &tab);
+    cmdSubmit = &AddButton("cmdSubmit", "Submit", {376, 214, 104, 28}, &tab);
+    Label26 = &AddLabel("Label26", "", {26, 250, 460, 52}, &tab);
 }
 
 }  // namespace ui

@@ -137,6 +137,9 @@ public:
     CommandButton* cmdLiveUpdate;  // "Run Live Update Now"
     Label* lblLastUpdate;
     CheckBox* chkSendData;
+    TextBox* txtFilename;  // the name of a suspicious file, to submit by hand
+    CommandButton* cmdSubmit;
+    Label* Label26;  // how the submission went
 
     // --- The File menu: "Scan Now", "View Log", "Run Live Update",
     // "Minimize to Tray" and "Exit", with separators between them.

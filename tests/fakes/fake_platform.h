@@ -4,6 +4,7 @@
 
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_http.h"
+#include "fakes/fake_management.h"
 #include "fakes/fake_notify_icon.h"
 #include "fakes/fake_ports.h"
 #include "fakes/fake_processes.h"
@@ -31,11 +32,12 @@ struct FakePlatform {
     FakeSystemRestore systemRestore;
     ScriptedHttp http;
     FakeDesktop desktop;
+    FakeManagement management;
 
-    platform::Platform ports{registry,  shellFolders,  fileSystem, programFile,
-                             osVersion, shell,         dialogs,    clock,
-                             eventLoop, textCodec,     notifyIcon, processes,
-                             clipboard, systemRestore, http,       desktop};
+    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,   osVersion,
+                             shell,      dialogs,      clock,      eventLoop,     textCodec,
+                             notifyIcon, processes,    clipboard,  systemRestore, http,
+                             desktop,    management};
 };
 
 }  // namespace fakes

@@ -3,6 +3,7 @@
 # Live Update talk to, on loopback ports of their own:
 #   defserver_fixture.sh start <bin folder> <fixture folder>
 #   defserver_fixture.sh stop <fixture folder>
+#   defserver_fixture.sh expect-submitted <bin folder> <fixture folder> <server> <name>...
 # Server "first" holds the sample definitions; server "second" holds the same
 # and, a day later, additions and deletions, and serves a localisation file
 # that has one language more than the shipped one. Each one's address goes
@@ -15,6 +16,20 @@ if [ "$command" = stop ]; then
         [ -f "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null || true
     done
     exit 0
+fi
+
+if [ "$command" = expect-submitted ]; then
+    # Every name must be among the decoded names that the server stored.
+    listing=$("$2/defpublish" --db "$3/$4.sqlite" submissions)
+    status=0
+    for name in "${@:5}"; do
+        if ! cut -f 4 <<<"$listing" | tr '|' '\n' | grep -qxF -- "$name"; then
+            echo "The $4 server did not store \"$name\"; it holds:" >&2
+            status=1
+        fi
+    done
+    [ "$status" = 0 ] || printf '%s\n' "$listing" >&2
+    exit "$status"
 fi
 
 bin=$2

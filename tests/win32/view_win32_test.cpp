@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "platform/win32/event_loop_win32.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -169,6 +171,27 @@ TEST_F(ViewWin32Test, UserInputReachesTheModel) {
     EXPECT_EQ(text.Text(), "evil.exe");
     EXPECT_EQ(days.ListIndex(), 1);
     EXPECT_EQ(tabs.SelectedTab(), 2);
+}
+
+TEST_F(ViewWin32Test, ACheckBoxsMouseUpSeesItsNewValueAndATextBoxGetsItsEnterKey) {
+    CheckBox& box = form.AddCheckBox("chkSendData", "Send", {0, 0, 100, 20});
+    box.SetValue(1);
+    std::vector<int> valuesAtMouseUp;
+    box.onMouseUp = [&](const MouseEvent&) {
+        valuesAtMouseUp.push_back(box.Value());
+    };
+    TextBox& text = form.AddTextBox("txtFilename", {0, 30, 100, 20});
+    std::vector<int> keys;
+    text.onKeyPress = [&](int key) {
+        keys.push_back(key);
+    };
+    form.Show();
+
+    ::SendMessageA(WindowOf(box), BM_CLICK, 0, 0);
+    ::SendMessageA(WindowOf(text), WM_CHAR, VK_RETURN, 1);
+    Pump();
+    EXPECT_EQ(valuesAtMouseUp, std::vector<int>{0});
+    EXPECT_EQ(keys, std::vector<int>{13});
 }
 
 TEST_F(ViewWin32Test, ListViewsShowColumnsRowsAndCheckMarks) {

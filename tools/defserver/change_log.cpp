@@ -1,10 +1,12 @@
 #include "change_log.h"
 
+#include "http_request.h"
+
 namespace defserver {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 constexpr const char* kSchema = R"sql(
 CREATE TABLE changes (
@@ -21,11 +23,42 @@ CREATE TABLE submissions (
     time INTEGER NOT NULL,
     remote TEXT NOT NULL,
     query BLOB NOT NULL,
-    names BLOB NOT NULL
+    names BLOB NOT NULL,
+    data BLOB NOT NULL DEFAULT x''
 );
 CREATE INDEX submissions_by_names ON submissions (names, remote, time);
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 )sql";
+
+// Version 1 kept the decoded names only; the data as sent is read back from
+// the query that every submission kept.
+constexpr const char* kAddSubmittedData = R"sql(
+ALTER TABLE submissions ADD COLUMN data BLOB NOT NULL DEFAULT x'';
+PRAGMA user_version = 2;
+)sql";
+
+Checked<Done> FillSubmittedData(Database& db) {
+    Checked<Statement> rows = db.Prepare("SELECT id, query FROM submissions");
+    Checked<Statement> update = db.Prepare("UPDATE submissions SET data = ?1 WHERE id = ?2");
+    if (!rows || !update) {
+        return Checked<Done>::Failure(!rows ? rows.Error() : update.Error());
+    }
+    for (;;) {
+        const Checked<bool> row = rows->Step();
+        if (!row) {
+            return Checked<Done>::Failure(row.Error());
+        }
+        if (!*row) {
+            return Done{};
+        }
+        update->Reset();
+        update->BindBlob(1, TrailingQueryValue(rows->Bytes(1), "data").value_or(""));
+        update->Bind(2, rows->Int(0));
+        if (const Checked<bool> stepped = update->Step(); !stepped) {
+            return Checked<Done>::Failure(stepped.Error());
+        }
+    }
+}
 
 Checked<Done> EnsureSchema(Database& db) {
     Checked<Transaction> transaction = Transaction::Begin(db);
@@ -48,6 +81,14 @@ Checked<Done> EnsureSchema(Database& db) {
     if (found == 0) {
         if (Checked<Done> made = db.Execute(kSchema); !made) {
             return made;
+        }
+    }
+    if (found == 1) {
+        if (Checked<Done> added = db.Execute(kAddSubmittedData); !added) {
+            return added;
+        }
+        if (Checked<Done> filled = FillSubmittedData(db); !filled) {
+            return filled;
         }
     }
     return transaction->Commit();
@@ -189,7 +230,7 @@ Checked<ChangeLog::Submission> ChangeLog::AddSubmission(const SubmittedData& dat
         return Submission::Duplicate;
     }
     Checked<Statement> insert = m_db.Prepare(
-        "INSERT INTO submissions (time, remote, query, names) VALUES (?1, ?2, ?3, ?4)");
+        "INSERT INTO submissions (time, remote, query, names, data) VALUES (?1, ?2, ?3, ?4, ?5)");
     if (!insert) {
         return Result::Failure(insert.Error());
     }
@@ -197,6 +238,7 @@ Checked<ChangeLog::Submission> ChangeLog::AddSubmission(const SubmittedData& dat
     insert->BindText(2, data.remoteAddress);
     insert->BindBlob(3, data.query);
     insert->BindBlob(4, data.names);
+    insert->BindBlob(5, data.data);
     if (const Checked<bool> stepped = insert->Step(); !stepped) {
         return Result::Failure(stepped.Error());
     }
@@ -204,6 +246,25 @@ Checked<ChangeLog::Submission> ChangeLog::AddSubmission(const SubmittedData& dat
         return Result::Failure(committed.Error());
     }
     return Submission::Added;
+}
+
+Checked<Done> ChangeLog::ForEachSubmission(
+    const std::function<void(const StoredSubmission&)>& visit) {
+    Checked<Statement> query =
+        m_db.Prepare("SELECT id, time, remote, data FROM submissions ORDER BY time, id");
+    if (!query) {
+        return Checked<Done>::Failure(query.Error());
+    }
+    for (;;) {
+        const Checked<bool> row = query->Step();
+        if (!row) {
+            return Checked<Done>::Failure(row.Error());
+        }
+        if (!*row) {
+            return Done{};
+        }
+        visit(StoredSubmission{query->Int(0), query->Int(1), query->Bytes(2), query->Bytes(3)});
+    }
 }
 
 }  // namespace defserver

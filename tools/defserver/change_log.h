@@ -30,9 +30,19 @@ struct LoggedChange {
 struct SubmittedData {
     UnixSeconds time = 0;
     std::string remoteAddress;
-    // The query as it arrived, and the names it carried, decoded.
+    // The query as it arrived; the data it carried, percent-decoded but
+    // still in the line code; and the names of that data, decoded.
     std::string query;
+    std::string data;
     std::string names;
+};
+
+struct StoredSubmission {
+    std::int64_t id = 0;
+    UnixSeconds time = 0;
+    std::string_view remoteAddress;
+    // In the line code, as the program sent it.
+    std::string_view data;
 };
 
 class ChangeLog {
@@ -60,6 +70,11 @@ public:
     // A duplicate is the same names from the same address within `window`
     // seconds before; it is not stored again.
     [[nodiscard]] Checked<Submission> AddSubmission(const SubmittedData& data, UnixSeconds window);
+
+    // The stored submissions, oldest first. The views are valid during the
+    // call only.
+    [[nodiscard]] Checked<Done> ForEachSubmission(
+        const std::function<void(const StoredSubmission&)>& visit);
 
 private:
     explicit ChangeLog(Database db) : m_db(std::move(db)) {}

@@ -12,6 +12,7 @@
 #include "core/text.h"
 #include "core/text_lines.h"
 #include "definition_changes.h"
+#include "submitted_names.h"
 
 namespace defserver {
 
@@ -28,6 +29,8 @@ constexpr std::string_view kUsage =
     "                                  publish the sample definitions of FOLDER,\n"
     "                                  dated as its date.txt says\n"
     "  list [--since DATE]             show the changes, oldest first\n"
+    "  submissions                     show the submitted names, oldest first:\n"
+    "                                  id, date (UTC), address, names by \"|\"\n"
     "KIND: FILE, EXE, DLL, REG, COOK, DIR, SFILE, SEXE, SDLL, SREG, SDIR.\n"
     "LINE: the definition as its file holds it, in UTF-8.\n"
     "DATE (UTC): \"2026-12-08 10:00:00\" or \"12/8/2026 10:00:00 AM\"; each new\n"
@@ -185,6 +188,9 @@ public:
         if (command == "list") {
             return Expect(1) ? List() : 2;
         }
+        if (command == "submissions") {
+            return Expect(1) ? Submissions() : 2;
+        }
         m_err << "defpublish: unknown command " << command << "\n" << kUsage;
         return 2;
     }
@@ -336,6 +342,22 @@ private:
                       << "\t" << OperationText(change.operation) << "\t"
                       << AnsiToUtf8(PlainBody(change.operation, change.body)) << "\n";
             });
+        return listed ? 0 : Fail(listed.Error());
+    }
+
+    int Submissions() {
+        std::optional<ChangeLog> log = OpenLog(Database::Opening::ExistingOnly);
+        if (!log) {
+            return 1;
+        }
+        const Checked<Done> listed = log->ForEachSubmission([&](const StoredSubmission& stored) {
+            std::string names;
+            for (const std::string& name : SubmittedNames(stored.data)) {
+                names += (names.empty() ? "" : "|") + AnsiToUtf8(name);
+            }
+            m_out << stored.id << "\t" << IsoDateText(stored.time) << "\t" << stored.remoteAddress
+                  << "\t" << names << "\n";
+        });
         return listed ? 0 : Fail(listed.Error());
     }
 

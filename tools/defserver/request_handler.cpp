@@ -6,7 +6,7 @@
 
 #include "core/text.h"
 #include "definition_changes.h"
-#include "definitions/line_code.h"
+#include "submitted_names.h"
 
 namespace defserver {
 
@@ -24,22 +24,6 @@ HttpAnswer Text(std::string body, std::string note = {}) {
     answer.body = std::move(body);
     answer.note = std::move(note);
     return answer;
-}
-
-// The names of a submission, decoded, blank ones dropped; "|" separates
-// them and stays as it is.
-std::string SubmittedNames(std::string_view data) {
-    std::string names;
-    std::size_t start = 0;
-    while (start <= data.size()) {
-        const std::size_t end = std::min(data.find('|', start), data.size());
-        const std::string name = definitions::DecodeDefinitionLine(data.substr(start, end - start));
-        if (!core::IsBlank(name)) {
-            names += (names.empty() ? "" : "|") + name;
-        }
-        start = end + 1;
-    }
-    return names;
 }
 
 }  // namespace
@@ -114,9 +98,14 @@ HttpAnswer RequestHandler::LanguagePack() const {
 }
 
 HttpAnswer RequestHandler::Submission(const HttpRequest& request, UnixSeconds now) {
-    const std::optional<std::string> data = TrailingQueryValue(request.query, "data");
-    SubmittedData submitted{now, request.remoteAddress, request.query,
-                            data ? SubmittedNames(*data) : std::string()};
+    SubmittedData submitted{now,
+                            request.remoteAddress,
+                            request.query,
+                            TrailingQueryValue(request.query, "data").value_or(""),
+                            {}};
+    for (const std::string& name : SubmittedNames(submitted.data)) {
+        submitted.names += (submitted.names.empty() ? "" : "|") + name;
+    }
     if (submitted.names.empty()) {
         return Text("Skipped", "nothing submitted");
     }

@@ -477,6 +477,16 @@ LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message
             control.MouseDown(MouseFrom(2, lParam));
             break;
         case WM_LBUTTONUP:
+            if (control.Type() == ControlType::CheckBox) {
+                // A check box changes its value in the button's own handling
+                // of the release; its mouse-up handler sees the new value.
+                handled = true;
+                const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+                if (!m_detached) {
+                    control.MouseUp(MouseFrom(1, lParam));
+                }
+                return result;
+            }
             control.MouseUp(MouseFrom(1, lParam));
             break;
         case WM_RBUTTONUP:

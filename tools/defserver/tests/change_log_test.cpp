@@ -97,12 +97,34 @@ TEST_F(ChangeLogTest, OpeningRefusesAMissingFileAndOneThatIsNoDatabase) {
 TEST_F(ChangeLogTest, ASubmissionIsADuplicateOnlyFromTheSameAddressWithinTheWindow) {
     ChangeLog log = Open();
     const auto submit = [&](std::string address, UnixSeconds time) {
-        return *log.AddSubmission(SubmittedData{time, std::move(address), "data=x", "A.EXE"}, 100);
+        return *log.AddSubmission(SubmittedData{time, std::move(address), "data=x", "x", "A.EXE"},
+                                  100);
     };
     EXPECT_EQ(submit("10.0.0.1", kDec1), ChangeLog::Submission::Added);
     EXPECT_EQ(submit("10.0.0.1", kDec1 + 99), ChangeLog::Submission::Duplicate);
     EXPECT_EQ(submit("10.0.0.2", kDec1 + 99), ChangeLog::Submission::Added);
     EXPECT_EQ(submit("10.0.0.1", kDec1 + 100), ChangeLog::Submission::Added);
+}
+
+TEST_F(ChangeLogTest, SubmissionsOfAnEarlierSchemaGetTheirDataBackFromTheQuery) {
+    {
+        Checked<Database> db =
+            Database::Open(m_folder.Path("defs.sqlite"), Database::Opening::CreateIfMissing);
+        ASSERT_TRUE(db) << db.Error();
+        ASSERT_TRUE(db->Execute(R"sql(
+CREATE TABLE changes (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, kind TEXT NOT NULL,
+    operation TEXT NOT NULL, body BLOB NOT NULL, recorded INTEGER NOT NULL);
+CREATE TABLE submissions (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, remote TEXT NOT NULL,
+    query BLOB NOT NULL, names BLOB NOT NULL);
+INSERT INTO submissions VALUES (1, 5, '10.0.0.1', 'x=1&data=%81n%85|&', 'A.E');
+PRAGMA user_version = 1;
+)sql"));
+    }
+    ChangeLog log = Open();
+    std::vector<std::string> data;
+    ASSERT_TRUE(log.ForEachSubmission(
+        [&](const StoredSubmission& stored) { data.emplace_back(stored.data); }));
+    EXPECT_EQ(data, std::vector<std::string>{"\x81n\x85|&"});
 }
 
 }  // namespace

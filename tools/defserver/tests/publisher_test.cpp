@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "change_log.h"
+#include "definitions/line_code.h"
 #include "temp_folder.h"
 
 namespace defserver {
@@ -141,6 +142,24 @@ TEST_F(Publishing, TheSamplesAreSeededUnderTheDateTheProgramIsPlantedWith) {
     }
     // Seeding again would date the samples before what is already there.
     EXPECT_EQ(Run({"seed-samples", SAMPLE_DEFINITIONS}), 1);
+}
+
+TEST_F(Publishing, SubmissionsAreListedAsTheirDecodedNames) {
+    ASSERT_EQ(Run({"submissions"}), 1) << "no database yet";
+    {
+        Checked<ChangeLog> log = ChangeLog::Open(Db(), Database::Opening::CreateIfMissing);
+        ASSERT_TRUE(log) << log.Error();
+        using definitions::EncodeDefinitionLine;
+        const std::string data =
+            EncodeDefinitionLine("tool.exe") + "|" + EncodeDefinitionLine("caf\xE9.exe") + "|";
+        ASSERT_TRUE(log->AddSubmission(SubmittedData{kNow, "10.0.0.1", "", data, "x"}, 0));
+        ASSERT_TRUE(log->AddSubmission(SubmittedData{kNow + 1, "10.0.0.2", "", "|", "y"}, 0));
+    }
+    ASSERT_EQ(Run({"submissions"}), 0) << m_err;
+    EXPECT_EQ(m_out,
+              "1\t2026-12-08 00:00:00\t10.0.0.1\ttool.exe|caf\xC3\xA9.exe\n"
+              "2\t2026-12-08 00:00:01\t10.0.0.2\t\n");
+    EXPECT_EQ(Run({"submissions", "extra"}), 2);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "core/text.h"
 #include "definitions/line_code.h"
+#include "submit/submission_url.h"
+#include "submitted_names.h"
 #include "temp_folder.h"
 
 namespace defserver {
@@ -159,6 +161,22 @@ TEST_F(RequestHandlerTest, SubmittedNamesRunToTheEndOfTheQuery) {
     EXPECT_EQ(Get("/asp/getData.asp?data=\x81&x=\x85").body, "Added");
     EXPECT_EQ(Get("/asp/getData.asp?data=\x81").body, "Added");
     EXPECT_EQ(Get("/asp/getData.asp?data=\x81&x=\x85").body, "Skipped");
+}
+
+TEST_F(RequestHandlerTest, TheProgramsPercentEncodedDataIsStoredAsSentAndDecodesToTheNames) {
+    // Their codes hold "&", "%", "+" (from \xEA), "=" and bytes above 127.
+    const std::vector<std::string> names{"A.EXE", "Evil & Co 100%.exe", "caf\xEA.exe", "}.exe"};
+    std::string data;
+    for (const std::string& name : names) {
+        data += definitions::EncodeDefinitionLine(name) + "|";
+    }
+    EXPECT_EQ(Get("/asp/getData.asp?data=" + submit::PercentEncode(data)).body, "Added");
+
+    std::vector<std::string> stored;
+    ASSERT_TRUE(m_log.ForEachSubmission(
+        [&](const StoredSubmission& submission) { stored.emplace_back(submission.data); }));
+    ASSERT_EQ(stored, std::vector<std::string>{data});
+    EXPECT_EQ(SubmittedNames(stored.front()), names);
 }
 
 TEST_F(RequestHandlerTest, TensOfThousandsOfChangesMakeOneAnswer) {
