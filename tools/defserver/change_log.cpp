@@ -43,21 +43,15 @@ Checked<Done> FillSubmittedData(Database& db) {
     if (!rows || !update) {
         return Checked<Done>::Failure(!rows ? rows.Error() : update.Error());
     }
-    for (;;) {
-        const Checked<bool> row = rows->Step();
-        if (!row) {
-            return Checked<Done>::Failure(row.Error());
-        }
-        if (!*row) {
-            return Done{};
-        }
+    return rows->ForEachRow([&]() -> Checked<Done> {
         update->Reset();
         update->BindBlob(1, TrailingQueryValue(rows->Bytes(1), "data").value_or(""));
         update->Bind(2, rows->Int(0));
         if (const Checked<bool> stepped = update->Step(); !stepped) {
             return Checked<Done>::Failure(stepped.Error());
         }
-    }
+        return Done{};
+    });
 }
 
 Checked<Done> EnsureSchema(Database& db) {
@@ -190,21 +184,13 @@ Checked<Done> ChangeLog::ForEachAfter(UnixSeconds after,
         return Checked<Done>::Failure(query.Error());
     }
     query->Bind(1, after);
-    for (;;) {
-        const Checked<bool> row = query->Step();
-        if (!row) {
-            return Checked<Done>::Failure(row.Error());
+    return query->ForEachRow([&]() -> Checked<Done> {
+        if (const std::optional<Operation> operation = OperationOf(query->Bytes(3))) {
+            visit(LoggedChange{query->Int(0), query->Int(1), query->Bytes(2), *operation,
+                               query->Bytes(4)});
         }
-        if (!*row) {
-            return Done{};
-        }
-        const std::optional<Operation> operation = OperationOf(query->Bytes(3));
-        if (!operation) {
-            continue;
-        }
-        visit(LoggedChange{query->Int(0), query->Int(1), query->Bytes(2), *operation,
-                           query->Bytes(4)});
-    }
+        return Done{};
+    });
 }
 
 Checked<ChangeLog::Submission> ChangeLog::AddSubmission(const SubmittedData& data,
@@ -255,16 +241,10 @@ Checked<Done> ChangeLog::ForEachSubmission(
     if (!query) {
         return Checked<Done>::Failure(query.Error());
     }
-    for (;;) {
-        const Checked<bool> row = query->Step();
-        if (!row) {
-            return Checked<Done>::Failure(row.Error());
-        }
-        if (!*row) {
-            return Done{};
-        }
+    return query->ForEachRow([&]() -> Checked<Done> {
         visit(StoredSubmission{query->Int(0), query->Int(1), query->Bytes(2), query->Bytes(3)});
-    }
+        return Done{};
+    });
 }
 
 }  // namespace defserver

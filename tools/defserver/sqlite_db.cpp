@@ -46,6 +46,21 @@ Checked<bool> Statement::Step() {
     return Checked<bool>::Failure(sqlite3_errmsg(sqlite3_db_handle(m_statement.get())));
 }
 
+Checked<Done> Statement::ForEachRow(const std::function<Checked<Done>()>& visit) {
+    for (;;) {
+        const Checked<bool> row = Step();
+        if (!row) {
+            return Checked<Done>::Failure(row.Error());
+        }
+        if (!*row) {
+            return Done{};
+        }
+        if (Checked<Done> visited = visit(); !visited) {
+            return visited;
+        }
+    }
+}
+
 std::int64_t Statement::Int(int column) {
     return sqlite3_column_int64(m_statement.get(), column);
 }

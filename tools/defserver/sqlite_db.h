@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ public:
 
     // True with a row to read, false when the statement has run to its end.
     [[nodiscard]] Checked<bool> Step();
+    // Steps through every row, calling `visit` with each one ready to read;
+    // stops at the first failure, of a step or of `visit`.
+    [[nodiscard]] Checked<Done> ForEachRow(const std::function<Checked<Done>()>& visit);
 
     // Columns count from 0.
     [[nodiscard]] std::int64_t Int(int column);
