@@ -162,7 +162,9 @@ void ScanRegistry(core::Application& app) {
             }
             const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
             const std::string location = keyLocation + valueName;
-            if (app.SafeList.IsSafeListed(location)) {
+            // The safe list names a value as key "\" value; the location text
+            // stays as the exclusion file and the report have always had it.
+            if (app.SafeList.IsSafeListed(keyLocation + "\\" + valueName)) {
                 continue;
             }
             if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(keyLocation)) {

@@ -121,10 +121,14 @@ TEST_F(RegistryScan, ExcludingAKeyExcludesItsValuesToo) {
 
 TEST_F(RegistryScan, SafeListedLocationsAreNotReported) {
     SetString("Software\\Good", "", "");
+    SetString(kRun, "Helper", "helper.exe");
     machine.fileSystem.AddFile(
         DataFile("Safety.dat"),
-        definitions::EncodeDefinitionLine("SREG|x|1^Software\\Good") + "\r\n");
-    Definitions("RegistryDefinition.dat", {"1^Software\\Good^=Good"});
+        definitions::EncodeDefinitionLine("SREG|x|1^Software\\Good") + "\r\n" +
+            definitions::EncodeDefinitionLine(std::string("SREG|x|1^") + kRun + "^Helper") +
+            "\r\n");
+    Definitions("RegistryDefinition.dat",
+                {"1^Software\\Good^=Good", std::string("1^") + kRun + "^Helper^=Helper"});
     Scan();
     EXPECT_TRUE(Summary().empty());
 }
