@@ -2,6 +2,7 @@
 
 #include "core/application.h"
 #include "core/date_time_text.h"
+#include "definitions/definition_check.h"
 #include "definitions/definitions_date.h"
 
 namespace core {
@@ -12,8 +13,15 @@ void RefreshStatusPage(Application& app) {
     const platform::VersionResource version = app.ports.programFile.ReadVersionResource();
     main.lblVersion->SetCaption(std::to_string(version.major) + "." +
                                 std::to_string(version.minor));
-    main.lblDefVersion->SetCaption(
-        definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+    // After a scan found the set incomplete (and deleted it) the date would
+    // pretend that definitions are installed.
+    if (app.scan.definitionFilesMissing &&
+        !definitions::DefinitionFilesPresent(app.ports.fileSystem, app.DataFolder)) {
+        main.lblDefVersion->SetCaption(app.Message("MSG_MISSINGFILES"));
+    } else {
+        main.lblDefVersion->SetCaption(
+            definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+    }
     main.lblDefRemoved->SetCaption(app.ReadUserSetting("Settings", "lblDefRemoved", "0"));
     main.lblLastScan->SetCaption(app.ReadUserSetting("Settings", "lblLastScan", "Never"));
     main.lblLastFullScan->SetCaption(app.ReadUserSetting("Settings", "lblLastFullScan", "Never"));

@@ -7,17 +7,24 @@
 
 namespace definitions {
 
-bool CheckDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder) {
+bool DefinitionFilesPresent(platform::FileSystem& fs, std::string_view dataFolder) {
     static constexpr std::array<std::string_view, 5> kRequired{
         kFileDefinitions, kRegistryDefinitions, kExeDefinitions, kBlockedCookies,
         kDirectoryDefinitions};
     for (std::string_view name : kRequired) {
         if (!core::FileExists(fs, DataFile(dataFolder, name))) {
-            DeleteDefinitionFiles(fs, dataFolder);
             return false;
         }
     }
     return true;
+}
+
+bool CheckDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder) {
+    if (DefinitionFilesPresent(fs, dataFolder)) {
+        return true;
+    }
+    DeleteDefinitionFiles(fs, dataFolder);
+    return false;
 }
 
 void DeleteDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder) {

@@ -9,6 +9,9 @@
 
 namespace definitions {
 
+// True when the five required definition files exist; nothing is changed.
+[[nodiscard]] bool DefinitionFilesPresent(platform::FileSystem& fs, std::string_view dataFolder);
+
 // True when the five required definition files exist; at the first missing
 // one the definition set (and its date) is deleted and the answer is false.
 [[nodiscard]] bool CheckDefinitionFiles(platform::FileSystem& fs, std::string_view dataFolder);

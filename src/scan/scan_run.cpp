@@ -8,6 +8,7 @@
 #include "core/status_page.h"
 #include "core/text.h"
 #include "definitions/definition_check.h"
+#include "definitions/definition_counts.h"
 #include "definitions/safe_list.h"
 #include "removal/removal_run.h"
 #include "report/scan_report.h"
@@ -149,7 +150,13 @@ void RunScanPhases(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
     // 1.
+    state.definitionFilesMissing = false;
     if (!definitions::CheckDefinitionFiles(ports.fileSystem, app.DataFolder)) {
+        // The check has deleted the set: the status page counts what is left
+        // and keeps saying that files are missing (RefreshStatusPage).
+        state.definitionFilesMissing = true;
+        app.TotalDefinitionLines =
+            definitions::CountDefinitions(ports.fileSystem, app.DataFolder, app.counts);
         main.lblDefVersion->SetCaption(app.Message("MSG_MISSINGFILES"));
         ports.dialogs.ShowMessage(app.Message("MSG_MISSING"), app.branding.ProgramName,
                                   platform::MessageButtons::Ok, platform::MessageIcon::Information);

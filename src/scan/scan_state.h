@@ -32,6 +32,10 @@ struct ScanState {
     // kept for the rest of the program run once read.
     std::string MemoryScanText9x;
 
+    // The last run found definition files missing (and deleted the set); the
+    // status page says so until an update brings the whole set back.
+    bool definitionFilesMissing = false;
+
     // Phases that ran, so that their counters are shown at the end.
     bool memoryPhaseRan = false;
     bool registryPhaseRan = false;

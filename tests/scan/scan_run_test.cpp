@@ -64,6 +64,7 @@ TEST_F(ScanRun, ACompleteScanRecordsTheCompleteScanToo) {
 }
 
 TEST_F(ScanRun, MissingDefinitionsEndTheRunButItIsStillRecorded) {
+    Definitions("FileDefinition.dat", {"a.dll=A|C:\\A", "b.dll=B|C:\\B"});
     machine.fileSystem.Remove(DataFile("DirectoryDefinition.dat"));
     Scan();
     ASSERT_EQ(machine.dialogs.shown.size(), 1u);
@@ -73,8 +74,9 @@ TEST_F(ScanRun, MissingDefinitionsEndTheRunButItIsStillRecorded) {
     EXPECT_TRUE(UserSetting("Settings", "lblLastScan").has_value());
     EXPECT_EQ(machine.fileSystem.Find(DataFile("FileDefinition.dat")), nullptr);
     EXPECT_TRUE(Main().cmdScanNow->Enabled());
-    EXPECT_EQ(Main().lblDefVersion->Caption(), "3/16/2006 12:00:00 AM PST")
-        << "the status page is refreshed after the run";
+    EXPECT_EQ(Main().lblDefVersion->Caption(), "Files Missing, Run Live Update")
+        << "the refreshed status page still says so";
+    EXPECT_EQ(Main().lblDefCount->Caption(), "0") << "the files are gone";
 }
 
 TEST_F(ScanRun, StopDuringTheRegistryPhaseCancelsAndStillRecords) {
