@@ -9,6 +9,7 @@
 #include "scan/cookie_fields.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
+#include "scan/scan_run.h"
 
 namespace scan {
 
@@ -34,6 +35,9 @@ std::vector<std::string> BlockedList(core::Application& app) {
          core::ReadTextLines(app.ports.fileSystem, path).value_or(std::vector<std::string>{})) {
         joined += definitions::DecodeDefinitionLine(line) + "|";
         app.ports.eventLoop.YieldToMessageLoop();
+        if (app.Ending()) {
+            return {};
+        }
     }
     return core::Split(joined, "|");
 }
@@ -122,7 +126,7 @@ void ScanCookieFolder(core::Application& app, std::string_view folder,
     for (std::size_t n = 1; n <= files.size(); ++n) {
         const std::string& name = files[n - 1];
         const std::string path = std::string(folder) + "\\" + name;
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             return;
         }
         ++cookieCounter;

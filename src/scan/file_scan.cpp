@@ -12,6 +12,7 @@
 #include "scan/company_name.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
+#include "scan/scan_run.h"
 
 namespace scan {
 
@@ -66,7 +67,7 @@ void ScanKnownFiles(core::Application& app) {
         // lines; here it comes before the next line.
         ports.eventLoop.YieldToMessageLoop();
         // 2. and 3.: a line that does not follow the layout adds nothing.
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             break;
         }
         const std::optional<definitions::FileRecord> record =
@@ -78,7 +79,7 @@ void ScanKnownFiles(core::Application& app) {
         ++state.FilesFoldersInspected;
         ShowProgress(app, record->fileName);
         // 6.
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             break;
         }
         // A path that is not absolute would be looked for in whatever folder
@@ -117,7 +118,7 @@ void ScanKnownFolders(core::Application& app) {
         // 11. The yield that ends every line, before the next one.
         ports.eventLoop.YieldToMessageLoop();
         // 2. and 3.
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             break;
         }
         const std::optional<definitions::DirectoryRecord> record =
@@ -130,7 +131,7 @@ void ScanKnownFolders(core::Application& app) {
         ++state.FilesFoldersInspected;
         ShowProgress(app, record->label);
         // 6.
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             break;
         }
         if (!definitions::IsAbsolutePath(record->path)) {

@@ -15,6 +15,7 @@
 #include "scan/finding_lists.h"
 #include "scan/process_control.h"
 #include "scan/scan_progress.h"
+#include "scan/scan_run.h"
 
 namespace scan {
 
@@ -26,6 +27,13 @@ bool IsVendorFile(platform::FileSystem& fs, const std::string& path) {
 
 std::string NameOf(std::string_view path) {
     return core::FileNameOf(path);
+}
+
+// A pass ends when the program is closing. The scan's stop flag ends scans
+// only: it stays raised after a stopped scan, and the shield's passes must
+// go on alerting.
+bool PassMustEnd(const core::Application& app, bool scanMode) {
+    return scanMode ? ScanMustEnd(app) : app.Ending();
 }
 
 }  // namespace
@@ -62,7 +70,7 @@ void ScanProcessesNT(core::Application& app) {
     if (core::FileExists(ports.fileSystem, path)) {
         for (const std::string& line :
              core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{})) {
-            if (state.ScanStopRequested) {
+            if (PassMustEnd(app, scanMode)) {
                 memoryScanPaths.clear();
                 break;
             }
@@ -90,7 +98,7 @@ void ScanProcessesNT(core::Application& app) {
             UpdateScanProgress(
                 app, [&] { return state.ScanPhaseText + "\r\n" + lastFileName; }, -1, -1);
         }
-        if (state.ScanStopRequested) {
+        if (PassMustEnd(app, scanMode)) {
             return;
         }
         // The system's own path forms resolve to ordinary paths, compared in
@@ -137,7 +145,7 @@ void ScanProcesses9x(core::Application& app) {
         }
         for (const std::string& line :
              core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{})) {
-            if (state.ScanStopRequested) {
+            if (PassMustEnd(app, scanMode)) {
                 state.MemoryScanText9x.clear();
                 break;
             }
@@ -158,6 +166,11 @@ void ScanProcesses9x(core::Application& app) {
     }
     const std::string text = core::UpperCase(state.MemoryScanText9x);
     for (const platform::ProcessEntry& entry : *snapshot) {
+        // The walk does not heed Stop, but nothing is stopped or asked once
+        // the program is closing.
+        if (app.Ending()) {
+            return;
+        }
         ui::Label& running = *app.frmMain.lblTotalNoOfRunningItems;
         IncrementCaption(running);
         const std::string exePath = entry.exeFile.substr(0, entry.exeFile.find('\0'));

@@ -13,6 +13,7 @@
 #include "definitions/records.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
+#include "scan/scan_run.h"
 
 namespace scan {
 
@@ -115,7 +116,7 @@ void ScanRegistry(core::Application& app) {
     for (const std::string& line : lines) {
         // 2.1
         ports.eventLoop.YieldToMessageLoop();
-        if (state.ScanStopRequested) {
+        if (ScanMustEnd(app)) {
             break;
         }
         // 2.2: a line that does not follow the layout adds nothing.

@@ -103,6 +103,11 @@ void cmdScanNow_Click(core::Application& app) {
     state.ScanStartedAt = core::GeneralDateText(app.ports.clock.Now());
     // 7.
     RunScanPhases(app);
+    // The program was closed during the run: it records, writes and removes
+    // nothing more on its way out.
+    if (app.Ending()) {
+        return;
+    }
     // 8.
     state.ScanFinishedAt = core::GeneralDateText(app.ports.clock.Now());
     app.WriteUserSetting("Settings", "lblLastScan", state.ScanFinishedAt);
@@ -143,6 +148,10 @@ void cmdScanNow_Click(core::Application& app) {
     core::ApplyTimerSettings(app, true);
     main.tmrTimeOut->SetEnabled(true);
     core::RefreshStatusPage(app);
+}
+
+bool ScanMustEnd(const core::Application& app) noexcept {
+    return app.scan.ScanStopRequested || app.Ending();
 }
 
 void RunScanPhases(core::Application& app) {

@@ -15,6 +15,10 @@ void cmdScanNow_Click(core::Application& app);
 void lblStart_Click(core::Application& app);
 void RunScanPhases(core::Application& app);
 
+// True when a run's loops end at their next line: Stop was answered, or the
+// program is closing, when nothing more may be stopped, written or deleted.
+[[nodiscard]] bool ScanMustEnd(const core::Application& app) noexcept;
+
 void cmdStop_Click(core::Application& app);
 void lblStop_Click(core::Application& app);
 void cmdPause_Click(core::Application& app);

@@ -222,6 +222,41 @@ TEST_F(ScanRun, CheckingAFileThreatChecksAllItsTraces) {
     EXPECT_TRUE(files.Item(2).checked);
 }
 
+TEST_F(ScanRun, ExitDuringARunStopsNothingMoreAndWritesNothing) {
+    machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
+    Definitions("ExeDefinition.dat", {"EVIL.EXE=Evil|C:\\Apps"});
+    Definitions("BlockedCookies.dat", {"tracker.example"});
+    Definitions("RegistryDefinition.dat", {"1^Software\\Absent^=Absent"});
+    machine.eventLoop.onYield = [&] {
+        if (app->scan.ScanPhaseText == "Inspecting Cookies: " && !app->Ending()) {
+            Main().mnuFileItem[ui::FrmMain::kFileExit]->Click();
+        }
+    };
+    Scan();
+    EXPECT_TRUE(machine.processes.Find(100)->running);
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, 0);
+    EXPECT_EQ(machine.fileSystem.Find(DataFile("Scan_Log.txt")), nullptr);
+    EXPECT_FALSE(UserSetting("Settings", "lblLastScan").has_value());
+}
+
+TEST_F(ScanRun, TheCloseBoxDuringARunEndsItsLoopAtTheNextLine) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20; ++i) {
+        lines.push_back("1^Software\\Absent" + std::to_string(i) + "^=Absent");
+    }
+    Definitions("RegistryDefinition.dat", lines);
+    ManyAbsentFiles(5);
+    machine.eventLoop.onYield = [&] {
+        if (app->scan.RegistryEntriesInspected == 3 && !app->Ending()) {
+            Main().lblHide->Click();
+        }
+    };
+    Scan();
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, 3);
+    EXPECT_EQ(app->scan.FilesFoldersInspected, 0);
+    EXPECT_EQ(machine.fileSystem.Find(DataFile("Scan_Log.txt")), nullptr);
+}
+
 TEST(ScanProgress, PercentagesRoundHalfToEvenAndUnknownWholesLeaveTheBar) {
     EXPECT_EQ(Percent(1, 8), 12);  // 12.5
     EXPECT_EQ(Percent(3, 8), 38);  // 37.5

@@ -151,6 +151,24 @@ TEST_F(MemoryShield, TheVendorsProgramsNeverAlert) {
     EXPECT_TRUE(Running(51));
 }
 
+TEST_F(MemoryShield, AStoppedScanDoesNotSilenceTheShield) {
+    machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
+    // The first line is the 9x form, the second the NT one.
+    ExeDefinitions({"C:\\Apps\\EVIL.EXE", "EVIL.EXE=Evil|C:\\Apps"});
+    // A stopped scan leaves its stop flag raised until the next scan.
+    app->scan.ScanStopRequested = true;
+    Tick();
+    EXPECT_EQ(alerts.size(), 1u);
+    EXPECT_FALSE(Running(100));
+    // The 9x pass asks in a message box.
+    machine.osVersion.info.platformId = platform::kPlatformWin32Windows;
+    machine.processes.Add(101, "C:\\Apps\\EVIL.EXE");
+    machine.dialogs.answers = {platform::MessageAnswer::Yes};
+    Tick();
+    EXPECT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_FALSE(Running(101));
+}
+
 TEST_F(MemoryShield, ClosingTheAlertNeitherStopsNorAllowsAndItIsAskedAgain) {
     machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
     ExeDefinitions({"EVIL.EXE=Evil|C:\\Apps"});
