@@ -42,6 +42,52 @@ std::vector<std::string> BlockedList(core::Application& app) {
     return core::Split(joined, "|");
 }
 
+// One file of the cookie folder (its number n from 1); false when the scan
+// ends with it.
+bool ExamineCookieFile(core::Application& app, std::string_view folder,
+                       const std::vector<std::string>& files,
+                       const std::vector<std::string>& blocked, std::size_t n,
+                       std::int32_t& cookieCounter) {
+    ScanState& state = app.scan;
+    ui::FrmMain& main = app.frmMain;
+    const std::string& name = files[n - 1];
+    const std::string path = std::string(folder) + "\\" + name;
+    ++cookieCounter;
+    UpdateScanProgress(
+        app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
+    std::string site = CookieSite(app.ports.fileSystem, path);
+    if (site.find('.') != std::string::npos) {
+        site = WithoutLastPart(site);
+    }
+    if (core::StartsWithIgnoreCase(site, "www.")) {
+        site.erase(0, 4);
+    }
+    const bool isBlocked = IsBlockedCookie(blocked, site);
+    const auto highestIndex = static_cast<double>(blocked.empty() ? 0 : blocked.size() - 1);
+    state.MemoryItemsInspected = static_cast<std::int32_t>(core::RoundHalfEven(
+        highestIndex / static_cast<double>(files.size()) * static_cast<double>(n)));
+    UpdateScanProgress(
+        app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
+    if (!isBlocked) {
+        return true;
+    }
+    if (app.exclusions.IsExcluded(path)) {
+        AddExcludedRow(app, path);
+        return true;
+    }
+    main.lvwSpywareFound->AddItem("Cookie Found: " + name, kIconCookie);
+    if (main.cmdScan->Enabled()) {
+        return false;
+    }
+    main.lvwCookiesToDelete->AddItem(path);
+    ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    const int row = removal.AddItem("Cookie: " + name, kIconCookie);
+    removal.SetSubItem(row, 1, path);
+    removal.SetSubItem(row, 2, "Tracking Cookie");
+    ++state.ThreatsFound;
+    return true;
+}
+
 }  // namespace
 
 std::string CookieFileSite(std::string_view path) {
@@ -115,52 +161,20 @@ void ScanCookies(core::Application& app, std::int32_t& cookieCounter) {
 
 void ScanCookieFolder(core::Application& app, std::string_view folder,
                       std::int32_t& cookieCounter) {
-    ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
-    ui::FrmMain& main = app.frmMain;
     // 1. and 2.
     const std::vector<std::string> files = ports.fileSystem.ListFiles(folder);
     const std::vector<std::string> blocked = BlockedList(app);
-    const auto highestIndex = static_cast<double>(blocked.empty() ? 0 : blocked.size() - 1);
     // 3.
     for (std::size_t n = 1; n <= files.size(); ++n) {
-        const std::string& name = files[n - 1];
-        const std::string path = std::string(folder) + "\\" + name;
         if (ScanMustEnd(app)) {
             return;
         }
-        ++cookieCounter;
-        UpdateScanProgress(
-            app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
-        std::string site = CookieSite(ports.fileSystem, path);
-        if (site.find('.') != std::string::npos) {
-            site = WithoutLastPart(site);
-        }
-        if (core::StartsWithIgnoreCase(site, "www.")) {
-            site.erase(0, 4);
-        }
-        const bool isBlocked = IsBlockedCookie(blocked, site);
-        state.MemoryItemsInspected = static_cast<std::int32_t>(core::RoundHalfEven(
-            highestIndex / static_cast<double>(files.size()) * static_cast<double>(n)));
-        UpdateScanProgress(
-            app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
-        if (!isBlocked) {
-            continue;
-        }
-        if (app.exclusions.IsExcluded(path)) {
-            AddExcludedRow(app, path);
-            continue;
-        }
-        main.lvwSpywareFound->AddItem("Cookie Found: " + name, kIconCookie);
-        if (main.cmdScan->Enabled()) {
+        if (!ExamineCookieFile(app, folder, files, blocked, n, cookieCounter)) {
             return;
         }
-        main.lvwCookiesToDelete->AddItem(path);
-        ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
-        const int row = removal.AddItem("Cookie: " + name, kIconCookie);
-        removal.SetSubItem(row, 1, path);
-        removal.SetSubItem(row, 2, "Tracking Cookie");
-        ++state.ThreatsFound;
+        // After every file, found or not, so that Stop and Pause stay live
+        // in a large cookie folder.
         ports.eventLoop.YieldToMessageLoop();
     }
 }

@@ -89,6 +89,22 @@ TEST_F(CookieScan, AnExcludedCookieGivesOnlyItsExcludedRow) {
     EXPECT_EQ(Main().lvwCookiesToDelete->ItemCount(), 0);
 }
 
+TEST_F(CookieScan, StopActsAfterACookieThatIsNotListed) {
+    Cookie("alice@harmless[1].txt", "harmless.example/");
+    Cookie("alice@tracker[1].txt", "tracker.example/");
+    Definitions("BlockedCookies.dat", {"tracker.example", "a.example", "b.example", "c.example"});
+    machine.dialogs.answers = {platform::MessageAnswer::Yes};
+    machine.eventLoop.onYield = [&] {
+        // Set once the first cookie file has been looked at.
+        if (app->scan.MemoryItemsInspected > 0 && !app->scan.ScanStopRequested) {
+            Main().cmdStop->Click();
+        }
+    };
+    Scan();
+    EXPECT_TRUE(app->scan.ScanStopRequested);
+    EXPECT_TRUE(Summary().empty()) << "the run stopped before the second cookie";
+}
+
 TEST_F(CookieScan, AnEmptyCookieFolderAddsNothingAndLeavesTheCountersAlone) {
     Definitions("BlockedCookies.dat", {"tracker.example"});
     Scan();
