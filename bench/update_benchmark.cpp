@@ -1,12 +1,16 @@
 // Measures the application of a definitions update: six definition files of
 // 200,000 lines each receive 10,000 additions and 10,000 deletions, against
 // the baseline of copying those six files once, in the same run. Prints the
-// times and the ratio next to the target. Run by hand; ctest never runs it.
+// times and the ratio next to the target, after checking every file against
+// the content it must have (a wrong result fails the run). Run by hand;
+// ctest never runs it.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "bench_machine.h"
@@ -66,28 +70,104 @@ void WriteDefinitionFiles(platform::FileSystem& fs, const std::string& dataFolde
     }
 }
 
+// The line that addition `i` files, plain.
+std::string AddedLine(int i) {
+    const update::TargetFile target = update::kTargetFiles[i % std::size(kKinds)];
+    switch (target) {
+        case update::TargetFile::Registry:
+            return "1^Software\\Bench\\new" + std::to_string(i) + "^=Bench.Threat|Adware";
+        case update::TargetFile::Safety:
+            return "SFILE|new" + std::to_string(i) + ".exe|Bench";
+        default:
+            return PlainLine(target, kLinesPerFile + i);
+    }
+}
+
+// The key of the line that deletion `i` removes, plain.
+std::string DeletedKey(int i) {
+    const std::string plain = PlainLine(update::kTargetFiles[i % std::size(kKinds)], i * 7);
+    return plain.substr(0, plain.find('='));
+}
+
+std::string_view KindOf(int i) {
+    return kKinds[static_cast<std::size_t>(i) % std::size(kKinds)];
+}
+
 // Additions and deletions spread evenly over the six files.
 std::string UpdateText() {
     std::string text;
-    const int files = static_cast<int>(std::size(kKinds));
     for (int i = 0; i < kAdditions; ++i) {
-        const int file = i % files;
-        const std::string kind(kKinds[file]);
-        const std::string plain = PlainLine(update::kTargetFiles[file], kLinesPerFile + i);
+        const std::string kind(KindOf(i));
         const std::string body =
             kind == "REG"
                 ? Body("x=Bench.Threat|1^Software\\Bench\\new" + std::to_string(i) + "|Adware")
             : kind == "SFILE" ? Body("new" + std::to_string(i) + ".exe|Bench")
-                              : Body(plain);
+                              : Body(AddedLine(i));
         text += definitions::EncodeDefinitionLine(kind) + "|ADD[DEF]" + body + "[BR]";
     }
     for (int i = 0; i < kDeletions; ++i) {
-        const int file = i % files;
-        const std::string plain = PlainLine(update::kTargetFiles[file], i * 7);
-        const std::string key = plain.substr(0, plain.find('='));
-        text += definitions::EncodeDefinitionLine(kKinds[file]) + "|DEL[DEF]" + Body(key) + "[BR]";
+        // A deletion's key goes out coded whole, its "|" too.
+        text += definitions::EncodeDefinitionLine(KindOf(i)) + "|DEL[DEF]" +
+                definitions::EncodeDefinitionLine(DeletedKey(i)) + "[BR]";
     }
     return text;
+}
+
+// What the file must hold after the update: its old lines but the deleted
+// ones, in their order, then the added lines in theirs (no key is both).
+std::string ExpectedContent(update::TargetFile target) {
+    std::unordered_set<std::string> deleted;
+    for (int i = 0; i < kDeletions; ++i) {
+        if (update::Accepts(target, KindOf(i))) {
+            deleted.insert(DeletedKey(i));
+        }
+    }
+    std::string content;
+    for (int i = 0; i < kLinesPerFile; ++i) {
+        const std::string plain = PlainLine(target, i);
+        if (!deleted.contains(plain.substr(0, plain.find('=')))) {
+            content.append(definitions::EncodeDefinitionLine(plain)).append("\r\n");
+        }
+    }
+    for (int i = 0; i < kAdditions; ++i) {
+        if (update::Accepts(target, KindOf(i))) {
+            content.append(definitions::EncodeDefinitionLine(AddedLine(i))).append("\r\n");
+        }
+    }
+    return content;
+}
+
+// The line of `content` that holds byte `at`.
+std::string_view LineAt(std::string_view content, std::size_t at) {
+    const std::size_t start = content.rfind('\n', at == 0 ? 0 : at - 1);
+    const std::size_t from = start == std::string_view::npos || at == 0 ? 0 : start + 1;
+    return content.substr(from, content.find('\r', from) - from);
+}
+
+// Whether every file holds what the update must have made of it; says
+// loudly which one does not.
+bool CheckResult(platform::FileSystem& fs, const std::string& dataFolder) {
+    bool right = true;
+    for (const update::TargetFile target : update::kTargetFiles) {
+        const std::string_view name = update::TargetFileName(target);
+        const std::string expected = ExpectedContent(target);
+        const std::string actual =
+            fs.ReadWholeFile(definitions::DataFile(dataFolder, name)).value_or("");
+        if (actual == expected) {
+            continue;
+        }
+        right = false;
+        const auto [got, wanted] =
+            std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+        const auto at = static_cast<std::size_t>(got - actual.begin());
+        std::fprintf(stderr,
+                     "WRONG RESULT: %.*s differs from the expected file at byte %zu (%zu bytes, "
+                     "%zu expected)\n  got:      %s\n  expected: %s\n",
+                     static_cast<int>(name.size()), name.data(), at, actual.size(), expected.size(),
+                     definitions::DecodeDefinitionLine(LineAt(actual, at)).c_str(),
+                     definitions::DecodeDefinitionLine(LineAt(expected, at)).c_str());
+    }
+    return right;
 }
 
 double Seconds(Clock::duration duration) {
@@ -131,6 +211,11 @@ int RunUpdateBenchmark(BenchMachine& machine) {
         ratios.push_back(applied / copy);
         std::printf("%-6d %12.3f %12.3f %8.2f   (%d changes)\n", run, copy, applied, applied / copy,
                     changes);
+        if (!CheckResult(ports.fileSystem, dataFolder)) {
+            std::fprintf(stderr, "The update wrote wrong definition files: the timing is void.\n");
+            machine.RemoveTraces();
+            return 1;
+        }
     }
     std::sort(ratios.begin(), ratios.end());
     const double median = ratios[ratios.size() / 2];

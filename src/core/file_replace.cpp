@@ -4,21 +4,15 @@
 
 namespace core {
 
-namespace {
-
-// Large enough that writes are few, small enough to stay in the cache.
-constexpr std::size_t kBlockSize = 256 * 1024;
-
-}  // namespace
-
 FileReplacement::FileReplacement(platform::FileSystem& fs, std::string path,
-                                 std::string scratchPath)
+                                 std::string scratchPath, std::size_t blockSize)
     : m_fs(fs),
       m_path(std::move(path)),
       m_scratchPath(std::move(scratchPath)),
+      m_blockSize(blockSize),
       m_writer(fs.CreateToWrite(m_scratchPath)),
       m_failed(m_writer == nullptr) {
-    m_block.reserve(kBlockSize);
+    m_block.reserve(m_blockSize);
 }
 
 FileReplacement::~FileReplacement() {
@@ -29,24 +23,28 @@ FileReplacement::~FileReplacement() {
 }
 
 void FileReplacement::Write(std::string_view piece) {
-    if (m_failed) {
+    if (m_failed || piece.empty()) {
         return;
     }
-    if (m_block.size() + piece.size() > kBlockSize) {
-        Flush();
+    // A large piece goes out as it is rather than through the block, but
+    // only after what the block holds, so that the pieces keep their order.
+    if (piece.size() >= m_blockSize / 2) {
+        WriteBlock();
+        if (!m_failed) {
+            m_failed = !m_writer->Write(piece);
+        }
+        return;
+    }
+    if (m_block.size() + piece.size() > m_blockSize) {
+        WriteBlock();
         if (m_failed) {
             return;
         }
     }
-    // A large piece goes out as it is rather than through the block.
-    if (piece.size() >= kBlockSize / 2) {
-        m_failed = !m_writer->Write(piece);
-        return;
-    }
     m_block.append(piece);
 }
 
-void FileReplacement::Flush() {
+void FileReplacement::WriteBlock() {
     if (!m_failed && !m_block.empty()) {
         m_failed = !m_writer->Write(m_block);
     }
@@ -54,7 +52,12 @@ void FileReplacement::Flush() {
 }
 
 bool FileReplacement::Commit() {
-    Flush();
+    WriteBlock();
+    // On the disk before it takes the file's place: a move that reaches the
+    // disk ahead of the content would leave an empty file after a power cut.
+    if (!m_failed) {
+        m_failed = !m_writer->Flush();
+    }
     m_writer.reset();  // closed before it is moved
     m_done = !m_failed && m_fs.MoveOver(m_scratchPath, m_path);
     if (!m_done) {

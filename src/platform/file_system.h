@@ -57,6 +57,9 @@ public:
     virtual ~FileWriter() = default;
     // Appends the piece; false when it could not be written whole.
     [[nodiscard]] virtual bool Write(std::string_view piece) = 0;
+    // Returns once everything written is on the disk itself, not only in a
+    // cache that a power cut would lose; false when it could not.
+    [[nodiscard]] virtual bool Flush() = 0;
 };
 
 class FileSystem {

@@ -198,23 +198,25 @@ std::array<FileChanges, std::size(kTargetFiles)> ChangesByFile(
     const std::vector<UpdateRecord>& records) {
     std::array<std::unordered_set<std::string>, std::size(kTargetFiles)> deletions;
     std::array<FileChanges, std::size(kTargetFiles)> changes;
+    std::string key;
     for (const UpdateRecord& record : records) {
-        const std::string key = RecordKey(record.body);
-        const bool namesKey = record.body.find('=') != std::string::npos;
         std::optional<std::string> line;
+        if (record.operation == Operation::Delete) {
+            key = RecordKey(record.body);
+        } else {
+            // The key of the line it files, which is what a deletion names: a
+            // safe-list line starts with its kind, a cookie has no "=".
+            line = DefinitionLineOf(record);
+            LineKeyInto(*line, key);
+        }
         for (std::size_t file = 0; file < std::size(kTargetFiles); ++file) {
             if (!Accepts(kTargetFiles[file], record.kind)) {
                 continue;
             }
             if (record.operation == Operation::Delete) {
                 deletions[file].insert(key);
-                continue;
-            }
-            if (!line) {
-                line = DefinitionLineOf(record);
-            }
-            changes[file].added.push_back(*line);
-            if (namesKey) {
+            } else {
+                changes[file].added.push_back(*line);
                 deletions[file].erase(key);
             }
         }

@@ -23,7 +23,8 @@ struct FileChanges {
 };
 
 // The records of an update sorted out to the six files, in their order: an
-// addition after a deletion of the same key takes the deletion back.
+// addition takes back an earlier deletion of its line's key, whatever its
+// kind.
 [[nodiscard]] std::array<FileChanges, std::size(kTargetFiles)> ChangesByFile(
     const std::vector<UpdateRecord>& records);
 

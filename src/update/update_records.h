@@ -44,8 +44,8 @@ inline constexpr TargetFile kTargetFiles[] = {TargetFile::Files,    TargetFile::
 // The coded definition line that an addition writes into the file.
 [[nodiscard]] std::string DefinitionLineOf(const UpdateRecord& record);
 
-// The key that a deletion or an addition names, decoded and in lower case:
-// the body up to its first "=".
+// The key that a deletion names, decoded and in lower case: the body up to
+// its first "=". (An addition's key is that of the line it files.)
 [[nodiscard]] std::string RecordKey(std::string_view body);
 
 // The key of a stored definition line: the decoded line up to its first

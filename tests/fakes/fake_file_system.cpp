@@ -133,6 +133,11 @@ const FakeFileSystem::File* FakeFileSystem::Find(std::string_view path) const {
     return it == m_files.end() ? nullptr : &it->second;
 }
 
+FakeFileSystem::File* FakeFileSystem::Find(std::string_view path) {
+    const auto it = m_files.find(Key(Real(path)));
+    return it == m_files.end() ? nullptr : &it->second;
+}
+
 std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view path) {
     // An exact, plain name is one look-up, as large scans need; patterns and
     // paths with doubled backslashes take the walk below.
@@ -232,7 +237,22 @@ class FakeFileWriter final : public platform::FileWriter {
 public:
     FakeFileWriter(FakeFileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path)) {}
 
-    bool Write(std::string_view piece) override { return m_fs.AppendToFile(m_path, piece); }
+    bool Write(std::string_view piece) override {
+        if (!m_fs.AppendToFile(m_path, piece)) {
+            return false;
+        }
+        m_fs.Find(m_path)->unflushed = true;
+        return true;
+    }
+
+    bool Flush() override {
+        FakeFileSystem::File* file = m_fs.Find(m_path);
+        if (file == nullptr) {
+            return false;
+        }
+        file->unflushed = false;
+        return true;
+    }
 
 private:
     FakeFileSystem& m_fs;
@@ -254,6 +274,7 @@ std::unique_ptr<platform::FileWriter> FakeFileSystem::CreateToWrite(std::string_
     if (!WriteWholeFile(path, "")) {
         return nullptr;
     }
+    Find(path)->unflushed = true;
     return std::make_unique<FakeFileWriter>(*this, std::string(path));
 }
 

@@ -20,7 +20,8 @@ public:
     std::optional<std::string> ReadWholeFile(std::string_view path) override;
     bool WriteWholeFile(std::string_view path, std::string_view content) override;
     bool AppendToFile(std::string_view path, std::string_view content) override;
-    // The reader fails once the file is gone; the writer appends each piece.
+    // The reader fails once the file is gone; the writer appends each piece
+    // and leaves the file `unflushed` until it is flushed.
     std::unique_ptr<platform::FileReader> OpenToRead(std::string_view path) override;
     std::unique_ptr<platform::FileWriter> CreateToWrite(std::string_view path) override;
     bool RemoveFile(std::string_view path) override;
@@ -52,6 +53,9 @@ public:
         bool unreadable = false;
         bool locked = false;  // in use elsewhere: cannot be written, deleted or moved
         bool readOnly = false;
+        // Written by a writer and not flushed since: a power cut would lose
+        // the content. A move takes it along.
+        bool unflushed = false;
     };
 
     // Adds or replaces a file; its folders come into being with it.
@@ -62,6 +66,7 @@ public:
     void AddLink(std::string path, std::string target);
     void Remove(std::string_view path);
     [[nodiscard]] const File* Find(std::string_view path) const;
+    [[nodiscard]] File* Find(std::string_view path);
     [[nodiscard]] bool HasLink(std::string_view path) const;
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};

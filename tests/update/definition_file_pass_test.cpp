@@ -28,6 +28,7 @@ protected:
         PassProgress progress;
         EXPECT_TRUE(RewriteDefinitionFile(fs, kPath, kScratch, changes, progress, blockSize));
         EXPECT_EQ(fs.Find(kScratch), nullptr);
+        EXPECT_FALSE(fs.Find(kPath)->unflushed) << "moved over the old file before the disk had it";
         return fs.ReadWholeFile(kPath).value_or("(missing)");
     }
 

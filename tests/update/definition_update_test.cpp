@@ -26,6 +26,12 @@ std::string Record(std::string_view kind, std::string_view operation, std::strin
            Body(plainBody);
 }
 
+// A deletion as the server sends it: the key, coded whole.
+std::string Deletion(std::string_view kind, std::string_view plainKey) {
+    return definitions::EncodeDefinitionLine(kind) + "|DEL[DEF]" +
+           definitions::EncodeDefinitionLine(plainKey);
+}
+
 class DefinitionUpdate : public core::testing::AppFixture {
 protected:
     DefinitionUpdate() {
@@ -104,6 +110,45 @@ TEST_F(DefinitionUpdate, AnAdditionCancelsAnEarlierDeletionButNotALaterOne) {
     Apply(Record("DLL", "DEL", "A.DLL") + "[BR]" + Record("DLL", "ADD", "a.dll=New|x") + "[BR]" +
           Record("DLL", "ADD", "b.dll=New|y") + "[BR]" + Record("DLL", "DEL", "b.dll"));
     EXPECT_EQ(Lines("FileDefinition.dat"), (Lines_{"a.dll=Old|x", "a.dll=New|x"}));
+}
+
+TEST_F(DefinitionUpdate, AReAdditionEndsTheSameWhetherTheChangesComeAtOnceOrOneByOne) {
+    struct ReAddition {
+        std::string_view kind;
+        std::string_view added;  // the body
+        std::string_view key;    // of the line it files
+    };
+    const ReAddition cases[] = {
+        {"FILE", "a.dll=T|x", "a.dll"},
+        {"EXE", "e.exe=T|p", "E.EXE"},
+        {"REG", "1^Software\\Acme^=T|1^Software\\Acme|Adware", "1^Software\\Acme^"},
+        {"DIR", "evil=T|[windows]", "evil"},
+        {"COOK", "tracker.example", "tracker.example"},
+        {"SFILE", "readme.txt=Read me|[appdata]Acme\\readme.txt", "SFILE|readme.txt"},
+        {"SREG", "Run=Run|2^Software\\Acme^Run", "SREG|Run"},
+    };
+    for (const ReAddition& change : cases) {
+        const std::string log[] = {Record(change.kind, "ADD", change.added),
+                                   Deletion(change.kind, change.key),
+                                   Record(change.kind, "ADD", change.added)};
+        // A fresh install gets the whole log in one update, a client that was
+        // there all along got each change on its own.
+        app->DataFolder = "C:\\Fresh" + std::string(change.kind);
+        machine.fileSystem.AddDirectory(app->DataFolder);
+        Apply(log[0] + "[BR]" + log[1] + "[BR]" + log[2]);
+        const std::string fresh = app->DataFolder;
+        app->DataFolder = "C:\\Steps" + std::string(change.kind);
+        machine.fileSystem.AddDirectory(app->DataFolder);
+        for (const std::string& record : log) {
+            Apply(record);
+        }
+        for (const TargetFile target : kTargetFiles) {
+            const std::string name(TargetFileName(target));
+            EXPECT_EQ(machine.fileSystem.ReadWholeFile(fresh + "\\" + name),
+                      machine.fileSystem.ReadWholeFile(app->DataFolder + "\\" + name))
+                << change.kind << " in " << name;
+        }
+    }
 }
 
 TEST_F(DefinitionUpdate, KindsOperationsAndBodyMarksAreCaseSensitive) {

@@ -246,6 +246,7 @@ public:
     explicit FileWriterWin32(UniqueFileHandle file) : m_file(std::move(file)) {}
 
     bool Write(std::string_view piece) override { return WriteAll(m_file.Get(), piece); }
+    bool Flush() override { return ::FlushFileBuffers(m_file.Get()) != 0; }
 
 private:
     UniqueFileHandle m_file;
