@@ -67,9 +67,9 @@ void DownloadLanguageFile(core::Application& app) {
     const update::Transfer answer = update::TransferText(app.ports, LanguageFileUrl(app), nullptr);
     // 2. / 3.
     const std::optional<std::string> file = LocalizationFileFromAnswer(answer.text);
-    const bool cutShort = answer.end == update::TransferEnd::CutShort ||
-                          (file && !IsCompleteLocalizationFile(answer.text));
-    if (cutShort) {
+    const bool incomplete = answer.end == update::TransferEnd::CutShort ||
+                            (file && !IsCompleteLocalizationFile(answer.text));
+    if (incomplete) {
         // Part of a file would drop languages and texts: the old file stays.
         ShowFailure(app, "MSG_LANGUAGE_INCOMPLETE");
         return;
