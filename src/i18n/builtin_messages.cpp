@@ -95,14 +95,17 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 65> kBuiltIn
 
 // Texts of the language window that the list above lacks: without them its
 // caption and its download confirmation would be empty, and a download that
-// could not be stored would pass in silence.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kLanguageWindowMessages{{
+// could not be stored, or arrived only in part, would pass in silence.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguageWindowMessages{{
     {"MSG_TITLELANGUAGE", "Language Selection"},
     {"MSG_DOWNLOADED",
      "The language file has been updated. The new texts appear when you choose a language "
      "or start the program again."},
     {"MSG_LANGUAGE_NOT_SAVED",
      "The new language file could not be saved in the program's folder. The current "
+     "translations are kept."},
+    {"MSG_LANGUAGE_INCOMPLETE",
+     "The language update failed: the new language file did not arrive whole. The current "
      "translations are kept."},
 }};
 

@@ -21,7 +21,36 @@ std::string LanguageFileUrl(const core::Application& app) {
            "/" + std::string(kLocalizationFileName);
 }
 
+void ShowFailure(core::Application& app, std::string_view messageKey) {
+    app.ports.dialogs.ShowMessage(app.Message(messageKey), app.branding.ProgramName,
+                                  platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+}
+
 }  // namespace
+
+bool IsCompleteLocalizationFile(std::string_view answer) {
+    constexpr std::string_view kGroupOpen = "<LANGUAGE_GROUP";
+    constexpr std::string_view kGroupClose = "</LANGUAGE_GROUP>";
+    constexpr std::string_view kFileClose = "</XML_DIZ_INFO>";
+    constexpr std::size_t npos = std::string_view::npos;
+    std::size_t open = core::FindIgnoreCase(answer, kGroupOpen);
+    if (open == npos) {
+        return false;
+    }
+    std::size_t end = 0;
+    while (open != npos) {
+        const std::size_t close = core::FindIgnoreCase(answer, kGroupClose, open);
+        const std::size_t nextOpen = core::FindIgnoreCase(answer, kGroupOpen, open + 1);
+        if (close == npos || (nextOpen != npos && nextOpen < close)) {
+            return false;
+        }
+        end = close + kGroupClose.size();
+        open = nextOpen;
+    }
+    // A text cut just after a group would lose the languages after it: the
+    // file's own closing element must follow the last group.
+    return core::FindIgnoreCase(answer, kFileClose, end) != npos;
+}
 
 std::optional<std::string> LocalizationFileFromAnswer(std::string_view answer) {
     if (!core::ContainsIgnoreCase(answer, "<TRANSLATION_ITEMS>")) {
@@ -35,9 +64,16 @@ std::optional<std::string> LocalizationFileFromAnswer(std::string_view answer) {
 
 void DownloadLanguageFile(core::Application& app) {
     // 1.
-    const std::string answer = update::DownloadText(app.ports, LanguageFileUrl(app));
+    const update::Transfer answer = update::TransferText(app.ports, LanguageFileUrl(app), nullptr);
     // 2. / 3.
-    const std::optional<std::string> file = LocalizationFileFromAnswer(answer);
+    const std::optional<std::string> file = LocalizationFileFromAnswer(answer.text);
+    const bool incomplete = answer.end == update::TransferEnd::CutShort ||
+                            (file && !IsCompleteLocalizationFile(answer.text));
+    if (incomplete) {
+        // Part of a file would drop languages and texts: the old file stays.
+        ShowFailure(app, "MSG_LANGUAGE_INCOMPLETE");
+        return;
+    }
     if (!file) {
         return;
     }
@@ -47,9 +83,7 @@ void DownloadLanguageFile(core::Application& app) {
                                   folder + "\\" + std::string(kScratchName))) {
         // The program's folder may not be writable (a protected install):
         // the old file stays, and the user is told instead of thanked.
-        app.ports.dialogs.ShowMessage(app.Message("MSG_LANGUAGE_NOT_SAVED"),
-                                      app.branding.ProgramName, platform::MessageButtons::Ok,
-                                      platform::MessageIcon::Exclamation);
+        ShowFailure(app, "MSG_LANGUAGE_NOT_SAVED");
         return;
     }
     FillLanguageList(app);

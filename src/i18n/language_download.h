@@ -14,6 +14,11 @@ class Application;
 
 namespace i18n {
 
+// True when the text is a whole localisation file: at least one language
+// group, every group closed before the next begins, and the file's closing
+// element after the last.
+[[nodiscard]] bool IsCompleteLocalizationFile(std::string_view answer);
+
 // The file to store for a server's answer: from its first "<" on, as
 // received, followed by CR LF. nullopt when the answer holds no translation
 // items (no answer, an error page, anything else).
@@ -21,7 +26,8 @@ namespace i18n {
 
 // "Check for language updates": fetches the file and, when it is usable,
 // puts it in the place of the program's localisation file, lists its
-// languages and says so.
+// languages and says so. A file that arrived only in part leaves the old one
+// in place, and the user is told.
 void DownloadLanguageFile(core::Application& app);
 
 }  // namespace i18n

@@ -6,6 +6,7 @@
 // then sends nothing cannot hold the program forever.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ public:
     // The next bytes of the body, at most `size` of them, as received; ""
     // at the end of the body; nullopt when reading failed or timed out.
     [[nodiscard]] virtual std::optional<std::string> Read(std::size_t size) = 0;
+
+    // The body's length as the server announced it (Content-Length), or
+    // nullopt when it announced none: a chunked answer, or one whose end is
+    // where the server closes the connection.
+    [[nodiscard]] virtual std::optional<std::uint64_t> PromisedLength() = 0;
 };
 
 class Http {

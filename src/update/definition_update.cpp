@@ -27,7 +27,7 @@ constexpr std::int64_t kLinesPerStatus = 100;
 constexpr platform::DateTime kZeroDate{1899, 12, 30, 0, 0, 0, 6};
 
 void ShowStatus(core::Application& app, ui::TextBox& status, std::string text) {
-    status.SetText(std::move(text));
+    WriteStatus(status, std::move(text));
     app.ports.eventLoop.YieldToMessageLoop();
 }
 
@@ -101,14 +101,19 @@ std::int32_t RunDefinitionUpdate(core::Application& app) {
     std::int32_t changeCount = 0;
     bool storeDate = true;
     if (IsLater(serverDate, clientDate)) {
-        const std::string updateText =
-            DownloadTextWithProgress(app.ports,
-                                     server + "/asp/getDefsNEW.asp?" + ProductQuery(app) +
-                                         "&date=" + core::GeneralDateText(clientDate),
-                                     *download.txtStatus);
-        const AppliedUpdate applied = ApplyDefinitionUpdate(app, updateText, *download.txtStatus);
-        changeCount = applied.changeCount;
-        storeDate = applied.complete;
+        const Transfer changes = TransferText(app.ports,
+                                              server + "/asp/getDefsNEW.asp?" + ProductQuery(app) +
+                                                  "&date=" + core::GeneralDateText(clientDate),
+                                              download.txtStatus);
+        // Only a whole answer is applied: a cut one ends in the middle of a
+        // record, and storing a date past the changes it lost would lose
+        // them for good.
+        if (changes.end == TransferEnd::Whole) {
+            const AppliedUpdate applied =
+                ApplyDefinitionUpdate(app, changes.text, *download.txtStatus);
+            changeCount = applied.changeCount;
+            storeDate = applied.complete;
+        }
     }
     // 5.
     if (changeCount > 0 && storeDate) {

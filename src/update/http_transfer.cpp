@@ -1,9 +1,11 @@
 #include "update/http_transfer.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
+#include "ui/form.h"
 #include "ui/text_box.h"
 
 namespace update {
@@ -12,15 +14,18 @@ namespace {
 
 constexpr std::size_t kBlockSize = 256;
 
+}  // namespace
+
 // Reads the body block by block until a read brings nothing. From the second
 // read on, each read is followed by the progress line, when there is a text
 // box for it, and a yield; a failed read ends the transfer as the empty one
-// at the end of the body does.
-std::string Download(platform::Platform& ports, std::string_view url, ui::TextBox* status) {
+// at the end of the body does, but cut short.
+Transfer TransferText(platform::Platform& ports, std::string_view url, ui::TextBox* status) {
     const std::unique_ptr<platform::HttpResponse> response = ports.http.Get(url);
     if (!response) {
         return {};
     }
+    const std::optional<std::uint64_t> promised = response->PromisedLength();
     std::string text;
     for (bool firstRead = true;; firstRead = false) {
         const std::optional<std::string> block = response->Read(kBlockSize);
@@ -29,25 +34,33 @@ std::string Download(platform::Platform& ports, std::string_view url, ui::TextBo
         }
         if (!firstRead) {
             if (status != nullptr) {
-                status->SetText("Downloaded " + std::to_string(text.size()) + " bytes.");
+                WriteStatus(*status, "Downloaded " + std::to_string(text.size()) + " bytes.");
             }
             ports.eventLoop.YieldToMessageLoop();
         }
-        if (!block || block->empty()) {
-            return text;
+        if (!block || (block->empty() && promised && text.size() < *promised)) {
+            // The connection dropped: what arrived ends in the middle of
+            // something.
+            return {TransferEnd::CutShort, {}};
+        }
+        if (block->empty()) {
+            return {TransferEnd::Whole, std::move(text)};
         }
     }
 }
 
-}  // namespace
-
 std::string DownloadText(platform::Platform& ports, std::string_view url) {
-    return Download(ports, url, nullptr);
+    return TransferText(ports, url, nullptr).text;
 }
 
 std::string DownloadTextWithProgress(platform::Platform& ports, std::string_view url,
                                      ui::TextBox& status) {
-    return Download(ports, url, &status);
+    return TransferText(ports, url, &status).text;
+}
+
+void WriteStatus(ui::TextBox& status, std::string text) {
+    status.Owner().Load();
+    status.SetText(std::move(text));
 }
 
 }  // namespace update

@@ -1,6 +1,7 @@
 #include "fakes/fake_http.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -19,7 +20,8 @@ public:
         const std::size_t end = m_answer.ending == Ending::Complete
                                     ? m_answer.body.size()
                                     : std::min(m_answer.goodBytes, m_answer.body.size());
-        if (m_served == end && m_answer.ending != Ending::Complete) {
+        if (m_served == end && m_answer.ending != Ending::Complete &&
+            m_answer.ending != Ending::EarlyEnd) {
             m_failed = true;
             if (m_answer.ending == Ending::Stall && m_http.onStall) {
                 m_http.onStall(m_url);
@@ -35,6 +37,8 @@ public:
         return block;
     }
 
+    std::optional<std::uint64_t> PromisedLength() override { return m_answer.promisedLength; }
+
 private:
     ScriptedHttp& m_http;
     std::string m_url;
@@ -44,19 +48,25 @@ private:
 };
 
 void ScriptedHttp::Serve(std::string url, std::string body) {
-    m_answers[std::move(url)] = Answer{true, std::move(body), 0, Ending::Complete};
+    m_answers[std::move(url)] = Answer{true, std::move(body), 0, Ending::Complete, std::nullopt};
+}
+
+void ScriptedHttp::CutShort(std::string url, std::string body, std::size_t bytes) {
+    const std::size_t promised = body.size();
+    m_answers[std::move(url)] = Answer{true, std::move(body), bytes, Ending::EarlyEnd, promised};
 }
 
 void ScriptedHttp::FailAfter(std::string url, std::string body, std::size_t bytes) {
-    m_answers[std::move(url)] = Answer{true, std::move(body), bytes, Ending::ReadError};
+    m_answers[std::move(url)] =
+        Answer{true, std::move(body), bytes, Ending::ReadError, std::nullopt};
 }
 
 void ScriptedHttp::StallAfter(std::string url, std::string body, std::size_t bytes) {
-    m_answers[std::move(url)] = Answer{true, std::move(body), bytes, Ending::Stall};
+    m_answers[std::move(url)] = Answer{true, std::move(body), bytes, Ending::Stall, std::nullopt};
 }
 
 void ScriptedHttp::StallBeforeAnswer(std::string url) {
-    m_answers[std::move(url)] = Answer{false, {}, 0, Ending::Stall};
+    m_answers[std::move(url)] = Answer{false, {}, 0, Ending::Stall, std::nullopt};
 }
 
 void ScriptedHttp::Refuse(std::string url) {

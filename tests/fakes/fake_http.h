@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,12 @@ namespace fakes {
 
 class ScriptedHttp : public platform::Http {
 public:
-    // The whole body arrives.
+    // The whole body arrives, its length not announced (the server ends it
+    // by closing the connection).
     void Serve(std::string url, std::string body);
+    // The answer announces the length of the whole body, but the connection
+    // ends after its first `bytes` bytes: the next read brings nothing.
+    void CutShort(std::string url, std::string body, std::size_t bytes);
     // The first `bytes` bytes of the body arrive, then reading fails.
     void FailAfter(std::string url, std::string body, std::size_t bytes);
     // The first `bytes` bytes of the body arrive, then the server sends
@@ -48,12 +53,13 @@ public:
 private:
     class Response;
 
-    enum class Ending { Complete, ReadError, Stall };
+    enum class Ending { Complete, EarlyEnd, ReadError, Stall };
     struct Answer {
         bool answers = true;  // false: the server never answers the request
         std::string body;
         std::size_t goodBytes = 0;  // bytes served before the ending
         Ending ending = Ending::Complete;
+        std::optional<std::size_t> promisedLength;
     };
 
     std::map<std::string, Answer, std::less<>> m_answers;

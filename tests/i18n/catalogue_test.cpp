@@ -25,7 +25,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[65].name, "MSG_TITLELANGUAGE");
     EXPECT_EQ(slots[66].name, "MSG_DOWNLOADED");
     EXPECT_EQ(slots[67].name, "MSG_LANGUAGE_NOT_SAVED");
-    EXPECT_FALSE(slots[68].used);
+    EXPECT_EQ(slots[68].name, "MSG_LANGUAGE_INCOMPLETE");
+    EXPECT_FALSE(slots[69].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

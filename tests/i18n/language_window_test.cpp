@@ -182,6 +182,28 @@ TEST_F(LanguageWindow, AFileThatCannotBeReplacedKeepsItsTranslationsAndTheUserIs
     EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
 }
 
+TEST_F(LanguageWindow, AFileThatArrivedOnlyInPartKeepsTheOldFileAndTheUserIsTold) {
+    const std::string before = StoredFile();
+    const std::string url = DEFINITIONS_SERVER "/Languages/21/Localization.txt";
+    // The connection dropped before the announced length.
+    machine.http.CutShort(url, newerFile, newerFile.find("Nu scannen"));
+    EXPECT_EQ(DownloadOnFirstStart().size(), 3u);
+    EXPECT_EQ(StoredFile(), before);
+    EXPECT_EQ(Shown("MSG_LANGUAGE_INCOMPLETE"), 1);
+
+    // Without an announced length: the last group unclosed, or the end of
+    // the file missing after a closed group.
+    for (const std::string_view end : {"</LANGUAGE_GROUP>\r\n</XML", "</XML_DIZ_INFO>"}) {
+        machine.http.Serve(url, newerFile.substr(0, newerFile.rfind(end)));
+        Main().mnuLanguageItem->Click();
+        Window().Command1->Click();
+        EXPECT_EQ(StoredFile(), before) << end;
+    }
+    EXPECT_EQ(Shown("MSG_LANGUAGE_INCOMPLETE"), 3);
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
+    EXPECT_NE(app->Message("MSG_LANGUAGE_INCOMPLETE"), "");
+}
+
 TEST_F(LanguageWindow, TranslateOpensTheFileInItsEditorWhenThereIsOne) {
     host.scripts["frmLanguage"] = [&](ui::Form&) {
         Window().Command3->Click();

@@ -110,13 +110,14 @@ TEST_F(HttpTransfer, NoConnectionGivesEmptyTextWithoutProgressOrYield) {
     EXPECT_EQ(status.Text(), "");
 }
 
-TEST_F(HttpTransfer, ReadErrorEndsTheTransferWithTheTextSoFar) {
+TEST_F(HttpTransfer, ReadErrorFailsTheTransfer) {
     const std::string body(700, 'r');
     machine.http.FailAfter(kUrl, body, 512);
-    EXPECT_EQ(WithProgress(), body.substr(0, 512));
+    EXPECT_EQ(WithProgress(), "") << "part of a text never passes for the text";
     EXPECT_EQ(machine.http.readSizes.size(), 3u) << "nothing is read after the error";
     // The failed read counts as a read: the line and a yield follow it.
     EXPECT_EQ(shownAtYields, (std::vector<std::string>{Line(512), Line(512)}));
+    EXPECT_EQ(TransferText(machine.ports, kUrl, nullptr).end, TransferEnd::CutShort);
 
     // An error on the first read: no yield, as for an empty body.
     machine.eventLoop.yields = 0;
@@ -125,16 +126,36 @@ TEST_F(HttpTransfer, ReadErrorEndsTheTransferWithTheTextSoFar) {
     EXPECT_EQ(machine.eventLoop.yields, 0);
 }
 
-TEST_F(HttpTransfer, ServerFallingSilentEndsTheTransferLikeAReadError) {
+TEST_F(HttpTransfer, ServerFallingSilentFailsTheTransferLikeAReadError) {
     const std::string body(400, 's');
     machine.http.StallAfter(kUrl, body, 300);
     std::vector<std::string> stalled;
     machine.http.onStall = [&](std::string_view url) {
         stalled.emplace_back(url);
     };
-    EXPECT_EQ(WithProgress(), body.substr(0, 300));
+    EXPECT_EQ(WithProgress(), "");
     EXPECT_EQ(stalled, std::vector<std::string>{kUrl});
     EXPECT_EQ(shownAtYields, (std::vector<std::string>{Line(300), Line(300)}));
+}
+
+TEST_F(HttpTransfer, BodyEndingBeforeItsAnnouncedLengthFailsTheTransfer) {
+    const std::string body(700, 'c');
+    machine.http.CutShort(kUrl, body, 600);
+    const Transfer cut = TransferText(machine.ports, kUrl, &status);
+    EXPECT_EQ(cut.end, TransferEnd::CutShort);
+    EXPECT_EQ(cut.text, "");
+    EXPECT_EQ(status.Text(), Line(600));
+    EXPECT_EQ(DownloadText(machine.ports, kUrl), "");
+
+    // All of the announced length, and an answer that announces none.
+    machine.http.CutShort(kUrl, body, body.size());
+    EXPECT_EQ(DownloadText(machine.ports, kUrl), body);
+    machine.http.Serve(kUrl, body);
+    const Transfer whole = TransferText(machine.ports, kUrl, nullptr);
+    EXPECT_EQ(whole.end, TransferEnd::Whole);
+    EXPECT_EQ(whole.text, body);
+    machine.http.Refuse(kUrl);
+    EXPECT_EQ(TransferText(machine.ports, kUrl, nullptr).end, TransferEnd::NoAnswer);
 }
 
 }  // namespace

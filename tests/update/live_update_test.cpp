@@ -113,6 +113,43 @@ TEST_F(LiveUpdate, AFileLeftUnchangedKeepsTheDateSoTheNextUpdateBringsItsChanges
     EXPECT_EQ(machine.http.requested.size(), 2u) << "no date asked for when it is not stored";
 }
 
+TEST_F(LiveUpdate, ACutOffAnswerAppliesNothingAndKeepsTheDate) {
+    machine.fileSystem.AddFile(DataFile("date.dat"), "1/5/2026 10:00:00 AM\r\n");
+    machine.fileSystem.AddFile(DataFile("FileDefinition.dat"), "");
+    const std::string changes =
+        FileAddition("first.dll=T|x") + "[BR]" + FileAddition("second.dll=T|x");
+    machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
+    machine.http.CutShort(DefinitionsUrl("1/5/2026 10:00:00 AM"), changes, changes.size() - 5);
+    machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+    update::cmdUpdate_Click(*app);
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(DataFile("FileDefinition.dat")), "");
+    EXPECT_EQ(StoredDate(), "1/5/2026 10:00:00 AM\r\n");
+    EXPECT_EQ(app->frmSignatureUpdated.lblUpdateInfo->Caption(),
+              "You are using the most recent Acme Sweeper definitions.");
+}
+
+TEST_F(LiveUpdate, AfterCancelTheNextStatusTextLoadsTheWindowAgainHiddenWithItsIcon) {
+    machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
+    machine.http.Serve(DefinitionsUrl("3/16/2006"), FileAddition("new.dll=T|x"));
+    machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+    ui::FrmDownload& download = app->frmDownload;
+    int yields = 0;
+    bool loadedAgain = false;
+    machine.eventLoop.onYield = [&] {
+        if (++yields == 1) {
+            download.Command1->Click();
+            EXPECT_FALSE(download.IsLoaded());
+        } else if (yields == 2) {
+            loadedAgain = download.IsLoaded() && !download.Visible() && machine.notifyIcon.shown &&
+                          machine.notifyIcon.tip == "Getting latest definitions.";
+        }
+    };
+    update::cmdUpdate_Click(*app);
+    EXPECT_TRUE(loadedAgain);
+    EXPECT_EQ(StoredDate(), "12/8/2026 3:04:06 PM\r\n") << "Cancel does not stop the update";
+    EXPECT_FALSE(download.IsLoaded());
+}
+
 TEST_F(LiveUpdate, TheDownloadWindowAnimatesThroughItsCycle) {
     ui::FrmDownload& download = app->frmDownload;
     download.Show();

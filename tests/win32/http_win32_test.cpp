@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -74,8 +75,21 @@ TEST(HttpWin32, BodyIsReadWholeInBlocksWithItsLengthGivenOrNot) {
     for (int answer = 0; answer < 2; ++answer) {
         const std::unique_ptr<HttpResponse> response = http.Get(server.Url("/asp/defs.asp"));
         ASSERT_NE(response, nullptr);
+        EXPECT_EQ(response->PromisedLength(),
+                  answer == 0 ? std::optional<std::uint64_t>(300) : std::nullopt);
         EXPECT_EQ(ReadWhole(*response), body) << "answer " << answer;
     }
+}
+
+TEST(HttpWin32, ABodyCutShortStillTellsTheLengthItPromised) {
+    LoopbackServer server;
+    server.Answer("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n" + Body300());
+    HttpWin32 http(kShortTimeout);
+    const std::unique_ptr<HttpResponse> response = http.Get(server.Url("/asp/defs.asp"));
+    ASSERT_NE(response, nullptr);
+    EXPECT_EQ(response->PromisedLength(), 1000u);
+    const std::optional<std::string> body = ReadWhole(*response);
+    EXPECT_TRUE(!body || body->size() < 1000) << "no more than arrived";
 }
 
 TEST(HttpWin32, ErrorPageBodyIsReturnedLikeAnyOther) {

@@ -139,3 +139,28 @@ TEST_F(UpdateWin32, AnErrorPageChangesNoDefinition) {
 }
 
 }  // namespace
+
+TEST_F(UpdateWin32, AnAnswerCutShortOfItsLengthChangesNoDefinition) {
+    std::ofstream(DataFile("FileDefinition.dat"), std::ios::binary)
+        << definitions::EncodeDefinitionLine("keep.dll=T|x") << "\r\n";
+    const std::string before = ReadFile(DataFile("FileDefinition.dat"));
+    const auto addition = [](std::string_view plain) {
+        std::string body;
+        for (const char c : plain) {
+            body.push_back(c == '|' || c == '=' ? c : definitions::EncodeDefinitionChar(c));
+        }
+        return definitions::EncodeDefinitionLine("FILE") + "|ADD[DEF]" + body;
+    };
+    const std::string changes = addition("first.dll=T|x") + "[BR]" + addition("second.dll=T|x");
+    win32_tests::LoopbackServer server;
+    server.Answer(win32_tests::Response("200 OK", "12/9/2026 1:00:00 PM"));
+    // The whole length promised, the connection closed in the second record.
+    server.Answer("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(changes.size()) +
+                  "\r\nConnection: close\r\n\r\n" + changes.substr(0, changes.size() - 6));
+    server.Answer(win32_tests::Response("200 OK", "12/9/2026 1:00:01 PM"));
+    UseServer(server.Url(""));
+    EXPECT_EQ(update::RunDefinitionUpdate(app), 0);
+    EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
+    EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
+    EXPECT_EQ(server.Requests().size(), 2u) << "no date asked for after a failed transfer";
+}

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <condition_variable>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -114,6 +116,36 @@ bool SendRequestWithin(HINTERNET request, std::chrono::milliseconds limit) {
            *outcome->sent;
 }
 
+// The text of one header of the answer, or nullopt when it has none.
+std::optional<std::string> HeaderText(HINTERNET request, DWORD header) {
+    std::array<char, 64> buffer{};
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (!::HttpQueryInfoA(request, header, buffer.data(), &size, nullptr)) {
+        return std::nullopt;  // absent, or longer than any length can be
+    }
+    return std::string(buffer.data(), std::min<std::size_t>(size, buffer.size()));
+}
+
+// The Content-Length of the answer. A chunked answer's length is that of its
+// chunks, whatever a Content-Length beside them says; a header that is not a
+// plain number promises nothing.
+std::optional<std::uint64_t> ContentLength(HINTERNET request) {
+    if (HeaderText(request, HTTP_QUERY_TRANSFER_ENCODING)) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = HeaderText(request, HTTP_QUERY_CONTENT_LENGTH);
+    if (!text || text->empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t length = 0;
+    const char* const end = text->data() + text->size();
+    const auto [stop, error] = std::from_chars(text->data(), end, length);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
+    }
+    return length;
+}
+
 // One answer, owning its request and the connection and session it was made
 // on; the members close in reverse order, the request first.
 class HttpResponseWin32 final : public platform::HttpResponse {
@@ -133,6 +165,10 @@ public:
         }
         block.resize(read);
         return block;
+    }
+
+    std::optional<std::uint64_t> PromisedLength() override {
+        return ContentLength(m_request.Get());
     }
 
 private:
