@@ -65,8 +65,7 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
 
 void RecordBackup(core::Application& app, std::string_view path) {
     const auto copy = app.removal.BackedUp.find(core::UpperCase(path));
-    if (copy == app.removal.BackedUp.end() || copy->second.recorded ||
-        !app.removal.QuarantineLogging) {
+    if (copy == app.removal.BackedUp.end() || copy->second.recorded) {
         return;
     }
     LogQuarantinedFile(app, path, copy->second.storedName);

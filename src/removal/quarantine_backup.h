@@ -21,8 +21,8 @@ namespace removal {
 [[nodiscard]] std::optional<std::string> BackUpItem(core::Application& app, std::string_view path,
                                                     bool folder);
 
-// Writes the file record of the item's copy, once per removal, while
-// quarantine logging is on.
+// Writes the file record of the item's copy, once per copy, whichever pass
+// made it: no copy is kept without a record of where it came from.
 void RecordBackup(core::Application& app, std::string_view path);
 
 // "name (n).ext" for a file, "name (n)" for a folder; number 1 is the name.

@@ -11,9 +11,6 @@ constexpr std::string_view kLogName = "QuarantineLog.txt";
 
 // Two lines and the two empty lines that end every record.
 void AppendRecord(core::Application& app, std::string_view line1, std::string_view line2) {
-    if (!app.removal.QuarantineLogging) {
-        return;
-    }
     const std::string time = core::GeneralDateText(app.ports.clock.Now());
     std::string record = time;
     record.append(line1).append("\r\n").append(line2).append("\r\n\r\n\r\n");
@@ -43,6 +40,10 @@ void LogQuarantinedFile(core::Application& app, std::string_view path,
 
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,
                         std::string_view valueText) {
+    // The second pass asks for the same deletions again; they are logged once.
+    if (!app.removal.QuarantineLogging) {
+        return;
+    }
     AppendRecord(app, " - Key: " + std::string(keyText), "Value: " + std::string(valueText));
 }
 

@@ -26,10 +26,11 @@ namespace removal {
 void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolder);
 
 // A file record: the name its copy has in the quarantine, and where it came
-// from. Written only while quarantine logging is on.
+// from.
 void LogQuarantinedFile(core::Application& app, std::string_view path, std::string_view storedName);
 
-// A registry record: the key and the value deleted.
+// A registry record: the key and the value deleted. Written only while
+// quarantine logging is on.
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,
                         std::string_view valueText);
 

@@ -38,13 +38,6 @@ void DeleteFile(core::Application& app, std::string_view path, int attempts) {
     }
 }
 
-std::string_view WithoutTrailingBackslashes(std::string_view path) {
-    while (!path.empty() && path.back() == '\\') {
-        path.remove_suffix(1);
-    }
-    return path;
-}
-
 }  // namespace
 
 int QuarantineExecutable(core::Application& app, std::string_view path) {
@@ -53,6 +46,11 @@ int QuarantineExecutable(core::Application& app, std::string_view path) {
     }
     if (!core::FileExists(app.ports.fileSystem, path)) {
         return quarantine_result::kDone;
+    }
+    // Before any process is stopped: a program reached through a link is
+    // left wholly alone.
+    if (RunsThroughLink(app.ports.fileSystem, path)) {
+        return quarantine_result::kNotAPath;
     }
     // Only the programs started from this file: another program that only
     // shares its name is none of the removal's business.
@@ -123,11 +121,8 @@ bool QuarantineItem(core::Application& app, std::string_view path) {
         if (!storedName) {
             return true;
         }
-        // A folder kept under its own name needs no record; one kept under
-        // a numbered name does, or nobody could tell where it came from.
-        if (*storedName != core::FileNameOf(WithoutTrailingBackslashes(path))) {
-            RecordBackup(app, path);
-        }
+        // Like every copy, a folder's says where it came from.
+        RecordBackup(app, path);
         DeleteFolderTree(fs, path);
         return true;
     }
@@ -150,6 +145,7 @@ void QuarantineCookie(core::Application& app, std::string_view path) {
 
 void UnregisterLibrary(core::Application& app, std::string_view path) {
     if (!core::FileExists(app.ports.fileSystem, path) ||
+        RunsThroughLink(app.ports.fileSystem, path) ||
         !app.removal.Unregistered.insert(core::UpperCase(path)).second) {
         return;
     }

@@ -27,7 +27,7 @@ constexpr RootKey kRootKeys[] = {
 };
 
 // The root key of a row; nullopt for a number that names none, which is
-// then left alone rather than handed to the registry as a handle.
+// then never handed to the registry as a handle.
 std::optional<RootKey> RootKeyOf(std::string_view rootText) {
     const std::optional<double> number = core::WholeNumber(rootText);
     if (!number) {
@@ -66,6 +66,9 @@ void RemoveRegistryTrace(core::Application& app, std::string_view rootText,
     }
     const std::optional<RootKey> root = RootKeyOf(trimmedRoot);
     if (!root) {
+        // Nothing is handed to the registry, but the record of what was asked
+        // for is written as for any value; the key itself cannot have gone.
+        LogRegistryRemoval(app, trimmedRoot + "\\" + key, value);
         return;
     }
     DeleteValue(app, *root, key, value);

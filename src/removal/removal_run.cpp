@@ -10,6 +10,7 @@
 #include "core/status_page.h"
 #include "core/text.h"
 #include "removal/delete_failed.h"
+#include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
 #include "removal/registry_removal.h"
@@ -53,12 +54,13 @@ std::string ExtensionOf(std::string_view path) {
     return core::UpperCase(path.substr(dot + 1));
 }
 
-// Unchecks the first row of the list whose text, or with `bySubItem` whose
-// sub-item 1, is exactly `text`.
+// Unchecks the first row of the list whose sub-item 1 (with `bySubItem`) is
+// exactly `text`, or else whose text is the threat name `text` in any letter
+// case, as the scan gives one row to a name.
 void UncheckFirstRow(ui::ListView& list, std::string_view text, bool bySubItem) {
     for (int row = 0; row < list.ItemCount(); ++row) {
         const ui::ListItem& item = list.Item(row);
-        if ((bySubItem ? item.SubItem(1) : item.text) == text) {
+        if (bySubItem ? item.SubItem(1) == text : core::EqualsIgnoreCase(item.text, text)) {
             list.SetChecked(row, false);
             return;
         }
@@ -84,6 +86,12 @@ bool StillThere(core::Application& app, const std::string& path) {
 }
 
 void RemoveFileRow(core::Application& app, const std::string& path) {
+    // Reached through a link, the path names something outside the threat's
+    // place: nothing is unregistered, stopped or deleted, and the second pass
+    // lists it as a leftover.
+    if (RunsThroughLink(app.ports.fileSystem, path)) {
+        return;
+    }
     const std::string extension = ExtensionOf(path);
     if (extension == "DLL" || extension == "OCX") {
         UnregisterLibrary(app, path);

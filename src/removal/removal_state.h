@@ -10,8 +10,10 @@
 namespace removal {
 
 struct RemovalState {
-    // Records go into the quarantine log only while this is set: the first
-    // of the two passes sets it, so that an item handled twice is logged once.
+    // Registry records go into the quarantine log only while this is set:
+    // the first of the two passes sets it, so that an entry handled twice is
+    // logged once. A copy's record is written once with the copy itself,
+    // whichever pass made it.
     bool QuarantineLogging = false;
     // The open restore point's sequence number; 0 when none is open.
     std::int64_t RestorePointSequence = 0;

@@ -55,27 +55,18 @@ void PropagateRemovalCheck(core::Application& app, int row) {
             }
         }
     };
-    switch (item.smallIcon) {
-        case kIconCookie:
-            follow(*main.lvwCookiesToDelete,
-                   [&](const ui::ListItem& trace) { return trace.text == location; });
-            break;
-        case kIconRegistry:
-            follow(*main.lvwRegistryToBeDeleted, [&](const ui::ListItem& trace) {
-                return trace.SubItem(1) == text || trace.SubItem(3) == text;
-            });
-            break;
-        case kIconFile:
-            follow(*main.lvwFilesToBeDeleted,
-                   [&](const ui::ListItem& trace) { return trace.SubItem(1) == text; });
-            break;
-        case kIconFolder:
-            follow(*main.lvwFilesToBeDeleted,
-                   [&](const ui::ListItem& trace) { return trace.text == location; });
-            break;
-        default:
-            break;
-    }
+    // A threat's traces may be of every kind, whatever the icon of its first
+    // one: all of them follow the row, or a removal would leave part of the
+    // threat behind in lists nobody sees. The scan gives a threat one row
+    // whatever the letter case of its name, so the name matches that way too.
+    follow(*main.lvwCookiesToDelete,
+           [&](const ui::ListItem& trace) { return trace.text == location; });
+    follow(*main.lvwRegistryToBeDeleted, [&](const ui::ListItem& trace) {
+        return trace.SubItem(1) == text || core::EqualsIgnoreCase(trace.SubItem(3), text);
+    });
+    follow(*main.lvwFilesToBeDeleted, [&](const ui::ListItem& trace) {
+        return core::EqualsIgnoreCase(trace.SubItem(1), text) || trace.text == location;
+    });
 }
 
 void cmdSelectAll_Click(core::Application& app) {

@@ -103,6 +103,25 @@ TEST_F(Quarantine, ALockedExecutableIsCopiedOnceAndListedOnceWithBothRowsUncheck
     EXPECT_TRUE(app->frmDelete.Visible());
 }
 
+TEST_F(Quarantine, AFileCopiedOnlyInTheSecondPassHasItsRecord) {
+    fakes::FakeFileSystem::File& held = machine.fileSystem.AddFile("C:\\X\\held.exe", "exe");
+    held.unreadable = true;
+    FileFinding("Held", "C:\\X\\held.exe");
+    bool firstPassSeen = false;
+    machine.eventLoop.onYield = [&] {
+        firstPassSeen = firstPassSeen || app->removal.QuarantineLogging;
+        if (firstPassSeen && !app->removal.QuarantineLogging) {
+            held.unreadable = false;  // the other program lets go of it
+        }
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+
+    EXPECT_FALSE(Exists("C:\\X\\held.exe"));
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("held.exe"))->content, "exe");
+    EXPECT_EQ(Log(), FileRecord("held.exe", "C:\\X\\held.exe"));
+}
+
 TEST_F(Quarantine, OnlyTheProcessesStartedFromTheFileAreStopped) {
     machine.fileSystem.AddFile("C:\\Users\\alice\\svchost.exe", "threat");
     machine.processes.Add(10, "C:\\Windows\\system32\\svchost.exe");
@@ -141,8 +160,8 @@ TEST_F(Quarantine, AFolderIsCopiedWholeAndDeletedAndASecondOfItsNameIsRecorded) 
     EXPECT_TRUE(machine.fileSystem.Find(Quarantined("Evil\\sub\\hidden.bin"))->hidden);
     EXPECT_TRUE(Exists(Quarantined("Evil\\sub\\ro.txt")));
     EXPECT_EQ(machine.fileSystem.Find(Quarantined("Evil (2)\\other.ini"))->content, "other");
-    EXPECT_EQ(Log(), FileRecord("Evil (2)", "C:\\B\\Evil"))
-        << "a folder under its own name needs no record; a renamed one does";
+    EXPECT_EQ(Log(), FileRecord("Evil", "C:\\A\\Evil\\") + FileRecord("Evil (2)", "C:\\B\\Evil"))
+        << "every copy says where it came from";
     EXPECT_TRUE(Problems().empty());
 }
 
@@ -155,6 +174,13 @@ TEST_F(Quarantine, LinksAreRemovedAsLinksAndNeverFollowed) {
     FileFinding("Evil", "C:\\Evil");
     FileFinding("Evil", "C:\\Evil2");
     FileFinding("Evil", "C:\\Jump\\thesis.doc");
+    // A library and a program of the user's, reached through the link: not
+    // unregistered, not stopped.
+    machine.fileSystem.AddFile("C:\\Users\\alice\\Documents\\tool.dll", "dll");
+    machine.fileSystem.AddFile("C:\\Users\\alice\\Documents\\tool.exe", "exe");
+    machine.processes.Add(40, "C:\\Jump\\tool.exe");
+    FileFinding("Evil", "C:\\Jump\\tool.dll");
+    FileFinding("Evil", "C:\\Jump\\tool.exe");
     Delete();
 
     EXPECT_EQ(machine.fileSystem.Find("C:\\Users\\alice\\Documents\\thesis.doc")->content,
@@ -164,8 +190,13 @@ TEST_F(Quarantine, LinksAreRemovedAsLinksAndNeverFollowed) {
     EXPECT_TRUE(Exists(Quarantined("Evil\\payload.bin")));
     EXPECT_FALSE(Exists(Quarantined("Evil\\docs\\thesis.doc")));
     EXPECT_FALSE(Exists(Quarantined("thesis.doc")));
-    EXPECT_EQ(Problems(), std::vector<std::string>{"C:\\Jump\\thesis.doc"})
+    EXPECT_EQ(Problems(), (std::vector<std::string>{"C:\\Jump\\thesis.doc", "C:\\Jump\\tool.dll",
+                                                    "C:\\Jump\\tool.exe"}))
         << "a path through a link is not deleted through it";
+    EXPECT_TRUE(machine.processes.runs.empty()) << "nothing unregistered";
+    EXPECT_TRUE(machine.processes.Find(40)->running);
+    EXPECT_TRUE(Exists("C:\\Users\\alice\\Documents\\tool.dll"));
+    EXPECT_TRUE(Exists("C:\\Users\\alice\\Documents\\tool.exe"));
 }
 
 TEST_F(Quarantine, AHiddenFileIsNeitherCopiedNorDeleted) {

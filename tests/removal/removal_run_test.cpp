@@ -5,6 +5,7 @@
 #include "removal/delete_failed.h"
 #include "removal/removal_fixture.h"
 #include "removal/restore_point.h"
+#include "scan/finding_lists.h"
 
 namespace removal {
 namespace {
@@ -131,6 +132,7 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     RegistryFinding("Evil", " -2147483646 ", " Software\\Evil ", "");
     RegistryFinding("Evil", "", "Software\\Ignored", "");
     RegistryFinding("Evil", "12345", "Software\\NoSuchRoot", "");
+    RegistryFinding("Evil", "12345", "Software\\NoSuchRoot", "V");
     Delete();
 
     EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\X", "Y"));
@@ -138,8 +140,57 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::LocalMachine, "Software\\Evil"));
     EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\X", "Y") +
                          RegistryRecord("HKEY_LOCAL_MACHINE\\Software\\Evil", "") +
-                         RegistryRecord("-2147483646\\Software\\Evil", "All Values"));
+                         RegistryRecord("-2147483646\\Software\\Evil", "All Values") +
+                         RegistryRecord("12345\\Software\\NoSuchRoot", "") +
+                         RegistryRecord("12345\\Software\\NoSuchRoot", "V"))
+        << "a root that names no key is never used, but what was asked for is recorded";
     EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
+}
+
+TEST_F(RemovalRun, AThreatOfEveryKindOfTraceFollowsItsRowAndGoesWhole) {
+    using platform::RegistryRoot;
+    constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Wicked", "Version", "1");
+    machine.registry.SetString(RegistryRoot::CurrentUser, kRun, "Wicked", "wicked.exe");
+    machine.fileSystem.AddFile("C:\\Wicked\\wicked.exe", "exe");
+    machine.fileSystem.AddFile("C:\\Wicked\\Data\\state.ini", "ini");
+    Definitions("RegistryDefinition.dat",
+                {"1^Software\\Wicked^=Wicked", std::string("1^") + kRun + "^Wicked^=Wicked"});
+    Definitions("FileDefinition.dat", {"wicked.exe=Wicked|C:\\Wicked"});
+    Definitions("DirectoryDefinition.dat", {"data=WICKED|C:\\Wicked\\Data"});
+    Scan();
+    ASSERT_EQ(Texts(Removal()), std::vector<std::string>{"Wicked"});
+    ASSERT_EQ(Removal().Item(0).smallIcon, scan::kIconRegistry);
+
+    const auto tracesChecked = [&] {
+        std::vector<bool> checks;
+        for (const ui::ListView* list :
+             {Main().lvwRegistryToBeDeleted, Main().lvwFilesToBeDeleted}) {
+            for (int row = 0; row < list->ItemCount(); ++row) {
+                checks.push_back(list->Item(row).checked);
+            }
+        }
+        return checks;
+    };
+    Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->UserSetChecked(0, true);
+    EXPECT_EQ(tracesChecked(), std::vector<bool>(4, true));
+    Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->UserSetChecked(0, false);
+    EXPECT_EQ(tracesChecked(), std::vector<bool>(4, false));
+
+    scan::cmdSelectAll_Click(*app);
+    Delete();
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Wicked"));
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, kRun, "Wicked"));
+    EXPECT_FALSE(Exists("C:\\Wicked\\wicked.exe"));
+    EXPECT_FALSE(machine.fileSystem.DirectoryExists("C:\\Wicked\\Data"));
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("wicked.exe"))->content, "exe");
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("Data\\state.ini"))->content, "ini");
+    const std::string log = Log();
+    EXPECT_NE(log.find(FileRecord("wicked.exe", "C:\\Wicked\\wicked.exe")), std::string::npos);
+    EXPECT_NE(log.find(FileRecord("Data", "C:\\Wicked\\Data")), std::string::npos);
+    EXPECT_EQ(Removal().ItemCount(), 0);
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
+    EXPECT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 0);
 }
 
 TEST_F(RemovalRun, TheLabelRunsWithNothingCheckedAndEndsComplete) {

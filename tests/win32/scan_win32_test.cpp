@@ -1,6 +1,7 @@
 // A scan through the real adapters, of a machine seeded with traces: registry
 // keys and values of several types, normal and hidden files, a folder, a
-// cookie in the real cookie folder and two running programs.
+// cookie in the real cookie folder and two running programs; and the removal
+// of what one such scan found.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <shlwapi.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "core/application.h"
 #include "core/user_settings.h"
@@ -18,6 +20,8 @@
 #include "definitions/line_code.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
+#include "removal/removal_run.h"
+#include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "test_programs.h"
 
@@ -47,6 +51,15 @@ void SetRegistryValue(const char* path, const char* name, DWORD type, const std:
                       nullptr);
     ::RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                      static_cast<DWORD>(data.size()));
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string Coded(const std::vector<std::string>& lines) {
@@ -170,6 +183,63 @@ TEST_F(ScanWin32, ASeededMachineIsFoundThroughTheRealAdapters) {
     EXPECT_EQ(app.frmMain.lblRegistryInspected->Caption(), "5");
     EXPECT_EQ(app.frmMain.lblFilesFolderInspected->Caption(), "4");
     EXPECT_EQ(app.frmMain.lblStatus0->Caption(), "Scanning complete.");
+}
+
+TEST_F(ScanWin32, AThreatOfRegistryFileAndFolderTracesIsRemovedWhole) {
+    const std::string whole = std::string(kSeedKey) + "\\Whole";
+    SetRegistryValue(whole.c_str(), "Version", REG_SZ, std::string("1", 2));
+    SetRegistryValue(kSeedKey, "Whole", REG_SZ, std::string("whole.dat", 10));
+    const std::string folder = m_folder + "\\Whole";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    ::CreateDirectoryA((folder + "\\Data").c_str(), nullptr);
+    WriteFile(folder + "\\whole.dat", "whole file");
+    WriteFile(folder + "\\Data\\state.ini", "state");
+
+    // The registry traces come first, so the threat's row has their icon.
+    const std::string seed = std::string("1^") + kSeedKey;
+    WriteFile(m_data + "\\RegistryDefinition.dat",
+              Coded({seed + "\\Whole^=Seed.Whole", seed + "^Whole^=Seed.Whole"}));
+    WriteFile(m_data + "\\FileDefinition.dat", Coded({"whole.dat=Seed.Whole|" + folder}));
+    WriteFile(m_data + "\\DirectoryDefinition.dat",
+              Coded({"data=Seed.Whole|" + folder + "\\Data"}));
+    WriteFile(m_data + "\\ExeDefinition.dat", "");
+    WriteFile(m_data + "\\BlockedCookies.dat", "");
+
+    platform::win32::Win32Platform platform;
+    core::Application app(platform.Ports());
+    app.branding = core::LoadBranding(platform.Ports().programFile);
+    app.frmMain.Show();
+    app.DataFolder = m_data;
+    app.TotalDefinitionLines =
+        definitions::CountDefinitions(platform.Ports().fileSystem, app.DataFolder, app.counts);
+
+    scan::cmdScanNow_Click(app);
+    ASSERT_EQ(Rows(*app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved),
+              std::vector<std::string>{"Seed.Whole"});
+    scan::cmdSelectAll_Click(app);
+    removal::lblRemove_Click(app);
+
+    UniqueRegKey key;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, whole.c_str(), 0, KEY_READ, key.Put()),
+              ERROR_SUCCESS);
+    EXPECT_NE(::SHGetValueA(HKEY_CURRENT_USER, kSeedKey, "Whole", nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_FALSE(Exists(folder + "\\whole.dat"));
+    EXPECT_FALSE(Exists(folder + "\\Data"));
+    const std::string quarantine = m_data + "\\quarantine\\";
+    EXPECT_EQ(ReadFile(quarantine + "whole.dat"), "whole file");
+    EXPECT_EQ(ReadFile(quarantine + "Data\\state.ini"), "state");
+    const std::string log = ReadFile(quarantine + "QuarantineLog.txt");
+    for (const std::string& record :
+         {" - File: whole.dat\r\n - Location: " + folder + "\\whole.dat\r\n",
+          " - File: Data\r\n - Location: " + folder + "\\Data\r\n",
+          " - Key: HKEY_CURRENT_USER\\" + std::string(kSeedKey) + "\r\nValue: Whole\r\n",
+          " - Key: -2147483647\\" + whole + "\r\nValue: All Values\r\n"}) {
+        EXPECT_NE(log.find(record), std::string::npos) << record << "\nin\n" << log;
+    }
+    EXPECT_TRUE(app.frmDelete.lstProblem->Items().empty());
+    EXPECT_EQ(app.frmMain.lvwFilesToBeDeleted->ItemCount(), 0);
+    EXPECT_EQ(app.frmMain.lvwRegistryToBeDeleted->ItemCount(), 0);
 }
 
 }  // namespace
