@@ -1,5 +1,7 @@
 #include "core/load_settings.h"
 
+#include <algorithm>
+
 #include "core/application.h"
 #include "core/text.h"
 #include "definitions/definitions_date.h"
@@ -10,6 +12,19 @@ namespace {
 
 // Each step reads its setting; a stored value that does not convert leaves
 // the control as it was.
+
+// The widest column a stored width may give, in twips: far wider than any
+// screen, and still an int after the conversion back at exit.
+constexpr double kMaxColumnTwips = 10000.0 * kTwipsPerPixel;
+
+// A stored width that is negative, too large (or not a number at all) would
+// not convert to an int; it is clamped to a width a column can have.
+int ColumnWidthFromTwips(double twips) {
+    if (!(twips > 0.0)) {
+        return 0;
+    }
+    return static_cast<int>(std::min(twips, kMaxColumnTwips)) / kTwipsPerPixel;
+}
 
 void SetFromFlag(Application& app, ui::OptionButton& button, std::string_view key,
                  std::string_view defaultValue) {
@@ -103,7 +118,7 @@ void LoadSettings(Application& app) {
     for (int column = 0; column < found.ColumnCount(); ++column) {
         const double twips = LeadingNumber(
             app.ReadUserSetting("Settings", "FoundCol2" + std::to_string(column + 1), "1400"));
-        found.SetColumnWidth(column, static_cast<int>(twips) / kTwipsPerPixel);
+        found.SetColumnWidth(column, ColumnWidthFromTwips(twips));
     }
     // 21.
     if (app.ReadUserSetting("Settings", "Max", "0") == "1") {

@@ -17,6 +17,9 @@ std::string WebsiteAddress(std::string_view website) {
 void AttachWebsiteWindow(core::Application& app) {
     ui::FrmWebsite& window = app.frmWebsite;
     window.onLoad = [&app] {
+        // Every load arms the close anew: a window left open would keep the
+        // main window's exit waiting for ever.
+        app.frmWebsite.Timer1->SetEnabled(true);
         app.branding = core::LoadBranding(app.ports.programFile);
         if (!core::Trim(app.branding.Website).empty()) {
             [[maybe_unused]] const bool opened = app.ports.shell.Execute(
@@ -24,7 +27,6 @@ void AttachWebsiteWindow(core::Application& app) {
         }
     };
     window.Timer1->onTimer = [&app] {
-        app.frmWebsite.Timer1->SetEnabled(false);
         app.frmWebsite.Unload();
     };
     // The main window's exit waits for this window when it is open.

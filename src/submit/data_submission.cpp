@@ -12,8 +12,8 @@ void AttachDataSubmission(core::Application& app) {
     app.SubmitAnonymousData = [&app] {
         SubmitProcessNames(app);
     };
-    main.chkSendData->onMouseUp = [&app](const ui::MouseEvent&) {
-        chkSendData_MouseUp(app);
+    main.chkSendData->onUserChange = [&app] {
+        chkSendData_UserChange(app);
     };
     main.cmdSubmit->onClick = [&app] {
         cmdSubmit_Click(app);

@@ -6,7 +6,7 @@
 
 namespace submit {
 
-void chkSendData_MouseUp(core::Application& app) {
+void chkSendData_UserChange(core::Application& app) {
     ui::CheckBox& box = *app.frmMain.chkSendData;
     if (box.Value() == 0) {
         const std::string text = app.Message("MSG_ANON1") + "\r\n\r\n" + app.Message("MSG_ANON2") +

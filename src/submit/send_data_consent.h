@@ -9,7 +9,9 @@ class Application;
 
 namespace submit {
 
-// Runs after the user's click has changed the box.
-void chkSendData_MouseUp(core::Application& app);
+// Runs after the user has changed the box, by the mouse or the keyboard. A
+// release that changed nothing asks nothing: answering No to "turn off?"
+// about a box that was off would switch the collection on.
+void chkSendData_UserChange(core::Application& app);
 
 }  // namespace submit

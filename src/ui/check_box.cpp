@@ -13,6 +13,9 @@ void CheckBox::SetValue(int value) {
 
 void CheckBox::UserToggle() {
     SetValue(m_value == 1 ? 0 : 1);
+    if (onUserChange) {
+        onUserChange();
+    }
 }
 
 }  // namespace ui

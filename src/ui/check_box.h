@@ -15,8 +15,13 @@ public:
     void SetValue(int value);
     [[nodiscard]] bool Checked() const noexcept { return m_value == 1; }
 
-    // The user's click: toggles between checked and unchecked.
+    // The user's change, by the mouse or the Space key: toggles between
+    // checked and unchecked, then runs the UserChange handler.
     void UserToggle();
+
+    // Runs only after the user has changed the value; a value set by code,
+    // or a click that changed nothing, runs nothing here.
+    std::function<void()> onUserChange;
 
 private:
     int m_value = 0;

@@ -1,5 +1,7 @@
 #include "core/load_settings.h"
 
+#include <limits>
+
 #include "app_fixture.h"
 
 namespace core {
@@ -101,6 +103,16 @@ TEST_F(LoadSettings, ColumnWidthsAreStoredInTwips) {
     const ui::ListView& found = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     EXPECT_EQ(found.Column(0).width, 200);
     EXPECT_EQ(found.Column(1).width, 1400 / kTwipsPerPixel);
+}
+
+TEST_F(LoadSettings, AStoredColumnWidthOutOfRangeIsClamped) {
+    SetUserSetting("Settings", "FoundCol21", "-3000");
+    SetUserSetting("Settings", "FoundCol22", "99999999999999999999");
+    StartProgram();
+    const ui::ListView& found = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    EXPECT_EQ(found.Column(0).width, 0);
+    EXPECT_GT(found.Column(1).width, 1400 / kTwipsPerPixel);
+    EXPECT_LT(found.Column(1).width, std::numeric_limits<int>::max() / kTwipsPerPixel);
 }
 
 TEST_F(LoadSettings, ScheduledScansEnableTheScheduleControls) {

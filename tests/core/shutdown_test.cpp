@@ -79,5 +79,20 @@ TEST_F(Shutdown, TheExitWaitsForTheWebsiteWindow) {
     EXPECT_EQ(machine.shell.executed[0].file, "http://www.acme.example");
 }
 
+TEST_F(Shutdown, TheWebsiteWindowClosesAfterEveryVisitAndTheExitStillEnds) {
+    for (int visit = 1; visit <= 2; ++visit) {
+        Main().cmdWebsite->Click();
+        ASSERT_TRUE(app->frmWebsite.Visible()) << "visit " << visit;
+        machine.eventLoop.Advance(std::chrono::milliseconds(1000));
+        EXPECT_FALSE(app->frmWebsite.IsLoaded()) << "visit " << visit;
+    }
+    Main().cmdWebsite->Click();
+    Main().mnuFileItem[ui::FrmMain::kFileExit]->Click();
+    machine.eventLoop.Advance(std::chrono::milliseconds(1000));
+    EXPECT_FALSE(app->frmWebsite.IsLoaded());
+    EXPECT_TRUE(machine.eventLoop.quit);
+    EXPECT_EQ(machine.shell.executed.size(), 3u);
+}
+
 }  // namespace
 }  // namespace core

@@ -11,6 +11,19 @@ namespace {
 
 constexpr DWORD kExitTimeoutMs = 15000;
 
+// Wine hands a web address to a browser of the host; for as long as it lives
+// there is none, so opening the website starts nothing outside the prefix.
+class NoHostBrowser {
+public:
+    NoHostBrowser() { ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Browsers", REG_SZ, "", 1); }
+    ~NoHostBrowser() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "Browsers"); }
+    NoHostBrowser(const NoHostBrowser&) = delete;
+    NoHostBrowser& operator=(const NoHostBrowser&) = delete;
+
+private:
+    static constexpr const char* kKey = "Software\\Wine\\WineBrowser";
+};
+
 class Startup : public ::testing::Test {
 protected:
     HWND StartAndFindMainWindow(ProgramUnderTest& program) {
@@ -100,6 +113,27 @@ TEST_F(Startup, ExitRecordsThatTheProgramStoppedAndEndsIt) {
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(program.UserSetting("OptionAndSettings", "STATUS"), "STOPPED");
     EXPECT_EQ(program.UserSetting("Settings", "Max"), "0");
+}
+
+TEST_F(Startup, TheWebsiteWindowClosesAfterEveryVisitAndExitThenEndsTheProgram) {
+    const NoHostBrowser noBrowser;
+    ProgramUnderTest program(BuiltProgram());
+    program.MakeReturningUser();
+    HWND main = StartAndFindMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    for (int visit = 1; visit <= 2; ++visit) {
+        driver::Click(driver::FindControl(main, "cmdWebsite"));
+        ASSERT_NE(driver::FindForm("frmWebsite", program.ProcessId()), nullptr)
+            << "visit " << visit;
+        EXPECT_TRUE(driver::WaitFor([&] {
+            return driver::FindForm("frmWebsite", program.ProcessId(), driver::milliseconds(0)) ==
+                   nullptr;
+        })) << "the website window stays after visit "
+            << visit;
+    }
+    ASSERT_TRUE(driver::ChooseMenu(main, "mnuFileItem(8)"));
+    DWORD exitCode = 1;
+    EXPECT_TRUE(program.WaitForExit(kExitTimeoutMs, exitCode)) << "the process stays";
 }
 
 TEST_F(Startup, TheCloseLabelEndsTheProgramWithoutRecordingStopped) {

@@ -50,6 +50,25 @@ TEST_F(SendDataConsent, AnsweringYesStoresZeroAndCheckingAgainStoresOneWithoutAs
     EXPECT_EQ(Main().chkSendData->Value(), 1);
 }
 
+TEST_F(SendDataConsent, AReleaseThatChangedNothingAsksAndStoresNothing) {
+    Main().chkSendData->SetValue(0);
+    machine.dialogs.answers = {platform::MessageAnswer::No, platform::MessageAnswer::No};
+    Main().chkSendData->MouseUp(ui::MouseEvent{.button = 2});
+    Main().chkSendData->MouseUp(ui::MouseEvent{.button = 1});
+    EXPECT_EQ(Main().chkSendData->Value(), 0) << "collection stays off";
+    EXPECT_FALSE(Stored().has_value());
+    EXPECT_TRUE(machine.dialogs.shown.empty());
+}
+
+TEST_F(SendDataConsent, AChangeByTheKeyboardIsAskedAboutAndStored) {
+    machine.dialogs.answers = {platform::MessageAnswer::Yes};
+    Main().chkSendData->UserToggle();
+    EXPECT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_EQ(Stored(), "0");
+    Main().chkSendData->UserToggle();
+    EXPECT_EQ(Stored(), "1");
+}
+
 TEST_F(SendDataConsent, LoadingTheStoredChoiceAsksNothing) {
     SetUserSetting("OptionAndSettings", "chkSendData", "0");
     RunAgain();

@@ -194,6 +194,30 @@ TEST_F(ViewWin32Test, ACheckBoxsMouseUpSeesItsNewValueAndATextBoxGetsItsEnterKey
     EXPECT_EQ(keys, std::vector<int>{13});
 }
 
+TEST_F(ViewWin32Test, ACheckBoxReportsTheUsersChangesByKeyAndMouseAndNothingElse) {
+    CheckBox& box = form.AddCheckBox("chkSendData", "Send", {0, 0, 100, 20});
+    std::vector<int> valuesAtChange;
+    box.onUserChange = [&] {
+        valuesAtChange.push_back(box.Value());
+    };
+    form.Show();
+    HWND window = WindowOf(box);
+
+    ::SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    box.SetValue(1);
+    Pump();
+    EXPECT_TRUE(valuesAtChange.empty()) << "a right click and code change nothing of the user's";
+
+    ::SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageA(window, WM_KEYUP, VK_SPACE, 0);
+    Pump();
+    ::SendMessageA(window, BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(valuesAtChange, (std::vector<int>{0, 1}));
+    EXPECT_EQ(::SendMessageA(window, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 TEST_F(ViewWin32Test, ListViewsShowColumnsRowsAndCheckMarks) {
     ListView& list = form.AddListView("lvwFound", {0, 0, 300, 200});
     list.checkBoxes = true;
