@@ -235,6 +235,29 @@ private:
 };
 
 class TimedPorts::Processes final : public platform::Processes {
+    // What is done through a held process counts as time in the port too.
+    class Held final : public platform::HeldProcess {
+    public:
+        Held(PortTimes& times, std::unique_ptr<platform::HeldProcess> inner)
+            : m_times(times), m_inner(std::move(inner)) {}
+        bool Terminate(std::uint32_t exitCode) override {
+            const CallTimer timer(m_times, Port::Processes);
+            return m_inner->Terminate(exitCode);
+        }
+        void End() override {
+            const CallTimer timer(m_times, Port::Processes);
+            m_inner->End();
+        }
+        bool WaitForExit(std::chrono::milliseconds timeout) override {
+            const CallTimer timer(m_times, Port::Processes);
+            return m_inner->WaitForExit(timeout);
+        }
+
+    private:
+        PortTimes& m_times;
+        std::unique_ptr<platform::HeldProcess> m_inner;
+    };
+
 public:
     Processes(PortTimes& times, platform::Processes& inner) : m_times(times), m_inner(inner) {}
 
@@ -254,17 +277,13 @@ public:
         const CallTimer timer(m_times, Port::Processes);
         return m_inner.Snapshot();
     }
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode) override {
+    std::unique_ptr<platform::HeldProcess> Hold(std::uint32_t id) override {
         const CallTimer timer(m_times, Port::Processes);
-        return m_inner.Terminate(id, exitCode);
-    }
-    void EndProcess(std::uint32_t id) override {
-        const CallTimer timer(m_times, Port::Processes);
-        m_inner.EndProcess(id);
-    }
-    bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override {
-        const CallTimer timer(m_times, Port::Processes);
-        return m_inner.WaitForExit(id, timeout);
+        std::unique_ptr<platform::HeldProcess> held = m_inner.Hold(id);
+        if (!held) {
+            return nullptr;
+        }
+        return std::make_unique<Held>(m_times, std::move(held));
     }
     bool RunHidden(std::string_view program, std::string_view commandLine,
                    std::chrono::milliseconds timeout) override {

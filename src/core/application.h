@@ -111,8 +111,10 @@ public:
     // Sends the anonymous data of a removal when the user allows it.
     std::function<void()> SubmitAnonymousData;
     // The memory shield's question about a running program (name, company,
-    // process); the pass waits until it is answered.
-    std::function<void(std::string_view, std::string_view, std::uint32_t)> ReportMemoryAlert;
+    // the process held since it was found); the pass waits until it is
+    // answered.
+    std::function<void(std::string_view, std::string_view, platform::HeldProcess*)>
+        ReportMemoryAlert;
 
 private:
     std::vector<ui::Form*> m_forms;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,25 @@ namespace platform {
 struct ProcessEntry {
     std::uint32_t id = 0;
     std::string exeFile;  // as the snapshot gives it: a name or a full path
+};
+
+// A process held from the moment it was found. While it is held no process
+// started later can take its identifier, so whatever is done through it
+// reaches this process and no other, even after it has ended.
+class HeldProcess {
+public:
+    virtual ~HeldProcess() = default;
+
+    // Ends the process with the exit code, with the debug privilege held for
+    // the call; true when the platform accepted the termination.
+    [[nodiscard]] virtual bool Terminate(std::uint32_t exitCode) = 0;
+
+    // Ends the process with its own current exit code, when it can be opened
+    // for termination.
+    virtual void End() = 0;
+
+    // Waits up to the time for the process to end; true once it has ended.
+    [[nodiscard]] virtual bool WaitForExit(std::chrono::milliseconds timeout) = 0;
 };
 
 class Processes {
@@ -39,17 +59,10 @@ public:
     // A snapshot of the processes; nullopt when it cannot be taken.
     [[nodiscard]] virtual std::optional<std::vector<ProcessEntry>> Snapshot() = 0;
 
-    // Ends the process with the exit code, with the debug privilege held for
-    // the call; true when the platform accepted the termination.
-    [[nodiscard]] virtual bool Terminate(std::uint32_t id, std::uint32_t exitCode) = 0;
-
-    // Ends the process with its own current exit code, when it can be opened
-    // for termination.
-    virtual void EndProcess(std::uint32_t id) = 0;
-
-    // Waits up to the time for the process to end; true when it has ended or
-    // does not exist.
-    [[nodiscard]] virtual bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) = 0;
+    // Holds the process with the identifier, to end it or wait for it;
+    // nullptr when no such process runs or the platform will not let it be
+    // held (it may then still run).
+    [[nodiscard]] virtual std::unique_ptr<HeldProcess> Hold(std::uint32_t id) = 0;
 
     // Starts a program with its command line, without a window, and waits up
     // to the time for it to end. True when it started; whatever it does

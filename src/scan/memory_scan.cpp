@@ -1,5 +1,6 @@
 #include "scan/memory_scan.h"
 
+#include <memory>
 #include <unordered_set>
 
 #include "core/application.h"
@@ -34,6 +35,14 @@ std::string NameOf(std::string_view path) {
 // go on alerting.
 bool PassMustEnd(const core::Application& app, bool scanMode) {
     return scanMode ? ScanMustEnd(app) : app.Ending();
+}
+
+// Ends the held process with its own exit code; one that could not be held
+// is left alone.
+void EndProcess(platform::HeldProcess* process) {
+    if (process != nullptr) {
+        process->End();
+    }
 }
 
 }  // namespace
@@ -101,6 +110,10 @@ void ScanProcessesNT(core::Application& app) {
         if (PassMustEnd(app, scanMode)) {
             return;
         }
+        // Held before its path is read, so that whatever stops it later, when
+        // the user has answered or after the company test, stops this process
+        // and not one that took its identifier meanwhile.
+        const std::unique_ptr<platform::HeldProcess> held = ports.processes.Hold(id);
         // The system's own path forms resolve to ordinary paths, compared in
         // upper case like the definitions.
         const std::optional<std::string> executable = ExecutablePathOf(ports.processes, id);
@@ -123,7 +136,7 @@ void ScanProcessesNT(core::Application& app) {
         if (core::EqualsIgnoreCase(core::Trim(name), "NorrowProcessHelper.exe")) {
             continue;
         }
-        ReportMemoryFinding(app, name, company, id);
+        ReportMemoryFinding(app, name, company, held.get());
         ++state.ThreatsFound;
         ports.eventLoop.YieldToMessageLoop();
     }
@@ -173,6 +186,8 @@ void ScanProcesses9x(core::Application& app) {
         }
         ui::Label& running = *app.frmMain.lblTotalNoOfRunningItems;
         IncrementCaption(running);
+        // Held from the moment it is seen: the question may wait for minutes.
+        const std::unique_ptr<platform::HeldProcess> held = ports.processes.Hold(entry.id);
         const std::string exePath = entry.exeFile.substr(0, entry.exeFile.find('\0'));
         const std::string name = core::UpperCase(core::Trim(NameOf(exePath)));
         // Only the first place the name stands is tested: it must end its line.
@@ -197,7 +212,7 @@ void ScanProcesses9x(core::Application& app) {
             app.frmMain.lvwSpywareFound->AddItem(
                 "Detected in the memory : " + name + " and was stopped being from ruuning.",
                 kIconFile);
-            EndProcessById(ports.processes, entry.id);
+            EndProcess(held.get());
             ++state.ThreatsFound;
         } else {
             const platform::MessageAnswer answer = ports.dialogs.ShowMessage(
@@ -206,7 +221,7 @@ void ScanProcesses9x(core::Application& app) {
                 app.branding.ProgramName + "  - Alert", platform::MessageButtons::YesNo,
                 platform::MessageIcon::Question);
             if (answer == platform::MessageAnswer::Yes) {
-                EndProcessById(ports.processes, entry.id);
+                EndProcess(held.get());
                 ++state.ThreatsFound;
             } else {
                 app.exclusions.AddExclusion(ports.fileSystem, ports.eventLoop, app.DataFolder,
@@ -218,18 +233,18 @@ void ScanProcesses9x(core::Application& app) {
 }
 
 void ReportMemoryFinding(core::Application& app, std::string_view name, std::string_view company,
-                         std::uint32_t processId) {
+                         platform::HeldProcess* process) {
     if (InScanMode(app)) {
         app.frmMain.lvwSpywareFound->AddItem(
             "Detected in the memory : " + std::string(name) + " was stopped from running.",
             kIconFile);
         // The process that matched is stopped, not the first of its name:
         // a threat may borrow the name of a program of the system.
-        [[maybe_unused]] const bool stopped = StopProcess(app.ports.processes, processId);
+        [[maybe_unused]] const bool stopped = StopProcess(process);
         return;
     }
     if (app.ReportMemoryAlert) {
-        app.ReportMemoryAlert(name, company, processId);
+        app.ReportMemoryAlert(name, company, process);
     }
 }
 

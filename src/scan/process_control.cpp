@@ -1,5 +1,8 @@
 #include "scan/process_control.h"
 
+#include <chrono>
+#include <memory>
+
 #include "core/text.h"
 
 namespace scan {
@@ -66,21 +69,17 @@ std::string ResolveSystem32Path(platform::Processes& processes, std::string_view
     return processes.SystemDirectory() + "\\" + upper.substr(found + marker.size());
 }
 
-bool TerminateProcessById(platform::Processes& processes, std::uint32_t id,
-                          std::uint32_t exitCode) {
-    return processes.Terminate(id, exitCode);
-}
-
-void EndProcessById(platform::Processes& processes, std::uint32_t id) {
-    processes.EndProcess(id);
-}
-
-bool StopProcess(platform::Processes& processes, std::uint32_t id) {
+bool StopProcess(platform::HeldProcess* process) {
+    if (process == nullptr) {
+        return false;
+    }
     for (int attempt = 0; attempt < kStopAttempts; ++attempt) {
-        if (TerminateProcessById(processes, id, 0)) {
+        if (process->Terminate(0)) {
             return true;
         }
-        if (processes.WaitForExit(id, std::chrono::milliseconds(1))) {
+        // Only a process that has ended counts: one the platform merely
+        // refuses to let go of is still running.
+        if (process->WaitForExit(std::chrono::milliseconds(1))) {
             return true;
         }
     }
@@ -99,8 +98,12 @@ bool StopProcessesOfFile(platform::Processes& processes, std::string_view path) 
     const std::string file = core::UpperCase(core::Trim(path));
     bool allStopped = true;
     for (std::uint32_t id : processes.ListIds().value_or(std::vector<std::uint32_t>{})) {
+        // Held before its path is read, so that the process stopped is the
+        // one whose path matched; one seen running from the file that cannot
+        // be held is not stopped.
+        const std::unique_ptr<platform::HeldProcess> held = processes.Hold(id);
         if (ExecutablePathOf(processes, id) == file) {
-            allStopped = StopProcess(processes, id) && allStopped;
+            allStopped = StopProcess(held.get()) && allStopped;
         }
     }
     return allStopped;
@@ -114,7 +117,13 @@ bool StopProcessByName(platform::Processes& processes, std::string_view name) {
     for (std::size_t i = 0; i < list.names.size(); ++i) {
         const std::string candidate = core::Trim(TargetForm(list.names[i]));
         if (core::EqualsIgnoreCase(candidate, target) || core::EqualsIgnoreCase(candidate, alias)) {
-            return StopProcess(processes, list.ids[i]);
+            const std::unique_ptr<platform::HeldProcess> held = processes.Hold(list.ids[i]);
+            // Gone since it was listed: stopped. Still there under its name
+            // but not to be held: not stopped.
+            if (!held) {
+                return !processes.BaseName(list.ids[i]).has_value();
+            }
+            return StopProcess(held.get());
         }
     }
     return true;

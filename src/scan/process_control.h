@@ -29,12 +29,9 @@ int ListProcesses(platform::Processes& processes, ProcessList& list);
 [[nodiscard]] std::string ResolveSystem32Path(platform::Processes& processes,
                                               std::string_view path);
 
-[[nodiscard]] bool TerminateProcessById(platform::Processes& processes, std::uint32_t id,
-                                        std::uint32_t exitCode);
-void EndProcessById(platform::Processes& processes, std::uint32_t id);
-
-// Stops this very process, trying a few times; true when it ended.
-[[nodiscard]] bool StopProcess(platform::Processes& processes, std::uint32_t id);
+// Stops this very process, trying a few times; true when it has ended. A
+// process that could not be held (nullptr) was not stopped.
+[[nodiscard]] bool StopProcess(platform::HeldProcess* process);
 
 // The upper-cased full path of the process's executable, with the system's
 // own path forms resolved; nullopt when it cannot be read.
@@ -48,7 +45,7 @@ void EndProcessById(platform::Processes& processes, std::uint32_t id);
 // Stops the first running process whose name matches (by its first 15
 // characters, its name without extension, or the short alias of an 8.3
 // name); true when it ended or none matched. Callers that know the process
-// itself stop it with StopProcess.
+// itself hold it and stop it with StopProcess.
 [[nodiscard]] bool StopProcessByName(platform::Processes& processes, std::string_view name);
 
 }  // namespace scan

@@ -4,6 +4,7 @@
 #include "core/date_time_text.h"
 #include "core/text.h"
 #include "scheduler/schedule_days.h"
+#include "scheduler/schedule_watcher.h"
 #include "scheduler/watched_schedule.h"
 
 namespace scheduler {
@@ -56,7 +57,7 @@ bool SaveSchedule(core::Application& app) {
     // The watcher compares what is stored now, read back as it reads it.
     app.scheduler.watched = ReadWatchedSchedule(app);
     // Watched closely until the next tick has measured how near it is.
-    main.tmrScheduler->SetInterval(std::chrono::milliseconds{10});
+    main.tmrScheduler->SetInterval(kWatchCloseInterval);
     // 5.
     main.tmrScheduler->SetEnabled(true);
     return true;

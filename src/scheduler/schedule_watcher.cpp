@@ -10,7 +10,6 @@ namespace scheduler {
 
 namespace {
 
-constexpr std::chrono::milliseconds kCloseInterval{10};
 constexpr std::chrono::milliseconds kFarInterval{500};
 // Close enough to the moment to watch it every 10 ms: two seconds leave a
 // slow tick that comes late still time to switch before the moment begins.
@@ -28,7 +27,7 @@ std::chrono::milliseconds WatchInterval(const WatchedSchedule& watched,
     const int nowSecond = now.hour * 3600 + now.minute * 60 + now.second;
     const int ahead =
         ((*watched.secondOfDay - nowSecond) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
-    return ahead <= kCloseSeconds ? kCloseInterval : kFarInterval;
+    return ahead <= kCloseSeconds ? kWatchCloseInterval : kFarInterval;
 }
 
 }  // namespace

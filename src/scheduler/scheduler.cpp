@@ -34,6 +34,10 @@ void AttachScheduler(core::Application& app) {
     main.tmrScheduler->onTimer = [&app] {
         tmrScheduler_Timer(app);
     };
+    // Whatever switches the watcher on (the end of a scan or shield pass, the
+    // window leaving its normal state), it may be inside the due second: the
+    // first tick measures anew how near the moment is.
+    main.tmrScheduler->SetStartInterval(kWatchCloseInterval);
 }
 
 }  // namespace scheduler

@@ -16,7 +16,7 @@ void cmdYes_Click(core::Application& app) {
     alert.cmdYes->SetEnabled(false);
     app.shields.AlertAnswered = true;
     const std::string name = core::Trim(alert.lblAlertFileName->Caption());
-    if (!scan::StopProcess(app.ports.processes, app.shields.alertProcessId)) {
+    if (!scan::StopProcess(app.shields.alertProcess)) {
         app.ports.dialogs.ShowMessage(
             core::UpperCase(name) + " " + app.Message("MSG_ERROR_STOPPED"),
             app.branding.ProgramName, platform::MessageButtons::Ok,
@@ -59,7 +59,7 @@ void tmrMemoryInspected_Timer(core::Application& app) {
 }
 
 void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_view company,
-                     std::uint32_t processId) {
+                     platform::HeldProcess* process) {
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     ShieldState& state = app.shields;
     // The program was closed while an earlier alert of this pass waited: no
@@ -71,7 +71,7 @@ void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_
         core::Trim(company).empty() ? app.Message("MSG_NOCOMPANY") + " " + std::string(name)
                                     : core::UpperCase(company));
     alert.lblAlertFileName->SetCaption(core::UpperCase(name));
-    state.alertProcessId = processId;
+    state.alertProcess = process;
     state.AlertAnswered = false;
     alert.Show();
     // The window's own close control answers nothing but ends the wait too:
@@ -79,6 +79,8 @@ void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_
     while (!state.AlertAnswered && alert.IsLoaded() && alert.Visible()) {
         app.ports.eventLoop.WaitForMessages();
     }
+    // The pass lets go of the process when this returns.
+    state.alertProcess = nullptr;
 }
 
 void AttachMemoryShield(core::Application& app) {
@@ -86,8 +88,8 @@ void AttachMemoryShield(core::Application& app) {
         tmrMemoryInspected_Timer(app);
     };
     app.ReportMemoryAlert = [&app](std::string_view name, std::string_view company,
-                                   std::uint32_t processId) {
-        ShowMemoryAlert(app, name, company, processId);
+                                   platform::HeldProcess* process) {
+        ShowMemoryAlert(app, name, company, process);
     };
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     alert.onLoad = [&app] {

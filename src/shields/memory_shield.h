@@ -4,11 +4,14 @@
 // listed program it finds put to the user in the alert window, to be stopped
 // or allowed for good.
 
-#include <cstdint>
 #include <string_view>
 
 namespace core {
 class Application;
+}
+
+namespace platform {
+class HeldProcess;
 }
 
 namespace shields {
@@ -19,7 +22,7 @@ void tmrMemoryInspected_Timer(core::Application& app);
 // Fills the alert window for a program found running, shows it and waits
 // until the user has answered or closed it.
 void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_view company,
-                     std::uint32_t processId);
+                     platform::HeldProcess* process);
 
 void AttachMemoryShield(core::Application& app);
 

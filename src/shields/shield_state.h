@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+class HeldProcess;
+}
+
 namespace shields {
 
 struct ShieldState {
@@ -16,8 +20,9 @@ struct ShieldState {
     std::string rememberedPage;
     // Set by either button of the memory alert.
     bool AlertAnswered = false;
-    // The process that the open memory alert is about.
-    std::uint32_t alertProcessId = 0;
+    // The process that the open memory alert is about, held by the pass
+    // while the alert waits; nullptr otherwise, or when it could not be held.
+    platform::HeldProcess* alertProcess = nullptr;
     // A shield pass is under way (it may be waiting for the user).
     bool passRunning = false;
 };

@@ -12,6 +12,9 @@ Timer::~Timer() {
 }
 
 void Timer::EnabledChanged() {
+    if (Enabled() && m_startInterval.count() > 0) {
+        m_interval = m_startInterval;
+    }
     Restart();
 }
 

@@ -18,6 +18,13 @@ public:
 
     [[nodiscard]] std::chrono::milliseconds Interval() const noexcept { return m_interval; }
     void SetInterval(std::chrono::milliseconds interval);
+    // The interval that the timer takes each time it is switched on; zero
+    // (the default) keeps the one it has. For a timer whose handler slows it
+    // down while nothing is near: switched on again after a pause, it looks
+    // at once instead of after its last slow wait.
+    void SetStartInterval(std::chrono::milliseconds interval) noexcept {
+        m_startInterval = interval;
+    }
 
     // Runs the handler now, as one tick would.
     void Tick();
@@ -37,6 +44,7 @@ private:
     bool m_attached = false;
     bool m_inHandler = false;
     std::chrono::milliseconds m_interval{0};
+    std::chrono::milliseconds m_startInterval{0};
     platform::EventLoop::TimerId m_id = 0;
 };
 

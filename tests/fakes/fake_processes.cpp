@@ -10,9 +10,9 @@ FakeProcesses::Process& FakeProcesses::Add(std::uint32_t id, const std::string& 
 }
 
 FakeProcesses::Process* FakeProcesses::Find(std::uint32_t id) {
-    for (Process& process : processes) {
-        if (process.id == id) {
-            return &process;
+    for (auto process = processes.rbegin(); process != processes.rend(); ++process) {
+        if (process->id == id) {
+            return &*process;
         }
     }
     return nullptr;
@@ -20,8 +20,12 @@ FakeProcesses::Process* FakeProcesses::Find(std::uint32_t id) {
 
 // A process that has ended is gone: it can no longer be opened or listed.
 FakeProcesses::Process* FakeProcesses::FindRunning(std::uint32_t id) {
-    Process* process = Find(id);
-    return process != nullptr && process->running ? process : nullptr;
+    for (Process& process : processes) {
+        if (process.id == id && process.running) {
+            return &process;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<std::vector<std::uint32_t>> FakeProcesses::ListIds() {
@@ -60,26 +64,40 @@ std::optional<std::vector<platform::ProcessEntry>> FakeProcesses::Snapshot() {
     return entries;
 }
 
-bool FakeProcesses::End(std::uint32_t id, std::uint32_t exitCode, How how) {
-    endCalls.push_back({id, exitCode, how});
-    Process* process = FindRunning(id);
-    if (process == nullptr || process->refusesToEnd) {
+// A held process is an entry of the table, whatever has the identifier later.
+class FakeProcesses::Held final : public platform::HeldProcess {
+public:
+    Held(FakeProcesses& owner, std::size_t index) : m_owner(owner), m_index(index) {}
+
+    bool Terminate(std::uint32_t exitCode) override {
+        return m_owner.End(m_index, exitCode, How::Terminate);
+    }
+    void End() override { m_owner.End(m_index, kEndProcessCode, How::EndProcess); }
+    bool WaitForExit(std::chrono::milliseconds) override {
+        return !m_owner.processes[m_index].running;
+    }
+
+private:
+    FakeProcesses& m_owner;
+    std::size_t m_index;
+};
+
+bool FakeProcesses::End(std::size_t index, std::uint32_t exitCode, How how) {
+    Process& process = processes[index];
+    endCalls.push_back({process.id, exitCode, how});
+    if (!process.running || process.refusesToEnd) {
         return false;
     }
-    process->running = false;
+    process.running = false;
     return true;
 }
 
-bool FakeProcesses::Terminate(std::uint32_t id, std::uint32_t exitCode) {
-    return End(id, exitCode, How::Terminate);
-}
-
-void FakeProcesses::EndProcess(std::uint32_t id) {
-    End(id, kEndProcessCode, How::EndProcess);
-}
-
-bool FakeProcesses::WaitForExit(std::uint32_t id, std::chrono::milliseconds) {
-    return FindRunning(id) == nullptr;
+std::unique_ptr<platform::HeldProcess> FakeProcesses::Hold(std::uint32_t id) {
+    const Process* process = FindRunning(id);
+    if (process == nullptr || process->refusesToBeHeld) {
+        return nullptr;
+    }
+    return std::make_unique<Held>(*this, static_cast<std::size_t>(process - processes.data()));
 }
 
 bool FakeProcesses::RunHidden(std::string_view program, std::string_view commandLine,

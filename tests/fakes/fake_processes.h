@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,8 @@ namespace fakes {
 
 // A table of pretend processes. A process can be one that cannot be opened
 // (no base name) or one that refuses to end; every attempt to end a process
-// is recorded.
+// is recorded. A process that has ended stays in the table, so a test can
+// give its identifier to a newcomer: a held process is still the one it was.
 class FakeProcesses : public platform::Processes {
 public:
     struct Process {
@@ -21,6 +23,9 @@ public:
         std::optional<std::string> modulePath;
         std::string snapshotName;
         bool refusesToEnd = false;
+        // Its name and path can be read, but the platform will not let it be
+        // opened to end it or wait for it (another user's program).
+        bool refusesToBeHeld = false;
         bool running = true;
     };
 
@@ -39,10 +44,8 @@ public:
     std::optional<std::string> BaseName(std::uint32_t id) override;
     std::optional<std::string> MainModulePath(std::uint32_t id) override;
     std::optional<std::vector<platform::ProcessEntry>> Snapshot() override;
-    // Ends the process unless it refuses; true when it ended.
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
-    void EndProcess(std::uint32_t id) override;
-    bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override;
+    // Its Terminate ends the process unless it refuses; true when it ended.
+    std::unique_ptr<platform::HeldProcess> Hold(std::uint32_t id) override;
     // Records the run; `onRun` may act as the program would.
     bool RunHidden(std::string_view program, std::string_view commandLine,
                    std::chrono::milliseconds timeout) override;
@@ -51,6 +54,7 @@ public:
     // Adds a running process started from the file: its base name and snapshot
     // name are the file's name, its module path the whole path.
     Process& Add(std::uint32_t id, const std::string& path);
+    // The latest process that had the identifier, running or not.
     [[nodiscard]] Process* Find(std::uint32_t id);
 
     std::vector<Process> processes;
@@ -68,8 +72,9 @@ public:
     std::string systemDirectory = "C:\\Windows\\system32";
 
 private:
+    class Held;
     [[nodiscard]] Process* FindRunning(std::uint32_t id);
-    bool End(std::uint32_t id, std::uint32_t exitCode, How how);
+    bool End(std::size_t index, std::uint32_t exitCode, How how);
 };
 
 }  // namespace fakes

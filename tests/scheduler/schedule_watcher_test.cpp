@@ -215,6 +215,32 @@ TEST_F(ScheduleWatcher, FarFromItsMomentTheWatcherWakesTwiceASecondAndEvery10MsN
     EXPECT_EQ(scansStarted, 2);
 }
 
+TEST_F(ScheduleWatcher, ATimerSwitchedOnLateInTheDueSecondStillStartsTheScan) {
+    using std::chrono::milliseconds;
+    StoreSchedule("7", "9:00:00 AM");
+    StartInTray();
+    Live(At(2026, 12, 7, 8, 30, 0));
+    // A shield pass holds the timers off across the start of the moment.
+    core::ApplyTimerSettings(*app, false);
+    machine.clock.now = At(2026, 12, 7, 9, 0, 0);
+    machine.eventLoop.Advance(milliseconds(700));
+    core::ApplyTimerSettings(*app, true);
+    machine.eventLoop.Advance(milliseconds(300));
+    Live(At(2026, 12, 7, 9, 0, 1));
+    EXPECT_EQ(scansStarted, 1);
+
+    // The window comes back from the tray and goes there again late in the
+    // next day's moment.
+    Live(At(2026, 12, 7, 12, 0, 0));
+    core::RestoreFromTray(*app);
+    machine.clock.now = At(2026, 12, 8, 9, 0, 0);
+    machine.eventLoop.Advance(milliseconds(800));
+    core::SendToTray(*app);
+    machine.eventLoop.Advance(milliseconds(200));
+    Live(At(2026, 12, 8, 9, 0, 1));
+    EXPECT_EQ(scansStarted, 2);
+}
+
 TEST_F(ScheduleWatcher, AScheduleWithoutATimeIsWatchedTwiceASecond) {
     StoreSchedule("7", "Null");
     StartInTray();

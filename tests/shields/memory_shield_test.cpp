@@ -116,6 +116,15 @@ TEST_F(MemoryShield, AStopThePlatformRefusesIsReportedAndAskedAgainNextTime) {
     EXPECT_EQ(stopOffered, (std::vector<bool>{true, true})) << "a new alert can stop again";
 }
 
+TEST_F(MemoryShield, AStopOfAProgramThatCannotBeOpenedIsReportedNotTakenForDone) {
+    machine.processes.Add(100, "C:\\Apps\\EVIL.EXE").refusesToBeHeld = true;
+    ExeDefinitions({"EVIL.EXE=Evil|C:\\Apps"});
+    Tick();
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(machine.dialogs.shown[0].text.starts_with("EVIL.EXE Could not be stopped."));
+    EXPECT_TRUE(Running(100));
+}
+
 TEST_F(MemoryShield, StopEndsTheProcessThatWasFoundNotAnotherOfTheSameName) {
     // The system's program of that name is listed first; the threat borrowed it.
     machine.processes.Add(4, "C:\\Windows\\system32\\svchost.exe");
@@ -125,6 +134,26 @@ TEST_F(MemoryShield, StopEndsTheProcessThatWasFoundNotAnotherOfTheSameName) {
     EXPECT_EQ(alerts.size(), 1u);
     EXPECT_TRUE(Running(4));
     EXPECT_FALSE(Running(200));
+}
+
+TEST_F(MemoryShield, StopLeavesAloneAProcessThatTookTheFoundOnesIdWhileTheAlertWaited) {
+    machine.processes.Add(100, "C:\\Apps\\EVIL.EXE");
+    ExeDefinitions({"EVIL.EXE=Evil|C:\\Apps"});
+    machine.eventLoop.onYield = [this] {
+        ui::FrmSpywareFoundAlert& alert = app->frmSpywareFoundAlert;
+        if (!alert.Visible() || answering) {
+            return;
+        }
+        answering = true;
+        // The program exits while the user reads; another gets its id.
+        machine.processes.Find(100)->running = false;
+        machine.processes.Add(100, "C:\\Users\\alice\\letter.exe");
+        alert.cmdYes->Click();
+        answering = false;
+    };
+    Tick();
+    EXPECT_TRUE(Running(100)) << "the newcomer runs on";
+    EXPECT_TRUE(machine.dialogs.shown.empty()) << "the program found has ended";
 }
 
 TEST_F(MemoryShield, TwoProgramsGiveTwoAlertsInTurnWithinOnePass) {

@@ -12,6 +12,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,7 @@ public:
     [[nodiscard]] const std::string& Path() const { return m_path; }
     [[nodiscard]] bool Started() const { return m_process.IsValid(); }
     [[nodiscard]] std::uint32_t Id() const { return m_id; }
+    [[nodiscard]] HANDLE Handle() const { return m_process.Get(); }
     [[nodiscard]] bool Running() const {
         return m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT;
     }
@@ -187,35 +189,56 @@ TEST_F(ProcessesWin32Test, SnapshotListsTheStartedProgramsByTheirFileNames) {
 }
 
 TEST_F(ProcessesWin32Test, TerminateEndsOnlyTheGivenProcessWithTheGivenCode) {
-    EXPECT_FALSE(processes.WaitForExit(plain.Id(), 50ms));
-    EXPECT_TRUE(processes.Terminate(plain.Id(), 7));
-    EXPECT_TRUE(processes.WaitForExit(plain.Id(), 5s));
+    const std::unique_ptr<HeldProcess> held = processes.Hold(plain.Id());
+    ASSERT_NE(held, nullptr);
+    EXPECT_FALSE(held->WaitForExit(50ms));
+    EXPECT_TRUE(held->Terminate(7));
+    EXPECT_TRUE(held->WaitForExit(5s));
     EXPECT_EQ(plain.ExitCode(), 7u);
     EXPECT_TRUE(vendor.Running());
-    EXPECT_FALSE(processes.WaitForExit(vendor.Id(), 0ms));
+    const std::unique_ptr<HeldProcess> other = processes.Hold(vendor.Id());
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(other->WaitForExit(0ms));
 }
 
 TEST_F(ProcessesWin32Test, DebugPrivilegeIsDisabledAgainAfterTerminateWhateverItsOutcome) {
-    EXPECT_TRUE(processes.Terminate(plain.Id(), 1));
+    const std::unique_ptr<HeldProcess> held = processes.Hold(plain.Id());
+    ASSERT_NE(held, nullptr);
+    EXPECT_TRUE(held->Terminate(1));
     EXPECT_FALSE(DebugPrivilegeEnabled());
-    EXPECT_FALSE(processes.Terminate(kNoSuchProcess, 1));
+    ASSERT_TRUE(held->WaitForExit(5s));
+    [[maybe_unused]] const bool again = held->Terminate(1);
     EXPECT_FALSE(DebugPrivilegeEnabled());
 }
 
 TEST_F(ProcessesWin32Test, EndProcessEndsOnlyTheGivenProcess) {
-    processes.EndProcess(vendor.Id());
-    EXPECT_TRUE(processes.WaitForExit(vendor.Id(), 5s));
+    const std::unique_ptr<HeldProcess> held = processes.Hold(vendor.Id());
+    ASSERT_NE(held, nullptr);
+    held->End();
+    EXPECT_TRUE(held->WaitForExit(5s));
     EXPECT_FALSE(vendor.Running());
     EXPECT_TRUE(plain.Running());
 }
 
-TEST(ProcessesWin32, ProcessThatDoesNotExistHasNoNameOrPathAndCountsAsEnded) {
+TEST_F(ProcessesWin32Test, AHeldProcessThatEndedCountsAsEndedAndEndingItAgainTouchesNoOther) {
+    const std::unique_ptr<HeldProcess> held = processes.Hold(plain.Id());
+    ASSERT_NE(held, nullptr);
+    ASSERT_TRUE(::TerminateProcess(plain.Handle(), 3));
+    EXPECT_TRUE(held->WaitForExit(5s));
+    // Its identifier is still taken by the ended process, so these reach
+    // nothing that runs.
+    [[maybe_unused]] const bool ended = held->Terminate(1);
+    held->End();
+    EXPECT_EQ(plain.ExitCode(), 3u);
+    EXPECT_TRUE(vendor.Running());
+    EXPECT_TRUE(held->WaitForExit(0ms));
+}
+
+TEST(ProcessesWin32, ProcessThatDoesNotExistHasNoNameOrPathAndCannotBeHeld) {
     ProcessesWin32 processes;
     EXPECT_EQ(processes.BaseName(kNoSuchProcess), std::nullopt);
     EXPECT_EQ(processes.MainModulePath(kNoSuchProcess), std::nullopt);
-    EXPECT_FALSE(processes.Terminate(kNoSuchProcess, 1));
-    processes.EndProcess(kNoSuchProcess);
-    EXPECT_TRUE(processes.WaitForExit(kNoSuchProcess, 0ms));
+    EXPECT_EQ(processes.Hold(kNoSuchProcess), nullptr);
 }
 
 TEST(ProcessesWin32, SystemDirectoryIsTheSystem32FolderWithoutATrailingBackslash) {
@@ -299,7 +322,9 @@ TEST(ProcessesWin32, RunHiddenGoesOnAfterTheTimeoutAndLeavesTheProgramRunning) {
     EXPECT_LT(elapsed, 5s);
     const std::vector<std::uint32_t> started = sleepers.New();
     ASSERT_EQ(started.size(), 1u);
-    EXPECT_FALSE(processes.WaitForExit(started.front(), 0ms));
+    const std::unique_ptr<HeldProcess> held = processes.Hold(started.front());
+    ASSERT_NE(held, nullptr);
+    EXPECT_FALSE(held->WaitForExit(0ms));
 }
 
 TEST(ProcessesWin32, RunHiddenOfAMissingProgramIsFalse) {

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include "platform/win32/handles.h"
 
@@ -70,6 +72,45 @@ DWORD WaitMilliseconds(std::chrono::milliseconds timeout) {
     return static_cast<DWORD>(
         std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INFINITE - 1));
 }
+
+// The handle that holds the process is opened for waiting only. While it is
+// open the identifier names this process and no later one, so the process
+// can be opened again by it with the rights that ending it needs.
+class HeldProcessWin32 final : public HeldProcess {
+public:
+    HeldProcessWin32(UniqueHandle process, std::uint32_t id) noexcept
+        : m_process(std::move(process)), m_id(id) {}
+
+    bool Terminate(std::uint32_t exitCode) override {
+        const DebugPrivilege privilege;
+        if (!privilege.Enabled()) {
+            return false;
+        }
+        UniqueHandle process(::OpenProcess(PROCESS_ALL_ACCESS, FALSE, m_id));
+        return process && ::TerminateProcess(process.Get(), exitCode) != 0;
+    }
+
+    void End() override {
+        UniqueHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, m_id));
+        if (!process) {
+            return;
+        }
+        // A handle opened for termination only may not query: the query then
+        // fails and the code passed on stays 0. Where it may, a running
+        // process reports STILL_ACTIVE.
+        DWORD exitCode = 0;
+        ::GetExitCodeProcess(process.Get(), &exitCode);
+        ::TerminateProcess(process.Get(), exitCode);
+    }
+
+    bool WaitForExit(std::chrono::milliseconds timeout) override {
+        return ::WaitForSingleObject(m_process.Get(), WaitMilliseconds(timeout)) == WAIT_OBJECT_0;
+    }
+
+private:
+    UniqueHandle m_process;
+    std::uint32_t m_id;
+};
 
 }  // namespace
 
@@ -146,34 +187,12 @@ std::optional<std::vector<ProcessEntry>> ProcessesWin32::Snapshot() {
     return entries;
 }
 
-bool ProcessesWin32::Terminate(std::uint32_t id, std::uint32_t exitCode) {
-    const DebugPrivilege privilege;
-    if (!privilege.Enabled()) {
-        return false;
-    }
-    UniqueHandle process(::OpenProcess(PROCESS_ALL_ACCESS, FALSE, id));
-    return process && ::TerminateProcess(process.Get(), exitCode) != 0;
-}
-
-void ProcessesWin32::EndProcess(std::uint32_t id) {
-    UniqueHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, id));
-    if (!process) {
-        return;
-    }
-    // A handle opened for termination only may not query: the query then fails
-    // and the code passed on stays 0. Where it may, a running process reports
-    // STILL_ACTIVE.
-    DWORD exitCode = 0;
-    ::GetExitCodeProcess(process.Get(), &exitCode);
-    ::TerminateProcess(process.Get(), exitCode);
-}
-
-bool ProcessesWin32::WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) {
+std::unique_ptr<HeldProcess> ProcessesWin32::Hold(std::uint32_t id) {
     UniqueHandle process(::OpenProcess(SYNCHRONIZE, FALSE, id));
     if (!process) {
-        return true;
+        return nullptr;
     }
-    return ::WaitForSingleObject(process.Get(), WaitMilliseconds(timeout)) == WAIT_OBJECT_0;
+    return std::make_unique<HeldProcessWin32>(std::move(process), id);
 }
 
 bool ProcessesWin32::RunHidden(std::string_view program, std::string_view commandLine,

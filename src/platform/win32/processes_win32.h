@@ -1,8 +1,10 @@
 #pragma once
 
-// The processes port on the process status and tool help APIs. Terminate holds
-// the debug privilege only for the length of the call; RunHidden starts a
-// program without a window and never ends it.
+// The processes port on the process status and tool help APIs. A held
+// process keeps a handle open, which keeps its identifier from being given to
+// another process; its Terminate holds the debug privilege only for the
+// length of the call. RunHidden starts a program without a window and never
+// ends it.
 
 #include "platform/processes.h"
 
@@ -14,9 +16,7 @@ public:
     [[nodiscard]] std::optional<std::string> BaseName(std::uint32_t id) override;
     [[nodiscard]] std::optional<std::string> MainModulePath(std::uint32_t id) override;
     [[nodiscard]] std::optional<std::vector<ProcessEntry>> Snapshot() override;
-    [[nodiscard]] bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
-    void EndProcess(std::uint32_t id) override;
-    [[nodiscard]] bool WaitForExit(std::uint32_t id, std::chrono::milliseconds timeout) override;
+    [[nodiscard]] std::unique_ptr<HeldProcess> Hold(std::uint32_t id) override;
     [[nodiscard]] bool RunHidden(std::string_view program, std::string_view commandLine,
                                  std::chrono::milliseconds timeout) override;
     [[nodiscard]] std::string SystemDirectory() override;
