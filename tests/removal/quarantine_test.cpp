@@ -104,14 +104,17 @@ TEST_F(Quarantine, ALockedExecutableIsCopiedOnceAndListedOnceWithBothRowsUncheck
 }
 
 TEST_F(Quarantine, AFileCopiedOnlyInTheSecondPassHasItsRecord) {
-    fakes::FakeFileSystem::File& held = machine.fileSystem.AddFile("C:\\X\\held.exe", "exe");
-    held.unreadable = true;
+    machine.fileSystem.AddFile("C:\\X\\held.exe", "exe").unreadable = true;
     FileFinding("Held", "C:\\X\\held.exe");
     bool firstPassSeen = false;
     machine.eventLoop.onYield = [&] {
         firstPassSeen = firstPassSeen || app->removal.QuarantineLogging;
         if (firstPassSeen && !app->removal.QuarantineLogging) {
-            held.unreadable = false;  // the other program lets go of it
+            // The other program lets go of it. Looked up anew: the file
+            // may be gone, and a reference to it would dangle.
+            if (fakes::FakeFileSystem::File* held = machine.fileSystem.Find("C:\\X\\held.exe")) {
+                held->unreadable = false;
+            }
         }
     };
     Delete();
