@@ -106,6 +106,7 @@ Section "${PRODUCT_NAME}" SecProgram
     SetOverwrite on
     ClearErrors
     File "${BIN_DIR}/${EXE_NAME}.exe"
+    File "${BIN_DIR}/RunAtStartupTool.exe"
     File "${BIN_DIR}/Localization.txt"
     File "${BIN_DIR}/Help.chm"
     ${If} ${Errors}
@@ -140,6 +141,7 @@ Section "Uninstall"
     !insertmacro RefuseWhileRunning "un"
 
     Delete "$INSTDIR\${EXE_NAME}.exe"
+    Delete "$INSTDIR\RunAtStartupTool.exe"
     Delete "$INSTDIR\Localization.txt"
     Delete "$INSTDIR\Help.chm"
     Delete "$INSTDIR\${UNINSTALLER}"

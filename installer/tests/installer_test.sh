@@ -86,7 +86,7 @@ run() {
 echo "== silent install"
 code=$(run "$setup" /S)
 [ "$code" = 0 ] || { echo "FAIL: the silent install ended with $code" >&2; exit 1; }
-for file in "$exe.exe" Localization.txt Help.chm; do
+for file in "$exe.exe" RunAtStartupTool.exe Localization.txt Help.chm; do
     check "$file is installed as built" same_file "$bin/$file" "$install_dir/$file"
 done
 check "the uninstaller is installed" test -f "$install_dir/Uninstall.exe"
@@ -178,7 +178,7 @@ echo "== uninstall in place, with a file of the user's in the folder"
 echo "mine" >"$other_dir/notes.txt"
 code=$(run "$other_dir/Uninstall.exe" /S "_?=$other_path")
 [ "$code" = 0 ] || fail "the in-place uninstall ended with $code"
-for file in "$exe.exe" Localization.txt Help.chm; do
+for file in "$exe.exe" RunAtStartupTool.exe Localization.txt Help.chm; do
     check "$file is removed from the chosen folder" test ! -e "$other_dir/$file"
 done
 check "a file the user put there stays" test -f "$other_dir/notes.txt"

@@ -39,6 +39,48 @@ std::string RunEntryCommand(std::string_view programPath) {
     return "\"" + std::string(programPath) + "\"";
 }
 
+std::optional<std::string> ReadRunEntry(platform::Registry& registry, std::string_view valueName) {
+    platform::RegistryOpenResult run = registry.OpenKey(platform::RegistryRoot::LocalMachine,
+                                                        kRunKey, platform::reg_access::kRead);
+    if (run.status != platform::reg_status::kOk) {
+        return std::nullopt;
+    }
+    platform::RegistryValue value;
+    if (run.key->QueryValue(valueName, value) != platform::reg_status::kOk ||
+        (value.type != platform::reg_type::kString &&
+         value.type != platform::reg_type::kExpandString)) {
+        return std::nullopt;
+    }
+    std::string text = std::move(value.data);
+    if (const std::size_t nul = text.find('\0'); nul != std::string::npos) {
+        text.resize(nul);
+    }
+    return text;
+}
+
+long WriteRunEntry(platform::Registry& registry, std::string_view valueName,
+                   std::string_view programPath) {
+    platform::RegistryOpenResult run = registry.CreateKey(platform::RegistryRoot::LocalMachine,
+                                                          kRunKey, platform::reg_access::kWrite);
+    if (run.status != platform::reg_status::kOk) {
+        return run.status;
+    }
+    return run.key->SetValue(valueName, platform::StringValue(RunEntryCommand(programPath)));
+}
+
+long DeleteRunEntry(platform::Registry& registry, std::string_view valueName) {
+    platform::RegistryOpenResult run = registry.OpenKey(platform::RegistryRoot::LocalMachine,
+                                                        kRunKey, platform::reg_access::kSetValue);
+    if (run.status == platform::reg_status::kNotFound) {
+        return platform::reg_status::kOk;
+    }
+    if (run.status != platform::reg_status::kOk) {
+        return run.status;
+    }
+    const long deleted = run.key->DeleteValue(valueName);
+    return deleted == platform::reg_status::kNotFound ? platform::reg_status::kOk : deleted;
+}
+
 void RunAtStartupChanged(Application& app) {
     // 1.
     if (IsVistaOrLater(app.ports.osVersion)) {
@@ -50,17 +92,12 @@ void RunAtStartupChanged(Application& app) {
                          std::to_string(app.frmMain.chkRunAtStartup->Value()));
     const bool runAtStartup =
         LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkRunAtStartup", "1")) == 1;
-    platform::RegistryOpenResult run = app.ports.registry.CreateKey(
-        platform::RegistryRoot::LocalMachine, kRunKey, platform::reg_access::kWrite);
-    if (run.status != platform::reg_status::kOk) {
-        return;
-    }
     const std::string valueName = app.ports.programFile.BaseName();
     if (runAtStartup) {
-        [[maybe_unused]] const long set = run.key->SetValue(
-            valueName, platform::StringValue(RunEntryCommand(app.ports.programFile.Path())));
+        [[maybe_unused]] const long set =
+            WriteRunEntry(app.ports.registry, valueName, app.ports.programFile.Path());
     } else {
-        [[maybe_unused]] const long deleted = run.key->DeleteValue(valueName);
+        [[maybe_unused]] const long deleted = DeleteRunEntry(app.ports.registry, valueName);
     }
 }
 

@@ -109,6 +109,31 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguage
      "translations are kept."},
 }};
 
+// Texts of the Run at Startup tool, which shares the catalogue with the
+// program so that it speaks the user's language.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtStartupToolMessages{{
+    {"MSG_STARTUP_TITLE", "[ProgramName] Run at Startup"},
+    {"MSG_STARTUP_EXPLAIN",
+     "This tool puts [ProgramName] in the list of programs that Windows starts when a user "
+     "logs on, or takes it out of that list. The list is the same for every user of this "
+     "computer. Press Add to have Windows run this command at every logon, or Remove to take "
+     "it out:"},
+    {"MSG_STARTUP_ON", "[ProgramName] is in the Run at Startup list."},
+    {"MSG_STARTUP_OFF", "[ProgramName] is not in the Run at Startup list."},
+    {"MSG_STARTUP_OTHER",
+     "The Run at Startup list holds another command for [ProgramName]; Add replaces it:"},
+    {"MSG_STARTUP_ADDED",
+     "Done: [ProgramName] was added to the Run at Startup list. Windows starts it when a user "
+     "logs on."},
+    {"MSG_STARTUP_REMOVED", "Done: [ProgramName] was removed from the Run at Startup list."},
+    {"MSG_STARTUP_DENIED",
+     "Windows did not allow the change, so nothing was changed. Close this tool, then right "
+     "click RunAtStartupTool.exe and select 'Run As Administrator'."},
+    {"MSG_STARTUP_NOPROGRAM",
+     "[ProgramName] was not found in the folder of this tool, so it was not added to the Run "
+     "at Startup list. Nothing was changed."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -116,6 +141,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kLanguageWindowMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kRunAtStartupToolMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -1,6 +1,9 @@
 #include "core/run_at_startup.h"
 
 #include "app_fixture.h"
+#include "fakes/scripted_form_host.h"
+#include "i18n/localization_text.h"
+#include "startup_tool/run_at_startup_tool.h"
 
 namespace core {
 namespace {
@@ -76,6 +79,99 @@ TEST_F(RunAtStartup, CancelOnVistaStopsAfterTheFirstQuestion) {
     Main().chkRunAtStartup->UserToggle();
     EXPECT_EQ(machine.dialogs.shown.size(), 1u);
     EXPECT_TRUE(machine.shell.commandLines.empty());
+}
+
+// The tool that the Vista branch sends the user to, beside the program.
+class StartupTool : public ::testing::Test {
+protected:
+    StartupTool() {
+        machine.programFile.folder = "C:\\Program Files\\Acme Sweeper";
+        machine.programFile.baseName = "RunAtStartupTool";
+        machine.fileSystem.AddFile("C:\\Program Files\\Acme Sweeper\\Sweeper.exe");
+        machine.registry.SetString(RegistryRoot::LocalMachine, kRunKey, "Other",
+                                   "\"C:\\Tools\\other.exe\"");
+        forms.SetHost(&host);
+    }
+
+    std::optional<std::string> RunEntry() const {
+        return machine.registry.String(RegistryRoot::LocalMachine, kRunKey, "Sweeper");
+    }
+    std::optional<std::string> OtherEntry() const {
+        return machine.registry.String(RegistryRoot::LocalMachine, kRunKey, "Other");
+    }
+
+    fakes::FakePlatform machine;
+    fakes::ScriptedFormHost host;
+    ui::FormContext forms{machine.eventLoop};
+    std::optional<startup_tool::RunAtStartupTool> tool;
+
+    ui::FrmRunAtStartupTool& Start() {
+        tool.emplace(machine.ports, forms, "Sweeper");
+        tool->Start();
+        return tool->window;
+    }
+};
+
+TEST_F(StartupTool, AddsAndRemovesTheQuotedEntryOfTheProgramAndNoOther) {
+    ui::FrmRunAtStartupTool& window = Start();
+    EXPECT_TRUE(window.Visible());
+    EXPECT_EQ(window.Caption(), "Acme Sweeper Run at Startup");
+    EXPECT_EQ(window.lblCommand->Caption(), "\"C:\\Program Files\\Acme Sweeper\\Sweeper.exe\"");
+    EXPECT_EQ(window.lblState->Caption(), "Acme Sweeper is not in the Run at Startup list.");
+    EXPECT_FALSE(window.cmdRemove->Enabled());
+
+    window.cmdAdd->Click();
+    EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Acme Sweeper\\Sweeper.exe\"");
+    EXPECT_EQ(window.lblResult->Caption().rfind("Done: Acme Sweeper was added", 0), 0u);
+    EXPECT_EQ(window.lblState->Caption(), "Acme Sweeper is in the Run at Startup list.");
+    EXPECT_FALSE(window.cmdAdd->Enabled());
+
+    window.cmdRemove->Click();
+    EXPECT_FALSE(RunEntry().has_value());
+    EXPECT_EQ(window.lblResult->Caption(),
+              "Done: Acme Sweeper was removed from the Run at Startup list.");
+    EXPECT_EQ(OtherEntry(), "\"C:\\Tools\\other.exe\"");
+
+    window.cmdClose->Click();
+    EXPECT_TRUE(machine.eventLoop.quit);
+}
+
+TEST_F(StartupTool, WithoutAdministratorRightsItSaysSoAndChangesNothing) {
+    machine.registry.SetString(RegistryRoot::LocalMachine, kRunKey, "Sweeper", "old.exe");
+    machine.registry.DenyAccess(RegistryRoot::LocalMachine, kRunKey,
+                                platform::reg_access::kSetValue);
+    ui::FrmRunAtStartupTool& window = Start();
+    window.cmdAdd->Click();
+    EXPECT_NE(window.lblResult->Caption().find("nothing was changed"), std::string::npos);
+    window.lblResult->SetCaption("");
+    window.cmdRemove->Click();
+    EXPECT_NE(window.lblResult->Caption().find("nothing was changed"), std::string::npos);
+    EXPECT_EQ(RunEntry(), "old.exe");
+}
+
+TEST_F(StartupTool, DoesNotAddAProgramThatIsNotBesideIt) {
+    machine.fileSystem.Remove("C:\\Program Files\\Acme Sweeper\\Sweeper.exe");
+    ui::FrmRunAtStartupTool& window = Start();
+    window.cmdAdd->Click();
+    EXPECT_FALSE(RunEntry().has_value());
+    EXPECT_NE(window.lblResult->Caption().find("was not found"), std::string::npos);
+}
+
+TEST_F(StartupTool, SpeaksTheLanguageTheUserChoseInTheProgram) {
+    machine.registry.SetString(RegistryRoot::CurrentUser,
+                               std::string(core::kUserSettingsRoot) + "\\Acme Sweeper\\Settings",
+                               "Language", "Deutsch");
+    machine.fileSystem.AddFile(
+        "C:\\Program Files\\Acme Sweeper\\Localization.txt",
+        i18n::testing::LocalizationFile(
+            {{"en", "English", {}},
+             {"de",
+              "Deutsch",
+              {{"FRMRUNATSTARTUPTOOL_CMDADD", "Aufnehmen"},
+               {"MSG_STARTUP_OFF", "[ProgramName] startet nicht mit Windows."}}}}));
+    ui::FrmRunAtStartupTool& window = Start();
+    EXPECT_EQ(window.cmdAdd->Caption(), "Aufnehmen");
+    EXPECT_EQ(window.lblState->Caption(), "Acme Sweeper startet nicht mit Windows.");
 }
 
 }  // namespace

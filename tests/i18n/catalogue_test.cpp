@@ -26,7 +26,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[66].name, "MSG_DOWNLOADED");
     EXPECT_EQ(slots[67].name, "MSG_LANGUAGE_NOT_SAVED");
     EXPECT_EQ(slots[68].name, "MSG_LANGUAGE_INCOMPLETE");
-    EXPECT_FALSE(slots[69].used);
+    // Then the Run at Startup tool's.
+    EXPECT_EQ(slots[69].name, "MSG_STARTUP_TITLE");
+    EXPECT_EQ(slots[77].name, "MSG_STARTUP_NOPROGRAM");
+    EXPECT_FALSE(slots[78].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
