@@ -2,6 +2,9 @@
 
 // The UI thread's COM apartment, entered for the program's lifetime: the
 // shell's folder and execute functions and the common dialogs rely on it.
+// The adapters that use COM on this thread (the management query, System
+// Restore) join this same apartment, and the process's COM security is set
+// once right after it is entered, before any of them runs.
 
 #include <objbase.h>
 

@@ -19,6 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app::ComApartment com;
 
     platform::win32::Win32Platform platform;
+    platform.SetComSecurity();
     core::Application application(platform.Ports());
     // The small icons of the finding lists, by kind: cookie, registry entry,
     // file, folder, excluded finding.

@@ -26,6 +26,11 @@ public:
     [[nodiscard]] virtual std::optional<std::int64_t> SetRestorePoint(
         int eventType, int restorePointType, std::int64_t sequenceNumber,
         std::string_view description) = 0;
+
+    // False when this user may not make restore points (on Vista and later
+    // only an elevated administrator may); true where the system cannot tell,
+    // as on Windows XP, where the call itself decides.
+    [[nodiscard]] virtual bool UserMayCreatePoints() = 0;
 };
 
 }  // namespace platform

@@ -8,27 +8,28 @@ namespace removal {
 
 bool RestorePointsAvailable(core::Application& app) {
     const platform::OsVersionInfo version = app.ports.osVersion.Read();
+    bool systemHasRestore = false;
     if (version.platformId == platform::kPlatformWin32Windows) {
-        return version.minorVersion == 90;
+        systemHasRestore = version.minorVersion == 90;
+    } else if (version.platformId == platform::kPlatformWin32Nt) {
+        systemHasRestore =
+            version.majorVersion > 5 || (version.majorVersion == 5 && version.minorVersion == 1);
     }
-    if (version.platformId == platform::kPlatformWin32Nt) {
-        return version.majorVersion > 5 || (version.majorVersion == 5 && version.minorVersion == 1);
-    }
-    return false;
+    return systemHasRestore && app.ports.systemRestore.UserMayCreatePoints();
 }
 
-BeginResult BeginRestorePoint(core::Application& app, std::string_view description,
-                              int restorePointType) {
+BeginOutcome BeginRestorePoint(core::Application& app, std::string_view description,
+                               int restorePointType) {
     if (app.removal.RestorePointSequence != 0) {
-        return BeginResult::PreviousPointOpen;
+        return {BeginResult::PreviousPointOpen, kPreviousPointOpenError, kPreviousPointOpenText};
     }
     const std::optional<std::int64_t> sequence = app.ports.systemRestore.SetRestorePoint(
         platform::restore_event::kBeginSystemChange, restorePointType, 0, description);
     if (!sequence) {
-        return BeginResult::Failed;
+        return {BeginResult::Failed, 0, {}};
     }
     app.removal.RestorePointSequence = *sequence;
-    return BeginResult::Begun;
+    return {BeginResult::Begun, 0, {}};
 }
 
 bool EndRestorePoint(core::Application& app) {

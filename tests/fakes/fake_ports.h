@@ -118,7 +118,7 @@ public:
 };
 
 // System Restore that hands out sequence numbers from 1, or fails every call
-// when the system has none.
+// when the system has none; a standard user on Vista and later may make none.
 class FakeSystemRestore : public platform::SystemRestore {
 public:
     struct Call {
@@ -140,8 +140,11 @@ public:
                                                                         : sequenceNumber;
     }
 
+    bool UserMayCreatePoints() override { return userMayCreatePoints; }
+
     std::vector<Call> calls;
     bool available = true;
+    bool userMayCreatePoints = true;
 
 private:
     std::int64_t m_lastSequence = 0;

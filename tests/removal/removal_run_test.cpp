@@ -101,12 +101,31 @@ TEST_F(RemovalRun, ASystemWithoutSystemRestoreStillRemoves) {
     EXPECT_EQ(app->removal.RestorePointSequence, 0);
 }
 
+TEST_F(RemovalRun, ASystemThatRefusesThisUserPromisesNoRestorePointAndStillRemoves) {
+    machine.systemRestore.userMayCreatePoints = false;
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    Delete();
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_EQ(machine.dialogs.shown[0].text, kQuestion);
+    EXPECT_TRUE(machine.systemRestore.calls.empty());
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+}
+
 TEST_F(RemovalRun, RestorePointsOpenOneAtATime) {
-    EXPECT_EQ(BeginRestorePoint(*app, "first", 6), BeginResult::Begun);
-    EXPECT_EQ(BeginRestorePoint(*app, "second", 6), BeginResult::PreviousPointOpen);
+    EXPECT_EQ(BeginRestorePoint(*app, "first", 6).result, BeginResult::Begun);
+    const BeginOutcome second = BeginRestorePoint(*app, "second", 6);
+    EXPECT_EQ(second.result, BeginResult::PreviousPointOpen);
+    EXPECT_EQ(second.error, 100001);
+    EXPECT_EQ(second.errorText, "You must End the previous restore point first.");
     EXPECT_EQ(machine.systemRestore.calls.size(), 1u);
+    EXPECT_EQ(app->removal.RestorePointSequence, 1) << "the open point stays open";
     EXPECT_TRUE(EndRestorePoint(*app));
-    EXPECT_EQ(BeginRestorePoint(*app, "third", 6), BeginResult::Begun);
+    EXPECT_EQ(machine.systemRestore.calls.back().eventType,
+              platform::restore_event::kEndSystemChange);
+    EXPECT_EQ(machine.systemRestore.calls.back().sequenceNumber, 1);
+    EXPECT_EQ(BeginRestorePoint(*app, "third", 6).result, BeginResult::Begun);
+    EXPECT_EQ(BeginRestorePoint(*app, "fourth", 6).error, 100001);
 }
 
 TEST_F(RemovalRun, RestorePointsExistOnMeXpAndLater) {

@@ -2,6 +2,7 @@
 
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/com_security.h"
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
@@ -34,7 +35,8 @@ struct Win32Platform::Adapters {
     NotifyIconWin32 notifyIcon;
     ProcessesWin32 processes;
     ClipboardWin32 clipboard;
-    SystemRestoreWin32 systemRestore;
+    ComSecurity comSecurity;
+    SystemRestoreWin32 systemRestore{comSecurity};
     HttpWin32 http;
     DesktopWin32 desktop;
     ManagementWin32 management;
@@ -50,6 +52,10 @@ Win32Platform::Win32Platform()
           m_adapters->desktop, m_adapters->management})) {}
 
 Win32Platform::~Win32Platform() = default;
+
+void Win32Platform::SetComSecurity() {
+    static_cast<void>(m_adapters->comSecurity.Ensure());
+}
 
 EventLoopWin32& Win32Platform::Loop() noexcept {
     return m_adapters->eventLoop;

@@ -20,6 +20,10 @@ public:
     Win32Platform& operator=(const Win32Platform&) = delete;
 
     [[nodiscard]] platform::Platform& Ports() noexcept { return *m_ports; }
+    // Sets the process's COM security as System Restore needs it; call once
+    // the thread is in its apartment and before anything else uses COM, which
+    // would fix the registry's defaults for the process instead.
+    void SetComSecurity();
     // The event loop also runs the program's message loop.
     [[nodiscard]] EventLoopWin32& Loop() noexcept;
 

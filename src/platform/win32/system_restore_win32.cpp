@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/com_handles.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -34,6 +35,12 @@ UniqueModule LoadSystemRestoreClient() {
 std::optional<std::int64_t> SystemRestoreWin32::SetRestorePoint(int eventType, int restorePointType,
                                                                 std::int64_t sequenceNumber,
                                                                 std::string_view description) {
+    // The restore service answers through COM: the thread needs an apartment
+    // and the process the security that lets the service in.
+    const ComScope com;
+    if (com.Usable()) {
+        static_cast<void>(m_security.Ensure());
+    }
     const UniqueModule client = LoadSystemRestoreClient();
     if (!client) {
         return std::nullopt;
@@ -59,6 +66,20 @@ std::optional<std::int64_t> SystemRestoreWin32::SetRestorePoint(int eventType, i
         return std::nullopt;
     }
     return status.llSequenceNumber;
+}
+
+bool SystemRestoreWin32::UserMayCreatePoints() {
+    UniqueHandle token;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
+        return true;
+    }
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    // Systems before Vista do not know the class and refuse the query.
+    if (!::GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof(elevation), &size)) {
+        return true;
+    }
+    return elevation.TokenIsElevated != 0;
 }
 
 }  // namespace platform::win32
