@@ -202,6 +202,10 @@ public:
         const CallTimer timer(m_times, Port::ShellFolders);
         return m_inner.FolderPathById(csidl);
     }
+    std::optional<std::string> AllUsersProfilePath() override {
+        const CallTimer timer(m_times, Port::ShellFolders);
+        return m_inner.AllUsersProfilePath();
+    }
 
 private:
     PortTimes& m_times;

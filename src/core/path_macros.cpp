@@ -12,9 +12,10 @@ namespace {
 namespace csidl = platform::csidl;
 
 enum class MacroKind {
-    Folder,         // the special folder, macro matched in any letter case
-    VirtualFolder,  // a folder without a file-system path: always ""
-    ProfileFolder,  // a start-menu folder without "\Start Menu", macro in lower case only
+    Folder,           // the special folder, macro matched in any letter case
+    VirtualFolder,    // a folder without a file-system path: always ""
+    UserProfile,      // the user's profile, macro in lower case only
+    AllUsersProfile,  // the all-users profile, macro in lower case only
 };
 
 struct Macro {
@@ -52,9 +53,37 @@ constexpr std::array<Macro, 30> kMacros{{
     {"[system]", csidl::kSystem, MacroKind::Folder},
     {"[templat]", csidl::kTemplates, MacroKind::Folder},
     {"[windir]", csidl::kWindows, MacroKind::Folder},
-    {"[user]", csidl::kStartMenu, MacroKind::ProfileFolder},
-    {"[alluser]", csidl::kCommonStartMenu, MacroKind::ProfileFolder},
+    // The profiles' start menus are only asked for where the platform cannot
+    // name the profile itself.
+    {"[user]", csidl::kStartMenu, MacroKind::UserProfile},
+    {"[alluser]", csidl::kCommonStartMenu, MacroKind::AllUsersProfile},
 }};
+
+std::string WithBackslash(const std::optional<std::string>& path) {
+    if (!path) {
+        return {};
+    }
+    return path->substr(0, path->find('\0')) + "\\";
+}
+
+// The profile macros come from XP, where a profile held its start menu, so the
+// folder above the start menu was the profile. On Vista and later the start
+// menus lie deeper inside the profiles, so the profile is asked for itself;
+// on XP both ways give the same folder. A shell too old to name the profile keeps the
+// start menu in it, and there the folder above the start menu is still used.
+std::string ProfileFolder(const Macro& macro, platform::ShellFolders& shell) {
+    const std::optional<std::string> profile = macro.kind == MacroKind::UserProfile
+                                                   ? shell.FolderPath(csidl::kProfile)
+                                                   : shell.AllUsersProfilePath();
+    if (profile) {
+        return WithBackslash(profile);
+    }
+    return ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
+}
+
+bool IsProfileMacro(const Macro& macro) noexcept {
+    return macro.kind == MacroKind::UserProfile || macro.kind == MacroKind::AllUsersProfile;
+}
 
 std::string FolderFor(const Macro& macro, platform::ShellFolders& shell) {
     switch (macro.kind) {
@@ -62,8 +91,9 @@ std::string FolderFor(const Macro& macro, platform::ShellFolders& shell) {
             return GetSpecialFolder(shell, macro.csidl);
         case MacroKind::VirtualFolder:
             return {};
-        case MacroKind::ProfileFolder:
-            return ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
+        case MacroKind::UserProfile:
+        case MacroKind::AllUsersProfile:
+            return ProfileFolder(macro, shell);
     }
     return {};
 }
@@ -71,11 +101,7 @@ std::string FolderFor(const Macro& macro, platform::ShellFolders& shell) {
 }  // namespace
 
 std::string GetSpecialFolder(platform::ShellFolders& shell, int csidl) {
-    const std::optional<std::string> path = shell.FolderPath(csidl);
-    if (!path) {
-        return {};
-    }
-    return path->substr(0, path->find('\0')) + "\\";
+    return WithBackslash(shell.FolderPath(csidl));
 }
 
 std::string GetSpecialFolderById(platform::ShellFolders& shell, int csidl) {
@@ -98,8 +124,7 @@ namespace {
 
 bool MacroAt(std::string_view path, std::size_t at, const Macro& macro) noexcept {
     const std::string_view text = path.substr(at, macro.text.size());
-    return macro.kind == MacroKind::ProfileFolder ? text == macro.text
-                                                  : EqualsIgnoreCase(text, macro.text);
+    return IsProfileMacro(macro) ? text == macro.text : EqualsIgnoreCase(text, macro.text);
 }
 
 // The first macro of the table, from `first` on, that occurs in the path;
@@ -127,7 +152,7 @@ std::string& ExpandPathMacros(std::string& path, platform::ShellFolders& shell) 
     // a call into the shell.
     for (std::size_t i = NextMacroIn(path, 0); i < kMacros.size(); i = NextMacroIn(path, i + 1)) {
         const Macro& macro = kMacros[i];
-        path = macro.kind == MacroKind::ProfileFolder
+        path = IsProfileMacro(macro)
                    ? ReplaceAll(path, macro.text, FolderFor(macro, shell))
                    : ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
     }

@@ -18,4 +18,11 @@ std::optional<std::string> ShellFolderCache::FolderPathById(int csidl) {
     return it->second;
 }
 
+std::optional<std::string> ShellFolderCache::AllUsersProfilePath() {
+    if (!m_allUsersProfile) {
+        m_allUsersProfile = m_shell.AllUsersProfilePath();
+    }
+    return *m_allUsersProfile;
+}
+
 }  // namespace core

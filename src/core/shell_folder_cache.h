@@ -19,11 +19,13 @@ public:
 
     [[nodiscard]] std::optional<std::string> FolderPath(int csidl) override;
     [[nodiscard]] std::optional<std::string> FolderPathById(int csidl) override;
+    [[nodiscard]] std::optional<std::string> AllUsersProfilePath() override;
 
 private:
     platform::ShellFolders& m_shell;
     std::map<int, std::optional<std::string>> m_paths;
     std::map<int, std::optional<std::string>> m_pathsById;
+    std::optional<std::optional<std::string>> m_allUsersProfile;
 };
 
 }  // namespace core

@@ -37,6 +37,7 @@ inline constexpr int kCommonAppData = 35;
 inline constexpr int kWindows = 36;
 inline constexpr int kSystem = 37;
 inline constexpr int kProgramFiles = 38;
+inline constexpr int kProfile = 40;
 inline constexpr int kProgramFilesCommon = 43;
 inline constexpr int kCommonTemplates = 45;
 inline constexpr int kCommonDocuments = 46;
@@ -52,6 +53,10 @@ public:
 
     // The same, resolved through the folder's item-id list.
     [[nodiscard]] virtual std::optional<std::string> FolderPathById(int csidl) = 0;
+
+    // The profile shared by all users (no trailing backslash added); nullopt
+    // when the platform has none. It has no folder number of its own.
+    [[nodiscard]] virtual std::optional<std::string> AllUsersProfilePath() = 0;
 };
 
 }  // namespace platform

@@ -27,16 +27,29 @@ TEST_F(PathMacros, FolderMacrosMatchInAnyCase) {
     EXPECT_EQ(Expand("[WinDir]a;[windir]b"), "C:\\Windows\\a;C:\\Windows\\b");
 }
 
-TEST_F(PathMacros, ProfileMacrosMatchOnlyInLowerCase) {
+TEST_F(PathMacros, ProfileMacrosAreTheProfilesAndMatchOnlyInLowerCase) {
+    // The start menus lie deeper here; the macros still name the profiles.
     EXPECT_EQ(Expand("[USER]x"), "[USER]x");
     EXPECT_EQ(Expand("[user]x"), "C:\\Users\\alice\\x");
-    EXPECT_EQ(Expand("[alluser]x"), "C:\\Users\\All Users\\x");
+    EXPECT_EQ(Expand("[alluser]x"), "C:\\ProgramData\\x");
     EXPECT_EQ(Expand("[AllUser]x"), "[AllUser]x");
 }
 
-TEST_F(PathMacros, ProfileMacroRemovesStartMenuInAnyCase) {
-    shell.Set(csidl::kStartMenu, "C:\\Documents and Settings\\bob\\START MENU");
-    EXPECT_EQ(Expand("[user]ntuser.dat"), "C:\\Documents and Settings\\bob\\ntuser.dat");
+TEST(PathMacrosOnXp, ProfileMacrosAreTheFoldersAboveTheStartMenus) {
+    fakes::FakeShellFolders xp(fakes::FakeShellFolders::Layout::Xp);
+    std::string path = "[user]ntuser.dat|[alluser]x";
+    EXPECT_EQ(ExpandPathMacros(path, xp),
+              "C:\\Documents and Settings\\alice\\ntuser.dat|"
+              "C:\\Documents and Settings\\All Users\\x");
+}
+
+TEST_F(PathMacros, WithoutProfileLookupsTheStartMenusLoseStartMenuInAnyCase) {
+    shell.Remove(csidl::kProfile);
+    shell.SetAllUsersProfile(std::nullopt);
+    shell.Set(csidl::kStartMenu, "C:\\WINDOWS\\Profiles\\bob\\START MENU");
+    shell.Set(csidl::kCommonStartMenu, "C:\\WINDOWS\\All Users\\Start Menu");
+    EXPECT_EQ(Expand("[user]ntuser.dat"), "C:\\WINDOWS\\Profiles\\bob\\ntuser.dat");
+    EXPECT_EQ(Expand("[alluser]x"), "C:\\WINDOWS\\All Users\\x");
 }
 
 TEST_F(PathMacros, RecycleBinIsVirtualAndExpandsToNothing) {
@@ -85,7 +98,8 @@ TEST_F(PathMacros, ExpansionIsLeftInTheVariablePassedIn) {
 }
 
 TEST_F(PathMacros, DriveIsTheRootOfTheProgramsFolder) {
-    shell.SetById(csidl::kPrograms, "D:\\Users\\alice\\Start Menu\\Programs");
+    shell.SetById(csidl::kPrograms,
+                  "D:\\Users\\alice\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs");
     EXPECT_EQ(SystemDriveRoot(shell), "D:\\");
     EXPECT_EQ(ExpandDefinitionPath("[drive]Windows", shell), "D:\\Windows");
 }
@@ -115,11 +129,13 @@ TEST_F(PathMacros, TheCacheAsksTheShellOnceForEachFolderAndForm) {
     EXPECT_EQ(cache.FolderPath(csidl::kWindows), "C:\\Windows");
     EXPECT_EQ(cache.FolderPath(csidl::kAltStartup), std::nullopt);
     EXPECT_EQ(cache.FolderPathById(csidl::kWindows), "C:\\Windows\\");
+    EXPECT_EQ(cache.AllUsersProfilePath(), "C:\\ProgramData");
     const int asked = shell.lookups;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(cache.FolderPath(csidl::kWindows), "C:\\Windows");
         EXPECT_EQ(cache.FolderPath(csidl::kAltStartup), std::nullopt);
         EXPECT_EQ(cache.FolderPathById(csidl::kWindows), "C:\\Windows\\");
+        EXPECT_EQ(cache.AllUsersProfilePath(), "C:\\ProgramData");
     }
     std::string path = "[windir]a;[WINDIR]b";
     EXPECT_EQ(ExpandPathMacros(path, cache), "C:\\Windows\\a;C:\\Windows\\b");

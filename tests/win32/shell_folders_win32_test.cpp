@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "core/path_macros.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -16,6 +18,12 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     return ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+std::string Environment(const char* name) {
+    std::string value(MAX_PATH, '\0');
+    value.resize(::GetEnvironmentVariableA(name, value.data(), MAX_PATH));
+    return value;
 }
 
 TEST(ShellFoldersWin32, AppDataIsTheRoamingFolder) {
@@ -54,6 +62,26 @@ TEST(ShellFoldersWin32, ProgramsFolderByIdIsAnAbsoluteDrivePath) {
     ASSERT_GE(path->size(), 3u) << *path;
     EXPECT_TRUE(::IsCharAlphaA((*path)[0])) << *path;
     EXPECT_EQ(path->substr(1, 2), ":\\") << *path;
+}
+
+TEST(ShellFoldersWin32, ProfileMacrosNameTheProfilesThatTheStartMenusLieDeepIn) {
+    ShellFoldersWin32 folders;
+    const std::string user = Environment("USERPROFILE");
+    const std::string allUsers = Environment("ALLUSERSPROFILE");
+    ASSERT_FALSE(user.empty());
+    ASSERT_FALSE(allUsers.empty());
+    // Wine lays its folders out as Vista does.
+    const auto startMenu = folders.FolderPath(csidl::kStartMenu);
+    ASSERT_TRUE(startMenu.has_value());
+    EXPECT_TRUE(EqualIgnoringCase(startMenu->substr(0, user.size() + 9), user + "\\AppData\\"))
+        << *startMenu;
+    const auto commonAppData = folders.FolderPath(csidl::kCommonAppData);
+    ASSERT_TRUE(commonAppData.has_value());
+    EXPECT_TRUE(EqualIgnoringCase(*commonAppData, allUsers)) << *commonAppData;
+
+    std::string path = "[user]ntuser.dat|[alluser]x";
+    core::ExpandPathMacros(path, folders);
+    EXPECT_TRUE(EqualIgnoringCase(path, user + "\\ntuser.dat|" + allUsers + "\\x")) << path;
 }
 
 TEST(ShellFoldersWin32, UnknownFolderNumberFails) {

@@ -5,6 +5,8 @@
 
 #include "platform/win32/handles.h"
 
+#include <userenv.h>
+
 namespace platform::win32 {
 
 namespace {
@@ -32,6 +34,28 @@ std::optional<std::string> ShellFoldersWin32::FolderPathById(int csidl) {
     // Larger than MAX_PATH: the shell may hand back a longer path here.
     std::array<char, 1024> buffer{};
     if (!::SHGetPathFromIDListA(itemIds.Get(), buffer.data())) {
+        return std::nullopt;
+    }
+    return UpToNul(buffer);
+}
+
+std::optional<std::string> ShellFoldersWin32::AllUsersProfilePath() {
+    // The shell's common folders do not lead to this folder on every version:
+    // on XP it is the parent of the common application data ("...\All Users"),
+    // on Vista and later the common application data itself (C:\ProgramData,
+    // which took the place of "All Users"). The profile service answers on
+    // both without a version test. Where it gives no answer (Wine has only a
+    // stub) the environment's ALLUSERSPROFILE is taken, which the system sets
+    // from the same profile list; the service comes first because a parent
+    // process may have changed the environment.
+    std::array<char, MAX_PATH> buffer{};
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (::GetAllUsersProfileDirectoryA(buffer.data(), &size)) {
+        return UpToNul(buffer);
+    }
+    const DWORD length = ::GetEnvironmentVariableA("ALLUSERSPROFILE", buffer.data(),
+                                                   static_cast<DWORD>(buffer.size()));
+    if (length == 0 || length >= buffer.size()) {
         return std::nullopt;
     }
     return UpToNul(buffer);
