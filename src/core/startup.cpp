@@ -46,8 +46,9 @@ void SplashTick(Application& app) {
 // user's first start the language chooser.
 void LoadLanguageAtStartup(Application& app) {
     const std::string savedLanguage = app.ReadUserSetting("Settings", "Language", "");
-    app.Catalogue = std::make_unique<i18n::clsLanguages>(
-        app.ports.fileSystem, app.ports.textCodec, app.ports.programFile.Folder(), app.branding);
+    app.Catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
+                                                         app.ports.programFile.Folder(),
+                                                         app.branding, app.DataFolder);
     app.Catalogue->SetCurrentLanguage(app.ReadUserSetting("Settings", "Language", "English"));
     i18n::LoadBuiltInMessages(*app.Catalogue);
     app.Catalogue->ChangeLanguage(app.frmMain, app.Catalogue->CurrentLanguage());

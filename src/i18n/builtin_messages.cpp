@@ -102,8 +102,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguage
      "The language file has been updated. The new texts appear when you choose a language "
      "or start the program again."},
     {"MSG_LANGUAGE_NOT_SAVED",
-     "The new language file could not be saved in the program's folder. The current "
-     "translations are kept."},
+     "The new language file could not be saved. The current translations are kept."},
     {"MSG_LANGUAGE_INCOMPLETE",
      "The language update failed: the new language file did not arrive whole. The current "
      "translations are kept."},

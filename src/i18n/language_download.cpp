@@ -77,12 +77,13 @@ void DownloadLanguageFile(core::Application& app) {
     if (!file) {
         return;
     }
-    const std::string folder = app.ports.programFile.Folder();
-    const std::string path = folder + "\\" + std::string(kLocalizationFileName);
-    if (!core::ReplaceFileContent(app.ports.fileSystem, path, *file,
+    // Kept in the data folder, which every user may write, and read there in
+    // preference to the shipped file: a standard user cannot write the
+    // program's folder, and the shipped file stays as the setup put it.
+    const std::string& folder = app.DataFolder;
+    if (!core::ReplaceFileContent(app.ports.fileSystem, LocalizationFileIn(folder), *file,
                                   folder + "\\" + std::string(kScratchName))) {
-        // The program's folder may not be writable (a protected install):
-        // the old file stays, and the user is told instead of thanked.
+        // The old file stays, and the user is told instead of thanked.
         ShowFailure(app, "MSG_LANGUAGE_NOT_SAVED");
         return;
     }

@@ -25,8 +25,9 @@ namespace i18n {
 [[nodiscard]] std::optional<std::string> LocalizationFileFromAnswer(std::string_view answer);
 
 // "Check for language updates": fetches the file and, when it is usable,
-// puts it in the place of the program's localisation file, lists its
-// languages and says so. A file that arrived only in part leaves the old one
+// puts it in the place of the downloaded localisation file in the data
+// folder (the shipped one is never changed), lists its languages and says
+// so. A file that arrived only in part leaves the old one
 // in place, and the user is told.
 void DownloadLanguageFile(core::Application& app);
 

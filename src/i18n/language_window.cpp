@@ -6,19 +6,11 @@
 
 namespace i18n {
 
-namespace {
-
-std::string LocalizationFilePath(core::Application& app) {
-    return app.ports.programFile.Folder() + "\\" + std::string(kLocalizationFileName);
-}
-
-}  // namespace
-
 void FillLanguageList(core::Application& app) {
     ui::ComboBox& list = *app.frmLanguage.Combo1;
     list.Clear();
     clsLanguages& catalogue = *app.Catalogue;
-    const std::string path = LocalizationFilePath(app);
+    const std::string path = catalogue.LocalizationFilePath();
     if (!catalogue.LangFileExists(path)) {
         return;
     }
@@ -62,7 +54,9 @@ void AttachLanguageWindow(core::Application& app) {
         app.frmLanguage.Unload();
     };
     window.Command3->onClick = [&app] {
-        const std::string path = LocalizationFilePath(app);
+        // The file in use, so that what the translator changes is what the
+        // program reads.
+        const std::string path = app.Catalogue->LocalizationFilePath();
         if (app.Catalogue->LangFileExists(path)) {
             [[maybe_unused]] const bool opened =
                 app.ports.shell.Execute("open", path, "", "", platform::WindowShow::Normal);

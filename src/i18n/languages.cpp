@@ -2,13 +2,19 @@
 
 #include "core/file_predicates.h"
 #include "core/text.h"
+#include "i18n/language_download.h"
 #include "i18n/localization_file.h"
 
 namespace i18n {
 
 clsLanguages::clsLanguages(platform::FileSystem& fs, platform::TextCodec& codec,
-                           std::string programFolder, const core::Branding& branding)
-    : m_fs(fs), m_codec(codec), m_programFolder(std::move(programFolder)), m_branding(branding) {}
+                           std::string programFolder, const core::Branding& branding,
+                           std::string dataFolder)
+    : m_fs(fs),
+      m_codec(codec),
+      m_programFolder(std::move(programFolder)),
+      m_branding(branding),
+      m_dataFolder(std::move(dataFolder)) {}
 
 void clsLanguages::setMessage(std::string name, std::string text) {
     for (MessageSlot& slot : m_slots) {
@@ -53,13 +59,13 @@ std::string clsLanguages::LangTrimPath(std::string_view path) {
     return core::FileNameOf(path);
 }
 
-std::string clsLanguages::FilePath() const {
-    return m_programFolder + "\\" + std::string(kLocalizationFileName);
+std::string clsLanguages::LocalizationFilePath() const {
+    return LocalizationFileInUse(m_fs, m_programFolder, m_dataFolder);
 }
 
 void clsLanguages::LoadLanguage(std::string_view languageName) {
     m_currentLanguage = std::string(languageName);
-    const std::string path = FilePath();
+    const std::string path = LocalizationFilePath();
     if (!LangFileExists(path)) {
         return;
     }
@@ -77,6 +83,34 @@ void clsLanguages::LoadLanguage(std::string_view languageName) {
         m_languageLoaded = true;
         return;
     }
+}
+
+std::string LocalizationFileIn(std::string_view folder) {
+    return std::string(folder) + "\\" + std::string(kLocalizationFileName);
+}
+
+std::string LocalizationFileInUse(platform::FileSystem& fs, std::string_view programFolder,
+                                  std::string_view dataFolder) {
+    const std::string shipped = LocalizationFileIn(programFolder);
+    if (dataFolder.empty()) {
+        return shipped;
+    }
+    const std::string downloaded = LocalizationFileIn(dataFolder);
+    const std::optional<platform::PathAttributes> download = fs.Attributes(downloaded);
+    if (!download || download->directory) {
+        return shipped;
+    }
+    const std::optional<platform::PathAttributes> own = fs.Attributes(shipped);
+    if (own && !own->directory && download->lastWrite < own->lastWrite) {
+        return shipped;
+    }
+    // A download spoilt since (an editor's half-saved copy) would cost
+    // languages that the shipped file still has.
+    const std::optional<std::string> text = fs.ReadWholeFile(downloaded);
+    if (!text || !IsCompleteLocalizationFile(*text)) {
+        return shipped;
+    }
+    return downloaded;
 }
 
 std::optional<std::string> ReadLocalizationText(platform::FileSystem& fs,

@@ -1,8 +1,9 @@
 #pragma once
 
 // The message catalogue and the translation of windows from the localisation
-// file "Localization.txt" in the program's folder. One instance serves the
-// whole program run.
+// file "Localization.txt": the one shipped in the program's folder, or the one
+// that the language download keeps in the data folder. One instance serves
+// the whole program run.
 
 #include <array>
 #include <optional>
@@ -34,8 +35,9 @@ struct MessageSlot {
 // translators know the catalogue by.
 class clsLanguages {
 public:
+    // Without a data folder only the program's own file is read.
     clsLanguages(platform::FileSystem& fs, platform::TextCodec& codec, std::string programFolder,
-                 const core::Branding& branding);
+                 const core::Branding& branding, std::string dataFolder = {});
 
     // Stores a message in the first unused slot; nothing is stored when all
     // slots are used. An existing message of the same name is not replaced.
@@ -60,6 +62,9 @@ public:
     // they were when the file or the language is missing.
     void LoadLanguage(std::string_view languageName);
 
+    // The localisation file that is read now (see LocalizationFileInUse).
+    [[nodiscard]] std::string LocalizationFilePath() const;
+
     [[nodiscard]] const std::string& CurrentLanguage() const noexcept { return m_currentLanguage; }
     void SetCurrentLanguage(std::string name) { m_currentLanguage = std::move(name); }
 
@@ -73,17 +78,28 @@ public:
 private:
     void TranslateControls(ui::Form& form) const;
     void TranslateCatalogue();
-    [[nodiscard]] std::string FilePath() const;
 
     platform::FileSystem& m_fs;
     platform::TextCodec& m_codec;
     std::string m_programFolder;
     const core::Branding& m_branding;
+    std::string m_dataFolder;
     std::array<MessageSlot, kMessageSlotCount> m_slots;
     std::vector<std::string> m_translationLines;
     bool m_languageLoaded = false;
     std::string m_currentLanguage = std::string(kFallbackLanguage);
 };
+
+// "Localization.txt" in the folder.
+[[nodiscard]] std::string LocalizationFileIn(std::string_view folder);
+
+// The localisation file to read: the downloaded one in the data folder while
+// it is a whole localisation file and was written no earlier than the one
+// shipped in the program's folder (an update of the program that ships a
+// newer file takes over from an older download); otherwise the shipped one.
+[[nodiscard]] std::string LocalizationFileInUse(platform::FileSystem& fs,
+                                                std::string_view programFolder,
+                                                std::string_view dataFolder);
 
 // The localisation file's text in the ANSI code page: read as UTF-8, a byte
 // order mark dropped. nullopt when the file cannot be read.

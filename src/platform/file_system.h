@@ -40,6 +40,9 @@ struct PathAttributes {
     bool readOnly = false;
     bool hidden = false;
     bool system = false;
+    // When a file's content was last written, in the platform's 100 ns steps
+    // since 1601; 0 when unknown and for folders. Only for comparing files.
+    std::uint64_t lastWrite = 0;
 };
 
 // A file open for reading from its start, block by block.

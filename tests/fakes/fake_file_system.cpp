@@ -108,6 +108,7 @@ FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string cont
     }
     File& file = m_files[Key(path)];
     file = File{std::move(path), std::move(content)};
+    file.written = ++m_lastWrite;
     return file;
 }
 
@@ -195,6 +196,7 @@ bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view cont
         return false;
     }
     it->second.content = content;
+    it->second.written = ++m_lastWrite;
     return true;
 }
 
@@ -207,6 +209,7 @@ bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view conten
         return false;
     }
     it->second.content.append(content);
+    it->second.written = ++m_lastWrite;
     return true;
 }
 
@@ -423,8 +426,12 @@ std::optional<platform::PathAttributes> FakeFileSystem::Attributes(std::string_v
         return platform::PathAttributes{true, true};
     }
     if (const auto it = m_files.find(key); it != m_files.end()) {
-        return platform::PathAttributes{false, false, it->second.readOnly, it->second.hidden,
-                                        it->second.system};
+        return platform::PathAttributes{false,
+                                        false,
+                                        it->second.readOnly,
+                                        it->second.hidden,
+                                        it->second.system,
+                                        it->second.written};
     }
     if (FolderExists(Real(path, false))) {
         return platform::PathAttributes{true};
@@ -448,6 +455,7 @@ bool FakeFileSystem::CopyFileTo(std::string_view from, std::string_view to) {
     added.hidden = copy.hidden;
     added.system = copy.system;
     added.readOnly = copy.readOnly;
+    added.written = copy.written;
     return true;
 }
 

@@ -56,6 +56,10 @@ public:
         // Written by a writer and not flushed since: a power cut would lose
         // the content. A move takes it along.
         bool unflushed = false;
+        // When the content was last written: each write and each added file
+        // counts one step on, so a file written later reads as newer; a copy
+        // keeps its source's, as on a real disk.
+        std::uint64_t written = 0;
     };
 
     // Adds or replaces a file; its folders come into being with it.
@@ -85,6 +89,7 @@ private:
     std::unordered_map<std::string, File> m_files;         // by upper-cased path
     std::unordered_set<std::string> m_directories;         // upper-cased paths
     std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
+    std::uint64_t m_lastWrite = 0;
 };
 
 }  // namespace fakes

@@ -36,6 +36,9 @@ protected:
         return machine.programFile.folder + "\\Localization.txt";
     }
     std::string StoredFile() const { return machine.fileSystem.Find(LocalizationPath())->content; }
+    // Where a download is kept.
+    std::string DownloadPath() const { return DataFile("Localization.txt"); }
+    bool Downloaded() const { return machine.fileSystem.Find(DownloadPath()) != nullptr; }
 
     // How many message boxes said this message (the first start also offers
     // a definitions update).
@@ -133,14 +136,18 @@ TEST_F(LanguageWindow, ANewerFileFromTheServerIsStoredListedAndUsedAtTheNextChoi
     // A byte order mark and blank lines before the first tag are dropped.
     machine.http.Serve(kServedUrl, "\xEF\xBB\xBF\r\n\r\n" + newerFile);
 
+    const std::string shipped = StoredFile();
+
     EXPECT_EQ(DownloadOnFirstStart(), (std::vector<std::string>{"English", "Nederlands"}));
 
     EXPECT_EQ(machine.http.requested.at(0), kServedUrl);
-    EXPECT_EQ(StoredFile(), newerFile + "\r\n");
+    ASSERT_TRUE(Downloaded());
+    EXPECT_EQ(machine.fileSystem.Find(DownloadPath())->content, newerFile + "\r\n");
+    EXPECT_EQ(StoredFile(), shipped);
     EXPECT_EQ(Shown("MSG_DOWNLOADED"), 1);
     EXPECT_NE(app->Message("MSG_DOWNLOADED"), "");
     EXPECT_EQ(Main().cmdScan->Caption(), "Scan Now") << "the language in use is not re-applied";
-    EXPECT_FALSE(machine.fileSystem.Find(machine.programFile.folder + "\\Localization.new"));
+    EXPECT_FALSE(machine.fileSystem.Find(DataFile("Localization.new")));
 
     Main().mnuLanguageItem->Click();
     EXPECT_EQ(Window().Combo1->Items(), (std::vector<std::string>{"English", "Nederlands"}));
@@ -167,19 +174,66 @@ TEST_F(LanguageWindow, AnAnswerWithoutTranslationsChangesNothingAndSaysNothing) 
     EXPECT_EQ(StoredFile(), before);
     EXPECT_EQ(machine.dialogs.shown.size(), boxes);
     EXPECT_EQ(Shown("MSG_DOWNLOADED") + Shown("MSG_LANGUAGE_NOT_SAVED"), 0);
+    EXPECT_FALSE(Downloaded());
 }
 
-TEST_F(LanguageWindow, AFileThatCannotBeReplacedKeepsItsTranslationsAndTheUserIsTold) {
+// A standard user, for whom the program's folder refuses writes.
+TEST_F(LanguageWindow, AStandardUserKeepsTheDownloadInTheDataFolderAndTheProgramReadsItThere) {
     const std::string before = StoredFile();
     machine.fileSystem.AddFile(LocalizationPath(), before).locked = true;
     machine.http.Serve(DEFINITIONS_SERVER "/Languages/21/Localization.txt", newerFile);
 
-    EXPECT_EQ(DownloadOnFirstStart().size(), 3u);
+    EXPECT_EQ(DownloadOnFirstStart(), (std::vector<std::string>{"English", "Nederlands"}));
 
     EXPECT_EQ(StoredFile(), before);
-    EXPECT_FALSE(machine.fileSystem.Find(machine.programFile.folder + "\\Localization.new"));
+    EXPECT_TRUE(Downloaded());
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 1);
+    EXPECT_EQ(Shown("MSG_LANGUAGE_NOT_SAVED"), 0);
+    Window().Command3->Click();
+    ASSERT_EQ(machine.shell.executed.size(), 1u);
+    EXPECT_EQ(machine.shell.executed[0].file, DownloadPath())
+        << "the translator edits the file in use";
+
+    SetUserSetting("Settings", "Language", "Nederlands");
+    RunAgain();
+    EXPECT_EQ(Main().cmdScan->Caption(), "Nu scannen");
+}
+
+TEST_F(LanguageWindow, ADownloadThatCannotBeSavedKeepsTheFileInUseAndTheUserIsTold) {
+    const std::string older =
+        testing::LocalizationFile({{"en", "English", {}}, {"it", "Italiano", {}}});
+    machine.fileSystem.AddFile(DownloadPath(), older).locked = true;
+    machine.http.Serve(DEFINITIONS_SERVER "/Languages/21/Localization.txt", newerFile);
+
+    EXPECT_EQ(DownloadOnFirstStart(), (std::vector<std::string>{"English", "Italiano"}));
+
+    EXPECT_EQ(machine.fileSystem.Find(DownloadPath())->content, older);
+    EXPECT_FALSE(machine.fileSystem.Find(DataFile("Localization.new")));
     EXPECT_EQ(Shown("MSG_LANGUAGE_NOT_SAVED"), 1);
     EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
+}
+
+TEST_F(LanguageWindow, ADownloadIsReadWhileItIsWholeAndNoOlderThanTheShippedFile) {
+    const std::vector<std::string> shipped{"English", "Deutsch",
+                                           "Fran\xE7"
+                                           "ais"};
+    const std::vector<std::string> downloaded{"English", "Nederlands"};
+    const auto listed = [&] {
+        RunAgain();
+        Main().mnuLanguageItem->Click();
+        return Window().Combo1->Items();
+    };
+    StartProgram();
+    machine.fileSystem.AddFile(DownloadPath(), newerFile);
+    EXPECT_EQ(listed(), downloaded);
+
+    // An update of the program ships a file newer than the download.
+    machine.fileSystem.AddFile(LocalizationPath(), StoredFile());
+    EXPECT_EQ(listed(), shipped);
+
+    // A download spoilt since it was stored.
+    machine.fileSystem.AddFile(DownloadPath(), newerFile.substr(0, newerFile.rfind("</XML")));
+    EXPECT_EQ(listed(), shipped);
 }
 
 TEST_F(LanguageWindow, AFileThatArrivedOnlyInPartKeepsTheOldFileAndTheUserIsTold) {
@@ -202,6 +256,7 @@ TEST_F(LanguageWindow, AFileThatArrivedOnlyInPartKeepsTheOldFileAndTheUserIsTold
     EXPECT_EQ(Shown("MSG_LANGUAGE_INCOMPLETE"), 3);
     EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
     EXPECT_NE(app->Message("MSG_LANGUAGE_INCOMPLETE"), "");
+    EXPECT_FALSE(Downloaded());
 }
 
 TEST_F(LanguageWindow, TranslateOpensTheFileInItsEditorWhenThereIsOne) {

@@ -1,6 +1,8 @@
 // The language download through the real adapters against the reference
-// server on loopback: the new file lands in the program's folder, its new
-// language is listed, and picking it translates the main window.
+// server on loopback: the new file lands in the data folder while the shipped
+// one, read-only here as the program's folder is for a standard user, stays
+// as it was; its new language is listed, and picking it translates the main
+// window.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include "core/application.h"
 #include "defserver_urls.h"
 #include "i18n/languages.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
 #include "temp_folder.h"
 
@@ -63,17 +66,41 @@ std::string ReadFile(const std::string& path) {
 class LanguageWin32 : public ::testing::Test {
 protected:
     LanguageWin32() {
-        std::filesystem::copy_file(win32_tests::WindowsPath(SHIPPED_LOCALIZATION),
-                                   folder / "Localization.txt");
+        std::filesystem::copy_file(win32_tests::WindowsPath(SHIPPED_LOCALIZATION), Shipped());
+        ::SetFileAttributesA(Shipped().c_str(), FILE_ATTRIBUTE_READONLY);
+        ::CreateDirectoryA(dataFolder.c_str(), nullptr);
+        app.DataFolder = dataFolder;
         app.branding.ProgramName = kProduct;
-        app.Catalogue = std::make_unique<i18n::clsLanguages>(ports.fileSystem, ports.textCodec,
-                                                             folder.Path(), app.branding);
+        app.Catalogue = std::make_unique<i18n::clsLanguages>(
+            ports.fileSystem, ports.textCodec, folder.Path(), app.branding, dataFolder);
         i18n::LoadBuiltInMessages(*app.Catalogue);
         app.Catalogue->ChangeLanguage(app.frmMain, "English");
     }
-    ~LanguageWin32() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey); }
+    ~LanguageWin32() override {
+        ::SetFileAttributesA(Shipped().c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+    }
+
+    std::string Shipped() const { return folder / "Localization.txt"; }
+
+    // Gives the shipped file a last write an hour after that of the file.
+    void ShipLaterThan(const std::string& file) const {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        ASSERT_TRUE(::GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data));
+        ULARGE_INTEGER time{};
+        time.LowPart = data.ftLastWriteTime.dwLowDateTime;
+        time.HighPart = data.ftLastWriteTime.dwHighDateTime;
+        time.QuadPart += 36'000'000'000ULL;
+        const FILETIME later{time.LowPart, time.HighPart};
+        const platform::win32::UniqueFileHandle shipped(
+            ::CreateFileA(Shipped().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(shipped);
+        EXPECT_TRUE(::SetFileTime(shipped.Get(), nullptr, nullptr, &later));
+    }
 
     win32_tests::TempFolder folder;
+    const std::string dataFolder = folder / "AntiSpywareDAT";
     platform::win32::Win32Platform platform;
     ProgramInFolder programFile{platform.Ports().programFile, folder.Path()};
     RecordedDialogs dialogs;
@@ -92,6 +119,7 @@ TEST_F(LanguageWin32, ADownloadListsTheNewLanguageAndPickingItTranslatesTheMainW
     const std::string server = win32_tests::ServerUrl("second");
     ASSERT_FALSE(server.empty()) << "the fixture's servers are not running";
     app.WriteUserSetting("Settings", "LanguageServer", server);
+    const std::string shipped = ReadFile(Shipped());
 
     app.frmMain.mnuLanguageItem->Click();
     ui::FrmLanguage& window = app.frmLanguage;
@@ -103,28 +131,37 @@ TEST_F(LanguageWin32, ADownloadListsTheNewLanguageAndPickingItTranslatesTheMainW
     EXPECT_EQ(dialogs.texts, std::vector<std::string>{app.Message("MSG_DOWNLOADED")});
     EXPECT_EQ(window.Combo1->Items(),
               (std::vector<std::string>{"English", "Deutsch", "Nederlands"}));
-    const std::string stored = ReadFile(folder / "Localization.txt");
+    const std::string stored = ReadFile(dataFolder + "\\Localization.txt");
     EXPECT_NE(stored.find("<LANGUAGE_NAME>Nederlands</LANGUAGE_NAME>"), std::string::npos);
     EXPECT_EQ(stored.rfind("</XML_DIZ_INFO>\r\n\r\n"), stored.size() - 19);
-    EXPECT_FALSE(::PathFileExistsA((folder / "Localization.new").c_str()));
+    EXPECT_FALSE(::PathFileExistsA((dataFolder + "\\Localization.new").c_str()));
+    EXPECT_EQ(ReadFile(Shipped()), shipped);
     EXPECT_EQ(app.frmMain.cmdScan->Caption(), "Scan Now");
 
     window.Combo1->SetListIndex(2);
     EXPECT_EQ(app.frmMain.cmdScan->Caption(), "Nu scannen");
     EXPECT_EQ(app.ReadUserSetting("Settings", "Language", ""), "Nederlands");
+
+    // An update of the program then ships a file written after the download:
+    // that one is read again.
+    ShipLaterThan(dataFolder + "\\Localization.txt");
+    window.Unload();
+    app.frmMain.mnuLanguageItem->Click();
+    EXPECT_EQ(window.Combo1->Items(), (std::vector<std::string>{"English", "Deutsch"}));
 }
 
 TEST_F(LanguageWin32, AServerWithoutALanguageFileLeavesTheFileAsItWas) {
     const std::string server = win32_tests::ServerUrl("first");
     ASSERT_FALSE(server.empty()) << "the fixture's servers are not running";
     app.WriteUserSetting("Settings", "LanguageServer", server);
-    const std::string before = ReadFile(folder / "Localization.txt");
+    const std::string before = ReadFile(Shipped());
 
     app.frmMain.mnuLanguageItem->Click();
     app.frmLanguage.Command1->Click();
 
     EXPECT_TRUE(dialogs.texts.empty());
-    EXPECT_EQ(ReadFile(folder / "Localization.txt"), before);
+    EXPECT_EQ(ReadFile(Shipped()), before);
+    EXPECT_FALSE(::PathFileExistsA((dataFolder + "\\Localization.txt").c_str()));
     EXPECT_EQ(app.frmLanguage.Combo1->ItemCount(), 2);
 }
 

@@ -443,6 +443,11 @@ std::optional<PathAttributes> FileSystemWin32::Attributes(std::string_view path)
     result.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     result.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
     result.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!result.directory && ::GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data)) {
+        result.lastWrite = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                           data.ftLastWriteTime.dwLowDateTime;
+    }
     return result;
 }
 
