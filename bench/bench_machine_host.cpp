@@ -49,7 +49,7 @@ public:
               m_machine.dialogs,     m_machine.clock,         m_machine.eventLoop,
               m_machine.textCodec,   m_machine.notifyIcon,    m_machine.processes,
               m_machine.clipboard,   m_machine.systemRestore, m_machine.http,
-              m_machine.desktop,     m_machine.management,
+              m_machine.desktop,     m_machine.management,    m_machine.localeFormats,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

@@ -11,6 +11,15 @@ namespace {
 
 constexpr platform::DateTime kZeroDate{};
 
+bool IsZeroDate(const platform::DateTime& value) {
+    return value.year == kZeroDate.year && value.month == kZeroDate.month &&
+           value.day == kZeroDate.day;
+}
+
+bool IsMidnight(const platform::DateTime& value) {
+    return value.hour == 0 && value.minute == 0 && value.second == 0;
+}
+
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -59,6 +68,35 @@ void SkipSpaces(std::string_view text, std::size_t& pos) {
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
     }
+}
+
+// A time alone has its colon before any slash or dash.
+bool IsTimeOnly(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    const std::size_t separator = text.find_first_of("/-");
+    return colon != std::string_view::npos &&
+           (separator == std::string_view::npos || colon < separator);
+}
+
+std::optional<std::string> UserParts(platform::LocaleFormats& formats,
+                                     const platform::DateTime& value, bool withDate,
+                                     bool withTime) {
+    std::string text;
+    if (withDate) {
+        std::optional<std::string> date = formats.ShortDate(value);
+        if (!date) {
+            return std::nullopt;
+        }
+        text = std::move(*date);
+    }
+    if (withTime) {
+        const std::optional<std::string> time = formats.LongTime(value);
+        if (!time) {
+            return std::nullopt;
+        }
+        text += (withDate ? " " : "") + *time;
+    }
+    return text;
 }
 
 bool ValidDate(int year, int month, int day) {
@@ -163,9 +201,8 @@ std::int64_t SecondsSinceZeroDate(const platform::DateTime& value) {
 }
 
 std::string GeneralDateText(const platform::DateTime& value) {
-    const bool zeroDate = value.year == kZeroDate.year && value.month == kZeroDate.month &&
-                          value.day == kZeroDate.day;
-    const bool midnight = value.hour == 0 && value.minute == 0 && value.second == 0;
+    const bool zeroDate = IsZeroDate(value);
+    const bool midnight = IsMidnight(value);
     std::string text;
     if (!zeroDate) {
         text = std::to_string(value.month) + "/" + std::to_string(value.day) + "/" +
@@ -187,12 +224,7 @@ std::optional<platform::DateTime> ParseDateTime(std::string_view text) {
     platform::DateTime result = kZeroDate;
     std::size_t pos = 0;
 
-    // A time alone has its colon before any slash or dash.
-    const std::size_t colon = input.find(':');
-    const std::size_t separator = input.find_first_of("/-");
-    const bool timeOnly = colon != std::string_view::npos &&
-                          (separator == std::string_view::npos || colon < separator);
-    if (!timeOnly) {
+    if (!IsTimeOnly(input)) {
         if (!ParseDate(input, pos, result)) {
             return std::nullopt;
         }
@@ -220,6 +252,27 @@ std::string GroupedNumberText(std::int64_t value) {
         digits.insert(static_cast<std::size_t>(i), ",");
     }
     return negative ? "-" + digits : digits;
+}
+
+std::string UserDateText(platform::LocaleFormats& formats, const platform::DateTime& value) {
+    const bool zeroDate = IsZeroDate(value);
+    const bool withTime = zeroDate || !IsMidnight(value);
+    return UserParts(formats, value, !zeroDate, withTime).value_or(GeneralDateText(value));
+}
+
+std::string UserDateTextOf(platform::LocaleFormats& formats, std::string_view fixedText) {
+    const std::optional<platform::DateTime> value = ParseDateTime(fixedText);
+    if (!value) {
+        return std::string(fixedText);
+    }
+    const std::string trimmed = Trim(fixedText);
+    const bool withDate = !IsTimeOnly(trimmed);
+    const bool withTime = trimmed.find(':') != std::string::npos;
+    return UserParts(formats, *value, withDate, withTime).value_or(std::string(fixedText));
+}
+
+std::string UserNumberText(platform::LocaleFormats& formats, std::int64_t value) {
+    return formats.WholeNumber(value).value_or(GroupedNumberText(value));
 }
 
 }  // namespace core

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/application.h"
+#include "core/date_time_text.h"
 #include "core/text.h"
 #include "definitions/definitions_date.h"
 
@@ -97,7 +98,9 @@ void LoadSettings(Application& app) {
     // 16.
     main.lblLastUpdate->SetCaption(
         "Signatures Last Updated On " +
-        definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+        UserDateTextOf(app.ports.localeFormats,
+                       definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder)) +
+        " PST");
     // 17.
     const std::string scheduled =
         app.ReadUserSetting("OptionAndSettings", "chkAutomaticScanYesOrNo", "0");

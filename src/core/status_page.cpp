@@ -9,7 +9,7 @@ namespace core {
 
 void RefreshStatusPage(Application& app) {
     ui::FrmMain& main = app.frmMain;
-    main.lblDefCount->SetCaption(GroupedNumberText(app.TotalDefinitionLines));
+    main.lblDefCount->SetCaption(UserNumberText(app.ports.localeFormats, app.TotalDefinitionLines));
     const platform::VersionResource version = app.ports.programFile.ReadVersionResource();
     main.lblVersion->SetCaption(std::to_string(version.major) + "." +
                                 std::to_string(version.minor));
@@ -20,11 +20,16 @@ void RefreshStatusPage(Application& app) {
         main.lblDefVersion->SetCaption(app.Message("MSG_MISSINGFILES"));
     } else {
         main.lblDefVersion->SetCaption(
-            definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder) + " PST");
+            UserDateTextOf(app.ports.localeFormats,
+                           definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder)) +
+            " PST");
     }
     main.lblDefRemoved->SetCaption(app.ReadUserSetting("Settings", "lblDefRemoved", "0"));
-    main.lblLastScan->SetCaption(app.ReadUserSetting("Settings", "lblLastScan", "Never"));
-    main.lblLastFullScan->SetCaption(app.ReadUserSetting("Settings", "lblLastFullScan", "Never"));
+    // The times are stored in the fixed form and shown in the user's.
+    main.lblLastScan->SetCaption(UserDateTextOf(
+        app.ports.localeFormats, app.ReadUserSetting("Settings", "lblLastScan", "Never")));
+    main.lblLastFullScan->SetCaption(UserDateTextOf(
+        app.ports.localeFormats, app.ReadUserSetting("Settings", "lblLastFullScan", "Never")));
 }
 
 }  // namespace core

@@ -10,6 +10,7 @@
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
 #include "platform/http.h"
+#include "platform/locale_formats.h"
 #include "platform/management.h"
 #include "platform/notify_icon.h"
 #include "platform/os_version.h"
@@ -41,6 +42,7 @@ struct Platform {
     Http& http;
     Desktop& desktop;
     Management& management;
+    LocaleFormats& localeFormats;
 };
 
 }  // namespace platform

@@ -11,7 +11,7 @@ constexpr std::string_view kLogName = "QuarantineLog.txt";
 
 // Two lines and the two empty lines that end every record.
 void AppendRecord(core::Application& app, std::string_view line1, std::string_view line2) {
-    const std::string time = core::GeneralDateText(app.ports.clock.Now());
+    const std::string time = core::UserDateText(app.ports.localeFormats, app.ports.clock.Now());
     std::string record = time;
     record.append(line1).append("\r\n").append(line2).append("\r\n\r\n\r\n");
     // A log that cannot be written is skipped; the removal goes on.

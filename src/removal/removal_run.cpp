@@ -296,7 +296,7 @@ void lblRemove_Click(core::Application& app) {
         Yield(app);
         BeginRestorePoint(app,
                           app.branding.ProgramName + " Restore Point " +
-                              core::GeneralDateText(app.ports.clock.Now()),
+                              core::UserDateText(app.ports.localeFormats, app.ports.clock.Now()),
                           kRestorePointTypeRemoval);
     }
     // 6.

@@ -100,7 +100,7 @@ void cmdScanNow_Click(core::Application& app) {
     LockMainWindow(app, false);
     // 6.
     state.ScanStopRequested = false;
-    state.ScanStartedAt = core::GeneralDateText(app.ports.clock.Now());
+    state.ScanStartedAt = core::UserDateText(app.ports.localeFormats, app.ports.clock.Now());
     // 7.
     RunScanPhases(app);
     // The program was closed during the run: it records, writes and removes
@@ -109,10 +109,14 @@ void cmdScanNow_Click(core::Application& app) {
         return;
     }
     // 8.
-    state.ScanFinishedAt = core::GeneralDateText(app.ports.clock.Now());
-    app.WriteUserSetting("Settings", "lblLastScan", state.ScanFinishedAt);
+    const platform::DateTime finished = app.ports.clock.Now();
+    state.ScanFinishedAt = core::UserDateText(app.ports.localeFormats, finished);
+    // Stored in the fixed form, so that a change of the user's formats
+    // still reads it; the status page shows it in the user's.
+    const std::string stored = core::GeneralDateText(finished);
+    app.WriteUserSetting("Settings", "lblLastScan", stored);
     if (main.optScanAllSelectedHardDrive->Value()) {
-        app.WriteUserSetting("Settings", "lblLastFullScan", state.ScanFinishedAt);
+        app.WriteUserSetting("Settings", "lblLastFullScan", stored);
     }
     // 9.
     if (main.chkMakeLog->Value() == 1) {

@@ -124,7 +124,8 @@ std::int32_t RunDefinitionUpdate(core::Application& app) {
             DateOfAnswer(DownloadText(app.ports, server + "/asp/date.asp")).value_or(serverDate);
         const std::string text = core::GeneralDateText(newDate);
         definitions::WriteDefinitionsDate(app.ports.fileSystem, app.DataFolder, text);
-        app.frmMain.lblDefVersion->SetCaption(text + " PST");
+        app.frmMain.lblDefVersion->SetCaption(core::UserDateTextOf(app.ports.localeFormats, text) +
+                                              " PST");
     }
     // 6.
     return changeCount;

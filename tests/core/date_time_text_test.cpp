@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_ports.h"
+
 namespace core {
 namespace {
 
@@ -58,6 +60,36 @@ TEST(DateTimeText, NumbersAreGroupedByThousands) {
     EXPECT_EQ(GroupedNumberText(1000), "1,000");
     EXPECT_EQ(GroupedNumberText(1234567), "1,234,567");
     EXPECT_EQ(GroupedNumberText(-1234), "-1,234");
+}
+
+TEST(DateTimeText, WhatAPersonReadsIsInTheUsersFormsWithTheSameParts) {
+    using Profile = fakes::FakeLocaleFormats::Profile;
+    const struct {
+        Profile profile;
+        platform::DateTime value;
+        const char* stored;
+        const char* shown;
+    } cases[] = {
+        {Profile::UnitedStates, At(2026, 12, 9, 13, 5, 9), "12/9/2026 1:05:09 PM",
+         "12/9/2026 1:05:09 PM"},
+        {Profile::Germany, At(2026, 12, 9, 13, 5, 9), "12/9/2026 1:05:09 PM",
+         "09.12.2026 13:05:09"},
+        {Profile::Germany, At(2026, 12, 9), "12/9/2026", "09.12.2026"},
+        {Profile::Germany, At(1899, 12, 30, 7, 0, 0), "7:00:00 AM", "07:00:00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        fakes::FakeLocaleFormats formats;
+        formats.profile = c.profile;
+        EXPECT_EQ(UserDateText(formats, c.value), c.shown);
+        EXPECT_EQ(UserDateTextOf(formats, c.stored), c.shown);
+        EXPECT_EQ(GeneralDateText(c.value), c.stored) << "the stored form is the same everywhere";
+    }
+    fakes::FakeLocaleFormats german;
+    german.profile = Profile::Germany;
+    EXPECT_EQ(UserDateTextOf(german, "3/16/2006 12:00:00 AM"), "16.03.2006 00:00:00");
+    EXPECT_EQ(UserDateTextOf(german, "Never"), "Never");
+    EXPECT_EQ(UserNumberText(german, 1234567), "1.234.567");
 }
 
 }  // namespace

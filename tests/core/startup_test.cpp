@@ -146,6 +146,27 @@ TEST_F(Startup, TheStatusPageShowsCountsDateAndVersion) {
               "Signatures Last Updated On 12/1/2026 3:04:05 PM PST");
 }
 
+TEST_F(Startup, TheStatusPageShowsWhatIsStoredInTheFixedFormInTheUsersForms) {
+    machine.localeFormats.profile = fakes::FakeLocaleFormats::Profile::Germany;
+    std::string lines;
+    for (int i = 0; i < 1234; ++i) {
+        lines += "x\r\n";
+    }
+    machine.fileSystem.AddFile(DataFile("FileDefinition.dat"), lines);
+    machine.fileSystem.AddFile(DataFile("date.dat"), "12/1/2026 3:04:05 PM\r\n");
+    SetUserSetting("Settings", "lblLastScan", "12/8/2026 2:30:05 PM");
+    StartProgram();
+
+    EXPECT_EQ(Main().lblDefCount->Caption(), "1.234");
+    EXPECT_EQ(Main().lblDefVersion->Caption(), "01.12.2026 15:04:05 PST");
+    EXPECT_EQ(Main().lblLastUpdate->Caption(),
+              "Signatures Last Updated On 01.12.2026 15:04:05 PST");
+    EXPECT_EQ(Main().lblLastScan->Caption(), "08.12.2026 14:30:05");
+    EXPECT_EQ(Main().lblLastFullScan->Caption(), "Never");
+    EXPECT_EQ(*machine.fileSystem.ReadWholeFile(DataFile("date.dat")), "12/1/2026 3:04:05 PM\r\n");
+    EXPECT_EQ(UserSetting("Settings", "lblLastScan"), "12/8/2026 2:30:05 PM");
+}
+
 TEST_F(Startup, WithoutADateFileTheDefaultDateShows) {
     StartProgram();
     EXPECT_EQ(Main().lblDefVersion->Caption(), "3/16/2006 12:00:00 AM PST");

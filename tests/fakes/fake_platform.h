@@ -33,11 +33,12 @@ struct FakePlatform {
     ScriptedHttp http;
     FakeDesktop desktop;
     FakeManagement management;
+    FakeLocaleFormats localeFormats;
 
-    platform::Platform ports{registry,   shellFolders, fileSystem, programFile,   osVersion,
-                             shell,      dialogs,      clock,      eventLoop,     textCodec,
-                             notifyIcon, processes,    clipboard,  systemRestore, http,
-                             desktop,    management};
+    platform::Platform ports{registry,   shellFolders, fileSystem,   programFile,   osVersion,
+                             shell,      dialogs,      clock,        eventLoop,     textCodec,
+                             notifyIcon, processes,    clipboard,    systemRestore, http,
+                             desktop,    management,   localeFormats};
 };
 
 }  // namespace fakes

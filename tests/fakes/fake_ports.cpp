@@ -116,4 +116,39 @@ std::string Windows1252Codec::AnsiToUtf8(std::string_view ansi) {
     return out;
 }
 
+namespace {
+
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+}  // namespace
+
+std::optional<std::string> FakeLocaleFormats::ShortDate(const platform::DateTime& value) {
+    if (profile == Profile::Germany) {
+        return TwoDigits(value.day) + "." + TwoDigits(value.month) + "." +
+               std::to_string(value.year);
+    }
+    return std::to_string(value.month) + "/" + std::to_string(value.day) + "/" +
+           std::to_string(value.year);
+}
+
+std::optional<std::string> FakeLocaleFormats::LongTime(const platform::DateTime& value) {
+    const std::string minutesAndSeconds = TwoDigits(value.minute) + ":" + TwoDigits(value.second);
+    if (profile == Profile::Germany) {
+        return TwoDigits(value.hour) + ":" + minutesAndSeconds;
+    }
+    const int hour12 = value.hour % 12 == 0 ? 12 : value.hour % 12;
+    return std::to_string(hour12) + ":" + minutesAndSeconds + (value.hour < 12 ? " AM" : " PM");
+}
+
+std::optional<std::string> FakeLocaleFormats::WholeNumber(std::int64_t value) {
+    const char separator = profile == Profile::Germany ? '.' : ',';
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) {
+        digits.insert(static_cast<std::size_t>(i), 1, separator);
+    }
+    return value < 0 ? "-" + digits : digits;
+}
+
 }  // namespace fakes

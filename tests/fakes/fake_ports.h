@@ -14,6 +14,7 @@
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/locale_formats.h"
 #include "platform/os_version.h"
 #include "platform/program_file.h"
 #include "platform/shell.h"
@@ -159,6 +160,19 @@ public:
 
     std::optional<platform::ClientRect> taskbar = platform::ClientRect{0, 0, 1024, 30};
     platform::ClientRect desktop{0, 0, 1024, 768};
+};
+
+// The user's formats of two profiles: the United States, the default, whose
+// forms are those the program stores; and Germany.
+class FakeLocaleFormats : public platform::LocaleFormats {
+public:
+    enum class Profile { UnitedStates, Germany };
+
+    std::optional<std::string> ShortDate(const platform::DateTime& value) override;
+    std::optional<std::string> LongTime(const platform::DateTime& value) override;
+    std::optional<std::string> WholeNumber(std::int64_t value) override;
+
+    Profile profile = Profile::UnitedStates;
 };
 
 }  // namespace fakes

@@ -91,6 +91,19 @@ TEST_F(RemovalRun, TheRemovalRunsInsideARestorePointWithTheTimersOff) {
     EXPECT_TRUE(Main().lblRemove->Enabled());
 }
 
+TEST_F(RemovalRun, OnAGermanSystemTheLogAndTheRestorePointGiveTheTimeInGermanForm) {
+    machine.localeFormats.profile = fakes::FakeLocaleFormats::Profile::Germany;
+    machine.clock.now = {2026, 12, 8, 14, 30, 5, 2};
+    machine.fileSystem.AddFile("C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    Delete();
+    EXPECT_EQ(Log(),
+              "08.12.2026 14:30:05 - File: evil.dat\r\n - Location: C:\\X\\evil.dat\r\n\r\n\r\n");
+    ASSERT_FALSE(machine.systemRestore.calls.empty());
+    EXPECT_EQ(machine.systemRestore.calls[0].description,
+              "Acme Sweeper Restore Point 08.12.2026 14:30:05");
+}
+
 TEST_F(RemovalRun, ASystemWithoutSystemRestoreStillRemoves) {
     machine.systemRestore.available = false;
     machine.fileSystem.AddFile("C:\\X\\evil.dat");

@@ -178,6 +178,20 @@ TEST_F(ScanRun, TheReportIsWrittenWhenTheBoxIsChecked) {
     EXPECT_EQ(machine.fileSystem.Find(DataFile("Scan_Log.txt")), nullptr);
 }
 
+TEST_F(ScanRun, OnAGermanSystemTheReportAndStatusPageShowGermanTimesAndTheSettingKeepsTheFixedOne) {
+    machine.localeFormats.profile = fakes::FakeLocaleFormats::Profile::Germany;
+    machine.clock.now = {2026, 12, 8, 14, 30, 5, 2};
+    Main().optScanAllSelectedHardDrive->SetValue(true);
+    Scan();
+    const std::string report = machine.fileSystem.ReadWholeFile(DataFile("Scan_Log.txt")).value();
+    EXPECT_NE(report.find(" Scan Started at  : 08.12.2026 14:30:05\r\n"), std::string::npos);
+    EXPECT_NE(report.find(" Scan Finished at : 08.12.2026 14:30:05\r\n"), std::string::npos);
+    EXPECT_EQ(UserSetting("Settings", "lblLastScan"), "12/8/2026 2:30:05 PM");
+    EXPECT_EQ(UserSetting("Settings", "lblLastFullScan"), "12/8/2026 2:30:05 PM");
+    EXPECT_EQ(Main().lblLastScan->Caption(), "08.12.2026 14:30:05");
+    EXPECT_EQ(Main().lblLastFullScan->Caption(), "08.12.2026 14:30:05");
+}
+
 TEST_F(ScanRun, ButtonsAndTimersAreOffWhileTheRunLasts) {
     ManyAbsentFiles(3);
     bool checked = false;

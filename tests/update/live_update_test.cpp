@@ -66,6 +66,19 @@ TEST_F(LiveUpdate, ANewerServerSendsItsChangesAndItsDateIsStored) {
     EXPECT_TRUE(Main().cmdLiveUpdate->Enabled());
 }
 
+TEST_F(LiveUpdate, OnAGermanSystemTheWireAndTheDateFileKeepTheFixedFormAndTheStatusPageIsGerman) {
+    machine.localeFormats.profile = fakes::FakeLocaleFormats::Profile::Germany;
+    machine.fileSystem.AddFile(DataFile("date.dat"), "1/5/2026 10:00:00 AM\r\n");
+    machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
+    machine.http.Serve(DefinitionsUrl("1/5/2026 10:00:00 AM"), FileAddition("new.dll=T|x"));
+    machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+    update::cmdUpdate_Click(*app);
+
+    EXPECT_EQ(machine.http.requested.size(), 3u) << "the changes were asked for in the fixed form";
+    EXPECT_EQ(StoredDate(), "12/8/2026 3:04:06 PM\r\n");
+    EXPECT_EQ(Main().lblDefVersion->Caption(), "08.12.2026 15:04:06 PST");
+}
+
 TEST_F(LiveUpdate, AServerThatIsNotNewerIsNotAskedForDefinitions) {
     machine.fileSystem.AddFile(DataFile("date.dat"), "12/8/2026 3:04:05 PM\r\n");
     for (const char* serverDate : {"12/8/2026 3:04:05 PM", "1/1/2026 1:00:00 AM"}) {

@@ -106,11 +106,12 @@ protected:
     RecordedDialogs dialogs;
     platform::Platform ports = [this] {
         platform::Platform real = platform.Ports();
-        return platform::Platform{
-            real.registry,   real.shellFolders, real.fileSystem, programFile,        real.osVersion,
-            real.shell,      dialogs,           real.clock,      real.eventLoop,     real.textCodec,
-            real.notifyIcon, real.processes,    real.clipboard,  real.systemRestore, real.http,
-            real.desktop,    real.management};
+        return platform::Platform{real.registry,  real.shellFolders,  real.fileSystem,
+                                  programFile,    real.osVersion,     real.shell,
+                                  dialogs,        real.clock,         real.eventLoop,
+                                  real.textCodec, real.notifyIcon,    real.processes,
+                                  real.clipboard, real.systemRestore, real.http,
+                                  real.desktop,   real.management,    real.localeFormats};
     }();
     core::Application app{ports};
 };

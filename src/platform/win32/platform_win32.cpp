@@ -8,6 +8,7 @@
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/http_win32.h"
+#include "platform/win32/locale_formats_win32.h"
 #include "platform/win32/management_win32.h"
 #include "platform/win32/notify_icon_win32.h"
 #include "platform/win32/os_version_win32.h"
@@ -40,6 +41,7 @@ struct Win32Platform::Adapters {
     HttpWin32 http;
     DesktopWin32 desktop;
     ManagementWin32 management;
+    LocaleFormatsWin32 localeFormats;
 };
 
 Win32Platform::Win32Platform()
@@ -49,7 +51,7 @@ Win32Platform::Win32Platform()
           m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
           m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
           m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore, m_adapters->http,
-          m_adapters->desktop, m_adapters->management})) {}
+          m_adapters->desktop, m_adapters->management, m_adapters->localeFormats})) {}
 
 Win32Platform::~Win32Platform() = default;
 
