@@ -134,6 +134,42 @@ Section "${PRODUCT_NAME}" SecProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+;; Machine settings ------------------------------------------------------
+; The program writes its machine-wide settings (the first-run mark, the help
+; mark) under the account of whoever runs it, and a standard user may not
+; write below HKEY_LOCAL_MACHINE. Setup makes the program's key and lets the
+; Users group read it and set values in it, nothing more: no subkeys, no
+; links, no change of the key's own security. SYSTEM and the administrators
+; keep full control; the key's parents add what they pass on. The key and
+; its grant stay at uninstall, as the settings in it do.
+!define MACHINE_SETTINGS_KEY "SOFTWARE\${COMPANY_NAME}\${PRODUCT_NAME}\Settings"
+; KEY_READ | KEY_SET_VALUE for Users.
+!define MACHINE_SETTINGS_ACCESS "D:(A;;KA;;;SY)(A;;KA;;;BA)(A;;0x2001b;;;BU)"
+
+Section "-Machine settings" SecMachineSettings
+    ; An empty key: its default value only brings it into being.
+    WriteRegStr HKLM "${MACHINE_SETTINGS_KEY}" "" ""
+    DeleteRegValue HKLM "${MACHINE_SETTINGS_KEY}" ""
+    StrCpy $0 1
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${MACHINE_SETTINGS_ACCESS}", i 1, *p .r1, p 0) i .r2'
+    ${If} $2 != 0
+        System::Call 'advapi32::GetSecurityDescriptorDacl(p r1, *i .r3, *p .r4, *i .r5) i .r2'
+        ${If} $2 != 0
+            ; SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION and
+            ; UNPROTECTED_DACL_SECURITY_INFORMATION: the parents' inherited
+            ; entries are kept.
+            System::Call 'advapi32::SetNamedSecurityInfoW(w "MACHINE\${MACHINE_SETTINGS_KEY}", i 4, i 0x20000004, p 0, p 0, p r4, p 0) i .r0'
+        ${EndIf}
+        System::Call 'kernel32::LocalFree(p r1)'
+    ${EndIf}
+    ${If} $0 != 0
+        ; The program still runs; a standard user is asked once about the
+        ; settings it cannot keep.
+        DetailPrint "Standard users cannot keep the machine-wide settings of ${PRODUCT_NAME} (error $0)."
+    ${EndIf}
+SectionEnd
+;; End of machine settings -----------------------------------------------
+
 ; Only what the setup program put in place goes. The folder goes when
 ; nothing else is left in it; the data folder below the user's application
 ; data, the quarantine in it and the settings in the registry stay.

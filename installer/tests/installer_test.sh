@@ -84,8 +84,23 @@ run() {
 }
 
 echo "== silent install"
+# Wine keeps a key's security only while its server runs, and the check below
+# reads it after the setup has ended: the server lingers long enough for that
+# on a loaded machine too.
+wineserver -w
+wineserver -p10
 code=$(run "$setup" /S)
 [ "$code" = 0 ] || { echo "FAIL: the silent install ended with $code" >&2; exit 1; }
+
+echo "== the machine settings key lets every user set values in it"
+access=$(wine "$bin/key_access.exe" "MACHINE\\SOFTWARE\\$company\\$product\\Settings" 2>/dev/null |
+    tr -d '\r') || fail "the machine settings key or its security is missing"
+# KEY_READ | KEY_SET_VALUE, and full control for the administrators.
+users=$(sed -n 's/^Users //p' <<<"$access")
+[ "$users" = 0x0002001b ] || fail "the Users group is granted $users on the machine settings key"
+admins=$(sed -n 's/^Administrators //p' <<<"$access")
+[ "$admins" = 0x000f003f ] || fail "the administrators are granted $admins on the machine settings key"
+check "the first run is still to come" value_missing "$machine_key" FirstTime
 for file in "$exe.exe" RunAtStartupTool.exe Localization.txt Help.chm; do
     check "$file is installed as built" same_file "$bin/$file" "$install_dir/$file"
 done

@@ -31,7 +31,9 @@ namespace core {
 namespace {
 
 // A refused machine-wide write asks the user, unless the user asked us
-// before to stop asking.
+// before to stop asking. A standard user is refused every such write, so
+// the question comes once for each user: a later refusal ends its write
+// quietly, unless the user is retrying it.
 class PermissionDialog : public PermissionQuestion {
 public:
     explicit PermissionDialog(Application& app) : m_app(app) {}
@@ -39,6 +41,9 @@ public:
     platform::MessageAnswer AskAboutRefusedWrite() override {
         if (m_app.ReadUserSetting("Settings", "IgnorePermissionDeniedError", "0") == "1") {
             return platform::MessageAnswer::Ignore;
+        }
+        if (!m_retrying && m_app.ReadUserSetting("Settings", "PermissionDeniedShown", "0") == "1") {
+            return platform::MessageAnswer::Abort;
         }
         const std::string text =
             m_app.branding.ProgramName +
@@ -51,14 +56,17 @@ public:
         const platform::MessageAnswer answer = m_app.ports.dialogs.ShowMessage(
             text, "Permission Denied", platform::MessageButtons::AbortRetryIgnore,
             platform::MessageIcon::Exclamation);
+        m_app.WriteUserSetting("Settings", "PermissionDeniedShown", "1");
         if (answer == platform::MessageAnswer::Ignore) {
             m_app.WriteUserSetting("Settings", "IgnorePermissionDeniedError", "1");
         }
+        m_retrying = answer == platform::MessageAnswer::Retry;
         return answer;
     }
 
 private:
     Application& m_app;
+    bool m_retrying = false;
 };
 
 }  // namespace
@@ -161,11 +169,11 @@ MachineSettingRead Application::ReadMachineSetting(std::string_view section, std
                                     defaultValue);
 }
 
-void Application::WriteMachineSetting(std::string_view section, std::string_view key,
+bool Application::WriteMachineSetting(std::string_view section, std::string_view key,
                                       std::string_view value) {
     PermissionDialog question(*this);
-    core::WriteMachineSetting(ports.registry, question, branding.CompanyName, AppName(), section,
-                              key, value);
+    return core::WriteMachineSetting(ports.registry, question, branding.CompanyName, AppName(),
+                                     section, key, value);
 }
 
 ui::Form* Application::FormNamed(std::string_view name) const {

@@ -62,7 +62,9 @@ public:
     [[nodiscard]] MachineSettingRead ReadMachineSetting(std::string_view section,
                                                         std::string_view key,
                                                         std::string_view defaultValue) const;
-    void WriteMachineSetting(std::string_view section, std::string_view key,
+    // True when the value was stored. A refused write puts the "Permission
+    // Denied" question to the user, once per user.
+    bool WriteMachineSetting(std::string_view section, std::string_view key,
                              std::string_view value);
 
     // The windows that the program has, to be unloaded by name at exit.

@@ -47,7 +47,7 @@ MachineSettingRead ReadMachineSetting(platform::Registry& registry, std::string_
     return {value.data.substr(0, value.data.find('\0')), ""};
 }
 
-void WriteMachineSetting(platform::Registry& registry, PermissionQuestion& question,
+bool WriteMachineSetting(platform::Registry& registry, PermissionQuestion& question,
                          std::string_view company, std::string_view application,
                          std::string_view section, std::string_view key, std::string_view value) {
     // Each step runs until it succeeds or the user gives up on it.
@@ -63,13 +63,19 @@ void WriteMachineSetting(platform::Registry& registry, PermissionQuestion& quest
     const std::string path = MachineSettingsKey(company, application, section);
     if (!attempt([&] {
             opened = registry.CreateKey(platform::RegistryRoot::LocalMachine, path, kWriteAccess);
+            if (opened.status == platform::reg_status::kAccessDenied) {
+                // The setup program lets every user set values in the key,
+                // and nothing more: ask for no more than that.
+                opened = registry.OpenKey(platform::RegistryRoot::LocalMachine, path,
+                                          platform::reg_access::kSetValue);
+            }
             return opened.status == platform::reg_status::kOk;
         })) {
-        return;
+        return false;
     }
     // The value's characters, without a terminating NUL.
     const platform::RegistryValue data{platform::reg_type::kString, std::string(value)};
-    attempt([&] { return opened.key->SetValue(key, data) == platform::reg_status::kOk; });
+    return attempt([&] { return opened.key->SetValue(key, data) == platform::reg_status::kOk; });
 }
 
 }  // namespace core

@@ -43,7 +43,8 @@ public:
 };
 
 // Stores the value; a step that the platform refuses is put to the user.
-void WriteMachineSetting(platform::Registry& registry, PermissionQuestion& question,
+// True when the value was stored.
+bool WriteMachineSetting(platform::Registry& registry, PermissionQuestion& question,
                          std::string_view company, std::string_view application,
                          std::string_view section, std::string_view key, std::string_view value);
 

@@ -65,7 +65,14 @@ void OfferLiveUpdateOnFirstRun(Application& app) {
     if (firstTime.Failed() || !firstTime.value.empty()) {
         return;
     }
-    app.WriteMachineSetting("Settings", "FirstTime", "Yes");
+    // Where the machine's store refuses this user, the user's own store
+    // keeps the mark, so that the question comes once for each user.
+    if (!app.ReadUserSetting("Settings", "FirstTime", "").empty()) {
+        return;
+    }
+    if (!app.WriteMachineSetting("Settings", "FirstTime", "Yes")) {
+        app.WriteUserSetting("Settings", "FirstTime", "Yes");
+    }
     const std::string question = app.Message("MSG_THANK1") + "\r\n\r\n" +
                                  app.Message("MSG_THANK2") + "\r\n\r\n" + app.Message("MSG_THANK3");
     const platform::MessageAnswer answer = app.ports.dialogs.ShowMessage(

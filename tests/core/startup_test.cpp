@@ -273,11 +273,63 @@ TEST_F(RefusedMachineStore, ARefusedWriteAsksAndIgnoreStopsTheQuestionForGood) {
     }
 }
 
-TEST_F(RefusedMachineStore, AbortLeavesTheQuestionForTheNextWrite) {
+TEST_F(RefusedMachineStore, AbortEndsTheWriteAndStoresNothing) {
     machine.dialogs.answers = {platform::MessageAnswer::Abort, platform::MessageAnswer::No};
     StartProgram();
     EXPECT_FALSE(UserSetting("Settings", "IgnorePermissionDeniedError").has_value());
     EXPECT_FALSE(MachineSetting("FirstTime").has_value());
+}
+
+// A standard user under User Account Control, with the help file shipped.
+class StandardUser : public testing::AppFixture {
+protected:
+    StandardUser() {
+        machine.ModelStandardUser();
+        machine.fileSystem.AddFile(machine.programFile.folder + "\\Help.chm");
+        host.scripts["frmLanguage"] = [](ui::Form& form) {
+            form.Find("Command2")->Click();
+        };
+    }
+
+    int Shown(std::string_view title) const {
+        int count = 0;
+        for (const auto& shown : machine.dialogs.shown) {
+            count += shown.title == title ? 1 : 0;
+        }
+        return count;
+    }
+};
+
+TEST_F(StandardUser, InTheKeyTheSetupMadeTheFirstStartWritesWithoutAnErrorBox) {
+    // The setup program lets every user set values in the program's key.
+    machine.registry.Grant(platform::RegistryRoot::LocalMachine,
+                           MachineSettingsKey("Acme Labs", "Acme Sweeper", "Settings"),
+                           platform::reg_access::kSetValue);
+    machine.dialogs.answers = {platform::MessageAnswer::No};
+    StartProgram();
+    EXPECT_EQ(Shown("Permission Denied"), 0);
+    EXPECT_EQ(Shown("Update Now?"), 1);
+    EXPECT_EQ(MachineSetting("FirstTime"), "Yes");
+    EXPECT_EQ(MachineSetting("showHelp"), "0");
+
+    machine.dialogs.shown.clear();
+    RunAgain();
+    EXPECT_TRUE(machine.dialogs.shown.empty());
+}
+
+TEST_F(StandardUser, WhereTheMachineStoreRefusesEachQuestionComesOnceForTheUser) {
+    // Abort to the refused help mark; the first-run mark is refused too.
+    machine.dialogs.answers = {platform::MessageAnswer::Abort, platform::MessageAnswer::No};
+    StartProgram();
+    EXPECT_EQ(Shown("Permission Denied"), 1);
+    EXPECT_EQ(Shown("Update Now?"), 1);
+    EXPECT_FALSE(MachineSetting("FirstTime").has_value());
+
+    machine.dialogs.shown.clear();
+    RunAgain();
+    Main().mnuHelpItem[ui::FrmMain::kHelpContents]->Click();
+    EXPECT_TRUE(machine.dialogs.shown.empty());
+    EXPECT_TRUE(Main().Visible());
 }
 
 }  // namespace

@@ -102,6 +102,17 @@ bool FakeFileSystem::ParentExists(std::string_view path) const {
     return parent.empty() || FolderExists(parent);
 }
 
+void FakeFileSystem::RefuseWritesUnder(std::string folder) {
+    m_readOnlyFolders.push_back(Key(folder));
+}
+
+bool FakeFileSystem::WriteRefused(std::string_view path) const {
+    const std::string key = Key(Real(path, false));
+    return std::any_of(
+        m_readOnlyFolders.begin(), m_readOnlyFolders.end(),
+        [&](const std::string& folder) { return key == folder || key.starts_with(folder + "\\"); });
+}
+
 FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string content) {
     for (std::string folder = FolderOf(path); !folder.empty(); folder = FolderOf(folder)) {
         m_directories.insert(Key(folder));
@@ -183,6 +194,9 @@ std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) 
 }
 
 bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view content) {
+    if (WriteRefused(path)) {
+        return false;
+    }
     const std::string real = Real(path);
     const auto it = m_files.find(Key(real));
     if (it == m_files.end()) {
@@ -201,6 +215,9 @@ bool FakeFileSystem::WriteWholeFile(std::string_view path, std::string_view cont
 }
 
 bool FakeFileSystem::AppendToFile(std::string_view path, std::string_view content) {
+    if (WriteRefused(path)) {
+        return false;
+    }
     const auto it = m_files.find(Key(Real(path)));
     if (it == m_files.end()) {
         return WriteWholeFile(path, content);
@@ -282,6 +299,9 @@ std::unique_ptr<platform::FileWriter> FakeFileSystem::CreateToWrite(std::string_
 }
 
 bool FakeFileSystem::RemoveFile(std::string_view path) {
+    if (WriteRefused(path)) {
+        return false;
+    }
     const auto it = m_files.find(Key(Real(path)));
     if (it == m_files.end() || it->second.locked) {
         return false;
@@ -291,6 +311,9 @@ bool FakeFileSystem::RemoveFile(std::string_view path) {
 }
 
 bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
+    if (WriteRefused(from) || WriteRefused(to)) {
+        return false;
+    }
     const auto source = m_files.find(Key(Real(from)));
     if (source == m_files.end() || source->second.locked) {
         return false;
@@ -309,6 +332,9 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
 }
 
 bool FakeFileSystem::MoveOver(std::string_view from, std::string_view to) {
+    if (WriteRefused(from) || WriteRefused(to)) {
+        return false;
+    }
     const auto source = m_files.find(Key(Real(from)));
     const std::string target = Key(Real(to));
     if (source == m_files.end() || source->second.locked || m_directories.contains(target) ||
@@ -335,7 +361,7 @@ bool FakeFileSystem::MakeDirectory(std::string_view path) {
     if (m_directories.contains(key) || m_links.contains(key)) {
         return true;
     }
-    if (m_files.contains(key) || !ParentExists(path)) {
+    if (m_files.contains(key) || !ParentExists(path) || WriteRefused(path)) {
         return false;
     }
     m_directories.insert(key);
@@ -444,7 +470,7 @@ bool FakeFileSystem::CopyFileTo(std::string_view from, std::string_view to) {
     const std::string target = Real(to);
     if (source == nullptr || source->unreadable || m_files.contains(Key(target)) ||
         FolderExists(target) || m_links.contains(Key(target)) || !ParentExists(target) ||
-        copiesLeft == 0) {
+        copiesLeft == 0 || WriteRefused(to)) {
         return false;
     }
     if (copiesLeft > 0) {
@@ -460,6 +486,9 @@ bool FakeFileSystem::CopyFileTo(std::string_view from, std::string_view to) {
 }
 
 bool FakeFileSystem::RemoveFolder(std::string_view path) {
+    if (WriteRefused(path)) {
+        return false;
+    }
     const std::string key = Key(Real(path, false));
     if (m_links.erase(key) > 0) {
         return true;

@@ -12,7 +12,8 @@ namespace fakes {
 
 // An in-memory file system with Windows naming: paths compare without regard
 // to case, and files can be hidden or system files, or locked by another
-// program. Writes create the folders they need.
+// program. Writes create the folders they need. A folder can refuse every
+// change inside it, as the program's folder does for a standard user.
 class FakeFileSystem : public platform::FileSystem {
 public:
     std::optional<std::string> FirstNormalFileName(std::string_view path) override;
@@ -72,6 +73,9 @@ public:
     [[nodiscard]] const File* Find(std::string_view path) const;
     [[nodiscard]] File* Find(std::string_view path);
     [[nodiscard]] bool HasLink(std::string_view path) const;
+    // Nothing in the folder or below it can be written, made, moved or
+    // deleted; reading goes on.
+    void RefuseWritesUnder(std::string folder);
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
     int reads = 0;        // whole-file and range reads asked for, failed ones too
@@ -80,6 +84,7 @@ public:
 private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;
     [[nodiscard]] bool ParentExists(std::string_view path) const;
+    [[nodiscard]] bool WriteRefused(std::string_view path) const;
     // The path with every link on the way replaced by its target; the last
     // part itself only when `followLast`.
     [[nodiscard]] std::string Real(std::string_view path, bool followLast = true) const;
@@ -90,6 +95,7 @@ private:
     std::unordered_set<std::string> m_directories;         // upper-cased paths
     std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
     std::uint64_t m_lastWrite = 0;
+    std::vector<std::string> m_readOnlyFolders;  // upper-cased paths
 };
 
 }  // namespace fakes

@@ -16,6 +16,14 @@
 namespace fakes {
 
 struct FakePlatform {
+    // A standard user on Windows 10 or 11 under User Account Control: the
+    // machine-wide registry (the program's machine settings and the Run key
+    // with it) and the program's folder refuse every write.
+    void ModelStandardUser() {
+        registry.RefuseWritesUnder(platform::RegistryRoot::LocalMachine);
+        fileSystem.RefuseWritesUnder(programFile.folder);
+    }
+
     FakeRegistry registry;
     FakeShellFolders shellFolders;
     FakeFileSystem fileSystem;

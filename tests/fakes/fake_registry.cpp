@@ -17,9 +17,16 @@ std::string Normalise(std::string_view path) {
     return result;
 }
 
+// The rights that change a key or its values.
+constexpr std::uint32_t kChangeRights = platform::reg_access::kSetValue |
+                                        platform::reg_access::kCreateSubKey |
+                                        platform::reg_access::kCreateLink;
+
 class FakeKey : public platform::RegistryKey {
 public:
-    FakeKey(FakeRegistry::KeyData& data, std::uint32_t access) : m_data(data), m_access(access) {}
+    FakeKey(const FakeRegistry& registry, platform::RegistryRoot root, FakeRegistry::KeyData& data,
+            std::uint32_t access)
+        : m_registry(registry), m_root(root), m_data(data), m_access(access) {}
 
     long QueryValue(std::string_view name, platform::RegistryValue& out) override {
         const auto it = m_data.values.find(core::UpperCase(name));
@@ -32,7 +39,7 @@ public:
 
     long SetValue(std::string_view name, const platform::RegistryValue& value) override {
         if ((m_access & platform::reg_access::kSetValue) == 0 ||
-            (m_data.deniedRights & platform::reg_access::kSetValue) != 0) {
+            (m_registry.Refused(m_root, m_data) & platform::reg_access::kSetValue) != 0) {
             return status::kAccessDenied;
         }
         const std::string id = core::UpperCase(name);
@@ -42,7 +49,8 @@ public:
     }
 
     long DeleteValue(std::string_view name) override {
-        if ((m_access & platform::reg_access::kSetValue) == 0) {
+        if ((m_access & platform::reg_access::kSetValue) == 0 ||
+            (m_registry.Refused(m_root, m_data) & platform::reg_access::kSetValue) != 0) {
             return status::kAccessDenied;
         }
         const std::string id = core::UpperCase(name);
@@ -51,6 +59,8 @@ public:
     }
 
 private:
+    const FakeRegistry& m_registry;
+    platform::RegistryRoot m_root;
     FakeRegistry::KeyData& m_data;
     std::uint32_t m_access;
 };
@@ -68,10 +78,10 @@ RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::strin
     if (it == m_keys.end()) {
         return {status::kNotFound, nullptr};
     }
-    if ((it->second.deniedRights & access) != 0) {
+    if ((Refused(root, it->second) & access) != 0) {
         return {status::kAccessDenied, nullptr};
     }
-    return {status::kOk, std::make_unique<FakeKey>(it->second, access)};
+    return {status::kOk, std::make_unique<FakeKey>(*this, root, it->second, access)};
 }
 
 RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::string_view path,
@@ -79,10 +89,13 @@ RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::str
     ++opens;
     const std::string normalised = Normalise(path);
     const auto existing = m_keys.find(KeyId(root, normalised));
-    if (existing != m_keys.end() && (existing->second.deniedRights & access) != 0) {
+    if (existing != m_keys.end() && (Refused(root, existing->second) & access) != 0) {
         return {status::kAccessDenied, nullptr};
     }
-    return {status::kOk, std::make_unique<FakeKey>(Ensure(root, normalised), access)};
+    if (existing == m_keys.end() && m_readOnlyRoots.contains(root)) {
+        return {status::kAccessDenied, nullptr};
+    }
+    return {status::kOk, std::make_unique<FakeKey>(*this, root, Ensure(root, normalised), access)};
 }
 
 FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::string_view path) {
@@ -101,7 +114,7 @@ long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path
     if (it == m_keys.end()) {
         return status::kNotFound;
     }
-    if (it->second.deniedRights != 0) {
+    if (Refused(root, it->second) != 0) {
         return status::kAccessDenied;
     }
     const std::string prefix = id + "\\";
@@ -157,6 +170,20 @@ bool FakeRegistry::KeyExists(platform::RegistryRoot root, std::string_view path)
 void FakeRegistry::DenyAccess(platform::RegistryRoot root, std::string_view path,
                               std::uint32_t rights) {
     m_keys[KeyId(root, path)].deniedRights = rights;
+}
+
+void FakeRegistry::RefuseWritesUnder(platform::RegistryRoot root) {
+    m_readOnlyRoots.insert(root);
+}
+
+void FakeRegistry::Grant(platform::RegistryRoot root, std::string_view path, std::uint32_t rights) {
+    Ensure(root, path).grantedRights = rights;
+}
+
+std::uint32_t FakeRegistry::Refused(platform::RegistryRoot root, const KeyData& key) const {
+    const std::uint32_t byRoot =
+        m_readOnlyRoots.contains(root) ? kChangeRights & ~key.grantedRights : 0;
+    return key.deniedRights | byRoot;
 }
 
 }  // namespace fakes

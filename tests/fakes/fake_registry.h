@@ -1,11 +1,13 @@
 #pragma once
 
 // An in-memory registry: keys and value names compare without regard to
-// case, and a key can be set to refuse some access rights.
+// case, a key can be set to refuse some access rights, and a whole root can
+// refuse writes, as HKEY_LOCAL_MACHINE does for a standard user.
 
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/registry.h"
@@ -36,6 +38,12 @@ public:
     // Opening or creating the key with any of these rights fails with
     // "access denied"; so do writes through a key opened otherwise.
     void DenyAccess(platform::RegistryRoot root, std::string_view path, std::uint32_t rights);
+    // No key under the root can be created, and its keys refuse the rights
+    // that change them, except where Grant allows them.
+    void RefuseWritesUnder(platform::RegistryRoot root);
+    // The key lets everyone use these rights despite RefuseWritesUnder, as a
+    // setup program's grant on its own key does.
+    void Grant(platform::RegistryRoot root, std::string_view path, std::uint32_t rights);
 
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
@@ -45,13 +53,18 @@ public:
         std::map<std::string, platform::RegistryValue> values;  // by upper-cased name
         std::map<std::string, std::string> names;               // upper-cased -> as written
         std::uint32_t deniedRights = 0;
+        std::uint32_t grantedRights = 0;
     };
+
+    // The rights that the key refuses now, its own and its root's.
+    [[nodiscard]] std::uint32_t Refused(platform::RegistryRoot root, const KeyData& key) const;
 
 private:
     KeyData& Ensure(platform::RegistryRoot root, std::string_view path);
     [[nodiscard]] static std::string KeyId(platform::RegistryRoot root, std::string_view path);
 
     std::map<std::string, KeyData> m_keys;  // by root and upper-cased path
+    std::set<platform::RegistryRoot> m_readOnlyRoots;
 };
 
 }  // namespace fakes
