@@ -5,21 +5,11 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_time.h"
+
 namespace platform::win32 {
 
 namespace {
-
-SYSTEMTIME ToSystemTime(const DateTime& value) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(value.year);
-    time.wMonth = static_cast<WORD>(value.month);
-    time.wDay = static_cast<WORD>(value.day);
-    time.wDayOfWeek = static_cast<WORD>(value.dayOfWeek);
-    time.wHour = static_cast<WORD>(value.hour);
-    time.wMinute = static_cast<WORD>(value.minute);
-    time.wSecond = static_cast<WORD>(value.second);
-    return time;
-}
 
 // The program's texts are in the ANSI code page; a character it lacks gets
 // the code page's nearest one, which reads better than a question mark.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/system_time.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
@@ -118,23 +119,6 @@ WindowSpec SpecFor(Control& control) {
     return {nullptr, 0, 0, ""};
 }
 
-SYSTEMTIME ToSystemTime(const platform::DateTime& value) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(value.year);
-    time.wMonth = static_cast<WORD>(value.month);
-    time.wDay = static_cast<WORD>(value.day);
-    time.wHour = static_cast<WORD>(value.hour);
-    time.wMinute = static_cast<WORD>(value.minute);
-    time.wSecond = static_cast<WORD>(value.second);
-    time.wDayOfWeek = static_cast<WORD>(value.dayOfWeek);
-    return time;
-}
-
-platform::DateTime FromSystemTime(const SYSTEMTIME& time) {
-    return {time.wYear,   time.wMonth,  time.wDay,      time.wHour,
-            time.wMinute, time.wSecond, time.wDayOfWeek};
-}
-
 void SyncValue(Control& control, HWND window) {
     switch (control.Type()) {
         case ControlType::CheckBox: {
@@ -175,7 +159,7 @@ void SyncValue(Control& control, HWND window) {
             break;
         case ControlType::DateTimePicker: {
             const auto& value = static_cast<DateTimePicker&>(control).Value();
-            SYSTEMTIME time = value ? ToSystemTime(*value) : SYSTEMTIME{};
+            SYSTEMTIME time = value ? platform::win32::ToSystemTime(*value) : SYSTEMTIME{};
             ::SendMessageA(window, DTM_SETSYSTEMTIME, value ? GDT_VALID : GDT_NONE,
                            reinterpret_cast<LPARAM>(&time));
             break;
@@ -344,7 +328,8 @@ void ReadUserEdit(Control& control, HWND window) {
             const LRESULT result =
                 ::SendMessageA(window, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
             static_cast<DateTimePicker&>(control).SetValue(
-                result == GDT_VALID ? std::optional(FromSystemTime(time)) : std::nullopt);
+                result == GDT_VALID ? std::optional(platform::win32::FromSystemTime(time))
+                                    : std::nullopt);
             break;
         }
         default:
