@@ -281,22 +281,11 @@ TEST_F(RefusedMachineStore, AbortEndsTheWriteAndStoresNothing) {
 }
 
 // A standard user under User Account Control, with the help file shipped.
-class StandardUser : public testing::AppFixture {
+class StandardUser : public Startup {
 protected:
     StandardUser() {
         machine.ModelStandardUser();
         machine.fileSystem.AddFile(machine.programFile.folder + "\\Help.chm");
-        host.scripts["frmLanguage"] = [](ui::Form& form) {
-            form.Find("Command2")->Click();
-        };
-    }
-
-    int Shown(std::string_view title) const {
-        int count = 0;
-        for (const auto& shown : machine.dialogs.shown) {
-            count += shown.title == title ? 1 : 0;
-        }
-        return count;
     }
 };
 
@@ -307,8 +296,8 @@ TEST_F(StandardUser, InTheKeyTheSetupMadeTheFirstStartWritesWithoutAnErrorBox) {
                            platform::reg_access::kSetValue);
     machine.dialogs.answers = {platform::MessageAnswer::No};
     StartProgram();
-    EXPECT_EQ(Shown("Permission Denied"), 0);
-    EXPECT_EQ(Shown("Update Now?"), 1);
+    EXPECT_EQ(QuestionsTitled("Permission Denied"), 0);
+    EXPECT_EQ(QuestionsTitled("Update Now?"), 1);
     EXPECT_EQ(MachineSetting("FirstTime"), "Yes");
     EXPECT_EQ(MachineSetting("showHelp"), "0");
 
@@ -321,8 +310,8 @@ TEST_F(StandardUser, WhereTheMachineStoreRefusesEachQuestionComesOnceForTheUser)
     // Abort to the refused help mark; the first-run mark is refused too.
     machine.dialogs.answers = {platform::MessageAnswer::Abort, platform::MessageAnswer::No};
     StartProgram();
-    EXPECT_EQ(Shown("Permission Denied"), 1);
-    EXPECT_EQ(Shown("Update Now?"), 1);
+    EXPECT_EQ(QuestionsTitled("Permission Denied"), 1);
+    EXPECT_EQ(QuestionsTitled("Update Now?"), 1);
     EXPECT_FALSE(MachineSetting("FirstTime").has_value());
 
     machine.dialogs.shown.clear();
