@@ -64,6 +64,18 @@ protected:
             key);
     }
 
+    // A standard user of a copy that the setup program installed: the
+    // machine-wide store and the program's folder refuse writes, but the
+    // setup opened the program's machine key to every user.
+    void ModelInstalledForStandardUser() {
+        machine.ModelStandardUser();
+        machine.registry.Grant(
+            platform::RegistryRoot::LocalMachine,
+            MachineSettingsKey(machine.programFile.version.companyName,
+                               machine.programFile.version.productName, "Settings"),
+            platform::reg_access::kSetValue);
+    }
+
     ui::FrmMain& Main() { return app->frmMain; }
 
     std::string DataFile(std::string_view name) const {

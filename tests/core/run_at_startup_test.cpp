@@ -58,6 +58,8 @@ TEST_F(RunAtStartup, EveryStartRewritesTheEntryWhileTheSettingIsOne) {
 }
 
 TEST_F(RunAtStartup, OnVistaAndLaterItExplainsTheToolAndWritesNothing) {
+    // As a standard user, who may not write the machine's Run list.
+    ModelInstalledForStandardUser();
     StartOn(6);
     machine.dialogs.answers = {platform::MessageAnswer::Ok, platform::MessageAnswer::Ok};
     Main().chkRunAtStartup->UserToggle();

@@ -290,10 +290,7 @@ protected:
 };
 
 TEST_F(StandardUser, InTheKeyTheSetupMadeTheFirstStartWritesWithoutAnErrorBox) {
-    // The setup program lets every user set values in the program's key.
-    machine.registry.Grant(platform::RegistryRoot::LocalMachine,
-                           MachineSettingsKey("Acme Labs", "Acme Sweeper", "Settings"),
-                           platform::reg_access::kSetValue);
+    ModelInstalledForStandardUser();
     machine.dialogs.answers = {platform::MessageAnswer::No};
     StartProgram();
     EXPECT_EQ(QuestionsTitled("Permission Denied"), 0);

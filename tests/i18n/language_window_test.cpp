@@ -180,7 +180,7 @@ TEST_F(LanguageWindow, AnAnswerWithoutTranslationsChangesNothingAndSaysNothing) 
 // A standard user, for whom the program's folder refuses writes.
 TEST_F(LanguageWindow, AStandardUserKeepsTheDownloadInTheDataFolderAndTheProgramReadsItThere) {
     const std::string before = StoredFile();
-    machine.fileSystem.AddFile(LocalizationPath(), before).locked = true;
+    ModelInstalledForStandardUser();
     machine.http.Serve(DEFINITIONS_SERVER "/Languages/21/Localization.txt", newerFile);
 
     EXPECT_EQ(DownloadOnFirstStart(), (std::vector<std::string>{"English", "Nederlands"}));
