@@ -174,15 +174,15 @@ Checked<std::string> GenerateKeyPair(const std::string& folder) {
 }
 
 std::string ChangesMessage(UnixSeconds clientDate, UnixSeconds newest, std::string_view body) {
-    std::string message = "KW-DEFS-1\n" + DateAnswerText(clientDate) + "\n" +
-                          DateAnswerText(newest) + "\n";
+    std::string message =
+        "KW-DEFS-1\n" + DateAnswerText(clientDate) + "\n" + DateAnswerText(newest) + "\n";
     message += body;
     return message;
 }
 
 std::string SignatureRecord(UnixSeconds newest, std::string_view signature) {
-    return definitions::EncodeDefinitionLine("SIG") + "|SIG[DEF]1|" + DateAnswerText(newest) +
-           "|" + std::string(signature);
+    return definitions::EncodeDefinitionLine("SIG") + "|SIG[DEF]1|" + DateAnswerText(newest) + "|" +
+           std::string(signature);
 }
 
 std::string LanguageMessage(std::string_view path, std::string_view file) {

@@ -201,7 +201,9 @@ std::string LogLine(UnixSeconds now, const std::string& remoteAddress, const Htt
 
 HttpListener::HttpListener(RequestHandler& handler, ConnectionLimits limits)
     : m_handler(handler), m_limits(limits) {
-    new_task_queue = [workers = m_limits.workers] { return new httplib::ThreadPool(workers); };
+    new_task_queue = [workers = m_limits.workers] {
+        return new httplib::ThreadPool(workers);
+    };
 }
 
 bool HttpListener::Admit(const std::string& address) {

@@ -79,8 +79,8 @@ std::optional<std::string> HeaderValue(std::string_view head, std::string_view n
         if (colon != std::string_view::npos &&
             core::EqualsIgnoreCase(core::TrimView(line.substr(0, colon)), name)) {
             std::string_view value = line.substr(colon + 1);
-            while (!value.empty() && (value.back() == '\r' || value.back() == ' ' ||
-                                      value.back() == '\t')) {
+            while (!value.empty() &&
+                   (value.back() == '\r' || value.back() == ' ' || value.back() == '\t')) {
                 value.remove_suffix(1);
             }
             while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {

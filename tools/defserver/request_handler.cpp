@@ -135,8 +135,8 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
         }
         text += "[BR]" + SignatureRecord(newest, signature);
     }
-    HttpAnswer answer =
-        Text(std::move(text), "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
+    HttpAnswer answer = Text(std::move(text),
+                             "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
     answer.etag = EntityTag(newestId);
     answer.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
     return answer;
@@ -175,7 +175,8 @@ HttpAnswer RequestHandler::LanguageSignature() const {
     if (!content) {
         return Failed(404, content.Error());
     }
-    std::string signature = m_settings.signingKey->Sign(LanguageMessage(kLanguagePackPath, *content));
+    std::string signature =
+        m_settings.signingKey->Sign(LanguageMessage(kLanguagePackPath, *content));
     if (signature.empty()) {
         return Failed(500, "the language pack could not be signed");
     }
