@@ -153,12 +153,7 @@ int main(int argc, char** argv) {
 
     defserver::RequestHandler handler(*log, std::move(settings));
     defserver::HttpListener listener(handler, limits);
-    int port = options->port;
-    if (port == 0) {
-        port = listener.bind_to_any_port(options->address);
-    } else if (!listener.bind_to_port(options->address, port)) {
-        port = -1;
-    }
+    const int port = listener.Bind(options->address, options->port);
     if (port <= 0) {
         std::fprintf(stderr, "defserver: cannot listen on %s port %d\n", options->address.c_str(),
                      options->port);
@@ -171,7 +166,7 @@ int main(int argc, char** argv) {
 
     std::atomic<bool> ended = false;
     std::thread serving([&] {
-        listener.listen_after_bind();
+        listener.Run();
         ended = true;
     });
     int signal = 0;
@@ -179,11 +174,7 @@ int main(int argc, char** argv) {
         const timespec wait{0, 200'000'000};
         signal = sigtimedwait(&stopSignals, nullptr, &wait);
     }
-    // A stop before the accept loop runs would be lost.
-    while (!ended && !listener.is_running()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    listener.stop();
+    listener.Stop();
     serving.join();
     if (signal > 0) {
         std::fprintf(stderr, "defserver: stopped by signal %d\n", signal);

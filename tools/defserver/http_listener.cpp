@@ -1,6 +1,7 @@
 #include "http_listener.h"
 
 #include <arpa/inet.h>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -200,10 +201,63 @@ std::string LogLine(UnixSeconds now, const std::string& remoteAddress, const Htt
 }
 
 HttpListener::HttpListener(RequestHandler& handler, ConnectionLimits limits)
-    : m_handler(handler), m_limits(limits) {
-    new_task_queue = [workers = m_limits.workers] {
-        return new httplib::ThreadPool(workers);
-    };
+    : m_handler(handler), m_limits(limits) {}
+
+HttpListener::~HttpListener() {
+    if (m_socket >= 0) {
+        close(m_socket);
+    }
+}
+
+int HttpListener::Bind(const std::string& address, int port) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (m_socket >= 0 ||
+        getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return -1;
+    }
+    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> addresses(found, freeaddrinfo);
+    for (const addrinfo* at = found; at != nullptr && m_socket < 0; at = at->ai_next) {
+        const int socket = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
+        const int yes = 1;
+        if (socket >= 0 && setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
+            bind(socket, at->ai_addr, at->ai_addrlen) == 0 && listen(socket, SOMAXCONN) == 0) {
+            m_socket = socket;
+        } else if (socket >= 0) {
+            close(socket);
+        }
+    }
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (m_socket < 0 || getsockname(m_socket, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        return -1;
+    }
+    return ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
+                                             : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
+}
+
+bool HttpListener::Run() {
+    if (m_socket < 0) {
+        return false;
+    }
+    httplib::ThreadPool workers(m_limits.workers);
+    m_running = true;
+    while (!m_stopping) {
+        pollfd ready{m_socket, POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) {
+            continue;
+        }
+        const int connection = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection >= 0) {
+            workers.enqueue([this, connection] { Serve(connection); });
+        }
+    }
+    workers.shutdown();
+    m_running = false;
+    return true;
 }
 
 bool HttpListener::Admit(const std::string& address) {
@@ -227,7 +281,7 @@ void HttpListener::Release(const std::string& address) {
     }
 }
 
-bool HttpListener::process_and_close_socket(socket_t socket) {
+void HttpListener::Serve(int socket) {
     const Clock::time_point start = Clock::now();
     std::string remote = PeerAddress(socket);
     if (!Admit(remote)) {
@@ -235,7 +289,7 @@ bool HttpListener::process_and_close_socket(socket_t socket) {
         static_cast<void>(SendAll(socket, ResponseHead(busy), start + m_limits.headTime));
         close(socket);
         std::fprintf(stderr, "%s\n", LogLine(SystemNow(), remote, nullptr, busy).c_str());
-        return true;
+        return;
     }
     const std::string counted = remote;
     std::string head;
@@ -243,7 +297,7 @@ bool HttpListener::process_and_close_socket(socket_t socket) {
     if (reading == HeadReading::Broken && head.empty()) {
         close(socket);
         Release(counted);
-        return true;
+        return;
     }
     if (m_limits.addressFromProxy) {
         if (std::optional<std::string> real = HeaderValue(head, "X-Real-IP")) {
@@ -283,11 +337,12 @@ bool HttpListener::process_and_close_socket(socket_t socket) {
     if (SendAll(socket, ResponseHead(answer), deadline) && !headOnly) {
         static_cast<void>(SendAll(socket, answer.body, deadline));
     }
-    CloseGently(socket);
+    // The client has its answer and may already be opening its next
+    // connection.
     Release(counted);
+    CloseGently(socket);
     const std::string line = LogLine(SystemNow(), remote, request ? &*request : nullptr, answer);
     std::fprintf(stderr, "%s\n", line.c_str());
-    return true;
 }
 
 }  // namespace defserver

@@ -1,9 +1,11 @@
 #pragma once
 
 // Listens for HTTP and answers each connection's one request through the
-// request handler. cpp-httplib accepts the connections and runs them on its
-// thread pool, but the request is read here: cpp-httplib refuses a request
-// line whose target holds raw spaces, and the program sends its date so.
+// request handler, on a pool of threads. The request is read here rather
+// than by cpp-httplib's server, which refuses a request line whose target
+// holds raw spaces (the program may send its date so) and keeps only five
+// connections waiting to be accepted, so that a burst of clients waits
+// seconds for the system to retry.
 //
 // A client cannot hold a thread for long: the whole head must arrive within
 // a few seconds, the whole answer be taken within a time that grows with
@@ -11,7 +13,9 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -38,12 +42,23 @@ struct ConnectionLimits {
     bool addressFromProxy = false;
 };
 
-class HttpListener : public httplib::Server {
+class HttpListener {
 public:
     HttpListener(RequestHandler& handler, ConnectionLimits limits = {});
+    ~HttpListener();
+    HttpListener(const HttpListener&) = delete;
+    HttpListener& operator=(const HttpListener&) = delete;
+
+    // The port listened on (a free one for port 0), or -1.
+    [[nodiscard]] int Bind(const std::string& address, int port);
+    // Accepts and answers until Stop(); false when it could not run.
+    bool Run();
+    [[nodiscard]] bool IsRunning() const noexcept { return m_running; }
+    // From any thread; Run() returns soon after.
+    void Stop() noexcept { m_stopping = true; }
 
 private:
-    bool process_and_close_socket(socket_t socket) override;
+    void Serve(int socket);
 
     // False when the address has all the connections it may have.
     bool Admit(const std::string& address);
@@ -51,6 +66,9 @@ private:
 
     RequestHandler& m_handler;
     const ConnectionLimits m_limits;
+    int m_socket = -1;
+    std::atomic<bool> m_running = false;
+    std::atomic<bool> m_stopping = false;
     std::mutex m_countsMutex;
     std::unordered_map<std::string, int> m_connectionsByAddress;
 };
