@@ -18,12 +18,13 @@
 
 #include "http_listener.h"
 #include "loopback_client.h"
+#include "server_program.h"
 #include "temp_folder.h"
-
-extern char** environ;
 
 namespace defserver {
 namespace {
+
+using testing::ServerProgram;
 
 constexpr UnixSeconds kDec1 = 1796083200;
 
@@ -236,77 +237,6 @@ TEST_F(Listening, KeepsAnsweringWhileDozensOfSlowClientsHangOn) {
         close(client.socket);
     }
 }
-
-// The defserver program as a child, its log read from a pipe.
-class ServerProgram {
-public:
-    explicit ServerProgram(std::vector<std::string> arguments) {
-        int pipeEnds[2];
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
-        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        arguments.insert(arguments.begin(), DEFSERVER_PROGRAM);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeEnds[1]);
-        m_log = pipeEnds[0];
-    }
-
-    ~ServerProgram() {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-        close(m_log);
-    }
-
-    // The log up to a line holding `text`, or all of it when the program
-    // ends first; waits at most ten seconds.
-    std::string ReadLogUntil(std::string_view text) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (m_read.find(text) == std::string::npos &&
-               std::chrono::steady_clock::now() < deadline) {
-            pollfd ready{m_log, POLLIN, 0};
-            if (poll(&ready, 1, 100) <= 0) {
-                continue;
-            }
-            char block[1024];
-            const ssize_t got = read(m_log, block, sizeof block);
-            if (got <= 0) {
-                break;
-            }
-            m_read.append(block, static_cast<std::size_t>(got));
-        }
-        return m_read;
-    }
-
-    // The exit code, or -1 when it did not end normally within ten seconds.
-    int Wait() {
-        for (int tries = 0; tries < 1000; ++tries) {
-            int status = 0;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = 0;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return -1;
-    }
-
-    void Signal(int signal) const { kill(m_pid, signal); }
-
-private:
-    pid_t m_pid = 0;
-    int m_log = -1;
-    std::string m_read;
-};
 
 TEST(Program, ServesTheDatabaseAndStopsCleanlyOnSigterm) {
     testing::TempFolder folder;
