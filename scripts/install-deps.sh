@@ -17,6 +17,7 @@ common=(
     pkg-config                        # finds cpp-httplib's build flags
     libcpp-httplib-dev                # HTTP for the reference definitions server
     libsqlite3-dev                    # the definitions server's database
+    libssl-dev                        # the definitions server's signatures (OpenSSL 3)
     fp-utils                          # chmcmd, which compiles the help file Help.chm
     nsis                              # makensis, which makes the setup program
 )
@@ -24,7 +25,7 @@ common=(
 # need.
 without_recommends=(fp-utils)
 case "${1:-test}" in
-    test) wanted=("${common[@]}" libgtest-dev clang-format) ;;
+    test) wanted=("${common[@]}" libgtest-dev clang-format nginx) ;;
     run) wanted=("${common[@]}" imagemagick) ;;
     fuzz) wanted=("${common[@]}" libgtest-dev clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 test|run|fuzz" >&2; exit 2 ;;

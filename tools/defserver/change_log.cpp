@@ -130,6 +130,19 @@ Checked<std::optional<UnixSeconds>> ChangeLog::NewestTime() {
     return std::optional<UnixSeconds>(query->Int(0));
 }
 
+Checked<std::int64_t> ChangeLog::NewestIdAfter(UnixSeconds after) {
+    Checked<Statement> query = m_db.Prepare("SELECT max(id) FROM changes WHERE time > ?1");
+    if (!query) {
+        return Checked<std::int64_t>::Failure(query.Error());
+    }
+    query->Bind(1, after);
+    const Checked<bool> row = query->Step();
+    if (!row) {
+        return Checked<std::int64_t>::Failure(row.Error());
+    }
+    return *row && !query->IsNull(0) ? query->Int(0) : std::int64_t{0};
+}
+
 Checked<UnixSeconds> ChangeLog::Append(const std::vector<Change>& changes,
                                        std::optional<UnixSeconds> date, UnixSeconds now) {
     using Result = Checked<UnixSeconds>;

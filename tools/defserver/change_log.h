@@ -56,6 +56,9 @@ public:
     // nullopt while the log is empty.
     [[nodiscard]] Checked<std::optional<UnixSeconds>> NewestTime();
 
+    // The id of the newest change dated after `after`; 0 when there is none.
+    [[nodiscard]] Checked<std::int64_t> NewestIdAfter(UnixSeconds after);
+
     // Appends the changes, all or none, under one date: `date` when given,
     // which must lie after the newest change; otherwise `now`, or one second
     // after the newest change when that is not earlier. Answers the date used.

@@ -1,5 +1,6 @@
 // defserver: the definitions server, the language server and the data
-// collection server of the program, over plain HTTP.
+// collection server of the program, over plain HTTP (a proxy in front adds
+// TLS and a cache).
 
 #include <signal.h>
 
@@ -20,23 +21,52 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: defserver --db FILE [--listen ADDRESS] [--port N] [--localization FILE]\n"
+    "                 [--signing-key FILE] [--per-address N] [--behind-proxy]\n"
     "  --db FILE            the database that defpublish keeps\n"
     "  --listen ADDRESS     the address to listen on (default 127.0.0.1)\n"
     "  --port N             the port (default 8080; 0 picks a free one)\n"
-    "  --localization FILE  served as /Languages/21/Localization.txt\n";
+    "  --localization FILE  served as /Languages/21/Localization.txt\n"
+    "  --signing-key FILE   the publisher.key of defpublish keygen: signs every\n"
+    "                       changes answer and the localisation file (.sig)\n"
+    "  --per-address N      connections of one address at once (default 8;\n"
+    "                       0: no limit)\n"
+    "  --behind-proxy       a proxy on this machine sends every request: take the\n"
+    "                       client's address from its X-Real-IP header, and no\n"
+    "                       limit per address unless --per-address gives one\n";
 
 struct Options {
     std::string db;
     std::string address = "127.0.0.1";
     int port = 8080;
     std::optional<std::string> localization;
+    std::optional<std::string> signingKey;
+    std::optional<int> perAddress;
+    bool behindProxy = false;
 };
+
+std::optional<int> ReadNumber(const std::string& value, int most) {
+    std::size_t used = 0;
+    int number = -1;
+    try {
+        number = std::stoi(value, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != value.size() || number < 0 || number > most) {
+        return std::nullopt;
+    }
+    return number;
+}
 
 std::optional<Options> ReadOptions(int argc, char** argv) {
     Options options;
     bool haveDb = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--behind-proxy") {
+            options.behindProxy = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             return std::nullopt;
         }
@@ -47,17 +77,20 @@ std::optional<Options> ReadOptions(int argc, char** argv) {
         } else if (option == "--listen") {
             options.address = value;
         } else if (option == "--port") {
-            std::size_t used = 0;
-            try {
-                options.port = std::stoi(value, &used);
-            } catch (const std::exception&) {
+            const std::optional<int> port = ReadNumber(value, 65535);
+            if (!port) {
                 return std::nullopt;
             }
-            if (used != value.size() || options.port < 0 || options.port > 65535) {
+            options.port = *port;
+        } else if (option == "--per-address") {
+            options.perAddress = ReadNumber(value, 1 << 20);
+            if (!options.perAddress) {
                 return std::nullopt;
             }
         } else if (option == "--localization") {
             options.localization = value;
+        } else if (option == "--signing-key") {
+            options.signingKey = value;
         } else {
             return std::nullopt;
         }
@@ -104,26 +137,36 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    defserver::RequestHandler handler(*log, defserver::ServerSettings{options->localization});
-    defserver::HttpListener listener(handler);
-    int port = options->port;
-    if (port == 0) {
-        port = listener.bind_to_any_port(options->address);
-    } else if (!listener.bind_to_port(options->address, port)) {
-        port = -1;
+    defserver::ServerSettings settings{options->localization, std::nullopt};
+    if (options->signingKey) {
+        defserver::Checked<defserver::SigningKey> key =
+            defserver::SigningKey::Load(*options->signingKey);
+        if (!key) {
+            std::fprintf(stderr, "defserver: %s\n", key.Error().c_str());
+            return 1;
+        }
+        settings.signingKey = std::move(*key);
     }
+    defserver::ConnectionLimits limits;
+    limits.addressFromProxy = options->behindProxy;
+    limits.perAddress = options->perAddress.value_or(options->behindProxy ? 0 : limits.perAddress);
+
+    defserver::RequestHandler handler(*log, std::move(settings));
+    defserver::HttpListener listener(handler, limits);
+    const int port = listener.Bind(options->address, options->port);
     if (port <= 0) {
         std::fprintf(stderr, "defserver: cannot listen on %s port %d\n", options->address.c_str(),
                      options->port);
         return 1;
     }
-    std::fprintf(stderr, "defserver: serving %s on http://%s:%d/ (newest change: %s)\n",
+    std::fprintf(stderr, "defserver: serving %s on http://%s:%d/ (newest change: %s)%s\n",
                  options->db.c_str(), options->address.c_str(), port,
-                 *newest ? defserver::DateAnswerText(**newest).c_str() : "none");
+                 *newest ? defserver::DateAnswerText(**newest).c_str() : "none",
+                 options->signingKey ? ", answers signed" : "");
 
     std::atomic<bool> ended = false;
     std::thread serving([&] {
-        listener.listen_after_bind();
+        listener.Run();
         ended = true;
     });
     int signal = 0;
@@ -131,11 +174,7 @@ int main(int argc, char** argv) {
         const timespec wait{0, 200'000'000};
         signal = sigtimedwait(&stopSignals, nullptr, &wait);
     }
-    // A stop before the accept loop runs would be lost.
-    while (!ended && !listener.is_running()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    listener.stop();
+    listener.Stop();
     serving.join();
     if (signal > 0) {
         std::fprintf(stderr, "defserver: stopped by signal %d\n", signal);

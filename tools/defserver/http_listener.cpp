@@ -1,10 +1,13 @@
 #include "http_listener.h"
 
 #include <arpa/inet.h>
+#include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -13,20 +16,41 @@ namespace defserver {
 
 namespace {
 
-enum class HeadReading { Complete, TooLarge, Broken };
+enum class HeadReading { Complete, TooLarge, Late, Broken };
 
-void SetTimeout(int socket, int option, int seconds) {
-    const timeval limit{seconds, 0};
-    setsockopt(socket, SOL_SOCKET, option, &limit, sizeof limit);
+using Clock = std::chrono::steady_clock;
+
+// Waits until the socket is ready for `events` or the deadline passes. A
+// time-out on each read or write would not do: a client that sends a byte
+// now and then would renew it for ever.
+bool WaitUntil(int socket, short events, Clock::time_point deadline) {
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd ready{socket, events, 0};
+        const int polled = poll(&ready, 1, static_cast<int>(left.count()));
+        if (polled > 0) {
+            return true;
+        }
+        if (polled < 0 && errno != EINTR) {
+            return false;
+        }
+    }
 }
 
 // Up to the empty line that ends the head; a client that closes its side
 // after the request line alone has still said what it wants.
-HeadReading ReadHead(int socket, std::string& head) {
+HeadReading ReadHead(int socket, std::string& head, Clock::time_point deadline) {
     char block[4096];
     for (;;) {
-        const ssize_t got = recv(socket, block, sizeof block, 0);
-        if (got < 0 && errno == EINTR) {
+        if (!WaitUntil(socket, POLLIN, deadline)) {
+            return HeadReading::Late;
+        }
+        const ssize_t got = recv(socket, block, sizeof block, MSG_DONTWAIT);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
             continue;
         }
         if (got <= 0) {
@@ -48,10 +72,13 @@ HeadReading ReadHead(int socket, std::string& head) {
     }
 }
 
-bool SendAll(int socket, std::string_view data) {
+bool SendAll(int socket, std::string_view data, Clock::time_point deadline) {
     while (!data.empty()) {
-        const ssize_t sent = send(socket, data.data(), data.size(), MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) {
+        if (!WaitUntil(socket, POLLOUT, deadline)) {
+            return false;
+        }
+        const ssize_t sent = send(socket, data.data(), data.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
             continue;
         }
         if (sent <= 0) {
@@ -63,12 +90,17 @@ bool SendAll(int socket, std::string_view data) {
 }
 
 // Closing with unread bytes would reset the connection, and the client
-// could lose the answer: end our side, then let the client finish.
+// could lose the answer: end our side, then let the client finish, for a
+// moment at most.
 void CloseGently(int socket) {
     shutdown(socket, SHUT_WR);
-    SetTimeout(socket, SO_RCVTIMEO, 1);
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(1);
     char block[4096];
-    for (int reads = 0; reads < 64 && recv(socket, block, sizeof block, 0) > 0; ++reads) {
+    while (WaitUntil(socket, POLLIN, deadline)) {
+        const ssize_t got = recv(socket, block, sizeof block, MSG_DONTWAIT);
+        if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) {
+            break;
+        }
     }
     close(socket);
 }
@@ -93,14 +125,20 @@ std::string_view Reason(int status) {
     switch (status) {
         case 200:
             return "OK";
+        case 304:
+            return "Not Modified";
         case 400:
             return "Bad Request";
         case 404:
             return "Not Found";
         case 405:
             return "Method Not Allowed";
+        case 408:
+            return "Request Timeout";
         case 431:
             return "Request Header Fields Too Large";
+        case 503:
+            return "Service Unavailable";
         default:
             return "Internal Server Error";
     }
@@ -134,10 +172,15 @@ std::string Printable(std::string_view text) {
 std::string ResponseHead(const HttpAnswer& answer) {
     std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " " +
                        std::string(Reason(answer.status)) + "\r\n";
-    head += "Content-Type: " + answer.contentType + "\r\n";
-    head += "Content-Length: " + std::to_string(answer.body.size()) + "\r\n";
-    // Every update must see the log as it is now, never a cached answer.
-    head += "Cache-Control: no-cache, no-store\r\n";
+    // A 304 describes the stored answer, whose length is not this one's.
+    if (answer.status != 304) {
+        head += "Content-Type: " + answer.contentType + "\r\n";
+        head += "Content-Length: " + std::to_string(answer.body.size()) + "\r\n";
+    }
+    head += "Cache-Control: " + answer.cacheControl + "\r\n";
+    if (!answer.etag.empty()) {
+        head += "ETag: " + answer.etag + "\r\n";
+    }
     if (answer.status == 405) {
         head += "Allow: GET, HEAD\r\n";
     }
@@ -157,20 +200,116 @@ std::string LogLine(UnixSeconds now, const std::string& remoteAddress, const Htt
     return line;
 }
 
-bool HttpListener::process_and_close_socket(socket_t socket) {
-    SetTimeout(socket, SO_RCVTIMEO, 5);
-    SetTimeout(socket, SO_SNDTIMEO, 30);
+HttpListener::HttpListener(RequestHandler& handler, ConnectionLimits limits)
+    : m_handler(handler), m_limits(limits) {}
+
+HttpListener::~HttpListener() {
+    if (m_socket >= 0) {
+        close(m_socket);
+    }
+}
+
+int HttpListener::Bind(const std::string& address, int port) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (m_socket >= 0 ||
+        getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return -1;
+    }
+    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> addresses(found, freeaddrinfo);
+    for (const addrinfo* at = found; at != nullptr && m_socket < 0; at = at->ai_next) {
+        const int socket = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
+        const int yes = 1;
+        if (socket >= 0 && setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
+            bind(socket, at->ai_addr, at->ai_addrlen) == 0 && listen(socket, SOMAXCONN) == 0) {
+            m_socket = socket;
+        } else if (socket >= 0) {
+            close(socket);
+        }
+    }
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (m_socket < 0 || getsockname(m_socket, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        return -1;
+    }
+    return ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
+                                             : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
+}
+
+bool HttpListener::Run() {
+    if (m_socket < 0) {
+        return false;
+    }
+    httplib::ThreadPool workers(m_limits.workers);
+    m_running = true;
+    while (!m_stopping) {
+        pollfd ready{m_socket, POLLIN, 0};
+        if (poll(&ready, 1, 100) <= 0) {
+            continue;
+        }
+        const int connection = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection >= 0) {
+            workers.enqueue([this, connection] { Serve(connection); });
+        }
+    }
+    workers.shutdown();
+    m_running = false;
+    return true;
+}
+
+bool HttpListener::Admit(const std::string& address) {
+    const std::lock_guard lock(m_countsMutex);
+    int& count = m_connectionsByAddress[address];
+    if (m_limits.perAddress > 0 && count >= m_limits.perAddress) {
+        if (count == 0) {
+            m_connectionsByAddress.erase(address);
+        }
+        return false;
+    }
+    ++count;
+    return true;
+}
+
+void HttpListener::Release(const std::string& address) {
+    const std::lock_guard lock(m_countsMutex);
+    const auto found = m_connectionsByAddress.find(address);
+    if (found != m_connectionsByAddress.end() && --found->second <= 0) {
+        m_connectionsByAddress.erase(found);
+    }
+}
+
+void HttpListener::Serve(int socket) {
+    const Clock::time_point start = Clock::now();
+    std::string remote = PeerAddress(socket);
+    if (!Admit(remote)) {
+        const HttpAnswer busy = Refusal(503, "too many connections from this address");
+        static_cast<void>(SendAll(socket, ResponseHead(busy), start + m_limits.headTime));
+        close(socket);
+        std::fprintf(stderr, "%s\n", LogLine(SystemNow(), remote, nullptr, busy).c_str());
+        return;
+    }
+    const std::string counted = remote;
     std::string head;
-    const HeadReading reading = ReadHead(socket, head);
+    const HeadReading reading = ReadHead(socket, head, start + m_limits.headTime);
     if (reading == HeadReading::Broken && head.empty()) {
         close(socket);
-        return true;
+        Release(counted);
+        return;
     }
-    const std::string remote = PeerAddress(socket);
+    if (m_limits.addressFromProxy) {
+        if (std::optional<std::string> real = HeaderValue(head, "X-Real-IP")) {
+            remote = std::move(*real);
+        }
+    }
     std::optional<HttpRequest> request;
     HttpAnswer answer;
     if (reading == HeadReading::TooLarge) {
         answer = Refusal(431, "request head too large");
+    } else if (reading == HeadReading::Late) {
+        answer = Refusal(408, "request head too slow");
     } else if (reading == HeadReading::Broken) {
         answer = Refusal(400, "incomplete request");
     } else {
@@ -185,17 +324,25 @@ bool HttpListener::process_and_close_socket(socket_t socket) {
             answer = Refusal(405, "only GET and HEAD");
         } else {
             request->remoteAddress = remote;
+            request->ifNoneMatch = HeaderValue(head, "If-None-Match");
             answer = m_handler.Handle(*request, SystemNow());
         }
     }
     const bool headOnly = request && request->method == "HEAD";
-    if (SendAll(socket, ResponseHead(answer)) && !headOnly) {
-        static_cast<void>(SendAll(socket, answer.body));
+    const auto sendingTime =
+        m_limits.answerTime +
+        std::chrono::milliseconds(1000 * answer.body.size() /
+                                  std::max<std::size_t>(m_limits.answerBytesPerSecond, 1));
+    const Clock::time_point deadline = Clock::now() + sendingTime;
+    if (SendAll(socket, ResponseHead(answer), deadline) && !headOnly) {
+        static_cast<void>(SendAll(socket, answer.body, deadline));
     }
+    // The client has its answer and may already be opening its next
+    // connection.
+    Release(counted);
     CloseGently(socket);
     const std::string line = LogLine(SystemNow(), remote, request ? &*request : nullptr, answer);
     std::fprintf(stderr, "%s\n", line.c_str());
-    return true;
 }
 
 }  // namespace defserver

@@ -1,13 +1,24 @@
 #pragma once
 
 // Listens for HTTP and answers each connection's one request through the
-// request handler. cpp-httplib accepts the connections and runs them on its
-// thread pool, but the request is read here: cpp-httplib refuses a request
-// line whose target holds raw spaces, and the program sends its date so.
+// request handler, on a pool of threads. The request is read here rather
+// than by cpp-httplib's server, which refuses a request line whose target
+// holds raw spaces (the program may send its date so) and keeps only five
+// connections waiting to be accepted, so that a burst of clients waits
+// seconds for the system to retry.
+//
+// A client cannot hold a thread for long: the whole head must arrive within
+// a few seconds, the whole answer be taken within a time that grows with
+// its size, and one address gets only a few connections at once.
 
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <unordered_map>
 
 #include "http_request.h"
 #include "request_handler.h"
@@ -15,14 +26,51 @@
 
 namespace defserver {
 
-class HttpListener : public httplib::Server {
+struct ConnectionLimits {
+    // Connections served at once; more wait for a free one.
+    std::size_t workers = 128;
+    // Connections of one address at once; 0: no limit (behind a proxy,
+    // whose own address they all come from).
+    int perAddress = 8;
+    std::chrono::milliseconds headTime{5000};
+    // An answer may take this long, plus a second for every
+    // `answerBytesPerSecond` bytes.
+    std::chrono::milliseconds answerTime{10000};
+    std::size_t answerBytesPerSecond = 32 * 1024;
+    // Take the client's address from the X-Real-IP header that a proxy in
+    // front sets; a client's own header would be believed too.
+    bool addressFromProxy = false;
+};
+
+class HttpListener {
 public:
-    explicit HttpListener(RequestHandler& handler) : m_handler(handler) {}
+    HttpListener(RequestHandler& handler, ConnectionLimits limits = {});
+    ~HttpListener();
+    HttpListener(const HttpListener&) = delete;
+    HttpListener& operator=(const HttpListener&) = delete;
+
+    // The port listened on (a free one for port 0), or -1.
+    [[nodiscard]] int Bind(const std::string& address, int port);
+    // Accepts and answers until Stop(); false when it could not run.
+    bool Run();
+    [[nodiscard]] bool IsRunning() const noexcept { return m_running; }
+    // From any thread; Run() returns soon after.
+    void Stop() noexcept { m_stopping = true; }
 
 private:
-    bool process_and_close_socket(socket_t socket) override;
+    void Serve(int socket);
+
+    // False when the address has all the connections it may have.
+    bool Admit(const std::string& address);
+    void Release(const std::string& address);
 
     RequestHandler& m_handler;
+    const ConnectionLimits m_limits;
+    int m_socket = -1;
+    std::atomic<bool> m_running = false;
+    std::atomic<bool> m_stopping = false;
+    std::mutex m_countsMutex;
+    std::unordered_map<std::string, int> m_connectionsByAddress;
 };
 
 // The request heads the listener accepts, at most.

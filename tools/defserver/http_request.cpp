@@ -69,6 +69,30 @@ std::optional<HttpRequest> ParseRequestLine(std::string_view line) {
     return request;
 }
 
+std::optional<std::string> HeaderValue(std::string_view head, std::string_view name) {
+    std::size_t start = head.find('\n');
+    while (start != std::string_view::npos && start + 1 < head.size()) {
+        ++start;
+        const std::size_t end = head.find('\n', start);
+        const std::string_view line = head.substr(start, end - start);
+        const std::size_t colon = line.find(':');
+        if (colon != std::string_view::npos &&
+            core::EqualsIgnoreCase(core::TrimView(line.substr(0, colon)), name)) {
+            std::string_view value = line.substr(colon + 1);
+            while (!value.empty() &&
+                   (value.back() == '\r' || value.back() == ' ' || value.back() == '\t')) {
+                value.remove_suffix(1);
+            }
+            while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+                value.remove_prefix(1);
+            }
+            return std::string(value);
+        }
+        start = end;
+    }
+    return std::nullopt;
+}
+
 std::string PercentDecode(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());

@@ -19,11 +19,17 @@ struct HttpRequest {
     // The text after "?", as received.
     std::string query;
     std::string remoteAddress;
+    // The validators of the answer a cache holds.
+    std::optional<std::string> ifNoneMatch;
 };
 
 // nullopt when the line names no method or no target that starts with "/"
 // (a target with scheme and host is cut to its path).
 [[nodiscard]] std::optional<HttpRequest> ParseRequestLine(std::string_view line);
+
+// The value of the first header `name` (compared without case) in a
+// request head, without the blanks around it; nullopt when there is none.
+[[nodiscard]] std::optional<std::string> HeaderValue(std::string_view head, std::string_view name);
 
 // "%XX" decoded; a "%" without two hex digits stays as it is, and so does
 // "+", which the program sends plain in coded names.

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ansi_text.h"
+#include "answer_signing.h"
 #include "change_log.h"
 #include "core/text.h"
 #include "core/text_lines.h"
@@ -20,6 +21,11 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: defpublish --db FILE COMMAND\n"
+    "       defpublish keygen FOLDER\n"
+    "  keygen FOLDER                   make the publisher's key pair in FOLDER:\n"
+    "                                  publisher.key (for defserver --signing-key,\n"
+    "                                  keep it secret) and publisher.pub (for the\n"
+    "                                  program's build)\n"
     "  init                            make an empty database\n"
     "  add KIND LINE [--date DATE]     publish a definition\n"
     "  del KIND LINE|KEY [--date DATE] withdraw a definition\n"
@@ -378,6 +384,16 @@ int RunPublisher(const std::vector<std::string>& arguments, std::ostream& out, s
     }
     if (line->help) {
         out << kUsage;
+        return 0;
+    }
+    if (line->words.size() == 2 && line->words.front() == "keygen" && !line->db) {
+        const Checked<std::string> made = GenerateKeyPair(line->words[1]);
+        if (!made) {
+            err << "defpublish: " << made.Error() << "\n";
+            return 1;
+        }
+        out << "key pair made in " << line->words[1] << ": " << kPrivateKeyFile << " (secret), "
+            << kPublicKeyFile << " " << *made << "\n";
         return 0;
     }
     if (line->words.empty() || !line->db) {

@@ -26,6 +26,36 @@ HttpAnswer Text(std::string body, std::string note = {}) {
     return answer;
 }
 
+Checked<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, error)) {
+        file.open(path, std::ios::binary);
+    }
+    if (!file.is_open()) {
+        return Checked<std::string>::Failure("cannot read " + path);
+    }
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// Whether an If-None-Match list names the tag (compared weakly, as that
+// header is).
+bool ListNamesTag(std::string_view list, std::string_view tag) {
+    for (const std::string& item : core::Split(list, ",")) {
+        std::string_view candidate = core::TrimView(item);
+        if (candidate == "*") {
+            return true;
+        }
+        if (candidate.substr(0, 2) == "W/") {
+            candidate.remove_prefix(2);
+        }
+        if (candidate == tag) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 HttpAnswer RequestHandler::Handle(const HttpRequest& request, UnixSeconds now) {
@@ -39,6 +69,9 @@ HttpAnswer RequestHandler::Handle(const HttpRequest& request, UnixSeconds now) {
     }
     if (core::EqualsIgnoreCase(path, kLanguagePackPath)) {
         return LanguagePack();
+    }
+    if (core::EqualsIgnoreCase(path, kLanguageSignaturePath)) {
+        return LanguageSignature();
     }
     if (core::EqualsIgnoreCase(path, "/asp/getData.asp")) {
         return Submission(request, now);
@@ -64,18 +97,60 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
     if (!after) {
         return Failed(400, "not a date: " + *dateText);
     }
+    const std::lock_guard lock(m_logMutex);
+    if (request.ifNoneMatch) {
+        // A cache asks whether what it holds is still the answer: it is while
+        // nothing newer was published, and then the body need not be made.
+        const Checked<std::int64_t> newestId = m_log.NewestIdAfter(*after);
+        if (!newestId) {
+            return Failed(500, newestId.Error());
+        }
+        if (ListNamesTag(*request.ifNoneMatch, EntityTag(*newestId))) {
+            HttpAnswer unchanged;
+            unchanged.status = 304;
+            unchanged.etag = EntityTag(*newestId);
+            unchanged.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
+            unchanged.note = "unchanged after " + IsoDateText(*after);
+            return unchanged;
+        }
+    }
     std::string text;
     std::size_t count = 0;
-    const std::lock_guard lock(m_logMutex);
+    std::int64_t newestId = 0;
+    UnixSeconds newest = *after;
     const Checked<Done> read = m_log.ForEachAfter(*after, [&](const LoggedChange& change) {
         AppendUpdateRecord(text, change.kind, change.operation, change.body);
+        newestId = change.id;
+        newest = change.time;
         ++count;
     });
     if (!read) {
         return Failed(500, read.Error());
     }
-    return Text(std::move(text),
-                "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
+    if (m_settings.signingKey) {
+        const std::string signature =
+            m_settings.signingKey->Sign(ChangesMessage(*after, newest, text));
+        if (signature.empty()) {
+            return Failed(500, "the answer could not be signed");
+        }
+        text += "[BR]" + SignatureRecord(newest, signature);
+    }
+    HttpAnswer answer = Text(std::move(text),
+                             "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
+    answer.etag = EntityTag(newestId);
+    answer.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
+    return answer;
+}
+
+// The newest change names the answer for a date, since each new change is
+// dated after all before it. The key's mark keeps answers signed with
+// another key (or none) from passing for this one's.
+std::string RequestHandler::EntityTag(std::int64_t newestId) const {
+    std::string tag = "\"" + std::to_string(newestId);
+    if (m_settings.signingKey) {
+        tag += "-" + m_settings.signingKey->PublicKeyHex().substr(0, 8);
+    }
+    return tag + "\"";
 }
 
 HttpAnswer RequestHandler::LanguagePack() const {
@@ -83,18 +158,29 @@ HttpAnswer RequestHandler::LanguagePack() const {
         return Failed(404, "no localisation file configured");
     }
     // Read afresh each time, so that a new file needs no restart.
-    std::error_code error;
-    std::ifstream file;
-    if (std::filesystem::is_regular_file(*m_settings.localizationFile, error)) {
-        file.open(*m_settings.localizationFile, std::ios::binary);
+    Checked<std::string> content = ReadWholeFile(*m_settings.localizationFile);
+    if (!content) {
+        return Failed(404, content.Error());
     }
-    if (!file.is_open()) {
-        return Failed(404, "cannot read " + *m_settings.localizationFile);
-    }
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    HttpAnswer answer = Text(std::move(content));
+    HttpAnswer answer = Text(std::move(*content));
     answer.contentType = "text/plain; charset=utf-8";
     return answer;
+}
+
+HttpAnswer RequestHandler::LanguageSignature() const {
+    if (!m_settings.localizationFile || !m_settings.signingKey) {
+        return Failed(404, "no signed localisation file configured");
+    }
+    const Checked<std::string> content = ReadWholeFile(*m_settings.localizationFile);
+    if (!content) {
+        return Failed(404, content.Error());
+    }
+    std::string signature =
+        m_settings.signingKey->Sign(LanguageMessage(kLanguagePackPath, *content));
+    if (signature.empty()) {
+        return Failed(500, "the language pack could not be signed");
+    }
+    return Text(std::move(signature));
 }
 
 HttpAnswer RequestHandler::Submission(const HttpRequest& request, UnixSeconds now) {

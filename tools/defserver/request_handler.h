@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "answer_signing.h"
 #include "change_log.h"
 #include "http_request.h"
 #include "server_dates.h"
@@ -18,6 +19,10 @@ struct HttpAnswer {
     int status = 200;
     std::string contentType = "text/plain; charset=windows-1252";
     std::string body;
+    // Every date must come from the log as it is now; only the changes
+    // answers, which name what they hold, may be kept by a cache.
+    std::string cacheControl = "no-cache, no-store";
+    std::string etag;
     // For the log line only: why a request failed, or what it was given.
     std::string note;
 };
@@ -26,7 +31,14 @@ struct ServerSettings {
     // Served as the language pack of the product; none: the language
     // server answers 404.
     std::optional<std::string> localizationFile;
+    // Signs every changes answer and the language pack; none: unsigned.
+    std::optional<SigningKey> signingKey;
 };
+
+// How long a cache may hand out a changes answer without asking again: a
+// change published now reaches every program within this time, while a
+// cache in front of the server asks it once a second per date at most.
+inline constexpr int kChangesCacheSeconds = 1;
 
 // A second submission of the same names from the same address within this
 // time is skipped: programs submit after every removal, mostly unchanged.
@@ -34,6 +46,8 @@ inline constexpr UnixSeconds kDuplicateWindow = 24 * 60 * 60;
 
 // The language pack number of the product, fixed with its branding.
 inline constexpr std::string_view kLanguagePackPath = "/Languages/21/Localization.txt";
+// Where the language pack's signature is, beside it.
+inline constexpr std::string_view kLanguageSignaturePath = "/Languages/21/Localization.txt.sig";
 
 class RequestHandler {
 public:
@@ -47,6 +61,8 @@ private:
     HttpAnswer NewestDate();
     HttpAnswer ChangesAfter(const HttpRequest& request);
     HttpAnswer LanguagePack() const;
+    HttpAnswer LanguageSignature() const;
+    std::string EntityTag(std::int64_t newestId) const;
     HttpAnswer Submission(const HttpRequest& request, UnixSeconds now);
 
     std::mutex m_logMutex;

@@ -11,16 +11,20 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "http_listener.h"
+#include "loopback_client.h"
+#include "server_program.h"
 #include "temp_folder.h"
-
-extern char** environ;
 
 namespace defserver {
 namespace {
+
+using testing::ServerProgram;
 
 constexpr UnixSeconds kDec1 = 1796083200;
 
@@ -61,46 +65,18 @@ TEST(QueryValues, AreFoundWithoutRegardToCaseAndDecoded) {
     EXPECT_EQ(PercentDecode("%41%4a%%2%zz%"), "AJ%%2%zz%");
 }
 
-// Sends bytes on a connection of its own and reads until the server closes.
-std::string Exchange(int port, std::string_view bytes) {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::string answer;
-    if (connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-        const timeval limit{10, 0};
-        setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-        static_cast<void>(send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL));
-        if (bytes.empty()) {
-            shutdown(socket, SHUT_WR);
-        }
-        char block[4096];
-        for (ssize_t got; (got = recv(socket, block, sizeof block, 0)) > 0;) {
-            answer.append(block, static_cast<std::size_t>(got));
-        }
-    }
-    close(socket);
-    return answer;
-}
-
-std::string_view StatusLine(std::string_view answer) {
-    return answer.substr(0, answer.find("\r\n"));
-}
+using testing::Exchange;
+using testing::StatusLine;
 
 class Listening : public ::testing::Test {
 protected:
     Listening() : m_log(OpenLog()), m_handler(m_log, {}), m_listener(m_handler) {
-        m_port = m_listener.bind_to_any_port("127.0.0.1");
-        m_serving = std::thread([this] { m_listener.listen_after_bind(); });
+        m_port = m_listener.Bind("127.0.0.1", 0);
+        m_serving = std::thread([this] { m_listener.Run(); });
     }
 
     ~Listening() override {
-        while (m_port > 0 && !m_listener.is_running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        m_listener.stop();
+        m_listener.Stop();
         m_serving.join();
     }
 
@@ -184,76 +160,83 @@ TEST_F(Listening, ServesSeveralClientsAtOnce) {
     EXPECT_EQ(answered, 80);
 }
 
-// The defserver program as a child, its log read from a pipe.
-class ServerProgram {
-public:
-    explicit ServerProgram(std::vector<std::string> arguments) {
-        int pipeEnds[2];
-        EXPECT_EQ(pipe(pipeEnds), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
-        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        arguments.insert(arguments.begin(), DEFSERVER_PROGRAM);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipeEnds[1]);
-        m_log = pipeEnds[0];
+// Slow clients each hold a connection while they trickle their heads in.
+// They must neither keep the server from answering others nor stay for
+// ever, and one address cannot take more than its share.
+TEST_F(Listening, KeepsAnsweringWhileDozensOfSlowClientsHangOn) {
+    using Clock = std::chrono::steady_clock;
+    constexpr int kSlowClients = 50;
+    constexpr int kPerAddress = ConnectionLimits{}.perAddress;
+    struct Slow {
+        int socket = -1;
+        Clock::time_point connected;
+        std::optional<Clock::time_point> closed;
+    };
+    std::vector<Slow> slow(kSlowClients);
+    for (int i = 0; i < kSlowClients; ++i) {
+        // The first address brings all the connections it may have.
+        const int machine = i < kPerAddress ? 2 : 3 + i % 10;
+        const std::string from = "127.0.0." + std::to_string(machine);
+        slow[i].socket = testing::ConnectFrom(m_port, from.c_str());
+        ASSERT_GE(slow[i].socket, 0) << from;
+        slow[i].connected = Clock::now();
     }
-
-    ~ServerProgram() {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-        close(m_log);
-    }
-
-    // The log up to a line holding `text`, or all of it when the program
-    // ends first; waits at most ten seconds.
-    std::string ReadLogUntil(std::string_view text) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (m_read.find(text) == std::string::npos &&
-               std::chrono::steady_clock::now() < deadline) {
-            pollfd ready{m_log, POLLIN, 0};
-            if (poll(&ready, 1, 100) <= 0) {
-                continue;
+    // Each sends a byte of its request line every 1.5 seconds until the
+    // server hangs up; the whole lot gives up after 20 seconds.
+    std::atomic<bool> stop = false;
+    std::thread trickle([&] {
+        const std::string_view line = "GET /asp/date.asp HTTP/1.1\r\n";
+        const auto giveUp = Clock::now() + std::chrono::seconds(20);
+        std::size_t sent = 0;
+        auto nextByte = Clock::now();
+        int open = kSlowClients;
+        while (open > 0 && !stop && Clock::now() < giveUp) {
+            if (Clock::now() >= nextByte) {
+                for (Slow& client : slow) {
+                    if (!client.closed) {
+                        static_cast<void>(send(client.socket, &line[sent % line.size()], 1,
+                                               MSG_NOSIGNAL | MSG_DONTWAIT));
+                    }
+                }
+                ++sent;
+                nextByte += std::chrono::milliseconds(1500);
             }
-            char block[1024];
-            const ssize_t got = read(m_log, block, sizeof block);
-            if (got <= 0) {
-                break;
+            for (Slow& client : slow) {
+                char block[512];
+                if (!client.closed && recv(client.socket, block, sizeof block, MSG_DONTWAIT) == 0) {
+                    client.closed = Clock::now();
+                    --open;
+                }
             }
-            m_read.append(block, static_cast<std::size_t>(got));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
-        return m_read;
+    });
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::string extra =
+        testing::Exchange(m_port, "GET /asp/date.asp HTTP/1.1\r\n\r\n", "127.0.0.2");
+    EXPECT_EQ(StatusLine(extra), "HTTP/1.1 503 Service Unavailable");
+    for (int request = 0; request < 5; ++request) {
+        const auto asked = Clock::now();
+        const std::string answer = Exchange(m_port, "GET /asp/date.asp HTTP/1.1\r\n\r\n");
+        EXPECT_EQ(StatusLine(answer), "HTTP/1.1 200 OK");
+        EXPECT_LT(Clock::now() - asked, std::chrono::seconds(1)) << "request " << request;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
-
-    // The exit code, or -1 when it did not end normally within ten seconds.
-    int Wait() {
-        for (int tries = 0; tries < 1000; ++tries) {
-            int status = 0;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = 0;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return -1;
+    int stillOpen = 0;
+    for (const Slow& client : slow) {
+        stillOpen += client.closed ? 0 : 1;
     }
+    EXPECT_EQ(stillOpen, kSlowClients) << "slow clients were cut off before the others were served";
 
-    void Signal(int signal) const { kill(m_pid, signal); }
-
-private:
-    pid_t m_pid = 0;
-    int m_log = -1;
-    std::string m_read;
-};
+    trickle.join();
+    stop = true;
+    for (const Slow& client : slow) {
+        ASSERT_TRUE(client.closed) << "a slow client kept its connection for 20 seconds";
+        EXPECT_LT(*client.closed - client.connected, std::chrono::seconds(15));
+        close(client.socket);
+    }
+}
 
 TEST(Program, ServesTheDatabaseAndStopsCleanlyOnSigterm) {
     testing::TempFolder folder;

@@ -113,6 +113,44 @@ TEST_F(RequestHandlerTest, TheProgramsDateIsReadInEveryFormItArrivesIn) {
     }
 }
 
+TEST_F(RequestHandlerTest, ACacheMayKeepAChangesAnswerUntilAChangeIsPublished) {
+    Publish({*MakeAddition("COOK", "a.example")}, kDec1);
+    const std::string target = "/asp/getDefsNEW.asp?prog=K&comp=K&date=3/16/2006";
+    const HttpAnswer first = Get(target);
+    ASSERT_FALSE(first.etag.empty());
+    EXPECT_NE(first.cacheControl.find("max-age="), std::string::npos);
+    EXPECT_EQ(first.cacheControl.find("no-"), std::string::npos);
+    // The dates must always come from the log as it is now.
+    EXPECT_NE(Get("/asp/currentDateNEW.asp?prog=K&comp=K").cacheControl.find("no-store"),
+              std::string::npos);
+
+    const std::string upToDate = "/asp/getDefsNEW.asp?prog=K&comp=K&date=12/1/2026";
+    const HttpAnswer empty = Get(upToDate);
+    ASSERT_EQ(empty.body, "");
+    const auto revalidate = [&](const std::string& tags, const std::string& of) {
+        std::optional<HttpRequest> request = ParseRequestLine("GET " + of + " HTTP/1.1");
+        request->ifNoneMatch = tags;
+        RequestHandler handler(m_log, m_settings);
+        return handler.Handle(*request, kDec8);
+    };
+    const HttpAnswer unchanged = revalidate(first.etag, target);
+    EXPECT_EQ(unchanged.status, 304);
+    EXPECT_EQ(unchanged.body, "");
+    EXPECT_EQ(unchanged.etag, first.etag);
+    EXPECT_EQ(revalidate("\"x\", W/" + first.etag, target).status, 304);
+    EXPECT_EQ(revalidate(empty.etag, upToDate).status, 304);
+
+    Publish({*MakeAddition("COOK", "b.example")}, kDec8);
+    const HttpAnswer changed = revalidate(first.etag, target);
+    EXPECT_EQ(changed.status, 200);
+    EXPECT_EQ(RecordCount(changed), 2u);
+    EXPECT_NE(changed.etag, first.etag);
+    // An answer that was empty is no longer the answer either.
+    const HttpAnswer filled = revalidate(empty.etag, upToDate);
+    EXPECT_EQ(filled.status, 200);
+    EXPECT_EQ(RecordCount(filled), 1u);
+}
+
 TEST_F(RequestHandlerTest, AMissingOrUnreadableDateGetsAnEmptyBadRequest) {
     PublishTwoDates();
     for (const std::string_view target :
