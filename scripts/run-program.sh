@@ -5,11 +5,12 @@
 #   run-program.sh                       runs it until the user closes it
 #   run-program.sh --screenshot <dir>    shows it, scans the samples, removes
 #                                        what was found, saves screenshots of
-#                                        the main window and each page in
+#                                        the main window and its pages in
 #                                        <dir>, prints the counters, the scan
 #                                        report and the quarantine log, and
 #                                        closes it
-# SCANNER_BUILD names another build folder (default build/windows).
+# SCANNER_BUILD names another build folder (default build/windows);
+# SCANNER_DESKTOP the size of the Wine desktop for screenshots (1024x768).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${SCANNER_BUILD:-build/windows}
@@ -92,7 +93,7 @@ set_setting "$user_key" showHelp 0
 set_setting "HKLM\\SOFTWARE\\$company\\$product\\Settings" FirstTime Yes
 
 # A Wine desktop of its own, so that Wine draws the windows' frames.
-wine explorer /desktop=Scanner,1024x768 "$program" &
+wine explorer /desktop=Scanner,"${SCANNER_DESKTOP:-1024x768}" "$program" &
 program_pid=$!
 driver() { wine "$bin/driver.exe" --desktop Scanner "$@"; }
 # A caption without the CR that the Windows side ends its lines with.
@@ -118,6 +119,9 @@ driver wait-form FrmMain 30000 || fail "The main window did not appear."
 sleep 2  # let it finish painting
 echo "Main window: \"$(caption)\""
 screenshot main-window
+driver click FrmMain cmdSettings
+sleep 1
+screenshot options-page
 
 driver click FrmMain cmdScan
 sleep 1

@@ -6,6 +6,7 @@
 # With --virtual-desktop every window lives in a Wine desktop of its own:
 # Wine then draws the windows' frames and shows them at once instead of
 # waiting on a window manager, which Xvfb does not have.
+# SCANNER_SCREEN sets the size of the Xvfb screen (default 1280x1024).
 set -euo pipefail
 virtual_desktop=0
 if [ "${1:-}" = "--virtual-desktop" ]; then
@@ -18,7 +19,7 @@ shift
 if [ -z "${DISPLAY:-}" ]; then
     args=("$prefix" "$@")
     [ $virtual_desktop -eq 1 ] && args=(--virtual-desktop "${args[@]}")
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "${args[@]}"
+    exec xvfb-run -a -s "-screen 0 ${SCANNER_SCREEN:-1280x1024}x24" "$0" "${args[@]}"
 fi
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8

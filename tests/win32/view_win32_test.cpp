@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32/event_loop_win32.h"
+#include "platform/win32/handles.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
@@ -44,6 +45,76 @@ std::string IdentityOf(HWND window) {
     char name[256] = {};
     const UINT length = ::GlobalGetAtomNameA(atom, name, sizeof(name));
     return std::string(name, length);
+}
+
+// The DPI the user set for the screen, read where the system keeps it rather
+// than from the view under test; 96 where it was never set.
+int ScreenDpiSetting() {
+    const std::pair<HKEY, const char*> places[] = {
+        {HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+        {HKEY_LOCAL_MACHINE,
+         "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"},
+    };
+    for (const auto& [root, path] : places) {
+        DWORD dpi = 0;
+        DWORD size = sizeof(dpi);
+        if (::RegGetValueA(root, path, "LogPixels", RRF_RT_REG_DWORD, nullptr, &dpi, &size) ==
+                ERROR_SUCCESS &&
+            dpi > 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    return 96;
+}
+
+// A control's rectangle in its parent's client area.
+RECT PlaceOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// A control's font, selected into a device context of its window.
+class ControlFontDc {
+public:
+    explicit ControlFontDc(HWND window)
+        : m_window(window),
+          m_dc(::GetDC(window)),
+          m_font(m_dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0))) {}
+    ~ControlFontDc() { ::ReleaseDC(m_window, m_dc); }
+    ControlFontDc(const ControlFontDc&) = delete;
+    ControlFontDc& operator=(const ControlFontDc&) = delete;
+
+    [[nodiscard]] HDC Get() const noexcept { return m_dc; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+    platform::win32::SelectedObject m_font;
+};
+
+// The height of the font a control draws its text in.
+int FontHeightOf(HWND window) {
+    ControlFontDc dc(window);
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(dc.Get(), &metrics);
+    return metrics.tmHeight;
+}
+
+// The width a control's one-line caption needs in its font.
+int TextWidthOf(HWND window) {
+    char text[256] = {};
+    const int length = ::GetWindowTextA(window, text, sizeof(text));
+    ControlFontDc dc(window);
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc.Get(), text, length, &extent);
+    return extent.cx;
+}
+
+int ColumnWidthOf(HWND list, int column) {
+    return static_cast<int>(
+        ::SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }
 
 class ViewWin32Test : public ::testing::Test {
@@ -386,6 +457,94 @@ TEST_F(ViewWin32Test, TimersTickThroughTheMessageLoop) {
     const int stopped = ticks;
     Pump(200);
     EXPECT_EQ(ticks, stopped);
+}
+
+// Run at 96 DPI and at 144 (see the CMake file): a page of the main window's
+// kinds of control, each sized at 96 DPI with a little room for its text.
+TEST_F(ViewWin32Test, WindowsAreLaidOutAsAt96DpiOnlyLargerAndFollowAChangeOfDpi) {
+    form.SetSize(420, 300);
+    form.bannerHeight = 40;
+    Label& banner = form.AddLabel("lblBanner", "Scanner", {10, 4, 140, 34});
+    banner.SetLook(Look::Banner);
+    CommandButton& nav = form.AddButton("cmdScan", "Scan", {10, 60, 90, 28});
+    nav.SetLook(Look::Nav);
+    Frame& page = form.AddFrame("frmScan", "Scan for threats", {110, 50, 300, 240});
+    Label& status = form.AddLabel("lblStatus", "Scanning complete.", {12, 30, 150, 16}, &page, 0);
+    Label& count = form.AddLabel("lblSoftwareFound", "1,234", {170, 30, 60, 16}, &page);
+    count.SetLook(Look::Strong);
+    CheckBox& box = form.AddCheckBox("chkLog", "Write a log", {12, 54, 130, 20}, &page);
+    CommandButton& scan = form.AddButton("cmdScanNow", "Scan Now", {200, 54, 88, 26}, &page);
+    ListView& list = form.AddListView("lvwFound", {12, 90, 276, 140}, &page);
+    list.AddColumn("Found", 120);
+    list.AddColumn("Location", 150);
+    form.Show();
+    Pump();
+
+    const int dpi = ScreenDpiSetting();
+    const std::vector<Control*> controls{&banner, &nav, &page, &status, &count, &box, &scan, &list};
+    // Where each control's window is, and how large its letters, at `at`.
+    const auto expectLaidOutAt = [&](int at) {
+        for (const Control* control : controls) {
+            HWND window = WindowOf(*control);
+            const Bounds& bounds = control->Position();
+            const RECT place = PlaceOf(window);
+            SCOPED_TRACE(control->Identity() + " at " + std::to_string(at) + " DPI");
+            EXPECT_NEAR(place.left, bounds.left * at / 96, 1);
+            EXPECT_NEAR(place.top, bounds.top * at / 96, 1);
+            EXPECT_NEAR(place.right - place.left, bounds.width * at / 96, 2);
+            EXPECT_NEAR(place.bottom - place.top, bounds.height * at / 96, 2);
+            if (control == &page || control == &list) {
+                continue;
+            }
+            RECT client{};
+            ::GetClientRect(window, &client);
+            // A check box's text stands beside its box.
+            const int room = control == &box ? client.right - 16 * at / 96 : client.right;
+            EXPECT_LE(TextWidthOf(window), room) << "the text is clipped";
+            EXPECT_LE(FontHeightOf(window), client.bottom) << "the text is clipped";
+        }
+        EXPECT_NEAR(ColumnWidthOf(WindowOf(list), 0), 120 * at / 96, 1);
+        EXPECT_NEAR(ColumnWidthOf(WindowOf(list), 1), 150 * at / 96, 1);
+    };
+
+    RECT client{};
+    ::GetClientRect(view.HandleOf(form), &client);
+    EXPECT_NEAR(client.right, 420 * dpi / 96, 2);
+    EXPECT_NEAR(client.bottom, 300 * dpi / 96, 2);
+    expectLaidOutAt(dpi);
+    std::vector<int> fontHeights;
+    for (const Control* control : controls) {
+        fontHeights.push_back(FontHeightOf(WindowOf(*control)));
+    }
+
+    // The window is moved to a monitor of twice the DPI; Windows suggests
+    // its new rectangle, twice as large.
+    const int doubled = dpi * 2;
+    RECT suggested{};
+    ::GetWindowRect(view.HandleOf(form), &suggested);
+    suggested.right = suggested.left + (suggested.right - suggested.left) * 2;
+    suggested.bottom = suggested.top + (suggested.bottom - suggested.top) * 2;
+    ::SendMessageA(view.HandleOf(form), WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
+                   reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    RECT moved{};
+    ::GetWindowRect(view.HandleOf(form), &moved);
+    EXPECT_EQ(moved.right - moved.left, suggested.right - suggested.left);
+    expectLaidOutAt(doubled);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i] == &page) {
+            continue;  // it draws its caption itself
+        }
+        EXPECT_NEAR(FontHeightOf(WindowOf(*controls[i])), fontHeights[i] * 2, 3)
+            << controls[i]->Identity() << ": its letters grow with the window";
+    }
+
+    // The user widens a column: the model keeps it in its own pixels, as the
+    // settings store it.
+    ::SendMessageA(WindowOf(list), LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(200 * doubled / 96, 0));
+    Pump();
+    EXPECT_NEAR(list.Column(1).width, 200, 1);
+    EXPECT_EQ(list.Column(0).width, 120) << "a change of DPI is not the user's resizing";
 }
 
 TEST_F(ViewWin32Test, DatePickersMayHoldNoValue) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The taskbar and desktop windows' client rectangles from FindWindowA,
-// GetDesktopWindow and GetClientRect.
+// GetDesktopWindow and GetClientRect, in the pixels of a 96-DPI screen that
+// the program's windows are laid out in.
 
 #include "platform/desktop.h"
 

@@ -12,6 +12,7 @@
 #include "ui/progress_bar.h"
 #include "ui/tab_strip.h"
 #include "ui/text_box.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/list_view_window.h"
 #include "ui/win32/theme.h"
 #include "ui/win32/window_identity.h"
@@ -169,10 +170,10 @@ void SyncValue(Control& control, HWND window) {
     }
 }
 
-void SyncItems(Control& control, HWND window, Change change, int index, HIMAGELIST smallIcons) {
+void SyncItems(Control& control, HWND window, Change change, int index, int dpi) {
     switch (control.Type()) {
         case ControlType::ListView:
-            SyncListView(static_cast<ListView&>(control), window, change, index, smallIcons);
+            SyncListView(static_cast<ListView&>(control), window, change, index, dpi);
             break;
         case ControlType::ComboBox: {
             auto& combo = static_cast<ComboBox&>(control);
@@ -220,6 +221,16 @@ void SyncItems(Control& control, HWND window, Change change, int index, HIMAGELI
     }
 }
 
+// The window's rectangle in its parent at a DPI.
+RECT PlaceOf(const Control& control, int dpi) {
+    RECT place = ToScreen(control.Position(), dpi);
+    // A drop-down list's height includes its open list.
+    if (control.Type() == ControlType::ComboBox) {
+        place.bottom += ToScreen(200, dpi);
+    }
+    return place;
+}
+
 }  // namespace
 
 HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instance,
@@ -228,13 +239,10 @@ HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instan
     if (spec.className == nullptr) {
         return nullptr;
     }
-    const Bounds& bounds = control.Position();
-    // A drop-down list's height includes its open list.
-    const int height =
-        control.Type() == ControlType::ComboBox ? bounds.height + 200 : bounds.height;
+    const RECT place = PlaceOf(control, theme.Dpi());
     HWND window =
-        ::CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), spec.style, bounds.left,
-                          bounds.top, bounds.width, height, parent,
+        ::CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), spec.style, place.left,
+                          place.top, place.right - place.left, place.bottom - place.top, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (window == nullptr) {
         return nullptr;
@@ -243,19 +251,14 @@ HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instan
                    FALSE);
     switch (control.Type()) {
         case ControlType::ListView:
-            InitialiseListView(static_cast<ListView&>(control), window, smallIcons);
+            InitialiseListView(static_cast<ListView&>(control), window, smallIcons, theme.Dpi());
             break;
-        case ControlType::Image: {
-            const auto& image = static_cast<const Image&>(control);
-            HANDLE icon = ::LoadImageA(instance, image.iconResource.c_str(), IMAGE_ICON,
-                                       bounds.width, bounds.height, LR_SHARED);
-            ::SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-            break;
-        }
+        case ControlType::Image:
+            break;  // the form window gives it its icon at the window's DPI
         case ControlType::ComboBox:
         case ControlType::ListBox:
         case ControlType::TabStrip:
-            SyncItems(control, window, Change::Items, -1, smallIcons);
+            SyncItems(control, window, Change::Items, -1, theme.Dpi());
             break;
         default:
             SyncValue(control, window);
@@ -264,8 +267,23 @@ HWND CreateControlWindow(Control& control, HWND parent, int id, HINSTANCE instan
     return window;
 }
 
-void SyncControlWindow(Control& control, HWND window, Change change, int index,
-                       HIMAGELIST smallIcons) {
+void PlaceControlWindow(const Control& control, HWND window, int dpi) {
+    const RECT place = PlaceOf(control, dpi);
+    ::MoveWindow(window, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 TRUE);
+}
+
+void RescaleControlWindow(Control& control, HWND window, const Theme& theme,
+                          HIMAGELIST smallIcons) {
+    PlaceControlWindow(control, window, theme.Dpi());
+    ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(theme.FontFor(control.LookHint())),
+                   TRUE);
+    if (control.Type() == ControlType::ListView) {
+        RescaleListView(static_cast<ListView&>(control), window, smallIcons, theme.Dpi());
+    }
+}
+
+void SyncControlWindow(Control& control, HWND window, Change change, int index, int dpi) {
     switch (change) {
         case Change::Caption:
             ::SetWindowTextA(window, control.Caption().c_str());
@@ -279,13 +297,9 @@ void SyncControlWindow(Control& control, HWND window, Change change, int index,
         case Change::Visible:
             ::ShowWindow(window, control.Visible() ? SW_SHOW : SW_HIDE);
             break;
-        case Change::Bounds: {
-            const Bounds& bounds = control.Position();
-            const int height =
-                control.Type() == ControlType::ComboBox ? bounds.height + 200 : bounds.height;
-            ::MoveWindow(window, bounds.left, bounds.top, bounds.width, height, TRUE);
+        case Change::Bounds:
+            PlaceControlWindow(control, window, dpi);
             break;
-        }
         case Change::Value:
             SyncValue(control, window);
             break;
@@ -294,7 +308,7 @@ void SyncControlWindow(Control& control, HWND window, Change change, int index,
         case Change::ItemRemoved:
         case Change::ItemChanged:
         case Change::Columns:
-            SyncItems(control, window, change, index, smallIcons);
+            SyncItems(control, window, change, index, dpi);
             break;
         case Change::Repaint:
             ::RedrawWindow(window, nullptr, nullptr,

@@ -10,6 +10,7 @@
 #include "ui/tab_strip.h"
 #include "ui/text_box.h"
 #include "ui/win32/control_windows.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/list_view_window.h"
 #include "ui/win32/view.h"
 #include "ui/win32/window_identity.h"
@@ -70,8 +71,9 @@ int ShiftState() {
     return shift;
 }
 
-MouseEvent MouseFrom(int button, LPARAM lParam) {
-    return {button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+MouseEvent MouseFrom(int button, LPARAM lParam, int dpi) {
+    return {button, ShiftState(), ToModel(GET_X_LPARAM(lParam), dpi),
+            ToModel(GET_Y_LPARAM(lParam), dpi)};
 }
 
 }  // namespace
@@ -92,7 +94,8 @@ void FormWindow::RegisterClasses(HINSTANCE instance) {
     ::RegisterClassExA(&frameClass);
 }
 
-FormWindow::FormWindow(View& view, Form& form, HWND owner) : m_view(view), m_form(form) {
+FormWindow::FormWindow(View& view, Form& form, HWND owner)
+    : m_view(view), m_form(form), m_dpi(DpiOf(owner)) {
     DWORD style = WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT;
     switch (form.borderStyle) {
@@ -116,14 +119,16 @@ FormWindow::FormWindow(View& view, Form& form, HWND owner) : m_view(view), m_for
     if (form.topMost) {
         exStyle |= WS_EX_TOPMOST;
     }
-    RECT frame{0, 0, form.Width(), form.Height()};
-    ::AdjustWindowRectEx(&frame, style, MenuBar::HasMenus(form) ? TRUE : FALSE, exStyle);
+    // Made at the DPI of the primary monitor, where the owner is; moved to
+    // another monitor, the window takes that one's.
+    RECT frame{0, 0, ToScreen(form.Width(), m_dpi), ToScreen(form.Height(), m_dpi)};
+    AdjustFrameAt(frame, style, MenuBar::HasMenus(form), exStyle, m_dpi);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT work{0, 0, 800, 600};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    int left = form.Left();
-    int top = form.Top();
+    int left = ToScreen(form.Left(), m_dpi);
+    int top = ToScreen(form.Top(), m_dpi);
     if (form.centerOnScreen) {
         left = static_cast<int>(work.left) +
                std::max(0, static_cast<int>(work.right - work.left - width) / 2);
@@ -135,9 +140,14 @@ FormWindow::FormWindow(View& view, Form& form, HWND owner) : m_view(view), m_for
     m_window.Reset(::CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, left, top,
                                      width, height, owner, nullptr, view.Instance(), this));
     Name(m_window.Get(), form.Name());
+    m_menuBar.Rebuild(form, m_window.Get());
+    const int dpi = DpiOf(m_window.Get());
+    if (dpi != m_dpi) {
+        m_dpi = dpi;
+        ApplyFormChange(FormChange::Bounds);
+    }
     SetIcons();
     CreateControls();
-    m_menuBar.Rebuild(form, m_window.Get());
     --m_applying;
 }
 
@@ -157,19 +167,15 @@ void FormWindow::Name(HWND window, const std::string& name) {
     ::SetPropA(window, kIdentityProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
 }
 
-// The icon resource at the system's large and small sizes, for the window and
-// for the hidden window that owns it (which the task switcher shows).
+// The icon resource at the system's large and small sizes for the window's
+// DPI, for the window and for the hidden window that owns it (which the task
+// switcher shows).
 void FormWindow::SetIcons() {
     if (m_form.IconResource().empty()) {
         return;
     }
-    HINSTANCE instance = m_view.Instance();
-    HANDLE large =
-        ::LoadImageA(instance, m_form.IconResource().c_str(), IMAGE_ICON,
-                     ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_SHARED);
-    HANDLE small =
-        ::LoadImageA(instance, m_form.IconResource().c_str(), IMAGE_ICON,
-                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    HICON large = m_view.Icon(m_form.IconResource(), MetricAt(SM_CXICON, m_dpi));
+    HICON small = m_view.Icon(m_form.IconResource(), MetricAt(SM_CXSMICON, m_dpi));
     for (HWND window : {m_window.Get(), ::GetWindow(m_window.Get(), GW_OWNER)}) {
         if (window != nullptr) {
             ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
@@ -188,12 +194,13 @@ void FormWindow::CreateControls() {
         if (control.Container() != nullptr && control.Container()->viewData != nullptr) {
             parent = static_cast<HWND>(control.Container()->viewData);
         }
-        HWND window = CreateControlWindow(control, parent, id, m_view.Instance(), m_view.Look(),
-                                          m_view.SmallIcons());
+        HWND window = CreateControlWindow(control, parent, id, m_view.Instance(), CurrentLook(),
+                                          m_view.SmallIcons(m_dpi));
         control.viewData = window;
         if (window == nullptr) {
             continue;
         }
+        SetImageIcon(control, window);
         Name(window, control.Identity());
         m_controlsByWindow[window] = &control;
         m_controlsById[id] = &control;
@@ -211,6 +218,42 @@ void FormWindow::CreateControls() {
     for (HWND tabs : tabStrips) {
         ::SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+const Theme& FormWindow::CurrentLook() const {
+    return m_view.Look(m_dpi);
+}
+
+void FormWindow::SetImageIcon(const Control& control, HWND window) {
+    if (control.Type() != ControlType::Image) {
+        return;
+    }
+    const RECT place = ToScreen(control.Position(), m_dpi);
+    HICON icon = m_view.Icon(static_cast<const Image&>(control).iconResource,
+                             std::min(place.right - place.left, place.bottom - place.top));
+    ::SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+// Windows suggests where the window goes at the new DPI; everything inside
+// it is laid out, lettered and drawn anew at that DPI.
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    ++m_applying;
+    m_dpi = dpi;
+    ::SetWindowPos(m_window.Get(), nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const Theme& theme = CurrentLook();
+    HIMAGELIST smallIcons = m_view.SmallIcons(m_dpi);
+    for (const auto& owned : m_form.Controls()) {
+        if (auto window = static_cast<HWND>(owned->viewData)) {
+            RescaleControlWindow(*owned, window, theme, smallIcons);
+            SetImageIcon(*owned, window);
+        }
+    }
+    SetIcons();
+    --m_applying;
+    ::RedrawWindow(m_window.Get(), nullptr, nullptr,
+                   RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 FormWindow::BusyScope::BusyScope(FormWindow& window) noexcept : m_window(window) {
@@ -294,16 +337,17 @@ void FormWindow::ApplyFormChange(FormChange change) {
             }
             break;
         case FormChange::Bounds: {
-            RECT frame{0, 0, m_form.Width(), m_form.Height()};
-            ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)),
-                                 ::GetMenu(window) != nullptr,
-                                 static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
+            RECT frame{0, 0, ToScreen(m_form.Width(), m_dpi), ToScreen(m_form.Height(), m_dpi)};
+            AdjustFrameAt(frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)),
+                          ::GetMenu(window) != nullptr,
+                          static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)), m_dpi);
             ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
                            frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         case FormChange::Position:
-            ::SetWindowPos(window, nullptr, m_form.Left(), m_form.Top(), 0, 0,
+            ::SetWindowPos(window, nullptr, ToScreen(m_form.Left(), m_dpi),
+                           ToScreen(m_form.Top(), m_dpi), 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case FormChange::RedrawLock:
@@ -369,12 +413,12 @@ void FormWindow::ApplyControlChange(Control& control, Change change, int index) 
     }
     if (change == Change::Look) {
         ::SendMessageA(window, WM_SETFONT,
-                       reinterpret_cast<WPARAM>(m_view.Look().FontFor(control.LookHint())), TRUE);
+                       reinterpret_cast<WPARAM>(CurrentLook().FontFor(control.LookHint())), TRUE);
         ::InvalidateRect(window, nullptr, TRUE);
         return;
     }
     ++m_applying;
-    SyncControlWindow(control, window, change, index, m_view.SmallIcons());
+    SyncControlWindow(control, window, change, index, m_dpi);
     --m_applying;
 }
 
@@ -435,6 +479,12 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
                 OnSize(wParam, lParam);
             }
             break;
+        case WM_DPICHANGED:
+            if (isForm) {
+                OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+                return 0;
+            }
+            break;
         case WM_SETCURSOR:
             if (m_view.BusyPointer()) {
                 ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
@@ -443,7 +493,7 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
             break;
         case WM_MOUSEMOVE:
             if (isForm) {
-                m_form.MouseMove(MouseFrom(0, lParam));
+                m_form.MouseMove(MouseFrom(0, lParam, m_dpi));
             }
             break;
         case WM_CLOSE:
@@ -471,10 +521,10 @@ LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message
     BusyScope busy(*this);
     switch (message) {
         case WM_LBUTTONDOWN:
-            control.MouseDown(MouseFrom(1, lParam));
+            control.MouseDown(MouseFrom(1, lParam, m_dpi));
             break;
         case WM_RBUTTONDOWN:
-            control.MouseDown(MouseFrom(2, lParam));
+            control.MouseDown(MouseFrom(2, lParam, m_dpi));
             break;
         case WM_LBUTTONUP:
             if (control.Type() == ControlType::CheckBox) {
@@ -483,17 +533,17 @@ LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message
                 handled = true;
                 const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
                 if (!m_detached) {
-                    control.MouseUp(MouseFrom(1, lParam));
+                    control.MouseUp(MouseFrom(1, lParam, m_dpi));
                 }
                 return result;
             }
-            control.MouseUp(MouseFrom(1, lParam));
+            control.MouseUp(MouseFrom(1, lParam, m_dpi));
             break;
         case WM_RBUTTONUP:
-            control.MouseUp(MouseFrom(2, lParam));
+            control.MouseUp(MouseFrom(2, lParam, m_dpi));
             break;
         case WM_MOUSEMOVE:
-            control.MouseMove(MouseFrom(0, lParam));
+            control.MouseMove(MouseFrom(0, lParam, m_dpi));
             break;
         case WM_GETDLGCODE:
             // A text box that handles Enter itself gets it instead of the
@@ -524,7 +574,7 @@ LRESULT FormWindow::OnControlMessage(Control& control, HWND window, UINT message
                  header->code == HDN_ITEMCHANGEDA || header->code == HDN_ITEMCHANGEDW)) {
                 handled = true;
                 const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-                ReadColumnWidths(static_cast<ListView&>(control), window);
+                ReadColumnWidths(static_cast<ListView&>(control), window, m_dpi);
                 return result;
             }
             break;
@@ -651,7 +701,7 @@ void FormWindow::OnNotify(const NMHDR& header) {
 
 LRESULT FormWindow::OnControlColour(HDC dc, HWND child) {
     const Control* control = ControlOf(child);
-    const Theme& theme = m_view.Look();
+    const Theme& theme = CurrentLook();
     const Look look = control != nullptr ? control->LookHint() : Look::Normal;
     COLORREF background = theme.WindowColour();
     HBRUSH brush = theme.WindowBrush();
@@ -671,7 +721,7 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND child) {
 void FormWindow::PaintBackground(HWND window, HDC dc) {
     RECT client;
     ::GetClientRect(window, &client);
-    const Theme& theme = m_view.Look();
+    const Theme& theme = CurrentLook();
     if (window != m_window.Get()) {
         ::FillRect(dc, &client, theme.PageBrush());
         return;
@@ -679,7 +729,7 @@ void FormWindow::PaintBackground(HWND window, HDC dc) {
     ::FillRect(dc, &client, theme.WindowBrush());
     if (m_form.bannerHeight > 0) {
         RECT banner = client;
-        banner.bottom = std::min<LONG>(client.bottom, m_form.bannerHeight);
+        banner.bottom = std::min<LONG>(client.bottom, ToScreen(m_form.bannerHeight, m_dpi));
         ::FillRect(dc, &banner, theme.BannerBrush());
     }
 }
@@ -690,29 +740,33 @@ void FormWindow::PaintFrame(HWND window) {
     const Control* control = ControlOf(window);
     if (control != nullptr && !control->Caption().empty()) {
         const auto& frame = static_cast<const Frame&>(*control);
-        const Theme& theme = m_view.Look();
+        const Theme& theme = CurrentLook();
         RECT client;
         ::GetClientRect(window, &client);
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, theme.TextColourFor(frame.LookHint()));
+        const auto scaled = [this](int pixels) {
+            return ToScreen(pixels, m_dpi);
+        };
         if (frame.border) {
             RECT edge = client;
-            edge.top += 8;
+            edge.top += scaled(8);
             ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
             platform::win32::SelectedObject font(dc, theme.FontFor(Look::Heading));
             SIZE extent{};
             ::GetTextExtentPoint32A(dc, frame.Caption().c_str(),
                                     static_cast<int>(frame.Caption().size()), &extent);
-            RECT label{8, 0, 8 + extent.cx + 8, extent.cy};
+            RECT label{scaled(8), 0, scaled(16) + extent.cx, extent.cy};
             ::FillRect(dc, &label, theme.PageBrush());
-            ::TextOutA(dc, 12, 0, frame.Caption().c_str(),
+            ::TextOutA(dc, scaled(12), 0, frame.Caption().c_str(),
                        static_cast<int>(frame.Caption().size()));
         } else if (frame.LookHint() == Look::Title) {
             platform::win32::SelectedObject font(dc, theme.FontFor(Look::Title));
-            ::TextOutA(dc, 16, 8, frame.Caption().c_str(),
+            ::TextOutA(dc, scaled(16), scaled(8), frame.Caption().c_str(),
                        static_cast<int>(frame.Caption().size()));
             platform::win32::UniqueBrush rule(::CreateSolidBrush(theme.RuleColour()));
-            RECT line{16, 40, client.right - 16, 41};
+            RECT line{scaled(16), scaled(40), client.right - scaled(16),
+                      scaled(40) + std::max(1, scaled(1))};
             ::FillRect(dc, &line, rule.Get());
         }
     }
@@ -726,7 +780,7 @@ void FormWindow::OnSize(WPARAM wParam, LPARAM lParam) {
     const WindowState state = wParam == SIZE_MINIMIZED   ? WindowState::Minimized
                               : wParam == SIZE_MAXIMIZED ? WindowState::Maximized
                                                          : WindowState::Normal;
-    m_form.ResizedByUser(state, LOWORD(lParam), HIWORD(lParam));
+    m_form.ResizedByUser(state, ToModel(LOWORD(lParam), m_dpi), ToModel(HIWORD(lParam), m_dpi));
 }
 
 }  // namespace ui::win32

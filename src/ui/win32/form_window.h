@@ -13,6 +13,7 @@
 
 namespace ui::win32 {
 
+class Theme;
 class View;
 
 class FormWindow {
@@ -66,6 +67,9 @@ private:
 
     void CreateControls();
     void SetIcons();
+    void SetImageIcon(const Control& control, HWND window);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    [[nodiscard]] const Theme& CurrentLook() const;
     void Name(HWND window, const std::string& name);
     [[nodiscard]] Control* ControlOf(HWND window) const;
     [[nodiscard]] Control* ControlById(int id) const;
@@ -81,6 +85,8 @@ private:
 
     View& m_view;
     Form& m_form;
+    // The DPI the window is shown at: the model's pixels are scaled by it.
+    int m_dpi;
     platform::win32::UniqueWindow m_window;
     MenuBar m_menuBar;
     std::map<HWND, Control*> m_controlsByWindow;

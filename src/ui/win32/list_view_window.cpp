@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/list_view.h"
+#include "ui/win32/dpi.h"
 
 namespace ui::win32 {
 
@@ -10,6 +11,14 @@ namespace {
 
 int ImageIndex(int smallIcon) {
     return smallIcon > 0 ? smallIcon - 1 : I_IMAGENONE;
+}
+
+void SetCheckMark(HWND window, int row, bool checked) {
+    LVITEMA state{};
+    state.stateMask = LVIS_STATEIMAGEMASK;
+    state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    ::SendMessageA(window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&state));
 }
 
 void SetRow(const ListView& list, HWND window, int row, bool insert) {
@@ -30,14 +39,10 @@ void SetRow(const ListView& list, HWND window, int row, bool insert) {
         ::SendMessageA(window, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
                        reinterpret_cast<LPARAM>(&sub));
     }
-    LVITEMA state{};
-    state.stateMask = LVIS_STATEIMAGEMASK;
-    state.state = INDEXTOSTATEIMAGEMASK(item.checked ? 2 : 1);
-    ::SendMessageA(window, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&state));
+    SetCheckMark(window, row, item.checked);
 }
 
-void RebuildColumns(const ListView& list, HWND window) {
+void RebuildColumns(const ListView& list, HWND window, int dpi) {
     while (::SendMessageA(window, LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
     for (int column = 0; column < list.ColumnCount(); ++column) {
@@ -45,7 +50,7 @@ void RebuildColumns(const ListView& list, HWND window) {
         LVCOLUMNA entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         entry.pszText = text.data();
-        entry.cx = list.Column(column).width;
+        entry.cx = ToScreen(list.Column(column).width, dpi);
         entry.iSubItem = column;
         ::SendMessageA(window, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
                        reinterpret_cast<LPARAM>(&entry));
@@ -64,7 +69,7 @@ void RebuildRows(const ListView& list, HWND window) {
 
 }  // namespace
 
-void InitialiseListView(ListView& list, HWND window, HIMAGELIST smallIcons) {
+void InitialiseListView(ListView& list, HWND window, HIMAGELIST smallIcons, int dpi) {
     DWORD exStyle = LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP;
     if (list.checkBoxes) {
         exStyle |= LVS_EX_CHECKBOXES;
@@ -73,11 +78,11 @@ void InitialiseListView(ListView& list, HWND window, HIMAGELIST smallIcons) {
     if (smallIcons != nullptr) {
         ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons));
     }
-    RebuildColumns(list, window);
+    RebuildColumns(list, window, dpi);
     RebuildRows(list, window);
 }
 
-void SyncListView(ListView& list, HWND window, Change change, int index, HIMAGELIST) {
+void SyncListView(ListView& list, HWND window, Change change, int index, int dpi) {
     switch (change) {
         case Change::ItemAdded:
             if (index >= 0 && index < list.ItemCount()) {
@@ -93,7 +98,7 @@ void SyncListView(ListView& list, HWND window, Change change, int index, HIMAGEL
             ::SendMessageA(window, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
             break;
         case Change::Columns:
-            RebuildColumns(list, window);
+            RebuildColumns(list, window, dpi);
             RebuildRows(list, window);
             break;
         default:
@@ -102,11 +107,31 @@ void SyncListView(ListView& list, HWND window, Change change, int index, HIMAGEL
     }
 }
 
-void ReadColumnWidths(ListView& list, HWND window) {
+void RescaleListView(const ListView& list, HWND window, HIMAGELIST smallIcons, int dpi) {
+    if (smallIcons != nullptr) {
+        ::SendMessageA(window, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons));
+    }
+    // The check boxes' images are the list's own, made at the DPI it was
+    // created at: setting the style again makes them anew, and clears the
+    // marks, which the model still holds.
+    if (list.checkBoxes) {
+        ::SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, 0);
+        ::SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+        for (int row = 0; row < list.ItemCount(); ++row) {
+            SetCheckMark(window, row, list.Item(row).checked);
+        }
+    }
+    for (int column = 0; column < list.ColumnCount(); ++column) {
+        ::SendMessageA(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                       MAKELPARAM(ToScreen(list.Column(column).width, dpi), 0));
+    }
+}
+
+void ReadColumnWidths(ListView& list, HWND window, int dpi) {
     for (int column = 0; column < list.ColumnCount(); ++column) {
         const auto width = static_cast<int>(
             ::SendMessageA(window, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
-        list.ColumnResizedByUser(column, width);
+        list.ColumnResizedByUser(column, ToModel(width, dpi));
     }
 }
 

@@ -1,21 +1,10 @@
 #include "ui/win32/theme.h"
 
+#include "ui/win32/dpi.h"
+
 namespace ui::win32 {
 
 namespace {
-
-LOGFONTA MessageFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        return metrics.lfMessageFont;
-    }
-    LOGFONTA font{};
-    font.lfHeight = -12;
-    font.lfWeight = FW_NORMAL;
-    lstrcpynA(font.lfFaceName, "Tahoma", LF_FACESIZE);
-    return font;
-}
 
 HFONT Derived(LOGFONTA font, int height, LONG weight, bool underline) {
     if (height != 0) {
@@ -29,14 +18,14 @@ HFONT Derived(LOGFONTA font, int height, LONG weight, bool underline) {
 
 }  // namespace
 
-Theme::Theme() {
-    const LOGFONTA base = MessageFont();
+Theme::Theme(int dpi) : m_dpi(dpi) {
+    const LOGFONTA base = MessageFontAt(dpi);
     m_normal.Reset(Derived(base, 0, FW_NORMAL, false));
     m_bold.Reset(Derived(base, 0, FW_BOLD, false));
-    m_title.Reset(Derived(base, -20, FW_BOLD, false));
-    m_banner.Reset(Derived(base, -24, FW_BOLD, false));
+    m_title.Reset(Derived(base, -ToScreen(20, dpi), FW_BOLD, false));
+    m_banner.Reset(Derived(base, -ToScreen(24, dpi), FW_BOLD, false));
     m_link.Reset(Derived(base, 0, FW_NORMAL, true));
-    m_nav.Reset(Derived(base, -14, FW_BOLD, false));
+    m_nav.Reset(Derived(base, -ToScreen(14, dpi), FW_BOLD, false));
     m_windowBrush.Reset(::CreateSolidBrush(kWindow));
     m_pageBrush.Reset(::CreateSolidBrush(kPage));
     m_bannerBrush.Reset(::CreateSolidBrush(kBanner));

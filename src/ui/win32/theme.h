@@ -1,7 +1,7 @@
 #pragma once
 
-// The look of the program's windows: fonts and colours chosen by each
-// control's look hint. The skin is ours to choose; this one is plain and
+// The look of the program's windows at one DPI: fonts and colours chosen by
+// each control's look hint. The skin is ours to choose; this one is plain and
 // readable.
 
 #include "platform/win32/handles.h"
@@ -11,7 +11,9 @@ namespace ui::win32 {
 
 class Theme {
 public:
-    Theme();
+    explicit Theme(int dpi);
+
+    [[nodiscard]] int Dpi() const noexcept { return m_dpi; }
 
     [[nodiscard]] HFONT FontFor(Look look) const noexcept;
     [[nodiscard]] HFONT NormalFont() const noexcept { return m_normal.Get(); }
@@ -31,6 +33,7 @@ private:
     static constexpr COLORREF kBanner = RGB(0x1D, 0x3B, 0x5C);
     static constexpr COLORREF kRule = RGB(0xC9, 0xD2, 0xDC);
 
+    int m_dpi;
     platform::win32::UniqueFont m_normal;
     platform::win32::UniqueFont m_bold;
     platform::win32::UniqueFont m_title;

@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/window_identity.h"
 
 namespace ui::win32 {
 
-View::View(HINSTANCE instance, const std::vector<std::string>& listIcons) : m_instance(instance) {
+View::View(HINSTANCE instance, const std::vector<std::string>& listIcons)
+    : m_instance(instance), m_listIcons(listIcons) {
     FormWindow::RegisterClasses(instance);
 
     WNDCLASSEXA ownerClass{};
@@ -20,15 +22,37 @@ View::View(HINSTANCE instance, const std::vector<std::string>& listIcons) : m_in
     m_owner.Reset(::CreateWindowExA(0, kOwnerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                     instance, nullptr));
     ::SetWindowLongPtrA(m_owner.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
-    const int size = ::GetSystemMetrics(SM_CXSMICON);
-    m_smallIcons.Reset(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK,
-                                          static_cast<int>(listIcons.size()), 0));
-    for (const std::string& name : listIcons) {
-        auto icon = static_cast<HICON>(
-            ::LoadImageA(instance, name.c_str(), IMAGE_ICON, size, size, LR_SHARED));
-        ::ImageList_AddIcon(m_smallIcons.Get(), icon);
+const Theme& View::Look(int dpi) {
+    auto& theme = m_themes[dpi];
+    if (theme == nullptr) {
+        theme = std::make_unique<Theme>(dpi);
     }
+    return *theme;
+}
+
+HIMAGELIST View::SmallIcons(int dpi) {
+    auto& icons = m_smallIcons[dpi];
+    if (!icons) {
+        const int size = MetricAt(SM_CXSMICON, dpi);
+        icons.Reset(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK,
+                                       static_cast<int>(m_listIcons.size()), 0));
+        for (const std::string& name : m_listIcons) {
+            ::ImageList_AddIcon(icons.Get(), Icon(name, size));
+        }
+    }
+    return icons.Get();
+}
+
+HICON View::Icon(const std::string& name, int size) {
+    auto& icon = m_icons[{name, size}];
+    if (!icon) {
+        // Not shared: a shared icon keeps the size it was first loaded at.
+        icon.Reset(
+            static_cast<HICON>(::LoadImageA(m_instance, name.c_str(), IMAGE_ICON, size, size, 0)));
+    }
+    return icon.Get();
 }
 
 View::~View() {

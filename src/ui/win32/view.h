@@ -5,8 +5,10 @@
 // window, which keeps them out of the task list unless a form asks to be
 // shown there.
 
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -43,8 +45,12 @@ public:
     [[nodiscard]] HWND HandleOf(const Form& form) const;
 
     [[nodiscard]] HINSTANCE Instance() const noexcept { return m_instance; }
-    [[nodiscard]] const Theme& Look() const noexcept { return m_theme; }
-    [[nodiscard]] HIMAGELIST SmallIcons() const noexcept { return m_smallIcons.Get(); }
+    // The fonts and the list views' icons at a DPI, made when a window first
+    // needs them and kept while the view lives, as windows keep using them.
+    [[nodiscard]] const Theme& Look(int dpi);
+    [[nodiscard]] HIMAGELIST SmallIcons(int dpi);
+    // An icon resource at a size, or null when there is none.
+    [[nodiscard]] HICON Icon(const std::string& name, int size);
     [[nodiscard]] HWND OwnerWindow() const noexcept { return m_owner.Get(); }
 
 private:
@@ -53,8 +59,10 @@ private:
     static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE m_instance;
-    Theme m_theme;
-    platform::win32::UniqueImageList m_smallIcons;
+    std::vector<std::string> m_listIcons;
+    std::map<int, std::unique_ptr<Theme>> m_themes;
+    std::map<int, platform::win32::UniqueImageList> m_smallIcons;
+    std::map<std::pair<std::string, int>, platform::win32::UniqueIcon> m_icons;
     platform::win32::UniqueWindow m_owner;
     std::vector<std::unique_ptr<FormWindow>> m_windows;
     // Windows of unloaded forms wait here until their own messages are done.

@@ -48,6 +48,9 @@ int NotFound(const std::string& what) {
 int main(int argc, char** argv) {
     // Lines end in LF alone, as the scripts that read them expect.
     _setmode(_fileno(stdout), _O_BINARY);
+    // The program's windows and screenshots in the screen's own pixels, at
+    // whatever DPI the screen is set to.
+    ::SetProcessDPIAware();
     if (argc >= 3 && std::string(argv[1]) == "--desktop") {
         // The desktop comes into being with the program that is started in it.
         HDESK desktop = nullptr;
