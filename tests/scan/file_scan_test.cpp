@@ -118,5 +118,27 @@ TEST_F(FileScan, AThreatWithAFileAndAFolderGivesOneRemovalRowAndTwoTraces) {
     EXPECT_EQ(Caption(Main().lbltracesFound), "2");
 }
 
+TEST_F(FileScan, OnSixtyFourBitWindowsTheThirtyTwoBitFoldersArePlacesOfTheirOwn) {
+    machine.Model64BitWindows();
+    machine.fileSystem.AddFile("C:\\Program Files\\Acme\\tool.exe", "MZ");
+    machine.fileSystem.AddFile("C:\\Program Files (x86)\\Acme\\tool.exe", "MZ");
+    machine.fileSystem.AddFile("C:\\Windows\\evil.dll", "MZ");
+    machine.fileSystem.AddDirectory("C:\\Windows\\SysWOW64\\Evil");
+    machine.fileSystem.AddDirectory("C:\\Program Files (x86)\\Common Files\\Evil");
+    Definitions("FileDefinition.dat",
+                {"tool.exe=Acme Tool|[progfil]Acme\\", "evil.dll=Evil|[windir]"});
+    Definitions("DirectoryDefinition.dat",
+                {"system=Evil|[system]Evil", "common=Evil|[comprogfil]Evil"});
+    Scan();
+    EXPECT_EQ(Texts(*Main().lvwFilesToBeDeleted),
+              (std::vector<std::string>{"C:\\Program Files\\Acme\\tool.exe",
+                                        "C:\\Program Files (x86)\\Acme\\tool.exe",
+                                        "C:\\Windows\\evil.dll", "C:\\Windows\\SysWOW64\\Evil",
+                                        "C:\\Program Files (x86)\\Common Files\\Evil"}));
+    EXPECT_EQ(Texts(Removal()), (std::vector<std::string>{"Acme Tool", "Evil"}));
+    EXPECT_EQ(app->scan.FilesFoldersInspected, 4);
+    EXPECT_EQ(Caption(Main().lbltracesFound), "5");
+}
+
 }  // namespace
 }  // namespace scan
