@@ -57,6 +57,10 @@ public:
         const CallTimer timer(m_times, Port::Registry);
         return m_inner->DeleteValue(name);
     }
+    std::string KernelName() override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->KernelName();
+    }
 
 private:
     PortTimes& m_times;
@@ -70,17 +74,21 @@ public:
     Registry(PortTimes& times, platform::Registry& inner) : m_times(times), m_inner(inner) {}
 
     platform::RegistryOpenResult OpenKey(platform::RegistryRoot root, std::string_view path,
-                                         std::uint32_t access) override {
-        return Wrap(Timed([&] { return m_inner.OpenKey(root, path, access); }));
+                                         std::uint32_t access,
+                                         platform::RegistryView view) override {
+        return Wrap(Timed([&] { return m_inner.OpenKey(root, path, access, view); }));
     }
     platform::RegistryOpenResult CreateKey(platform::RegistryRoot root, std::string_view path,
-                                           std::uint32_t access) override {
-        return Wrap(Timed([&] { return m_inner.CreateKey(root, path, access); }));
+                                           std::uint32_t access,
+                                           platform::RegistryView view) override {
+        return Wrap(Timed([&] { return m_inner.CreateKey(root, path, access, view); }));
     }
-    long DeleteTree(platform::RegistryRoot root, std::string_view path) override {
+    long DeleteTree(platform::RegistryRoot root, std::string_view path,
+                    platform::RegistryView view) override {
         const CallTimer timer(m_times, Port::Registry);
-        return m_inner.DeleteTree(root, path);
+        return m_inner.DeleteTree(root, path, view);
     }
+    bool HasWow32View() override { return m_inner.HasWow32View(); }
 
 private:
     template <typename Call>

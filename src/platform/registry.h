@@ -54,6 +54,16 @@ inline constexpr std::uint32_t kWrite = 0x00020006;
 inline constexpr std::uint32_t kAllAccess = 0x000F003F;
 }  // namespace reg_access
 
+// The registry's views. On 64-bit Windows 32-bit programs keep most of
+// their machine-wide keys in a view of their own (below WOW6432Node); the
+// default view is the running program's. Where there is one view, every
+// choice opens it.
+enum class RegistryView {
+    Default,
+    Native64,
+    Wow32,
+};
+
 struct RegistryValue {
     std::uint32_t type = reg_type::kNone;
     // The stored bytes as they are, including a string's terminating NUL.
@@ -68,6 +78,10 @@ public:
     [[nodiscard]] virtual long QueryValue(std::string_view name, RegistryValue& out) = 0;
     [[nodiscard]] virtual long SetValue(std::string_view name, const RegistryValue& value) = 0;
     [[nodiscard]] virtual long DeleteValue(std::string_view name) = 0;
+    // The key's full name as the system keeps it, such as
+    // \REGISTRY\MACHINE\SOFTWARE\WOW6432Node\Acme: it tells where a view
+    // led. "" when the platform does not say.
+    [[nodiscard]] virtual std::string KernelName() = 0;
 };
 
 struct RegistryOpenResult {
@@ -80,12 +94,28 @@ public:
     virtual ~Registry() = default;
 
     [[nodiscard]] virtual RegistryOpenResult OpenKey(RegistryRoot root, std::string_view path,
-                                                     std::uint32_t access) = 0;
+                                                     std::uint32_t access, RegistryView view) = 0;
     // Opens the key, creating it and any missing parents first.
     [[nodiscard]] virtual RegistryOpenResult CreateKey(RegistryRoot root, std::string_view path,
-                                                       std::uint32_t access) = 0;
+                                                       std::uint32_t access, RegistryView view) = 0;
     // Deletes the key with all its subkeys and values.
-    [[nodiscard]] virtual long DeleteTree(RegistryRoot root, std::string_view path) = 0;
+    [[nodiscard]] virtual long DeleteTree(RegistryRoot root, std::string_view path,
+                                          RegistryView view) = 0;
+    // True on 64-bit Windows, where the 32-bit view is a view of its own.
+    [[nodiscard]] virtual bool HasWow32View() = 0;
+
+    // The same in the default view.
+    [[nodiscard]] RegistryOpenResult OpenKey(RegistryRoot root, std::string_view path,
+                                             std::uint32_t access) {
+        return OpenKey(root, path, access, RegistryView::Default);
+    }
+    [[nodiscard]] RegistryOpenResult CreateKey(RegistryRoot root, std::string_view path,
+                                               std::uint32_t access) {
+        return CreateKey(root, path, access, RegistryView::Default);
+    }
+    [[nodiscard]] long DeleteTree(RegistryRoot root, std::string_view path) {
+        return DeleteTree(root, path, RegistryView::Default);
+    }
 };
 
 // A string value as stored: the characters followed by a terminating NUL.

@@ -38,7 +38,10 @@ inline constexpr int kWindows = 36;
 inline constexpr int kSystem = 37;
 inline constexpr int kProgramFiles = 38;
 inline constexpr int kProfile = 40;
+inline constexpr int kSystemX86 = 41;
+inline constexpr int kProgramFilesX86 = 42;
 inline constexpr int kProgramFilesCommon = 43;
+inline constexpr int kProgramFilesCommonX86 = 44;
 inline constexpr int kCommonTemplates = 45;
 inline constexpr int kCommonDocuments = 46;
 }  // namespace csidl

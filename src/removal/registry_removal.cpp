@@ -7,6 +7,7 @@
 #include "core/application.h"
 #include "core/text.h"
 #include "removal/quarantine_log.h"
+#include "scan/registry_views.h"
 
 namespace removal {
 
@@ -46,8 +47,9 @@ std::optional<RootKey> RootKeyOf(std::string_view rootText) {
 // not: the record says what the removal asked for.
 void DeleteValue(core::Application& app, const RootKey& root, const std::string& key,
                  const std::string& value) {
-    const platform::RegistryOpenResult opened =
-        app.ports.registry.OpenKey(root.handle, key, platform::reg_access::kSetValue);
+    platform::Registry& registry = app.ports.registry;
+    const platform::RegistryOpenResult opened = registry.OpenKey(
+        root.handle, key, platform::reg_access::kSetValue, scan::LiteralView(registry));
     if (opened.key) {
         [[maybe_unused]] const long status = opened.key->DeleteValue(value);
     }
@@ -75,7 +77,11 @@ void RemoveRegistryTrace(core::Application& app, std::string_view rootText,
     if (!value.empty()) {
         return;
     }
-    if (app.ports.registry.DeleteTree(root->handle, key) == platform::reg_status::kOk) {
+    // The row names its key as regedit shows it (a 32-bit program's key below
+    // WOW6432Node), which only the 64-bit view takes literally.
+    platform::Registry& registry = app.ports.registry;
+    if (registry.DeleteTree(root->handle, key, scan::LiteralView(registry)) ==
+        platform::reg_status::kOk) {
         const auto signedHandle = static_cast<std::int32_t>(root->handle);
         LogRegistryRemoval(app, std::to_string(signedHandle) + "\\" + key, "All Values");
     }

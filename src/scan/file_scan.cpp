@@ -6,6 +6,7 @@
 #include "core/shell_folder_cache.h"
 #include "core/text.h"
 #include "core/text_lines.h"
+#include "core/wow32_folders.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "definitions/records.h"
@@ -41,6 +42,22 @@ void EnterTrace(core::Application& app, const std::string& path, const std::stri
     }
 }
 
+// The places a record's path names: as expanded and, on 64-bit Windows,
+// where the same macros lead for a 32-bit program (Program Files (x86),
+// SysWOW64), when that is elsewhere. The second is a place of its own; the
+// record still counts once.
+template <typename Record, typename Parse>
+std::vector<std::string> PlacesOf(const Record& record, std::string_view decoded,
+                                  const std::string& drive, core::Wow32Folders& wow32,
+                                  Parse parse) {
+    std::vector<std::string> places{record.path};
+    const std::optional<Record> twin = parse(decoded, drive, wow32);
+    if (twin && !core::EqualsIgnoreCase(twin->path, record.path)) {
+        places.push_back(twin->path);
+    }
+    return places;
+}
+
 std::vector<std::string> DefinitionLines(core::Application& app, std::string_view name,
                                          bool& present) {
     const std::string path = definitions::DataFile(app.DataFolder, name);
@@ -57,6 +74,7 @@ void ScanKnownFiles(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
     core::ShellFolderCache folders(ports.shellFolders);
+    core::Wow32Folders wow32(folders);
     const std::string drive = core::SystemDriveRoot(folders);
     // 1.
     bool present = false;
@@ -70,8 +88,9 @@ void ScanKnownFiles(core::Application& app) {
         if (ScanMustEnd(app)) {
             break;
         }
+        const std::string decoded = definitions::DecodeDefinitionLine(line);
         const std::optional<definitions::FileRecord> record =
-            definitions::ParseFileRecord(definitions::DecodeDefinitionLine(line), drive, folders);
+            definitions::ParseFileRecord(decoded, drive, folders);
         if (!record) {
             continue;
         }
@@ -87,21 +106,26 @@ void ScanKnownFiles(core::Application& app) {
         if (!definitions::IsAbsolutePath(record->path)) {
             continue;
         }
-        // 7. to 10.
-        if (!core::FileExists(ports.fileSystem, record->path) ||
-            app.SafeList.IsSafeListed(record->path)) {
-            continue;
+        // A place the 32-bit folders lead to is also safe when the record's
+        // own path is: the safe list names places as the definitions do.
+        for (const std::string& path :
+             PlacesOf(*record, decoded, drive, wow32, definitions::ParseFileRecord)) {
+            // 7. to 10.
+            if (!core::FileExists(ports.fileSystem, path) || app.SafeList.IsSafeListed(path) ||
+                (path != record->path && app.SafeList.IsSafeListed(record->path))) {
+                continue;
+            }
+            if (app.exclusions.IsExcluded(path)) {
+                AddExcludedRow(app, path);
+                continue;
+            }
+            if (core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(ports.fileSystem, path)),
+                                       kVendorExemption)) {
+                continue;
+            }
+            // 11.
+            EnterTrace(app, path, record->threatName, record->typeText, kIconFile);
         }
-        if (app.exclusions.IsExcluded(record->path)) {
-            AddExcludedRow(app, record->path);
-            continue;
-        }
-        if (core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(ports.fileSystem, record->path)),
-                                   kVendorExemption)) {
-            continue;
-        }
-        // 11.
-        EnterTrace(app, record->path, record->threatName, record->typeText, kIconFile);
     }
 }
 
@@ -109,6 +133,7 @@ void ScanKnownFolders(core::Application& app) {
     ScanState& state = app.scan;
     platform::Platform& ports = app.ports;
     core::ShellFolderCache folders(ports.shellFolders);
+    core::Wow32Folders wow32(folders);
     const std::string drive = core::SystemDriveRoot(folders);
     // 1.
     bool present = false;
@@ -121,9 +146,9 @@ void ScanKnownFolders(core::Application& app) {
         if (ScanMustEnd(app)) {
             break;
         }
+        const std::string decoded = definitions::DecodeDefinitionLine(line);
         const std::optional<definitions::DirectoryRecord> record =
-            definitions::ParseDirectoryRecord(definitions::DecodeDefinitionLine(line), drive,
-                                              folders);
+            definitions::ParseDirectoryRecord(decoded, drive, folders);
         if (!record) {
             continue;
         }
@@ -137,17 +162,20 @@ void ScanKnownFolders(core::Application& app) {
         if (!definitions::IsAbsolutePath(record->path)) {
             continue;
         }
-        // 7. to 9.
-        if (!core::DirectoryExists(ports.fileSystem, record->path) ||
-            app.SafeList.IsSafeListed(record->path)) {
-            continue;
+        for (const std::string& path :
+             PlacesOf(*record, decoded, drive, wow32, definitions::ParseDirectoryRecord)) {
+            // 7. to 9.
+            if (!core::DirectoryExists(ports.fileSystem, path) || app.SafeList.IsSafeListed(path) ||
+                (path != record->path && app.SafeList.IsSafeListed(record->path))) {
+                continue;
+            }
+            if (app.exclusions.IsFolderExcluded(path)) {
+                AddExcludedRow(app, path);
+                continue;
+            }
+            // 10.: folders get no vendor test.
+            EnterTrace(app, path, record->threatName, record->typeText, kIconFolder);
         }
-        if (app.exclusions.IsFolderExcluded(record->path)) {
-            AddExcludedRow(app, record->path);
-            continue;
-        }
-        // 10.: folders get no vendor test.
-        EnterTrace(app, record->path, record->threatName, record->typeText, kIconFolder);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 #include "scan/finding_lists.h"
+#include "scan/registry_views.h"
 #include "scan/scan_progress.h"
 #include "scan/scan_run.h"
 
@@ -23,14 +24,16 @@ constexpr std::uint32_t kRootHandles[] = {0x80000000u, 0x80000001u, 0x80000002u,
                                           0x80000003u, 0x80000005u, 0x80000006u};
 
 // A trace that passed every test: its row, and the threat's rows when it is
-// the threat's first trace.
+// the threat's first trace. A nameless key is a threat of its own in each
+// view, but the record counts as one threat.
 void EnterTrace(core::Application& app, std::uint32_t root,
-                const definitions::RegistryRecord& record, const std::string& valueName,
-                const std::string& location, bool keyRecord) {
+                const definitions::RegistryRecord& record, const std::string& keyPath,
+                const std::string& valueName, const std::string& location, bool keyRecord,
+                bool firstOfRecord) {
     ui::FrmMain& main = app.frmMain;
     ui::ListView& traces = *main.lvwRegistryToBeDeleted;
     const int row = traces.AddItem(RootHandleText(root));
-    traces.SetSubItem(row, 1, record.keyPath);
+    traces.SetSubItem(row, 1, keyPath);
     traces.SetSubItem(row, 2, valueName);
     traces.SetSubItem(row, 3, record.threatName);
     IncrementCaption(*main.lbltracesFound);
@@ -39,15 +42,57 @@ void EnterTrace(core::Application& app, std::uint32_t root,
     }
     if (core::Trim(record.threatName).empty()) {
         if (keyRecord) {
-            main.lvwSpywareFound->AddItem("RegKey " + record.keyPath + " - Found");
+            main.lvwSpywareFound->AddItem("RegKey " + keyPath + " - Found");
             ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
-            const int threat = removal.AddItem(record.keyPath, kIconRegistry);
-            removal.SetSubItem(threat, 1, app.scan.CurrentRootName + "\\" + record.keyPath);
-            ++app.scan.ThreatsFound;
+            const int threat = removal.AddItem(keyPath, kIconRegistry);
+            removal.SetSubItem(threat, 1, app.scan.CurrentRootName + "\\" + keyPath);
+            if (firstOfRecord) {
+                ++app.scan.ThreatsFound;
+            }
         }
         return;
     }
     AddThreat(app, record.threatName, kIconRegistry, location, record.typeText);
+}
+
+// A place where a record's key or value is: the key's path below the root as
+// regedit shows it, and whether a view's redirection led there.
+struct Place {
+    std::string keyPath;
+    bool redirected = false;
+};
+
+// Where the record's key (and for a value record its value) is: at the path
+// taken literally and, on 64-bit Windows, where the 32-bit view leads when
+// that is elsewhere. `lookupPath` is the path the key is opened by;
+// `rowPath` the one a literal trace shows.
+std::vector<Place> PlacesOf(platform::Registry& registry, std::uint32_t root,
+                            std::string_view lookupPath, const std::string& rowPath,
+                            const std::string* valueName) {
+    std::vector<Place> places;
+    std::string value;
+    const platform::RegistryView literal = LiteralView(registry);
+    if (valueName != nullptr
+            ? RegistryValueExists(registry, root, lookupPath, *valueName, value, literal)
+            : RegistryKeyExists(registry, root, lookupPath, literal)) {
+        places.push_back({rowPath, false});
+    }
+    if (!registry.HasWow32View()) {
+        return places;
+    }
+    const platform::RegistryOpenResult opened =
+        registry.OpenKey(static_cast<platform::RegistryRoot>(root), lookupPath, kTraceKeyAccess,
+                         platform::RegistryView::Wow32);
+    if (opened.status != platform::reg_status::kOk) {
+        return places;
+    }
+    std::optional<std::string> redirected = RedirectedKeyPath(lookupPath, opened.key->KernelName());
+    if (!redirected ||
+        (valueName != nullptr && ReadRegistryValue(*opened.key, *valueName, value) != 0)) {
+        return places;
+    }
+    places.push_back({std::move(*redirected), true});
+    return places;
 }
 
 }  // namespace
@@ -58,8 +103,10 @@ std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName)
     return index < 0 ? kNoRoot : kRootHandles[index];
 }
 
-bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath) {
-    return registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess)
+bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath,
+                       platform::RegistryView view) {
+    return registry
+               .OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess, view)
                .status == platform::reg_status::kOk;
 }
 
@@ -89,10 +136,11 @@ long ReadRegistryValue(platform::RegistryKey& key, std::string_view valueName, s
 }
 
 bool RegistryValueExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath,
-                         std::string_view valueName, std::string& value) {
+                         std::string_view valueName, std::string& value,
+                         platform::RegistryView view) {
     value.clear();
     platform::RegistryOpenResult opened =
-        registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess);
+        registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess, view);
     if (opened.status != platform::reg_status::kOk) {
         return false;
     }
@@ -150,42 +198,55 @@ void ScanRegistry(core::Application& app) {
             continue;
         }
         // The locations are only built for what exists: most records name
-        // something absent.
+        // something absent. A place the 32-bit view led to is also safe when
+        // the record's own location is: the safe list names places as the
+        // definitions do.
+        bool firstOfRecord = true;
         if (!record->valueName.empty()) {
             // 2.6: a value record.
             std::string& valueName = record->valueName;
             if (core::HasDoubledBackslash(valueName)) {
                 valueName = core::ReplaceAll(valueName, "\\\\", "\\");
             }
-            std::string value;
-            if (!RegistryValueExists(ports.registry, root, record->keyPath, valueName, value)) {
-                continue;
-            }
-            const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
-            const std::string location = keyLocation + valueName;
-            // The safe list names a value as key "\" value; the location text
-            // stays as the exclusion file and the report have always had it.
-            if (app.SafeList.IsSafeListed(keyLocation + "\\" + valueName)) {
-                continue;
-            }
-            if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(keyLocation)) {
-                AddExcludedRow(app, location);
-            } else {
-                EnterTrace(app, root, *record, valueName, location, false);
+            const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
+            for (const Place& place :
+                 PlacesOf(ports.registry, root, record->keyPath, record->keyPath, &valueName)) {
+                const std::string keyLocation = state.CurrentRootName + "\\" + place.keyPath;
+                const std::string location = keyLocation + valueName;
+                // The safe list names a value as key "\" value; the location
+                // text stays as the exclusion file and the report have always
+                // had it.
+                if (app.SafeList.IsSafeListed(keyLocation + "\\" + valueName) ||
+                    (place.redirected &&
+                     app.SafeList.IsSafeListed(recordKeyLocation + "\\" + valueName))) {
+                    continue;
+                }
+                if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(keyLocation)) {
+                    AddExcludedRow(app, location);
+                } else {
+                    EnterTrace(app, root, *record, place.keyPath, valueName, location, false,
+                               firstOfRecord);
+                    firstOfRecord = false;
+                }
             }
         } else {
             // 2.7: a key record.
-            if (!RegistryKeyExists(ports.registry, root, core::TrimView(record->keyPath))) {
-                continue;
-            }
-            const std::string keyLocation = state.CurrentRootName + "\\" + record->keyPath;
-            if (app.SafeList.IsSafeListed(keyLocation)) {
-                continue;
-            }
-            if (app.exclusions.IsExcluded(keyLocation)) {
-                AddExcludedRow(app, keyLocation);
-            } else {
-                EnterTrace(app, root, *record, "", keyLocation, true);
+            const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
+            for (const Place& place :
+                 PlacesOf(ports.registry, root, core::TrimView(record->keyPath), record->keyPath,
+                          nullptr)) {
+                const std::string keyLocation = state.CurrentRootName + "\\" + place.keyPath;
+                if (app.SafeList.IsSafeListed(keyLocation) ||
+                    (place.redirected && app.SafeList.IsSafeListed(recordKeyLocation))) {
+                    continue;
+                }
+                if (app.exclusions.IsExcluded(keyLocation)) {
+                    AddExcludedRow(app, keyLocation);
+                } else {
+                    EnterTrace(app, root, *record, place.keyPath, "", keyLocation, true,
+                               firstOfRecord);
+                    firstOfRecord = false;
+                }
             }
         }
         // 2.8

@@ -26,7 +26,8 @@ inline constexpr std::uint32_t kNoRoot = 0xFFFFFFFFu;  // -1: a code that names 
 [[nodiscard]] std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName);
 
 [[nodiscard]] bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root,
-                                     std::string_view keyPath);
+                                     std::string_view keyPath,
+                                     platform::RegistryView view = platform::RegistryView::Default);
 
 // Reads a string, expandable string or 32-bit number value as text. Status 0
 // on success; -1 for other types and absent values; otherwise the registry's
@@ -34,10 +35,14 @@ inline constexpr std::uint32_t kNoRoot = 0xFFFFFFFFu;  // -1: a code that names 
 [[nodiscard]] long ReadRegistryValue(platform::RegistryKey& key, std::string_view valueName,
                                      std::string& value);
 
-[[nodiscard]] bool RegistryValueExists(platform::Registry& registry, std::uint32_t root,
-                                       std::string_view keyPath, std::string_view valueName,
-                                       std::string& value);
+[[nodiscard]] bool RegistryValueExists(
+    platform::Registry& registry, std::uint32_t root, std::string_view keyPath,
+    std::string_view valueName, std::string& value,
+    platform::RegistryView view = platform::RegistryView::Default);
 
+// The registry phase. On 64-bit Windows each record is looked for in both
+// views; a key of the 32-bit view is its own trace, named by its path below
+// WOW6432Node, and the record still counts once.
 void ScanRegistry(core::Application& app);
 
 }  // namespace scan

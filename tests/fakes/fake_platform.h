@@ -24,6 +24,16 @@ struct FakePlatform {
         fileSystem.RefuseWritesUnder(programFile.folder);
     }
 
+    // 64-bit Windows: the registry's 32-bit view and the 32-bit program
+    // and system folders are places of their own.
+    void Model64BitWindows() {
+        registry.ModelTwoViews();
+        shellFolders.Set(platform::csidl::kProgramFilesX86, "C:\\Program Files (x86)");
+        shellFolders.Set(platform::csidl::kProgramFilesCommonX86,
+                         "C:\\Program Files (x86)\\Common Files");
+        shellFolders.Set(platform::csidl::kSystemX86, "C:\\Windows\\SysWOW64");
+    }
+
     FakeRegistry registry;
     FakeShellFolders shellFolders;
     FakeFileSystem fileSystem;

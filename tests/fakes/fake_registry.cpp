@@ -22,11 +22,62 @@ constexpr std::uint32_t kChangeRights = platform::reg_access::kSetValue |
                                         platform::reg_access::kCreateSubKey |
                                         platform::reg_access::kCreateLink;
 
+// The system's names of the roots; the classes are those of the machine.
+std::string_view KernelRoot(platform::RegistryRoot root) {
+    switch (root) {
+        case platform::RegistryRoot::ClassesRoot:
+            return "\\REGISTRY\\MACHINE\\SOFTWARE\\CLASSES";
+        case platform::RegistryRoot::CurrentUser:
+            return "\\REGISTRY\\USER\\S-1-5-21-1004";
+        case platform::RegistryRoot::LocalMachine:
+            return "\\REGISTRY\\MACHINE";
+        case platform::RegistryRoot::Users:
+            return "\\REGISTRY\\USER";
+        case platform::RegistryRoot::CurrentConfig:
+            return "\\REGISTRY\\MACHINE\\SYSTEM\\CURRENTCONTROLSET\\HARDWARE PROFILES\\CURRENT";
+        case platform::RegistryRoot::DynData:
+            break;
+    }
+    return "\\REGISTRY\\DYNDATA";
+}
+
+// The classes that 32-bit programs register apart.
+bool IsRedirectedClass(std::string_view upperName) {
+    for (const std::string_view name :
+         {"CLSID", "INTERFACE", "TYPELIB", "DIRECTSHOW", "MEDIA TYPE", "MEDIAFOUNDATION"}) {
+        if (upperName == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view FirstSegment(std::string_view path) {
+    return path.substr(0, path.find('\\'));
+}
+
+std::string_view AfterFirstSegment(std::string_view path) {
+    const std::size_t slash = path.find('\\');
+    return slash == std::string_view::npos ? std::string_view{} : path.substr(slash + 1);
+}
+
+// The classes key's path in the 32-bit view.
+std::string ClassesInWow32(std::string_view classesPath) {
+    if (IsRedirectedClass(FirstSegment(classesPath))) {
+        return "WOW6432NODE\\" + std::string(classesPath);
+    }
+    return std::string(classesPath);
+}
+
 class FakeKey : public platform::RegistryKey {
 public:
     FakeKey(const FakeRegistry& registry, platform::RegistryRoot root, FakeRegistry::KeyData& data,
-            std::uint32_t access)
-        : m_registry(registry), m_root(root), m_data(data), m_access(access) {}
+            std::uint32_t access, std::string path)
+        : m_registry(registry),
+          m_root(root),
+          m_data(data),
+          m_access(access),
+          m_path(std::move(path)) {}
 
     long QueryValue(std::string_view name, platform::RegistryValue& out) override {
         const auto it = m_data.values.find(core::UpperCase(name));
@@ -58,11 +109,16 @@ public:
         return m_data.values.erase(id) > 0 ? status::kOk : status::kNotFound;
     }
 
+    std::string KernelName() override {
+        return std::string(KernelRoot(m_root)) + (m_path.empty() ? "" : "\\" + m_path);
+    }
+
 private:
     const FakeRegistry& m_registry;
     platform::RegistryRoot m_root;
     FakeRegistry::KeyData& m_data;
     std::uint32_t m_access;
+    std::string m_path;
 };
 
 }  // namespace
@@ -71,23 +127,46 @@ std::string FakeRegistry::KeyId(platform::RegistryRoot root, std::string_view pa
     return std::to_string(static_cast<std::uint32_t>(root)) + ":" + Normalise(path);
 }
 
+std::string FakeRegistry::InView(platform::RegistryRoot root, std::string_view path,
+                                 platform::RegistryView view) const {
+    std::string normalised = Normalise(path);
+    if (!m_twoViews || view != platform::RegistryView::Wow32) {
+        return normalised;
+    }
+    if (root == platform::RegistryRoot::ClassesRoot) {
+        return ClassesInWow32(normalised);
+    }
+    if (root != platform::RegistryRoot::LocalMachine || FirstSegment(normalised) != "SOFTWARE") {
+        return normalised;
+    }
+    const std::string_view below = AfterFirstSegment(normalised);
+    if (below.empty() || FirstSegment(below) == "WOW6432NODE") {
+        return normalised;
+    }
+    if (FirstSegment(below) == "CLASSES") {
+        return "SOFTWARE\\CLASSES\\" + ClassesInWow32(AfterFirstSegment(below));
+    }
+    return "SOFTWARE\\WOW6432NODE\\" + std::string(below);
+}
+
 RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::string_view path,
-                                         std::uint32_t access) {
+                                         std::uint32_t access, platform::RegistryView view) {
     ++opens;
-    const auto it = m_keys.find(KeyId(root, path));
+    const std::string inView = InView(root, path, view);
+    const auto it = m_keys.find(KeyId(root, inView));
     if (it == m_keys.end()) {
         return {status::kNotFound, nullptr};
     }
     if ((Refused(root, it->second) & access) != 0) {
         return {status::kAccessDenied, nullptr};
     }
-    return {status::kOk, std::make_unique<FakeKey>(*this, root, it->second, access)};
+    return {status::kOk, std::make_unique<FakeKey>(*this, root, it->second, access, inView)};
 }
 
 RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::string_view path,
-                                           std::uint32_t access) {
+                                           std::uint32_t access, platform::RegistryView view) {
     ++opens;
-    const std::string normalised = Normalise(path);
+    const std::string normalised = InView(root, path, view);
     const auto existing = m_keys.find(KeyId(root, normalised));
     if (existing != m_keys.end() && (Refused(root, existing->second) & access) != 0) {
         return {status::kAccessDenied, nullptr};
@@ -95,7 +174,8 @@ RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::str
     if (existing == m_keys.end() && m_readOnlyRoots.contains(root)) {
         return {status::kAccessDenied, nullptr};
     }
-    return {status::kOk, std::make_unique<FakeKey>(*this, root, Ensure(root, normalised), access)};
+    return {status::kOk,
+            std::make_unique<FakeKey>(*this, root, Ensure(root, normalised), access, normalised)};
 }
 
 FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::string_view path) {
@@ -108,8 +188,9 @@ FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::st
     return m_keys[KeyId(root, normalised)];
 }
 
-long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path) {
-    const std::string id = KeyId(root, path);
+long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path,
+                              platform::RegistryView view) {
+    const std::string id = KeyId(root, InView(root, path, view));
     const auto it = m_keys.find(id);
     if (it == m_keys.end()) {
         return status::kNotFound;

@@ -2,7 +2,8 @@
 
 // An in-memory registry: keys and value names compare without regard to
 // case, a key can be set to refuse some access rights, and a whole root can
-// refuse writes, as HKEY_LOCAL_MACHINE does for a standard user.
+// refuse writes, as HKEY_LOCAL_MACHINE does for a standard user. It has one
+// view, as 32-bit Windows has, unless told to model 64-bit Windows.
 
 #include <cstdint>
 #include <map>
@@ -16,11 +17,27 @@ namespace fakes {
 
 class FakeRegistry : public platform::Registry {
 public:
+    using Registry::CreateKey;
+    using Registry::DeleteTree;
+    using Registry::OpenKey;
+
     platform::RegistryOpenResult OpenKey(platform::RegistryRoot root, std::string_view path,
-                                         std::uint32_t access) override;
+                                         std::uint32_t access,
+                                         platform::RegistryView view) override;
     platform::RegistryOpenResult CreateKey(platform::RegistryRoot root, std::string_view path,
-                                           std::uint32_t access) override;
-    long DeleteTree(platform::RegistryRoot root, std::string_view path) override;
+                                           std::uint32_t access,
+                                           platform::RegistryView view) override;
+    long DeleteTree(platform::RegistryRoot root, std::string_view path,
+                    platform::RegistryView view) override;
+    bool HasWow32View() override { return m_twoViews; }
+
+    // 64-bit Windows: in the 32-bit view the keys below
+    // HKEY_LOCAL_MACHINE\SOFTWARE lead below its WOW6432Node, except the
+    // classes, of which only the COM registrations (CLSID, Interface and
+    // the like) lead below the classes' own WOW6432Node, in
+    // HKEY_CLASSES_ROOT as well. The user's keys are shared. The test
+    // set-up and inspection below name keys as a 64-bit program sees them.
+    void ModelTwoViews() { m_twoViews = true; }
 
     // Test set-up and inspection.
     void SetString(platform::RegistryRoot root, std::string_view path, std::string_view name,
@@ -61,10 +78,14 @@ public:
 
 private:
     KeyData& Ensure(platform::RegistryRoot root, std::string_view path);
+    // The key that the path names in the view, upper-cased.
+    [[nodiscard]] std::string InView(platform::RegistryRoot root, std::string_view path,
+                                     platform::RegistryView view) const;
     [[nodiscard]] static std::string KeyId(platform::RegistryRoot root, std::string_view path);
 
     std::map<std::string, KeyData> m_keys;  // by root and upper-cased path
     std::set<platform::RegistryRoot> m_readOnlyRoots;
+    bool m_twoViews = false;
 };
 
 }  // namespace fakes

@@ -179,6 +179,40 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
 }
 
+TEST_F(RemovalRun, ATraceOfThe32BitViewIsRemovedThereAndNowhereElse) {
+    using platform::RegistryRoot;
+    machine.Model64BitWindows();
+    machine.registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Evil", "Path", "64");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Evil", "Path",
+                               "32");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Evil\\Sub", "", "");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Evil\\Sub", "",
+                               "");
+    Definitions("RegistryDefinition.dat",
+                {"2^SOFTWARE\\Evil^Path^=Evil", "2^SOFTWARE\\Evil\\Sub^=Evil"});
+    Scan();
+    ui::ListView& traces = *Main().lvwRegistryToBeDeleted;
+    ASSERT_EQ(traces.ItemCount(), 4);
+    for (int row = 0; row < traces.ItemCount(); ++row) {
+        traces.SetChecked(row,
+                          traces.Item(row).SubItem(1).find("WOW6432Node") != std::string::npos);
+    }
+    Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetChecked(0, true);
+    Delete();
+
+    EXPECT_EQ(machine.registry.String(RegistryRoot::LocalMachine, "SOFTWARE\\Evil", "Path"), "64");
+    EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::LocalMachine, "SOFTWARE\\Evil\\Sub"));
+    EXPECT_FALSE(
+        machine.registry.String(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Evil", "Path"));
+    EXPECT_FALSE(
+        machine.registry.KeyExists(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Evil\\Sub"));
+    EXPECT_EQ(Log(),
+              RegistryRecord("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Evil", "Path") +
+                  RegistryRecord("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Evil\\Sub", "") +
+                  RegistryRecord("-2147483646\\SOFTWARE\\WOW6432Node\\Evil\\Sub", "All Values"));
+    EXPECT_EQ(Texts(traces), (std::vector<std::string>{"-2147483646", "-2147483646"}));
+}
+
 TEST_F(RemovalRun, AThreatOfEveryKindOfTraceFollowsItsRowAndGoesWhole) {
     using platform::RegistryRoot;
     constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -118,5 +118,43 @@ TEST_F(FileScan, AThreatWithAFileAndAFolderGivesOneRemovalRowAndTwoTraces) {
     EXPECT_EQ(Caption(Main().lbltracesFound), "2");
 }
 
+TEST_F(FileScan, OnSixtyFourBitWindowsTheThirtyTwoBitFoldersArePlacesOfTheirOwn) {
+    machine.Model64BitWindows();
+    machine.fileSystem.AddFile("C:\\Program Files\\Acme\\tool.exe", "MZ");
+    machine.fileSystem.AddFile("C:\\Program Files (x86)\\Acme\\tool.exe", "MZ");
+    machine.fileSystem.AddFile("C:\\Windows\\evil.dll", "MZ");
+    machine.fileSystem.AddDirectory("C:\\Windows\\SysWOW64\\Evil");
+    machine.fileSystem.AddDirectory("C:\\Program Files (x86)\\Common Files\\Evil");
+    // The safe list names places as the definitions do, so it covers both
+    // copies; an exclusion names the one place the user excluded.
+    for (const char* folder : {"C:\\Program Files", "C:\\Program Files (x86)"}) {
+        machine.fileSystem.AddFile(std::string(folder) + "\\Good\\good.exe", "MZ");
+        machine.fileSystem.AddFile(std::string(folder) + "\\Other\\other.exe", "MZ");
+    }
+    machine.fileSystem.AddFile(
+        DataFile("Safety.dat"),
+        definitions::EncodeDefinitionLine("SEXE|x|C:\\Program Files\\Good\\good.exe") + "\r\n");
+    machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
+                               "C:\\Program Files (x86)\\Other\\other.exe\r\n");
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    Definitions("FileDefinition.dat",
+                {"tool.exe=Acme Tool|[progfil]Acme\\", "evil.dll=Evil|[windir]",
+                 "good.exe=Evil|[progfil]Good", "other.exe=Evil|[progfil]Other"});
+    Definitions("DirectoryDefinition.dat",
+                {"system=Evil|[system]Evil", "common=Evil|[comprogfil]Evil"});
+    Scan();
+    EXPECT_EQ(Texts(*Main().lvwFilesToBeDeleted),
+              (std::vector<std::string>{
+                  "C:\\Program Files\\Acme\\tool.exe", "C:\\Program Files (x86)\\Acme\\tool.exe",
+                  "C:\\Windows\\evil.dll", "C:\\Program Files\\Other\\other.exe",
+                  "C:\\Windows\\SysWOW64\\Evil", "C:\\Program Files (x86)\\Common Files\\Evil"}));
+    EXPECT_EQ(Texts(Removal()), (std::vector<std::string>{"Acme Tool", "Evil"}));
+    EXPECT_EQ(Summary(),
+              (std::vector<std::string>{"Acme Tool - Found", "Evil - Found",
+                                        "EXCLUDED: C:\\Program Files (x86)\\Other\\other.exe"}));
+    EXPECT_EQ(app->scan.FilesFoldersInspected, 6);
+    EXPECT_EQ(Caption(Main().lbltracesFound), "6");
+}
+
 }  // namespace
 }  // namespace scan

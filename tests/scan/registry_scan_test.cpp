@@ -1,5 +1,6 @@
 #include "scan/registry_scan.h"
 
+#include "scan/registry_views.h"
 #include "scan_fixture.h"
 
 namespace scan {
@@ -151,6 +152,78 @@ TEST_F(RegistryScan, AKeyThatCannotBeOpenedForWritingCountsAsAbsent) {
     Scan();
     EXPECT_TRUE(Summary().empty());
     EXPECT_EQ(app->scan.RegistryEntriesInspected, 2);
+}
+
+TEST_F(RegistryScan, OnSixtyFourBitWindowsEachViewsTraceIsARowOfItsOwnAndTheRecordCountsOnce) {
+    machine.Model64BitWindows();
+    fakes::FakeRegistry& registry = machine.registry;
+    registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Evil", "Path", "evil64.exe");
+    registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Evil", "Path",
+                       "evil32.exe");
+    registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Loose", "", "");
+    registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\WOW6432Node\\Loose", "", "");
+    // Keys that both views share, and one that only 32-bit programs have.
+    SetString("Software\\Evil", "", "");
+    registry.SetString(RegistryRoot::LocalMachine, "SOFTWARE\\Classes\\.evil", "", "");
+    registry.SetString(RegistryRoot::ClassesRoot, "WOW6432Node\\CLSID\\{E}", "", "");
+    Definitions("RegistryDefinition.dat",
+                {"2^SOFTWARE\\Evil^Path^=Evil", "1^Software\\Evil^=Evil",
+                 "2^SOFTWARE\\Classes\\.evil^=Evil", "0^CLSID\\{E}^=Evil",
+                 "2^SOFTWARE\\WOW6432Node\\Evil^Path^=Evil", "2^SOFTWARE\\Loose^="});
+    Scan();
+
+    std::vector<std::string> traces;
+    for (int row = 0; row < Main().lvwRegistryToBeDeleted->ItemCount(); ++row) {
+        traces.push_back(Trace(row, 0) + " " + Trace(row, 1) + " " + Trace(row, 2));
+    }
+    EXPECT_EQ(traces, (std::vector<std::string>{
+                          "-2147483646 SOFTWARE\\Evil Path",
+                          "-2147483646 SOFTWARE\\WOW6432Node\\Evil Path",
+                          "-2147483647 Software\\Evil ",
+                          "-2147483646 SOFTWARE\\Classes\\.evil ",
+                          "-2147483648 WOW6432Node\\CLSID\\{E} ",
+                          "-2147483646 SOFTWARE\\WOW6432Node\\Evil Path",
+                          "-2147483646 SOFTWARE\\Loose ",
+                          "-2147483646 SOFTWARE\\WOW6432Node\\Loose ",
+                      }));
+    // A nameless key is a row of its own in each view, located where it is.
+    EXPECT_EQ(Texts(Removal()), (std::vector<std::string>{"Evil", "SOFTWARE\\Loose",
+                                                          "SOFTWARE\\WOW6432Node\\Loose"}));
+    EXPECT_EQ(Removal().Item(2).SubItem(1), "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Loose");
+    EXPECT_EQ(Caption(Main().lblRegistryInspected), "6");
+    EXPECT_EQ(app->scan.ThreatsFound, 2);
+    EXPECT_EQ(Caption(Main().lbltracesFound), "8");
+}
+
+TEST(RegistryViews, TheSystemsNameOfAKeyTellsWhereTheViewLed) {
+    const struct {
+        std::string_view requested;
+        std::string_view kernelName;
+        std::optional<std::string> path;
+    } cases[] = {
+        {"SOFTWARE\\Acme", "\\REGISTRY\\MACHINE\\SOFTWARE\\Wow6432Node\\Acme",
+         "SOFTWARE\\WOW6432Node\\Acme"},
+        {"software\\acme\\", "\\REGISTRY\\MACHINE\\SOFTWARE\\WOW6432NODE\\ACME",
+         "software\\WOW6432Node\\acme"},
+        // The classes of the machine or of the user, through the merged root.
+        {"CLSID\\{E}", "\\REGISTRY\\MACHINE\\SOFTWARE\\Classes\\Wow6432Node\\CLSID\\{E}",
+         "WOW6432Node\\CLSID\\{E}"},
+        {"CLSID\\{E}", "\\REGISTRY\\USER\\S-1-5-21-7_Classes\\Wow6432Node\\CLSID\\{E}",
+         "WOW6432Node\\CLSID\\{E}"},
+        // Not led elsewhere: a user's key, a shared key, a link, a path that
+        // names the 32-bit keys already, and a name the system did not give.
+        {"Software\\Acme", "\\REGISTRY\\USER\\S-1-5-21-7\\Software\\Acme", std::nullopt},
+        {"SOFTWARE\\Classes\\.txt", "\\REGISTRY\\MACHINE\\SOFTWARE\\Classes\\.txt", std::nullopt},
+        {"SYSTEM\\CurrentControlSet\\Services\\Acme",
+         "\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Services\\Acme", std::nullopt},
+        {"SOFTWARE\\WOW6432Node\\Acme", "\\REGISTRY\\MACHINE\\SOFTWARE\\Wow6432Node\\Acme",
+         std::nullopt},
+        {"SOFTWARE\\Acme", "", std::nullopt},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(RedirectedKeyPath(test.requested, test.kernelName), test.path)
+            << test.requested << " named " << test.kernelName;
+    }
 }
 
 TEST(RegistryReads, NumbersReadAsDecimalTextAndStringsWithoutTheirNul) {

@@ -34,6 +34,7 @@ using win32_tests::WindowsPath;
 constexpr char kSeedKey[] = "Software\\ScanSeedWidgets";
 constexpr char kSettingsKey[] = "Software\\Anti-Spyware Settings\\Scan Test Product";
 constexpr char kMachineKey[] = "SOFTWARE\\Scan Test Company";
+constexpr char kViewsKey[] = "SOFTWARE\\ScanSeedViews";
 
 std::string TempFolder() {
     char base[MAX_PATH] = {};
@@ -45,12 +46,34 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-void SetRegistryValue(const char* path, const char* name, DWORD type, const std::string& data) {
+void SetRegistryValue(const char* path, const char* name, DWORD type, const std::string& data,
+                      HKEY root = HKEY_CURRENT_USER, REGSAM view = 0) {
     UniqueRegKey key;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, key.Put(),
-                      nullptr);
+    ::RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_WRITE | view, nullptr, key.Put(), nullptr);
     ::RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                      static_cast<DWORD>(data.size()));
+}
+
+std::string SpecialFolder(int csidl) {
+    char path[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE);
+    return path;
+}
+
+void DeleteTree(const std::string& path) {
+    std::string from = path;
+    from.push_back('\0');
+    SHFILEOPSTRUCTA operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    ::SHFileOperationA(&operation);
+}
+
+bool KeyExists(const std::string& path, REGSAM view) {
+    UniqueRegKey key;
+    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | view, key.Put()) ==
+           ERROR_SUCCESS;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -97,14 +120,19 @@ protected:
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey);
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
         ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kMachineKey);
+        for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+            UniqueRegKey software;
+            if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | view,
+                                software.Put()) == ERROR_SUCCESS) {
+                ::RegDeleteTreeA(software.Get(), "ScanSeedViews");
+            }
+        }
+        for (const int csidl :
+             {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86, CSIDL_SYSTEM, CSIDL_SYSTEMX86}) {
+            DeleteTree(SpecialFolder(csidl) + "\\ScanSeedViews");
+        }
         ::DeleteFileA(m_cookie.c_str());
-        std::string from = m_folder;
-        from.push_back('\0');
-        SHFILEOPSTRUCTA operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NO_UI;
-        ::SHFileOperationA(&operation);
+        DeleteTree(m_folder);
     }
 
     std::vector<std::string> Rows(const ui::ListView& list) {
@@ -240,6 +268,96 @@ TEST_F(ScanWin32, AThreatOfRegistryFileAndFolderTracesIsRemovedWhole) {
     EXPECT_TRUE(app.frmDelete.lstProblem->Items().empty());
     EXPECT_EQ(app.frmMain.lvwFilesToBeDeleted->ItemCount(), 0);
     EXPECT_EQ(app.frmMain.lvwRegistryToBeDeleted->ItemCount(), 0);
+}
+
+TEST_F(ScanWin32, BothRegistryViewsAndBothProgramFoldersAreScannedAndRemoved) {
+    const std::string programs64 = SpecialFolder(CSIDL_PROGRAM_FILES) + "\\ScanSeedViews";
+    const std::string programs32 = SpecialFolder(CSIDL_PROGRAM_FILESX86) + "\\ScanSeedViews";
+    const std::string system64 = SpecialFolder(CSIDL_SYSTEM) + "\\ScanSeedViews";
+    const std::string system32 = SpecialFolder(CSIDL_SYSTEMX86) + "\\ScanSeedViews";
+    ASSERT_NE(programs64, programs32) << "a 64-bit prefix has both program folders";
+    ASSERT_NE(system64, system32);
+    const std::string sub = std::string(kViewsKey) + "\\Sub";
+    for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+        SetRegistryValue(kViewsKey, "Path", REG_SZ, std::string("seed.dat", 9), HKEY_LOCAL_MACHINE,
+                         view);
+        SetRegistryValue(sub.c_str(), "", REG_SZ, std::string("", 1), HKEY_LOCAL_MACHINE, view);
+    }
+    ASSERT_TRUE(KeyExists("SOFTWARE\\WOW6432Node\\ScanSeedViews", KEY_WOW64_64KEY));
+    // The user's keys are one in both views.
+    SetRegistryValue((std::string(kSeedKey) + "\\Shared").c_str(), "", REG_SZ, std::string("", 1));
+    for (const std::string& folder : {programs64, programs32, system64, system32}) {
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    WriteFile(programs64 + "\\seed.dat", "64-bit file");
+    WriteFile(programs32 + "\\seed.dat", "32-bit file");
+    WriteFile(programs32 + "\\only32.dat", "32-bit only");
+
+    WriteFile(m_data + "\\RegistryDefinition.dat",
+              Coded({std::string("2^") + kViewsKey + "^Path^=Seed.Views",
+                     std::string("2^") + sub + "^=Seed.Views",
+                     std::string("1^") + kSeedKey + "\\Shared^=Seed.Views"}));
+    WriteFile(m_data + "\\FileDefinition.dat",
+              Coded({"seed.dat=Seed.Views|[progfil]ScanSeedViews",
+                     "only32.dat=Seed.Views|[progfil]ScanSeedViews"}));
+    WriteFile(m_data + "\\DirectoryDefinition.dat",
+              Coded({"seed=Seed.Views|[system]ScanSeedViews"}));
+    WriteFile(m_data + "\\ExeDefinition.dat", "");
+    WriteFile(m_data + "\\BlockedCookies.dat", "");
+
+    platform::win32::Win32Platform platform;
+    core::Application app(platform.Ports());
+    app.branding = core::LoadBranding(platform.Ports().programFile);
+    app.frmMain.Show();
+    app.DataFolder = m_data;
+    app.TotalDefinitionLines =
+        definitions::CountDefinitions(platform.Ports().fileSystem, app.DataFolder, app.counts);
+
+    scan::cmdScanNow_Click(app);
+    std::vector<std::string> traces;
+    const ui::ListView& registry = *app.frmMain.lvwRegistryToBeDeleted;
+    for (int row = 0; row < registry.ItemCount(); ++row) {
+        traces.push_back(registry.Item(row).SubItem(1) + "|" + registry.Item(row).SubItem(2));
+    }
+    EXPECT_EQ(traces, (std::vector<std::string>{
+                          std::string(kViewsKey) + "|Path",
+                          "SOFTWARE\\WOW6432Node\\ScanSeedViews|Path",
+                          sub + "|",
+                          "SOFTWARE\\WOW6432Node\\ScanSeedViews\\Sub|",
+                          std::string(kSeedKey) + "\\Shared|",
+                      }));
+    EXPECT_EQ(Rows(*app.frmMain.lvwFilesToBeDeleted),
+              (std::vector<std::string>{programs64 + "\\seed.dat", programs32 + "\\seed.dat",
+                                        programs32 + "\\only32.dat", system64, system32}));
+    EXPECT_EQ(Rows(*app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved),
+              std::vector<std::string>{"Seed.Views"});
+    EXPECT_EQ(app.frmMain.lblRegistryInspected->Caption(), "3");
+    EXPECT_EQ(app.frmMain.lblFilesFolderInspected->Caption(), "3");
+
+    scan::cmdSelectAll_Click(app);
+    removal::lblRemove_Click(app);
+    for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+        EXPECT_FALSE(KeyExists(sub, view));
+        UniqueRegKey key;
+        ASSERT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kViewsKey, 0, KEY_READ | view, key.Put()),
+                  ERROR_SUCCESS);
+        EXPECT_NE(::RegQueryValueExA(key.Get(), "Path", nullptr, nullptr, nullptr, nullptr),
+                  ERROR_SUCCESS);
+    }
+    for (const std::string& path : {programs64 + "\\seed.dat", programs32 + "\\seed.dat",
+                                    programs32 + "\\only32.dat", system64, system32}) {
+        EXPECT_FALSE(Exists(path)) << path;
+    }
+    const std::string log = ReadFile(m_data + "\\quarantine\\QuarantineLog.txt");
+    for (const std::string& record :
+         {" - File: only32.dat\r\n - Location: " + programs32 + "\\only32.dat\r\n",
+          std::string(" - Key: HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ScanSeedViews\r\n"
+                      "Value: Path\r\n"),
+          std::string(" - Key: -2147483646\\SOFTWARE\\WOW6432Node\\ScanSeedViews\\Sub\r\n"
+                      "Value: All Values\r\n")}) {
+        EXPECT_NE(log.find(record), std::string::npos) << record << "\nin\n" << log;
+    }
+    EXPECT_TRUE(app.frmDelete.lstProblem->Items().empty());
 }
 
 }  // namespace
