@@ -19,14 +19,15 @@ common=(
     libsqlite3-dev                    # the definitions server's database
     fp-utils                          # chmcmd, which compiles the help file Help.chm
     nsis                              # makensis, which makes the setup program
+    openssl                           # makes the key pair that the bundled server signs with
 )
 # fp-utils recommends the whole Free Pascal compiler, which chmcmd does not
 # need.
 without_recommends=(fp-utils)
 case "${1:-test}" in
-    test) wanted=("${common[@]}" libgtest-dev clang-format) ;;
+    test) wanted=("${common[@]}" libgtest-dev libssl-dev clang-format) ;;
     run) wanted=("${common[@]}" imagemagick) ;;
-    fuzz) wanted=("${common[@]}" libgtest-dev clang libclang-rt-14-dev) ;;
+    fuzz) wanted=("${common[@]}" libgtest-dev libssl-dev clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 test|run|fuzz" >&2; exit 2 ;;
 esac
 

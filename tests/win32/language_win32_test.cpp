@@ -106,12 +106,25 @@ protected:
     RecordedDialogs dialogs;
     platform::Platform ports = [this] {
         platform::Platform real = platform.Ports();
-        return platform::Platform{real.registry,  real.shellFolders,  real.fileSystem,
-                                  programFile,    real.osVersion,     real.shell,
-                                  dialogs,        real.clock,         real.eventLoop,
-                                  real.textCodec, real.notifyIcon,    real.processes,
-                                  real.clipboard, real.systemRestore, real.http,
-                                  real.desktop,   real.management,    real.localeFormats};
+        return platform::Platform{real.registry,
+                                  real.shellFolders,
+                                  real.fileSystem,
+                                  programFile,
+                                  real.osVersion,
+                                  real.shell,
+                                  dialogs,
+                                  real.clock,
+                                  real.eventLoop,
+                                  real.textCodec,
+                                  real.notifyIcon,
+                                  real.processes,
+                                  real.clipboard,
+                                  real.systemRestore,
+                                  real.http,
+                                  real.desktop,
+                                  real.management,
+                                  real.localeFormats,
+                                  real.signatureVerifier};
     }();
     core::Application app{ports};
 };

@@ -82,7 +82,7 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     ASSERT_FALSE(first.empty() || second.empty()) << "the fixture's servers are not running";
 
     UseServer(first);
-    EXPECT_GT(update::RunDefinitionUpdate(app), 40);
+    EXPECT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
     EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/1/2026\r\n");
     const std::vector<std::string> files = Definitions(DataFile("FileDefinition.dat"));
     EXPECT_TRUE(Holds(files, "pixelpal.cfg=Demo.Tracker.Pixelpal|[appdata]PixelpalDemo|Tracker"));
@@ -92,7 +92,8 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     const std::size_t fileLines = files.size();
 
     UseServer(second);
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 4) << "two additions and two deletion passes";
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 4)
+        << "two additions and two deletion passes";
     EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
     const std::vector<std::string> updated = Definitions(DataFile("FileDefinition.dat"));
     EXPECT_TRUE(Holds(updated, "fresh_helper.dll=Demo.Adware.Fresh|[progfil]FreshDemo|Adware"));
@@ -104,7 +105,7 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     EXPECT_FALSE(Holds(Definitions(DataFile("BlockedCookies.dat")), "pixelpal-demo.example"));
     EXPECT_FALSE(::PathFileExistsA(DataFile("temp.dat").c_str()));
 
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0) << "nothing newer the third time";
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0) << "nothing newer the third time";
 }
 
 TEST_F(UpdateWin32, AnUnreachableServerEndsAsUpToDateWithTheTimersRunning) {
@@ -133,7 +134,7 @@ TEST_F(UpdateWin32, AnErrorPageChangesNoDefinition) {
         "500 Internal Server Error",
         "<html><body><h1>Error</h1>[BR] FILE|DEL[DEF]keep.dll [BR]</body></html>"));
     UseServer(server.Url(""));
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0);
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0);
     EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
 }
@@ -159,7 +160,7 @@ TEST_F(UpdateWin32, AnAnswerCutShortOfItsLengthChangesNoDefinition) {
                   "\r\nConnection: close\r\n\r\n" + changes.substr(0, changes.size() - 6));
     server.Answer(win32_tests::Response("200 OK", "12/9/2026 1:00:01 PM"));
     UseServer(server.Url(""));
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0);
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0);
     EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
     EXPECT_EQ(server.Requests().size(), 2u) << "no date asked for after a failed transfer";

@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
             ::CloseHandle(started);
         }
     }
-    return update::RunDefinitionUpdate(app) > 0 ? 0 : 1;
+    return update::RunDefinitionUpdate(app).changeCount > 0 ? 0 : 1;
 }
