@@ -62,11 +62,19 @@ awk -v dutch="$dutch" '/<\/XML_DIZ_INFO>/ { printf "%s", dutch } { print }' "$lo
     >"$folder/Localization.txt"
 served_file() { [ "$1" = second ] && echo --localization "$folder/Localization.txt"; true; }
 
+# The servers sign with a key pair of the fixture's own; the tests read its
+# public half from keys/publisher.pub, which exists only when they sign.
+signing=()
+if [[ $("$bin/defserver" --help) == *--signing-key* ]]; then
+    "$(dirname "$0")/../../scripts/update-keys.sh" "$folder/keys" "$bin/defpublish"
+    signing=(--signing-key "$folder/keys/publisher.key")
+fi
+
 for name in first second; do
     # Detached from this script's output, which the test runner waits on.
     # shellcheck disable=SC2046
-    "$bin/defserver" --db "$folder/$name.sqlite" --port 0 $(served_file "$name") </dev/null >/dev/null \
-        2>"$folder/$name.log" &
+    "$bin/defserver" --db "$folder/$name.sqlite" --port 0 $(served_file "$name") "${signing[@]}" \
+        </dev/null >/dev/null 2>"$folder/$name.log" &
     echo $! >"$folder/$name.pid"
 done
 for name in first second; do
