@@ -148,7 +148,7 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
         ports.registry, ports.shellFolders, *m_fileSystem, ports.programFile, ports.osVersion,
         ports.shell, ports.dialogs, ports.clock, ports.eventLoop, ports.textCodec, ports.notifyIcon,
         ports.processes, ports.clipboard, ports.systemRestore, ports.http, ports.desktop,
-        ports.management, ports.localeFormats});
+        ports.management, ports.localeFormats, ports.signatureVerifier});
 }
 
 PhaseTimer::~PhaseTimer() = default;

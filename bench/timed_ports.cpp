@@ -355,7 +355,7 @@ TimedPorts::TimedPorts(platform::Platform& inner)
           *m_registry, *m_shellFolders, *m_fileSystem, inner.programFile, inner.osVersion,
           inner.shell, inner.dialogs, inner.clock, *m_eventLoop, inner.textCodec, inner.notifyIcon,
           *m_processes, inner.clipboard, inner.systemRestore, inner.http, inner.desktop,
-          inner.management, inner.localeFormats})) {}
+          inner.management, inner.localeFormats, inner.signatureVerifier})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -55,7 +55,9 @@ start_server() {
     "${publish[@]}" add REG '1^Software\GlimmerDemo^=Demo.Adware.Glimmer|Adware' \
         --date '2026-12-05 09:00:01' >/dev/null
     "${publish[@]}" add COOK 'glimmer-ads-demo.example' --date '2026-12-06 12:30:00' >/dev/null
-    "$tools/defserver" --db "$db" --port 0 --localization src/app/Localization.txt \
+    local signing=()
+    [ -s build/run-keys/publisher.key ] && signing=(--signing-key build/run-keys/publisher.key)
+    "$tools/defserver" --db "$db" --port 0 --localization src/app/Localization.txt "${signing[@]}" \
         2>"$server_folder/server.log" &
     server_pid=$!
     local port="" tries=0

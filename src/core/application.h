@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@
 #include "ui/shield_windows.h"
 #include "ui/small_windows.h"
 #include "ui/update_windows.h"
+#include "update/publisher_key.h"
 
 namespace core {
 
@@ -76,6 +78,9 @@ public:
 
     Branding branding;
     std::string DataFolder;
+    // The key the servers' answers must be signed with; none in a build made
+    // without one.
+    std::optional<platform::P256PublicKey> PublisherKey = update::PublisherKeyOfBuild();
     std::unique_ptr<i18n::clsLanguages> Catalogue;
     definitions::DefinitionCounts counts;
     std::int32_t TotalDefinitionLines = 0;

@@ -108,6 +108,21 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguage
      "translations are kept."},
 }};
 
+// Texts of the signature check of what the servers send: without them a
+// refused update would read as an empty notice.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kSignatureMessages{{
+    {"MSG_UPDATE_NOT_VERIFIED",
+     "The definitions update could not be verified as coming from the publisher of "
+     "[ProgramName], so nothing was changed. Please run Live Update again later; if this "
+     "keeps happening, the network you are on may be altering what it carries."},
+    {"MSG_LANGUAGE_NOT_VERIFIED",
+     "The language update failed: the new language file could not be verified as coming from "
+     "the publisher of [ProgramName]. Nothing was changed; the current translations are kept."},
+    {"MSG_UPDATES_UNSIGNED",
+     "This copy was built without the publisher's key: it cannot check that its updates come "
+     "from the publisher."},
+}};
+
 // Texts of the Run at Startup tool, which shares the catalogue with the
 // program so that it speaks the user's language.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtStartupToolMessages{{
@@ -143,6 +158,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kRunAtStartupToolMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kSignatureMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -7,6 +7,7 @@
 #include "i18n/languages.h"
 #include "update/http_transfer.h"
 #include "update/server_address.h"
+#include "update/signed_answer.h"
 
 namespace i18n {
 
@@ -16,9 +17,30 @@ namespace {
 // leaves the old translations in place.
 constexpr std::string_view kScratchName = "Localization.new";
 
+// The file's path on the language server.
+std::string LanguageFilePath(const core::Application& app) {
+    return "/Languages/" + std::to_string(app.branding.LanguagePack) + "/" +
+           std::string(kLocalizationFileName);
+}
+
 std::string LanguageFileUrl(const core::Application& app) {
-    return update::LanguageServer(app) + "/Languages/" + std::to_string(app.branding.LanguagePack) +
-           "/" + std::string(kLocalizationFileName);
+    return update::LanguageServer(app) + LanguageFilePath(app);
+}
+
+// Whether the publisher signed the file as it arrived. Its signature is
+// served beside it; one that is missing, cut short or wrong fails.
+bool IsSignedLanguageFile(core::Application& app, const platform::P256PublicKey& key,
+                          std::string_view file) {
+    const update::Transfer answer =
+        update::TransferText(app.ports, LanguageFileUrl(app) + ".sig", nullptr);
+    std::string_view hex = answer.text;
+    while (!hex.empty() && (hex.back() == '\r' || hex.back() == '\n')) {
+        hex.remove_suffix(1);
+    }
+    const std::optional<platform::P256Signature> signature = update::BytesOfHex(hex);
+    return answer.end == update::TransferEnd::Whole && signature &&
+           app.ports.signatureVerifier.VerifyP256(
+               key, update::LanguageFileMessage(LanguageFilePath(app), file), *signature);
 }
 
 void ShowFailure(core::Application& app, std::string_view messageKey) {
@@ -75,6 +97,11 @@ void DownloadLanguageFile(core::Application& app) {
         return;
     }
     if (!file) {
+        return;
+    }
+    if (app.PublisherKey && !IsSignedLanguageFile(app, *app.PublisherKey, answer.text)) {
+        // Texts the publisher did not sign could tell the user anything.
+        ShowFailure(app, "MSG_LANGUAGE_NOT_VERIFIED");
         return;
     }
     // Kept in the data folder, which every user may write, and read there in

@@ -19,6 +19,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
+#include "platform/signature_verifier.h"
 #include "platform/system_restore.h"
 #include "platform/text_codec.h"
 
@@ -43,6 +44,7 @@ struct Platform {
     Desktop& desktop;
     Management& management;
     LocaleFormats& localeFormats;
+    SignatureVerifier& signatureVerifier;
 };
 
 }  // namespace platform

@@ -17,6 +17,7 @@ void frmAbout_Load(core::Application& app) {
     about.lblVersion->SetCaption(std::to_string(version.major) + "." +
                                  std::to_string(version.minor));
     about.lblWebsite->SetCaption(app.branding.Website);
+    about.lblUpdateKey->SetCaption(app.PublisherKey ? "" : app.Message("MSG_UPDATES_UNSIGNED"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
     lblVersion = &AddLabel("lblVersion", "", {64, 68, 280, 20});
     lblWebsite = &AddLabel("lblWebsite", "", {64, 100, 280, 20});
     lblWebsite->SetLook(Look::Link);
+    lblUpdateKey = &AddLabel("lblUpdateKey", "", {16, 126, 220, 52});
     cmdOK = &AddButton("cmdOK", "OK", {244, 146, 100, 28});
     cmdOK->isDefault = true;
     cmdOK->isCancel = true;

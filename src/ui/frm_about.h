@@ -13,7 +13,8 @@ public:
     Label* lblProductName;
     Label* lblCompanyName;
     Label* lblVersion;
-    Label* lblWebsite;  // opens the website when clicked
+    Label* lblWebsite;    // opens the website when clicked
+    Label* lblUpdateKey;  // says when updates cannot be checked for the publisher's signature
     CommandButton* cmdOK;
 };
 

@@ -14,6 +14,7 @@
 #include "update/definition_file_pass.h"
 #include "update/http_transfer.h"
 #include "update/server_address.h"
+#include "update/signed_answer.h"
 #include "update/update_records.h"
 
 namespace update {
@@ -83,7 +84,7 @@ bool IsLater(const platform::DateTime& a, const platform::DateTime& b) {
 
 }  // namespace
 
-std::int32_t RunDefinitionUpdate(core::Application& app) {
+DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
     ui::FrmDownload& download = app.frmDownload;
     const std::string server = DefinitionServer(app);
     // 1.
@@ -98,8 +99,10 @@ std::int32_t RunDefinitionUpdate(core::Application& app) {
         app.ports, server + "/asp/currentDateNEW.asp?" + ProductQuery(app), *download.txtStatus));
     const platform::DateTime serverDate = answeredDate.value_or(clientDate);
     // 4.
-    std::int32_t changeCount = 0;
+    DefinitionUpdateResult result;
     bool storeDate = true;
+    // The newest date the signed changes cover, which a keyed build stores.
+    std::optional<platform::DateTime> signedNewest;
     if (IsLater(serverDate, clientDate)) {
         const Transfer changes = TransferText(app.ports,
                                               server + "/asp/getDefsNEW.asp?" + ProductQuery(app) +
@@ -108,27 +111,45 @@ std::int32_t RunDefinitionUpdate(core::Application& app) {
         // Only a whole answer is applied: a cut one ends in the middle of a
         // record, and storing a date past the changes it lost would lose
         // them for good.
-        if (changes.end == TransferEnd::Whole) {
-            const AppliedUpdate applied =
-                ApplyDefinitionUpdate(app, changes.text, *download.txtStatus);
-            changeCount = applied.changeCount;
+        std::optional<std::string_view> body;
+        if (changes.end == TransferEnd::Whole && app.PublisherKey) {
+            // Nothing reaches the files that the publisher did not sign for
+            // this very date; and an answer that covers less than the files
+            // hold is an old one, replayed.
+            const std::optional<VerifiedChanges> verified = VerifyChanges(
+                app.ports.signatureVerifier, *app.PublisherKey, clientDate, changes.text);
+            if (verified && !IsLater(clientDate, verified->newest)) {
+                body = verified->body;
+                signedNewest = verified->newest;
+            } else {
+                result.unverified = true;
+            }
+        } else if (changes.end == TransferEnd::Whole) {
+            body = changes.text;
+        }
+        if (body) {
+            const AppliedUpdate applied = ApplyDefinitionUpdate(app, *body, *download.txtStatus);
+            result.changeCount = applied.changeCount;
             storeDate = applied.complete;
         }
     }
     // 5.
-    if (changeCount > 0 && storeDate) {
+    if (result.changeCount > 0 && storeDate) {
         // Without a date in this answer the date of the first one stands: it
         // is known good, and the zero date would make the next update fetch
         // (and append) every change the server ever made.
-        const platform::DateTime newDate =
+        const platform::DateTime endDate =
             DateOfAnswer(DownloadText(app.ports, server + "/asp/date.asp")).value_or(serverDate);
-        const std::string text = core::GeneralDateText(newDate);
+        // A keyed build stores what the signed changes cover: a change
+        // published since they were sent is later than that, and the next
+        // update asks for it.
+        const std::string text = core::GeneralDateText(signedNewest.value_or(endDate));
         definitions::WriteDefinitionsDate(app.ports.fileSystem, app.DataFolder, text);
         app.frmMain.lblDefVersion->SetCaption(core::UserDateTextOf(app.ports.localeFormats, text) +
                                               " PST");
     }
     // 6.
-    return changeCount;
+    return result;
 }
 
 }  // namespace update

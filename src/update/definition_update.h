@@ -17,10 +17,19 @@ class TextBox;
 
 namespace update {
 
+struct DefinitionUpdateResult {
+    // The number of changes applied, 0 when nothing was.
+    std::int32_t changeCount = 0;
+    // The changes were refused: their signature was missing or wrong, or
+    // they cover less than the definitions already hold. Nothing changed.
+    bool unverified = false;
+};
+
 // Asks the server for its date and, when it is newer than the definitions'
-// date, for every change since; applies them and stores the server's date.
-// The number of changes applied, 0 when nothing was.
-std::int32_t RunDefinitionUpdate(core::Application& app);
+// date, for every change since; applies them and stores the new date: the
+// newest date the signed changes cover, or in a build without a key the
+// server's date at the end.
+DefinitionUpdateResult RunDefinitionUpdate(core::Application& app);
 
 struct AppliedUpdate {
     // Lines added plus one per file that lost lines.

@@ -89,8 +89,12 @@ void cmdUpdate_Click(core::Application& app) {
     core::ApplyTimerSettings(app, false);
     main.cmdLiveUpdate->SetEnabled(false);
     // 2.
-    const std::int32_t changeCount = RunDefinitionUpdate(app);
-    if (changeCount < 1) {
+    const DefinitionUpdateResult result = RunDefinitionUpdate(app);
+    if (result.unverified) {
+        // Not "most recent": the user should know that an update was
+        // refused, and that nothing was changed.
+        ShowNotice(app, "MSG_UPDATE_NOT_VERIFIED");
+    } else if (result.changeCount < 1) {
         // 3.
         ShowNotice(app, "MSG_RECENT_DEFS");
     } else {

@@ -10,6 +10,7 @@
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_folders.h"
+#include "fakes/test_signature_verifier.h"
 #include "fakes/virtual_event_loop.h"
 #include "platform/platform.h"
 
@@ -52,11 +53,12 @@ struct FakePlatform {
     FakeDesktop desktop;
     FakeManagement management;
     FakeLocaleFormats localeFormats;
+    TestSignatureVerifier signatureVerifier;
 
-    platform::Platform ports{registry,   shellFolders, fileSystem,   programFile,   osVersion,
-                             shell,      dialogs,      clock,        eventLoop,     textCodec,
-                             notifyIcon, processes,    clipboard,    systemRestore, http,
-                             desktop,    management,   localeFormats};
+    platform::Platform ports{registry,   shellFolders, fileSystem,    programFile,      osVersion,
+                             shell,      dialogs,      clock,         eventLoop,        textCodec,
+                             notifyIcon, processes,    clipboard,     systemRestore,    http,
+                             desktop,    management,   localeFormats, signatureVerifier};
 };
 
 }  // namespace fakes

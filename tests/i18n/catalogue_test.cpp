@@ -29,7 +29,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the Run at Startup tool's.
     EXPECT_EQ(slots[69].name, "MSG_STARTUP_TITLE");
     EXPECT_EQ(slots[77].name, "MSG_STARTUP_NOPROGRAM");
-    EXPECT_FALSE(slots[78].used);
+    // Then those of the signature check.
+    EXPECT_EQ(slots[78].name, "MSG_UPDATE_NOT_VERIFIED");
+    EXPECT_EQ(slots[80].name, "MSG_UPDATES_UNSIGNED");
+    EXPECT_FALSE(slots[81].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

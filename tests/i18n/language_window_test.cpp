@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "core/app_fixture.h"
+#include "fakes/signed_test_vectors.h"
 #include "i18n/localization_text.h"
 
 namespace i18n {
@@ -154,6 +155,54 @@ TEST_F(LanguageWindow, ANewerFileFromTheServerIsStoredListedAndUsedAtTheNextChoi
     Window().Combo1->SetListIndex(1);
     EXPECT_EQ(Main().cmdScan->Caption(), "Nu scannen");
     EXPECT_EQ(UserSetting("Settings", "Language"), "Nederlands");
+}
+
+TEST_F(LanguageWindow, AKeyedBuildKeepsADownloadOnlyWhenThePublishersSignatureHolds) {
+    namespace vectors = fakes::signed_vectors;
+    const std::string url = DEFINITIONS_SERVER "/Languages/21/Localization.txt";
+    std::string altered = newerFile;
+    altered[altered.find("Nu scannen")] = 'X';
+    struct Case {
+        const char* what;
+        std::string file;
+        std::optional<std::string> signature;  // nullopt: none served
+    };
+    const Case refused[] = {
+        {"a byte of the file changed", altered, std::string(vectors::kLanguageFileSignature)},
+        {"no signature", newerFile, std::nullopt},
+        {"a signature cut short", newerFile,
+         std::string(vectors::kLanguageFileSignature.substr(0, 100))},
+        {"an error page for the signature", newerFile, "<html>404</html>"},
+    };
+    const std::string before = StoredFile();
+    StartProgram();
+    app->PublisherKey = vectors::Key(vectors::kPublisherKey);
+    const auto download = [&] {
+        machine.dialogs.shown.clear();
+        Main().mnuLanguageItem->Click();
+        Window().Command1->Click();
+        std::vector<std::string> listed = Window().Combo1->Items();
+        Window().Command2->Click();
+        return listed;
+    };
+    for (const Case& c : refused) {
+        machine.http.Serve(url, c.file);
+        if (c.signature) {
+            machine.http.Serve(url + ".sig", *c.signature);
+        } else {
+            machine.http.Refuse(url + ".sig");
+        }
+        EXPECT_EQ(download().size(), 3u) << c.what;
+        EXPECT_FALSE(Downloaded()) << c.what;
+        EXPECT_EQ(StoredFile(), before) << c.what;
+        EXPECT_EQ(Shown("MSG_LANGUAGE_NOT_VERIFIED"), 1) << c.what;
+        EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0) << c.what;
+    }
+
+    machine.http.Serve(url, newerFile);
+    machine.http.Serve(url + ".sig", std::string(vectors::kLanguageFileSignature) + "\r\n");
+    EXPECT_EQ(download(), (std::vector<std::string>{"English", "Nederlands"}));
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 1);
 }
 
 TEST_F(LanguageWindow, AnAnswerWithoutTranslationsChangesNothingAndSaysNothing) {

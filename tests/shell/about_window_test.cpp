@@ -29,6 +29,17 @@ TEST_F(AboutWindow, TheHelpMenuShowsTheProductItsMakerVersionAndWebsite) {
     EXPECT_EQ(About().lblWebsite->Caption(), "www.acme.example");
 }
 
+TEST_F(AboutWindow, ABuildWithoutThePublishersKeySaysThatItsUpdatesAreNotChecked) {
+    Main().mnuHelpItem[ui::FrmMain::kHelpAbout]->Click();
+    EXPECT_EQ(About().lblUpdateKey->Caption(), app->Message("MSG_UPDATES_UNSIGNED"));
+    EXPECT_FALSE(About().lblUpdateKey->Caption().empty());
+    About().cmdOK->Click();
+
+    app->PublisherKey = platform::P256PublicKey{};
+    Main().mnuHelpItem[ui::FrmMain::kHelpAbout]->Click();
+    EXPECT_EQ(About().lblUpdateKey->Caption(), "");
+}
+
 TEST_F(AboutWindow, ClickingTheWebsiteOpensItInTheBrowser) {
     Main().mnuHelpItem[ui::FrmMain::kHelpAbout]->Click();
     About().lblWebsite->Click();

@@ -18,6 +18,7 @@
 #include "core/application.h"
 #include "defserver_urls.h"
 #include "i18n/languages.h"
+#include "loopback_proxy.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
 #include "temp_folder.h"
@@ -70,6 +71,8 @@ protected:
         ::SetFileAttributesA(Shipped().c_str(), FILE_ATTRIBUTE_READONLY);
         ::CreateDirectoryA(dataFolder.c_str(), nullptr);
         app.DataFolder = dataFolder;
+        // The key of the fixture's servers, whatever key this build carries.
+        app.PublisherKey = win32_tests::FixtureKey();
         app.branding.ProgramName = kProduct;
         app.Catalogue = std::make_unique<i18n::clsLanguages>(
             ports.fileSystem, ports.textCodec, folder.Path(), app.branding, dataFolder);
@@ -106,12 +109,25 @@ protected:
     RecordedDialogs dialogs;
     platform::Platform ports = [this] {
         platform::Platform real = platform.Ports();
-        return platform::Platform{real.registry,  real.shellFolders,  real.fileSystem,
-                                  programFile,    real.osVersion,     real.shell,
-                                  dialogs,        real.clock,         real.eventLoop,
-                                  real.textCodec, real.notifyIcon,    real.processes,
-                                  real.clipboard, real.systemRestore, real.http,
-                                  real.desktop,   real.management,    real.localeFormats};
+        return platform::Platform{real.registry,
+                                  real.shellFolders,
+                                  real.fileSystem,
+                                  programFile,
+                                  real.osVersion,
+                                  real.shell,
+                                  dialogs,
+                                  real.clock,
+                                  real.eventLoop,
+                                  real.textCodec,
+                                  real.notifyIcon,
+                                  real.processes,
+                                  real.clipboard,
+                                  real.systemRestore,
+                                  real.http,
+                                  real.desktop,
+                                  real.management,
+                                  real.localeFormats,
+                                  real.signatureVerifier};
     }();
     core::Application app{ports};
 };
@@ -149,6 +165,42 @@ TEST_F(LanguageWin32, ADownloadListsTheNewLanguageAndPickingItTranslatesTheMainW
     window.Unload();
     app.frmMain.mnuLanguageItem->Click();
     EXPECT_EQ(window.Combo1->Items(), (std::vector<std::string>{"English", "Deutsch"}));
+}
+
+TEST_F(LanguageWin32, AFileAlteredOnTheWayIsNotKeptAndTheUserIsTold) {
+    const std::string server = win32_tests::ServerUrl("second");
+    ASSERT_FALSE(server.empty()) << "the fixture's servers are not running";
+    if (!app.PublisherKey) {
+        GTEST_SKIP() << "the fixture's servers do not sign (a defserver without --signing-key)";
+    }
+    const std::string shipped = ReadFile(Shipped());
+    for (const bool alterSignature : {false, true}) {
+        win32_tests::LoopbackProxy proxy(
+            win32_tests::PortOf(server), [&](std::string_view path, std::string body) {
+                const bool isSignature = path.size() > 4 && path.substr(path.size() - 4) == ".sig";
+                if (isSignature == alterSignature) {
+                    const std::size_t at = body.find("Nederlands");
+                    body[at == std::string::npos ? body.size() / 2 : at] ^= 0x01;
+                }
+                return body;
+            });
+        app.WriteUserSetting("Settings", "LanguageServer", proxy.Url());
+        dialogs.texts.clear();
+        app.frmMain.mnuLanguageItem->Click();
+        app.frmLanguage.Command1->Click();
+        EXPECT_EQ(dialogs.texts, std::vector<std::string>{app.Message("MSG_LANGUAGE_NOT_VERIFIED")})
+            << (alterSignature ? "the signature altered" : "the file altered");
+        EXPECT_FALSE(::PathFileExistsA((dataFolder + "\\Localization.txt").c_str()));
+        EXPECT_EQ(app.frmLanguage.Combo1->ItemCount(), 2);
+        app.frmLanguage.Unload();
+    }
+    EXPECT_EQ(ReadFile(Shipped()), shipped);
+
+    app.WriteUserSetting("Settings", "LanguageServer", server);
+    dialogs.texts.clear();
+    app.frmMain.mnuLanguageItem->Click();
+    app.frmLanguage.Command1->Click();
+    EXPECT_EQ(dialogs.texts, std::vector<std::string>{app.Message("MSG_DOWNLOADED")});
 }
 
 TEST_F(LanguageWin32, AServerWithoutALanguageFileLeavesTheFileAsItWas) {

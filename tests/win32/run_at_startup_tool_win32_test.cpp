@@ -81,12 +81,25 @@ protected:
     ToolInFolder toolFile{toolFolder};
     platform::Platform ports = [this] {
         platform::Platform real = platform.Ports();
-        return platform::Platform{real.registry,  real.shellFolders,  real.fileSystem,
-                                  toolFile,       real.osVersion,     real.shell,
-                                  real.dialogs,   real.clock,         real.eventLoop,
-                                  real.textCodec, real.notifyIcon,    real.processes,
-                                  real.clipboard, real.systemRestore, real.http,
-                                  real.desktop,   real.management,    real.localeFormats};
+        return platform::Platform{real.registry,
+                                  real.shellFolders,
+                                  real.fileSystem,
+                                  toolFile,
+                                  real.osVersion,
+                                  real.shell,
+                                  real.dialogs,
+                                  real.clock,
+                                  real.eventLoop,
+                                  real.textCodec,
+                                  real.notifyIcon,
+                                  real.processes,
+                                  real.clipboard,
+                                  real.systemRestore,
+                                  real.http,
+                                  real.desktop,
+                                  real.management,
+                                  real.localeFormats,
+                                  real.signatureVerifier};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

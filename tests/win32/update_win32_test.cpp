@@ -1,7 +1,7 @@
 // Live Update through the real adapters against the reference definitions
 // server on loopback: a first update into an empty data folder, a second one
-// with additions and deletions, a server that cannot be reached and one that
-// answers with an error page.
+// with additions and deletions, a man in the middle, a server that cannot be
+// reached and one that answers with an error page.
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,14 @@
 #include <shlwapi.h>
 
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 
 #include "core/application.h"
 #include "definitions/line_code.h"
 #include "defserver_urls.h"
+#include "loopback_proxy.h"
 #include "loopback_server.h"
 #include "platform/win32/platform_win32.h"
 #include "temp_folder.h"
@@ -62,6 +65,8 @@ protected:
         app.branding.ProgramName = kProduct;
         app.branding.CompanyName = "Update Test Company";
         app.DataFolder = data.Path();
+        // The key of the fixture's servers, whatever key this build carries.
+        app.PublisherKey = win32_tests::FixtureKey();
     }
     ~UpdateWin32() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey); }
 
@@ -82,7 +87,7 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     ASSERT_FALSE(first.empty() || second.empty()) << "the fixture's servers are not running";
 
     UseServer(first);
-    EXPECT_GT(update::RunDefinitionUpdate(app), 40);
+    EXPECT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
     EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/1/2026\r\n");
     const std::vector<std::string> files = Definitions(DataFile("FileDefinition.dat"));
     EXPECT_TRUE(Holds(files, "pixelpal.cfg=Demo.Tracker.Pixelpal|[appdata]PixelpalDemo|Tracker"));
@@ -92,7 +97,8 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     const std::size_t fileLines = files.size();
 
     UseServer(second);
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 4) << "two additions and two deletion passes";
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 4)
+        << "two additions and two deletion passes";
     EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
     const std::vector<std::string> updated = Definitions(DataFile("FileDefinition.dat"));
     EXPECT_TRUE(Holds(updated, "fresh_helper.dll=Demo.Adware.Fresh|[progfil]FreshDemo|Adware"));
@@ -104,7 +110,87 @@ TEST_F(UpdateWin32, AFirstUpdateFillsAnEmptyDataFolderAndASecondBringsTheChanges
     EXPECT_FALSE(Holds(Definitions(DataFile("BlockedCookies.dat")), "pixelpal-demo.example"));
     EXPECT_FALSE(::PathFileExistsA(DataFile("temp.dat").c_str()));
 
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0) << "nothing newer the third time";
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0) << "nothing newer the third time";
+}
+
+TEST_F(UpdateWin32, AManInTheMiddleChangesNothingAndTheNextHonestUpdateCompletes) {
+    const std::string first = ServerUrl("first");
+    const std::string second = ServerUrl("second");
+    ASSERT_FALSE(first.empty() || second.empty()) << "the fixture's servers are not running";
+    if (!app.PublisherKey) {
+        GTEST_SKIP() << "the fixture's servers do not sign (a defserver without --signing-key)";
+    }
+    const auto isChanges = [](std::string_view path) {
+        return path.find("/asp/getDefsNEW.asp") != std::string_view::npos;
+    };
+    // The first update, through a proxy that keeps a copy of the changes: an
+    // answer genuinely signed, but for another date.
+    std::string older;
+    {
+        win32_tests::LoopbackProxy keeper(win32_tests::PortOf(first),
+                                          [&](std::string_view path, std::string body) {
+                                              if (isChanges(path)) {
+                                                  older = body;
+                                              }
+                                              return body;
+                                          });
+        UseServer(keeper.Url());
+        ASSERT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
+    }
+    ASSERT_FALSE(older.empty());
+    const auto files = [&] {
+        std::map<std::string, std::string> content;
+        for (const char* name :
+             {"FileDefinition.dat", "ExeDefinition.dat", "RegistryDefinition.dat",
+              "BlockedCookies.dat", "DirectoryDefinition.dat", "Safety.dat", "date.dat"}) {
+            content[name] = ReadFile(DataFile(name));
+        }
+        return content;
+    };
+    const std::map<std::string, std::string> before = files();
+
+    struct Attack {
+        const char* what;
+        std::function<std::string(std::string)> alter;
+    };
+    const Attack attacks[] = {
+        {"a byte altered",
+         [](std::string body) {
+             body[body.size() / 3] ^= 0x01;
+             return body;
+         }},
+        {"the tail dropped",
+         [](std::string body) {
+             return body.substr(0, body.size() / 2);
+         }},
+        {"the signature dropped",
+         [](std::string body) {
+             return body.substr(0, body.rfind("[BR]"));
+         }},
+        {"an older answer replayed",
+         [&](std::string) {
+             return older;
+         }},
+    };
+    app.frmMain.chkAutoProtect->SetValue(1);
+    for (const Attack& attack : attacks) {
+        win32_tests::LoopbackProxy proxy(
+            win32_tests::PortOf(second), [&](std::string_view path, std::string body) {
+                return isChanges(path) ? attack.alter(std::move(body)) : body;
+            });
+        UseServer(proxy.Url());
+        update::cmdUpdate_Click(app);
+        EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(),
+                  app.Message("MSG_UPDATE_NOT_VERIFIED"))
+            << attack.what;
+        EXPECT_TRUE(files() == before) << attack.what << ": a definition file or the date changed";
+        EXPECT_TRUE(app.frmMain.tmrMemoryInspected->Enabled()) << attack.what;
+        EXPECT_FALSE(::PathFileExistsA(DataFile("temp.dat").c_str())) << attack.what;
+    }
+
+    UseServer(second);
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 4);
+    EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
 }
 
 TEST_F(UpdateWin32, AnUnreachableServerEndsAsUpToDateWithTheTimersRunning) {
@@ -133,7 +219,7 @@ TEST_F(UpdateWin32, AnErrorPageChangesNoDefinition) {
         "500 Internal Server Error",
         "<html><body><h1>Error</h1>[BR] FILE|DEL[DEF]keep.dll [BR]</body></html>"));
     UseServer(server.Url(""));
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0);
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0);
     EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
 }
@@ -159,7 +245,7 @@ TEST_F(UpdateWin32, AnAnswerCutShortOfItsLengthChangesNoDefinition) {
                   "\r\nConnection: close\r\n\r\n" + changes.substr(0, changes.size() - 6));
     server.Answer(win32_tests::Response("200 OK", "12/9/2026 1:00:01 PM"));
     UseServer(server.Url(""));
-    EXPECT_EQ(update::RunDefinitionUpdate(app), 0);
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0);
     EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
     EXPECT_EQ(server.Requests().size(), 2u) << "no date asked for after a failed transfer";

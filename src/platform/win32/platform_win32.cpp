@@ -17,6 +17,7 @@
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/signature_verifier_win32.h"
 #include "platform/win32/system_restore_win32.h"
 #include "platform/win32/text_codec_win32.h"
 
@@ -42,6 +43,7 @@ struct Win32Platform::Adapters {
     DesktopWin32 desktop;
     ManagementWin32 management;
     LocaleFormatsWin32 localeFormats;
+    SignatureVerifierWin32 signatureVerifier;
 };
 
 Win32Platform::Win32Platform()
@@ -51,7 +53,8 @@ Win32Platform::Win32Platform()
           m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
           m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
           m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore, m_adapters->http,
-          m_adapters->desktop, m_adapters->management, m_adapters->localeFormats})) {}
+          m_adapters->desktop, m_adapters->management, m_adapters->localeFormats,
+          m_adapters->signatureVerifier})) {}
 
 Win32Platform::~Win32Platform() = default;
 
