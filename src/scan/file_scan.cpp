@@ -70,8 +70,8 @@ void ScanKnownFiles(core::Application& app) {
         if (ScanMustEnd(app)) {
             break;
         }
-        const std::optional<definitions::FileRecord> record =
-            definitions::ParseFileRecord(definitions::DecodeDefinitionLine(line), drive, folders);
+        const std::optional<definitions::FileRecord> record = definitions::ParseFileRecord(
+            definitions::DecodeDefinitionText(line, ports.textCodec), drive, folders);
         if (!record) {
             continue;
         }
@@ -122,8 +122,8 @@ void ScanKnownFolders(core::Application& app) {
             break;
         }
         const std::optional<definitions::DirectoryRecord> record =
-            definitions::ParseDirectoryRecord(definitions::DecodeDefinitionLine(line), drive,
-                                              folders);
+            definitions::ParseDirectoryRecord(
+                definitions::DecodeDefinitionText(line, ports.textCodec), drive, folders);
         if (!record) {
             continue;
         }
