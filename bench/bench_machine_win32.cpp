@@ -133,7 +133,8 @@ public:
         i18n::LoadBuiltInMessages(*app.Catalogue);
         app.TotalDefinitionLines =
             definitions::CountDefinitions(ports.fileSystem, app.DataFolder, app.counts);
-        app.exclusions.LoadExclusions(ports.fileSystem, ports.eventLoop, app.DataFolder);
+        app.exclusions.LoadExclusions(ports.fileSystem, ports.textCodec, ports.eventLoop,
+                                      app.DataFolder);
     }
 
     void PrepareRun() override {}

@@ -6,6 +6,7 @@
 #include "definitions/definition_files.h"
 #include "definitions/safe_list.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_ports.h"
 #include "fakes/fake_shell_folders.h"
 #include "fuzz_target.h"
 #include "stored_text.h"
@@ -14,11 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string dataFolder = "C:\\Data";
     fakes::FakeFileSystem fs;
     fakes::FakeShellFolders shell;
+    fakes::Windows1252Codec codec;
+    codec.utf8Program = true;
     fs.AddFile(definitions::DataFile(dataFolder, definitions::kSafetyList),
                fuzz::StoredDefinitionFile(fuzz::AsText(data, size)));
     definitions::SafeList list;
     const bool stopRequested = false;
-    definitions::LoadSafeList(list, fs, shell, dataFolder, "C:\\", stopRequested);
+    definitions::LoadSafeList(list, fs, shell, codec, dataFolder, "C:\\", stopRequested);
     for (const std::string& location : list.Locations()) {
         fuzz::Require(list.IsSafeListed(location), "every location of the list is safe");
     }

@@ -109,13 +109,13 @@ void MainWindowStartup(Application& app) {
     }
     // 6.
     definitions::PromoteDownloadedDefinitions(fs, app.DataFolder);
-    app.exclusions.LoadExclusions(fs, app.ports.eventLoop, app.DataFolder);
+    app.exclusions.LoadExclusions(fs, app.ports.textCodec, app.ports.eventLoop, app.DataFolder);
     // 7.
     app.TotalDefinitionLines = definitions::CountDefinitions(fs, app.DataFolder, app.counts);
     // 8.
     RefreshStatusPage(app);
     // 9.
-    app.exclusions.LoadExclusions(fs, app.ports.eventLoop, app.DataFolder);
+    app.exclusions.LoadExclusions(fs, app.ports.textCodec, app.ports.eventLoop, app.DataFolder);
     // 10.
     HideAllPages(app);
     main.frmStatus->SetCaption(app.branding.ProgramName + " Status");

@@ -6,26 +6,59 @@
 
 namespace core {
 
-std::string UpperCase(std::string_view text) {
+namespace {
+
+// The character at `at` in the given case, written over `out` at the same
+// place; returns its length.
+template <char (*FoldByte)(char) noexcept, char32_t (*FoldCharacter)(char32_t) noexcept>
+std::size_t FoldAt(std::string_view text, std::size_t at, char* out) noexcept {
+    const std::size_t length = detail::CharacterLength(text, at);
+    if (length == 1) {
+        out[0] = FoldByte(text[at]);
+    } else if (length == 2) {
+        const char32_t code =
+            (static_cast<char32_t>(static_cast<unsigned char>(text[at]) & 0x1F) << 6) |
+            (static_cast<unsigned char>(text[at + 1]) & 0x3F);
+        const char32_t folded = FoldCharacter(code);
+        out[0] = static_cast<char>(0xC0 | (folded >> 6));
+        out[1] = static_cast<char>(0x80 | (folded & 0x3F));
+    } else {
+        for (std::size_t k = 0; k < length; ++k) {
+            out[k] = text[at + k];
+        }
+    }
+    return length;
+}
+
+template <char (*FoldByte)(char) noexcept, char32_t (*FoldCharacter)(char32_t) noexcept>
+std::string Folded(std::string_view text) {
     std::string result(text);
-    for (char& c : result) {
-        c = ToUpperAnsi(c);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            result[i] = FoldByte(text[i]);
+            ++i;
+        } else {
+            i += FoldAt<FoldByte, FoldCharacter>(text, i, result.data() + i);
+        }
     }
     return result;
 }
 
+}  // namespace
+
+std::string UpperCase(std::string_view text) {
+    return Folded<ToUpperAnsi, detail::UpperOfCharacter>(text);
+}
+
 std::string LowerCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        c = ToLowerAnsi(c);
-    }
-    return result;
+    return Folded<ToLowerAnsi, detail::LowerOfCharacter>(text);
 }
 
 std::string UpperFirst(std::string_view text) {
     std::string result(text);
     if (!result.empty()) {
-        result[0] = ToUpperAnsi(result[0]);
+        FoldAt<ToUpperAnsi, detail::UpperOfCharacter>(text, 0, result.data());
     }
     return result;
 }
@@ -34,10 +67,25 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) noexcept {
     if (a.size() != b.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToUpperAnsi(a[i]) != ToUpperAnsi(b[i])) {
+    for (std::size_t i = 0; i < a.size();) {
+        const auto byteA = static_cast<unsigned char>(a[i]);
+        const auto byteB = static_cast<unsigned char>(b[i]);
+        if (byteA < 0x80 && byteB < 0x80) {
+            if (ToUpperAnsi(a[i]) != ToUpperAnsi(b[i])) {
+                return false;
+            }
+            ++i;
+            continue;
+        }
+        char upperA[4] = {};
+        char upperB[4] = {};
+        const std::size_t lengthA = FoldAt<ToUpperAnsi, detail::UpperOfCharacter>(a, i, upperA);
+        const std::size_t lengthB = FoldAt<ToUpperAnsi, detail::UpperOfCharacter>(b, i, upperB);
+        if (lengthA != lengthB ||
+            std::string_view(upperA, lengthA) != std::string_view(upperB, lengthB)) {
             return false;
         }
+        i += lengthA;
     }
     return true;
 }
@@ -54,12 +102,13 @@ std::size_t FindIgnoreCase(std::string_view text, std::string_view what,
     if (what.empty()) {
         return from;
     }
-    // Only places that start with the right letter are compared in full.
+    // Only places that start with the right letter are compared in full; a
+    // first byte beyond ASCII may stand for a letter of either case.
     const char first = ToUpperAnsi(what[0]);
-    const std::string_view rest = what.substr(1);
+    const bool firstIsAscii = static_cast<unsigned char>(what[0]) < 0x80;
     for (std::size_t i = from; i + what.size() <= text.size(); ++i) {
-        if (ToUpperAnsi(text[i]) == first &&
-            EqualsIgnoreCase(text.substr(i + 1, rest.size()), rest)) {
+        if ((!firstIsAscii || ToUpperAnsi(text[i]) == first) &&
+            EqualsIgnoreCase(text.substr(i, what.size()), what)) {
             return i;
         }
     }

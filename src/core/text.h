@@ -1,8 +1,10 @@
 #pragma once
 
-// Text helpers with the program's own rules: strings hold bytes of the ANSI
-// code page (Windows-1252), letter case follows that code page, and "trim"
-// means spaces only. Every subsystem uses these instead of <cctype>, whose
+// Text helpers with the program's own rules: strings hold the program's code
+// page, which is UTF-8 where the manifest's code page holds and the ANSI code
+// page (Windows-1252) elsewhere; letter case follows UTF-8 for a well-formed
+// two-byte character and Windows-1252 for any other byte, and "trim" means
+// spaces only. Every subsystem uses these instead of <cctype>, whose
 // answers depend on the C locale of the machine.
 
 #include <cstddef>
@@ -69,6 +71,96 @@ struct CaseTable {
 
 inline constexpr CaseTable<UpperOf> kUpper{};
 inline constexpr CaseTable<LowerOf> kLower{};
+
+}  // namespace detail
+
+namespace detail {
+
+// Letter case of the characters that UTF-8 writes in two bytes, for the
+// scripts that names are written in there: Latin, Greek and Cyrillic. Every
+// pair stays within two bytes, so folding never changes a text's length.
+[[nodiscard]] constexpr char32_t UpperOfCharacter(char32_t c) noexcept {
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) ||
+        (c >= 0x430 && c <= 0x44F)) {
+        return c - 0x20;
+    }
+    if ((c >= 0x100 && c <= 0x137 && c % 2 == 1) || (c >= 0x139 && c <= 0x148 && c % 2 == 0) ||
+        (c >= 0x14A && c <= 0x177 && c % 2 == 1) || (c >= 0x17A && c <= 0x17E && c % 2 == 0)) {
+        return c - 1;
+    }
+    if (c >= 0x450 && c <= 0x45F) {
+        return c - 0x50;
+    }
+    if (c >= 0x3AD && c <= 0x3AF) {
+        return c - 0x25;
+    }
+    switch (c) {
+        case 0xFF:
+            return 0x178;
+        case 0x3C2:
+            return 0x3A3;
+        case 0x3AC:
+            return 0x386;
+        case 0x3CC:
+            return 0x38C;
+        case 0x3CD:
+        case 0x3CE:
+            return c - 0x3F;
+        default:
+            return c;
+    }
+}
+
+[[nodiscard]] constexpr char32_t LowerOfCharacter(char32_t c) noexcept {
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+        (c >= 0x410 && c <= 0x42F)) {
+        return c + 0x20;
+    }
+    if ((c >= 0x100 && c <= 0x137 && c % 2 == 0) || (c >= 0x139 && c <= 0x148 && c % 2 == 1) ||
+        (c >= 0x14A && c <= 0x177 && c % 2 == 0) || (c >= 0x179 && c <= 0x17D && c % 2 == 1)) {
+        return c + 1;
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 0x50;
+    }
+    if (c >= 0x388 && c <= 0x38A) {
+        return c + 0x25;
+    }
+    switch (c) {
+        case 0x178:
+            return 0xFF;
+        case 0x386:
+            return 0x3AC;
+        case 0x38C:
+            return 0x3CC;
+        case 0x38E:
+        case 0x38F:
+            return c + 0x3F;
+        default:
+            return c;
+    }
+}
+
+// Bytes of the well-formed UTF-8 character at `at`; 1 for ASCII and for a
+// byte that starts none (a Windows-1252 letter).
+[[nodiscard]] constexpr std::size_t CharacterLength(std::string_view text,
+                                                    std::size_t at) noexcept {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0xC2   ? 1
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 1;
+    if (length == 1 || at + length > text.size()) {
+        return 1;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80) {
+            return 1;
+        }
+    }
+    return length;
+}
 
 }  // namespace detail
 

@@ -30,6 +30,18 @@ std::optional<std::vector<std::string>> ReadTextLines(platform::FileSystem& fs,
     return TextLines(*content);
 }
 
+std::optional<std::vector<std::string>> ReadStoredTextLines(platform::FileSystem& fs,
+                                                            platform::TextCodec& codec,
+                                                            std::string_view path) {
+    std::optional<std::vector<std::string>> lines = ReadTextLines(fs, path);
+    if (lines) {
+        for (std::string& line : *lines) {
+            line = codec.StoredToAnsi(line);
+        }
+    }
+    return lines;
+}
+
 std::optional<std::string> ReadFirstLine(platform::FileSystem& fs, std::string_view path) {
     std::optional<std::vector<std::string>> lines = ReadTextLines(fs, path);
     if (!lines || lines->empty()) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/text_codec.h"
 
 namespace core {
 
@@ -19,6 +20,12 @@ namespace core {
 // The lines of a file, or nullopt when it cannot be read.
 [[nodiscard]] std::optional<std::vector<std::string>> ReadTextLines(platform::FileSystem& fs,
                                                                     std::string_view path);
+
+// The lines of a file that the program writes and reads back (the report,
+// the quarantine log, the exclusions), each in the program's code page even
+// where an older version wrote it in the system's legacy one.
+[[nodiscard]] std::optional<std::vector<std::string>> ReadStoredTextLines(
+    platform::FileSystem& fs, platform::TextCodec& codec, std::string_view path);
 
 // The first line of a file, or nullopt when it cannot be read or is empty.
 [[nodiscard]] std::optional<std::string> ReadFirstLine(platform::FileSystem& fs,

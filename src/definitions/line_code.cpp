@@ -10,6 +10,10 @@ std::string DecodeDefinitionLine(std::string_view line) {
     return result;
 }
 
+std::string DecodeDefinitionText(std::string_view line, platform::TextCodec& codec) {
+    return codec.LegacyToAnsi(DecodeDefinitionLine(line));
+}
+
 std::string EncodeDefinitionLine(std::string_view line) {
     std::string result(line);
     for (char& c : result) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_codec.h"
+
 namespace definitions {
 
 // Inline: the scan and the update decode every character of large files.
@@ -22,5 +24,10 @@ namespace definitions {
 
 [[nodiscard]] std::string DecodeDefinitionLine(std::string_view line);
 [[nodiscard]] std::string EncodeDefinitionLine(std::string_view line);
+
+// A stored line's text in the program's code page, for comparing with what
+// the system names and for showing: the files hold the system's legacy ANSI
+// code page, whichever code page the program runs in.
+[[nodiscard]] std::string DecodeDefinitionText(std::string_view line, platform::TextCodec& codec);
 
 }  // namespace definitions

@@ -65,7 +65,8 @@ bool SafeList::IsSafeListed(std::string_view location) const {
 }
 
 void LoadSafeList(SafeList& list, platform::FileSystem& fs, platform::ShellFolders& shell,
-                  std::string_view dataFolder, std::string_view drive, const bool& stopRequested) {
+                  platform::TextCodec& codec, std::string_view dataFolder, std::string_view drive,
+                  const bool& stopRequested) {
     list.Clear();
     const std::optional<std::vector<std::string>> lines =
         core::ReadTextLines(fs, DataFile(dataFolder, kSafetyList));
@@ -77,7 +78,7 @@ void LoadSafeList(SafeList& list, platform::FileSystem& fs, platform::ShellFolde
             return;
         }
         if (std::optional<std::string> location =
-                ParseSafetyLine(DecodeDefinitionLine(line), drive, shell)) {
+                ParseSafetyLine(DecodeDefinitionText(line, codec), drive, shell)) {
             list.Add(std::move(*location));
         }
     }

@@ -10,6 +10,7 @@
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
 #include "platform/shell_folders.h"
+#include "platform/text_codec.h"
 
 namespace definitions {
 
@@ -39,6 +40,7 @@ private:
 // Rebuilds the list from "Safety.dat" in the data folder; the reading stops
 // early when `stopRequested` becomes true.
 void LoadSafeList(SafeList& list, platform::FileSystem& fs, platform::ShellFolders& shell,
-                  std::string_view dataFolder, std::string_view drive, const bool& stopRequested);
+                  platform::TextCodec& codec, std::string_view dataFolder, std::string_view drive,
+                  const bool& stopRequested);
 
 }  // namespace definitions

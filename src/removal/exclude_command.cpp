@@ -33,10 +33,10 @@ void cmdExclude_Click(core::Application& app) {
         if (!item.checked) {
             continue;
         }
-        app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.eventLoop, app.DataFolder,
-                                    item.SubItem(1));
-        app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.eventLoop, app.DataFolder,
-                                    core::ReplaceAll(item.text, "Cookie: ", ""));
+        app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
+                                    app.DataFolder, item.SubItem(1));
+        app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
+                                    app.DataFolder, core::ReplaceAll(item.text, "Cookie: ", ""));
     }
     // 4.
     scan::RemoveCheckedRows(*main.lvwFilesToBeDeleted);

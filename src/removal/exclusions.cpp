@@ -6,8 +6,8 @@
 
 namespace removal {
 
-void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop& loop,
-                                   std::string_view dataFolder) {
+void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::TextCodec& codec,
+                                   platform::EventLoop& loop, std::string_view dataFolder) {
     m_text.clear();
     m_upperEntries.clear();
     m_upperSet.clear();
@@ -16,7 +16,7 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
         return;
     }
     for (const std::string& line :
-         core::ReadTextLines(fs, path).value_or(std::vector<std::string>{})) {
+         core::ReadStoredTextLines(fs, codec, path).value_or(std::vector<std::string>{})) {
         if (!core::Trim(line).empty()) {
             m_text.append(line).append("|");
             // The list is one text of "|"-separated entries: a line that
@@ -33,8 +33,9 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::EventLoop
     m_upperSet.insert(m_upperEntries.begin(), m_upperEntries.end());
 }
 
-void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::EventLoop& loop,
-                                 std::string_view dataFolder, std::string_view name) {
+void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::TextCodec& codec,
+                                 platform::EventLoop& loop, std::string_view dataFolder,
+                                 std::string_view name) {
     const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
     std::string line = core::Trim(name) + "\r\n";
     // A file last saved in an editor may lack its final line end; the new
@@ -46,7 +47,7 @@ void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::EventLoop& 
         }
     }
     [[maybe_unused]] const bool appended = fs.AppendToFile(path, line);
-    LoadExclusions(fs, loop, dataFolder);
+    LoadExclusions(fs, codec, loop, dataFolder);
 }
 
 bool ExclusionList::IsExcluded(std::string_view name) const {

@@ -11,6 +11,7 @@
 
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
+#include "platform/text_codec.h"
 
 namespace removal {
 
@@ -21,12 +22,13 @@ public:
     [[nodiscard]] const std::string& Text() const noexcept { return m_text; }
 
     // Rebuilds the list from the file, yielding after each line.
-    void LoadExclusions(platform::FileSystem& fs, platform::EventLoop& loop,
-                        std::string_view dataFolder);
+    void LoadExclusions(platform::FileSystem& fs, platform::TextCodec& codec,
+                        platform::EventLoop& loop, std::string_view dataFolder);
 
     // Appends the name, trimmed, to the file and reloads the list.
-    void AddExclusion(platform::FileSystem& fs, platform::EventLoop& loop,
-                      std::string_view dataFolder, std::string_view name);
+    void AddExclusion(platform::FileSystem& fs, platform::TextCodec& codec,
+                      platform::EventLoop& loop, std::string_view dataFolder,
+                      std::string_view name);
 
     // True when an entry equals the name (or the name trimmed), ignoring
     // letter case.

@@ -26,8 +26,8 @@ void frmReport_Load(core::Application& app) {
     // line breaks.
     std::string text;
     if (core::FileExists(fs, path)) {
-        for (const std::string& line :
-             core::ReadTextLines(fs, path).value_or(std::vector<std::string>{})) {
+        for (const std::string& line : core::ReadStoredTextLines(fs, app.ports.textCodec, path)
+                                           .value_or(std::vector<std::string>{})) {
             if (core::Trim(line).empty()) {
                 text.append("\r\n");
             } else {

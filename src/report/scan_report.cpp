@@ -32,19 +32,21 @@ private:
 };
 
 // The lines of a file that exists and can be read; none otherwise.
-std::vector<std::string> LinesOfExistingFile(platform::FileSystem& fs, std::string_view path) {
+std::vector<std::string> LinesOfExistingFile(platform::FileSystem& fs, platform::TextCodec& codec,
+                                             std::string_view path) {
     if (!core::FileExists(fs, path)) {
         return {};
     }
-    return core::ReadTextLines(fs, path).value_or(std::vector<std::string>{});
+    return core::ReadStoredTextLines(fs, codec, path).value_or(std::vector<std::string>{});
 }
 
 // Every line of the quarantine log, blank ones too, each set off by an
 // empty line.
-std::string QuarantineText(platform::FileSystem& fs, std::string_view dataFolder) {
+std::string QuarantineText(platform::FileSystem& fs, platform::TextCodec& codec,
+                           std::string_view dataFolder) {
     std::string text;
     for (const std::string& line :
-         LinesOfExistingFile(fs, removal::QuarantineLogPath(dataFolder))) {
+         LinesOfExistingFile(fs, codec, removal::QuarantineLogPath(dataFolder))) {
         text.append(line).append(kLineEnd).append(kLineEnd);
     }
     return text;
@@ -52,10 +54,11 @@ std::string QuarantineText(platform::FileSystem& fs, std::string_view dataFolder
 
 // The exclusion file's entries. Only lines that are empty or a single space
 // are left out; other blank lines are kept as they are.
-std::string ExclusionText(platform::FileSystem& fs, std::string_view dataFolder) {
+std::string ExclusionText(platform::FileSystem& fs, platform::TextCodec& codec,
+                          std::string_view dataFolder) {
     std::string text;
-    for (const std::string& line :
-         LinesOfExistingFile(fs, definitions::DataFile(dataFolder, definitions::kExclusions))) {
+    for (const std::string& line : LinesOfExistingFile(
+             fs, codec, definitions::DataFile(dataFolder, definitions::kExclusions))) {
         if (line.empty() || line == " ") {
             continue;
         }
@@ -77,10 +80,11 @@ void MakeReport(core::Application& app) {
     if (core::FileExists(fs, path)) {
         [[maybe_unused]] const bool removed = fs.RemoveFile(path);
     }
-    const std::string quarantine = QuarantineText(fs, app.DataFolder);
-    const std::string exclusions = ExclusionText(fs, app.DataFolder);
-    // The program's texts are already in the ANSI code page, so they are
-    // written as they are.
+    const std::string quarantine = QuarantineText(fs, app.ports.textCodec, app.DataFolder);
+    const std::string exclusions = ExclusionText(fs, app.ports.textCodec, app.DataFolder);
+    // The report is in the program's code page, as its texts are: UTF-8
+    // without a byte order mark where the manifest's code page holds, which
+    // the system's editor reads as such there.
     const platform::VersionResource version = app.ports.programFile.ReadVersionResource();
     const ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     ReportWriter report;

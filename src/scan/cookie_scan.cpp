@@ -33,7 +33,7 @@ std::vector<std::string> BlockedList(core::Application& app) {
     std::string joined;
     for (const std::string& line :
          core::ReadTextLines(app.ports.fileSystem, path).value_or(std::vector<std::string>{})) {
-        joined += definitions::DecodeDefinitionLine(line) + "|";
+        joined += definitions::DecodeDefinitionText(line, app.ports.textCodec) + "|";
         app.ports.eventLoop.YieldToMessageLoop();
         if (app.Ending()) {
             return {};

@@ -88,7 +88,7 @@ void ScanKnownFiles(core::Application& app) {
         if (ScanMustEnd(app)) {
             break;
         }
-        const std::string decoded = definitions::DecodeDefinitionLine(line);
+        const std::string decoded = definitions::DecodeDefinitionText(line, ports.textCodec);
         const std::optional<definitions::FileRecord> record =
             definitions::ParseFileRecord(decoded, drive, folders);
         if (!record) {
@@ -146,7 +146,7 @@ void ScanKnownFolders(core::Application& app) {
         if (ScanMustEnd(app)) {
             break;
         }
-        const std::string decoded = definitions::DecodeDefinitionLine(line);
+        const std::string decoded = definitions::DecodeDefinitionText(line, ports.textCodec);
         const std::optional<definitions::DirectoryRecord> record =
             definitions::ParseDirectoryRecord(decoded, drive, folders);
         if (!record) {

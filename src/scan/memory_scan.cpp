@@ -83,8 +83,8 @@ void ScanProcessesNT(core::Application& app) {
                 memoryScanPaths.clear();
                 break;
             }
-            const std::optional<definitions::ExeRecord> record =
-                definitions::ParseExeRecord(definitions::DecodeDefinitionLine(line), folders);
+            const std::optional<definitions::ExeRecord> record = definitions::ParseExeRecord(
+                definitions::DecodeDefinitionText(line, ports.textCodec), folders);
             if (record) {
                 memoryScanPaths.insert(core::UpperCase(record->path));
                 lastFileName = record->fileName;
@@ -162,7 +162,7 @@ void ScanProcesses9x(core::Application& app) {
                 state.MemoryScanText9x.clear();
                 break;
             }
-            const std::string decoded = definitions::DecodeDefinitionLine(line);
+            const std::string decoded = definitions::DecodeDefinitionText(line, ports.textCodec);
             state.MemoryScanText9x += decoded + "\r\n";
             ++state.MemoryItemsInspected;
             if (scanMode) {
@@ -224,8 +224,8 @@ void ScanProcesses9x(core::Application& app) {
                 EndProcess(held.get());
                 ++state.ThreatsFound;
             } else {
-                app.exclusions.AddExclusion(ports.fileSystem, ports.eventLoop, app.DataFolder,
-                                            name);
+                app.exclusions.AddExclusion(ports.fileSystem, ports.textCodec, ports.eventLoop,
+                                            app.DataFolder, name);
             }
         }
         ports.eventLoop.YieldToMessageLoop();

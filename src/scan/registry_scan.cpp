@@ -169,7 +169,7 @@ void ScanRegistry(core::Application& app) {
         }
         // 2.2: a line that does not follow the layout adds nothing.
         std::optional<definitions::RegistryRecord> record = definitions::ParseRegistryRecord(
-            definitions::DecodeDefinitionLine(line), drive, folders);
+            definitions::DecodeDefinitionText(line, ports.textCodec), drive, folders);
         if (!record) {
             continue;
         }

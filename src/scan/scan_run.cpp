@@ -176,8 +176,9 @@ void RunScanPhases(core::Application& app) {
         return;
     }
     // 2.
-    definitions::LoadSafeList(app.SafeList, ports.fileSystem, ports.shellFolders, app.DataFolder,
-                              core::SystemDriveRoot(ports.shellFolders), state.ScanStopRequested);
+    definitions::LoadSafeList(app.SafeList, ports.fileSystem, ports.shellFolders, ports.textCodec,
+                              app.DataFolder, core::SystemDriveRoot(ports.shellFolders),
+                              state.ScanStopRequested);
     // 3.
     main.pb1->SetMax(100);
     main.pb1->SetValue(0);

@@ -29,8 +29,8 @@ void cmdYes_Click(core::Application& app) {
 void cmdNO_Click(core::Application& app) {
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     app.shields.AlertAnswered = true;
-    app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.eventLoop, app.DataFolder,
-                                core::Trim(alert.lblAlertFileName->Caption()));
+    app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
+                                app.DataFolder, core::Trim(alert.lblAlertFileName->Caption()));
     alert.Unload();
 }
 

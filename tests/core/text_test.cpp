@@ -25,6 +25,20 @@ TEST(Text, CaseFollowsTheAnsiCodePageNotTheCLocale) {
                          "cole"));
 }
 
+TEST(Text, CaseOfUtf8LettersFollowsTheirCharactersAndKeepsTheTextWhole) {
+    // Where the program runs in UTF-8: e acute is C3 A9, its capital C3 89;
+    // Greek "Ilias" and its capitals; a three-byte character stays as it is.
+    EXPECT_EQ(UpperCase("caf\xC3\xA9"), "CAF\xC3\x89");
+    EXPECT_EQ(LowerCase("\xCE\x97\xCE\x9B\xCE\x8A\xCE\x91\xCE\xA3"),
+              "\xCE\xB7\xCE\xBB\xCE\xAF\xCE\xB1\xCF\x83");
+    EXPECT_EQ(UpperCase("\xE2\x82\xAC\xEF\xBC\xA1"), "\xE2\x82\xAC\xEF\xBC\xA1");
+    EXPECT_TRUE(EqualsIgnoreCase("C:\\Users\\\xCE\x97\xCE\xBB\xCE\xAF\xCE\xB1\xCF\x82",
+                                 "c:\\users\\\xCE\x97\xCE\x9B\xCE\x8A\xCE\x91\xCE\xA3"));
+    EXPECT_FALSE(EqualsIgnoreCase("\xCE\x9A", "\xCE\x8A")) << "Kappa is not Iota with tonos";
+    EXPECT_EQ(FindIgnoreCase("x\\CAF\xC3\x89\\y", "caf\xC3\xA9"), 2u);
+    EXPECT_EQ(FindIgnoreCase("x\xC3\x89", "\xC3\xA9"), 1u);
+}
+
 TEST(Text, UpperFirstLeavesTheRestAlone) {
     EXPECT_EQ(UpperFirst("complete"), "Complete");
     EXPECT_EQ(UpperFirst("] using you"), "] using you");

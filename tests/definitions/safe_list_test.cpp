@@ -4,6 +4,7 @@
 
 #include "definition_text.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_ports.h"
 #include "fakes/fake_shell_folders.h"
 
 namespace definitions {
@@ -50,12 +51,13 @@ TEST(SafeList, BareRootsAreSafeOnlyWhileTheListHoldsSomething) {
 TEST(SafeList, LoadingDecodesTheFileAndKeepsItsOrder) {
     fakes::FakeFileSystem fs;
     fakes::FakeShellFolders shell;
+    fakes::Windows1252Codec codec;
     fs.AddFile("C:\\Data\\Safety.dat",
                testing::CodedFile({"SREG|x|2^Software\\Acme^Run", "junk", "SFILE|a=b|C:\\x.exe"}));
     SafeList list;
     list.Add("stale");
     const bool stop = false;
-    LoadSafeList(list, fs, shell, "C:\\Data", "C:\\", stop);
+    LoadSafeList(list, fs, shell, codec, "C:\\Data", "C:\\", stop);
     EXPECT_EQ(list.Locations(),
               (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\Software\\Acme\\Run", "C:\\x.exe"}));
     EXPECT_FALSE(list.IsSafeListed("stale"));
@@ -64,13 +66,14 @@ TEST(SafeList, LoadingDecodesTheFileAndKeepsItsOrder) {
 TEST(SafeList, AMissingFileLeavesTheListEmptyAndAStopEndsTheLoad) {
     fakes::FakeFileSystem fs;
     fakes::FakeShellFolders shell;
+    fakes::Windows1252Codec codec;
     SafeList list;
     const bool go = false;
-    LoadSafeList(list, fs, shell, "C:\\Data", "C:\\", go);
+    LoadSafeList(list, fs, shell, codec, "C:\\Data", "C:\\", go);
     EXPECT_TRUE(list.Locations().empty());
     fs.AddFile("C:\\Data\\Safety.dat", testing::CodedFile({"SDIR|x|C:\\a"}));
     const bool stop = true;
-    LoadSafeList(list, fs, shell, "C:\\Data", "C:\\", stop);
+    LoadSafeList(list, fs, shell, codec, "C:\\Data", "C:\\", stop);
     EXPECT_TRUE(list.Locations().empty());
 }
 

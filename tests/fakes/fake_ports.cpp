@@ -78,9 +78,7 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-}  // namespace
-
-std::string Windows1252Codec::Utf8ToAnsi(std::string_view utf8) {
+std::string Utf8To1252(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -103,7 +101,7 @@ std::string Windows1252Codec::Utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
-std::string Windows1252Codec::AnsiToUtf8(std::string_view ansi) {
+std::string Windows1252ToUtf8(std::string_view ansi) {
     std::string out;
     for (char c : ansi) {
         const auto byte = static_cast<unsigned char>(c);
@@ -114,6 +112,58 @@ std::string Windows1252Codec::AnsiToUtf8(std::string_view ansi) {
         AppendUtf8(out, code);
     }
     return out;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC2 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Windows1252Codec::Utf8ToAnsi(std::string_view utf8) {
+    if (utf8Program) {
+        return std::string(utf8);
+    }
+    return Utf8To1252(utf8);
+}
+
+std::string Windows1252Codec::AnsiToUtf8(std::string_view ansi) {
+    if (utf8Program) {
+        return std::string(ansi);
+    }
+    return Windows1252ToUtf8(ansi);
+}
+
+std::string Windows1252Codec::LegacyToAnsi(std::string_view legacy) {
+    if (!utf8Program) {
+        return std::string(legacy);
+    }
+    return Windows1252ToUtf8(legacy);
+}
+
+std::string Windows1252Codec::StoredToAnsi(std::string_view stored) {
+    if (!utf8Program || IsValidUtf8(stored)) {
+        return std::string(stored);
+    }
+    return Windows1252ToUtf8(stored);
 }
 
 namespace {

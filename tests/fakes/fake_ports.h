@@ -94,12 +94,17 @@ public:
     std::uint64_t ticks = 0;
 };
 
-// Windows-1252, the code page the program's texts are in on the machines it
-// is tested on.
+// A Western system, whose legacy code page is Windows-1252. The program's
+// texts are in that code page too, as on Windows before 10 version 1903;
+// with utf8Program they are UTF-8, as the manifest makes them on later ones.
 class Windows1252Codec : public platform::TextCodec {
 public:
     std::string Utf8ToAnsi(std::string_view utf8) override;
     std::string AnsiToUtf8(std::string_view ansi) override;
+    std::string LegacyToAnsi(std::string_view legacy) override;
+    std::string StoredToAnsi(std::string_view stored) override;
+
+    bool utf8Program = false;
 };
 
 class FakeClipboard : public platform::Clipboard {

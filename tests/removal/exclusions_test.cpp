@@ -10,7 +10,8 @@ class Exclusions : public scan::testing::ScanFixture {
 protected:
     void ExclusionFile(const std::string& content) {
         machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), content);
-        app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+        app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                       app->DataFolder);
     }
     std::string File() { return *machine.fileSystem.ReadWholeFile(DataFile("ENoSignature.dat")); }
 };
@@ -40,8 +41,8 @@ TEST_F(Exclusions, FoldersAreExcludedByEntriesThatContainThem) {
 
 TEST_F(Exclusions, AddingAppendsTheTrimmedNameAndReloads) {
     ExclusionFile("first\r\n");
-    app->exclusions.AddExclusion(machine.fileSystem, machine.eventLoop, app->DataFolder,
-                                 "  second ");
+    app->exclusions.AddExclusion(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                 app->DataFolder, "  second ");
     EXPECT_EQ(File(), "first\r\nsecond\r\n");
     EXPECT_TRUE(app->exclusions.IsExcluded("SECOND"));
 }
@@ -50,8 +51,8 @@ TEST_F(Exclusions, AnAdditionToAFileSavedWithoutAFinalLineEndGetsALineOfItsOwn) 
     const std::vector<std::string> lineEnds{"", "\r", "\n", "\r\n"};
     for (const std::string& lineEnd : lineEnds) {
         ExclusionFile("first" + lineEnd);
-        app->exclusions.AddExclusion(machine.fileSystem, machine.eventLoop, app->DataFolder,
-                                     "second");
+        app->exclusions.AddExclusion(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                     app->DataFolder, "second");
         EXPECT_EQ(File(), "first" + (lineEnd.empty() ? "\r\n" : lineEnd) + "second\r\n");
         EXPECT_TRUE(app->exclusions.IsExcluded("FIRST")) << "ended by [" << lineEnd << "]";
         EXPECT_TRUE(app->exclusions.IsExcluded("SECOND")) << "ended by [" << lineEnd << "]";
@@ -71,7 +72,8 @@ TEST_F(Exclusions, AnEntryRemovedInAnEditorStillCountsUntilTheNextLoad) {
     ExclusionFile("evil.exe\r\n");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), "");
     EXPECT_TRUE(app->exclusions.IsExcluded("evil.exe"));
-    app->exclusions.AddExclusion(machine.fileSystem, machine.eventLoop, app->DataFolder, "other");
+    app->exclusions.AddExclusion(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                 app->DataFolder, "other");
     EXPECT_FALSE(app->exclusions.IsExcluded("evil.exe"));
 }
 

@@ -81,7 +81,8 @@ TEST_F(CookieScan, AnExcludedCookieGivesOnlyItsExcludedRow) {
     Cookie("alice@tracker[1].txt", "tracker.example/");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                kCookies + "\\alice@tracker[1].txt\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     Definitions("BlockedCookies.dat", {"tracker.example"});
     Scan();
     EXPECT_EQ(Summary(),

@@ -32,6 +32,17 @@ TEST_F(FileScan, AFileAtItsPlaceIsReportedWithItsFolderJoinedOnce) {
     EXPECT_EQ(Removal().Item(0).SubItem(2), "Adware");
 }
 
+// Where the program runs in UTF-8, the definitions still hold the system's
+// ANSI code page (Windows-1252 here), and must become UTF-8 before a name is
+// looked for or shown.
+TEST_F(FileScan, ADefinitionInTheSystemsCodePageFindsItsFileWhereTheProgramRunsInUtf8) {
+    machine.textCodec.utf8Program = true;
+    machine.fileSystem.AddFile("C:\\Program Files\\Caf\xC3\xA9\\caf\xC3\xA9.exe", "MZ");
+    Definitions("FileDefinition.dat", {"caf\xE9.exe=Caf\xE9 Tool|[progfil]Caf\xE9\\|Adware"});
+    Scan();
+    EXPECT_EQ(Summary(), std::vector<std::string>{"Caf\xC3\xA9 Tool - Found"});
+}
+
 TEST_F(FileScan, HiddenFilesAndWildcardsAreNeverReported) {
     machine.fileSystem.AddFile("C:\\Evil\\hidden.dll").hidden = true;
     machine.fileSystem.AddFile("C:\\Evil\\a.dll");
@@ -79,7 +90,8 @@ TEST_F(FileScan, ExcludedAndSafeFilesAreNotTraces) {
     machine.fileSystem.AddFile("C:\\A\\one.exe");
     machine.fileSystem.AddFile("C:\\A\\two.exe");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), "c:\\a\\one.exe\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     machine.fileSystem.AddFile(DataFile("Safety.dat"),
                                definitions::EncodeDefinitionLine("SEXE|x|C:\\A\\two.exe") + "\r\n");
     Definitions("FileDefinition.dat", {"one.exe=One|C:\\A", "two.exe=Two|C:\\A"});
@@ -102,7 +114,8 @@ TEST_F(FileScan, FoldersAreReportedAndLinesWithoutAFolderAreNotCounted) {
 TEST_F(FileScan, ExcludingAFileInsideAFolderExcludesTheFolder) {
     machine.fileSystem.AddDirectory("C:\\Evil");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), "C:\\EVIL\\inside.exe\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     Definitions("DirectoryDefinition.dat", {"folder=Evil|C:\\Evil"});
     Scan();
     EXPECT_EQ(Summary(), std::vector<std::string>{"EXCLUDED: C:\\Evil"});

@@ -51,7 +51,8 @@ TEST_F(MemoryScan, VendorProgramsExcludedNamesAndTheHelperAreLeftRunning) {
     Processes().Add(52, "C:\\Apps\\KEPT.EXE");
     Processes().Add(53, "C:\\Apps\\NorrowProcessHelper.exe");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"), "kept.exe\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     Definitions("ExeDefinition.dat", {"VENDOR.EXE=V|C:\\Apps", "KEPT.EXE=K|C:\\Apps",
                                       "NorrowProcessHelper.exe=N|C:\\Apps"});
     Scan();

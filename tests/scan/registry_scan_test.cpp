@@ -111,7 +111,8 @@ TEST_F(RegistryScan, ExcludingAKeyExcludesItsValuesToo) {
     SetString("Software\\Evil", "Autorun", "x");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "hkey_current_user\\software\\evil\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     Definitions("RegistryDefinition.dat", {"1^Software\\Evil^Autorun^=Evil"});
     Scan();
     EXPECT_EQ(Summary(),

@@ -15,14 +15,19 @@
 #include <iterator>
 
 #include "core/application.h"
+#include "core/startup.h"
 #include "core/user_settings.h"
 #include "definitions/definition_counts.h"
 #include "definitions/line_code.h"
+#include "i18n/languages.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
 #include "removal/removal_run.h"
+#include "report/report_window.h"
+#include "report/scan_report.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
+#include "temp_folder.h"
 #include "test_programs.h"
 
 namespace {
@@ -92,6 +97,80 @@ std::string Coded(const std::vector<std::string>& lines) {
     }
     return text;
 }
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// Through the wide calls, so that the seeding does not hang on the code page
+// under test.
+std::string ReadFileWide(const std::string& utf8Path) {
+    const platform::win32::UniqueFileHandle file(
+        ::CreateFileW(Wide(utf8Path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string content(1 << 16, '\0');
+    DWORD read = 0;
+    if (!file || !::ReadFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &read,
+                             nullptr)) {
+        return {};
+    }
+    content.resize(read);
+    return content;
+}
+
+void WriteFileWide(const std::string& utf8Path, const std::string& content) {
+    const platform::win32::UniqueFileHandle file(
+        ::CreateFileW(Wide(utf8Path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+}
+
+bool ExistsWide(const std::string& utf8Path) {
+    return ::GetFileAttributesW(Wide(utf8Path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The user's application data folder moved into a profile of the given path
+// for as long as the object lives, as the shell reads it.
+class RedirectedAppData {
+public:
+    explicit RedirectedAppData(const std::string& utf8Path) {
+        for (const wchar_t* key : {kUserShellFolders, kShellFolders}) {
+            std::wstring& old = key == kUserShellFolders ? m_userShellFolder : m_shellFolder;
+            wchar_t value[MAX_PATH] = {};
+            DWORD size = sizeof(value);
+            if (::RegGetValueW(HKEY_CURRENT_USER, key, L"AppData",
+                               RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, value,
+                               &size) == ERROR_SUCCESS) {
+                old = value;
+            }
+        }
+        Set(kUserShellFolders, Wide(utf8Path));
+    }
+    ~RedirectedAppData() {
+        Set(kUserShellFolders, m_userShellFolder);
+        Set(kShellFolders, m_shellFolder);
+    }
+    RedirectedAppData(const RedirectedAppData&) = delete;
+    RedirectedAppData& operator=(const RedirectedAppData&) = delete;
+
+private:
+    static void Set(const wchar_t* key, const std::wstring& value) {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppData", REG_EXPAND_SZ, value.c_str(),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+
+    static constexpr const wchar_t* kUserShellFolders =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    static constexpr const wchar_t* kShellFolders =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    std::wstring m_userShellFolder;
+    std::wstring m_shellFolder;
+};
 
 class ScanWin32 : public ::testing::Test {
 protected:
@@ -358,6 +437,70 @@ TEST_F(ScanWin32, BothRegistryViewsAndBothProgramFoldersAreScannedAndRemoved) {
         EXPECT_NE(log.find(record), std::string::npos) << record << "\nin\n" << log;
     }
     EXPECT_TRUE(app.frmDelete.lstProblem->Items().empty());
+}
+
+// A user whose name is outside the system's ANSI code page (Greek on a Western
+// system): the program, which runs in UTF-8 as this test program does, starts
+// with its data folder in that profile, finds a folder that a definition in
+// the system's ANSI code page names, removes it with a file of a Greek name
+// into the quarantine there, and reads its report back.
+TEST_F(ScanWin32, AUserNamedOutsideTheAnsiCodePageScansRemovesAndReadsTheReport) {
+    ASSERT_EQ(::GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's code page is not in force";
+    const std::string profile = m_folder + "\\Users\\\u0397\u03bb\u03af\u03b1\u03c2";
+    const std::string appData = profile + "\\AppData\\Roaming";
+    for (const std::string& folder : {m_folder + "\\Users", profile, profile + "\\AppData", appData,
+                                      appData + "\\AntiSpywareDAT"}) {
+        ::CreateDirectoryW(Wide(folder).c_str(), nullptr);
+    }
+    const RedirectedAppData redirected(appData);
+    const std::string data = appData + "\\AntiSpywareDAT";
+    // "Caf\xE9" in the system's code page, as the definition files hold it.
+    const std::string threatFolder = appData + "\\Caf\u00e9 Widgets";
+    ::CreateDirectoryW(Wide(threatFolder).c_str(), nullptr);
+    const std::string threatFile = threatFolder + "\\\u0397\u03bb\u03af\u03b1\u03c2.exe";
+    WriteFileWide(threatFile, "MZ greek");
+    WriteFileWide(data + "\\DirectoryDefinition.dat",
+                  Coded({"caf\xE9 widgets=Seed.Caf\xE9|[appdata]\\Caf\xE9 Widgets"}));
+    for (const char* name : {"RegistryDefinition.dat", "FileDefinition.dat", "ExeDefinition.dat",
+                             "BlockedCookies.dat"}) {
+        WriteFileWide(data + "\\" + name, "");
+    }
+
+    platform::win32::Win32Platform platform;
+    core::Application app(platform.Ports());
+    app.branding = core::LoadBranding(platform.Ports().programFile);
+    core::MainWindowStartup(app);
+    ASSERT_EQ(app.DataFolder, data);
+    EXPECT_EQ(app.TotalDefinitionLines, 1);
+
+    app.frmMain.chkMakeLog->SetValue(1);
+    scan::cmdScanNow_Click(app);
+    ASSERT_EQ(Rows(*app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved),
+              std::vector<std::string>{"Seed.Caf\u00e9"});
+    report::frmReport_Load(app);
+    EXPECT_NE(app.frmReport.txtReport->Text().find("Seed.Caf\u00e9"), std::string::npos)
+        << app.frmReport.txtReport->Text();
+
+    scan::cmdSelectAll_Click(app);
+    removal::lblRemove_Click(app);
+    EXPECT_FALSE(ExistsWide(threatFolder));
+    EXPECT_EQ(
+        ReadFileWide(data + "\\quarantine\\Caf\u00e9 Widgets\\\u0397\u03bb\u03af\u03b1\u03c2.exe"),
+        "MZ greek");
+    // The next report holds the quarantine log, read back as written.
+    report::MakeReport(app);
+    report::frmReport_Load(app);
+    EXPECT_NE(app.frmReport.txtReport->Text().find(" - Location: " + threatFolder),
+              std::string::npos)
+        << app.frmReport.txtReport->Text();
+
+    // The shipped translations, which are UTF-8, read as they are.
+    const std::optional<std::string> translations = i18n::ReadLocalizationText(
+        platform.Ports().fileSystem, platform.Ports().textCodec, WindowsPath(SHIPPED_LOCALIZATION));
+    ASSERT_TRUE(translations.has_value());
+    EXPECT_NE(translations->find("Jetzt pr\u00fc"
+                                 "fen"),
+              std::string::npos);
 }
 
 }  // namespace

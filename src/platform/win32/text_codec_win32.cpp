@@ -26,8 +26,10 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-// defaultChar must be null for UTF-8, which can encode every character.
-std::string FromWide(UINT codePage, const std::wstring& wide, const char* defaultChar) {
+// UTF-8 encodes every character and takes no default character: the
+// conversion fails when one is given.
+std::string FromWide(UINT codePage, const std::wstring& wide) {
+    const char* defaultChar = codePage == CP_UTF8 ? nullptr : "?";
     if (wide.empty() || wide.size() > INT_MAX) {
         return {};
     }
@@ -44,14 +46,59 @@ std::string FromWide(UINT codePage, const std::wstring& wide, const char* defaul
     return narrow;
 }
 
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    return text.size() <= INT_MAX &&
+           ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                 static_cast<int>(text.size()), nullptr, 0) > 0;
+}
+
+// The code page the system's locale gives its programs; a locale without one
+// (only Unicode) leaves the program's own.
+UINT SystemLegacyCodePage(UINT program) {
+    DWORD codePage = 0;
+    if (::GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<LPWSTR>(&codePage),
+                         sizeof(codePage) / sizeof(wchar_t)) == 0 ||
+        codePage == 0 || codePage == CP_UTF8 || !::IsValidCodePage(codePage)) {
+        return program;
+    }
+    return codePage;
+}
+
 }  // namespace
 
+TextCodecWin32::TextCodecWin32()
+    : m_program(::GetACP()), m_legacy(SystemLegacyCodePage(m_program)) {}
+
 std::string TextCodecWin32::Utf8ToAnsi(std::string_view utf8) {
-    return FromWide(CP_ACP, ToWide(CP_UTF8, utf8), "?");
+    return FromWide(m_program, ToWide(CP_UTF8, utf8));
 }
 
 std::string TextCodecWin32::AnsiToUtf8(std::string_view ansi) {
-    return FromWide(CP_UTF8, ToWide(CP_ACP, ansi), nullptr);
+    return FromWide(CP_UTF8, ToWide(m_program, ansi));
+}
+
+std::string TextCodecWin32::LegacyToAnsi(std::string_view legacy) {
+    if (m_legacy == m_program || IsAscii(legacy)) {
+        return std::string(legacy);
+    }
+    return FromWide(m_program, ToWide(m_legacy, legacy));
+}
+
+std::string TextCodecWin32::StoredToAnsi(std::string_view stored) {
+    if (m_program != CP_UTF8 || IsAscii(stored) || IsValidUtf8(stored)) {
+        return std::string(stored);
+    }
+    return LegacyToAnsi(stored);
 }
 
 }  // namespace platform::win32

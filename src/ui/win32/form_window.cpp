@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/wide_text.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/list_view.h"
@@ -754,16 +755,15 @@ void FormWindow::PaintFrame(HWND window) {
             ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
             platform::win32::SelectedObject font(dc, theme.FontFor(Look::Heading));
             SIZE extent{};
-            ::GetTextExtentPoint32A(dc, frame.Caption().c_str(),
-                                    static_cast<int>(frame.Caption().size()), &extent);
+            const std::wstring caption = platform::win32::WideFromProgramText(frame.Caption());
+            ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
             RECT label{scaled(8), 0, scaled(16) + extent.cx, extent.cy};
             ::FillRect(dc, &label, theme.PageBrush());
-            ::TextOutA(dc, scaled(12), 0, frame.Caption().c_str(),
-                       static_cast<int>(frame.Caption().size()));
+            ::TextOutW(dc, scaled(12), 0, caption.c_str(), static_cast<int>(caption.size()));
         } else if (frame.LookHint() == Look::Title) {
             platform::win32::SelectedObject font(dc, theme.FontFor(Look::Title));
-            ::TextOutA(dc, scaled(16), scaled(8), frame.Caption().c_str(),
-                       static_cast<int>(frame.Caption().size()));
+            const std::wstring caption = platform::win32::WideFromProgramText(frame.Caption());
+            ::TextOutW(dc, scaled(16), scaled(8), caption.c_str(), static_cast<int>(caption.size()));
             platform::win32::UniqueBrush rule(::CreateSolidBrush(theme.RuleColour()));
             RECT line{scaled(16), scaled(40), client.right - scaled(16),
                       scaled(40) + std::max(1, scaled(1))};
