@@ -149,7 +149,8 @@ TEST_F(FileScan, OnSixtyFourBitWindowsTheThirtyTwoBitFoldersArePlacesOfTheirOwn)
         definitions::EncodeDefinitionLine("SEXE|x|C:\\Program Files\\Good\\good.exe") + "\r\n");
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "C:\\Program Files (x86)\\Other\\other.exe\r\n");
-    app->exclusions.LoadExclusions(machine.fileSystem, machine.eventLoop, app->DataFolder);
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
     Definitions("FileDefinition.dat",
                 {"tool.exe=Acme Tool|[progfil]Acme\\", "evil.dll=Evil|[windir]",
                  "good.exe=Evil|[progfil]Good", "other.exe=Evil|[progfil]Other"});

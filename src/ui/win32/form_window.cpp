@@ -763,7 +763,8 @@ void FormWindow::PaintFrame(HWND window) {
         } else if (frame.LookHint() == Look::Title) {
             platform::win32::SelectedObject font(dc, theme.FontFor(Look::Title));
             const std::wstring caption = platform::win32::WideFromProgramText(frame.Caption());
-            ::TextOutW(dc, scaled(16), scaled(8), caption.c_str(), static_cast<int>(caption.size()));
+            ::TextOutW(dc, scaled(16), scaled(8), caption.c_str(),
+                       static_cast<int>(caption.size()));
             platform::win32::UniqueBrush rule(::CreateSolidBrush(theme.RuleColour()));
             RECT line{scaled(16), scaled(40), client.right - scaled(16),
                       scaled(40) + std::max(1, scaled(1))};
