@@ -259,6 +259,39 @@ TEST_F(RemovalRun, AThreatOfEveryKindOfTraceFollowsItsRowAndGoesWhole) {
     EXPECT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 0);
 }
 
+// A standard user: the machine-wide key, which the user may not open for
+// writing, is not a finding, and it stays; what is the user's own goes, into
+// a quarantine in the user's data folder, with no restore point promised.
+TEST_F(RemovalRun, AStandardUsersScanAndRemovalTakeWhatIsTheirsAndLeaveTheMachineAlone) {
+    using platform::RegistryRoot;
+    constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    ModelInstalledForStandardUser();
+    machine.systemRestore.userMayCreatePoints = false;
+    machine.registry.SetString(RegistryRoot::CurrentUser, kRun, "Wicked", "wicked.exe");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Wicked", "Version", "1");
+    const std::string file = "C:\\Users\\alice\\AppData\\Roaming\\Wicked\\wicked.exe";
+    machine.fileSystem.AddFile(file, "exe");
+    Definitions("RegistryDefinition.dat",
+                {"2^Software\\Wicked^=Wicked", std::string("1^") + kRun + "^Wicked^=Wicked"});
+    Definitions("FileDefinition.dat", {"wicked.exe=Wicked|[appdata]Wicked"});
+    Scan();
+    ASSERT_EQ(Texts(Removal()), std::vector<std::string>{"Wicked"});
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 1);
+
+    scan::cmdSelectAll_Click(*app);
+    Delete();
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u) << "only the question";
+    EXPECT_EQ(machine.dialogs.shown[0].text, kQuestion);
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, kRun, "Wicked"));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::LocalMachine, "Software\\Wicked", "Version"),
+              "1");
+    EXPECT_FALSE(Exists(file));
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("wicked.exe"))->content, "exe");
+    EXPECT_NE(Log().find(FileRecord("wicked.exe", file)), std::string::npos);
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_EQ(Removal().ItemCount(), 0);
+}
+
 TEST_F(RemovalRun, TheLabelRunsWithNothingCheckedAndEndsComplete) {
     std::vector<std::string> captions;
     machine.eventLoop.onYield = [&] {
