@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/byte_search.h"
+
 namespace core {
 
 namespace {
@@ -106,6 +108,19 @@ std::size_t FindIgnoreCase(std::string_view text, std::string_view what,
     // first byte beyond ASCII may stand for a letter of either case.
     const char first = ToUpperAnsi(what[0]);
     const bool firstIsAscii = static_cast<unsigned char>(what[0]) < 0x80;
+    if (firstIsAscii && ToLowerAnsi(what[0]) == first) {
+        // A first byte without a case ("[" of a record separator) is searched
+        // for as it is, many bytes at a time.
+        const char* const end = text.data() + text.size() - what.size() + 1;
+        for (const char* at = FindByte(text.data() + from, end, first); at != end;
+             at = FindByte(at + 1, end, first)) {
+            const auto i = static_cast<std::size_t>(at - text.data());
+            if (EqualsIgnoreCase(text.substr(i, what.size()), what)) {
+                return i;
+            }
+        }
+        return std::string_view::npos;
+    }
     for (std::size_t i = from; i + what.size() <= text.size(); ++i) {
         if ((!firstIsAscii || ToUpperAnsi(text[i]) == first) &&
             EqualsIgnoreCase(text.substr(i, what.size()), what)) {

@@ -1,11 +1,10 @@
 #include "update/definition_file_pass.h"
 
 #include <algorithm>
-#include <bitset>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "core/byte_search.h"
@@ -26,37 +25,92 @@ struct KeyChanges {
 };
 
 // Every key an update touches, so that each line of a file costs one lookup.
-// Most lines' keys are not there; a bit per value of the key's print turns
-// them away before their key is even built.
+// Most lines' keys are not there: a bit per value of the key's print turns
+// them away before their key is even built, and the table is searched by
+// that print, so that a key is built and compared only when its print is
+// there.
 class KeyIndex {
 public:
-    explicit KeyIndex(std::size_t expected) { m_keys.reserve(expected); }
+    explicit KeyIndex(std::size_t expected) {
+        // About 1 line in 32 gets past the bits, whatever the update's size.
+        std::size_t bits = std::size_t{1} << 16;
+        while (bits < expected * 32) {
+            bits *= 2;
+        }
+        m_bits.assign(bits / 64, 0);
+        m_bitShift = 64 - std::countr_zero(bits);
+        std::size_t slots = 16;
+        while (slots < expected * 2) {
+            slots *= 2;
+        }
+        m_slots.assign(slots, kEmpty);
+        m_slotShift = 64 - std::countr_zero(slots);
+        m_entries.reserve(expected);
+    }
 
+    // Never more keys than announced: the table does not grow.
     KeyChanges& Add(const std::string& key) {
-        m_bits.set(Bit(KeyPrint(key)));
-        return m_keys[key];
+        const std::uint64_t print = KeyPrint(key);
+        m_bits[Bit(print) / 64] |= std::uint64_t{1} << (Bit(print) % 64);
+        std::size_t slot = Slot(print);
+        for (; m_slots[slot] != kEmpty; slot = (slot + 1) & (m_slots.size() - 1)) {
+            Entry& entry = m_entries[m_slots[slot]];
+            if (entry.print == print && entry.key == key) {
+                return entry.changes;
+            }
+        }
+        m_slots[slot] = static_cast<std::uint32_t>(m_entries.size());
+        return m_entries.emplace_back(Entry{print, key, {}}).changes;
     }
 
     // The changes of the line's key; `key` is room for it.
     [[nodiscard]] const KeyChanges* FindForLine(std::string_view codedLine,
                                                 std::string& key) const {
-        if (!m_bits.test(Bit(LineKeyPrint(codedLine)))) {
+        const std::uint64_t print = LineKeyPrint(codedLine);
+        if ((m_bits[Bit(print) / 64] & (std::uint64_t{1} << (Bit(print) % 64))) == 0) {
             return nullptr;
         }
-        LineKeyInto(codedLine, key);
-        const auto found = m_keys.find(key);
-        return found == m_keys.end() ? nullptr : &found->second;
+        bool keyBuilt = false;
+        for (std::size_t slot = Slot(print); m_slots[slot] != kEmpty;
+             slot = (slot + 1) & (m_slots.size() - 1)) {
+            const Entry& entry = m_entries[m_slots[slot]];
+            if (entry.print != print) {
+                continue;
+            }
+            if (!keyBuilt) {
+                LineKeyInto(codedLine, key);
+                keyBuilt = true;
+            }
+            if (entry.key == key) {
+                return &entry.changes;
+            }
+        }
+        return nullptr;
     }
 
 private:
-    static constexpr int kBitsLog2 = 16;
+    static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
 
-    static std::size_t Bit(std::uint64_t print) {
-        return static_cast<std::size_t>(print >> (64 - kBitsLog2));
+    struct Entry {
+        std::uint64_t print;
+        std::string key;
+        KeyChanges changes;
+    };
+
+    [[nodiscard]] std::size_t Bit(std::uint64_t print) const {
+        return static_cast<std::size_t>(print >> m_bitShift);
+    }
+    // Other bits of the print than the filter's, so that the keys that get
+    // past it still spread over the table.
+    [[nodiscard]] std::size_t Slot(std::uint64_t print) const {
+        return static_cast<std::size_t>((print * 0x9E3779B97F4A7C15u) >> m_slotShift);
     }
 
-    std::bitset<std::size_t{1} << kBitsLog2> m_bits;
-    std::unordered_map<std::string, KeyChanges> m_keys;
+    std::vector<std::uint64_t> m_bits;
+    int m_bitShift = 0;
+    std::vector<std::uint32_t> m_slots;  // indices into m_entries, or kEmpty
+    int m_slotShift = 0;
+    std::vector<Entry> m_entries;
 };
 
 // The pass over one file: takes the old content in pieces of whole lines

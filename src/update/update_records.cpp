@@ -92,21 +92,24 @@ std::string_view CodedKeyOf(std::string_view codedLine) noexcept {
     return {begin, static_cast<std::size_t>(end - begin)};
 }
 
-// The first eight and the last eight characters of a key (each as `fold`
-// gives it) and its length, mixed.
+// Every character of a key (each as `fold` gives it), eight at a time, and
+// its length, mixed: keys that share a long start and end (numbered names of
+// one family) must still spread.
 template <typename Fold>
 std::uint64_t PrintOf(std::string_view key, Fold fold) noexcept {
-    std::uint64_t first = 0;
-    std::uint64_t last = 0;
-    const std::size_t size = key.size();
-    for (std::size_t i = 0; i < size && i < 8; ++i) {
-        first |= std::uint64_t{static_cast<unsigned char>(fold(key[i]))} << (8 * i);
+    constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
+    const char* at = key.data();
+    const char* const end = at + key.size();
+    std::uint64_t print = key.size() * 0xC2B2AE3D27D4EB4Fu;
+    while (at != end) {
+        std::uint64_t word = 0;
+        for (int shift = 0; shift < 64 && at != end; shift += 8, ++at) {
+            word |= std::uint64_t{static_cast<unsigned char>(fold(*at))} << shift;
+        }
+        print = (print ^ word) * kMix;
+        print ^= print >> 29;
     }
-    for (std::size_t i = size > 8 ? size - 8 : 0; i < size; ++i) {
-        last = (last << 8) | static_cast<unsigned char>(fold(key[i]));
-    }
-    return ((first * 0x9E3779B97F4A7C15u) ^ (last * 0xC2B2AE3D27D4EB4Fu) ^ size) *
-           0xFF51AFD7ED558CCDu;
+    return (print ^ (print >> 32)) * 0xFF51AFD7ED558CCDu;
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ inline constexpr TargetFile kTargetFiles[] = {TargetFile::Files,    TargetFile::
 // line.
 void LineKeyInto(std::string_view codedLine, std::string& key);
 
-// A cheap print of a key, equal for equal keys: of a key as RecordKey and
+// A print of a key, equal for equal keys: of a key as RecordKey and
 // LineKeyInto give it, and of a stored line's key computed straight from the
 // line. It lets a pass turn most lines away before their key is built.
 [[nodiscard]] std::uint64_t KeyPrint(std::string_view key) noexcept;

@@ -94,6 +94,23 @@ TEST_F(DefinitionFilePass, KeysDifferingOnlyInAnsiCaseAreDeletedWhateverTheirLen
     EXPECT_EQ(Rewritten(old, changes, 64 * 1024), Coded("kept=T|x") + "\r\n");
 }
 
+TEST_F(DefinitionFilePass, KeysOfOneNumberedFamilyAreToldApart) {
+    // Same start, same end, same length: only the middle tells them apart.
+    FileChanges changes;
+    std::string old;
+    std::string expected;
+    for (int i = 100; i < 400; ++i) {
+        const std::string key = "tracker" + std::to_string(i) + ".example";
+        old += Coded(key) + "\r\n";
+        if (i % 3 == 0) {
+            changes.pendingDeletions.push_back(key);
+        } else {
+            expected += Coded(key) + "\r\n";
+        }
+    }
+    EXPECT_EQ(Rewritten(old, changes, 64 * 1024), expected);
+}
+
 TEST_F(DefinitionFilePass, AFileThatCannotBeReadIsLeftAsItIs) {
     fs.AddFile(kPath, Coded("one.dll=T|x") + "\r\n").unreadable = true;
     FileChanges changes;
