@@ -7,7 +7,8 @@
 # Server "first" holds the sample definitions; server "second" holds the same
 # and, a day later, additions and deletions, and serves a localisation file
 # that has one language more than the shipped one. Each one's address goes
-# into <fixture folder>/<name>.url for the tests to read.
+# into <fixture folder>/<name>.url for the tests to read. nginx puts HTTPS in
+# front of the second (tls_front.sh).
 set -euo pipefail
 command=$1
 if [ "$command" = stop ]; then
@@ -88,3 +89,6 @@ for name in first second; do
     fi
     echo "http://127.0.0.1:$port" >"$folder/$name.url"
 done
+
+# HTTPS in front of the second server, with certificates to accept and refuse.
+"$(dirname "$0")/tls_front.sh" "$folder" second "$(sed 's|.*:||' "$folder/second.url")"

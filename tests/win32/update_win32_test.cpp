@@ -1,7 +1,8 @@
 // Live Update through the real adapters against the reference definitions
 // server on loopback: a first update into an empty data folder, a second one
-// with additions and deletions, a man in the middle, a server that cannot be
-// reached and one that answers with an error page.
+// with additions and deletions, a man in the middle, HTTPS with certificates
+// that must be refused or accepted, a server that cannot be reached and one
+// that answers with an error page.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,12 @@
 
 #include <shlwapi.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "core/application.h"
@@ -19,9 +23,11 @@
 #include "defserver_urls.h"
 #include "loopback_proxy.h"
 #include "loopback_server.h"
+#include "platform/win32/http_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "temp_folder.h"
 #include "test_programs.h"
+#include "trusted_authority.h"
 #include "update/definition_update.h"
 #include "update/live_update.h"
 
@@ -75,6 +81,17 @@ protected:
     }
 
     std::string DataFile(std::string_view name) { return data / name; }
+
+    // Every definition file and the date, by name.
+    std::map<std::string, std::string> DataFiles() {
+        std::map<std::string, std::string> content;
+        for (const char* name :
+             {"FileDefinition.dat", "ExeDefinition.dat", "RegistryDefinition.dat",
+              "BlockedCookies.dat", "DirectoryDefinition.dat", "Safety.dat", "date.dat"}) {
+            content[name] = ReadFile(DataFile(name));
+        }
+        return content;
+    }
 
     win32_tests::TempFolder data;
     platform::win32::Win32Platform platform;
@@ -138,16 +155,7 @@ TEST_F(UpdateWin32, AManInTheMiddleChangesNothingAndTheNextHonestUpdateCompletes
         ASSERT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
     }
     ASSERT_FALSE(older.empty());
-    const auto files = [&] {
-        std::map<std::string, std::string> content;
-        for (const char* name :
-             {"FileDefinition.dat", "ExeDefinition.dat", "RegistryDefinition.dat",
-              "BlockedCookies.dat", "DirectoryDefinition.dat", "Safety.dat", "date.dat"}) {
-            content[name] = ReadFile(DataFile(name));
-        }
-        return content;
-    };
-    const std::map<std::string, std::string> before = files();
+    const std::map<std::string, std::string> before = DataFiles();
 
     struct Attack {
         const char* what;
@@ -183,7 +191,8 @@ TEST_F(UpdateWin32, AManInTheMiddleChangesNothingAndTheNextHonestUpdateCompletes
         EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(),
                   app.Message("MSG_UPDATE_NOT_VERIFIED"))
             << attack.what;
-        EXPECT_TRUE(files() == before) << attack.what << ": a definition file or the date changed";
+        EXPECT_TRUE(DataFiles() == before)
+            << attack.what << ": a definition file or the date changed";
         EXPECT_TRUE(app.frmMain.tmrMemoryInspected->Enabled()) << attack.what;
         EXPECT_FALSE(::PathFileExistsA(DataFile("temp.dat").c_str())) << attack.what;
     }
@@ -191,6 +200,86 @@ TEST_F(UpdateWin32, AManInTheMiddleChangesNothingAndTheNextHonestUpdateCompletes
     UseServer(second);
     EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 4);
     EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
+}
+
+// The authority that issued the fixture's TLS certificates; see tls_front.sh.
+std::string FixtureAuthority() {
+    return win32_tests::WindowsPath(DEFSERVER_FIXTURE_DIR) + "\\tls\\authority.der";
+}
+
+// The whole body of a GET, or nullopt when nothing came.
+std::optional<std::string> Fetch(const std::string& url) {
+    platform::win32::HttpWin32 http(std::chrono::seconds(5));
+    const std::unique_ptr<platform::HttpResponse> response = http.Get(url);
+    if (!response) {
+        return std::nullopt;
+    }
+    std::string body;
+    while (const std::optional<std::string> block = response->Read(4096)) {
+        if (block->empty()) {
+            return body;
+        }
+        body += *block;
+    }
+    return std::nullopt;
+}
+
+TEST_F(UpdateWin32, AnHttpsServerWhoseCertificateFailsItsCheckChangesNothing) {
+    const std::string first = ServerUrl("first");
+    ASSERT_FALSE(first.empty()) << "the fixture's servers are not running";
+    UseServer(first);
+    ASSERT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
+    const std::map<std::string, std::string> before = DataFiles();
+    // With the authority trusted, a name or a date is all that fails.
+    const win32_tests::TrustedAuthority authority(FixtureAuthority());
+    ASSERT_TRUE(authority.Trusted());
+
+    app.frmMain.chkAutoProtect->SetValue(1);
+    for (const char* refused : {"untrusted", "wrong-name", "expired"}) {
+        const std::string url = ServerUrl(std::string("second-tls-") + refused);
+        ASSERT_FALSE(url.empty())
+            << "no TLS server: nginx is missing (scripts/install-deps.sh test)";
+        EXPECT_EQ(Fetch(url + "/asp/date.asp"), std::nullopt) << refused;
+        UseServer(url);
+        update::cmdUpdate_Click(app);
+        // Told as an unreachable server is.
+        EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(), app.Message("MSG_RECENT_DEFS"))
+            << refused;
+        EXPECT_TRUE(DataFiles() == before) << refused << ": a definition file or the date changed";
+        EXPECT_TRUE(app.frmMain.tmrMemoryInspected->Enabled()) << refused;
+        EXPECT_FALSE(::PathFileExistsA(DataFile("temp.dat").c_str())) << refused;
+    }
+}
+
+TEST_F(UpdateWin32, OverHttpsWithATrustedCertificateTheSignedUpdateCompletes) {
+    const std::string first = ServerUrl("first");
+    const std::string secure = ServerUrl("second-tls-trusted");
+    ASSERT_FALSE(first.empty()) << "the fixture's servers are not running";
+    ASSERT_FALSE(secure.empty())
+        << "no TLS server: nginx is missing (scripts/install-deps.sh test)";
+    ASSERT_TRUE(app.PublisherKey) << "the fixture's servers do not sign";
+    UseServer(first);
+    ASSERT_GT(update::RunDefinitionUpdate(app).changeCount, 40);
+    const std::map<std::string, std::string> before = DataFiles();
+
+    const win32_tests::TrustedAuthority authority(FixtureAuthority());
+    ASSERT_TRUE(authority.Trusted());
+    EXPECT_EQ(Fetch(secure + "/asp/date.asp"), "12/2/2026 8:00:03 AM");
+
+    // The signature is checked over TLS too: under another key nothing changes.
+    const std::optional<platform::P256PublicKey> key = app.PublisherKey;
+    app.PublisherKey->back() ^= 0x01;
+    UseServer(secure);
+    update::cmdUpdate_Click(app);
+    EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(),
+              app.Message("MSG_UPDATE_NOT_VERIFIED"));
+    EXPECT_TRUE(DataFiles() == before);
+
+    app.PublisherKey = key;
+    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 4);
+    EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
+    EXPECT_TRUE(Holds(Definitions(DataFile("FileDefinition.dat")),
+                      "fresh_helper.dll=Demo.Adware.Fresh|[progfil]FreshDemo|Adware"));
 }
 
 TEST_F(UpdateWin32, AnUnreachableServerEndsAsUpToDateWithTheTimersRunning) {
