@@ -110,7 +110,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguage
 
 // Texts of the signature check of what the servers send: without them a
 // refused update would read as an empty notice.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kSignatureMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kSignatureMessages{{
     {"MSG_UPDATE_NOT_VERIFIED",
      "The definitions update could not be verified as coming from the publisher of "
      "[ProgramName], so nothing was changed. Please run Live Update again later; if this "
@@ -121,6 +121,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kSignatur
     {"MSG_UPDATES_UNSIGNED",
      "This copy was built without the publisher's key: it cannot check that its updates come "
      "from the publisher."},
+    {"MSG_SERVER_NOT_TRUSTED",
+     "[ProgramName] could not connect securely to its update server: the server's security "
+     "certificate was refused, so nothing was downloaded or changed. Check that the computer's "
+     "date and time are right and run Live Update again; if this keeps happening, the network "
+     "you are on may be intercepting the connection, so try another one."},
 }};
 
 // Texts of the Run at Startup tool, which shares the catalogue with the

@@ -29,6 +29,15 @@ public:
     [[nodiscard]] virtual std::optional<std::uint64_t> PromisedLength() = 0;
 };
 
+// Why a GET gave no answer.
+enum class HttpFailure {
+    None,         // the last GET was answered
+    Unreachable,  // no network, unknown host, refused, timed out, not HTTP
+    // An https server whose certificate failed its check (untrusted,
+    // another name, expired, revoked): someone may be in between.
+    Certificate,
+};
+
 class Http {
 public:
     virtual ~Http() = default;
@@ -36,6 +45,8 @@ public:
     // Sends a GET of the URL; nullptr when the connection or the request
     // could not be opened (no network, unknown host, refused, timed out).
     [[nodiscard]] virtual std::unique_ptr<HttpResponse> Get(std::string_view url) = 0;
+    // Why the last Get gave nullptr; None after one that was answered.
+    [[nodiscard]] virtual HttpFailure LastFailure() const = 0;
 };
 
 }  // namespace platform

@@ -100,6 +100,10 @@ DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
     const platform::DateTime serverDate = answeredDate.value_or(clientDate);
     // 4.
     DefinitionUpdateResult result;
+    // A refused certificate is no "most recent definitions": someone may
+    // stand between the program and its server.
+    result.untrusted =
+        !answeredDate && app.ports.http.LastFailure() == platform::HttpFailure::Certificate;
     bool storeDate = true;
     // The newest date the signed changes cover, which a keyed build stores.
     std::optional<platform::DateTime> signedNewest;
@@ -108,6 +112,8 @@ DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
                                               server + "/asp/getDefsNEW.asp?" + ProductQuery(app) +
                                                   "&date=" + core::GeneralDateText(clientDate),
                                               download.txtStatus);
+        result.untrusted = changes.end != TransferEnd::Whole &&
+                           app.ports.http.LastFailure() == platform::HttpFailure::Certificate;
         // Only a whole answer is applied: a cut one ends in the middle of a
         // record, and storing a date past the changes it lost would lose
         // them for good.

@@ -23,6 +23,9 @@ struct DefinitionUpdateResult {
     // The changes were refused: their signature was missing or wrong, or
     // they cover less than the definitions already hold. Nothing changed.
     bool unverified = false;
+    // The https server's certificate failed its check, so nothing was
+    // fetched and nothing changed.
+    bool untrusted = false;
 };
 
 // Asks the server for its date and, when it is newer than the definitions'

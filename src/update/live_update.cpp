@@ -90,7 +90,9 @@ void cmdUpdate_Click(core::Application& app) {
     main.cmdLiveUpdate->SetEnabled(false);
     // 2.
     const DefinitionUpdateResult result = RunDefinitionUpdate(app);
-    if (result.unverified) {
+    if (result.untrusted) {
+        ShowNotice(app, "MSG_SERVER_NOT_TRUSTED");
+    } else if (result.unverified) {
         // Not "most recent": the user should know that an update was
         // refused, and that nothing was changed.
         ShowNotice(app, "MSG_UPDATE_NOT_VERIFIED");

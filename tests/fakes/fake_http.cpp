@@ -71,10 +71,18 @@ void ScriptedHttp::StallBeforeAnswer(std::string url) {
 
 void ScriptedHttp::Refuse(std::string url) {
     m_answers.erase(url);
+    m_badCertificates.erase(url);
+}
+
+void ScriptedHttp::RefuseCertificate(std::string url) {
+    m_answers.erase(url);
+    m_badCertificates.insert(std::move(url));
 }
 
 std::unique_ptr<platform::HttpResponse> ScriptedHttp::Get(std::string_view url) {
     requested.emplace_back(url);
+    m_lastFailure = m_badCertificates.contains(url) ? platform::HttpFailure::Certificate
+                                                    : platform::HttpFailure::Unreachable;
     const auto found = m_answers.find(url);
     if (found == m_answers.end()) {
         return nullptr;
@@ -85,6 +93,7 @@ std::unique_ptr<platform::HttpResponse> ScriptedHttp::Get(std::string_view url) 
         }
         return nullptr;
     }
+    m_lastFailure = platform::HttpFailure::None;
     return std::make_unique<Response>(*this, std::string(url), found->second);
 }
 

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,11 @@ public:
     void StallBeforeAnswer(std::string url);
     // Nothing answers at the URL.
     void Refuse(std::string url);
+    // The server at the URL shows a certificate that fails its check.
+    void RefuseCertificate(std::string url);
 
     std::unique_ptr<platform::HttpResponse> Get(std::string_view url) override;
+    platform::HttpFailure LastFailure() const override { return m_lastFailure; }
 
     // Every URL asked for, in order.
     std::vector<std::string> requested;
@@ -63,6 +67,8 @@ private:
     };
 
     std::map<std::string, Answer, std::less<>> m_answers;
+    std::set<std::string, std::less<>> m_badCertificates;
+    platform::HttpFailure m_lastFailure = platform::HttpFailure::None;
 };
 
 }  // namespace fakes

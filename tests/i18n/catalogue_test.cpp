@@ -32,7 +32,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then those of the signature check.
     EXPECT_EQ(slots[78].name, "MSG_UPDATE_NOT_VERIFIED");
     EXPECT_EQ(slots[80].name, "MSG_UPDATES_UNSIGNED");
-    EXPECT_FALSE(slots[81].used);
+    EXPECT_EQ(slots[81].name, "MSG_SERVER_NOT_TRUSTED");
+    EXPECT_FALSE(slots[82].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

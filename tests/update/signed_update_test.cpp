@@ -115,6 +115,24 @@ TEST_F(SignedUpdate, AnAnswerNotSignedForThisVeryDateAndBodyChangesNothingAndThe
     EXPECT_EQ(Stored("date.dat"), "12/8/2026 3:04:05 PM\r\n");
 }
 
+// A certificate that fails its check is no "most recent definitions", at
+// whichever request it is met; a server that is simply away still is.
+TEST_F(SignedUpdate, ARefusedCertificateChangesNothingAndTheUserIsToldSo) {
+    for (const bool atTheChanges : {false, true}) {
+        Main().chkAutoProtect->SetValue(1);
+        Serve("3/16/2006", SignedNewAnswer());
+        machine.http.RefuseCertificate(atTheChanges ? DefinitionsUrl("3/16/2006") : DateUrl());
+        cmdUpdate_Click(*app);
+        EXPECT_EQ(Stored("FileDefinition.dat"), std::nullopt) << atTheChanges;
+        EXPECT_EQ(Stored("date.dat"), std::nullopt) << atTheChanges;
+        EXPECT_EQ(Notice(), app->Message("MSG_SERVER_NOT_TRUSTED")) << atTheChanges;
+        EXPECT_TRUE(Main().tmrMemoryInspected->Enabled()) << atTheChanges;
+    }
+    machine.http.Refuse(DateUrl());
+    cmdUpdate_Click(*app);
+    EXPECT_EQ(Notice(), app->Message("MSG_RECENT_DEFS"));
+}
+
 TEST_F(SignedUpdate, AnAnswerSignedWithAnotherKeyIsRefused) {
     app->PublisherKey = vectors::Key(vectors::kOtherKey);
     Serve("3/16/2006", SignedNewAnswer());

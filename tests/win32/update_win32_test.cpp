@@ -242,8 +242,9 @@ TEST_F(UpdateWin32, AnHttpsServerWhoseCertificateFailsItsCheckChangesNothing) {
         EXPECT_EQ(Fetch(url + "/asp/date.asp"), std::nullopt) << refused;
         UseServer(url);
         update::cmdUpdate_Click(app);
-        // Told as an unreachable server is.
-        EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(), app.Message("MSG_RECENT_DEFS"))
+        // Told that the connection was not safe, not that all is up to date.
+        EXPECT_EQ(app.frmSignatureUpdated.lblUpdateInfo->Caption(),
+                  app.Message("MSG_SERVER_NOT_TRUSTED"))
             << refused;
         EXPECT_TRUE(DataFiles() == before) << refused << ": a definition file or the date changed";
         EXPECT_TRUE(app.frmMain.tmrMemoryInspected->Enabled()) << refused;

@@ -92,28 +92,61 @@ void SetTimeouts(HINTERNET connection, std::chrono::milliseconds timeout) noexce
 // unsent at the limit is given up: the caller closes its handles, which on
 // Windows ends the call at once, and the thread, which keeps only the handle
 // value and a share of the outcome, ends whenever the call returns.
-bool SendRequestWithin(HINTERNET request, std::chrono::milliseconds limit) {
+// The error numbers of a server certificate that failed its check.
+bool IsCertificateError(DWORD error) {
+    switch (error) {
+        case ERROR_INTERNET_INVALID_CA:
+        case ERROR_INTERNET_SEC_CERT_CN_INVALID:
+        case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
+        case ERROR_INTERNET_SEC_CERT_ERRORS:
+        case ERROR_INTERNET_SEC_CERT_NO_REV:
+        case ERROR_INTERNET_SEC_CERT_REV_FAILED:
+        case ERROR_INTERNET_SEC_CERT_REVOKED:
+        case ERROR_INTERNET_SEC_INVALID_CERT:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// What became of sending a request: sent, or the error it failed with
+// (0 when it did not end within the limit).
+struct SendOutcome {
+    bool sent = false;
+    DWORD error = 0;
+};
+
+SendOutcome SendOnce(HINTERNET request) {
+    if (::HttpSendRequestA(request, nullptr, 0, nullptr, 0) != FALSE) {
+        return {true, 0};
+    }
+    return {false, ::GetLastError()};
+}
+
+SendOutcome SendRequestWithin(HINTERNET request, std::chrono::milliseconds limit) {
     struct Outcome {
         std::mutex mutex;
         std::condition_variable done;
-        std::optional<bool> sent;
+        std::optional<SendOutcome> result;
     };
     const auto outcome = std::make_shared<Outcome>();
     try {
         std::thread([request, outcome] {
-            const bool sent = ::HttpSendRequestA(request, nullptr, 0, nullptr, 0) != FALSE;
+            const SendOutcome result = SendOnce(request);
             const std::lock_guard lock(outcome->mutex);
-            outcome->sent = sent;
+            outcome->result = result;
             outcome->done.notify_one();
         }).detach();
     } catch (const std::system_error&) {
         // Without a thread to spare, the request goes out on this one,
         // bounded by WinINet alone.
-        return ::HttpSendRequestA(request, nullptr, 0, nullptr, 0) != FALSE;
+        return SendOnce(request);
     }
     std::unique_lock lock(outcome->mutex);
-    return outcome->done.wait_for(lock, limit, [&] { return outcome->sent.has_value(); }) &&
-           *outcome->sent;
+    if (!outcome->done.wait_for(lock, limit, [&] { return outcome->result.has_value(); })) {
+        return {};
+    }
+    return *outcome->result;
 }
 
 // The text of one header of the answer, or nullopt when it has none.
@@ -180,6 +213,15 @@ private:
 }  // namespace
 
 std::unique_ptr<HttpResponse> HttpWin32::Get(std::string_view url) {
+    m_lastFailure = HttpFailure::Unreachable;
+    std::unique_ptr<HttpResponse> response = Send(url);
+    if (response) {
+        m_lastFailure = HttpFailure::None;
+    }
+    return response;
+}
+
+std::unique_ptr<HttpResponse> HttpWin32::Send(std::string_view url) {
     // The session, connection and request are opened one by one rather than
     // with InternetOpenUrl, which sends the request before its handle exists
     // and so, on Wine, without any receive time-out (nor a way to cancel it).
@@ -208,7 +250,14 @@ std::unique_ptr<HttpResponse> HttpWin32::Get(std::string_view url) {
                                                     nullptr, nullptr, acceptTypes.data(), flags,
                                                     0));
     // Connecting and the wait for the answer get the time-out each.
-    if (!request || !SendRequestWithin(request.Get(), 2 * m_timeout)) {
+    if (!request) {
+        return nullptr;
+    }
+    const SendOutcome sent = SendRequestWithin(request.Get(), 2 * m_timeout);
+    if (!sent.sent) {
+        if (IsCertificateError(sent.error)) {
+            m_lastFailure = HttpFailure::Certificate;
+        }
         return nullptr;
     }
     return std::make_unique<HttpResponseWin32>(std::move(session), std::move(connection),

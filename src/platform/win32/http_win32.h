@@ -20,9 +20,13 @@ public:
         : m_timeout(timeout) {}
 
     [[nodiscard]] std::unique_ptr<HttpResponse> Get(std::string_view url) override;
+    [[nodiscard]] HttpFailure LastFailure() const override { return m_lastFailure; }
 
 private:
+    std::unique_ptr<HttpResponse> Send(std::string_view url);
+
     std::chrono::milliseconds m_timeout;
+    HttpFailure m_lastFailure = HttpFailure::None;
 };
 
 }  // namespace platform::win32
