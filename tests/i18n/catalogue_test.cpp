@@ -32,7 +32,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then those of the signature check.
     EXPECT_EQ(slots[78].name, "MSG_UPDATE_NOT_VERIFIED");
     EXPECT_EQ(slots[80].name, "MSG_UPDATES_UNSIGNED");
-    EXPECT_FALSE(slots[81].used);
+    // Then the quarantine window's.
+    EXPECT_EQ(slots[81].name, "MSG_QUARANTINE_TITLE");
+    EXPECT_EQ(slots[95].name, "MSG_QDELETE_SURE3");
+    EXPECT_FALSE(slots[96].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
