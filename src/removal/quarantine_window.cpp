@@ -96,7 +96,9 @@ std::optional<std::string> After(std::string_view line, std::string_view prefix)
 ui::QuarantineRow FileRow(core::Application& app, std::string when, const std::string& name,
                           const std::string& location) {
     ui::QuarantineRow row;
-    row.threat = name;
+    // The copy's name may carry a number that kept it apart from another
+    // item of that name; the item's own name is the one the user knows.
+    row.threat = location.empty() ? name : LastPart(location);
     row.what = app.Message("MSG_QUARANTINE_FILE");
     row.whereFrom = location;
     row.when = std::move(when);
