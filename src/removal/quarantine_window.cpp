@@ -69,12 +69,17 @@ std::string SizeText(std::uint64_t bytes) {
     return std::to_string((bytes + kKilo - 1) / kKilo) + " KB";
 }
 
+// A name that is not a plain file name would point outside the quarantine,
+// and is not looked up there.
+bool IsPlainName(std::string_view storedName) {
+    return !storedName.empty() && storedName.find_first_of("\\/:") == std::string_view::npos &&
+           storedName != "." && storedName != "..";
+}
+
 // The size of a file record's copy, when the quarantine holds one under that
-// name. A name that is not a plain file name points outside the quarantine
-// and is not looked up.
+// name.
 std::string StoredSize(core::Application& app, std::string_view storedName) {
-    if (storedName.empty() || storedName.find_first_of("\\/:") != std::string_view::npos ||
-        storedName == "." || storedName == "..") {
+    if (!IsPlainName(storedName)) {
         return "";
     }
     const std::string path = QuarantineFolder(app.DataFolder) + "\\" + std::string(storedName);
@@ -99,10 +104,15 @@ ui::QuarantineRow FileRow(core::Application& app, std::string when, const std::s
     // The copy's name may carry a number that kept it apart from another
     // item of that name; the item's own name is the one the user knows.
     row.threat = location.empty() ? name : LastPart(location);
-    row.what = app.Message("MSG_QUARANTINE_FILE");
     row.whereFrom = location;
     row.when = std::move(when);
-    row.size = StoredSize(app, name);
+    if (IsPlainName(name) &&
+        app.ports.fileSystem.DirectoryExists(QuarantineFolder(app.DataFolder) + "\\" + name)) {
+        row.what = app.Message("MSG_QUARANTINE_FOLDER");
+    } else {
+        row.what = app.Message("MSG_QUARANTINE_FILE");
+        row.size = StoredSize(app, name);
+    }
     return row;
 }
 

@@ -29,12 +29,14 @@ protected:
 TEST_F(QuarantineWindow, ALaterRunListsEveryItemThatTheLogRecords) {
     machine.fileSystem.AddFile("C:\\A\\EVIL.EXE", std::string(1500, 'x'));
     machine.fileSystem.AddFile("D:\\B\\EVIL.EXE", "second");
+    machine.fileSystem.AddFile("C:\\A\\EvilFolder\\a.txt", "a");
     machine.registry.SetString(platform::RegistryRoot::CurrentUser, "Software\\Evil", "Tracker",
                                "on");
     machine.registry.SetString(platform::RegistryRoot::LocalMachine, "Software\\EvilKey", "",
                                "default");
     FileFinding("Evil", "C:\\A\\EVIL.EXE");
     FileFinding("Evil", "D:\\B\\EVIL.EXE");
+    FileFinding("Evil", "C:\\A\\EvilFolder");
     RegistryFinding("Evil", "-2147483647", "Software\\Evil", "Tracker");
     RegistryFinding("Evil", "-2147483646", "Software\\EvilKey", "");
     Delete();
@@ -51,6 +53,7 @@ TEST_F(QuarantineWindow, ALaterRunListsEveryItemThatTheLogRecords) {
         (std::vector<std::string>{
             "EVIL.EXE | File | C:\\A\\EVIL.EXE | " + when + " | 2 KB",
             "EVIL.EXE | File | D:\\B\\EVIL.EXE | " + when + " | 1 KB",
+            "EvilFolder | Folder | C:\\A\\EvilFolder | " + when + " | ",
             "Tracker | Registry value | HKEY_CURRENT_USER\\Software\\Evil\\Tracker | " + when +
                 " | ",
             "EvilKey | Registry value | HKEY_LOCAL_MACHINE\\Software\\EvilKey | " + when + " | ",
