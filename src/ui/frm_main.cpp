@@ -347,11 +347,12 @@ void FrmMain::BuildGeneralTab(Frame& tab) {
     cmdSubmit = &AddButton("cmdSubmit", "Submit", {376, 214, 104, 28}, &tab);
     Label26 = &AddLabel("Label26", "", {26, 250, 460, 52}, &tab);
 
+    AddLabel("lblQuarantineTitle", "Quarantine", {8, 306, 480, 20}, &tab).SetLook(Look::Heading);
     chkPurgeQuarantine = &AddCheckBox("chkPurgeQuarantine", "Delete quarantined items after",
-                                      {8, 316, 250, 22}, &tab);
-    txtPurgeQuarantineDays = &AddTextBox("txtPurgeQuarantineDays", {262, 315, 52, 24}, &tab);
+                                      {26, 332, 228, 22}, &tab);
+    txtPurgeQuarantineDays = &AddTextBox("txtPurgeQuarantineDays", {258, 331, 52, 24}, &tab);
     txtPurgeQuarantineDays->SetEnabled(false);
-    AddLabel("lblPurgeQuarantineDays", "days", {322, 318, 160, 20}, &tab);
+    AddLabel("lblPurgeQuarantineDays", "days", {318, 334, 160, 20}, &tab);
 }
 
 }  // namespace ui

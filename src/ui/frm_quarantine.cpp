@@ -4,19 +4,19 @@ namespace ui {
 
 FrmQuarantine::FrmQuarantine(FormContext& context) : Form(context, "frmQuarantine") {
     SetCaption("Quarantine");
-    SetSize(760, 420);
+    SetSize(800, 420);
     borderStyle = BorderStyle::Fixed;
     SetIconResource("AAA");
     SetShownInTaskList(false);
     lblExplain = &AddLabel("lblExplain",
                            "These items were removed and are kept in the quarantine. Check the "
                            "ones to put back where they were, or to delete for good.",
-                           {12, 12, 736, 34});
-    lvwItems = &AddListView("lvwItems", {12, 50, 736, 314});
+                           {12, 12, 776, 34});
+    lvwItems = &AddListView("lvwItems", {12, 50, 776, 314});
     lvwItems->checkBoxes = true;
-    lvwItems->AddColumn("Threat", 160);
-    lvwItems->AddColumn("What", 104);
-    lvwItems->AddColumn("Where from", 276);
+    lvwItems->AddColumn("Threat", 150);
+    lvwItems->AddColumn("What", 130);
+    lvwItems->AddColumn("Where from", 280);
     lvwItems->AddColumn("When", 130);
     lvwItems->AddColumn("Size", 60);
     lvwItems->onItemCheck = [this](int) {
@@ -24,9 +24,9 @@ FrmQuarantine::FrmQuarantine(FormContext& context) : Form(context, "frmQuarantin
     };
     cmdRestore = &AddButton("cmdRestore", "Restore", {12, 378, 120, 28});
     cmdDelete = &AddButton("cmdDelete", "Delete permanently", {140, 378, 160, 28});
-    lblEmpty = &AddLabel("lblEmpty", "The quarantine holds no items.", {312, 384, 324, 20});
+    lblEmpty = &AddLabel("lblEmpty", "The quarantine holds no items.", {312, 384, 364, 20});
     lblEmpty->SetLook(Look::Muted);
-    cmdClose = &AddButton("cmdClose", "Close", {648, 378, 100, 28});
+    cmdClose = &AddButton("cmdClose", "Close", {688, 378, 100, 28});
     cmdClose->isDefault = true;
     cmdClose->isCancel = true;
     UpdateCommands();
