@@ -190,6 +190,15 @@ echo
 echo "===== Quarantine log (AntiSpywareDAT\\quarantine\\QuarantineLog.txt) ====="
 data_file 'quarantine\QuarantineLog.txt'
 
+# The quarantine window lists what the removal took.
+driver menu FrmMain "mnuQuarItem(2)" >/dev/null || fail "No quarantine window in the Quarantine menu."
+driver wait-form frmQuarantine 10000 >/dev/null || fail "The quarantine window did not open."
+sleep 1
+driver screenshot "$folder/quarantine-window.bmp" frmQuarantine >/dev/null &&
+    convert "$folder/quarantine-window.bmp" "$folder/quarantine-window.png" &&
+    rm -f "$folder/quarantine-window.bmp" && echo "Screenshot saved to $folder/quarantine-window.png"
+driver click frmQuarantine cmdClose >/dev/null || true
+
 # Live Update against the reference server: the changes published after
 # the samples' date arrive, and the notice says so.
 driver click FrmMain cmdUpdate

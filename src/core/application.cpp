@@ -13,6 +13,7 @@
 #include "core/user_settings.h"
 #include "i18n/language_window.h"
 #include "removal/exclude_command.h"
+#include "removal/quarantine_window.h"
 #include "removal/removal_run.h"
 #include "report/report_window.h"
 #include "scan/finding_lists.h"
@@ -88,7 +89,8 @@ Application::Application(platform::Platform& platformPorts)
       frmHomePageChangedAlert(forms),
       frmSpywareFoundAlert(forms),
       frmMenuPopUp(forms),
-      frmAbout(forms) {
+      frmAbout(forms),
+      frmQuarantine(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
@@ -98,6 +100,7 @@ Application::Application(platform::Platform& platformPorts)
     RegisterForm(frmSpywareFoundAlert);
     RegisterForm(frmMenuPopUp);
     RegisterForm(frmAbout);
+    RegisterForm(frmQuarantine);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
@@ -116,6 +119,7 @@ Application::Application(platform::Platform& platformPorts)
     scan::AttachFindingLists(*this);
     removal::AttachExcludeCommand(*this);
     removal::AttachRemoval(*this);
+    removal::AttachQuarantineWindow(*this);
     report::AttachReportWindow(*this);
     update::AttachLiveUpdate(*this);
     scheduler::AttachScheduler(*this);

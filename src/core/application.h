@@ -27,6 +27,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_menu_pop_up.h"
+#include "ui/frm_quarantine.h"
 #include "ui/frm_report.h"
 #include "ui/frm_splash.h"
 #include "ui/shield_windows.h"
@@ -113,6 +114,7 @@ public:
     ui::FrmSpywareFoundAlert frmSpywareFoundAlert;
     ui::FrmMenuPopUp frmMenuPopUp;
     ui::FrmAbout frmAbout;
+    ui::FrmQuarantine frmQuarantine;
 
     // Commands that later subsystems provide; empty until they attach.
     // Sends the anonymous data of a removal when the user allows it.

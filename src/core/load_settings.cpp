@@ -4,6 +4,7 @@
 
 #include "core/application.h"
 #include "core/date_time_text.h"
+#include "core/quarantine_retention.h"
 #include "core/text.h"
 #include "definitions/definitions_date.h"
 
@@ -132,6 +133,8 @@ void LoadSettings(Application& app) {
     if (app.ReadUserSetting("Settings", "Max", "0") == "1") {
         main.SetWindowState(ui::WindowState::Maximized);
     }
+    // How long the quarantine keeps its items.
+    LoadRetentionOption(app);
     // 22.
     app.forms.SetBusyPointer(false);
 }

@@ -1,6 +1,7 @@
 #include "core/option_handlers.h"
 
 #include "core/application.h"
+#include "core/quarantine_retention.h"
 #include "core/run_at_startup.h"
 #include "core/text.h"
 
@@ -45,6 +46,7 @@ void AttachScanOptions(Application& app) {
 
 void AttachOptionHandlers(Application& app) {
     AttachScanOptions(app);
+    AttachRetentionOption(app);
     app.frmMain.chkRunAtStartup->onClick = [&app] {
         RunAtStartupChanged(app);
     };

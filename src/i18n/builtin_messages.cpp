@@ -153,6 +153,30 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtSta
      "at Startup list. Nothing was changed."},
 }};
 
+// Texts of the quarantine window and of the questions its commands ask.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kQuarantineMessages{{
+    {"MSG_QUARANTINE_TITLE", "[ProgramName] Quarantine"},
+    {"MSG_QUARANTINE_FILE", "File"},
+    {"MSG_QUARANTINE_FOLDER", "Folder"},
+    {"MSG_QUARANTINE_COOKIE", "Cookie"},
+    {"MSG_QUARANTINE_REGKEY", "Registry key"},
+    {"MSG_QUARANTINE_REGVALUE", "Registry value"},
+    {"MSG_RESTORE_SURE1",
+     "Are you sure you want to restore the checked items to the places they were removed "
+     "from?"},
+    {"MSG_RESTORE_EXCLUDE",
+     "Add the restored items to the exclusions, so that later scans do not find them again"},
+    {"MSG_RESTORE_SURE2", "Really Restore?"},
+    {"MSG_RESTORE_CONFLICT1", "Something already stands where this item was:"},
+    {"MSG_RESTORE_CONFLICT2",
+     "Click Yes to restore the item beside it under a free name, or No to skip it."},
+    {"MSG_RESTORE_CONFLICT3", "Restore Beside It?"},
+    {"MSG_QDELETE_SURE1", "Are you sure you want to delete the checked items permanently?"},
+    {"MSG_QDELETE_SURE2",
+     "They are removed from the quarantine and cannot be restored afterwards."},
+    {"MSG_QDELETE_SURE3", "Delete Permanently?"},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -166,6 +190,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kSignatureMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kQuarantineMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -76,6 +76,7 @@ void FrmMain::BuildMenu() {
     mnuQuar = &AddMenu("mnuQuar", "&Quarantine");
     mnuQuarItem[0] = &AddMenu("mnuQuarItem", "View Quarantine", mnuQuar, 0);
     mnuQuarItem[1] = &AddMenu("mnuQuarItem", "View Exclusions", mnuQuar, 1);
+    mnuQuarItem[2] = &AddMenu("mnuQuarItem", "Restore or delete quarantined items...", mnuQuar, 2);
     mnuLanguage = &AddMenu("mnuLanguage", "&Language");
     mnuLanguageItem = &AddMenu("mnuLanguageItem", "Change Language", mnuLanguage);
     mnuHelp = &AddMenu("mnuHelp", "&Help");
@@ -345,6 +346,13 @@ void FrmMain::BuildGeneralTab(Frame& tab) {
     txtFilename = &AddTextBox("txtFilename", {26, 216, 340, 24}, &tab);
     cmdSubmit = &AddButton("cmdSubmit", "Submit", {376, 214, 104, 28}, &tab);
     Label26 = &AddLabel("Label26", "", {26, 250, 460, 52}, &tab);
+
+    AddLabel("lblQuarantineTitle", "Quarantine", {8, 306, 480, 20}, &tab).SetLook(Look::Heading);
+    chkPurgeQuarantine = &AddCheckBox("chkPurgeQuarantine", "Delete quarantined items after",
+                                      {26, 332, 228, 22}, &tab);
+    txtPurgeQuarantineDays = &AddTextBox("txtPurgeQuarantineDays", {258, 331, 52, 24}, &tab);
+    txtPurgeQuarantineDays->SetEnabled(false);
+    AddLabel("lblPurgeQuarantineDays", "days", {318, 334, 160, 20}, &tab);
 }
 
 }  // namespace ui

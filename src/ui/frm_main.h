@@ -16,6 +16,7 @@
 #include "ui/option_button.h"
 #include "ui/progress_bar.h"
 #include "ui/tab_strip.h"
+#include "ui/text_box.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -140,6 +141,9 @@ public:
     TextBox* txtFilename;  // the name of a suspicious file, to submit by hand
     CommandButton* cmdSubmit;
     Label* Label26;  // how the submission went
+    // Quarantined items older than the number of days are deleted at start-up.
+    CheckBox* chkPurgeQuarantine;
+    TextBox* txtPurgeQuarantineDays;
 
     // --- The File menu: "Scan Now", "View Log", "Run Live Update",
     // "Minimize to Tray" and "Exit", with separators between them.
@@ -151,9 +155,13 @@ public:
     static constexpr int kFileMinimizeToTray = 6;
     static constexpr int kFileExit = 8;
 
-    // --- The Quarantine menu: "View Quarantine" and "View Exclusions".
+    // --- The Quarantine menu: "View Quarantine", "View Exclusions" and the
+    // quarantine window.
     Menu* mnuQuar;
-    std::array<Menu*, 2> mnuQuarItem;
+    std::array<Menu*, 3> mnuQuarItem;
+    static constexpr int kQuarView = 0;
+    static constexpr int kQuarExclusions = 1;
+    static constexpr int kQuarRestoreOrDelete = 2;
 
     // --- The Language menu: "Change Language" opens the language chooser.
     Menu* mnuLanguage;

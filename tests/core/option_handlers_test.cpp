@@ -1,6 +1,7 @@
 #include "core/option_handlers.h"
 
 #include "app_fixture.h"
+#include "core/quarantine_retention.h"
 
 namespace core {
 namespace {
@@ -45,6 +46,34 @@ TEST_F(OptionHandlers, TickingADriveStoresEveryDrive) {
     Main().lvwHardDrives->UserSetChecked(1, false);
     EXPECT_EQ(UserSetting("Drives", "C"), "True");
     EXPECT_EQ(UserSetting("Drives", "E"), "False");
+}
+
+TEST_F(OptionHandlers, TheQuarantinesRetentionIsOffUntilChosenAndComesBackAtTheNextStart) {
+    EXPECT_EQ(Main().chkPurgeQuarantine->Value(), 0);
+    EXPECT_FALSE(Main().txtPurgeQuarantineDays->Enabled());
+    EXPECT_EQ(QuarantineRetentionDays(*app), std::nullopt);
+
+    Main().chkPurgeQuarantine->UserToggle();
+    EXPECT_TRUE(Main().txtPurgeQuarantineDays->Enabled());
+    Main().txtPurgeQuarantineDays->SetText("14");
+    // What is not a number of days leaves the last good one in force.
+    for (const char* typed : {"", "0", "-3", "abc", "100000"}) {
+        Main().txtPurgeQuarantineDays->SetText(typed);
+    }
+    EXPECT_EQ(UserSetting("OptionAndSettings", "chkPurgeQuarantine"), "1");
+    EXPECT_EQ(UserSetting("OptionAndSettings", "txtPurgeQuarantineDays"), "14");
+
+    RunAgain();
+    EXPECT_EQ(Main().chkPurgeQuarantine->Value(), 1);
+    EXPECT_EQ(Main().txtPurgeQuarantineDays->Text(), "14");
+    EXPECT_TRUE(Main().txtPurgeQuarantineDays->Enabled());
+    EXPECT_EQ(QuarantineRetentionDays(*app), 14);
+
+    // A stored number that no box could have stored gives the default.
+    SetUserSetting("OptionAndSettings", "txtPurgeQuarantineDays", "-5");
+    RunAgain();
+    EXPECT_EQ(Main().txtPurgeQuarantineDays->Text(), std::to_string(kDefaultRetentionDays));
+    EXPECT_EQ(QuarantineRetentionDays(*app), kDefaultRetentionDays);
 }
 
 }  // namespace

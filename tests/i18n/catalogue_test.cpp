@@ -33,7 +33,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[78].name, "MSG_UPDATE_NOT_VERIFIED");
     EXPECT_EQ(slots[80].name, "MSG_UPDATES_UNSIGNED");
     EXPECT_EQ(slots[81].name, "MSG_SERVER_NOT_TRUSTED");
-    EXPECT_FALSE(slots[82].used);
+    // Then the quarantine window's.
+    EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
+    EXPECT_EQ(slots[96].name, "MSG_QDELETE_SURE3");
+    EXPECT_FALSE(slots[97].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -14,6 +14,7 @@
 #include "i18n/languages.h"
 #include "i18n/localization_file.h"
 #include "ui/frm_main.h"
+#include "ui/frm_quarantine.h"
 #include "ui/frm_run_at_startup_tool.h"
 #include "ui/list_view.h"
 #include "ui/small_windows.h"
@@ -132,8 +133,10 @@ TEST(ShippedLocalization, EveryTextOfTheTranslatedWindowsHasAnItem) {
     ui::FrmMain main(context);
     ui::FrmLanguage language(context);
     ui::FrmRunAtStartupTool startupTool(context);
-    for (const ui::Form* form : {static_cast<ui::Form*>(&main), static_cast<ui::Form*>(&language),
-                                 static_cast<ui::Form*>(&startupTool)}) {
+    ui::FrmQuarantine quarantine(context);
+    for (const ui::Form* form :
+         {static_cast<ui::Form*>(&main), static_cast<ui::Form*>(&language),
+          static_cast<ui::Form*>(&startupTool), static_cast<ui::Form*>(&quarantine)}) {
         for (const std::string& key : KeysOf(*form)) {
             EXPECT_TRUE(languages[0].keys.contains(key)) << "no English item for " << key;
         }

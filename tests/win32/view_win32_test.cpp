@@ -17,6 +17,7 @@
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
+#include "ui/frm_quarantine.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
 #include "ui/option_button.h"
@@ -545,6 +546,49 @@ TEST_F(ViewWin32Test, WindowsAreLaidOutAsAt96DpiOnlyLargerAndFollowAChangeOfDpi)
     Pump();
     EXPECT_NEAR(list.Column(1).width, 200, 1);
     EXPECT_EQ(list.Column(0).width, 120) << "a change of DPI is not the user's resizing";
+}
+
+// Run at 96 and at 144 DPI: the quarantine window with its list and buttons,
+// none of its texts cut off, and the user's check mark frees its commands.
+TEST_F(ViewWin32Test, TheQuarantineWindowIsRealisedWholeAndItsCommandsFollowTheChecksAtAnyDpi) {
+    FrmQuarantine window(context);
+    window.Show();
+    window.SetRows({{"Evil", "File", "C:\\X\\evil.exe", "12/8/2026 10:00:00", "2 KB", false, "1"},
+                    {"Tracker", "Registry value", "HKEY_CURRENT_USER\\Software\\Evil\\Tracker",
+                     "12/8/2026 10:00:01", "", false, "3"}});
+    Pump();
+
+    HWND list = WindowOf(*window.lvwItems);
+    ASSERT_TRUE(::IsWindowVisible(list));
+    EXPECT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(::SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
+    HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 5);
+    for (const CommandButton* button : {window.cmdRestore, window.cmdDelete, window.cmdClose}) {
+        HWND buttonWindow = WindowOf(*button);
+        SCOPED_TRACE(button->Identity());
+        ASSERT_TRUE(::IsWindowVisible(buttonWindow));
+        EXPECT_EQ(TextOf(buttonWindow), button->Caption());
+        RECT client{};
+        ::GetClientRect(buttonWindow, &client);
+        EXPECT_LE(TextWidthOf(buttonWindow), client.right) << "the text is clipped";
+    }
+    EXPECT_FALSE(::IsWindowEnabled(WindowOf(*window.cmdRestore)));
+    EXPECT_FALSE(::IsWindowEnabled(WindowOf(*window.cmdDelete)));
+    EXPECT_TRUE(::IsWindowEnabled(WindowOf(*window.cmdClose)));
+
+    // The user ticks the second row.
+    LVITEMA state{};
+    state.stateMask = LVIS_STATEIMAGEMASK;
+    state.state = INDEXTOSTATEIMAGEMASK(2);
+    ::SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    Pump();
+    EXPECT_TRUE(::IsWindowEnabled(WindowOf(*window.cmdRestore)));
+    EXPECT_TRUE(::IsWindowEnabled(WindowOf(*window.cmdDelete)));
+    ASSERT_EQ(window.CheckedRows().size(), 1u);
+    EXPECT_EQ(window.CheckedRows()[0].id, "3");
+    window.Unload();
+    Pump();
 }
 
 TEST_F(ViewWin32Test, DatePickersMayHoldNoValue) {
