@@ -61,6 +61,14 @@ public:
         const CallTimer timer(m_times, Port::Registry);
         return m_inner->KernelName();
     }
+    long EnumerateSubKeys(std::vector<std::string>& names) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->EnumerateSubKeys(names);
+    }
+    long EnumerateValues(std::vector<platform::NamedRegistryValue>& values) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->EnumerateValues(values);
+    }
 
 private:
     PortTimes& m_times;

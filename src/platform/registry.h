@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -26,6 +27,7 @@ namespace reg_status {
 inline constexpr long kOk = 0;
 inline constexpr long kNotFound = 2;
 inline constexpr long kAccessDenied = 5;
+inline constexpr long kNotSupported = 50;
 inline constexpr long kInvalidParameter = 87;
 inline constexpr long kMoreData = 234;
 }  // namespace reg_status
@@ -38,6 +40,7 @@ inline constexpr std::uint32_t kExpandString = 2;
 inline constexpr std::uint32_t kBinary = 3;
 inline constexpr std::uint32_t kDword = 4;
 inline constexpr std::uint32_t kMultiString = 7;
+inline constexpr std::uint32_t kQword = 11;
 }  // namespace reg_type
 
 // Access rights.
@@ -70,6 +73,12 @@ struct RegistryValue {
     std::string data;
 };
 
+// One value of a key as an enumeration finds it.
+struct NamedRegistryValue {
+    std::string name;  // "" for the key's default value
+    RegistryValue value;
+};
+
 // An open key; closing it is the destructor's work.
 class RegistryKey {
 public:
@@ -82,6 +91,19 @@ public:
     // \REGISTRY\MACHINE\SOFTWARE\WOW6432Node\Acme: it tells where a view
     // led. "" when the platform does not say.
     [[nodiscard]] virtual std::string KernelName() = 0;
+    // The names of the key's direct subkeys, and its values with their types
+    // and data, in the platform's order; the key must be open with
+    // kEnumerateSubKeys and kQueryValue (kRead has both). The lists are
+    // complete exactly when the result is kOk. A key that cannot enumerate
+    // says kNotSupported, so that nothing is taken for a complete copy.
+    [[nodiscard]] virtual long EnumerateSubKeys(std::vector<std::string>& names) {
+        names.clear();
+        return reg_status::kNotSupported;
+    }
+    [[nodiscard]] virtual long EnumerateValues(std::vector<NamedRegistryValue>& values) {
+        values.clear();
+        return reg_status::kNotSupported;
+    }
 };
 
 struct RegistryOpenResult {

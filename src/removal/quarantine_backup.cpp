@@ -1,10 +1,13 @@
 #include "removal/quarantine_backup.h"
 
+#include <memory>
+
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/text.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
+#include "removal/saved_content.h"
 
 namespace removal {
 
@@ -57,19 +60,67 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
             }
             return std::nullopt;
         }
-        app.removal.BackedUp.emplace(key, RemovalState::Copy{storedName, false});
+        app.removal.BackedUp.emplace(key, RemovalState::Copy{storedName, false, folder});
         return storedName;
     }
     return std::nullopt;
 }
 
-void RecordBackup(core::Application& app, std::string_view path) {
+void RecordBackup(core::Application& app, std::string_view path, ItemKind kind) {
     const auto copy = app.removal.BackedUp.find(core::UpperCase(path));
     if (copy == app.removal.BackedUp.end() || copy->second.recorded) {
         return;
     }
     LogQuarantinedFile(app, path, copy->second.storedName);
     copy->second.recorded = true;
+    const QuarantineKind indexKind = copy->second.folder        ? QuarantineKind::Folder
+                                     : kind == ItemKind::Cookie ? QuarantineKind::Cookie
+                                                                : QuarantineKind::File;
+    IndexSavedContent(app, indexKind, copy->second.storedName, path, "");
+}
+
+std::optional<std::string> SaveNewFile(core::Application& app, std::string_view name,
+                                       std::string_view content) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const std::string quarantine = QuarantineFolder(app.DataFolder);
+    for (int number = 1; number <= kMostCopiesOfAName; ++number) {
+        const std::string storedName = NumberedName(name, number, false);
+        const std::string target = quarantine + "\\" + storedName;
+        if (fs.Attributes(target)) {
+            continue;
+        }
+        const std::unique_ptr<platform::FileWriter> writer = fs.CreateToWrite(target);
+        if (!writer) {
+            return std::nullopt;
+        }
+        if (!writer->Write(content) || !writer->Flush()) {
+            [[maybe_unused]] const bool removed = fs.RemoveFile(target);
+            return std::nullopt;
+        }
+        return storedName;
+    }
+    return std::nullopt;
+}
+
+void IndexSavedContent(core::Application& app, QuarantineKind kind, std::string_view storedName,
+                       std::string_view location, std::string_view valueName) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const std::string stored = QuarantineFolder(app.DataFolder) + "\\" + std::string(storedName);
+    const std::optional<ContentDigest> digest =
+        kind == QuarantineKind::Folder ? DigestFolder(fs, stored) : DigestFile(fs, stored);
+    if (!digest) {
+        return;
+    }
+    QuarantineEntry entry;
+    entry.kind = kind;
+    entry.time = IndexTimeText(app.ports.clock.Now());
+    entry.size = digest->size;
+    entry.sha256 = digest->sha256;
+    entry.storedName = std::string(storedName);
+    entry.threat = app.removal.CurrentThreat;
+    entry.location = std::string(location);
+    entry.valueName = std::string(valueName);
+    [[maybe_unused]] const bool indexed = AddQuarantineEntry(fs, app.DataFolder, entry);
 }
 
 }  // namespace removal

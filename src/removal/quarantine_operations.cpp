@@ -139,7 +139,7 @@ void QuarantineCookie(core::Application& app, std::string_view path) {
     if (RunsThroughLink(fs, path) || !BackUpItem(app, path, false)) {
         return;
     }
-    RecordBackup(app, path);
+    RecordBackup(app, path, ItemKind::Cookie);
     [[maybe_unused]] const bool removed = fs.RemoveFile(path);
 }
 

@@ -6,42 +6,20 @@
 
 #include "core/application.h"
 #include "core/text.h"
+#include "removal/quarantine_backup.h"
 #include "removal/quarantine_log.h"
+#include "removal/reg_file.h"
+#include "removal/registry_copy.h"
+#include "removal/registry_roots.h"
 #include "scan/registry_views.h"
 
 namespace removal {
 
 namespace {
 
-struct RootKey {
-    platform::RegistryRoot handle;
-    std::string_view name;
-};
-
-constexpr RootKey kRootKeys[] = {
-    {platform::RegistryRoot::ClassesRoot, "HKEY_CLASSES_ROOT"},
-    {platform::RegistryRoot::CurrentUser, "HKEY_CURRENT_USER"},
-    {platform::RegistryRoot::LocalMachine, "HKEY_LOCAL_MACHINE"},
-    {platform::RegistryRoot::Users, "HKEY_USERS"},
-    {platform::RegistryRoot::CurrentConfig, "HKEY_CURRENT_CONFIG"},
-    {platform::RegistryRoot::DynData, "HKEY_DYN_DATA"},
-};
-
-// The root key of a row; nullopt for a number that names none, which is
-// then never handed to the registry as a handle.
-std::optional<RootKey> RootKeyOf(std::string_view rootText) {
-    const std::optional<double> number = core::WholeNumber(rootText);
-    if (!number) {
-        return std::nullopt;
-    }
-    const auto handle = static_cast<std::uint32_t>(static_cast<std::int64_t>(*number));
-    for (const RootKey& root : kRootKeys) {
-        if (static_cast<std::uint32_t>(root.handle) == handle) {
-            return root;
-        }
-    }
-    return std::nullopt;
-}
+// Longest name a copy is given before its ".reg", well inside what every
+// file system takes.
+constexpr std::size_t kLongestCopyName = 80;
 
 // Deletes the value and writes its record, whether the delete succeeded or
 // not: the record says what the removal asked for.
@@ -56,26 +34,111 @@ void DeleteValue(core::Application& app, const RootKey& root, const std::string&
     LogRegistryRemoval(app, std::string(root.name) + "\\" + key, value);
 }
 
+// A file name for the copy: the key's own name, and the value's, with
+// what a file name cannot hold replaced.
+std::string CopyName(const std::string& key, const std::string& value) {
+    const std::size_t slash = key.rfind('\\');
+    std::string name = slash == std::string::npos ? key : key.substr(slash + 1);
+    if (!value.empty()) {
+        name += " - " + value;
+    }
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            c = '_';
+        }
+    }
+    if (name.size() > kLongestCopyName) {
+        name.resize(kLongestCopyName);
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.')) {
+        name.pop_back();
+    }
+    return (name.empty() ? std::string("registry") : name) + ".reg";
+}
+
+bool SameCopy(const std::vector<RegFileKey>& a, const std::vector<RegFileKey>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].name != b[i].name || a[i].values.size() != b[i].values.size()) {
+            return false;
+        }
+        for (std::size_t j = 0; j < a[i].values.size(); ++j) {
+            const platform::NamedRegistryValue& x = a[i].values[j];
+            const platform::NamedRegistryValue& y = b[i].values[j];
+            if (x.name != y.name || x.value.type != y.value.type || x.value.data != y.value.data) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+enum class SaveOutcome { Saved, NothingThere, Failed };
+
+// Saves what the trace would delete, once per removal.
+SaveOutcome SaveTrace(core::Application& app, const RootKey& root, const std::string& key,
+                      const std::string& value) {
+    const std::string identity = core::UpperCase(std::string(root.name) + "\\" + key) + "\n" +
+                                 (value.empty() ? "\n" : core::UpperCase(value));
+    if (app.removal.SavedRegistry.contains(identity)) {
+        return SaveOutcome::Saved;
+    }
+    platform::Registry& registry = app.ports.registry;
+    const platform::RegistryView view = scan::LiteralView(registry);
+    const RegistryCopy copy = value.empty() ? ReadKeyTree(registry, root, key, view)
+                                            : ReadKeyValue(registry, root, key, value, view);
+    if (copy.status == platform::reg_status::kNotFound) {
+        return SaveOutcome::NothingThere;
+    }
+    if (copy.status != platform::reg_status::kOk) {
+        return SaveOutcome::Failed;
+    }
+    const std::string content = WriteRegFile(copy.keys, app.ports.textCodec);
+    // A name or text that the file cannot carry exactly makes no copy.
+    const std::optional<std::vector<RegFileKey>> readBack =
+        ParseRegFile(content, app.ports.textCodec);
+    if (!readBack || !SameCopy(*readBack, copy.keys)) {
+        return SaveOutcome::Failed;
+    }
+    const std::optional<std::string> storedName = SaveNewFile(app, CopyName(key, value), content);
+    if (!storedName) {
+        return SaveOutcome::Failed;
+    }
+    app.removal.SavedRegistry.insert(identity);
+    IndexSavedContent(app,
+                      value.empty() ? QuarantineKind::RegistryKey : QuarantineKind::RegistryValue,
+                      *storedName, std::string(root.name) + "\\" + key, value);
+    return SaveOutcome::Saved;
+}
+
 }  // namespace
 
-void RemoveRegistryTrace(core::Application& app, std::string_view rootText,
-                         std::string_view keyPath, std::string_view valueName) {
+TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootText,
+                                 std::string_view keyPath, std::string_view valueName) {
     const std::string trimmedRoot = core::Trim(rootText);
     const std::string key = core::Trim(keyPath);
     const std::string value = core::Trim(valueName);
     if (trimmedRoot.empty() || key.empty()) {
-        return;
+        return TraceOutcome::Handled;
     }
-    const std::optional<RootKey> root = RootKeyOf(trimmedRoot);
+    const std::optional<RootKey> root = RootKeyOfHandleText(trimmedRoot);
     if (!root) {
         // Nothing is handed to the registry, but the record of what was asked
         // for is written as for any value; the key itself cannot have gone.
         LogRegistryRemoval(app, trimmedRoot + "\\" + key, value);
-        return;
+        return TraceOutcome::Handled;
+    }
+    // The copy comes first; without one nothing goes, and no record claims
+    // that it went.
+    if (SaveTrace(app, *root, key, value) == SaveOutcome::Failed) {
+        return TraceOutcome::KeptWithoutCopy;
     }
     DeleteValue(app, *root, key, value);
     if (!value.empty()) {
-        return;
+        return TraceOutcome::Handled;
     }
     // The row names its key as regedit shows it (a 32-bit program's key below
     // WOW6432Node), which only the 64-bit view takes literally.
@@ -85,6 +148,7 @@ void RemoveRegistryTrace(core::Application& app, std::string_view rootText,
         const auto signedHandle = static_cast<std::int32_t>(root->handle);
         LogRegistryRemoval(app, std::to_string(signedHandle) + "\\" + key, "All Values");
     }
+    return TraceOutcome::Handled;
 }
 
 }  // namespace removal

@@ -1,6 +1,7 @@
 #pragma once
 
-// Deleting one registry trace of the removal list, with its log records.
+// Deleting one registry trace of the removal list, with its log records,
+// after its copy is saved in the quarantine.
 
 #include <string_view>
 
@@ -10,11 +11,21 @@ class Application;
 
 namespace removal {
 
+enum class TraceOutcome {
+    // Deleted, or asked to be deleted, or nothing was there.
+    Handled,
+    // Its copy could not be saved, so it was left where it is.
+    KeptWithoutCopy,
+};
+
 // The root handle as the row writes it (a signed decimal number), the key
 // path and the value name; an empty value name deletes the key's default
 // value and then the whole key with its subkeys. The key path is taken as
-// regedit shows it, in the 64-bit view where there are two.
-void RemoveRegistryTrace(core::Application& app, std::string_view rootText,
-                         std::string_view keyPath, std::string_view valueName);
+// regedit shows it, in the 64-bit view where there are two. Before anything
+// is deleted, what goes is saved as a registration file in the quarantine,
+// with its index entry; an entry that cannot be saved is not deleted. An
+// entry is saved once per removal, whichever pass saves it.
+TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootText,
+                                 std::string_view keyPath, std::string_view valueName);
 
 }  // namespace removal

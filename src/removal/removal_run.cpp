@@ -14,6 +14,7 @@
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
 #include "removal/registry_removal.h"
+#include "removal/registry_roots.h"
 #include "removal/restore_point.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
@@ -69,15 +70,33 @@ void UncheckFirstRow(ui::ListView& list, std::string_view text, bool bySubItem) 
 
 // A trace that is still there after the second pass: listed for the user,
 // and both its rows stay, unchecked, for another attempt.
+// `rowText` is the trace row's text, by which the row is known again after
+// the yields.
 void ReportLeftover(core::Application& app, ui::ListView& traces, int row, const std::string& path,
-                    std::string_view nameRowKey, bool bySubItem) {
+                    std::string_view nameRowKey, bool bySubItem, std::string_view rowText) {
     app.frmDelete.lstProblem->AddItem(path);
     ++app.removal.ProblemCount;
     UncheckFirstRow(*app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved, nameRowKey,
                     bySubItem);
-    if (row < traces.ItemCount() && traces.Item(row).text == path) {
+    if (row < traces.ItemCount() && traces.Item(row).text == rowText) {
         traces.SetChecked(row, false);
     }
+}
+
+void ReportLeftover(core::Application& app, ui::ListView& traces, int row, const std::string& path,
+                    std::string_view nameRowKey, bool bySubItem) {
+    ReportLeftover(app, traces, row, path, nameRowKey, bySubItem, path);
+}
+
+// The threat of a cookie row: the text of its name row.
+std::string CookieThreat(core::Application& app, const std::string& path) {
+    const ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (int row = 0; row < names.ItemCount(); ++row) {
+        if (names.Item(row).SubItem(1) == path) {
+            return names.Item(row).text;
+        }
+    }
+    return "Cookie: " + core::FileNameOf(path);
 }
 
 bool StillThere(core::Application& app, const std::string& path) {
@@ -121,6 +140,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
         ShowRowProgress(app, row + 1, rows);
         main.lblDeletingCaption->SetCaption(core::LowerCase(path));
         // 2.
+        app.removal.CurrentThreat = threatName;
         RemoveFileRow(app, path);
         // 3.
         Yield(app);
@@ -137,7 +157,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
     }
 }
 
-void RemoveRegistryEntries(core::Application& app) {
+void RemoveRegistryEntries(core::Application& app, bool secondPass) {
     ui::FrmMain& main = app.frmMain;
     ui::ListView& registry = *main.lvwRegistryToBeDeleted;
     const int fileRows = main.lvwFilesToBeDeleted->ItemCount();
@@ -153,9 +173,22 @@ void RemoveRegistryEntries(core::Application& app) {
         main.lblDeletingCaption->SetCaption(
             core::LowerCase(item.SubItem(1) + "\\" + item.SubItem(2)));
         // 2. to 4.
-        RemoveRegistryTrace(app, item.text, item.SubItem(1), item.SubItem(2));
+        app.removal.CurrentThreat = item.SubItem(3);
+        const TraceOutcome outcome =
+            RemoveRegistryTrace(app, item.text, item.SubItem(1), item.SubItem(2));
         // 5.
         Yield(app);
+        // An entry that could not be saved was kept, and the user hears of
+        // it like of any file.
+        if (secondPass && outcome == TraceOutcome::KeptWithoutCopy) {
+            const std::optional<RootKey> root = RootKeyOfHandleText(core::Trim(item.text));
+            std::string where =
+                std::string(root ? root->name : "") + "\\" + core::Trim(item.SubItem(1));
+            if (!core::Trim(item.SubItem(2)).empty()) {
+                where += "\\" + core::Trim(item.SubItem(2));
+            }
+            ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
+        }
     }
 }
 
@@ -171,6 +204,7 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         ShowRowProgress(app, row + 1, rows);
         main.lblDeletingCaption->SetCaption(core::LowerCase(path));
         if (core::FileExists(app.ports.fileSystem, path)) {
+            app.removal.CurrentThreat = CookieThreat(app, path);
             QuarantineCookie(app, path);
         }
         Yield(app);
@@ -197,7 +231,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     // 2.
     RemoveFiles(app, secondPass);
     // 3.
-    RemoveRegistryEntries(app);
+    RemoveRegistryEntries(app, secondPass);
     // 4.
     RemoveCookies(app, secondPass);
     // 5.
@@ -274,6 +308,7 @@ void lblRemove_Click(core::Application& app) {
     }
     state.Running = true;
     state.BackedUp.clear();
+    state.SavedRegistry.clear();
     state.Unregistered.clear();
     main.Command4->SetEnabled(false);
     // 1.

@@ -27,8 +27,15 @@ struct RemovalState {
     struct Copy {
         std::string storedName;  // the copy's name in the quarantine folder
         bool recorded = false;
+        bool folder = false;
     };
     std::map<std::string, Copy> BackedUp;
+    // Registry entries saved into the quarantine during this run, by
+    // upper-cased root name, key and value: the second pass does not save
+    // them again.
+    std::set<std::string> SavedRegistry;
+    // The threat name of the row being removed, for the quarantine's index.
+    std::string CurrentThreat;
     // Libraries already unregistered during this run (upper-cased paths).
     std::set<std::string> Unregistered;
 };

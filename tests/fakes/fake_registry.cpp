@@ -113,6 +113,27 @@ public:
         return std::string(KernelRoot(m_root)) + (m_path.empty() ? "" : "\\" + m_path);
     }
 
+    long EnumerateSubKeys(std::vector<std::string>& names) override {
+        names.clear();
+        if ((m_access & platform::reg_access::kEnumerateSubKeys) == 0) {
+            return status::kAccessDenied;
+        }
+        names = m_registry.SubKeyNames(m_root, m_path);
+        return status::kOk;
+    }
+
+    long EnumerateValues(std::vector<platform::NamedRegistryValue>& values) override {
+        values.clear();
+        if ((m_access & platform::reg_access::kQueryValue) == 0) {
+            return status::kAccessDenied;
+        }
+        for (const auto& [id, value] : m_data.values) {
+            const auto written = m_data.names.find(id);
+            values.push_back({written != m_data.names.end() ? written->second : id, value});
+        }
+        return status::kOk;
+    }
+
 private:
     const FakeRegistry& m_registry;
     platform::RegistryRoot m_root;
@@ -174,18 +195,57 @@ RegistryOpenResult FakeRegistry::CreateKey(platform::RegistryRoot root, std::str
     if (existing == m_keys.end() && m_readOnlyRoots.contains(root)) {
         return {status::kAccessDenied, nullptr};
     }
-    return {status::kOk,
-            std::make_unique<FakeKey>(*this, root, Ensure(root, normalised), access, normalised)};
+    return {status::kOk, std::make_unique<FakeKey>(*this, root, Ensure(root, normalised, path),
+                                                   access, normalised)};
 }
 
-FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::string_view path) {
+FakeRegistry::KeyData& FakeRegistry::Ensure(platform::RegistryRoot root, std::string_view path,
+                                            std::string_view written) {
     const std::string normalised = Normalise(path);
-    // Parents come into being with their child, as they do on the platform.
-    for (std::size_t slash = normalised.find('\\'); slash != std::string::npos;
-         slash = normalised.find('\\', slash + 1)) {
-        m_keys.try_emplace(KeyId(root, normalised.substr(0, slash)));
+    const auto segments = [](std::string_view text) {
+        std::vector<std::string> parts;
+        for (std::size_t start = 0;;) {
+            const std::size_t slash = text.find('\\', start);
+            parts.emplace_back(text.substr(start, slash - start));
+            if (slash == std::string_view::npos) {
+                return parts;
+            }
+            start = slash + 1;
+        }
+    };
+    const std::vector<std::string> ids = segments(normalised);
+    std::vector<std::string> names = segments(written.empty() ? path : written);
+    while (!names.empty() && names.back().empty()) {
+        names.pop_back();
     }
-    return m_keys[KeyId(root, normalised)];
+    if (names.size() != ids.size()) {
+        names = ids;
+    }
+    // Parents come into being with their child, as they do on the platform.
+    std::string id;
+    KeyData* key = nullptr;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        id += (i == 0 ? "" : "\\") + ids[i];
+        key = &m_keys[KeyId(root, id)];
+        if (key->name.empty()) {
+            key->name = names[i];
+        }
+    }
+    return *key;
+}
+
+std::vector<std::string> FakeRegistry::SubKeyNames(platform::RegistryRoot root,
+                                                   std::string_view path) const {
+    const std::string prefix = KeyId(root, path) + "\\";
+    std::vector<std::string> names;
+    for (auto it = m_keys.lower_bound(prefix); it != m_keys.end() && it->first.starts_with(prefix);
+         ++it) {
+        const std::string_view rest = std::string_view(it->first).substr(prefix.size());
+        if (rest.find('\\') == std::string_view::npos) {
+            names.push_back(it->second.name.empty() ? std::string(rest) : it->second.name);
+        }
+    }
+    return names;
 }
 
 long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path,

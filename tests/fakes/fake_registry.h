@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -71,13 +72,21 @@ public:
         std::map<std::string, std::string> names;               // upper-cased -> as written
         std::uint32_t deniedRights = 0;
         std::uint32_t grantedRights = 0;
+        std::string name;  // the key's own name as first written
     };
+
+    // The names of the key's direct subkeys (`path` as the key's id has it).
+    [[nodiscard]] std::vector<std::string> SubKeyNames(platform::RegistryRoot root,
+                                                       std::string_view path) const;
 
     // The rights that the key refuses now, its own and its root's.
     [[nodiscard]] std::uint32_t Refused(platform::RegistryRoot root, const KeyData& key) const;
 
 private:
-    KeyData& Ensure(platform::RegistryRoot root, std::string_view path);
+    // The key and its missing parents; their names are taken from `written`
+    // (the path as the caller wrote it) where it has as many segments.
+    KeyData& Ensure(platform::RegistryRoot root, std::string_view path,
+                    std::string_view written = {});
     // The key that the path names in the view, upper-cased.
     [[nodiscard]] std::string InView(platform::RegistryRoot root, std::string_view path,
                                      platform::RegistryView view) const;

@@ -2,13 +2,158 @@
 // drives it: what is copied, under which name, what is recorded, and what is
 // never deleted.
 
+#include "core/sha256.h"
+#include "core/utf16_text.h"
 #include "removal/quarantine_backup.h"
+#include "removal/quarantine_index.h"
+#include "removal/registry_copy.h"
 #include "removal/removal_fixture.h"
+#include "scan/registry_views.h"
 
 namespace removal {
 namespace {
 
-class Quarantine : public testing::RemovalFixture {};
+class Quarantine : public testing::RemovalFixture {
+protected:
+    static platform::RegistryValue Value(std::uint32_t type, std::string data) {
+        return {type, std::move(data)};
+    }
+
+    ImportResult Import(std::string_view storedName, std::string_view keyName,
+                        std::optional<std::string_view> valueName) {
+        const std::string content =
+            machine.fileSystem.ReadWholeFile(Quarantined(storedName)).value_or("");
+        return ImportRegFile(machine.registry, machine.textCodec, content, keyName, valueName,
+                             scan::LiteralView(machine.registry));
+    }
+
+    std::vector<QuarantineEntry> Index() {
+        return LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+    }
+};
+
+// Every type regedit knows, and the texts that its quoting must carry: each
+// goes into a registration file before it is deleted, and comes back from
+// it with its type and its bytes.
+TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) {
+    using platform::RegistryRoot;
+    namespace type = platform::reg_type;
+    std::string binary;
+    for (int i = 0; i < 300; ++i) {
+        binary.push_back(static_cast<char>(i));
+    }
+    const std::vector<std::pair<std::string, platform::RegistryValue>> values = {
+        {"", Value(type::kString, std::string("default\0", 8))},
+        {"quote\"and\\back", Value(type::kString, std::string("C:\\a \"b\" \\\0", 12))},
+        {"empty", Value(type::kString, std::string(1, '\0'))},
+        {"no terminator", Value(type::kString, "abc")},
+        {"two lines", Value(type::kString, std::string("a\r\nb\0", 5))},
+        {"expand", Value(type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 20))},
+        {"multi", Value(type::kMultiString, std::string("one\0two\0\0", 9))},
+        {"binary", Value(type::kBinary, binary)},
+        {"dword", Value(type::kDword, std::string("\x78\x56\x34\x12", 4))},
+        {"qword", Value(type::kQword, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8))},
+        {"unusual", Value(0x1234, std::string("\x00\xff", 2))},
+        {"none", Value(type::kNone, "")},
+        {"a=b]c", Value(type::kString, std::string("x\0", 2))},
+        {"caf\xe9", Value(type::kString, std::string("\xe0 la carte\0", 13))},
+    };
+    const std::string key = "Software\\Evil";
+    for (const auto& [name, value] : values) {
+        machine.registry.SetValue(RegistryRoot::CurrentUser, key, name, value);
+    }
+    machine.registry.SetValue(RegistryRoot::CurrentUser, key + "\\Sub\\Deeper", "X",
+                              Value(type::kDword, std::string("\0\0\0\1", 4)));
+    machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\Empty]Key", "", "");
+    machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Run", "Evil",
+                              Value(type::kExpandString, std::string("%TEMP%\\e.exe\0", 14)));
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Keep", "mine");
+    RegistryFinding("Evil", "-2147483647", key, "");
+    RegistryFinding("Evil", "-2147483647", "Software\\Run", "Evil");
+    Delete();
+
+    ASSERT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key));
+    ASSERT_FALSE(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Run", "Evil"));
+    const std::string file = machine.fileSystem.ReadWholeFile(Quarantined("Evil.reg")).value_or("");
+    EXPECT_TRUE(file.starts_with("\xFF\xFE" +
+                                 core::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n")))
+        << "regedit imports only what starts with its mark and its header";
+    EXPECT_NE(file.find(core::Utf8ToUtf16Le("\"dword\"=dword:12345678\r\n")), std::string::npos);
+    const std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 2u);
+    EXPECT_EQ(index[0].kind, QuarantineKind::RegistryKey);
+    EXPECT_EQ(index[0].location, "HKEY_CURRENT_USER\\Software\\Evil");
+    EXPECT_EQ(index[0].storedName, "Evil.reg");
+    EXPECT_EQ(index[0].threat, "Evil");
+    EXPECT_EQ(index[1].kind, QuarantineKind::RegistryValue);
+    EXPECT_EQ(index[1].valueName, "Evil");
+    EXPECT_EQ(index[1].storedName, "Run - Evil.reg");
+    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[0]));
+
+    EXPECT_EQ(Import("Run - Evil.reg", "HKEY_CURRENT_USER\\Software\\Run", "Evil"),
+              ImportResult::Imported);
+    EXPECT_EQ(Import("Evil.reg", "HKEY_CURRENT_USER\\Software\\Evil", std::nullopt),
+              ImportResult::Imported);
+    for (const auto& [name, value] : values) {
+        const std::optional<platform::RegistryValue> back =
+            machine.registry.Value(RegistryRoot::CurrentUser, key, name);
+        ASSERT_TRUE(back) << name;
+        EXPECT_EQ(back->type, value.type) << name;
+        EXPECT_EQ(back->data, value.data) << name;
+    }
+    EXPECT_EQ(machine.registry.Value(RegistryRoot::CurrentUser, key + "\\Sub\\Deeper", "X")->data,
+              std::string("\0\0\0\1", 4));
+    EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key + "\\Empty]Key"));
+    EXPECT_EQ(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Run", "Evil")->data,
+              std::string("%TEMP%\\e.exe\0", 14));
+    EXPECT_EQ(Import("Evil.reg", "HKEY_CURRENT_USER\\Software\\Evil", std::nullopt),
+              ImportResult::AlreadyThere)
+        << "a restore never writes over what stands there";
+}
+
+// A saved file that names keys outside its entry, or deletes, is no copy of
+// the entry: nothing of it is written.
+TEST_F(Quarantine, ARegistryCopyThatReachesOutsideItsEntryIsRefusedWhole) {
+    using platform::RegistryRoot;
+    const auto regFile = [](const std::string& body) {
+        return "\xFF\xFE" +
+               core::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n\r\n" + body);
+    };
+    const struct {
+        std::string body;
+        std::optional<std::string_view> value;
+    } cases[] = {
+        {"[HKEY_CURRENT_USER\\Software\\Evil]\r\n\"a\"=\"1\"\r\n"
+         "[HKEY_CURRENT_USER\\Software\\EvilTwin]\r\n\"b\"=\"2\"\r\n",
+         std::nullopt},
+        {"[HKEY_LOCAL_MACHINE\\Software\\Evil]\r\n\"a\"=\"1\"\r\n", std::nullopt},
+        {"[HKEY_CURRENT_USER\\Software\\Evil]\r\n\"a\"=\"1\"\r\n"
+         "[-HKEY_CURRENT_USER\\Software\\Other]\r\n",
+         std::nullopt},
+        {"[HKEY_CURRENT_USER\\Software\\Evil]\r\n\"a\"=\"1\"\r\n\"b\"=\"2\"\r\n", "a"},
+        {"[HKEY_CURRENT_USER\\Software\\Evil\\Sub]\r\n\"a\"=\"1\"\r\n", "a"},
+        {"[HKEY_CURRENT_USER\\Software\\Evil]\r\n\"a\"=hex:0g\r\n", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImportRegFile(machine.registry, machine.textCodec, regFile(c.body),
+                                "HKEY_CURRENT_USER\\Software\\Evil", c.value,
+                                scan::LiteralView(machine.registry)),
+                  ImportResult::Refused)
+            << c.body;
+        EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil"));
+        EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\EvilTwin"));
+        EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::LocalMachine, "Software\\Evil"));
+    }
+    // regedit's own wrapping of long data is read.
+    EXPECT_EQ(ImportRegFile(machine.registry, machine.textCodec,
+                            regFile("[HKEY_CURRENT_USER\\Software\\Evil]\r\n"
+                                    "\"a\"=hex:01,02,\\\r\n  03,04\r\n"),
+                            "HKEY_CURRENT_USER\\Software\\Evil", std::nullopt,
+                            scan::LiteralView(machine.registry)),
+              ImportResult::Imported);
+    EXPECT_EQ(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Evil", "a")->data,
+              "\x01\x02\x03\x04");
+}
 
 TEST_F(Quarantine, ALibraryIsUnregisteredOutOfProcessCopiedDeletedAndLoggedOnceOverBothPasses) {
     machine.fileSystem.AddFile("C:\\X\\EVIL.DLL", "MZ library");
@@ -223,6 +368,101 @@ TEST_F(Quarantine, ACookieOfAKnownNameGetsACopyAndARecordOfItsOwn) {
     EXPECT_EQ(machine.fileSystem.Find(Quarantined("alice@ads[1] (2).txt"))->content, "ads");
     EXPECT_EQ(Log(), FileRecord("alice@ads[1] (2).txt", cookie));
     EXPECT_EQ(Main().lvwCookiesToDelete->ItemCount(), 0);
+}
+
+// Every copy gets its entry in the index, beside what an older quarantine
+// holds; a damaged index loses none of its good entries, and its damaged
+// original is kept aside.
+TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
+    machine.fileSystem.AddFile(Quarantined("earlier.dat"), "earlier");
+    const std::string damaged =
+        "QuarantineIndex\t1\r\n"
+        "file\t2020-01-02 03:04:05\t7\t" +
+        core::Sha256Hex("earlier") +
+        "\tearlier.dat\tOld\tC:\\Old\\earlier.dat\t\r\n"
+        "file\t2020-01-02 03:04:05\t7\tcut off\r\n"
+        "file\t2020-01-02 03:04:05\t7\t" +
+        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n";
+    machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"), damaged);
+    // An older quarantine's log: one copy is still there, one is gone.
+    machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
+    machine.fileSystem.AddFile(
+        Quarantined("QuarantineLog.txt"),
+        "1/2/2003 4:05:06 AM - File: old.exe\r\n - Location: C:\\Old\\old.exe"
+        "\r\n\r\n\r\n1/2/2003 4:05:06 AM - File: gone.exe\r\n - Location: "
+        "C:\\Old\\gone.exe\r\n\r\n\r\n");
+    machine.fileSystem.AddFile("C:\\X\\evil.exe", "exe");
+    machine.fileSystem.AddFile("C:\\X\\Folder\\a.txt", "a");
+    machine.fileSystem.AddFile("C:\\X\\Folder\\sub\\b.txt", "bb");
+    const std::string cookie = "C:\\Cookies\\alice@ads[1].txt";
+    machine.fileSystem.AddFile(cookie, "ads");
+    FileFinding("Evil", "C:\\X\\evil.exe");
+    FileFinding("Evil", "C:\\X\\Folder");
+    CookieFinding(cookie);
+    Delete();
+
+    EXPECT_FALSE(Exists("C:\\X\\evil.exe"));
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("QuarantineIndex (damaged).txt"))->content,
+              damaged);
+    const std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 4u);
+    EXPECT_EQ(index[0].storedName, "earlier.dat");
+    EXPECT_EQ(index[0].threat, "Old");
+    const std::string now = IndexTimeText(machine.clock.now);
+    const struct {
+        QuarantineKind kind;
+        const char* stored;
+        const char* location;
+        const char* threat;
+        std::uint64_t size;
+    } expected[] = {
+        {QuarantineKind::File, "evil.exe", "C:\\X\\evil.exe", "Evil", 3},
+        {QuarantineKind::Folder, "Folder", "C:\\X\\Folder", "Evil", 3},
+        {QuarantineKind::Cookie, "alice@ads[1].txt", "C:\\Cookies\\alice@ads[1].txt",
+         "Cookie: alice@ads[1].txt", 3},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        const QuarantineEntry& entry = index[i + 1];
+        EXPECT_EQ(entry.kind, expected[i].kind) << i;
+        EXPECT_EQ(entry.storedName, expected[i].stored) << i;
+        EXPECT_EQ(entry.location, expected[i].location) << i;
+        EXPECT_EQ(entry.threat, expected[i].threat) << i;
+        EXPECT_EQ(entry.size, expected[i].size) << i;
+        EXPECT_EQ(entry.time, now) << i;
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry)) << i;
+    }
+
+    // The window's list: the index, then what only the old log knows and
+    // the quarantine still holds.
+    const std::vector<QuarantineEntry> listed =
+        ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder);
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(listed[4].storedName, "old.exe");
+    EXPECT_EQ(listed[4].location, "C:\\Old\\old.exe");
+    EXPECT_TRUE(listed[4].fromLogOnly);
+    EXPECT_EQ(listed[4].size, 3u);
+
+    // A copy changed since it was saved is not taken for it.
+    machine.fileSystem.Find(Quarantined("evil.exe"))->content = "EXE";
+    machine.fileSystem.Find(Quarantined("Folder\\sub\\b.txt"))->content = "BB";
+    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[1]));
+    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[2]));
+
+    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, app->DataFolder, {"EVIL.EXE"}));
+    EXPECT_EQ(Index().size(), 3u);
+    EXPECT_EQ(Index()[1].storedName, "Folder");
+}
+
+TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {
+    machine.fileSystem.AddDirectory(Quarantined("QuarantineIndex.txt"));
+    machine.fileSystem.AddFile("C:\\X\\evil.exe", "exe");
+    FileFinding("Evil", "C:\\X\\evil.exe");
+    Delete();
+
+    EXPECT_FALSE(Exists("C:\\X\\evil.exe"));
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("evil.exe"))->content, "exe");
+    EXPECT_EQ(Log(), FileRecord("evil.exe", "C:\\X\\evil.exe"));
+    EXPECT_TRUE(Problems().empty());
 }
 
 TEST(NumberedName, TheNumberGoesBeforeAFilesExtensionAndAfterAFoldersName) {

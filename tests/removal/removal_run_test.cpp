@@ -179,6 +179,37 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
 }
 
+// The copy comes first: an entry that cannot be read whole, or whose copy
+// cannot be written, stays, without a record, and the user hears of it.
+TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
+    using platform::RegistryRoot;
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Sealed", "V", "evil");
+    machine.registry.DenyAccess(RegistryRoot::CurrentUser, "Software\\Sealed",
+                                platform::reg_access::kQueryValue);
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Evil\\Sub", "Z", "evil");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Fine", "W", "evil");
+    RegistryFinding("Sealed", "-2147483647", "Software\\Sealed", "V");
+    RegistryFinding("Evil", "-2147483647", "Software\\Evil", "");
+    RegistryFinding("Fine", "-2147483647", "Software\\Fine", "W");
+    // The key's copy cannot be written.
+    machine.fileSystem.RefuseWritesUnder(Quarantined("Evil.reg"));
+    Delete();
+
+    EXPECT_EQ(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Sealed", "V")->data,
+              std::string("evil\0", 5));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Evil\\Sub", "Z"),
+              "evil");
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Fine", "W"));
+    EXPECT_EQ(Problems(), (std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Sealed\\V",
+                                                    "HKEY_CURRENT_USER\\Software\\Evil"}));
+    EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\Fine", "W"))
+        << "no record claims that a kept entry went";
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 2);
+    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(0).checked);
+    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(1).checked);
+    EXPECT_TRUE(app->frmDelete.Visible());
+}
+
 TEST_F(RemovalRun, ATraceOfThe32BitViewIsRemovedThereAndNowhereElse) {
     using platform::RegistryRoot;
     machine.Model64BitWindows();

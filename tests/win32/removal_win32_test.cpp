@@ -16,7 +16,10 @@
 #include "core/application.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
+#include "removal/quarantine_index.h"
+#include "removal/registry_copy.h"
 #include "removal/removal_run.h"
+#include "scan/registry_views.h"
 #include "temp_folder.h"
 #include "test_programs.h"
 
@@ -199,6 +202,109 @@ TEST_F(RemovalWin32, SeededTracesEndInTheQuarantineAndLockedFilesAreListed) {
               std::string::npos);
     EXPECT_NE(log.find(" - Key: -2147483647\\" + key + "\\Whole\r\nValue: All Values\r\n"),
               std::string::npos);
+}
+
+// Registry entries of every common type go into regedit files before they
+// are deleted; regedit itself imports such a file, and so does the
+// program's own import, each giving back the types and bytes.
+TEST_F(RemovalWin32, RegistryEntriesComeBackFromTheirSavedFilesExactly) {
+    app.DataFolder = data.Path();
+    platform::Registry& registry = app.ports.registry;
+    const std::string key = std::string(kSeedKey) + "\\Typed";
+    std::string binary;
+    for (int i = 0; i < 200; ++i) {
+        binary.push_back(static_cast<char>(i * 7));
+    }
+    using platform::RegistryValue;
+    namespace type = platform::reg_type;
+    const std::vector<std::pair<std::string, RegistryValue>> values = {
+        {"", {type::kString, std::string("default\0", 8)}},
+        {"quote\"and\\back", {type::kString, std::string("C:\\a \"b\" \\\0", 12)}},
+        {"empty", {type::kString, std::string(1, '\0')}},
+        {"expand", {type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 20)}},
+        {"multi", {type::kMultiString, std::string("one\0two\0\0", 9)}},
+        {"binary", {type::kBinary, binary}},
+        {"dword", {type::kDword, std::string("\x78\x56\x34\x12", 4)}},
+        {"qword", {type::kQword, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)}},
+        {"unusual", {0x1234, std::string("\x00\xff", 2)}},
+        {"a=b]c", {type::kString, std::string("x\0", 2)}},
+    };
+    {
+        const platform::RegistryOpenResult created = registry.CreateKey(
+            platform::RegistryRoot::CurrentUser, key, platform::reg_access::kAllAccess);
+        ASSERT_TRUE(created.key);
+        for (const auto& [name, value] : values) {
+            ASSERT_EQ(created.key->SetValue(name, value), 0) << name;
+        }
+    }
+    SetValue(key + "\\Sub\\Deeper", "X", "deep");
+    SetValue(kSeedKey, "Run", "evil.exe");
+    const auto readBack = [&](const std::string& path, const std::string& name) {
+        RegistryValue value;
+        const platform::RegistryOpenResult opened = registry.OpenKey(
+            platform::RegistryRoot::CurrentUser, path, platform::reg_access::kRead);
+        if (!opened.key || opened.key->QueryValue(name, value) != 0) {
+            value.type = 0xFFFFFFFF;
+        }
+        return value;
+    };
+    const auto expectAllBack = [&](const char* how) {
+        for (const auto& [name, value] : values) {
+            const RegistryValue back = readBack(key, name);
+            EXPECT_EQ(back.type, value.type) << how << " " << name;
+            EXPECT_EQ(back.data, value.data) << how << " " << name;
+        }
+        EXPECT_EQ(readBack(key + "\\Sub\\Deeper", "X").data, std::string("deep\0", 5)) << how;
+    };
+    RegistryRow(key, "");
+    RegistryRow(kSeedKey, "Run");
+    removal::lblRemove_Click(app);
+
+    ASSERT_FALSE(KeyExists(key));
+    ASSERT_FALSE(ValueExists(kSeedKey, "Run"));
+    const std::string saved = ReadFile(Quarantined("Typed.reg"));
+    const std::string header = "Windows Registry Editor Version 5.00\r\n";
+    std::string expectedStart = "\xFF\xFE";
+    for (const char c : header) {
+        expectedStart += std::string{c, '\0'};
+    }
+    EXPECT_EQ(saved.substr(0, expectedStart.size()), expectedStart);
+    const std::vector<removal::QuarantineEntry> index =
+        removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder);
+    ASSERT_EQ(index.size(), 2u);
+    EXPECT_EQ(index[0].location, "HKEY_CURRENT_USER\\" + key);
+    EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.DataFolder, index[0]));
+
+    // regedit's own import.
+    const std::string regedit = "regedit.exe /s \"" + Quarantined("Typed.reg") + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = regedit;
+    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &process));
+    const platform::win32::UniqueHandle processHandle(process.hProcess);
+    const platform::win32::UniqueHandle threadHandle(process.hThread);
+    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    expectAllBack("regedit");
+
+    // The program's own, which refuses to write over what is there.
+    EXPECT_EQ(
+        removal::ImportRegFile(registry, app.ports.textCodec, saved, "HKEY_CURRENT_USER\\" + key,
+                               std::nullopt, scan::LiteralView(registry)),
+        removal::ImportResult::AlreadyThere);
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+    EXPECT_EQ(
+        removal::ImportRegFile(registry, app.ports.textCodec, saved, "HKEY_CURRENT_USER\\" + key,
+                               std::nullopt, scan::LiteralView(registry)),
+        removal::ImportResult::Imported);
+    expectAllBack("import");
+    EXPECT_EQ(removal::ImportRegFile(registry, app.ports.textCodec,
+                                     ReadFile(Quarantined(index[1].storedName)),
+                                     "HKEY_CURRENT_USER\\" + std::string(kSeedKey), "Run",
+                                     scan::LiteralView(registry)),
+              removal::ImportResult::Imported);
+    EXPECT_EQ(readBack(kSeedKey, "Run").data, std::string("evil.exe\0", 9));
 }
 
 }  // namespace

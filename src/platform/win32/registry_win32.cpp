@@ -120,7 +120,72 @@ public:
 
     [[nodiscard]] std::string KernelName() override { return KernelNameOf(m_key.Get()); }
 
+    [[nodiscard]] long EnumerateSubKeys(std::vector<std::string>& names) override {
+        names.clear();
+        return EnumerateNames(names, [this](DWORD index, char* buffer, DWORD* size) {
+            return ::RegEnumKeyExA(m_key.Get(), index, buffer, size, nullptr, nullptr, nullptr,
+                                   nullptr);
+        });
+    }
+
+    [[nodiscard]] long EnumerateValues(std::vector<NamedRegistryValue>& values) override {
+        values.clear();
+        std::vector<std::string> names;
+        const long status = EnumerateNames(names, [this](DWORD index, char* buffer, DWORD* size) {
+            return ::RegEnumValueA(m_key.Get(), index, buffer, size, nullptr, nullptr, nullptr,
+                                   nullptr);
+        });
+        if (status != ERROR_SUCCESS) {
+            return status;
+        }
+        for (std::string& name : names) {
+            NamedRegistryValue entry;
+            const long read = QueryValue(name, entry.value);
+            if (read != ERROR_SUCCESS) {
+                values.clear();
+                return read;
+            }
+            entry.name = std::move(name);
+            values.push_back(std::move(entry));
+        }
+        return ERROR_SUCCESS;
+    }
+
 private:
+    // Names by index until the list ends. The A calls measure their buffer in
+    // bytes of the program's code page, where one character of a name may
+    // take three, so a buffer too small is grown and the name asked again.
+    template <typename EnumerateOne>
+    static long EnumerateNames(std::vector<std::string>& names, EnumerateOne enumerateOne) {
+        std::vector<char> buffer(256);
+        for (DWORD index = 0;; ++index) {
+            LSTATUS status = ERROR_MORE_DATA;
+            DWORD size = 0;
+            while (status == ERROR_MORE_DATA) {
+                size = static_cast<DWORD>(buffer.size());
+                status = enumerateOne(index, buffer.data(), &size);
+                if (status == ERROR_MORE_DATA) {
+                    if (buffer.size() >= kLongestName) {
+                        names.clear();
+                        return status;
+                    }
+                    buffer.resize(buffer.size() * 4);
+                }
+            }
+            if (status == ERROR_NO_MORE_ITEMS) {
+                return ERROR_SUCCESS;
+            }
+            if (status != ERROR_SUCCESS) {
+                names.clear();
+                return status;
+            }
+            names.emplace_back(buffer.data(), size);
+        }
+    }
+
+    // A value name holds at most 16383 characters, of up to three bytes each.
+    static constexpr std::size_t kLongestName = 65536;
+
     UniqueRegKey m_key;
 };
 
