@@ -21,8 +21,9 @@ void AttachQuarantineWindow(core::Application& app);
 void OpenQuarantineWindow(core::Application& app);
 
 // The rows the window lists, in the order the items were removed: one for
-// each record of the quarantine log. The log names no threat, so a row's
-// threat is the name of the removed file, registry key or value.
+// each entry of the quarantine's index, then one for each item of an older
+// quarantine that only the log names (whose threat is then the item's own
+// name). A row's id is the item's name in the quarantine.
 [[nodiscard]] std::vector<ui::QuarantineRow> QuarantineRows(core::Application& app);
 
 }  // namespace removal

@@ -26,7 +26,7 @@ protected:
     }
 };
 
-TEST_F(QuarantineWindow, ALaterRunListsEveryItemThatTheLogRecords) {
+TEST_F(QuarantineWindow, ALaterRunListsEveryItemOfTheQuarantineOldOnesToo) {
     machine.fileSystem.AddFile("C:\\A\\EVIL.EXE", std::string(1500, 'x'));
     machine.fileSystem.AddFile("D:\\B\\EVIL.EXE", "second");
     machine.fileSystem.AddFile("C:\\A\\EvilFolder\\a.txt", "a");
@@ -41,24 +41,28 @@ TEST_F(QuarantineWindow, ALaterRunListsEveryItemThatTheLogRecords) {
     RegistryFinding("Evil", "-2147483646", "Software\\EvilKey", "");
     Delete();
     const std::string when = Time();
+    // An item of a quarantine older than its index: the log and the copy.
+    machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
+    ASSERT_TRUE(machine.fileSystem.AppendToFile(Quarantined("QuarantineLog.txt"),
+                                                "1/2/2025 3:04:05 PM - File: old.exe\r\n"
+                                                " - Location: C:\\Old\\old.exe\r\n\r\n\r\n"));
     RunAgain();
 
     Open();
     ASSERT_TRUE(Window().Visible());
     EXPECT_EQ(Window().Caption(), app->branding.ProgramName + " Quarantine");
     // The second file's copy is kept under another name; the row names the
-    // item as it was.
-    EXPECT_EQ(
-        Shown(),
-        (std::vector<std::string>{
-            "EVIL.EXE | File | C:\\A\\EVIL.EXE | " + when + " | 2 KB",
-            "EVIL.EXE | File | D:\\B\\EVIL.EXE | " + when + " | 1 KB",
-            "EvilFolder | Folder | C:\\A\\EvilFolder | " + when + " | ",
-            "Tracker | Registry value | HKEY_CURRENT_USER\\Software\\Evil\\Tracker | " + when +
-                " | ",
-            "EvilKey | Registry value | HKEY_LOCAL_MACHINE\\Software\\EvilKey | " + when + " | ",
-            "EvilKey | Registry key | HKEY_LOCAL_MACHINE\\Software\\EvilKey | " + when + " | ",
-        }));
+    // item where it was.
+    EXPECT_EQ(Shown(), (std::vector<std::string>{
+                           "Evil | File | C:\\A\\EVIL.EXE | " + when + " | 2 KB",
+                           "Evil | File | D:\\B\\EVIL.EXE | " + when + " | 1 KB",
+                           "Evil | Folder | C:\\A\\EvilFolder | " + when + " | 1 KB",
+                           "Evil | Registry value | HKEY_CURRENT_USER\\Software\\Evil\\Tracker | " +
+                               when + " | 1 KB",
+                           "Evil | Registry key | HKEY_LOCAL_MACHINE\\Software\\EvilKey | " + when +
+                               " | 1 KB",
+                           "old.exe | File | C:\\Old\\old.exe | 1/2/2025 3:04:05 PM | 1 KB",
+                       }));
     EXPECT_FALSE(Window().lblEmpty->Visible());
 }
 
