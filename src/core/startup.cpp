@@ -15,6 +15,7 @@
 #include "definitions/definition_counts.h"
 #include "definitions/staged_definitions.h"
 #include "removal/exclusions.h"
+#include "removal/quarantine_delete.h"
 #include "scheduler/schedule_settings.h"
 #include "update/live_update.h"
 
@@ -141,6 +142,8 @@ void MainWindowStartup(Application& app) {
     scheduler::LoadSchedule(app);
     FillDriveList(app);
     LoadSettings(app);
+    // What the user asked the quarantine to keep no longer than some days.
+    removal::PurgeOldQuarantine(app);
     // 15.
     main.tmrScroll->SetEnabled(false);
     ApplyTimerSettings(app, true);

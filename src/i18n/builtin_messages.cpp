@@ -154,7 +154,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtSta
 }};
 
 // Texts of the quarantine window and of the questions its commands ask.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kQuarantineMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kQuarantineMessages{{
     {"MSG_QUARANTINE_TITLE", "[ProgramName] Quarantine"},
     {"MSG_QUARANTINE_FILE", "File"},
     {"MSG_QUARANTINE_FOLDER", "Folder"},
@@ -175,6 +175,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kQuarant
     {"MSG_QDELETE_SURE2",
      "They are removed from the quarantine and cannot be restored afterwards."},
     {"MSG_QDELETE_SURE3", "Delete Permanently?"},
+    {"MSG_QDELETE_FAILED",
+     "Some of the checked items could not be deleted and are still in the quarantine. Close "
+     "any program that may be using them and try again."},
 }};
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/application.h"
 #include "core/date_time_text.h"
+#include "removal/quarantine_delete.h"
 #include "removal/quarantine_index.h"
 
 namespace removal {
@@ -106,10 +107,16 @@ void AttachQuarantineWindow(core::Application& app) {
         if (std::string title = app.Message("MSG_QUARANTINE_TITLE"); !title.empty()) {
             w.SetCaption(std::move(title));
         }
+        // Putting items back is not built yet; a button that did nothing
+        // would tell the user it had.
+        w.cmdRestore->SetVisible(false);
         w.SetRows(QuarantineRows(app));
     };
     window.cmdClose->onClick = [&window] {
         window.Unload();
+    };
+    window.cmdDelete->onClick = [&app] {
+        cmdDeleteQuarantined_Click(app);
     };
     app.frmMain.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->onClick = [&app] {
         OpenQuarantineWindow(app);

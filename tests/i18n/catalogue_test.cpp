@@ -35,8 +35,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[81].name, "MSG_SERVER_NOT_TRUSTED");
     // Then the quarantine window's.
     EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
-    EXPECT_EQ(slots[96].name, "MSG_QDELETE_SURE3");
-    EXPECT_FALSE(slots[97].used);
+    EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
+    EXPECT_FALSE(slots[98].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -96,5 +96,74 @@ TEST_F(QuarantineWindow, RestoreAndDeleteWaitForACheckMarkAndCloseUnloadsTheWind
     EXPECT_TRUE(Main().Visible());
 }
 
+// Delete permanently takes only what is checked, after a question, and an
+// item whose copy is still in use stays listed, and the user is told.
+TEST_F(QuarantineWindow, DeletePermanentlyTakesTheCheckedItemsAfterAQuestion) {
+    machine.fileSystem.AddFile("C:\\X\\evil.dat", "data");
+    machine.fileSystem.AddFile("C:\\X\\busy.dat", "busy");
+    machine.fileSystem.AddFile("C:\\X\\keep.dat", "keep");
+    machine.registry.SetString(platform::RegistryRoot::CurrentUser, "Software\\Evil", "Tracker",
+                               "on");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    FileFinding("Evil", "C:\\X\\busy.dat");
+    FileFinding("Evil", "C:\\X\\keep.dat");
+    RegistryFinding("Evil", "-2147483647", "Software\\Evil", "Tracker");
+    Delete();
+    Open();
+    ASSERT_EQ(Shown().size(), 4u);
+    for (const int row : {0, 1, 3}) {
+        Window().lvwItems->UserSetChecked(row, true);
+    }
+    machine.dialogs.shown.clear();
+    machine.dialogs.answers = {platform::MessageAnswer::No};
+    Window().cmdDelete->Click();
+    EXPECT_EQ(Shown().size(), 4u) << "No deletes nothing";
+    EXPECT_TRUE(Exists(Quarantined("evil.dat")));
+
+    machine.fileSystem.Find(Quarantined("busy.dat"))->locked = true;
+    machine.dialogs.shown.clear();
+    machine.dialogs.answers = {platform::MessageAnswer::Yes, platform::MessageAnswer::Ok};
+    Window().cmdDelete->Click();
+    ASSERT_EQ(machine.dialogs.shown.size(), 2u);
+    EXPECT_EQ(machine.dialogs.shown[0].title, app->Message("MSG_QDELETE_SURE3"));
+    EXPECT_EQ(machine.dialogs.shown[1].text, app->Message("MSG_QDELETE_FAILED"));
+    EXPECT_FALSE(Exists(Quarantined("evil.dat")));
+    EXPECT_TRUE(Exists(Quarantined("keep.dat")));
+    std::vector<std::string> left;
+    for (const ui::QuarantineRow& row : Window().Rows()) {
+        left.push_back(row.whereFrom);
+    }
+    EXPECT_EQ(left, (std::vector<std::string>{"C:\\X\\busy.dat", "C:\\X\\keep.dat"}));
+
+    RunAgain();
+    Open();
+    EXPECT_EQ(Shown().size(), 2u) << "the index forgot only what is gone";
+}
+
+// Items older than the option's days go at the start, the newer stay; with
+// the option off nothing goes.
+TEST_F(QuarantineWindow, AtTheStartItemsOlderThanTheChosenDaysAreDeleted) {
+    machine.fileSystem.AddFile("C:\\X\\old.dat", "old");
+    FileFinding("Evil", "C:\\X\\old.dat");
+    machine.clock.now = {2026, 10, 1, 12, 0, 0, 4};
+    Delete();
+    machine.fileSystem.AddFile("C:\\X\\new.dat", "new");
+    FileFinding("Evil", "C:\\X\\new.dat");
+    machine.clock.now = {2026, 11, 30, 12, 0, 0, 1};
+    Delete();
+    machine.clock.now = {2026, 12, 8, 9, 30, 0, 2};
+
+    RunAgain();
+    EXPECT_TRUE(Exists(Quarantined("old.dat"))) << "the option is off by default";
+
+    SetUserSetting("OptionAndSettings", "chkPurgeQuarantine", "1");
+    SetUserSetting("OptionAndSettings", "txtPurgeQuarantineDays", "30");
+    RunAgain();
+    EXPECT_FALSE(Exists(Quarantined("old.dat")));
+    EXPECT_TRUE(Exists(Quarantined("new.dat")));
+    Open();
+    EXPECT_EQ(Shown().size(), 1u);
+}
+
 }  // namespace
 }  // namespace removal
