@@ -48,7 +48,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
         {"empty", Value(type::kString, std::string(1, '\0'))},
         {"no terminator", Value(type::kString, "abc")},
         {"two lines", Value(type::kString, std::string("a\r\nb\0", 5))},
-        {"expand", Value(type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 20))},
+        {"expand", Value(type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 19))},
         {"multi", Value(type::kMultiString, std::string("one\0two\0\0", 9))},
         {"binary", Value(type::kBinary, binary)},
         {"dword", Value(type::kDword, std::string("\x78\x56\x34\x12", 4))},
@@ -56,7 +56,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
         {"unusual", Value(0x1234, std::string("\x00\xff", 2))},
         {"none", Value(type::kNone, "")},
         {"a=b]c", Value(type::kString, std::string("x\0", 2))},
-        {"caf\xe9", Value(type::kString, std::string("\xe0 la carte\0", 13))},
+        {"caf\xe9", Value(type::kString, std::string("\xe0 la carte\0", 11))},
     };
     const std::string key = "Software\\Evil";
     for (const auto& [name, value] : values) {
@@ -66,7 +66,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
                               Value(type::kDword, std::string("\0\0\0\1", 4)));
     machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\Empty]Key", "", "");
     machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Run", "Evil",
-                              Value(type::kExpandString, std::string("%TEMP%\\e.exe\0", 14)));
+                              Value(type::kExpandString, std::string("%TEMP%\\e.exe\0", 13)));
     machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Keep", "mine");
     RegistryFinding("Evil", "-2147483647", key, "");
     RegistryFinding("Evil", "-2147483647", "Software\\Run", "Evil");
@@ -105,7 +105,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
               std::string("\0\0\0\1", 4));
     EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key + "\\Empty]Key"));
     EXPECT_EQ(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Run", "Evil")->data,
-              std::string("%TEMP%\\e.exe\0", 14));
+              std::string("%TEMP%\\e.exe\0", 13));
     EXPECT_EQ(Import("Evil.reg", "HKEY_CURRENT_USER\\Software\\Evil", std::nullopt),
               ImportResult::AlreadyThere)
         << "a restore never writes over what stands there";

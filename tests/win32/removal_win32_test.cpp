@@ -221,7 +221,7 @@ TEST_F(RemovalWin32, RegistryEntriesComeBackFromTheirSavedFilesExactly) {
         {"", {type::kString, std::string("default\0", 8)}},
         {"quote\"and\\back", {type::kString, std::string("C:\\a \"b\" \\\0", 12)}},
         {"empty", {type::kString, std::string(1, '\0')}},
-        {"expand", {type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 20)}},
+        {"expand", {type::kExpandString, std::string("%SystemRoot%\\x.exe\0", 19)}},
         {"multi", {type::kMultiString, std::string("one\0two\0\0", 9)}},
         {"binary", {type::kBinary, binary}},
         {"dword", {type::kDword, std::string("\x78\x56\x34\x12", 4)}},
