@@ -79,8 +79,20 @@ inline std::optional<std::chrono::milliseconds> RunAndEnd(const std::string& pro
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!started || !::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                      CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+    if (!started) {
+        return std::nullopt;
+    }
+    // Wine now and then fails to start a process on a loaded machine; the
+    // test is about what the program does, so a start is tried again.
+    bool created = false;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(500);
+        }
+        created = ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                   CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info) != FALSE;
+    }
+    if (!created) {
         return std::nullopt;
     }
     platform::win32::UniqueHandle thread(info.hThread);
