@@ -217,6 +217,20 @@ namespace detail {
 // an optional fraction; a text without one reads as 0.
 [[nodiscard]] double LeadingNumber(std::string_view text) noexcept;
 
+// The value of a hexadecimal digit in either case, or -1 for any other char.
+[[nodiscard]] constexpr int HexDigitValue(char c) noexcept {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 // The number that a text (blanks around it allowed) wholly is, or nullopt.
 [[nodiscard]] std::optional<double> WholeNumber(std::string_view text) noexcept;
 

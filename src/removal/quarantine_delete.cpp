@@ -1,6 +1,5 @@
 #include "removal/quarantine_delete.h"
 
-#include <cstdio>
 #include <optional>
 #include <set>
 
@@ -41,12 +40,7 @@ std::optional<platform::DateTime> RemovedAt(const QuarantineEntry& entry) {
     if (entry.fromLogOnly) {
         return core::ParseDateTime(entry.time);
     }
-    platform::DateTime time;
-    if (std::sscanf(entry.time.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &time.year, &time.month,
-                    &time.day, &time.hour, &time.minute, &time.second) != 6) {
-        return std::nullopt;
-    }
-    return time;
+    return ParseIndexTime(entry.time);
 }
 
 }  // namespace

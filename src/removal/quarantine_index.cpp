@@ -69,19 +69,6 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 std::optional<std::string> Unescaped(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -89,10 +76,12 @@ std::optional<std::string> Unescaped(std::string_view text) {
             out.push_back(text[i]);
             continue;
         }
-        if (i + 2 >= text.size() || HexDigit(text[i + 1]) < 0 || HexDigit(text[i + 2]) < 0) {
+        if (i + 2 >= text.size() || core::HexDigitValue(text[i + 1]) < 0 ||
+            core::HexDigitValue(text[i + 2]) < 0) {
             return std::nullopt;
         }
-        out.push_back(static_cast<char>(HexDigit(text[i + 1]) << 4 | HexDigit(text[i + 2])));
+        out.push_back(static_cast<char>(core::HexDigitValue(text[i + 1]) << 4 |
+                                        core::HexDigitValue(text[i + 2])));
         i += 2;
     }
     return out;
@@ -321,6 +310,16 @@ std::string IndexTimeText(const platform::DateTime& time) {
                   time.month % 100, time.day % 100, time.hour % 100, time.minute % 100,
                   time.second % 100);
     return text;
+}
+
+std::optional<platform::DateTime> ParseIndexTime(std::string_view text) {
+    platform::DateTime time;
+    char end = 0;
+    if (std::sscanf(std::string(text).c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &time.year, &time.month,
+                    &time.day, &time.hour, &time.minute, &time.second, &end) != 6) {
+        return std::nullopt;
+    }
+    return time;
 }
 
 std::vector<QuarantineEntry> LoadQuarantineEntries(platform::FileSystem& fs,

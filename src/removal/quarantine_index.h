@@ -100,5 +100,7 @@ enum class SavedContentState {
 
 // The fixed form of the index's times.
 [[nodiscard]] std::string IndexTimeText(const platform::DateTime& time);
+// A time of that form, or nullopt.
+[[nodiscard]] std::optional<platform::DateTime> ParseIndexTime(std::string_view text);
 
 }  // namespace removal

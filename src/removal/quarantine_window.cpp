@@ -1,7 +1,7 @@
 #include "removal/quarantine_window.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,18 +32,9 @@ std::string SizeText(std::uint64_t bytes) {
 // The index's fixed time in the user's formats; a log's own text (an item
 // older than the index) as it stands.
 std::string WhenText(core::Application& app, const QuarantineEntry& entry) {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    if (entry.fromLogOnly || std::sscanf(entry.time.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &year,
-                                         &month, &day, &hour, &minute, &second) != 6) {
-        return entry.time;
-    }
-    return core::UserDateText(app.ports.localeFormats,
-                              platform::DateTime{year, month, day, hour, minute, second});
+    const std::optional<platform::DateTime> time =
+        entry.fromLogOnly ? std::nullopt : ParseIndexTime(entry.time);
+    return time ? core::UserDateText(app.ports.localeFormats, *time) : entry.time;
 }
 
 std::string_view KindMessage(QuarantineKind kind) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/text.h"
 #include "core/utf16_text.h"
 #include "platform/text_codec.h"
 
@@ -115,19 +116,6 @@ std::string_view TrimmedLeft(std::string_view text) {
     return text;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // A quoted text from `at` (its opening quote); `at` moves past the closing
 // quote. nullopt when it does not close.
 std::optional<std::string> QuotedText(std::string_view line, std::size_t& at) {
@@ -158,10 +146,12 @@ std::optional<std::string> HexBytes(std::string_view text) {
         return bytes;
     }
     for (std::size_t i = 0;;) {
-        if (i + 2 > digits.size() || HexDigit(digits[i]) < 0 || HexDigit(digits[i + 1]) < 0) {
+        if (i + 2 > digits.size() || core::HexDigitValue(digits[i]) < 0 ||
+            core::HexDigitValue(digits[i + 1]) < 0) {
             return std::nullopt;
         }
-        bytes.push_back(static_cast<char>(HexDigit(digits[i]) << 4 | HexDigit(digits[i + 1])));
+        bytes.push_back(static_cast<char>(core::HexDigitValue(digits[i]) << 4 |
+                                          core::HexDigitValue(digits[i + 1])));
         i += 2;
         if (i == digits.size()) {
             return bytes;
@@ -195,10 +185,10 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
         }
         std::uint32_t number = 0;
         for (const char c : digits) {
-            if (HexDigit(c) < 0) {
+            if (core::HexDigitValue(c) < 0) {
                 return std::nullopt;
             }
-            number = number << 4 | static_cast<std::uint32_t>(HexDigit(c));
+            number = number << 4 | static_cast<std::uint32_t>(core::HexDigitValue(c));
         }
         value.type = platform::reg_type::kDword;
         for (int i = 0; i < 4; ++i) {
@@ -218,10 +208,10 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
         }
         std::uint64_t type = 0;
         for (const char c : data.substr(4, close - 4)) {
-            if (HexDigit(c) < 0) {
+            if (core::HexDigitValue(c) < 0) {
                 return std::nullopt;
             }
-            type = type << 4 | static_cast<std::uint64_t>(HexDigit(c));
+            type = type << 4 | static_cast<std::uint64_t>(core::HexDigitValue(c));
         }
         if (type > 0xFFFFFFFFu) {
             return std::nullopt;

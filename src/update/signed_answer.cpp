@@ -26,19 +26,6 @@ std::string_view TrimBlanks(std::string_view text) noexcept {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-int HexValue(char c) noexcept {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // The last record as a signature record: its kind and operation "SIG", then
 // the version, the newest date and the signature.
 std::optional<SignedChanges> ReadSignatureRecord(std::string_view record) {
@@ -75,8 +62,8 @@ std::optional<platform::P256Signature> BytesOfHex(std::string_view hex) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const int high = HexValue(hex[2 * i]);
-        const int low = HexValue(hex[2 * i + 1]);
+        const int high = core::HexDigitValue(hex[2 * i]);
+        const int low = core::HexDigitValue(hex[2 * i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

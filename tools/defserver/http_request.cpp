@@ -6,19 +6,6 @@ namespace defserver {
 
 namespace {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // The position of the parameter's "name=" at the start of the query or
 // after an "&".
 std::size_t FindParameter(std::string_view query, std::string_view name) {
@@ -97,10 +84,10 @@ std::string PercentDecode(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-            HexValue(text[i + 2]) >= 0) {
-            decoded.push_back(
-                static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2])));
+        if (text[i] == '%' && i + 2 < text.size() && core::HexDigitValue(text[i + 1]) >= 0 &&
+            core::HexDigitValue(text[i + 2]) >= 0) {
+            decoded.push_back(static_cast<char>(core::HexDigitValue(text[i + 1]) * 16 +
+                                                core::HexDigitValue(text[i + 2])));
             i += 2;
         } else {
             decoded.push_back(text[i]);
