@@ -22,6 +22,7 @@
 #include "i18n/languages.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
+#include "redirected_app_data.h"
 #include "removal/removal_run.h"
 #include "report/report_window.h"
 #include "report/scan_report.h"
@@ -33,6 +34,7 @@
 namespace {
 
 using platform::win32::UniqueRegKey;
+using win32_tests::RedirectedAppData;
 using win32_tests::RunningProgram;
 using win32_tests::WindowsPath;
 
@@ -133,44 +135,6 @@ void WriteFileWide(const std::string& utf8Path, const std::string& content) {
 bool ExistsWide(const std::string& utf8Path) {
     return ::GetFileAttributesW(Wide(utf8Path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-// The user's application data folder moved into a profile of the given path
-// for as long as the object lives, as the shell reads it.
-class RedirectedAppData {
-public:
-    explicit RedirectedAppData(const std::string& utf8Path) {
-        for (const wchar_t* key : {kUserShellFolders, kShellFolders}) {
-            std::wstring& old = key == kUserShellFolders ? m_userShellFolder : m_shellFolder;
-            wchar_t value[MAX_PATH] = {};
-            DWORD size = sizeof(value);
-            if (::RegGetValueW(HKEY_CURRENT_USER, key, L"AppData",
-                               RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, value,
-                               &size) == ERROR_SUCCESS) {
-                old = value;
-            }
-        }
-        Set(kUserShellFolders, Wide(utf8Path));
-    }
-    ~RedirectedAppData() {
-        Set(kUserShellFolders, m_userShellFolder);
-        Set(kShellFolders, m_shellFolder);
-    }
-    RedirectedAppData(const RedirectedAppData&) = delete;
-    RedirectedAppData& operator=(const RedirectedAppData&) = delete;
-
-private:
-    static void Set(const wchar_t* key, const std::wstring& value) {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppData", REG_EXPAND_SZ, value.c_str(),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    }
-
-    static constexpr const wchar_t* kUserShellFolders =
-        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    static constexpr const wchar_t* kShellFolders =
-        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-    std::wstring m_userShellFolder;
-    std::wstring m_shellFolder;
-};
 
 class ScanWin32 : public ::testing::Test {
 protected:

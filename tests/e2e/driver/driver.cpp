@@ -1,5 +1,7 @@
 #include "driver/driver.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <fstream>
 #include <set>
@@ -39,6 +41,48 @@ bool OfProcess(HWND window, DWORD processId) {
     ::GetWindowThreadProcessId(window, &owner);
     return processId == 0 || owner == processId;
 }
+
+// A block of memory in the process that owns a window: a list view reads
+// the items it is sent from its own address space.
+class RemoteBlock {
+public:
+    RemoteBlock(HWND window, std::size_t size) : m_size(size) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        m_process.Reset(
+            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner));
+        if (m_process) {
+            m_address =
+                ::VirtualAllocEx(m_process.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        }
+    }
+    ~RemoteBlock() {
+        if (m_address != nullptr) {
+            ::VirtualFreeEx(m_process.Get(), m_address, 0, MEM_RELEASE);
+        }
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    [[nodiscard]] bool Valid() const noexcept { return m_address != nullptr; }
+    [[nodiscard]] void* Address() const noexcept { return m_address; }
+    [[nodiscard]] char* At(std::size_t offset) const noexcept {
+        return static_cast<char*>(m_address) + offset;
+    }
+    bool Write(std::size_t offset, const void* bytes, std::size_t size) {
+        return offset + size <= m_size &&
+               ::WriteProcessMemory(m_process.Get(), At(offset), bytes, size, nullptr) != FALSE;
+    }
+    bool Read(std::size_t offset, void* bytes, std::size_t size) {
+        return offset + size <= m_size &&
+               ::ReadProcessMemory(m_process.Get(), At(offset), bytes, size, nullptr) != FALSE;
+    }
+
+private:
+    platform::win32::UniqueHandle m_process;
+    void* m_address = nullptr;
+    std::size_t m_size;
+};
 
 }  // namespace
 
@@ -178,6 +222,49 @@ bool ChooseMenu(HWND form, std::string_view entry) {
     const ATOM name = ::GlobalAddAtomA(std::string(entry).c_str());
     return form != nullptr && name != 0 &&
            ::PostMessageA(form, chooseMenu, static_cast<WPARAM>(name), 0) != FALSE;
+}
+
+int ListItemCount(HWND list) {
+    return list == nullptr ? 0 : static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string ListItemText(HWND list, int item, int subItem) {
+    constexpr std::size_t kChars = 1024;
+    RemoteBlock block(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    if (!block.Valid()) {
+        return {};
+    }
+    LVITEMW request{};
+    request.iSubItem = subItem;
+    request.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof(LVITEMW)));
+    request.cchTextMax = static_cast<int>(kChars);
+    if (!block.Write(0, &request, sizeof(request))) {
+        return {};
+    }
+    const auto length =
+        static_cast<int>(::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                                        reinterpret_cast<LPARAM>(block.Address())));
+    std::wstring wide(static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(kChars))),
+                      L'\0');
+    if (!block.Read(sizeof(LVITEMW), wide.data(), wide.size() * sizeof(wchar_t))) {
+        return {};
+    }
+    std::string text(wide.size() * 3 + 1, '\0');
+    const int bytes =
+        ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                              static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(std::max(bytes, 0)));
+    return text;
+}
+
+bool CheckListItem(HWND list, int item, bool checked) {
+    RemoteBlock block(list, sizeof(LVITEMW));
+    LVITEMW change{};
+    change.stateMask = LVIS_STATEIMAGEMASK;
+    change.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    return block.Valid() && block.Write(0, &change, sizeof(change)) &&
+           ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                          reinterpret_cast<LPARAM>(block.Address())) != FALSE;
 }
 
 HWND FindMessageBox(DWORD processId, milliseconds timeout) {

@@ -47,6 +47,12 @@ bool SelectComboItem(HWND combo, std::string_view text);
 // Chooses a menu command by the name of its entry ("mnuFileItem(8)").
 bool ChooseMenu(HWND form, std::string_view entry);
 
+// The rows of a list view, and the text of one cell.
+[[nodiscard]] int ListItemCount(HWND list);
+[[nodiscard]] std::string ListItemText(HWND list, int item, int subItem = 0);
+// Sets a row's check box, as a click on it would.
+bool CheckListItem(HWND list, int item, bool checked);
+
 // A message box of the process (0: of any process).
 [[nodiscard]] HWND FindMessageBox(DWORD processId = 0, milliseconds timeout = kDefaultTimeout);
 [[nodiscard]] std::string MessageBoxText(HWND box);
