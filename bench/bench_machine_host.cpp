@@ -44,13 +44,26 @@ public:
     HostMachine()
         : m_fileSystem(m_machine.fileSystem),
           m_ports{
-              m_machine.registry,          m_machine.shellFolders,  m_fileSystem,
-              m_machine.programFile,       m_machine.osVersion,     m_machine.shell,
-              m_machine.dialogs,           m_machine.clock,         m_machine.eventLoop,
-              m_machine.textCodec,         m_machine.notifyIcon,    m_machine.processes,
-              m_machine.clipboard,         m_machine.systemRestore, m_machine.http,
-              m_machine.desktop,           m_machine.management,    m_machine.localeFormats,
+              m_machine.registry,
+              m_machine.shellFolders,
+              m_fileSystem,
+              m_machine.programFile,
+              m_machine.osVersion,
+              m_machine.shell,
+              m_machine.dialogs,
+              m_machine.clock,
+              m_machine.eventLoop,
+              m_machine.textCodec,
+              m_machine.notifyIcon,
+              m_machine.processes,
+              m_machine.clipboard,
+              m_machine.systemRestore,
+              m_machine.http,
+              m_machine.desktop,
+              m_machine.management,
+              m_machine.localeFormats,
               m_machine.signatureVerifier,
+              m_machine.deviceManagement,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

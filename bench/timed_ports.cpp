@@ -359,11 +359,26 @@ TimedPorts::TimedPorts(platform::Platform& inner)
       m_shellFolders(std::make_unique<ShellFolders>(m_times, inner.shellFolders)),
       m_eventLoop(std::make_unique<EventLoop>(m_times, inner.eventLoop)),
       m_processes(std::make_unique<Processes>(m_times, inner.processes)),
-      m_ports(std::make_unique<platform::Platform>(platform::Platform{
-          *m_registry, *m_shellFolders, *m_fileSystem, inner.programFile, inner.osVersion,
-          inner.shell, inner.dialogs, inner.clock, *m_eventLoop, inner.textCodec, inner.notifyIcon,
-          *m_processes, inner.clipboard, inner.systemRestore, inner.http, inner.desktop,
-          inner.management, inner.localeFormats, inner.signatureVerifier})) {}
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{*m_registry,
+                                                                      *m_shellFolders,
+                                                                      *m_fileSystem,
+                                                                      inner.programFile,
+                                                                      inner.osVersion,
+                                                                      inner.shell,
+                                                                      inner.dialogs,
+                                                                      inner.clock,
+                                                                      *m_eventLoop,
+                                                                      inner.textCodec,
+                                                                      inner.notifyIcon,
+                                                                      *m_processes,
+                                                                      inner.clipboard,
+                                                                      inner.systemRestore,
+                                                                      inner.http,
+                                                                      inner.desktop,
+                                                                      inner.management,
+                                                                      inner.localeFormats,
+                                                                      inner.signatureVerifier,
+                                                                      inner.deviceManagement})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -180,6 +180,23 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kQuarant
      "any program that may be using them and try again."},
 }};
 
+// Browser policies: the type and names of their findings, and the word on
+// a managed computer.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBrowserPolicyMessages{{
+    {"MSG_POLICY_TYPE", "Browser policy"},
+    {"MSG_POLICY_STARTPAGE", "[Browser] start page set to [Value]"},
+    {"MSG_POLICY_STARTUPPAGE", "[Browser] opens [Value] at start"},
+    {"MSG_POLICY_STARTUPMODE", "[Browser] start-up set to [Value]"},
+    {"MSG_POLICY_NEWTAB", "[Browser] new tab page set to [Value]"},
+    {"MSG_POLICY_SEARCH", "[Browser] search engine set to [Value]"},
+    {"MSG_POLICY_SEARCHSETTING", "[Browser] search setting [Setting] set to [Value]"},
+    {"MSG_POLICY_ADDSEARCH", "[Browser] adds search engine [Value]"},
+    {"MSG_POLICY_EXTENSION", "[Browser] forces extension [Value]"},
+    {"MSG_POLICY_MANAGED",
+     "An organisation manages this computer: the browsers' policies are its settings and are not "
+     "listed as findings."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -196,6 +213,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kQuarantineMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kBrowserPolicyMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

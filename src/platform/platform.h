@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/device_management.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
@@ -45,6 +46,7 @@ struct Platform {
     Management& management;
     LocaleFormats& localeFormats;
     SignatureVerifier& signatureVerifier;
+    DeviceManagement& deviceManagement;
 };
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include "definitions/safe_list.h"
 #include "removal/removal_run.h"
 #include "report/scan_report.h"
+#include "scan/browser_policy_scan.h"
 #include "scan/cookie_scan.h"
 #include "scan/file_scan.h"
 #include "scan/finding_lists.h"
@@ -214,6 +215,9 @@ void RunScanPhases(core::Application& app) {
     if (SettingIsTrue(app, "chkScanRegistry")) {
         state.registryPhaseRan = true;
         ScanRegistry(app);
+        // The browsers' policies are registry entries too (and Firefox's
+        // policy files with them): the registry option covers them.
+        ScanBrowserPolicies(app);
     } else {
         main.lblRegistryInspected->SetCaption(app.Message("MSG_NOTSELECED"));
     }

@@ -54,11 +54,13 @@ struct FakePlatform {
     FakeManagement management;
     FakeLocaleFormats localeFormats;
     TestSignatureVerifier signatureVerifier;
+    FakeDeviceManagement deviceManagement;
 
-    platform::Platform ports{registry,   shellFolders, fileSystem,    programFile,      osVersion,
-                             shell,      dialogs,      clock,         eventLoop,        textCodec,
-                             notifyIcon, processes,    clipboard,     systemRestore,    http,
-                             desktop,    management,   localeFormats, signatureVerifier};
+    platform::Platform ports{
+        registry,   shellFolders, fileSystem,    programFile,       osVersion,
+        shell,      dialogs,      clock,         eventLoop,         textCodec,
+        notifyIcon, processes,    clipboard,     systemRestore,     http,
+        desktop,    management,   localeFormats, signatureVerifier, deviceManagement};
 };
 
 }  // namespace fakes

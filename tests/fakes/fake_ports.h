@@ -13,6 +13,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/device_management.h"
 #include "platform/dialogs.h"
 #include "platform/locale_formats.h"
 #include "platform/os_version.h"
@@ -22,6 +23,13 @@
 #include "platform/text_codec.h"
 
 namespace fakes {
+
+// A home machine unless a test says that an organisation manages it.
+class FakeDeviceManagement : public platform::DeviceManagement {
+public:
+    bool ManagedByOrganisation() override { return managed; }
+    bool managed = false;
+};
 
 class FakeProgramFile : public platform::ProgramFile {
 public:

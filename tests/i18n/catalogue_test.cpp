@@ -36,7 +36,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the quarantine window's.
     EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
     EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
-    EXPECT_FALSE(slots[98].used);
+
+    EXPECT_EQ(slots[98].name, "MSG_POLICY_TYPE");
+    EXPECT_EQ(slots[107].name, "MSG_POLICY_MANAGED");
+    EXPECT_FALSE(slots[108].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -3,6 +3,8 @@
 // what the lists and the status page hold afterwards.
 
 #include "removal/delete_failed.h"
+#include "removal/quarantine_index.h"
+#include "removal/reg_file.h"
 #include "removal/removal_fixture.h"
 #include "removal/restore_point.h"
 #include "scan/finding_lists.h"
@@ -441,6 +443,78 @@ TEST_F(RemovalRun, AScheduledScanRemovesWithoutAsking) {
     Command4_Click(*app);
     EXPECT_TRUE(machine.dialogs.shown.empty());
     EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+}
+
+// A browser policy goes the way of any registry value or file: saved first,
+// so that the quarantine window can put it back, and only what was found.
+TEST_F(RemovalRun, BrowserPoliciesAreSavedThenDeletedAndOnlyThoseFound) {
+    using platform::RegistryRoot;
+    machine.Model64BitWindows();
+    SetUserSetting("OptionAndSettings", "chkScanCookies", "0");
+    const std::string chrome = "SOFTWARE\\Policies\\Google\\Chrome";
+    const std::string forcelist =
+        "SOFTWARE\\WOW6432Node\\Policies\\Google\\Chrome\\"
+        "ExtensionInstallForcelist";
+    const std::string file =
+        "C:\\Program Files (x86)\\Mozilla Firefox\\distribution\\policies.json";
+    machine.registry.SetString(RegistryRoot::LocalMachine, chrome, "HomepageLocation", "http://a");
+    machine.registry.SetString(RegistryRoot::LocalMachine, chrome, "PasswordManagerEnabled", "0");
+    machine.registry.SetString(RegistryRoot::LocalMachine, forcelist, "1", "evil;http://u");
+    machine.registry.SetString(RegistryRoot::LocalMachine, forcelist, "2", "good;http://u");
+    machine.fileSystem.AddFile(file, R"({"policies": {"Homepage": {"URL": "http://c"}}})");
+    Scan();
+    // The registry's own order: the list's second extension is kept.
+    ui::ListView& names = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    ASSERT_EQ(Texts(names),
+              (std::vector<std::string>{
+                  "Chrome start page set to http://a", "Chrome forces extension evil",
+                  "Chrome forces extension good", "Firefox start page set to http://c"}));
+    for (const int row : {0, 1, 3}) {
+        names.SetChecked(row, true);
+        scan::PropagateRemovalCheck(*app, row);
+    }
+    Delete();
+
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::LocalMachine, chrome, "HomepageLocation"));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::LocalMachine, chrome, "PasswordManagerEnabled"),
+              "0");
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::LocalMachine, forcelist, "1"));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::LocalMachine, forcelist, "2"), "good;http://u");
+    EXPECT_FALSE(Exists(file));
+    std::vector<std::string> saved;
+    for (const QuarantineEntry& entry :
+         LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+        saved.push_back(entry.location + " | " + entry.valueName + " | " + entry.threat);
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+        if (entry.kind == QuarantineKind::RegistryValue) {
+            const std::optional<std::vector<RegFileKey>> copy = ParseRegFile(
+                machine.fileSystem.ReadWholeFile(Quarantined(entry.storedName)).value_or(""),
+                machine.textCodec);
+            ASSERT_TRUE(copy && copy->size() == 1 && copy->front().values.size() == 1);
+        }
+    }
+    EXPECT_EQ(saved, (std::vector<std::string>{
+                         file + " |  | Firefox start page set to http://c",
+                         "HKEY_LOCAL_MACHINE\\" + chrome +
+                             " | HomepageLocation | Chrome start page set to http://a",
+                         "HKEY_LOCAL_MACHINE\\" + forcelist + " | 1 | Chrome forces extension evil",
+                     }));
+}
+
+TEST_F(RemovalRun, ABrowserPolicyWhoseCopyFailsIsKeptAndListed) {
+    using platform::RegistryRoot;
+    SetUserSetting("OptionAndSettings", "chkScanCookies", "0");
+    const std::string edge = "SOFTWARE\\Policies\\Microsoft\\Edge";
+    machine.registry.SetString(RegistryRoot::CurrentUser, edge, "NewTabPageLocation", "http://b");
+    Scan();
+    ASSERT_EQ(Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->ItemCount(), 1);
+    scan::cmdSelectAll_Click(*app);
+    machine.fileSystem.RefuseWritesUnder(Quarantined(""));
+    Delete();
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, edge, "NewTabPageLocation"),
+              "http://b");
+    EXPECT_EQ(Problems(),
+              std::vector<std::string>{"HKEY_CURRENT_USER\\" + edge + "\\NewTabPageLocation"});
 }
 
 }  // namespace

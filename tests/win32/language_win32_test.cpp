@@ -127,7 +127,8 @@ protected:
                                   real.desktop,
                                   real.management,
                                   real.localeFormats,
-                                  real.signatureVerifier};
+                                  real.signatureVerifier,
+                                  real.deviceManagement};
     }();
     core::Application app{ports};
 };

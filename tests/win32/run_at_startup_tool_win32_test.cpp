@@ -99,7 +99,8 @@ protected:
                                   real.desktop,
                                   real.management,
                                   real.localeFormats,
-                                  real.signatureVerifier};
+                                  real.signatureVerifier,
+                                  real.deviceManagement};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

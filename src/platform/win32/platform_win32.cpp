@@ -4,6 +4,7 @@
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/com_security.h"
 #include "platform/win32/desktop_win32.h"
+#include "platform/win32/device_management_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
@@ -44,17 +45,19 @@ struct Win32Platform::Adapters {
     ManagementWin32 management;
     LocaleFormatsWin32 localeFormats;
     SignatureVerifierWin32 signatureVerifier;
+    DeviceManagementWin32 deviceManagement;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
       m_ports(std::make_unique<platform::Platform>(platform::Platform{
-          m_adapters->registry, m_adapters->shellFolders, m_adapters->fileSystem,
-          m_adapters->programFile, m_adapters->osVersion, m_adapters->shell, m_adapters->dialogs,
-          m_adapters->clock, m_adapters->eventLoop, m_adapters->textCodec, m_adapters->notifyIcon,
-          m_adapters->processes, m_adapters->clipboard, m_adapters->systemRestore, m_adapters->http,
-          m_adapters->desktop, m_adapters->management, m_adapters->localeFormats,
-          m_adapters->signatureVerifier})) {}
+          m_adapters->registry,          m_adapters->shellFolders,    m_adapters->fileSystem,
+          m_adapters->programFile,       m_adapters->osVersion,       m_adapters->shell,
+          m_adapters->dialogs,           m_adapters->clock,           m_adapters->eventLoop,
+          m_adapters->textCodec,         m_adapters->notifyIcon,      m_adapters->processes,
+          m_adapters->clipboard,         m_adapters->systemRestore,   m_adapters->http,
+          m_adapters->desktop,           m_adapters->management,      m_adapters->localeFormats,
+          m_adapters->signatureVerifier, m_adapters->deviceManagement})) {}
 
 Win32Platform::~Win32Platform() = default;
 

@@ -1,0 +1,324 @@
+#include "core/json_reader.h"
+
+#include <cstdint>
+
+namespace core {
+
+namespace {
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : m_text(text) {}
+
+    std::optional<JsonValue> Document() {
+        SkipSpace();
+        std::optional<JsonValue> value = Value(0);
+        SkipSpace();
+        if (!value || m_at != m_text.size()) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
+private:
+    bool AtEnd() const noexcept { return m_at >= m_text.size(); }
+    char Peek() const noexcept { return AtEnd() ? '\0' : m_text[m_at]; }
+
+    void SkipSpace() noexcept {
+        while (!AtEnd() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r')) {
+            ++m_at;
+        }
+    }
+
+    bool Literal(std::string_view word) noexcept {
+        if (m_text.substr(m_at, word.size()) != word) {
+            return false;
+        }
+        m_at += word.size();
+        return true;
+    }
+
+    std::optional<JsonValue> Value(int depth) {
+        JsonValue value;
+        switch (Peek()) {
+            case '{':
+                return depth >= kJsonMaxDepth ? std::nullopt : Object(depth + 1);
+            case '[':
+                return depth >= kJsonMaxDepth ? std::nullopt : Array(depth + 1);
+            case '"': {
+                std::optional<std::string> text = String();
+                if (!text) {
+                    return std::nullopt;
+                }
+                value.kind = JsonValue::Kind::String;
+                value.text = std::move(*text);
+                return value;
+            }
+            case 't':
+            case 'f':
+                value.kind = JsonValue::Kind::Bool;
+                value.boolean = Peek() == 't';
+                return Literal(value.boolean ? "true" : "false") ? std::optional(value)
+                                                                 : std::nullopt;
+            case 'n':
+                return Literal("null") ? std::optional(value) : std::nullopt;
+            default:
+                return Number();
+        }
+    }
+
+    std::optional<JsonValue> Object(int depth) {
+        JsonValue object;
+        object.kind = JsonValue::Kind::Object;
+        ++m_at;
+        SkipSpace();
+        if (Peek() == '}') {
+            ++m_at;
+            return object;
+        }
+        for (;;) {
+            SkipSpace();
+            if (Peek() != '"') {
+                return std::nullopt;
+            }
+            std::optional<std::string> name = String();
+            SkipSpace();
+            if (!name || Peek() != ':') {
+                return std::nullopt;
+            }
+            ++m_at;
+            SkipSpace();
+            std::optional<JsonValue> member = Value(depth);
+            if (!member) {
+                return std::nullopt;
+            }
+            object.members.emplace_back(std::move(*name), std::move(*member));
+            SkipSpace();
+            if (Peek() == ',') {
+                ++m_at;
+                continue;
+            }
+            if (Peek() != '}') {
+                return std::nullopt;
+            }
+            ++m_at;
+            return object;
+        }
+    }
+
+    std::optional<JsonValue> Array(int depth) {
+        JsonValue array;
+        array.kind = JsonValue::Kind::Array;
+        ++m_at;
+        SkipSpace();
+        if (Peek() == ']') {
+            ++m_at;
+            return array;
+        }
+        for (;;) {
+            SkipSpace();
+            std::optional<JsonValue> item = Value(depth);
+            if (!item) {
+                return std::nullopt;
+            }
+            array.items.push_back(std::move(*item));
+            SkipSpace();
+            if (Peek() == ',') {
+                ++m_at;
+                continue;
+            }
+            if (Peek() != ']') {
+                return std::nullopt;
+            }
+            ++m_at;
+            return array;
+        }
+    }
+
+    bool Digits() noexcept {
+        const std::size_t start = m_at;
+        while (!AtEnd() && Peek() >= '0' && Peek() <= '9') {
+            ++m_at;
+        }
+        return m_at > start;
+    }
+
+    std::optional<JsonValue> Number() {
+        const std::size_t start = m_at;
+        if (Peek() == '-') {
+            ++m_at;
+        }
+        if (Peek() == '0') {
+            ++m_at;
+        } else if (!Digits()) {
+            return std::nullopt;
+        }
+        if (Peek() == '.') {
+            ++m_at;
+            if (!Digits()) {
+                return std::nullopt;
+            }
+        }
+        if (Peek() == 'e' || Peek() == 'E') {
+            ++m_at;
+            if (Peek() == '+' || Peek() == '-') {
+                ++m_at;
+            }
+            if (!Digits()) {
+                return std::nullopt;
+            }
+        }
+        JsonValue value;
+        value.kind = JsonValue::Kind::Number;
+        value.text = std::string(m_text.substr(start, m_at - start));
+        return value;
+    }
+
+    std::optional<std::uint32_t> Hex4() noexcept {
+        if (m_text.size() - m_at < 4) {
+            return std::nullopt;
+        }
+        std::uint32_t unit = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = m_text[m_at++];
+            unit <<= 4;
+            if (c >= '0' && c <= '9') {
+                unit |= static_cast<std::uint32_t>(c - '0');
+            } else if (c >= 'a' && c <= 'f') {
+                unit |= static_cast<std::uint32_t>(c - 'a' + 10);
+            } else if (c >= 'A' && c <= 'F') {
+                unit |= static_cast<std::uint32_t>(c - 'A' + 10);
+            } else {
+                return std::nullopt;
+            }
+        }
+        return unit;
+    }
+
+    static void AppendUtf8(std::string& out, std::uint32_t code) {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    // A \u escape, with the second half of a surrogate pair; a lone half is
+    // not a character and makes the text unreadable.
+    bool UnicodeEscape(std::string& out) {
+        std::optional<std::uint32_t> unit = Hex4();
+        if (!unit || (*unit >= 0xDC00 && *unit <= 0xDFFF)) {
+            return false;
+        }
+        if (*unit >= 0xD800 && *unit <= 0xDBFF) {
+            if (!Literal("\\u")) {
+                return false;
+            }
+            const std::optional<std::uint32_t> low = Hex4();
+            if (!low || *low < 0xDC00 || *low > 0xDFFF) {
+                return false;
+            }
+            *unit = 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00);
+        }
+        AppendUtf8(out, *unit);
+        return true;
+    }
+
+    std::optional<std::string> String() {
+        std::string out;
+        ++m_at;
+        for (;;) {
+            if (AtEnd()) {
+                return std::nullopt;
+            }
+            const char c = m_text[m_at++];
+            if (c == '"') {
+                return out;
+            }
+            if (static_cast<unsigned char>(c) < 0x20) {
+                return std::nullopt;
+            }
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (AtEnd()) {
+                return std::nullopt;
+            }
+            const char escape = m_text[m_at++];
+            switch (escape) {
+                case '"':
+                case '\\':
+                case '/':
+                    out += escape;
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'u':
+                    if (!UnicodeEscape(out)) {
+                        return std::nullopt;
+                    }
+                    break;
+                default:
+                    return std::nullopt;
+            }
+        }
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
+
+}  // namespace
+
+const JsonValue* JsonValue::Member(std::string_view name) const {
+    if (kind != Kind::Object) {
+        return nullptr;
+    }
+    for (const auto& [memberName, value] : members) {
+        if (memberName == name) {
+            return &value;
+        }
+    }
+    return nullptr;
+}
+
+std::string JsonValue::StringMember(std::string_view name) const {
+    const JsonValue* member = Member(name);
+    return member != nullptr && member->IsString() ? member->text : std::string();
+}
+
+std::optional<JsonValue> ParseJson(std::string_view text) {
+    if (text.size() > kJsonMaxSize) {
+        return std::nullopt;
+    }
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    return Reader(text).Document();
+}
+
+}  // namespace core

@@ -1,0 +1,63 @@
+#pragma once
+
+// The browser policies that take a browser over: its start, startup and new
+// tab pages, its search engine and the extensions it must install, as
+// Chrome, Edge, Brave and Firefox read them from the registry's policy keys
+// (machine and user, both views of the machine's) and Firefox also from the
+// policies.json of its installations.
+
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "platform/shell_folders.h"
+
+namespace scan {
+
+enum class PolicyKind {
+    StartPage,
+    StartupPage,
+    StartupMode,
+    NewTabPage,
+    SearchEngine,
+    SearchSetting,
+    AddedSearchEngine,
+    ForcedExtension,
+};
+
+struct PolicyEffect {
+    PolicyKind kind = PolicyKind::StartPage;
+    // What the policy sets: an address, a search engine's name, extension ids.
+    std::string value;
+    // The policy's own name, for the search settings that say no address.
+    std::string setting;
+};
+
+struct BrowserPolicy {
+    std::string browser;  // "Chrome", "Edge", "Brave", "Firefox"
+    // A policy file says every effect it has; a registry value says one.
+    std::vector<PolicyEffect> effects;
+    // The registry value that holds it: the key's path as regedit shows it
+    // (the 32-bit view's below WOW6432Node) and the value's name; an empty
+    // value name stands for the whole key (a search engine Firefox adds).
+    platform::RegistryRoot root = platform::RegistryRoot::LocalMachine;
+    std::string keyPath;
+    std::string valueName;
+    // Or the policy file that holds it; then the registry fields are unused.
+    std::string file;
+
+    [[nodiscard]] bool InFile() const noexcept { return !file.empty(); }
+};
+
+// Every such policy in the registry, in a fixed order: machine before user,
+// the literal view before the 32-bit one, the browsers in the order above.
+[[nodiscard]] std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry);
+
+// The policy files of the Firefox installations in the program folders
+// (both of them on 64-bit Windows) that set any such policy. A file that is
+// not JSON, or too large to be one, sets nothing.
+[[nodiscard]] std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
+                                                         platform::ShellFolders& shellFolders);
+
+}  // namespace scan
