@@ -6,8 +6,9 @@
 # The folder (build/deps/sqlite3-windows by default) receives
 # include/sqlite3.h and lib/libsqlite3.a, which the windows preset names.
 # With the library in place for that version it only reads one file; the
-# first run downloads the source package (about 14 MB) through apt, with a
-# sources list of its own, so the machine's apt configuration is not changed.
+# first run downloads the source package (about 14 MB, and 10 MB of source
+# indexes) through apt, with a sources list of its own, so the machine's apt
+# configuration is not changed.
 # Needs dpkg-dev, tcl, make and gcc (scripts/install-deps.sh installs them).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
