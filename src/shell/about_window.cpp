@@ -1,5 +1,7 @@
 #include "shell/about_window.h"
 
+#include <sqlite3.h>
+
 #include <string>
 
 #include "core/application.h"
@@ -16,6 +18,9 @@ void frmAbout_Load(core::Application& app) {
     about.lblCompanyName->SetCaption(app.branding.CompanyName);
     about.lblVersion->SetCaption(std::to_string(version.major) + "." +
                                  std::to_string(version.minor));
+    // The library's own answer, not its header's: the one that reads the
+    // browsers' stores.
+    about.lblSqliteVersion->SetCaption(std::string("SQLite ") + sqlite3_libversion());
     about.lblWebsite->SetCaption(app.branding.Website);
     about.lblUpdateKey->SetCaption(app.PublisherKey ? "" : app.Message("MSG_UPDATES_UNSIGNED"));
 }

@@ -3,7 +3,7 @@
 namespace ui {
 
 FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
-    SetSize(360, 190);
+    SetSize(360, 210);
     borderStyle = BorderStyle::Fixed;
     SetIconResource("AAA");
     SetShownInTaskList(false);
@@ -12,10 +12,11 @@ FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
     lblProductName->SetLook(Look::Heading);
     lblCompanyName = &AddLabel("lblCompanyName", "", {64, 44, 280, 20});
     lblVersion = &AddLabel("lblVersion", "", {64, 68, 280, 20});
-    lblWebsite = &AddLabel("lblWebsite", "", {64, 100, 280, 20});
+    lblSqliteVersion = &AddLabel("lblSqliteVersion", "", {64, 88, 280, 20});
+    lblWebsite = &AddLabel("lblWebsite", "", {64, 120, 280, 20});
     lblWebsite->SetLook(Look::Link);
-    lblUpdateKey = &AddLabel("lblUpdateKey", "", {16, 126, 220, 52});
-    cmdOK = &AddButton("cmdOK", "OK", {244, 146, 100, 28});
+    lblUpdateKey = &AddLabel("lblUpdateKey", "", {16, 146, 220, 52});
+    cmdOK = &AddButton("cmdOK", "OK", {244, 166, 100, 28});
     cmdOK->isDefault = true;
     cmdOK->isCancel = true;
 }

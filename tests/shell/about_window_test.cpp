@@ -2,6 +2,8 @@
 
 #include "shell/about_window.h"
 
+#include <string>
+
 #include "core/app_fixture.h"
 
 namespace shell {
@@ -19,7 +21,7 @@ protected:
     ui::FrmAbout& About() { return app->frmAbout; }
 };
 
-TEST_F(AboutWindow, TheHelpMenuShowsTheProductItsMakerVersionAndWebsite) {
+TEST_F(AboutWindow, TheHelpMenuShowsTheProductItsMakerVersionsAndWebsite) {
     Main().mnuHelpItem[ui::FrmMain::kHelpAbout]->Click();
     EXPECT_TRUE(About().Visible());
     EXPECT_EQ(About().Caption(), "About Acme Sweeper");
@@ -27,6 +29,8 @@ TEST_F(AboutWindow, TheHelpMenuShowsTheProductItsMakerVersionAndWebsite) {
     EXPECT_EQ(About().lblCompanyName->Caption(), "Acme Labs");
     EXPECT_EQ(About().lblVersion->Caption(), "2.5");
     EXPECT_EQ(About().lblWebsite->Caption(), "www.acme.example");
+    const std::string sqlite = About().lblSqliteVersion->Caption();
+    EXPECT_EQ(sqlite.rfind("SQLite 3.", 0), 0u) << sqlite;
 }
 
 TEST_F(AboutWindow, ABuildWithoutThePublishersKeySaysThatItsUpdatesAreNotChecked) {
