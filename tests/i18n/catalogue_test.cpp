@@ -36,7 +36,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the quarantine window's.
     EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
     EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
-    EXPECT_FALSE(slots[98].used);
+    // Then those of the cookie stores.
+    EXPECT_EQ(slots[98].name, "MSG_COOKIE_STORE_TOO_LARGE");
+    EXPECT_EQ(slots[104].name, "MSG_RESTORE_COOKIES_SKIPPED");
+    EXPECT_FALSE(slots[105].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
