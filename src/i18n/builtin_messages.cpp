@@ -197,6 +197,29 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBrowser
      "listed as findings."},
 }};
 
+// Texts of the cookie stores of today's browsers: what a scan could not read,
+// what a removal could not finish, and the restore of saved cookies.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kCookieStoreMessages{{
+    {"MSG_COOKIE_STORE_TOO_LARGE",
+     "Cookies not checked: this cookie store is larger than [ProgramName] reads."},
+    {"MSG_COOKIE_STORE_UNREADABLE",
+     "Cookies not checked: a running browser keeps this cookie store closed to others. Close the "
+     "browser and scan again."},
+    {"MSG_COOKIE_STORE_IN_USE",
+     "[Browser] is running and keeps its cookies open, so they were not changed. Close [Browser] "
+     "and try again."},
+    {"MSG_COOKIE_STORE_NOT_SAVED",
+     "These cookies could not be saved in the quarantine, so none of them were removed. Make room "
+     "on the disk and try again."},
+    {"MSG_QUARANTINE_COOKIEROWS", "Browser cookies"},
+    {"MSG_RESTORE_COOKIES_FAILED",
+     "The saved cookies could not be put back, and the browser's cookies were not changed. The "
+     "saved copy stays in the quarantine."},
+    {"MSG_RESTORE_COOKIES_SKIPPED",
+     "Some saved cookies were not put back, because the browser already has a cookie of the same "
+     "site, name and path; the browser's own ones were kept."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -216,6 +239,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kBrowserPolicyMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kCookieStoreMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

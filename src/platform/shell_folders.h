@@ -29,6 +29,7 @@ inline constexpr int kCommonDesktopDirectory = 25;
 inline constexpr int kAppData = 26;
 inline constexpr int kAltStartup = 29;
 inline constexpr int kCommonAltStartup = 30;
+inline constexpr int kLocalAppData = 28;
 inline constexpr int kCommonFavorites = 31;
 inline constexpr int kInternetCache = 32;
 inline constexpr int kCookies = 33;

@@ -34,6 +34,7 @@ constexpr KindName kKindNames[] = {
     {QuarantineKind::Cookie, "cookie"},
     {QuarantineKind::RegistryKey, "regkey"},
     {QuarantineKind::RegistryValue, "regvalue"},
+    {QuarantineKind::CookieRows, "cookierows"},
 };
 
 std::string_view NameOf(QuarantineKind kind) {
@@ -154,7 +155,9 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
         sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsPlainName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
-    const bool isValue = *kind == QuarantineKind::RegistryValue;
+    // A value's name, or the domain of a browser's saved cookies.
+    const bool isValue =
+        *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows;
     if (!isValue && !texts[7].empty()) {
         return std::nullopt;
     }

@@ -6,7 +6,9 @@
 // The file "QuarantineIndex.txt" in the quarantine folder: a first line
 // "QuarantineIndex<TAB>1", then one line per entry, its fields separated by
 // tabs, in this order:
-//   kind       file, folder, cookie, regkey or regvalue
+//   kind       file, folder, cookie, regkey, regvalue or cookierows (rows
+//              of a browser's cookie store, saved as a small database of
+//              the store's own table)
 //   time       of the removal, local, "YYYY-MM-DD hh:mm:ss"
 //   size       of the saved content in bytes (a folder: of all its files)
 //   sha256     of the saved content, 64 lower-case hexadecimal digits
@@ -15,8 +17,9 @@
 //   location   where the item was: a file's or folder's full path, or a
 //              registry key by its root's name and path as regedit shows it
 //              (HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\Acme is the 32-bit
-//              view's key)
-//   value      a registry value's name; empty for everything else
+//              view's key), or a cookie store's path
+//   value      a registry value's name, or the domain of saved cookie rows;
+//              empty for everything else
 // Texts are in the program's code page; a tab, a line break, any other
 // control character and "%" inside a field are written as "%XX" (two
 // hexadecimal digits), so that no field holds the separator. A line that
@@ -41,7 +44,7 @@ class TextCodec;
 
 namespace removal {
 
-enum class QuarantineKind { File, Folder, Cookie, RegistryKey, RegistryValue };
+enum class QuarantineKind { File, Folder, Cookie, RegistryKey, RegistryValue, CookieRows };
 
 struct QuarantineEntry {
     QuarantineKind kind = QuarantineKind::File;

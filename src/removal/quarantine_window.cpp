@@ -47,6 +47,8 @@ std::string_view KindMessage(QuarantineKind kind) {
             return "MSG_QUARANTINE_REGKEY";
         case QuarantineKind::RegistryValue:
             return "MSG_QUARANTINE_REGVALUE";
+        case QuarantineKind::CookieRows:
+            return "MSG_QUARANTINE_COOKIEROWS";
         case QuarantineKind::File:
             break;
     }
@@ -57,6 +59,8 @@ ui::QuarantineRow RowOf(core::Application& app, const QuarantineEntry& entry) {
     ui::QuarantineRow row;
     row.whereFrom = entry.kind == QuarantineKind::RegistryValue && !entry.valueName.empty()
                         ? entry.location + "\\" + entry.valueName
+                    : entry.kind == QuarantineKind::CookieRows
+                        ? entry.location + " (" + entry.valueName + ")"
                         : entry.location;
     // An item older than the index has no threat name: the item's own name
     // (not its copy's, which may carry a number) is the one the user knows.

@@ -9,6 +9,7 @@
 #include "core/pages.h"
 #include "core/status_page.h"
 #include "core/text.h"
+#include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
@@ -16,6 +17,7 @@
 #include "removal/registry_removal.h"
 #include "removal/registry_roots.h"
 #include "removal/restore_point.h"
+#include "scan/cookie_store_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 
@@ -192,6 +194,26 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
     }
 }
 
+// A browser's cookies of one domain, from its store. What could not be
+// removed is said in the second pass, with what the user can do about it.
+void RemoveStoreRow(core::Application& app, int row, bool secondPass) {
+    ui::ListView& cookies = *app.frmMain.lvwCookiesToDelete;
+    const ui::ListItem item = cookies.Item(row);
+    app.removal.CurrentThreat = CookieThreat(app, item.text);
+    const StoreRemoval outcome = RemoveStoreCookies(app, item.SubItem(scan::kStorePathSubItem),
+                                                    item.SubItem(scan::kStoreDomainSubItem));
+    Yield(app);
+    if (!secondPass || (outcome != StoreRemoval::InUse && outcome != StoreRemoval::NotSaved)) {
+        return;
+    }
+    const std::string reason =
+        outcome == StoreRemoval::InUse
+            ? core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
+                               item.SubItem(scan::kStoreBrowserSubItem))
+            : app.Message("MSG_COOKIE_STORE_NOT_SAVED");
+    ReportLeftover(app, cookies, row, item.text + " - " + reason, item.text, true, item.text);
+}
+
 void RemoveCookies(core::Application& app, bool secondPass) {
     ui::FrmMain& main = app.frmMain;
     ui::ListView& cookies = *main.lvwCookiesToDelete;
@@ -203,6 +225,10 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         const std::string path = cookies.Item(row).text;
         ShowRowProgress(app, row + 1, rows);
         main.lblDeletingCaption->SetCaption(core::LowerCase(path));
+        if (!cookies.Item(row).SubItem(scan::kStorePathSubItem).empty()) {
+            RemoveStoreRow(app, row, secondPass);
+            continue;
+        }
         if (core::FileExists(app.ports.fileSystem, path)) {
             app.removal.CurrentThreat = CookieThreat(app, path);
             QuarantineCookie(app, path);

@@ -7,6 +7,7 @@
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "scan/cookie_fields.h"
+#include "scan/cookie_store_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "scan/scan_run.h"
@@ -24,7 +25,9 @@ std::string WithoutLastPart(std::string text) {
     return text;
 }
 
-std::vector<std::string> BlockedList(core::Application& app) {
+}  // namespace
+
+std::vector<std::string> BlockedCookieList(core::Application& app) {
     std::vector<std::string> blocked;
     const std::string path = definitions::DataFile(app.DataFolder, definitions::kBlockedCookies);
     if (!core::FileExists(app.ports.fileSystem, path)) {
@@ -41,6 +44,8 @@ std::vector<std::string> BlockedList(core::Application& app) {
     }
     return core::Split(joined, "|");
 }
+
+namespace {
 
 // One file of the cookie folder (its number n from 1); false when the scan
 // ends with it.
@@ -153,10 +158,13 @@ bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view s
 
 void ScanCookies(core::Application& app, std::int32_t& cookieCounter) {
     const std::optional<std::string> folder = app.ports.shellFolders.FolderPath(33);
-    if (!folder || core::Trim(*folder).empty()) {
-        return;
+    if (folder && !core::Trim(*folder).empty()) {
+        ScanCookieFolder(app, folder->substr(0, folder->find('\0')), cookieCounter);
     }
-    ScanCookieFolder(app, folder->substr(0, folder->find('\0')), cookieCounter);
+    // Without Internet Explorer's folder the other browsers still have theirs.
+    if (!ScanMustEnd(app)) {
+        ScanCookieStores(app, BlockedCookieList(app), cookieCounter);
+    }
 }
 
 void ScanCookieFolder(core::Application& app, std::string_view folder,
@@ -164,7 +172,7 @@ void ScanCookieFolder(core::Application& app, std::string_view folder,
     platform::Platform& ports = app.ports;
     // 1. and 2.
     const std::vector<std::string> files = ports.fileSystem.ListFiles(folder);
-    const std::vector<std::string> blocked = BlockedList(app);
+    const std::vector<std::string> blocked = BlockedCookieList(app);
     // 3.
     for (std::size_t n = 1; n <= files.size(); ++n) {
         if (ScanMustEnd(app)) {

@@ -27,7 +27,12 @@ namespace scan {
 // part; the first filter compares letter case exactly.
 [[nodiscard]] bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view site);
 
-// The phase: finds the cookie folder and scans it.
+// The blocked-cookie list: one entry per line of its definition file and an
+// empty one after them; empty when the file is missing.
+[[nodiscard]] std::vector<std::string> BlockedCookieList(core::Application& app);
+
+// The phase: finds the cookie folder and scans it, then the cookie stores of
+// today's browsers.
 void ScanCookies(core::Application& app, std::int32_t& cookieCounter);
 
 void ScanCookieFolder(core::Application& app, std::string_view folder, std::int32_t& cookieCounter);

@@ -115,7 +115,7 @@ bool FakeFileSystem::WriteRefused(std::string_view path) const {
 
 FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string content) {
     for (std::string folder = FolderOf(path); !folder.empty(); folder = FolderOf(folder)) {
-        m_directories.insert(Key(folder));
+        m_directories.try_emplace(Key(folder), folder);
     }
     File& file = m_files[Key(path)];
     file = File{std::move(path), std::move(content)};
@@ -125,7 +125,7 @@ FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string cont
 
 void FakeFileSystem::AddDirectory(std::string path) {
     for (std::string folder = path; !folder.empty(); folder = FolderOf(folder)) {
-        m_directories.insert(Key(folder));
+        m_directories.try_emplace(Key(folder), folder);
     }
 }
 
@@ -364,7 +364,7 @@ bool FakeFileSystem::MakeDirectory(std::string_view path) {
     if (m_files.contains(key) || !ParentExists(path) || WriteRefused(path)) {
         return false;
     }
-    m_directories.insert(key);
+    m_directories.try_emplace(key, Real(path));
     return true;
 }
 
@@ -427,9 +427,9 @@ std::optional<std::vector<platform::DirectoryEntry>> FakeFileSystem::ListEntries
                                               file.hidden, file.system});
         }
     }
-    for (const std::string& key : m_directories) {
+    for (const auto& [key, written] : m_directories) {
         if (Key(FolderOf(key)) == folderKey && key != folderKey) {
-            found.emplace_back(key, platform::DirectoryEntry{NameOf(key), true});
+            found.emplace_back(key, platform::DirectoryEntry{NameOf(written), true});
         }
     }
     for (const auto& [key, target] : m_links) {
@@ -502,7 +502,7 @@ bool FakeFileSystem::RemoveFolder(std::string_view path) {
     if (std::any_of(m_files.begin(), m_files.end(),
                     [&](const auto& f) { return inside(f.first); }) ||
         std::any_of(m_directories.begin(), m_directories.end(),
-                    [&](const std::string& d) { return d != key && inside(d); }) ||
+                    [&](const auto& d) { return d.first != key && inside(d.first); }) ||
         std::any_of(m_links.begin(), m_links.end(),
                     [&](const auto& l) { return inside(l.first); })) {
         return false;

@@ -91,8 +91,10 @@ private:
 
     // Hashed, since large scans look names up by the hundred thousand; the
     // listings sort what they return, as a file system's directory would.
-    std::unordered_map<std::string, File> m_files;         // by upper-cased path
-    std::unordered_set<std::string> m_directories;         // upper-cased paths
+    std::unordered_map<std::string, File> m_files;  // by upper-cased path
+    // By upper-cased path, each with its name as first written, as a real
+    // directory keeps the case it was made with.
+    std::unordered_map<std::string, std::string> m_directories;
     std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
     std::uint64_t m_lastWrite = 0;
     std::vector<std::string> m_readOnlyFolders;  // upper-cased paths

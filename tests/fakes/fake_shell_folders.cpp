@@ -33,6 +33,7 @@ std::map<int, std::string> VistaFolders() {
         {csidl::kCommonDesktopDirectory, "C:\\Users\\Public\\Desktop"},
         {csidl::kAppData, roaming},
         // The shared favourites became the user's own.
+        {csidl::kLocalAppData, local},
         {csidl::kCommonFavorites, user + "\\Favorites"},
         {csidl::kInternetCache, local + "\\Microsoft\\Windows\\INetCache"},
         {csidl::kCookies, local + "\\Microsoft\\Windows\\INetCookies"},
@@ -68,6 +69,7 @@ std::map<int, std::string> XpFolders() {
         {csidl::kCommonStartup, common + "\\Start Menu\\Programs\\Startup"},
         {csidl::kCommonDesktopDirectory, common + "\\Desktop"},
         {csidl::kAppData, user + "\\Application Data"},
+        {csidl::kLocalAppData, local + "\\Application Data"},
         {csidl::kCommonFavorites, common + "\\Favorites"},
         {csidl::kInternetCache, local + "\\Temporary Internet Files"},
         {csidl::kCookies, user + "\\Cookies"},

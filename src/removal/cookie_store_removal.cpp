@@ -1,0 +1,134 @@
+#include "removal/cookie_store_removal.h"
+
+#include <optional>
+#include <string>
+
+#include "core/application.h"
+#include "core/text.h"
+#include "removal/cookie_store_rows.h"
+#include "removal/quarantine_backup.h"
+#include "removal/quarantine_index.h"
+#include "removal/quarantine_log.h"
+#include "scan/cookie_store_scan.h"
+
+namespace removal {
+
+namespace {
+
+// Longest domain a saved copy's name carries.
+constexpr std::size_t kLongestNamePart = 60;
+
+std::string SavedName(std::string_view domain) {
+    std::string name(domain.substr(0, kLongestNamePart));
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            c = '_';
+        }
+    }
+    return "cookies of " + name + ".sqlite";
+}
+
+struct DeletedRows {
+    std::string savedImage;
+    std::string storeImage;
+};
+
+enum class Prepared { Ready, NothingThere, Failed };
+
+// In the private copy: the rows saved into the attached table, then deleted
+// from the store's, in one transaction.
+Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& table,
+                       std::string_view domain, DeletedRows& out) {
+    const std::string condition = UnderDomainCondition(table);
+    std::int64_t rows = 0;
+    {
+        // Ended before the attach, which no open read may span.
+        std::optional<core::SqliteStatement> count =
+            store.Prepare("SELECT count(*) FROM main." + table.name + " WHERE " + condition);
+        if (!count || !count->BindText(1, domain) || count->Step() != core::StepResult::Row) {
+            return Prepared::Failed;
+        }
+        rows = count->ColumnInt64(0);
+    }
+    if (rows == 0) {
+        return Prepared::NothingThere;
+    }
+    if (!AttachEmptySavedTable(store, table) || !store.Execute("BEGIN")) {
+        return Prepared::Failed;
+    }
+    std::optional<core::SqliteStatement> save =
+        store.Prepare("INSERT INTO " + std::string(kSavedSchema) + "." + table.name +
+                      " SELECT * FROM main." + table.name + " WHERE " + condition);
+    if (!save || !save->BindText(1, domain) || save->Step() != core::StepResult::Done ||
+        store.Changes() != rows) {
+        return Prepared::Failed;
+    }
+    std::optional<core::SqliteStatement> remove =
+        store.Prepare("DELETE FROM main." + table.name + " WHERE " + condition);
+    if (!remove || !remove->BindText(1, domain) || remove->Step() != core::StepResult::Done ||
+        store.Changes() != rows || !store.Execute("COMMIT")) {
+        return Prepared::Failed;
+    }
+    std::optional<std::string> saved = store.SerializeAttached(kSavedSchema);
+    if (!saved || !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) ||
+        !store.IntegrityOk()) {
+        return Prepared::Failed;
+    }
+    std::optional<std::string> image = store.Serialize();
+    if (!image) {
+        return Prepared::Failed;
+    }
+    out.savedImage = std::move(*saved);
+    out.storeImage = std::move(*image);
+    return Prepared::Ready;
+}
+
+}  // namespace
+
+StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePath,
+                                std::string_view domain) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const std::string lowerDomain = core::LowerCase(domain);
+    if (StoreLogInUse(fs, storePath)) {
+        return StoreRemoval::InUse;
+    }
+    scan::OpenedStore opened = scan::OpenCookieStore(fs, storePath);
+    if (opened.status == scan::StoreOpenStatus::Unreadable) {
+        return StoreRemoval::InUse;
+    }
+    if (!opened.database) {
+        return StoreRemoval::NothingThere;
+    }
+    const std::optional<scan::CookieTable> table = scan::FindCookieTable(*opened.database);
+    if (!table) {
+        return StoreRemoval::NothingThere;
+    }
+    DeletedRows rows;
+    switch (SaveAndDelete(*opened.database, *table, lowerDomain, rows)) {
+        case Prepared::NothingThere:
+            return StoreRemoval::NothingThere;
+        case Prepared::Failed:
+            return StoreRemoval::NotSaved;
+        case Prepared::Ready:
+            break;
+    }
+    const std::optional<std::string> storedName =
+        SaveNewFile(app, SavedName(lowerDomain), rows.savedImage);
+    if (!storedName) {
+        return StoreRemoval::NotSaved;
+    }
+    IndexSavedContent(app, QuarantineKind::CookieRows, *storedName, storePath, lowerDomain);
+    if (ReplaceStore(fs, storePath, opened, rows.storeImage) != StoreReplace::Replaced) {
+        // The store keeps its rows, so their copy is no removed item.
+        [[maybe_unused]] const bool unindexed =
+            RemoveQuarantineEntries(fs, app.DataFolder, {*storedName});
+        [[maybe_unused]] const bool dropped =
+            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + *storedName);
+        return StoreRemoval::InUse;
+    }
+    LogQuarantinedFile(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
+    return StoreRemoval::Removed;
+}
+
+}  // namespace removal

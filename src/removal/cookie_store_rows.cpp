@@ -1,0 +1,65 @@
+#include "removal/cookie_store_rows.h"
+
+#include "core/file_replace.h"
+#include "core/text.h"
+#include "platform/file_system.h"
+
+namespace removal {
+
+namespace {
+
+constexpr std::string_view kLogsBeside[] = {"-wal", "-journal"};
+
+}  // namespace
+
+std::string UnderDomainCondition(const scan::CookieTable& table) {
+    const std::string bare = "lower(ltrim(CAST(" + table.hostColumn + " AS TEXT), '.'))";
+    return "(" + bare + " = ?1 OR substr(" + bare + ", -length(?1) - 1) = '.' || ?1)";
+}
+
+bool StoreLogInUse(platform::FileSystem& fs, std::string_view storePath) {
+    for (const std::string_view suffix : kLogsBeside) {
+        const std::string log = std::string(storePath) + std::string(suffix);
+        if (!fs.Attributes(log)) {
+            continue;
+        }
+        // A log that cannot even be measured is held by its browser.
+        const std::optional<std::uint64_t> size = fs.FileSize(log);
+        if (!size || *size > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table) {
+    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
+    // Only the table's own statement is run: anything after it in the text
+    // is not compiled.
+    if (!saved || !core::StartsWithIgnoreCase(core::TrimLeft(table.createSql), "CREATE TABLE")) {
+        return false;
+    }
+    std::optional<core::SqliteStatement> create = saved->Prepare(table.createSql);
+    if (!create || create->Step() != core::StepResult::Done) {
+        return false;
+    }
+    const std::optional<std::string> image = saved->Serialize();
+    return image && store.AttachImage(kSavedSchema, *image);
+}
+
+StoreReplace ReplaceStore(platform::FileSystem& fs, std::string_view storePath,
+                          const scan::OpenedStore& asRead, std::string_view image) {
+    if (StoreLogInUse(fs, storePath)) {
+        return StoreReplace::InUse;
+    }
+    const std::optional<platform::PathAttributes> now = fs.Attributes(storePath);
+    const std::optional<std::uint64_t> size = fs.FileSize(storePath);
+    if (!now || !size || *size != asRead.size || now->lastWrite != asRead.lastWrite) {
+        return StoreReplace::InUse;
+    }
+    const std::string scratch = std::string(storePath) + ".new";
+    return core::ReplaceFileContent(fs, storePath, image, scratch) ? StoreReplace::Replaced
+                                                                   : StoreReplace::InUse;
+}
+
+}  // namespace removal

@@ -1,0 +1,34 @@
+#pragma once
+
+// Where the browsers keep their cookie stores: one per profile of Chrome,
+// Edge, Brave and Vivaldi below the user's local application data, and of
+// Firefox below the roaming one.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+class FileSystem;
+class ShellFolders;
+}  // namespace platform
+
+namespace scan {
+
+struct CookieStoreLocation {
+    std::string browser;  // the browser's own name, as it calls itself
+    std::string profile;  // the profile's folder name
+    std::string path;     // the store file
+};
+
+// The stores that exist, browser by browser, profiles in listing order.
+// A profile folder that is a link is passed over: a store replaced through
+// it would land outside the browser's folder.
+[[nodiscard]] std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folders,
+                                                                platform::FileSystem& fs);
+
+// The browser whose store lies at the path, by the folder it lies in
+// ("Chrome" for ...\Google\Chrome\User Data\...); "" when none is known.
+[[nodiscard]] std::string BrowserOfStore(std::string_view storePath);
+
+}  // namespace scan

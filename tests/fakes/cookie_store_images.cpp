@@ -1,0 +1,106 @@
+#include "fakes/cookie_store_images.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/sqlite_database.h"
+
+namespace fakes {
+
+namespace {
+
+constexpr std::string_view kChromeSchema =
+    "CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);"
+    "INSERT INTO meta VALUES('mmap_status', '-1'), ('version', '24'), "
+    "('last_compatible_version', '24');"
+    "CREATE TABLE cookies(creation_utc INTEGER NOT NULL, host_key TEXT NOT NULL, "
+    "top_frame_site_key TEXT NOT NULL, name TEXT NOT NULL, value TEXT NOT NULL, "
+    "encrypted_value BLOB NOT NULL, path TEXT NOT NULL, expires_utc INTEGER NOT NULL, "
+    "is_secure INTEGER NOT NULL, is_httponly INTEGER NOT NULL, last_access_utc INTEGER NOT NULL, "
+    "has_expires INTEGER NOT NULL, is_persistent INTEGER NOT NULL, priority INTEGER NOT NULL, "
+    "samesite INTEGER NOT NULL, source_scheme INTEGER NOT NULL, source_port INTEGER NOT NULL, "
+    "last_update_utc INTEGER NOT NULL, source_type INTEGER NOT NULL, "
+    "has_cross_site_ancestor INTEGER NOT NULL);"
+    "CREATE UNIQUE INDEX cookies_unique_index ON cookies(host_key, top_frame_site_key, "
+    "has_cross_site_ancestor, name, path, source_scheme, source_port);";
+
+constexpr std::string_view kChromeInsert =
+    "INSERT INTO cookies VALUES(13350000000000000, ?1, '', ?2, ?4, x'763130', ?3, "
+    "13400000000000000, 1, 0, 13350000000000000, 1, 1, 1, 0, 2, 443, 13350000000000000, 0, 0)";
+
+constexpr std::string_view kFirefoxSchema =
+    "CREATE TABLE moz_cookies (id INTEGER PRIMARY KEY, originAttributes TEXT NOT NULL DEFAULT "
+    "'', name TEXT, value TEXT, host TEXT, path TEXT, expiry INTEGER, lastAccessed INTEGER, "
+    "creationTime INTEGER, isSecure INTEGER, isHttpOnly INTEGER, inBrowserElement INTEGER "
+    "DEFAULT 0, sameSite INTEGER DEFAULT 0, rawSameSite INTEGER DEFAULT 0, schemeMap INTEGER "
+    "DEFAULT 0, isPartitionedAttributeSet INTEGER DEFAULT 0, CONSTRAINT moz_uniqueid UNIQUE "
+    "(name, host, path, originAttributes));"
+    "PRAGMA user_version = 14;";
+
+constexpr std::string_view kFirefoxInsert =
+    "INSERT INTO moz_cookies (originAttributes, name, value, host, path, expiry, lastAccessed, "
+    "creationTime, isSecure, isHttpOnly, sameSite, rawSameSite, schemeMap) "
+    "VALUES('', ?2, ?4, ?1, ?3, 1800000000, 1700000000000000, 1700000000000000, 1, 0, 0, 0, 2)";
+
+std::string Image(std::string_view schema, std::string_view insert,
+                  const std::vector<StoreCookie>& cookies) {
+    std::optional<core::SqliteDatabase> db = core::SqliteDatabase::CreateEmpty();
+    if (!db || !db->Execute(std::string(schema))) {
+        throw std::runtime_error("cookie store schema");
+    }
+    for (const StoreCookie& cookie : cookies) {
+        std::optional<core::SqliteStatement> add = db->Prepare(insert);
+        if (!add || !add->BindText(1, cookie.host) || !add->BindText(2, cookie.name) ||
+            !add->BindText(3, cookie.path) || !add->BindText(4, cookie.value) ||
+            add->Step() != core::StepResult::Done) {
+            throw std::runtime_error("cookie store row");
+        }
+    }
+    std::optional<std::string> image = db->Serialize();
+    if (!image) {
+        throw std::runtime_error("cookie store image");
+    }
+    return *image;
+}
+
+}  // namespace
+
+std::string ChromeStoreImage(const std::vector<StoreCookie>& cookies) {
+    return Image(kChromeSchema, kChromeInsert, cookies);
+}
+
+std::string FirefoxStoreImage(const std::vector<StoreCookie>& cookies, JournalMode mode) {
+    std::string image = Image(kFirefoxSchema, kFirefoxInsert, cookies);
+    if (mode == JournalMode::WriteAheadLog) {
+        image[18] = 2;
+        image[19] = 2;
+    }
+    return image;
+}
+
+std::vector<StoreCookie> StoreCookies(std::string_view image, bool* valid) {
+    if (valid != nullptr) {
+        *valid = false;
+    }
+    std::optional<core::SqliteDatabase> db = core::SqliteDatabase::FromImage(image);
+    if (!db) {
+        return {};
+    }
+    std::vector<StoreCookie> cookies;
+    for (const std::string_view query :
+         {std::string_view("SELECT host_key, name, path, value FROM cookies"),
+          std::string_view("SELECT host, name, path, value FROM moz_cookies")}) {
+        std::optional<core::SqliteStatement> rows = db->Prepare(query);
+        while (rows && rows->Step() == core::StepResult::Row) {
+            cookies.push_back({rows->ColumnText(0), rows->ColumnText(1), rows->ColumnText(2),
+                               rows->ColumnText(3)});
+        }
+    }
+    std::sort(cookies.begin(), cookies.end());
+    if (valid != nullptr) {
+        *valid = db->IntegrityOk();
+    }
+    return cookies;
+}
+
+}  // namespace fakes

@@ -1,0 +1,175 @@
+// Removing a browser's tracking cookies from its store and putting them back
+// from the quarantine: exactly those rows, never half, never while the
+// browser holds the store.
+
+#include <algorithm>
+#include <functional>
+
+#include "fakes/cookie_store_images.h"
+#include "removal/cookie_store_restore.h"
+#include "removal/quarantine_index.h"
+#include "removal/removal_fixture.h"
+#include "scan/finding_lists.h"
+
+namespace removal {
+namespace {
+
+using fakes::StoreCookie;
+
+const std::string kLocal = "C:\\Users\\alice\\AppData\\Local";
+const std::string kChrome = kLocal + "\\Google\\Chrome\\User Data\\Default\\Network\\Cookies";
+const std::string kFirefox =
+    "C:\\Users\\alice\\AppData\\Roaming\\Mozilla\\Firefox\\Profiles\\k3x9.default\\cookies.sqlite";
+
+const std::vector<StoreCookie> kChromeRows{{".tracker.com", "id", "/", "1"},
+                                           {"pixel.tracker.com", "px", "/p", "2"},
+                                           {"notatracker.com", "id", "/", "3"},
+                                           {"bank.example", "session", "/", "4"}};
+const std::vector<StoreCookie> kFirefoxRows{{".tracker.com", "uid", "/", "5"},
+                                            {"mail.example", "s", "/", "6"}};
+
+class CookieStoreRemoval : public testing::RemovalFixture {
+protected:
+    void SetUp() override {
+        machine.fileSystem.AddFile(kChrome, fakes::ChromeStoreImage(kChromeRows));
+        machine.fileSystem.AddFile(kFirefox, fakes::FirefoxStoreImage(kFirefoxRows));
+        Definitions("BlockedCookies.dat", {"tracker.com"});
+    }
+
+    void ScanAndDelete() {
+        Scan();
+        ASSERT_EQ(Main().lvwCookiesToDelete->ItemCount(), 2);
+        scan::cmdSelectAll_Click(*app);
+        Delete();
+    }
+
+    std::vector<StoreCookie> Rows(const std::string& path, bool* valid = nullptr) {
+        return fakes::StoreCookies(machine.fileSystem.Find(path)->content, valid);
+    }
+
+    std::vector<QuarantineEntry> SavedRows() {
+        std::vector<QuarantineEntry> saved;
+        for (const QuarantineEntry& entry :
+             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+            if (entry.kind == QuarantineKind::CookieRows) {
+                saved.push_back(entry);
+            }
+        }
+        return saved;
+    }
+
+    std::string InUseProblem(const std::string& store, const std::string& browser) {
+        return store + " (tracker.com) - " +
+               core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", browser);
+    }
+};
+
+TEST_F(CookieStoreRemoval, OnlyTheBlockedRowsGoAndRestoreBringsBackExactlyThose) {
+    ScanAndDelete();
+    bool valid = false;
+    EXPECT_EQ(Rows(kChrome, &valid),
+              (std::vector<StoreCookie>{{"bank.example", "session", "/", "4"},
+                                        {"notatracker.com", "id", "/", "3"}}));
+    EXPECT_TRUE(valid);
+    EXPECT_EQ(Rows(kFirefox, &valid), (std::vector<StoreCookie>{{"mail.example", "s", "/", "6"}}));
+    EXPECT_TRUE(valid);
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_EQ(Main().lvwCookiesToDelete->ItemCount(), 0);
+
+    const std::vector<QuarantineEntry> saved = SavedRows();
+    ASSERT_EQ(saved.size(), 2U);
+    EXPECT_EQ(saved[0].location, kChrome);
+    EXPECT_EQ(saved[0].valueName, "tracker.com");
+    EXPECT_EQ(saved[0].threat, "Cookie: tracker.com (Chrome, Default)");
+    EXPECT_NE(Log().find(" - Location: " + kChrome + " (tracker.com)"), std::string::npos);
+
+    // The browser has set one of them again meanwhile, with a newer value.
+    {
+        std::vector<StoreCookie> now = Rows(kChrome);
+        now.push_back({".tracker.com", "id", "/", "new"});
+        machine.fileSystem.AddFile(kChrome, fakes::ChromeStoreImage(now));
+    }
+    const CookieRestore chrome = RestoreCookieRows(*app, saved[0]);
+    EXPECT_EQ(chrome.status, CookieRestoreStatus::Restored);
+    EXPECT_EQ(chrome.restored, 1);
+    EXPECT_EQ(chrome.skipped, 1);
+    EXPECT_EQ(CookieRestoreText(*app, saved[0], chrome),
+              app->Message("MSG_RESTORE_COOKIES_SKIPPED"));
+    EXPECT_EQ(Rows(kChrome, &valid),
+              (std::vector<StoreCookie>{{".tracker.com", "id", "/", "new"},
+                                        {"bank.example", "session", "/", "4"},
+                                        {"notatracker.com", "id", "/", "3"},
+                                        {"pixel.tracker.com", "px", "/p", "2"}}));
+    EXPECT_TRUE(valid);
+
+    const CookieRestore firefox = RestoreCookieRows(*app, saved[1]);
+    EXPECT_EQ(firefox.status, CookieRestoreStatus::Restored);
+    EXPECT_EQ(firefox.skipped, 0);
+    std::vector<StoreCookie> firefoxRows = kFirefoxRows;
+    std::sort(firefoxRows.begin(), firefoxRows.end());
+    EXPECT_EQ(Rows(kFirefox), firefoxRows);
+}
+
+TEST_F(CookieStoreRemoval, AStoreTheBrowserHoldsIsNotChangedAndIsListedWithWhatToDo) {
+    struct Case {
+        std::string why;
+        std::function<void()> hold;
+    };
+    const std::vector<Case> cases{
+        {"the store is open without sharing",
+         [&] {
+             machine.fileSystem.Find(kChrome)->locked = true;
+         }},
+        {"its log holds pages",
+         [&] {
+             machine.fileSystem.AddFile(kChrome + "-wal", "pages");
+         }},
+        {"a transaction is under way",
+         [&] {
+             machine.fileSystem.AddFile(kChrome + "-journal", "j");
+         }},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        machine.fileSystem.Remove(kChrome + "-wal");
+        machine.fileSystem.Remove(kChrome + "-journal");
+        const std::string before = machine.fileSystem.Find(kChrome)->content;
+        c.hold();
+        ScanAndDelete();
+        machine.fileSystem.Find(kChrome)->locked = false;
+        EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, before) << c.why;
+        EXPECT_EQ(Problems(), std::vector<std::string>{InUseProblem(kChrome, "Chrome")}) << c.why;
+        EXPECT_FALSE(Exists(kChrome + ".new")) << c.why;
+        for (const QuarantineEntry& entry : SavedRows()) {
+            EXPECT_NE(entry.location, kChrome) << c.why << ": its saved rows are dropped again";
+        }
+        EXPECT_EQ(Rows(kFirefox).size(), 1U) << c.why << ": the other browser's store is done";
+    }
+}
+
+TEST_F(CookieStoreRemoval, RowsThatCannotBeSavedAreNotDeleted) {
+    machine.fileSystem.RefuseWritesUnder(Quarantined(""));
+    const std::string chrome = machine.fileSystem.Find(kChrome)->content;
+    const std::string firefox = machine.fileSystem.Find(kFirefox)->content;
+    ScanAndDelete();
+    EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, chrome);
+    EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, firefox);
+    EXPECT_EQ(Problems().size(), 2U);
+    EXPECT_EQ(Problems()[0],
+              kChrome + " (tracker.com) - " + app->Message("MSG_COOKIE_STORE_NOT_SAVED"));
+}
+
+TEST_F(CookieStoreRemoval, ARestoreIntoAStoreTheBrowserHoldsChangesNothing) {
+    ScanAndDelete();
+    const QuarantineEntry entry = SavedRows().at(1);
+    machine.fileSystem.AddFile(kFirefox + "-wal", "pages");
+    const std::string before = machine.fileSystem.Find(kFirefox)->content;
+    const CookieRestore result = RestoreCookieRows(*app, entry);
+    EXPECT_EQ(result.status, CookieRestoreStatus::InUse);
+    EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, before);
+    EXPECT_EQ(CookieRestoreText(*app, entry, result),
+              core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
+}
+
+}  // namespace
+}  // namespace removal
