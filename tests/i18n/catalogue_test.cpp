@@ -36,7 +36,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the quarantine window's.
     EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
     EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
-    EXPECT_FALSE(slots[98].used);
+    EXPECT_EQ(slots[98].name, "MSG_RESTORE_NOT_DONE");
+    EXPECT_EQ(slots[103].name, "MSG_RESTORE_WHY_FAILED");
+    EXPECT_FALSE(slots[104].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
