@@ -90,7 +90,8 @@ Application::Application(platform::Platform& platformPorts)
       frmSpywareFoundAlert(forms),
       frmMenuPopUp(forms),
       frmAbout(forms),
-      frmQuarantine(forms) {
+      frmQuarantine(forms),
+      frmRestoreQuestion(forms) {
     for (ui::Form* form : std::initializer_list<ui::Form*>{
              &frmSplash, &frmMain, &frmHidden, &frmDelete, &form8, &frmLanguage, &frmWebsite,
              &frmReport, &frmDownload, &frmSignatureUpdated}) {
@@ -101,6 +102,7 @@ Application::Application(platform::Platform& platformPorts)
     RegisterForm(frmMenuPopUp);
     RegisterForm(frmAbout);
     RegisterForm(frmQuarantine);
+    RegisterForm(frmRestoreQuestion);
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);

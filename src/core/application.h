@@ -29,6 +29,7 @@
 #include "ui/frm_menu_pop_up.h"
 #include "ui/frm_quarantine.h"
 #include "ui/frm_report.h"
+#include "ui/frm_restore_question.h"
 #include "ui/frm_splash.h"
 #include "ui/shield_windows.h"
 #include "ui/small_windows.h"
@@ -115,6 +116,7 @@ public:
     ui::FrmMenuPopUp frmMenuPopUp;
     ui::FrmAbout frmAbout;
     ui::FrmQuarantine frmQuarantine;
+    ui::FrmRestoreQuestion frmRestoreQuestion;
 
     // Commands that later subsystems provide; empty until they attach.
     // Sends the anonymous data of a removal when the user allows it.

@@ -11,10 +11,10 @@ namespace core {
 namespace {
 
 // The windows that close with the main window, in this order.
-constexpr std::array<std::string_view, 11> kClosedWithTheMainWindow{
+constexpr std::array<std::string_view, 12> kClosedWithTheMainWindow{
     "Form8",        "frmAbout",  "frmDownload",         "frmHomePageChangedAlert",
     "frmMenuPopUp", "frmReport", "frmSignatureUpdated", "frmSpywareFoundAlert",
-    "frmHidden",    "frmDelete", "frmQuarantine"};
+    "frmHidden",    "frmDelete", "frmQuarantine",       "frmRestoreQuestion"};
 
 void RecordStopped(Application& app) {
     app.WriteUserSetting("OptionAndSettings", "RESTART", "False");

@@ -154,7 +154,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtSta
 }};
 
 // Texts of the quarantine window and of the questions its commands ask.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kQuarantineMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 22> kQuarantineMessages{{
     {"MSG_QUARANTINE_TITLE", "[ProgramName] Quarantine"},
     {"MSG_QUARANTINE_FILE", "File"},
     {"MSG_QUARANTINE_FOLDER", "Folder"},
@@ -178,6 +178,23 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kQuarant
     {"MSG_QDELETE_FAILED",
      "Some of the checked items could not be deleted and are still in the quarantine. Close "
      "any program that may be using them and try again."},
+    {"MSG_RESTORE_NOT_DONE",
+     "Some of the checked items were not restored and are still in the quarantine:"},
+    {"MSG_RESTORE_WHY_CHANGED",
+     "Its saved copy is missing or has changed since it was saved, so it was not put back. Delete "
+     "it permanently."},
+    {"MSG_RESTORE_WHY_LINK",
+     "A link now stands on the way to its place, and a restore never writes through a link. Remove "
+     "the link, then restore the item again."},
+    {"MSG_RESTORE_WHY_PLACE",
+     "Its place is not one it can safely be written back to. Copy it from the quarantine folder by "
+     "hand if you need it."},
+    {"MSG_RESTORE_WHY_EXISTS",
+     "A registry entry of that name is there already and was not overwritten. Compare it with the "
+     "item's .reg file in the quarantine folder."},
+    {"MSG_RESTORE_WHY_FAILED",
+     "It could not be written there. Make sure the disk has room and no program is using the place "
+     "(or ask an administrator for the right to write there), then restore the item again."},
 }};
 
 // Browser policies: the type and names of their findings, and the word on

@@ -94,7 +94,8 @@ public:
 
     // Deletes a file (read-only ones too); false when it could not.
     [[nodiscard]] virtual bool RemoveFile(std::string_view path) = 0;
-    // Moves or renames a file; fails when the target exists.
+    // Moves or renames a file, or a folder with its content within its
+    // drive; fails when the target exists.
     [[nodiscard]] virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
     // Moves a file onto another path in one step, replacing the file there
     // (if any) so that the path always names either the old or the new

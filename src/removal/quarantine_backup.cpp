@@ -1,5 +1,6 @@
 #include "removal/quarantine_backup.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/application.h"
@@ -15,6 +16,19 @@ namespace {
 
 // More copies of one name than anyone keeps; past it the item stays put.
 constexpr int kMostCopiesOfAName = 9999;
+
+// A name is taken while the folder holds it, and also while an index entry
+// names it: a copy that went missing must not lend its entry someone else's.
+bool NameTaken(core::Application& app, const std::vector<QuarantineEntry>& indexed,
+               const std::string& storedName) {
+    if (app.ports.fileSystem.Attributes(QuarantineFolder(app.DataFolder) + "\\" + storedName)) {
+        return true;
+    }
+    const std::string upper = core::UpperCase(storedName);
+    return std::any_of(indexed.begin(), indexed.end(), [&](const QuarantineEntry& entry) {
+        return core::UpperCase(entry.storedName) == upper;
+    });
+}
 
 }  // namespace
 
@@ -46,10 +60,11 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
         return std::nullopt;
     }
     const std::string quarantine = QuarantineFolder(app.DataFolder);
+    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
         const std::string storedName = NumberedName(name, number, folder);
         const std::string target = quarantine + "\\" + storedName;
-        if (fs.Attributes(target)) {
+        if (NameTaken(app, indexed, storedName)) {
             continue;
         }
         const bool copied = folder ? CopyFolderTree(fs, path, target) : fs.CopyFileTo(path, target);
@@ -83,10 +98,11 @@ std::optional<std::string> SaveNewFile(core::Application& app, std::string_view 
                                        std::string_view content) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string quarantine = QuarantineFolder(app.DataFolder);
+    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
         const std::string storedName = NumberedName(name, number, false);
         const std::string target = quarantine + "\\" + storedName;
-        if (fs.Attributes(target)) {
+        if (NameTaken(app, indexed, storedName)) {
             continue;
         }
         const std::unique_ptr<platform::FileWriter> writer = fs.CreateToWrite(target);

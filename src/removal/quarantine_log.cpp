@@ -47,6 +47,11 @@ void LogRegistryRemoval(core::Application& app, std::string_view keyText,
     AppendRecord(app, " - Key: " + std::string(keyText), "Value: " + std::string(valueText));
 }
 
+void LogRestore(core::Application& app, std::string_view storedName, std::string_view placedAt) {
+    // Not the file record's words: a restored copy is no longer there to list.
+    AppendRecord(app, " - Restored: " + std::string(storedName), " - To: " + std::string(placedAt));
+}
+
 void ViewQuarantine(core::Application& app) {
     CreateQuarantineFolder(app.ports.fileSystem, app.DataFolder);
     // Quoted: the data folder lies below the user's profile, whose name may

@@ -34,6 +34,11 @@ void LogQuarantinedFile(core::Application& app, std::string_view path, std::stri
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,
                         std::string_view valueText);
 
+// A restore record: the name the item had in the quarantine, and where it
+// stands again. Written for every restore, so that the log still tells
+// where each of its copies went.
+void LogRestore(core::Application& app, std::string_view storedName, std::string_view placedAt);
+
 // The Quarantine menu's "View Quarantine": the folder in Explorer.
 void ViewQuarantine(core::Application& app);
 

@@ -9,6 +9,7 @@
 #include "core/date_time_text.h"
 #include "removal/quarantine_delete.h"
 #include "removal/quarantine_index.h"
+#include "removal/restore_command.h"
 
 namespace removal {
 
@@ -102,9 +103,6 @@ void AttachQuarantineWindow(core::Application& app) {
         if (std::string title = app.Message("MSG_QUARANTINE_TITLE"); !title.empty()) {
             w.SetCaption(std::move(title));
         }
-        // Putting items back is not built yet; a button that did nothing
-        // would tell the user it had.
-        w.cmdRestore->SetVisible(false);
         w.SetRows(QuarantineRows(app));
     };
     window.cmdClose->onClick = [&window] {
@@ -112,6 +110,19 @@ void AttachQuarantineWindow(core::Application& app) {
     };
     window.cmdDelete->onClick = [&app] {
         cmdDeleteQuarantined_Click(app);
+    };
+    window.cmdRestore->onClick = [&app] {
+        cmdRestoreQuarantined_Click(app);
+    };
+    ui::FrmRestoreQuestion& question = app.frmRestoreQuestion;
+    question.onLoad = [&app] {
+        ui::FrmRestoreQuestion& q = app.frmRestoreQuestion;
+        if (app.Catalogue) {
+            app.Catalogue->ChangeLanguage(q, app.Catalogue->CurrentLanguage());
+        }
+        q.SetCaption(app.Message("MSG_RESTORE_SURE2"));
+        q.lblQuestion->SetCaption(app.Message("MSG_RESTORE_SURE1"));
+        q.chkExclude->SetCaption(app.Message("MSG_RESTORE_EXCLUDE"));
     };
     app.frmMain.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->onClick = [&app] {
         OpenQuarantineWindow(app);

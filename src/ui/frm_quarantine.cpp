@@ -10,7 +10,7 @@ FrmQuarantine::FrmQuarantine(FormContext& context) : Form(context, "frmQuarantin
     SetShownInTaskList(false);
     lblExplain = &AddLabel("lblExplain",
                            "These items were removed and are kept in the quarantine. Check the "
-                           "ones to delete for good.",
+                           "ones to put back where they were, or to delete for good.",
                            {12, 12, 776, 34});
     lvwItems = &AddListView("lvwItems", {12, 50, 776, 314});
     lvwItems->checkBoxes = true;

@@ -315,7 +315,10 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
         return false;
     }
     const auto source = m_files.find(Key(Real(from)));
-    if (source == m_files.end() || source->second.locked) {
+    if (source == m_files.end()) {
+        return RenameFolder(from, to);
+    }
+    if (source->second.locked) {
         return false;
     }
     const std::string target = Key(Real(to));
@@ -328,6 +331,60 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
     m_files.erase(source);
     moved.path = std::string(to);
     m_files.emplace(target, std::move(moved));
+    return true;
+}
+
+bool FakeFileSystem::RenameFolder(std::string_view from, std::string_view to) {
+    const std::string source = Key(Real(from, false));
+    const std::string target = Key(Real(to));
+    if (!m_directories.contains(source) || m_files.contains(target) ||
+        m_directories.contains(target) || m_links.contains(target) || !ParentExists(to) ||
+        target.starts_with(source + "\\")) {
+        return false;
+    }
+    const auto below = [&](const std::string& key) {
+        return key == source || key.starts_with(source + "\\");
+    };
+    // A file open below the folder holds the folder in its place.
+    if (std::any_of(m_files.begin(), m_files.end(),
+                    [&](const auto& f) { return below(f.first) && f.second.locked; })) {
+        return false;
+    }
+    const auto moved = [&](const std::string& key) {
+        return target + key.substr(source.size());
+    };
+    std::vector<std::string> folders;
+    for (const std::string& key : m_directories) {
+        if (below(key)) {
+            folders.push_back(key);
+        }
+    }
+    for (const std::string& key : folders) {
+        m_directories.erase(key);
+        m_directories.insert(moved(key));
+    }
+    std::vector<std::string> files;
+    for (const auto& [key, file] : m_files) {
+        if (below(key)) {
+            files.push_back(key);
+        }
+    }
+    for (const std::string& key : files) {
+        File file = std::move(m_files.at(key));
+        m_files.erase(key);
+        file.path = std::string(to) + file.path.substr(std::min(source.size(), file.path.size()));
+        m_files.emplace(moved(key), std::move(file));
+    }
+    std::vector<std::pair<std::string, std::string>> links;
+    for (const auto& [key, linkTarget] : m_links) {
+        if (below(key)) {
+            links.emplace_back(key, linkTarget);
+        }
+    }
+    for (const auto& [key, linkTarget] : links) {
+        m_links.erase(key);
+        m_links.emplace(moved(key), linkTarget);
+    }
     return true;
 }
 

@@ -27,6 +27,7 @@ public:
     std::unique_ptr<platform::FileWriter> CreateToWrite(std::string_view path) override;
     bool RemoveFile(std::string_view path) override;
     // Fails also when the target's folder is missing or the source is locked.
+    // A folder moves with everything below it, unless a file in it is locked.
     bool RenameFile(std::string_view from, std::string_view to) override;
     // Fails when either file is locked or the target is a folder.
     bool MoveOver(std::string_view from, std::string_view to) override;
@@ -85,6 +86,7 @@ private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;
     [[nodiscard]] bool ParentExists(std::string_view path) const;
     [[nodiscard]] bool WriteRefused(std::string_view path) const;
+    [[nodiscard]] bool RenameFolder(std::string_view from, std::string_view to);
     // The path with every link on the way replaced by its target; the last
     // part itself only when `followLast`.
     [[nodiscard]] std::string Real(std::string_view path, bool followLast = true) const;

@@ -36,12 +36,14 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the quarantine window's.
     EXPECT_EQ(slots[82].name, "MSG_QUARANTINE_TITLE");
     EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
+    EXPECT_EQ(slots[98].name, "MSG_RESTORE_NOT_DONE");
+    EXPECT_EQ(slots[103].name, "MSG_RESTORE_WHY_FAILED");
     // Then those of the browser policies, and of the cookie stores.
-    EXPECT_EQ(slots[98].name, "MSG_POLICY_TYPE");
-    EXPECT_EQ(slots[107].name, "MSG_POLICY_MANAGED");
-    EXPECT_EQ(slots[108].name, "MSG_COOKIE_STORE_TOO_LARGE");
-    EXPECT_EQ(slots[114].name, "MSG_RESTORE_COOKIES_SKIPPED");
-    EXPECT_FALSE(slots[115].used);
+    EXPECT_EQ(slots[104].name, "MSG_POLICY_TYPE");
+    EXPECT_EQ(slots[113].name, "MSG_POLICY_MANAGED");
+    EXPECT_EQ(slots[114].name, "MSG_COOKIE_STORE_TOO_LARGE");
+    EXPECT_EQ(slots[120].name, "MSG_RESTORE_COOKIES_SKIPPED");
+    EXPECT_FALSE(slots[121].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

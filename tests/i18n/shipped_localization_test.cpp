@@ -15,6 +15,7 @@
 #include "i18n/localization_file.h"
 #include "ui/frm_main.h"
 #include "ui/frm_quarantine.h"
+#include "ui/frm_restore_question.h"
 #include "ui/frm_run_at_startup_tool.h"
 #include "ui/list_view.h"
 #include "ui/small_windows.h"
@@ -134,9 +135,11 @@ TEST(ShippedLocalization, EveryTextOfTheTranslatedWindowsHasAnItem) {
     ui::FrmLanguage language(context);
     ui::FrmRunAtStartupTool startupTool(context);
     ui::FrmQuarantine quarantine(context);
+    ui::FrmRestoreQuestion restoreQuestion(context);
     for (const ui::Form* form :
          {static_cast<ui::Form*>(&main), static_cast<ui::Form*>(&language),
-          static_cast<ui::Form*>(&startupTool), static_cast<ui::Form*>(&quarantine)}) {
+          static_cast<ui::Form*>(&startupTool), static_cast<ui::Form*>(&quarantine),
+          static_cast<ui::Form*>(&restoreQuestion)}) {
         for (const std::string& key : KeysOf(*form)) {
             EXPECT_TRUE(languages[0].keys.contains(key)) << "no English item for " << key;
         }

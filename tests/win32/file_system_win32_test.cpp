@@ -253,6 +253,15 @@ TEST_F(FileSystemWin32Test, RenamingOntoAnExistingFileFailsAndKeepsBoth) {
     EXPECT_FALSE(fileSystem.RenameFile(folder / "source.txt", folder / "target.txt"));
     EXPECT_EQ(fileSystem.ReadWholeFile(folder / "source.txt"), "source");
     EXPECT_EQ(fileSystem.ReadWholeFile(folder / "target.txt"), "target");
+    // A folder (a restore's whole copy) takes its place in one step, or not
+    // at all where a folder of that name has appeared.
+    MakeFolder("Kit.restoring");
+    WriteFile("Kit.restoring\\a.txt", "a");
+    MakeFolder("Taken");
+    EXPECT_FALSE(fileSystem.RenameFile(folder / "Kit.restoring", folder / "Taken"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "Kit.restoring\\a.txt"), "a");
+    ASSERT_TRUE(fileSystem.RenameFile(folder / "Kit.restoring", folder / "Kit"));
+    EXPECT_EQ(fileSystem.ReadWholeFile(folder / "Kit\\a.txt"), "a");
 }
 
 TEST_F(FileSystemWin32Test, MissingFileIsNotRenamed) {

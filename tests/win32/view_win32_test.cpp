@@ -18,6 +18,7 @@
 #include "ui/date_time_picker.h"
 #include "ui/form.h"
 #include "ui/frm_quarantine.h"
+#include "ui/frm_restore_question.h"
 #include "ui/list_view.h"
 #include "ui/menu.h"
 #include "ui/option_button.h"
@@ -588,6 +589,31 @@ TEST_F(ViewWin32Test, TheQuarantineWindowIsRealisedWholeAndItsCommandsFollowTheC
     ASSERT_EQ(window.CheckedRows().size(), 1u);
     EXPECT_EQ(window.CheckedRows()[0].id, "3");
     window.Unload();
+    Pump();
+}
+
+// The restore question answered as a user (or the test driver) does, by
+// clicks posted to the real window: the check box's change reaches the model
+// before Yes ends the modal loop.
+TEST_F(ViewWin32Test, TheRestoreQuestionBringsBackTheUsersAnswerAndCheckMark) {
+    form.Show();
+    FrmRestoreQuestion question(context);
+    question.Load();
+    question.lblQuestion->SetCaption("Restore the checked items?");
+    question.chkExclude->SetCaption("Add them to the exclusions");
+    question.chkExclude->SetValue(1);
+    Pump();
+    EXPECT_EQ(::SendMessageA(WindowOf(*question.chkExclude), BM_GETCHECK, 0, 0), BST_CHECKED);
+    ::PostMessageA(WindowOf(*question.chkExclude), BM_CLICK, 0, 0);
+    ::PostMessageA(WindowOf(*question.cmdYes), BM_CLICK, 0, 0);
+
+    EXPECT_TRUE(question.Ask());
+    EXPECT_FALSE(question.chkExclude->Checked());
+    EXPECT_TRUE(::IsWindowEnabled(view.HandleOf(form)));
+
+    ::PostMessageA(WindowOf(*question.cmdNo), BM_CLICK, 0, 0);
+    EXPECT_FALSE(question.Ask()) << "No is no, whatever Yes said before";
+    question.Unload();
     Pump();
 }
 

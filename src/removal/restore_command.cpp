@@ -1,0 +1,119 @@
+#include "removal/restore_command.h"
+
+#include <set>
+#include <string_view>
+#include <vector>
+
+#include "core/application.h"
+#include "core/text.h"
+#include "removal/quarantine_restore.h"
+#include "removal/quarantine_window.h"
+
+namespace removal {
+
+namespace {
+
+bool IsRegistry(QuarantineKind kind) {
+    return kind == QuarantineKind::RegistryKey || kind == QuarantineKind::RegistryValue;
+}
+
+std::string WhereFrom(const QuarantineEntry& entry) {
+    return entry.kind == QuarantineKind::RegistryValue ? entry.location + "\\" + entry.valueName
+                                                       : entry.location;
+}
+
+std::string_view ReasonMessage(RestoreOutcome outcome) {
+    switch (outcome) {
+        case RestoreOutcome::Untrusted:
+            return "MSG_RESTORE_WHY_CHANGED";
+        case RestoreOutcome::ThroughLink:
+            return "MSG_RESTORE_WHY_LINK";
+        case RestoreOutcome::BadPlace:
+            return "MSG_RESTORE_WHY_PLACE";
+        case RestoreOutcome::Occupied:
+            return "MSG_RESTORE_WHY_EXISTS";
+        case RestoreOutcome::Restored:
+        case RestoreOutcome::WriteFailed:
+            break;
+    }
+    return "MSG_RESTORE_WHY_FAILED";
+}
+
+// Something stands in the item's place: restore it beside, or skip it.
+bool RestoreBeside(core::Application& app, const QuarantineEntry& entry) {
+    return app.ports.dialogs.ShowMessage(
+               app.Message("MSG_RESTORE_CONFLICT1") + "\r\n\r\n" + WhereFrom(entry) + "\r\n\r\n" +
+                   app.Message("MSG_RESTORE_CONFLICT2"),
+               app.Message("MSG_RESTORE_CONFLICT3"), platform::MessageButtons::YesNo,
+               platform::MessageIcon::Question) == platform::MessageAnswer::Yes;
+}
+
+// Asks the question of the Restore button; nullopt for No, otherwise whether
+// the restored items go to the exclusions.
+std::optional<bool> AskToRestore(core::Application& app) {
+    ui::FrmRestoreQuestion& question = app.frmRestoreQuestion;
+    question.Load();
+    question.chkExclude->SetValue(1);
+    const bool yes = question.Ask();
+    const bool exclude = question.chkExclude->Checked();
+    question.Unload();
+    if (!yes) {
+        return std::nullopt;
+    }
+    return exclude;
+}
+
+}  // namespace
+
+std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& placedAt) {
+    if (entry.kind == QuarantineKind::RegistryValue) {
+        return entry.location + entry.valueName;
+    }
+    return IsRegistry(entry.kind) ? entry.location : placedAt;
+}
+
+void cmdRestoreQuarantined_Click(core::Application& app) {
+    std::set<std::string> checked;
+    for (const ui::QuarantineRow& row : app.frmQuarantine.CheckedRows()) {
+        checked.insert(core::UpperCase(row.id));
+    }
+    if (checked.empty()) {
+        return;
+    }
+    const std::optional<bool> exclude = AskToRestore(app);
+    if (!exclude) {
+        return;
+    }
+    std::string notDone;
+    for (const QuarantineEntry& entry :
+         ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
+        if (!checked.contains(core::UpperCase(entry.storedName))) {
+            continue;
+        }
+        RestoreResult result = RestoreQuarantined(app, entry, RestorePlace::Original);
+        if (result.outcome == RestoreOutcome::Occupied && !IsRegistry(entry.kind)) {
+            if (!RestoreBeside(app, entry)) {
+                continue;  // the user's choice: it stays in the quarantine
+            }
+            result = RestoreQuarantined(app, entry, RestorePlace::Beside);
+        }
+        if (result.outcome != RestoreOutcome::Restored) {
+            notDone +=
+                "\r\n\r\n" + WhereFrom(entry) + "\r\n" + app.Message(ReasonMessage(result.outcome));
+            continue;
+        }
+        if (*exclude) {
+            app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec,
+                                        app.ports.eventLoop, app.DataFolder,
+                                        ScanNameOfRestored(entry, result.placedAt));
+        }
+    }
+    app.frmQuarantine.SetRows(QuarantineRows(app));
+    if (!notDone.empty()) {
+        app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,
+                                      app.branding.ProgramName, platform::MessageButtons::Ok,
+                                      platform::MessageIcon::Exclamation);
+    }
+}
+
+}  // namespace removal
