@@ -8,6 +8,7 @@
 #include "core/application.h"
 #include "core/sha256.h"
 #include "core/text.h"
+#include "removal/cookie_store_restore.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
 #include "removal/registry_copy.h"
@@ -180,10 +181,10 @@ RestoreResult Finish(core::Application& app, const QuarantineEntry& entry,
     platform::FileSystem& fs = app.ports.fileSystem;
     LogRestore(app, entry.storedName, placedAt);
     if (!entry.fromLogOnly && !RemoveQuarantineEntries(fs, app.DataFolder, {entry.storedName})) {
-        return {RestoreOutcome::Restored, placedAt};
+        return {RestoreOutcome::Restored, placedAt, {}};
     }
     Discard(fs, QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    return {RestoreOutcome::Restored, placedAt};
+    return {RestoreOutcome::Restored, placedAt, {}};
 }
 
 // What the copy on its way must match: the index's digest, or, for an item of
@@ -212,24 +213,24 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string location = WithoutTrailingSlashes(entry.location);
     if (!IsRestorablePath(location)) {
-        return {RestoreOutcome::BadPlace, {}};
+        return {RestoreOutcome::BadPlace, {}, {}};
     }
     const bool folder = entry.kind == QuarantineKind::Folder;
     const std::string saved = QuarantineFolder(app.DataFolder) + "\\" + entry.storedName;
     const std::optional<ContentDigest> expected = ExpectedContent(app, entry, saved, folder);
     if (!expected) {
-        return {RestoreOutcome::Untrusted, {}};
+        return {RestoreOutcome::Untrusted, {}, {}};
     }
     if (RunsThroughLink(fs, location)) {
-        return {RestoreOutcome::ThroughLink, {}};
+        return {RestoreOutcome::ThroughLink, {}, {}};
     }
     const std::optional<platform::PathAttributes> standing = fs.Attributes(location);
     if (standing && standing->reparsePoint) {
-        return {RestoreOutcome::ThroughLink, {}};
+        return {RestoreOutcome::ThroughLink, {}, {}};
     }
     std::string target = location;
     if (standing && place == RestorePlace::Original) {
-        return {RestoreOutcome::Occupied, {}};
+        return {RestoreOutcome::Occupied, {}, {}};
     }
     if (standing) {
         target.clear();
@@ -241,13 +242,13 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
             }
         }
         if (target.empty() || !IsRestorablePath(target)) {
-            return {RestoreOutcome::Occupied, {}};
+            return {RestoreOutcome::Occupied, {}, {}};
         }
     }
     std::vector<std::string> made;
     if (!MakeParents(fs, target, made)) {
         RemoveMade(fs, made);
-        return {RestoreOutcome::WriteFailed, {}};
+        return {RestoreOutcome::WriteFailed, {}, {}};
     }
     const std::optional<std::string> temporary = TemporaryName(fs, target, saved);
     const bool copied = temporary && (folder ? CopyFolderTree(fs, saved, *temporary)
@@ -258,12 +259,13 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
             Discard(fs, *temporary);
         }
         RemoveMade(fs, made);
-        return {RestoreOutcome::WriteFailed, {}};
+        return {RestoreOutcome::WriteFailed, {}, {}};
     }
     if (!fs.RenameFile(*temporary, target)) {
         Discard(fs, *temporary);
         RemoveMade(fs, made);
-        return {fs.Attributes(target) ? RestoreOutcome::Occupied : RestoreOutcome::WriteFailed, {}};
+        return {
+            fs.Attributes(target) ? RestoreOutcome::Occupied : RestoreOutcome::WriteFailed, {}, {}};
     }
     return Finish(app, entry, target);
 }
@@ -271,16 +273,16 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
 RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry& entry) {
     const std::optional<KeyName> key = SplitKeyName(entry.location);
     if (!key) {
-        return {RestoreOutcome::BadPlace, {}};
+        return {RestoreOutcome::BadPlace, {}, {}};
     }
     if (!VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry)) {
-        return {RestoreOutcome::Untrusted, {}};
+        return {RestoreOutcome::Untrusted, {}, {}};
     }
     // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(
         QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
     if (!bytes || core::Sha256Hex(*bytes) != entry.sha256) {
-        return {RestoreOutcome::Untrusted, {}};
+        return {RestoreOutcome::Untrusted, {}, {}};
     }
     const bool isValue = entry.kind == QuarantineKind::RegistryValue;
     platform::Registry& registry = app.ports.registry;
@@ -294,9 +296,9 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
             return Finish(app, entry,
                           isValue ? entry.location + "\\" + entry.valueName : entry.location);
         case ImportResult::AlreadyThere:
-            return {RestoreOutcome::Occupied, {}};
+            return {RestoreOutcome::Occupied, {}, {}};
         case ImportResult::Refused:
-            return {RestoreOutcome::Untrusted, {}};
+            return {RestoreOutcome::Untrusted, {}, {}};
         case ImportResult::WriteFailed:
             break;
     }
@@ -304,7 +306,21 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
         // The key was not there before the import began: all of it is ours.
         [[maybe_unused]] const long status = registry.DeleteTree(key->root.handle, key->path, view);
     }
-    return {RestoreOutcome::WriteFailed, {}};
+    return {RestoreOutcome::WriteFailed, {}, {}};
+}
+
+// A browser's saved cookies go back into its store, not into a file of
+// their own.
+RestoreResult RestoreStoreRows(core::Application& app, const QuarantineEntry& entry) {
+    const CookieRestore restored = RestoreCookieRows(app, entry);
+    RestoreResult result;
+    if (restored.status == CookieRestoreStatus::Restored) {
+        result = Finish(app, entry, entry.location);
+    } else if (restored.status == CookieRestoreStatus::SavedDamaged) {
+        result.outcome = RestoreOutcome::Untrusted;
+    }
+    result.note = CookieRestoreText(app, entry, restored);
+    return result;
 }
 
 }  // namespace
@@ -342,6 +358,8 @@ RestoreResult RestoreQuarantined(core::Application& app, const QuarantineEntry& 
         case QuarantineKind::RegistryKey:
         case QuarantineKind::RegistryValue:
             return RestoreRegistryEntry(app, entry);
+        case QuarantineKind::CookieRows:
+            return RestoreStoreRows(app, entry);
         case QuarantineKind::File:
         case QuarantineKind::Cookie:
         case QuarantineKind::Folder:

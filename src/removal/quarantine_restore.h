@@ -47,6 +47,9 @@ struct RestoreResult {
     // Where the item stands now: a path, or a key (and "\" and a value's
     // name) as regedit names it. Empty unless restored.
     std::string placedAt;
+    // What the user is to be told of this item beyond its outcome (a
+    // catalogued text), restored or not; empty when nothing.
+    std::string note;
 };
 
 [[nodiscard]] RestoreResult RestoreQuarantined(core::Application& app, const QuarantineEntry& entry,

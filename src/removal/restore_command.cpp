@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "removal/quarantine_restore.h"
 #include "removal/quarantine_window.h"
+#include "scan/cookie_store_scan.h"
 
 namespace removal {
 
@@ -69,6 +70,9 @@ std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& 
     if (entry.kind == QuarantineKind::RegistryValue) {
         return entry.location + entry.valueName;
     }
+    if (entry.kind == QuarantineKind::CookieRows) {
+        return scan::StoreCookieLocation(entry.location, entry.valueName);
+    }
     return IsRegistry(entry.kind) ? entry.location : placedAt;
 }
 
@@ -85,6 +89,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
         return;
     }
     std::string notDone;
+    std::string notes;  // of items restored, but not wholly as saved
     for (const QuarantineEntry& entry :
          ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
         if (!checked.contains(core::UpperCase(entry.storedName))) {
@@ -99,8 +104,12 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
         }
         if (result.outcome != RestoreOutcome::Restored) {
             notDone +=
-                "\r\n\r\n" + WhereFrom(entry) + "\r\n" + app.Message(ReasonMessage(result.outcome));
+                "\r\n\r\n" + WhereFrom(entry) + "\r\n" +
+                (result.note.empty() ? app.Message(ReasonMessage(result.outcome)) : result.note);
             continue;
+        }
+        if (!result.note.empty()) {
+            notes += "\r\n\r\n" + WhereFrom(entry) + "\r\n" + result.note;
         }
         if (*exclude) {
             app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec,
@@ -113,6 +122,11 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,
                                       app.branding.ProgramName, platform::MessageButtons::Ok,
                                       platform::MessageIcon::Exclamation);
+    }
+    if (!notes.empty()) {
+        app.ports.dialogs.ShowMessage(notes.substr(4), app.branding.ProgramName,
+                                      platform::MessageButtons::Ok,
+                                      platform::MessageIcon::Information);
     }
 }
 

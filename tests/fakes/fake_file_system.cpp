@@ -354,14 +354,16 @@ bool FakeFileSystem::RenameFolder(std::string_view from, std::string_view to) {
         return target + key.substr(source.size());
     };
     std::vector<std::string> folders;
-    for (const std::string& key : m_directories) {
+    for (const auto& [key, path] : m_directories) {
         if (below(key)) {
             folders.push_back(key);
         }
     }
     for (const std::string& key : folders) {
+        const std::string path = m_directories.at(key);
         m_directories.erase(key);
-        m_directories.insert(moved(key));
+        m_directories.try_emplace(
+            moved(key), std::string(to) + path.substr(std::min(source.size(), path.size())));
     }
     std::vector<std::string> files;
     for (const auto& [key, file] : m_files) {

@@ -460,13 +460,13 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
 
     EndingFileSystem disk(fs);
     platform::Platform ports = machine.ports;
-    platform::Platform ending{ports.registry,         ports.shellFolders,  disk,
-                              ports.programFile,      ports.osVersion,     ports.shell,
-                              ports.dialogs,          ports.clock,         ports.eventLoop,
-                              ports.textCodec,        ports.notifyIcon,    ports.processes,
-                              ports.clipboard,        ports.systemRestore, ports.http,
-                              ports.desktop,          ports.management,    ports.localeFormats,
-                              ports.signatureVerifier};
+    platform::Platform ending{ports.registry,          ports.shellFolders,    disk,
+                              ports.programFile,       ports.osVersion,       ports.shell,
+                              ports.dialogs,           ports.clock,           ports.eventLoop,
+                              ports.textCodec,         ports.notifyIcon,      ports.processes,
+                              ports.clipboard,         ports.systemRestore,   ports.http,
+                              ports.desktop,           ports.management,      ports.localeFormats,
+                              ports.signatureVerifier, ports.deviceManagement};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;
