@@ -225,7 +225,12 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         const std::string path = cookies.Item(row).text;
         ShowRowProgress(app, row + 1, rows);
         main.lblDeletingCaption->SetCaption(core::LowerCase(path));
-        if (!cookies.Item(row).SubItem(scan::kStorePathSubItem).empty()) {
+        // A store's row names its store and domain in its own text too; a
+        // cookie file's row is its path alone.
+        const ui::ListItem& item = cookies.Item(row);
+        const std::string& store = item.SubItem(scan::kStorePathSubItem);
+        const std::string& domain = item.SubItem(scan::kStoreDomainSubItem);
+        if (!store.empty() && !domain.empty() && path == scan::StoreCookieLocation(store, domain)) {
             RemoveStoreRow(app, row, secondPass);
             continue;
         }
