@@ -1,7 +1,8 @@
 // A seeded machine scanned and cleaned through the real adapters, then every
 // removed item put back through the real program's quarantine window, as a
 // user would: files, a folder tree and a cookie byte for byte with their
-// attributes, registry keys and values with their types and data. The
+// attributes, registry keys and values with their types and data, and a
+// browser's cookies back into its store beside the ones it kept. The
 // restored items are added to the exclusions, so the next scan finds none.
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -20,6 +23,7 @@
 #include "definitions/definition_counts.h"
 #include "definitions/line_code.h"
 #include "driver/driver.h"
+#include "fakes/cookie_store_images.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
 #include "program_under_test.h"
@@ -133,6 +137,8 @@ protected:
     void TearDown() override {
         ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey);
         ::DeleteFileA(m_cookie.c_str());
+        std::error_code error;
+        std::filesystem::remove_all(m_chromeProfile, error);
     }
 
     // A scan of the seeded machine by this process, as the program scans.
@@ -156,6 +162,11 @@ protected:
     win32_tests::RedirectedAppData m_redirected{m_appData};
     platform::win32::Win32Platform m_platform;
     std::string m_cookie;
+    const std::string m_chromeProfile = [] {
+        char local[MAX_PATH] = {};
+        ::SHGetSpecialFolderPathA(nullptr, local, CSIDL_LOCAL_APPDATA, TRUE);
+        return std::string(local) + "\\Google\\Chrome\\User Data\\Restore Test Profile";
+    }();
 };
 
 TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExcluded) {
@@ -187,6 +198,20 @@ TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExclu
     SetValue(kSeedKey, number);
     SetValue(kSeedKey, {"Keep", REG_SZ, std::string("kept", 5)});
 
+    // Chrome's store: two cookies of the tracker, one of an innocent site.
+    const std::vector<fakes::StoreCookie> storeRows{
+        {".restoreseed-tracker.example", "id", "/", "1"},
+        {"pixel.restoreseed-tracker.example", "px", "/p", "2"},
+        {"innocent.example", "session", "/", "3"}};
+    const std::string store = m_chromeProfile + "\\Network\\Cookies";
+    std::filesystem::create_directories(m_chromeProfile + "\\Network");
+    WriteFile(store, fakes::ChromeStoreImage(storeRows));
+    const auto storeCookies = [&] {
+        std::vector<fakes::StoreCookie> rows = fakes::StoreCookies(ReadFile(store));
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+
     const std::string seed = std::string("1^") + kSeedKey;
     WriteFile(m_data + "\\RegistryDefinition.dat",
               Coded({seed + "\\Whole^=Seed.Key", seed + "^Loose^=Seed.Loose",
@@ -198,7 +223,7 @@ TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExclu
 
     {
         std::unique_ptr<core::Application> app = Scanned();
-        ASSERT_EQ(Rows(*app->frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved).size(), 6u)
+        ASSERT_EQ(Rows(*app->frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved).size(), 7u)
             << ::testing::PrintToString(Rows(*app->frmMain.lvwSpywareFound));
         scan::cmdSelectAll_Click(*app);
         removal::lblRemove_Click(*app);
@@ -209,6 +234,7 @@ TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExclu
     ASSERT_FALSE(KeyExists(whole));
     ASSERT_EQ(ReadValue(kSeedKey, "Loose").type, static_cast<DWORD>(REG_NONE));
     ASSERT_EQ(ReadValue(kSeedKey, "Count").type, static_cast<DWORD>(REG_NONE));
+    ASSERT_EQ(storeCookies(), std::vector<fakes::StoreCookie>{storeRows[2]});
 
     // The real program, its quarantine window, every item checked, Restore.
     ProgramUnderTest program(BuiltProgram());
@@ -220,9 +246,9 @@ TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExclu
     HWND window = driver::FindForm("frmQuarantine", program.ProcessId());
     ASSERT_NE(window, nullptr) << "the quarantine window did not open";
     HWND list = driver::FindControl(window, "lvwItems");
-    ASSERT_TRUE(driver::WaitFor([&] { return driver::ListItemCount(list) == 6; }))
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::ListItemCount(list) == 7; }))
         << driver::ListItemCount(list) << " items listed";
-    for (int item = 0; item < 6; ++item) {
+    for (int item = 0; item < 7; ++item) {
         ASSERT_TRUE(driver::CheckListItem(list, item, true));
     }
     HWND restore = driver::FindControl(window, "cmdRestore");
@@ -263,6 +289,9 @@ TEST_F(Restore, EveryRemovedItemComesBackThroughTheQuarantineWindowAndStaysExclu
         EXPECT_EQ(back.data, value.data) << value.name;
     }
     EXPECT_EQ(ReadValue(kSeedKey, "Keep").data, std::string("kept", 5));
+    std::vector<fakes::StoreCookie> sorted = storeRows;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(storeCookies(), sorted) << "the store has its cookies back, and kept its own";
 
     // The next scan knows them: excluded, not found.
     std::unique_ptr<core::Application> again = Scanned();
