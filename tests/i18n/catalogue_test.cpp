@@ -39,7 +39,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
 
     EXPECT_EQ(slots[98].name, "MSG_POLICY_TYPE");
     EXPECT_EQ(slots[107].name, "MSG_POLICY_MANAGED");
-    EXPECT_FALSE(slots[108].used);
+    // Then the browser policy shield's.
+    EXPECT_EQ(slots[108].name, "MSG_SHIELD_POLICY_CHANGED");
+    EXPECT_EQ(slots[111].name, "MSG_SHIELD_POLICY_NOT_REMOVED");
+    EXPECT_FALSE(slots[112].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
