@@ -76,6 +76,9 @@ void LoadSettings(Application& app) {
     main.chkAutoProtect->SetValue(main.optMemorySheildOn->Value() ? 1 : 0);
     // 9.
     SetFromFlag(app, *main.optMemorySheildOff, "optMemorySheildOff", "False");
+    SetFromFlag(app, *main.optBrowserShieldOn, "optBrowserShieldOn", "True");
+    main.chkBrowserShield->SetValue(main.optBrowserShieldOn->Value() ? 1 : 0);
+    SetFromFlag(app, *main.optBrowserShieldOff, "optBrowserShieldOff", "False");
     // 10.
     SetFromNumber(app, *main.chkSweepMemory, "chkSweepMemory", "1");
     SetFromNumber(app, *main.chkScanRegistry, "chkScanRegistry", "1");

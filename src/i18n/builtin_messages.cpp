@@ -237,6 +237,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kCookieSt
      "site, name and path; the browser's own ones were kept."},
 }};
 
+// The browser policy shield's question about a policy set while the program
+// runs, and what it says when the answer's removal fails.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPolicyShieldMessages{{
+    {"MSG_SHIELD_POLICY_CHANGED", "[ProgramName] has detected that a browser policy has been set:"},
+    {"MSG_SHIELD_POLICY_KEEP", "Click YES to keep it."},
+    {"MSG_SHIELD_POLICY_REMOVE",
+     "Click No to remove it. A copy is kept in the quarantine, from which you can put it back."},
+    {"MSG_SHIELD_POLICY_NOT_REMOVED",
+     "The browser policy could not be removed: [Policy]. Nothing was changed. Run [ProgramName] "
+     "as an administrator and remove it from a scan's results."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -259,6 +271,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kCookieStoreMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kPolicyShieldMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -4,6 +4,7 @@
 #include "core/background_timers.h"
 #include "core/text.h"
 #include "scan/memory_scan.h"
+#include "shields/browser_policy_shield.h"
 #include "shields/memory_shield.h"
 #include "shields/registry_text.h"
 
@@ -70,6 +71,12 @@ void tmrCheckHomePage_Timer(core::Application& app) {
                 RestoreHomePage(app);
             }
         }
+        if (FlagIsOn(app, "optBrowserShieldOn", "True")) {
+            CheckBrowserPolicies(app);
+        } else {
+            // Switched on again, it starts from what is there then.
+            state.knownPolicies.reset();
+        }
     }
     // 8.
     core::ApplyTimerSettings(app, true);
@@ -96,13 +103,25 @@ void AttachHomePageShield(core::Application& app) {
         window.SetCaption(app.branding.ProgramName);
         window.lblFrmHomePageProductName->SetCaption(app.branding.ProgramName);
     };
+    // The same alert asks about a browser policy: Yes keeps it, No removes it.
     alert.cmdYes->onClick = [&app] {
-        RestoreHomePage(app);
+        if (app.shields.askedPolicy) {
+            KeepAskedPolicy(app);
+        } else {
+            RestoreHomePage(app);
+        }
         app.frmHomePageChangedAlert.Unload();
     };
     alert.cmdNO->onClick = [&app] {
-        AcceptHomePage(app);
+        const bool policy = app.shields.askedPolicy.has_value();
+        if (!policy) {
+            AcceptHomePage(app);
+        }
         app.frmHomePageChangedAlert.Unload();
+        // After the alert has gone, so that a failure is said on its own.
+        if (policy) {
+            RemoveAskedPolicy(app);
+        }
     };
 }
 

@@ -19,6 +19,10 @@ void SwitchHomePageShield(core::Application& app, bool on) {
     main.tmrCheckHomePage->SetEnabled(on);
     main.optAlwaysnotifybeforerestoring->SetEnabled(on);
     main.optRestoredefaultwithoutnotification->SetEnabled(on);
+    // The browser policy shield runs on this shield's tick.
+    main.chkBrowserShield->SetEnabled(on);
+    main.optBrowserShieldOn->SetEnabled(on);
+    main.optBrowserShieldOff->SetEnabled(on);
 }
 
 void chkHomePage_Click(core::Application& app) {
@@ -61,6 +65,20 @@ void optMemorySheild_Click(core::Application& app) {
     main.chkAutoProtect->SetValue(on ? 1 : 0);
 }
 
+void chkBrowserShield_Click(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    const bool checked = main.chkBrowserShield->Value() == 1;
+    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOn", core::BoolToText(checked));
+    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOff", core::BoolToText(!checked));
+    (checked ? main.optBrowserShieldOn : main.optBrowserShieldOff)->SetValue(true);
+}
+
+void optBrowserShield_Click(core::Application& app) {
+    ui::FrmMain& main = app.frmMain;
+    StoreOptionPair(app, *main.optBrowserShieldOn, *main.optBrowserShieldOff);
+    main.chkBrowserShield->SetValue(main.optBrowserShieldOn->Value() ? 1 : 0);
+}
+
 }  // namespace
 
 void AttachShieldOptions(core::Application& app) {
@@ -89,6 +107,15 @@ void AttachShieldOptions(core::Application& app) {
     };
     main.optMemorySheildOff->onClick = [&app] {
         optMemorySheild_Click(app);
+    };
+    main.chkBrowserShield->onClick = [&app] {
+        chkBrowserShield_Click(app);
+    };
+    main.optBrowserShieldOn->onClick = [&app] {
+        optBrowserShield_Click(app);
+    };
+    main.optBrowserShieldOff->onClick = [&app] {
+        optBrowserShield_Click(app);
     };
 }
 

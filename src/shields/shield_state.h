@@ -4,7 +4,11 @@
 // tick to the next.
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
+
+#include "scan/browser_policies.h"
 
 namespace platform {
 class HeldProcess;
@@ -23,6 +27,13 @@ struct ShieldState {
     // The process that the open memory alert is about, held by the pass
     // while the alert waits; nullptr otherwise, or when it could not be held.
     platform::HeldProcess* alertProcess = nullptr;
+    // The browser policies the last tick saw, by where they are, with what
+    // they set; none before the first tick, which takes those present as
+    // known (finding them is the scan's job).
+    std::optional<std::map<std::string, std::string>> knownPolicies;
+    // The policy that the open alert asks about; without one the alert asks
+    // about the start page.
+    std::optional<scan::BrowserPolicy> askedPolicy;
     // A shield pass is under way (it may be waiting for the user).
     bool passRunning = false;
 };

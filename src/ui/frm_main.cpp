@@ -173,8 +173,11 @@ void FrmMain::BuildStatusPage() {
     AddLabel("lblMemoryShieldTitle", "Memory shield", {16, 308, 200, 22}, frmStatus)
         .SetLook(Look::Muted);
     chkAutoProtect = &AddCheckBox("chkAutoProtect", "Enable", {224, 306, 200, 24}, frmStatus);
+    AddLabel("lblBrowserShieldTitle", "Browser policy shield", {16, 336, 200, 22}, frmStatus)
+        .SetLook(Look::Muted);
+    chkBrowserShield = &AddCheckBox("chkBrowserShield", "Enable", {224, 334, 200, 24}, frmStatus);
 
-    lblViewLogFile = &AddSkinLabel("lblViewLogFile", "Show Report", {16, 350, 200, 22}, frmStatus);
+    lblViewLogFile = &AddSkinLabel("lblViewLogFile", "Show Report", {16, 378, 200, 22}, frmStatus);
 }
 
 void FrmMain::BuildResultsPage() {
@@ -280,6 +283,15 @@ void FrmMain::BuildProtectionTab(Frame& tab) {
         &AddOptionButton("optMemorySheildOn", "Enabled", {16, 28, 140, 22}, &memory);
     optMemorySheildOff =
         &AddOptionButton("optMemorySheildOff", "Disabled", {170, 28, 140, 22}, &memory);
+
+    // Guarded on the home page shield's tick, so only while that shield is on.
+    Frame& browser =
+        AddFrame("fraBrowserShield", "Browser policy shield (Chrome, Edge, Brave, Firefox)",
+                 {8, 272, width, 64}, &tab);
+    optBrowserShieldOn =
+        &AddOptionButton("optBrowserShieldOn", "Enabled", {16, 28, 140, 22}, &browser);
+    optBrowserShieldOff =
+        &AddOptionButton("optBrowserShieldOff", "Disabled", {170, 28, 140, 22}, &browser);
 }
 
 void FrmMain::BuildScanningTab(Frame& tab) {

@@ -61,6 +61,7 @@ public:
     Label* lblDefRemoved;
     CheckBox* chkHomePage;
     CheckBox* chkAutoProtect;
+    CheckBox* chkBrowserShield;
     Label* lblViewLogFile;  // "Show Report"
 
     // --- Scan page.
@@ -113,6 +114,8 @@ public:
     OptionButton* optRestoredefaultwithoutnotification;
     OptionButton* optMemorySheildOn;
     OptionButton* optMemorySheildOff;
+    OptionButton* optBrowserShieldOn;
+    OptionButton* optBrowserShieldOff;
 
     // Scanning tab.
     OptionButton* optScanOnlyKnownSoftwares;

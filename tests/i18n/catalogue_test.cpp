@@ -38,12 +38,15 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[97].name, "MSG_QDELETE_FAILED");
     EXPECT_EQ(slots[98].name, "MSG_RESTORE_NOT_DONE");
     EXPECT_EQ(slots[103].name, "MSG_RESTORE_WHY_FAILED");
-    // Then those of the browser policies, and of the cookie stores.
+    // Then those of the browser policies, of the cookie stores, and of the
+    // browser policy shield.
     EXPECT_EQ(slots[104].name, "MSG_POLICY_TYPE");
     EXPECT_EQ(slots[113].name, "MSG_POLICY_MANAGED");
     EXPECT_EQ(slots[114].name, "MSG_COOKIE_STORE_TOO_LARGE");
     EXPECT_EQ(slots[120].name, "MSG_RESTORE_COOKIES_SKIPPED");
-    EXPECT_FALSE(slots[121].used);
+    EXPECT_EQ(slots[121].name, "MSG_SHIELD_POLICY_CHANGED");
+    EXPECT_EQ(slots[124].name, "MSG_SHIELD_POLICY_NOT_REMOVED");
+    EXPECT_FALSE(slots[125].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -21,6 +21,7 @@ TEST_F(ShieldOptions, TheHomePageBoxStoresBothKeysAndSwitchesTheShield) {
     EXPECT_FALSE(Main().tmrCheckHomePage->Enabled());
     EXPECT_FALSE(Main().optAlwaysnotifybeforerestoring->Enabled());
     EXPECT_FALSE(Main().optRestoredefaultwithoutnotification->Enabled());
+    EXPECT_FALSE(Main().chkBrowserShield->Enabled()) << "it runs on the home page shield's tick";
     EXPECT_TRUE(Main().optIEHomePageSheildOff->Value()) << "the options page agrees";
 
     Main().chkHomePage->UserToggle();
@@ -55,6 +56,22 @@ TEST_F(ShieldOptions, TheMemoryShieldControlsSwitchItsTimer) {
     EXPECT_TRUE(Main().tmrMemoryInspected->Enabled());
     EXPECT_EQ(Main().chkAutoProtect->Value(), 1);
     EXPECT_EQ(UserSetting("OptionAndSettings", "optMemorySheildOn"), "True");
+}
+
+TEST_F(ShieldOptions, TheBrowserShieldControlsAgreeAndTheChoiceOutlivesTheRun) {
+    EXPECT_EQ(Main().chkBrowserShield->Value(), 1) << "on by default";
+    Main().chkBrowserShield->UserToggle();
+    EXPECT_EQ(UserSetting("OptionAndSettings", "optBrowserShieldOn"), "False");
+    EXPECT_EQ(UserSetting("OptionAndSettings", "optBrowserShieldOff"), "True");
+    EXPECT_TRUE(Main().optBrowserShieldOff->Value());
+    EXPECT_TRUE(Main().tmrCheckHomePage->Enabled()) << "the home page shield goes on";
+
+    RunAgain();
+    EXPECT_EQ(Main().chkBrowserShield->Value(), 0);
+    EXPECT_TRUE(Main().optBrowserShieldOff->Value());
+    Main().optBrowserShieldOn->SetValue(true);
+    EXPECT_EQ(UserSetting("OptionAndSettings", "optBrowserShieldOn"), "True");
+    EXPECT_EQ(Main().chkBrowserShield->Value(), 1);
 }
 
 }  // namespace

@@ -18,9 +18,11 @@
 #include "core/branding.h"
 #include "core/user_settings.h"
 #include "definitions/line_code.h"
+#include "i18n/languages.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
+#include "removal/quarantine_index.h"
 #include "shields/home_page_shield.h"
 #include "shields/memory_shield.h"
 #include "test_programs.h"
@@ -237,6 +239,40 @@ TEST_F(ShieldsWin32, AllowExcludesTheProgramAndTheNextTickListsItAsExcluded) {
     EXPECT_EQ(answered, 1) << "no second alert";
     EXPECT_EQ(Rows(), std::vector<std::string>{"EXCLUDED: PLAIN_SLEEPER.EXE"});
     EXPECT_TRUE(sleeper.Running());
+}
+
+TEST_F(ShieldsWin32, APolicyWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt) {
+    const std::string edge = "Software\\Policies\\Microsoft\\Edge";
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, edge.c_str());
+    // The question names the policy in the catalogue's words.
+    app->Catalogue = std::make_unique<i18n::clsLanguages>(
+        app->ports.fileSystem, app->ports.textCodec, m_folder, app->branding, m_folder);
+    i18n::LoadBuiltInMessages(*app->Catalogue);
+    SetString(HKEY_CURRENT_USER, kStartPageKey, "Start Page", "http://mine.example/");
+    SetString(HKEY_CURRENT_USER, SettingsKey() + "\\OptionAndSettings", "Homepage",
+              "http://mine.example/");
+    AnswerWindow(app->frmHomePageChangedAlert, *app->frmHomePageChangedAlert.cmdNO);
+
+    shields::tmrCheckHomePage_Timer(*app);
+    EXPECT_EQ(answered, 0) << "the start asks nothing";
+    SetString(HKEY_CURRENT_USER, edge, "HomepageLocation", "http://hijack.example/");
+    SetString(HKEY_CURRENT_USER, edge, "ShowHomeButton", "1");
+    shields::tmrCheckHomePage_Timer(*app);
+    StopAnswering();
+
+    EXPECT_EQ(answered, 1);
+    EXPECT_TRUE(shownOnScreen);
+    EXPECT_NE(app->frmHomePageChangedAlert.lblHomePageInfo->Caption().find(
+                  "Edge start page set to http://hijack.example/"),
+              std::string::npos);
+    EXPECT_FALSE(ReadValue(edge.c_str(), "HomepageLocation"));
+    EXPECT_TRUE(ReadValue(edge.c_str(), "ShowHomeButton")) << "only the value asked about goes";
+    const std::vector<removal::QuarantineEntry> entries =
+        removal::LoadQuarantineEntries(platform.Ports().fileSystem, m_folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].valueName, "HomepageLocation");
+    EXPECT_TRUE(removal::VerifySavedContent(platform.Ports().fileSystem, m_folder, entries[0]));
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, edge.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,192 @@
+// The browser policy shield on the home page shield's tick: a policy set
+// while the program runs is put to the user through the home page alert.
+
+#include "shields/browser_policy_shield.h"
+
+#include "removal/quarantine_index.h"
+#include "removal/reg_file.h"
+#include "shield_fixture.h"
+
+namespace shields {
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr std::string_view kChrome = "SOFTWARE\\Policies\\Google\\Chrome";
+constexpr std::string_view kEdgeForcelist =
+    "SOFTWARE\\Policies\\Microsoft\\Edge\\ExtensionInstallForcelist";
+
+class BrowserPolicyShield : public testing::ShieldFixture {
+protected:
+    BrowserPolicyShield() {
+        // The start page stays as the user wants it; only policies are asked about.
+        SetUserSetting("OptionAndSettings", "Homepage", "http://start.example/");
+    }
+
+    // Every question is recorded; `button` answers it, or none leaves it open.
+    void AnswerWith(ui::CommandButton* ui::FrmHomePageChangedAlert::*button) {
+        host.scripts["frmHomePageChangedAlert"] = [this, button](ui::Form&) {
+            questions.push_back(app->frmHomePageChangedAlert.lblHomePageInfo->Caption());
+            if (button != nullptr) {
+                (app->frmHomePageChangedAlert.*button)->Click();
+            }
+        };
+    }
+
+    void SetPolicy(RegistryRoot root, std::string_view key, std::string_view name,
+                   std::string_view value) {
+        machine.registry.SetString(root, key, name, value);
+    }
+    std::optional<std::string> Policy(RegistryRoot root, std::string_view key,
+                                      std::string_view name) const {
+        return machine.registry.String(root, key, name);
+    }
+
+    std::vector<std::string> questions;
+};
+
+TEST_F(BrowserPolicyShield, ANewPolicyIsAskedAboutNamingTheBrowserAndItsValue) {
+    AnswerWith(nullptr);
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://hijack.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("Chrome start page set to http://hijack.example/"),
+              std::string::npos)
+        << questions[0];
+    EXPECT_NE(questions[0].find(app->Message("MSG_SHIELD_POLICY_REMOVE")), std::string::npos);
+    Ticks(3);
+    EXPECT_EQ(questions.size(), 1u) << "an unanswered question is not asked every tick";
+    EXPECT_EQ(Policy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation"),
+              "http://hijack.example/");
+}
+
+TEST_F(BrowserPolicyShield, YesKeepsThePolicyAndItIsNotAskedAgainAfterARestart) {
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdYes);
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abcdef;https://u.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("Edge forces extension abcdef"), std::string::npos);
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "1"), "abcdef;https://u.example/");
+    EXPECT_EQ(StartPage(), "http://start.example/") << "Yes about a policy leaves the start page";
+
+    // The next run starts without it; the same policy set again is still kept.
+    ASSERT_EQ(machine.registry.DeleteTree(RegistryRoot::CurrentUser, kEdgeForcelist), 0);
+    RunAgain();
+    Ticks(1);
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abcdef;https://u.example/");
+    Ticks(2);
+    EXPECT_EQ(questions.size(), 1u);
+
+    // Another value in its place is a new question.
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "zzzzzz;https://u.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_NE(questions[1].find("Edge forces extension zzzzzz"), std::string::npos);
+}
+
+TEST_F(BrowserPolicyShield, NoRemovesThePolicyAfterSavingARestorableCopy) {
+    machine.Model64BitWindows();
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "PasswordManagerEnabled", "0");
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://hijack.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_FALSE(Policy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation"));
+    EXPECT_EQ(Policy(RegistryRoot::LocalMachine, kChrome, "PasswordManagerEnabled"), "0");
+    EXPECT_EQ(StartPage(), "http://start.example/");
+    EXPECT_TRUE(machine.dialogs.shown.empty()) << "a removal that worked says nothing";
+
+    const std::vector<removal::QuarantineEntry> entries =
+        removal::LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].kind, removal::QuarantineKind::RegistryValue);
+    EXPECT_EQ(entries[0].location, "HKEY_LOCAL_MACHINE\\" + std::string(kChrome));
+    EXPECT_EQ(entries[0].valueName, "HomepageLocation");
+    EXPECT_EQ(entries[0].threat, "Chrome start page set to http://hijack.example/");
+    EXPECT_TRUE(removal::VerifySavedContent(machine.fileSystem, app->DataFolder, entries[0]));
+    const std::optional<std::vector<removal::RegFileKey>> copy = removal::ParseRegFile(
+        machine.fileSystem.ReadWholeFile(DataFile("quarantine\\" + entries[0].storedName))
+            .value_or(""),
+        machine.textCodec);
+    ASSERT_TRUE(copy && copy->size() == 1 && copy->front().values.size() == 1);
+    EXPECT_EQ(copy->front().values[0].name, "HomepageLocation");
+
+    // Set again with the same value after its removal, it is asked about and
+    // saved again: the copy of the first removal does not stand for it.
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://hijack.example/");
+    Ticks(1);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_FALSE(Policy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation"));
+    EXPECT_EQ(removal::LoadQuarantineEntries(machine.fileSystem, app->DataFolder).size(), 2u);
+}
+
+TEST_F(BrowserPolicyShield, ARemovalThatFailsSaysSoAndLeavesThePolicy) {
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "NewTabPageLocation", "http://hijack.example/");
+    // A standard user cannot delete the machine's policies.
+    machine.ModelStandardUser();
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(Policy(RegistryRoot::LocalMachine, kChrome, "NewTabPageLocation"),
+              "http://hijack.example/");
+    ASSERT_EQ(machine.dialogs.shown.size(), 1u);
+    EXPECT_NE(machine.dialogs.shown[0].text.find("Chrome new tab page set to"), std::string::npos)
+        << machine.dialogs.shown[0].text;
+    EXPECT_EQ(machine.dialogs.shown[0].text.find("[Policy]"), std::string::npos);
+    Ticks(2);
+    EXPECT_EQ(questions.size(), 1u) << "not asked again until it changes";
+}
+
+TEST_F(BrowserPolicyShield, NothingIsAskedAboutPoliciesLeftAlone) {
+    AnswerWith(nullptr);
+    // Present before the start: the scan is where those are found.
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://old.example/");
+    Start();
+    Ticks(3);
+    EXPECT_TRUE(questions.empty()) << "policies present at the start";
+
+    // Excluded by its place and by its name, as the Exclude button writes both.
+    machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
+                               "HKEY_CURRENT_USER\\" + std::string(kEdgeForcelist) +
+                                   "\\1\r\nbrave start page set to http://mine.example/\r\n");
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abc");
+    SetPolicy(RegistryRoot::CurrentUser, "SOFTWARE\\Policies\\BraveSoftware\\Brave",
+              "HomepageLocation", "http://mine.example/");
+    Ticks(2);
+    EXPECT_TRUE(questions.empty()) << "excluded policies";
+
+    // The option off, a policy that comes meanwhile is taken as it is when
+    // the option is on again.
+    SetUserSetting("OptionAndSettings", "optBrowserShieldOn", "False");
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://while-off/");
+    Ticks(2);
+    SetUserSetting("OptionAndSettings", "optBrowserShieldOn", "True");
+    Ticks(2);
+    EXPECT_TRUE(questions.empty()) << "the option off";
+
+    // A managed machine's policies are its administrators'.
+    machine.deviceManagement.managed = true;
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://admin.example/");
+    Ticks(2);
+    EXPECT_TRUE(questions.empty()) << "a managed machine";
+
+    // Neither is anything asked with the home page shield off, on whose tick this runs.
+    machine.deviceManagement.managed = false;
+    SetUserSetting("OptionAndSettings", "optIEHomePageSheildOn", "False");
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://late.example/");
+    Ticks(2);
+    EXPECT_TRUE(questions.empty()) << "the home page shield off";
+}
+
+}  // namespace
+}  // namespace shields
