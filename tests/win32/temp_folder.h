@@ -40,9 +40,23 @@ public:
     }
 
 private:
+    // Read-only files first lose the attribute: remove_all stops at them,
+    // and a folder left behind would be found again by a later process that
+    // Wine gives the same id.
     void Remove() {
         std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(m_path), ignored);
+        const std::filesystem::path root(m_path);
+        for (auto it = std::filesystem::recursive_directory_iterator(root, ignored);
+             !ignored && it != std::filesystem::recursive_directory_iterator();
+             it.increment(ignored)) {
+            const std::string path = it->path().string();
+            const DWORD attributes = ::GetFileAttributesA(path.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+                ::SetFileAttributesA(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+            }
+        }
+        ignored.clear();
+        std::filesystem::remove_all(root, ignored);
     }
 
     std::string m_path;
