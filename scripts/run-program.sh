@@ -197,6 +197,16 @@ sleep 1
 driver screenshot "$folder/quarantine-window.bmp" frmQuarantine >/dev/null &&
     convert "$folder/quarantine-window.bmp" "$folder/quarantine-window.png" &&
     rm -f "$folder/quarantine-window.bmp" && echo "Screenshot saved to $folder/quarantine-window.png"
+# Restore asks first, with the offer to exclude what comes back; No here.
+if driver check frmQuarantine lvwItems 0 >/dev/null 2>&1 && sleep 1 &&
+    driver click frmQuarantine cmdRestore >/dev/null 2>&1 &&
+    driver wait-form frmRestoreQuestion 5000 >/dev/null 2>&1; then
+    sleep 1
+    driver screenshot "$folder/restore-question.bmp" frmRestoreQuestion >/dev/null &&
+        convert "$folder/restore-question.bmp" "$folder/restore-question.png" &&
+        rm -f "$folder/restore-question.bmp" && echo "Screenshot saved to $folder/restore-question.png"
+    driver click frmRestoreQuestion cmdNo >/dev/null || true
+fi
 driver click frmQuarantine cmdClose >/dev/null || true
 
 # Live Update against the reference server: the changes published after

@@ -6,6 +6,7 @@
 //   driver caption <Form> [<control>]
 //   driver click <Form> <control>
 //   driver select-tab <Form> <control> <tab>
+//   driver check <Form> <list> <row>              checks a list view's row (from 0)
 //   driver select <Form> <control> <entry text>   picks an entry of a drop-down list
 //   driver menu <Form> <entry>                    chooses a menu entry ("mnuFileItem(8)")
 //   driver close <Form>
@@ -126,6 +127,9 @@ int main(int argc, char** argv) {
     }
     if (command == "select-tab" && argc >= 5) {
         return driver::SelectTab(control, std::atoi(argv[4])) ? 0 : 1;
+    }
+    if (command == "check" && argc >= 5) {
+        return driver::CheckListItem(control, std::atoi(argv[4]), true) ? 0 : 1;
     }
     return Usage();
 }
