@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/utf16_text.h"
+
 namespace core {
 
 namespace {
@@ -195,24 +197,6 @@ private:
         return unit;
     }
 
-    static void AppendUtf8(std::string& out, std::uint32_t code) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     // A \u escape, with the second half of a surrogate pair; a lone half is
     // not a character and makes the text unreadable.
     bool UnicodeEscape(std::string& out) {
@@ -230,7 +214,7 @@ private:
             }
             *unit = 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00);
         }
-        AppendUtf8(out, *unit);
+        AppendUtf8(out, static_cast<char32_t>(*unit));
         return true;
     }
 

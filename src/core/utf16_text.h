@@ -14,4 +14,7 @@ namespace core {
 // UTF-16LE bytes (no byte order mark) as UTF-8.
 [[nodiscard]] std::string Utf16LeToUtf8(std::string_view utf16);
 
+// Appends one code point as UTF-8 (one to four bytes).
+void AppendUtf8(std::string& out, char32_t c);
+
 }  // namespace core

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/utf16_text.h"
+
 namespace defserver {
 
 namespace {
@@ -25,19 +27,6 @@ std::optional<char> AnsiOf(char32_t c) {
         }
     }
     return std::nullopt;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
 }
 
 // One character at `pos`, advancing past it; nullopt when the bytes there
@@ -113,9 +102,9 @@ std::string AnsiToUtf8(std::string_view ansi) {
     for (const char b : ansi) {
         const auto c = static_cast<unsigned char>(b);
         if (c >= 0x80 && c < 0xA0 && kHighBlock[c - 0x80] != 0) {
-            AppendUtf8(utf8, kHighBlock[c - 0x80]);
+            core::AppendUtf8(utf8, kHighBlock[c - 0x80]);
         } else {
-            AppendUtf8(utf8, c);
+            core::AppendUtf8(utf8, c);
         }
     }
     return utf8;
