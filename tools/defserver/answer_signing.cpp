@@ -5,9 +5,11 @@
 #include <openssl/core_names.h>
 #include <openssl/ec.h>
 #include <openssl/pem.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
@@ -61,13 +63,35 @@ std::string PublicHex(EVP_PKEY* key) {
     return Hex(point.data() + 1, point.size() - 1);
 }
 
-// Made only when it is not there yet, readable by its owner alone.
-bool WriteNewFile(const std::filesystem::path& path, std::string_view content, mode_t mode) {
+enum class Creation { Made, AlreadyThere, Failed };
+
+// Which file this run made: a path alone could by then name another run's.
+struct MadeFile {
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+// Removes the file only while it is still the one this run made.
+void RemoveMade(const std::filesystem::path& path, const MadeFile& made) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && status.st_dev == made.device &&
+        status.st_ino == made.inode) {
+        unlink(path.c_str());
+    }
+}
+
+// Made only when it is not there yet, with `mode`. A file that this call
+// made but could not fill is removed again; one that was there (another
+// keygen's, perhaps at this very moment) is never touched.
+Creation WriteNewFile(const std::filesystem::path& path, std::string_view content, mode_t mode,
+                      MadeFile& made) {
     const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (file < 0) {
-        return false;
+        return errno == EEXIST ? Creation::AlreadyThere : Creation::Failed;
     }
-    bool written = true;
+    struct stat status {};
+    bool written = fstat(file, &status) == 0;
+    made = MadeFile{status.st_dev, status.st_ino};
     while (written && !content.empty()) {
         const ssize_t put = write(file, content.data(), content.size());
         written = put > 0;
@@ -76,7 +100,12 @@ bool WriteNewFile(const std::filesystem::path& path, std::string_view content, m
         }
     }
     written = fsync(file) == 0 && written;
-    return close(file) == 0 && written;
+    written = close(file) == 0 && written;
+    if (!written) {
+        RemoveMade(path, made);
+        return Creation::Failed;
+    }
+    return Creation::Made;
 }
 
 }  // namespace
@@ -139,12 +168,15 @@ Checked<std::string> GenerateKeyPair(const std::string& folder) {
     const std::filesystem::path where(folder);
     const std::filesystem::path privatePath = where / kPrivateKeyFile;
     const std::filesystem::path publicPath = where / kPublicKeyFile;
+    const std::string alreadyThere =
+        "a key pair is already in " + folder +
+        "; programs built with it would not trust a new one (remove it first if that is what "
+        "you want)";
     std::error_code error;
+    // Asked first so that no key is made in vain; what settles two runs at
+    // once is that each file is made only where none is.
     if (std::filesystem::exists(privatePath, error) || std::filesystem::exists(publicPath, error)) {
-        return Result::Failure(
-            "a key pair is already in " + folder +
-            "; programs built with it would not trust a new one (remove it first if that is "
-            "what you want)");
+        return Result::Failure(alreadyThere);
     }
     std::filesystem::create_directories(where, error);
     const UniqueEvpKey key(EVP_PKEY_Q_keygen(nullptr, nullptr, "EC", "P-256"));
@@ -160,15 +192,25 @@ Checked<std::string> GenerateKeyPair(const std::string& folder) {
     if (publicHex.empty() || pemSize <= 0) {
         return Result::Failure("the key pair could not be made");
     }
-    if (!WriteNewFile(privatePath, std::string_view(pemData, static_cast<std::size_t>(pemSize)),
-                      0600)) {
-        std::filesystem::remove(privatePath, error);
-        return Result::Failure("cannot write " + privatePath.string());
+    MadeFile madePrivate;
+    switch (WriteNewFile(privatePath, std::string_view(pemData, static_cast<std::size_t>(pemSize)),
+                         0600, madePrivate)) {
+        case Creation::Made:
+            break;
+        case Creation::AlreadyThere:
+            return Result::Failure(alreadyThere);
+        case Creation::Failed:
+            return Result::Failure("cannot write " + privatePath.string());
     }
-    if (!WriteNewFile(publicPath, publicHex + "\n", 0644)) {
-        std::filesystem::remove(privatePath, error);
-        std::filesystem::remove(publicPath, error);
-        return Result::Failure("cannot write " + publicPath.string());
+    MadeFile madePublic;
+    const Creation publicWritten = WriteNewFile(publicPath, publicHex + "\n", 0644, madePublic);
+    if (publicWritten != Creation::Made) {
+        // A private key without its public half is of no use; this run
+        // made it, so it goes.
+        RemoveMade(privatePath, madePrivate);
+        return Result::Failure(publicWritten == Creation::AlreadyThere
+                                   ? alreadyThere
+                                   : "cannot write " + publicPath.string());
     }
     return publicHex;
 }

@@ -47,7 +47,8 @@ private:
 
 // Writes a new key pair into `folder` (made when missing): publisher.key,
 // readable by its owner alone, and publisher.pub. Refuses to replace a key
-// that is there, which every program built with it would stop trusting.
+// that is there, which every program built with it would stop trusting; of
+// two runs at once, one makes the pair and the other touches nothing.
 [[nodiscard]] Checked<std::string> GenerateKeyPair(const std::string& folder);
 
 // What a changes answer's signature covers: the date the program asked
