@@ -54,6 +54,27 @@ Checked<Done> FillSubmittedData(Database& db) {
     });
 }
 
+// Kept beside the schema version rather than raising it, so that servers
+// of before can still open the file. Made once, in the transaction that
+// checks the schema.
+constexpr const char* kAddIdentity = R"sql(
+CREATE TABLE IF NOT EXISTS identity (value TEXT NOT NULL);
+INSERT INTO identity (value) SELECT lower(hex(randomblob(16)))
+    WHERE NOT EXISTS (SELECT 1 FROM identity);
+)sql";
+
+Checked<std::string> ReadIdentity(Database& db) {
+    Checked<Statement> query = db.Prepare("SELECT value FROM identity ORDER BY rowid LIMIT 1");
+    if (!query) {
+        return Checked<std::string>::Failure(query.Error());
+    }
+    const Checked<bool> row = query->Step();
+    if (!row || !*row) {
+        return Checked<std::string>::Failure(row ? "the database has no identity" : row.Error());
+    }
+    return std::string(query->Bytes(0));
+}
+
 Checked<Done> EnsureSchema(Database& db) {
     Checked<Transaction> transaction = Transaction::Begin(db);
     if (!transaction) {
@@ -85,6 +106,9 @@ Checked<Done> EnsureSchema(Database& db) {
             return filled;
         }
     }
+    if (Checked<Done> identified = db.Execute(kAddIdentity); !identified) {
+        return identified;
+    }
     return transaction->Commit();
 }
 
@@ -111,7 +135,11 @@ Checked<ChangeLog> ChangeLog::Open(const std::string& path, Database::Opening op
     if (Checked<Done> schema = EnsureSchema(*db); !schema) {
         return Checked<ChangeLog>::Failure(path + ": " + schema.Error());
     }
-    return ChangeLog(std::move(*db));
+    Checked<std::string> identity = ReadIdentity(*db);
+    if (!identity) {
+        return Checked<ChangeLog>::Failure(path + ": " + identity.Error());
+    }
+    return ChangeLog(std::move(*db), std::move(*identity));
 }
 
 Checked<std::optional<UnixSeconds>> ChangeLog::NewestTime() {
@@ -130,17 +158,18 @@ Checked<std::optional<UnixSeconds>> ChangeLog::NewestTime() {
     return std::optional<UnixSeconds>(query->Int(0));
 }
 
-Checked<std::int64_t> ChangeLog::NewestIdAfter(UnixSeconds after) {
-    Checked<Statement> query = m_db.Prepare("SELECT max(id) FROM changes WHERE time > ?1");
+Checked<ChangeMark> ChangeLog::NewestChangeAfter(UnixSeconds after) {
+    Checked<Statement> query = m_db.Prepare(
+        "SELECT id, recorded FROM changes WHERE time > ?1 ORDER BY time DESC, id DESC LIMIT 1");
     if (!query) {
-        return Checked<std::int64_t>::Failure(query.Error());
+        return Checked<ChangeMark>::Failure(query.Error());
     }
     query->Bind(1, after);
     const Checked<bool> row = query->Step();
     if (!row) {
-        return Checked<std::int64_t>::Failure(row.Error());
+        return Checked<ChangeMark>::Failure(row.Error());
     }
-    return *row && !query->IsNull(0) ? query->Int(0) : std::int64_t{0};
+    return *row ? ChangeMark{query->Int(0), query->Int(1)} : ChangeMark{};
 }
 
 Checked<UnixSeconds> ChangeLog::Append(const std::vector<Change>& changes,
@@ -192,15 +221,16 @@ Checked<UnixSeconds> ChangeLog::Append(const std::vector<Change>& changes,
 Checked<Done> ChangeLog::ForEachAfter(UnixSeconds after,
                                       const std::function<void(const LoggedChange&)>& visit) {
     Checked<Statement> query = m_db.Prepare(
-        "SELECT id, time, kind, operation, body FROM changes WHERE time > ?1 ORDER BY time, id");
+        "SELECT id, time, kind, operation, body, recorded FROM changes WHERE time > ?1 "
+        "ORDER BY time, id");
     if (!query) {
         return Checked<Done>::Failure(query.Error());
     }
     query->Bind(1, after);
     return query->ForEachRow([&]() -> Checked<Done> {
         if (const std::optional<Operation> operation = OperationOf(query->Bytes(3))) {
-            visit(LoggedChange{query->Int(0), query->Int(1), query->Bytes(2), *operation,
-                               query->Bytes(4)});
+            visit(LoggedChange{query->Int(0), query->Int(1), query->Int(5), query->Bytes(2),
+                               *operation, query->Bytes(4)});
         }
         return Done{};
     });

@@ -22,9 +22,18 @@ namespace defserver {
 struct LoggedChange {
     std::int64_t id = 0;
     UnixSeconds time = 0;
+    // When the publisher wrote it.
+    UnixSeconds recorded = 0;
     std::string_view kind;
     Operation operation = Operation::Add;
     std::string_view body;
+};
+
+// A change as a cache validator names it: a change restored from a backup
+// and then published again under the same id was written at another time.
+struct ChangeMark {
+    std::int64_t id = 0;
+    UnixSeconds recorded = 0;
 };
 
 struct SubmittedData {
@@ -50,14 +59,20 @@ public:
     enum class Submission { Added, Duplicate };
 
     // Makes the tables of a new file; refuses a file of a later schema.
+    // A file gets its identity when it is made (one made before identities
+    // were kept, when it is first opened).
     [[nodiscard]] static Checked<ChangeLog> Open(const std::string& path,
                                                  Database::Opening opening);
+
+    // Random, made with the file and kept in it: tells this database's
+    // answers from those of any other, whose change ids count alike.
+    [[nodiscard]] const std::string& Identity() const noexcept { return m_identity; }
 
     // nullopt while the log is empty.
     [[nodiscard]] Checked<std::optional<UnixSeconds>> NewestTime();
 
-    // The id of the newest change dated after `after`; 0 when there is none.
-    [[nodiscard]] Checked<std::int64_t> NewestIdAfter(UnixSeconds after);
+    // The newest change dated after `after`; id 0 when there is none.
+    [[nodiscard]] Checked<ChangeMark> NewestChangeAfter(UnixSeconds after);
 
     // Appends the changes, all or none, under one date: `date` when given,
     // which must lie after the newest change; otherwise `now`, or one second
@@ -80,9 +95,11 @@ public:
         const std::function<void(const StoredSubmission&)>& visit);
 
 private:
-    explicit ChangeLog(Database db) : m_db(std::move(db)) {}
+    ChangeLog(Database db, std::string identity)
+        : m_db(std::move(db)), m_identity(std::move(identity)) {}
 
     Database m_db;
+    std::string m_identity;
 };
 
 }  // namespace defserver

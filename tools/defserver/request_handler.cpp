@@ -101,14 +101,14 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
     if (request.ifNoneMatch) {
         // A cache asks whether what it holds is still the answer: it is while
         // nothing newer was published, and then the body need not be made.
-        const Checked<std::int64_t> newestId = m_log.NewestIdAfter(*after);
-        if (!newestId) {
-            return Failed(500, newestId.Error());
+        const Checked<ChangeMark> newestChange = m_log.NewestChangeAfter(*after);
+        if (!newestChange) {
+            return Failed(500, newestChange.Error());
         }
-        if (ListNamesTag(*request.ifNoneMatch, EntityTag(*newestId))) {
+        if (ListNamesTag(*request.ifNoneMatch, EntityTag(*newestChange))) {
             HttpAnswer unchanged;
             unchanged.status = 304;
-            unchanged.etag = EntityTag(*newestId);
+            unchanged.etag = EntityTag(*newestChange);
             unchanged.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
             unchanged.note = "unchanged after " + IsoDateText(*after);
             return unchanged;
@@ -116,11 +116,11 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
     }
     std::string text;
     std::size_t count = 0;
-    std::int64_t newestId = 0;
+    ChangeMark newestChange;
     UnixSeconds newest = *after;
     const Checked<Done> read = m_log.ForEachAfter(*after, [&](const LoggedChange& change) {
         AppendUpdateRecord(text, change.kind, change.operation, change.body);
-        newestId = change.id;
+        newestChange = ChangeMark{change.id, change.recorded};
         newest = change.time;
         ++count;
     });
@@ -137,16 +137,19 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
     }
     HttpAnswer answer = Text(std::move(text),
                              "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
-    answer.etag = EntityTag(newestId);
+    answer.etag = EntityTag(newestChange);
     answer.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
     return answer;
 }
 
 // The newest change names the answer for a date, since each new change is
-// dated after all before it. The key's mark keeps answers signed with
-// another key (or none) from passing for this one's.
-std::string RequestHandler::EntityTag(std::int64_t newestId) const {
-    std::string tag = "\"" + std::to_string(newestId);
+// dated after all before it. The database's identity keeps another
+// database's answers from passing for this one's, the time the change was
+// written those of this database before a backup was put back; the key's
+// mark those signed with another key (or none).
+std::string RequestHandler::EntityTag(const ChangeMark& newest) const {
+    std::string tag = "\"" + m_log.Identity() + "-" + std::to_string(newest.id) + "-" +
+                      std::to_string(newest.recorded);
     if (m_settings.signingKey) {
         tag += "-" + m_settings.signingKey->PublicKeyHex().substr(0, 8);
     }

@@ -62,7 +62,7 @@ private:
     HttpAnswer ChangesAfter(const HttpRequest& request);
     HttpAnswer LanguagePack() const;
     HttpAnswer LanguageSignature() const;
-    std::string EntityTag(std::int64_t newestId) const;
+    std::string EntityTag(const ChangeMark& newest) const;
     HttpAnswer Submission(const HttpRequest& request, UnixSeconds now);
 
     std::mutex m_logMutex;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/text.h"
 #include "definitions/line_code.h"
 #include "submit/submission_url.h"
@@ -149,6 +151,47 @@ TEST_F(RequestHandlerTest, ACacheMayKeepAChangesAnswerUntilAChangeIsPublished) {
     const HttpAnswer filled = revalidate(empty.etag, upToDate);
     EXPECT_EQ(filled.status, 200);
     EXPECT_EQ(RecordCount(filled), 1u);
+}
+
+// A cache that holds an answer of another database, or of this one before
+// a backup was put back and other changes were published under the same
+// ids, must not have it confirmed.
+TEST_F(RequestHandlerTest, AnAnswersTagBelongsToItsDatabaseAndOutlivesARestore) {
+    const auto tagOf = [](const std::string& path, const std::vector<Change>& publish,
+                          UnixSeconds now) {
+        Checked<ChangeLog> log = ChangeLog::Open(path, Database::Opening::CreateIfMissing);
+        EXPECT_TRUE(log) << log.Error();
+        if (!publish.empty()) {
+            EXPECT_TRUE(log->Append(publish, now, now));
+        }
+        RequestHandler handler(*log, {});
+        const std::optional<HttpRequest> request =
+            ParseRequestLine("GET /asp/getDefsNEW.asp?date=3/16/2006 HTTP/1.1");
+        return handler.Handle(*request, now).etag;
+    };
+    const std::vector<Change> first{*MakeAddition("COOK", "a.example")};
+    EXPECT_NE(tagOf(m_folder.Path("one.sqlite"), first, kDec1),
+              tagOf(m_folder.Path("two.sqlite"), first, kDec1));
+
+    const std::string live = m_folder.Path("live.sqlite");
+    const std::string backup = m_folder.Path("backup.sqlite");
+    static_cast<void>(tagOf(live, first, kDec1));
+    std::filesystem::copy_file(live, backup);
+    const std::string before = tagOf(live, {*MakeAddition("COOK", "b.example")}, kDec8);
+    std::filesystem::copy_file(backup, live, std::filesystem::copy_options::overwrite_existing);
+    EXPECT_NE(tagOf(live, {*MakeAddition("COOK", "c.example")}, kDec8 + 60), before);
+
+    // A database made before identities were kept gets one, and keeps it.
+    {
+        Checked<Database> db = Database::Open(backup, Database::Opening::ExistingOnly);
+        ASSERT_TRUE(db);
+        ASSERT_TRUE(db->Execute("DROP TABLE identity"));
+    }
+    Checked<ChangeLog> reopened = ChangeLog::Open(backup, Database::Opening::ExistingOnly);
+    ASSERT_TRUE(reopened) << reopened.Error();
+    EXPECT_FALSE(reopened->Identity().empty());
+    EXPECT_EQ(ChangeLog::Open(backup, Database::Opening::ExistingOnly)->Identity(),
+              reopened->Identity());
 }
 
 TEST_F(RequestHandlerTest, AMissingOrUnreadableDateGetsAnEmptyBadRequest) {
