@@ -16,8 +16,6 @@ namespace defserver {
 
 namespace {
 
-enum class HeadReading { Complete, TooLarge, Late, Broken };
-
 using Clock = std::chrono::steady_clock;
 
 // Waits until the socket is ready for `events` or the deadline passes. A
@@ -41,35 +39,32 @@ bool WaitUntil(int socket, short events, Clock::time_point deadline) {
     }
 }
 
-// Up to the empty line that ends the head; a client that closes its side
-// after the request line alone has still said what it wants.
-HeadReading ReadHead(int socket, std::string& head, Clock::time_point deadline) {
+// Takes what has arrived of a head, up to the empty line that ends it;
+// nullopt while more is to come. A client that closes its side after the
+// request line alone has still said what it wants.
+std::optional<HeadReading> ReadMore(int socket, std::string& head) {
     char block[4096];
-    for (;;) {
-        if (!WaitUntil(socket, POLLIN, deadline)) {
-            return HeadReading::Late;
-        }
-        const ssize_t got = recv(socket, block, sizeof block, MSG_DONTWAIT);
-        if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
-            continue;
-        }
-        if (got <= 0) {
-            return got == 0 && head.find('\n') != std::string::npos ? HeadReading::Complete
-                                                                    : HeadReading::Broken;
-        }
-        const std::size_t searchFrom = head.size() < 3 ? 0 : head.size() - 3;
-        head.append(block, static_cast<std::size_t>(got));
-        std::size_t end = head.find("\r\n\r\n", searchFrom);
-        if (end == std::string::npos) {
-            end = head.find("\n\n", searchFrom);
-        }
-        if (end != std::string::npos) {
-            return end < kMaxHeadSize ? HeadReading::Complete : HeadReading::TooLarge;
-        }
-        if (head.size() > kMaxHeadSize) {
-            return HeadReading::TooLarge;
-        }
+    const ssize_t got = recv(socket, block, sizeof block, MSG_DONTWAIT);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+        return std::nullopt;
     }
+    if (got <= 0) {
+        return got == 0 && head.find('\n') != std::string::npos ? HeadReading::Complete
+                                                                : HeadReading::Broken;
+    }
+    const std::size_t searchFrom = head.size() < 3 ? 0 : head.size() - 3;
+    head.append(block, static_cast<std::size_t>(got));
+    std::size_t end = head.find("\r\n\r\n", searchFrom);
+    if (end == std::string::npos) {
+        end = head.find("\n\n", searchFrom);
+    }
+    if (end != std::string::npos) {
+        return end < kMaxHeadSize ? HeadReading::Complete : HeadReading::TooLarge;
+    }
+    if (head.size() > kMaxHeadSize) {
+        return HeadReading::TooLarge;
+    }
+    return std::nullopt;
 }
 
 bool SendAll(int socket, std::string_view data, Clock::time_point deadline) {
@@ -221,7 +216,8 @@ int HttpListener::Bind(const std::string& address, int port) {
     }
     const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> addresses(found, freeaddrinfo);
     for (const addrinfo* at = found; at != nullptr && m_socket < 0; at = at->ai_next) {
-        const int socket = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
+        const int socket = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK,
+                                    at->ai_protocol);
         const int yes = 1;
         if (socket >= 0 && setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes) == 0 &&
             bind(socket, at->ai_addr, at->ai_addrlen) == 0 && listen(socket, SOMAXCONN) == 0) {
@@ -239,25 +235,125 @@ int HttpListener::Bind(const std::string& address, int port) {
                                              : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
 }
 
+struct HttpListener::Waiting {
+    int socket = -1;
+    // The address counted against its limit.
+    std::string remote;
+    // From the moment the connection was accepted, however long it waited.
+    Clock::time_point deadline;
+    std::string head;
+};
+
 bool HttpListener::Run() {
     if (m_socket < 0) {
         return false;
     }
     httplib::ThreadPool workers(m_limits.workers);
     m_running = true;
+    std::vector<Waiting> waiting;
+    // When the system had no descriptor left, the listening socket stays
+    // ready; asking it again at once would only spin.
+    Clock::time_point acceptAgain = Clock::now();
+    std::vector<pollfd> ready;
     while (!m_stopping) {
-        pollfd ready{m_socket, POLLIN, 0};
-        if (poll(&ready, 1, 100) <= 0) {
-            continue;
+        const Clock::time_point now = Clock::now();
+        const bool accepting = waiting.size() < m_limits.queued && now >= acceptAgain;
+        Clock::time_point wake = now + std::chrono::milliseconds(100);
+        ready.assign(1, pollfd{accepting ? m_socket : -1, POLLIN, 0});
+        for (const Waiting& connection : waiting) {
+            ready.push_back(pollfd{connection.socket, POLLIN, 0});
+            wake = std::min(wake, connection.deadline);
         }
-        const int connection = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection >= 0) {
-            workers.enqueue([this, connection] { Serve(connection); });
+        if (!accepting && acceptAgain > now) {
+            wake = std::min(wake, acceptAgain);
         }
+        const auto timeout = std::chrono::duration_cast<std::chrono::milliseconds>(wake - now);
+        if (poll(ready.data(), ready.size(),
+                 static_cast<int>(std::max<long long>(timeout.count() + 1, 0))) < 0 &&
+            errno != EINTR) {
+            break;
+        }
+        // Heads first: the connections accepted below have nothing to read yet.
+        std::vector<Waiting> stillWaiting;
+        const Clock::time_point checked = Clock::now();
+        for (std::size_t i = 0; i < waiting.size(); ++i) {
+            Waiting& connection = waiting[i];
+            std::optional<HeadReading> reading;
+            if ((ready[i + 1].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+                reading = ReadMore(connection.socket, connection.head);
+            }
+            if (!reading && checked >= connection.deadline) {
+                reading = HeadReading::Late;
+            }
+            if (reading) {
+                Dispatch(workers, std::move(connection), *reading);
+            } else {
+                stillWaiting.push_back(std::move(connection));
+            }
+        }
+        waiting = std::move(stillWaiting);
+        if (accepting && (ready[0].revents & POLLIN) != 0 && !AcceptAll(waiting)) {
+            acceptAgain = Clock::now() + std::chrono::milliseconds(100);
+        }
+    }
+    for (const Waiting& connection : waiting) {
+        close(connection.socket);
+        Release(connection.remote);
     }
     workers.shutdown();
     m_running = false;
     return true;
+}
+
+bool HttpListener::AcceptAll(std::vector<Waiting>& waiting) {
+    while (waiting.size() < m_limits.queued) {
+        const int connection = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection < 0) {
+            return errno != EMFILE && errno != ENFILE && errno != ENOBUFS && errno != ENOMEM;
+        }
+        std::string remote = PeerAddress(connection);
+        if (!Admit(remote)) {
+            RefuseAtOnce(connection, remote, 503, "too many connections from this address");
+            continue;
+        }
+        waiting.push_back(
+            Waiting{connection, std::move(remote), Clock::now() + m_limits.headTime, {}});
+    }
+    return true;
+}
+
+void HttpListener::RefuseAtOnce(int socket, const std::string& remote, int status,
+                                std::string note) {
+    const HttpAnswer refusal = Refusal(status, std::move(note));
+    const std::string head = ResponseHead(refusal);
+    static_cast<void>(send(socket, head.data(), head.size(), MSG_NOSIGNAL | MSG_DONTWAIT));
+    close(socket);
+    std::fprintf(stderr, "%s\n", LogLine(SystemNow(), remote, nullptr, refusal).c_str());
+}
+
+void HttpListener::Dispatch(httplib::ThreadPool& workers, Waiting waiting, HeadReading reading) {
+    // A head that did not come whole is refused here: a worker would wait
+    // for such a client to finish.
+    if (reading == HeadReading::Broken && waiting.head.empty()) {
+        // Gone without a word.
+        close(waiting.socket);
+    } else if (reading == HeadReading::TooLarge) {
+        RefuseAtOnce(waiting.socket, waiting.remote, 431, "request head too large");
+    } else if (reading == HeadReading::Late) {
+        RefuseAtOnce(waiting.socket, waiting.remote, 408, "request head too slow");
+    } else if (reading == HeadReading::Broken) {
+        RefuseAtOnce(waiting.socket, waiting.remote, 400, "incomplete request");
+    } else if (m_queued >= m_limits.queued) {
+        RefuseAtOnce(waiting.socket, waiting.remote, 503, "too many requests waiting");
+    } else {
+        ++m_queued;
+        workers.enqueue([this, waiting = std::move(waiting)] {
+            --m_queued;
+            Serve(waiting.socket, waiting.remote, waiting.head);
+        });
+        return;
+    }
+    Release(waiting.remote);
 }
 
 bool HttpListener::Admit(const std::string& address) {
@@ -281,24 +377,8 @@ void HttpListener::Release(const std::string& address) {
     }
 }
 
-void HttpListener::Serve(int socket) {
-    const Clock::time_point start = Clock::now();
-    std::string remote = PeerAddress(socket);
-    if (!Admit(remote)) {
-        const HttpAnswer busy = Refusal(503, "too many connections from this address");
-        static_cast<void>(SendAll(socket, ResponseHead(busy), start + m_limits.headTime));
-        close(socket);
-        std::fprintf(stderr, "%s\n", LogLine(SystemNow(), remote, nullptr, busy).c_str());
-        return;
-    }
-    const std::string counted = remote;
-    std::string head;
-    const HeadReading reading = ReadHead(socket, head, start + m_limits.headTime);
-    if (reading == HeadReading::Broken && head.empty()) {
-        close(socket);
-        Release(counted);
-        return;
-    }
+void HttpListener::Serve(int socket, const std::string& counted, const std::string& head) {
+    std::string remote = counted;
     if (m_limits.addressFromProxy) {
         if (std::optional<std::string> real = HeaderValue(head, "X-Real-IP")) {
             remote = std::move(*real);
@@ -306,27 +386,19 @@ void HttpListener::Serve(int socket) {
     }
     std::optional<HttpRequest> request;
     HttpAnswer answer;
-    if (reading == HeadReading::TooLarge) {
-        answer = Refusal(431, "request head too large");
-    } else if (reading == HeadReading::Late) {
-        answer = Refusal(408, "request head too slow");
-    } else if (reading == HeadReading::Broken) {
-        answer = Refusal(400, "incomplete request");
+    std::string_view requestLine = std::string_view(head).substr(0, head.find('\n'));
+    if (!requestLine.empty() && requestLine.back() == '\r') {
+        requestLine.remove_suffix(1);
+    }
+    request = ParseRequestLine(requestLine);
+    if (!request) {
+        answer = Refusal(400, "unreadable request line");
+    } else if (request->method != "GET" && request->method != "HEAD") {
+        answer = Refusal(405, "only GET and HEAD");
     } else {
-        std::string_view line = std::string_view(head).substr(0, head.find('\n'));
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        request = ParseRequestLine(line);
-        if (!request) {
-            answer = Refusal(400, "unreadable request line");
-        } else if (request->method != "GET" && request->method != "HEAD") {
-            answer = Refusal(405, "only GET and HEAD");
-        } else {
-            request->remoteAddress = remote;
-            request->ifNoneMatch = HeaderValue(head, "If-None-Match");
-            answer = m_handler.Handle(*request, SystemNow());
-        }
+        request->remoteAddress = remote;
+        request->ifNoneMatch = HeaderValue(head, "If-None-Match");
+        answer = m_handler.Handle(*request, SystemNow());
     }
     const bool headOnly = request && request->method == "HEAD";
     const auto sendingTime =

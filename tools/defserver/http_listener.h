@@ -7,9 +7,11 @@
 // connections waiting to be accepted, so that a burst of clients waits
 // seconds for the system to retry.
 //
-// A client cannot hold a thread for long: the whole head must arrive within
-// a few seconds, the whole answer be taken within a time that grows with
-// its size, and one address gets only a few connections at once.
+// A client cannot hold a thread for long: the heads are read by the
+// accepting thread, for all connections at once, and only a whole head
+// goes to a worker; the whole head must arrive within a few seconds of the
+// connection, the whole answer be taken within a time that grows with its
+// size, and one address gets only a few connections at once.
 
 #include <httplib.h>
 
@@ -19,6 +21,7 @@
 #include <mutex>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "http_request.h"
 #include "request_handler.h"
@@ -27,8 +30,11 @@
 namespace defserver {
 
 struct ConnectionLimits {
-    // Connections served at once; more wait for a free one.
+    // Requests answered at once; more wait for a free worker.
     std::size_t workers = 128;
+    // Connections whose head is still coming, and whole requests waiting
+    // for a worker, each at most this many; more are refused at once.
+    std::size_t queued = 512;
     // Connections of one address at once; 0: no limit (behind a proxy,
     // whose own address they all come from).
     int perAddress = 8;
@@ -41,6 +47,9 @@ struct ConnectionLimits {
     // front sets; a client's own header would be believed too.
     bool addressFromProxy = false;
 };
+
+// How the reading of a request head ended.
+enum class HeadReading { Complete, TooLarge, Late, Broken };
 
 class HttpListener {
 public:
@@ -58,7 +67,17 @@ public:
     void Stop() noexcept { m_stopping = true; }
 
 private:
-    void Serve(int socket);
+    struct Waiting;
+
+    // Takes the connections that have arrived; false when the system has
+    // no descriptor (or memory) for another one just now.
+    bool AcceptAll(std::vector<Waiting>& waiting);
+    // Answers at once, from the accepting thread, without waiting for the
+    // client, and hangs up.
+    void RefuseAtOnce(int socket, const std::string& remote, int status, std::string note);
+    void Dispatch(httplib::ThreadPool& workers, Waiting waiting, HeadReading reading);
+    // Answers a whole request head.
+    void Serve(int socket, const std::string& counted, const std::string& head);
 
     // False when the address has all the connections it may have.
     bool Admit(const std::string& address);
@@ -69,6 +88,8 @@ private:
     int m_socket = -1;
     std::atomic<bool> m_running = false;
     std::atomic<bool> m_stopping = false;
+    // Whole requests given to the workers and not yet taken up.
+    std::atomic<std::size_t> m_queued = 0;
     std::mutex m_countsMutex;
     std::unordered_map<std::string, int> m_connectionsByAddress;
 };

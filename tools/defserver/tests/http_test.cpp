@@ -2,10 +2,13 @@
 // spaces included), malformed requests, several clients at once, and the
 // program itself started, asked and stopped with a signal.
 
+#include <fcntl.h>
 #include <httplib.h>
 #include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +16,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <ctime>
 #include <thread>
 #include <vector>
 
@@ -70,7 +74,8 @@ using testing::StatusLine;
 
 class Listening : public ::testing::Test {
 protected:
-    Listening() : m_log(OpenLog()), m_handler(m_log, {}), m_listener(m_handler) {
+    explicit Listening(ConnectionLimits limits = {})
+        : m_log(OpenLog()), m_handler(m_log, {}), m_listener(m_handler, limits) {
         m_port = m_listener.Bind("127.0.0.1", 0);
         m_serving = std::thread([this] { m_listener.Run(); });
     }
@@ -160,10 +165,66 @@ TEST_F(Listening, ServesSeveralClientsAtOnce) {
     EXPECT_EQ(answered, 80);
 }
 
-// Slow clients each hold a connection while they trickle their heads in.
-// They must neither keep the server from answering others nor stay for
-// ever, and one address cannot take more than its share.
-TEST_F(Listening, KeepsAnsweringWhileDozensOfSlowClientsHangOn) {
+// With no descriptor left a new connection waits in the backlog; the
+// server waits too, rather than asking for it again and again at full
+// speed, and answers it once descriptors are free.
+TEST_F(Listening, WaitsQuietlyWhileNoDescriptorIsLeft) {
+    const int client = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(client, 0);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowest = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(lowest, 0);
+    std::vector<int> filler{lowest};
+    rlimit low = saved;
+    low.rlim_cur = static_cast<rlim_t>(lowest) + 1;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    for (int more; (more = dup(lowest)) >= 0;) {
+        filler.push_back(more);
+    }
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(m_port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected =
+        connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+
+    clockid_t listenerClock{};
+    ASSERT_EQ(pthread_getcpuclockid(m_serving.native_handle(), &listenerClock), 0);
+    const auto cpuTime = [&] {
+        timespec now{};
+        clock_gettime(listenerClock, &now);
+        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+    };
+    const auto before = cpuTime();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const auto used = cpuTime() - before;
+
+    for (const int file : filler) {
+        close(file);
+    }
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &saved), 0);
+    ASSERT_TRUE(connected);
+    EXPECT_LT(used, std::chrono::milliseconds(50)) << "the listener spun";
+    const std::string_view request = "GET /asp/date.asp HTTP/1.1\r\n\r\n";
+    static_cast<void>(send(client, request.data(), request.size(), MSG_NOSIGNAL));
+    const timeval limit{10, 0};
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    EXPECT_EQ(StatusLine(testing::ReadToEnd(client)), "HTTP/1.1 200 OK");
+    close(client);
+}
+
+// Fewer workers than the slow clients below.
+class ListeningWithFewWorkers : public Listening {
+protected:
+    ListeningWithFewWorkers() : Listening(ConnectionLimits{.workers = 4}) {}
+};
+
+// Slow clients each hold a connection while they trickle their heads in,
+// more of them than the server has workers. They must neither keep the
+// server from answering others nor stay for ever, and one address cannot
+// take more than its share.
+TEST_F(ListeningWithFewWorkers, KeepsAnsweringWhileDozensOfSlowClientsHangOn) {
     using Clock = std::chrono::steady_clock;
     constexpr int kSlowClients = 50;
     constexpr int kPerAddress = ConnectionLimits{}.perAddress;
