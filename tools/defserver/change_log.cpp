@@ -142,6 +142,17 @@ Checked<ChangeLog> ChangeLog::Open(const std::string& path, Database::Opening op
     return ChangeLog(std::move(*db), std::move(*identity));
 }
 
+Checked<ChangeLog> ChangeLog::OpenReader() const {
+    if (m_file.empty()) {
+        return Checked<ChangeLog>::Failure("a database in memory has one connection");
+    }
+    Checked<Database> db = Database::Open(m_file, Database::Opening::ReadOnly);
+    if (!db) {
+        return Checked<ChangeLog>::Failure(db.Error());
+    }
+    return ChangeLog(std::move(*db), m_identity);
+}
+
 Checked<std::optional<UnixSeconds>> ChangeLog::NewestTime() {
     using Result = Checked<std::optional<UnixSeconds>>;
     Checked<Statement> query = m_db.Prepare("SELECT max(time) FROM changes");

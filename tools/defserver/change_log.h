@@ -64,6 +64,11 @@ public:
     [[nodiscard]] static Checked<ChangeLog> Open(const std::string& path,
                                                  Database::Opening opening);
 
+    // Another connection to the same file, for reading alone, so that a
+    // long read need not wait for this one; fails for a database in memory.
+    // Safe to call from any thread.
+    [[nodiscard]] Checked<ChangeLog> OpenReader() const;
+
     // Random, made with the file and kept in it: tells this database's
     // answers from those of any other, whose change ids count alike.
     [[nodiscard]] const std::string& Identity() const noexcept { return m_identity; }
@@ -96,9 +101,10 @@ public:
 
 private:
     ChangeLog(Database db, std::string identity)
-        : m_db(std::move(db)), m_identity(std::move(identity)) {}
+        : m_db(std::move(db)), m_file(m_db.FileName()), m_identity(std::move(identity)) {}
 
     Database m_db;
+    std::string m_file;
     std::string m_identity;
 };
 

@@ -31,8 +31,10 @@ constexpr const char* kUsage =
     "  --per-address N      connections of one address at once (default 8;\n"
     "                       0: no limit)\n"
     "  --behind-proxy       a proxy on this machine sends every request: take the\n"
-    "                       client's address from its X-Real-IP header, and no\n"
-    "                       limit per address unless --per-address gives one\n";
+    "                       client's address from its X-Real-IP header, no\n"
+    "                       limit per address unless --per-address gives one,\n"
+    "                       and a changes request whose date is not written as\n"
+    "                       the program writes it is redirected to that form\n";
 
 struct Options {
     std::string db;
@@ -138,6 +140,8 @@ int main(int argc, char** argv) {
     }
 
     defserver::ServerSettings settings{options->localization, std::nullopt};
+    // The proxy in front keeps a copy of each changes answer per date.
+    settings.canonicalDates = options->behindProxy;
     if (options->signingKey) {
         defserver::Checked<defserver::SigningKey> key =
             defserver::SigningKey::Load(*options->signingKey);

@@ -120,6 +120,8 @@ std::string_view Reason(int status) {
     switch (status) {
         case 200:
             return "OK";
+        case 302:
+            return "Found";
         case 304:
             return "Not Modified";
         case 400:
@@ -175,6 +177,9 @@ std::string ResponseHead(const HttpAnswer& answer) {
     head += "Cache-Control: " + answer.cacheControl + "\r\n";
     if (!answer.etag.empty()) {
         head += "ETag: " + answer.etag + "\r\n";
+    }
+    if (!answer.location.empty()) {
+        head += "Location: " + answer.location + "\r\n";
     }
     if (answer.status == 405) {
         head += "Allow: GET, HEAD\r\n";

@@ -96,13 +96,21 @@ std::string PercentDecode(std::string_view text) {
     return decoded;
 }
 
-std::optional<std::string> QueryValue(std::string_view query, std::string_view name) {
+std::optional<std::string_view> RawQueryValue(std::string_view query, std::string_view name) {
     const std::size_t start = FindParameter(query, name);
     if (start == std::string_view::npos) {
         return std::nullopt;
     }
     const std::string_view value = query.substr(start + name.size() + 1);
-    return PercentDecode(value.substr(0, value.find('&')));
+    return value.substr(0, value.find('&'));
+}
+
+std::optional<std::string> QueryValue(std::string_view query, std::string_view name) {
+    const std::optional<std::string_view> raw = RawQueryValue(query, name);
+    if (!raw) {
+        return std::nullopt;
+    }
+    return PercentDecode(*raw);
 }
 
 std::optional<std::string> TrailingQueryValue(std::string_view query, std::string_view name) {

@@ -35,6 +35,12 @@ struct HttpRequest {
 // "+", which the program sends plain in coded names.
 [[nodiscard]] std::string PercentDecode(std::string_view text);
 
+// The first parameter `name` (compared without case) as received; nullopt
+// when the query has none. A cache in front that keys on a parameter finds
+// the same one.
+[[nodiscard]] std::optional<std::string_view> RawQueryValue(std::string_view query,
+                                                            std::string_view name);
+
 // The first parameter `name` (compared without case), decoded; nullopt when
 // the query has none.
 [[nodiscard]] std::optional<std::string> QueryValue(std::string_view query, std::string_view name);

@@ -12,6 +12,9 @@ namespace defserver {
 
 namespace {
 
+// Reading connections kept open between answers, at most.
+constexpr std::size_t kIdleReaders = 8;
+
 HttpAnswer Failed(int status, std::string note) {
     HttpAnswer answer;
     answer.status = status;
@@ -56,6 +59,45 @@ bool ListNamesTag(std::string_view list, std::string_view tag) {
     return false;
 }
 
+// Bytes that may not stand in a Location header as they are.
+std::string EscapedForLocation(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b <= 0x20 || b >= 0x7F) {
+            escaped += '%';
+            escaped.push_back(kHex[b >> 4]);
+            escaped.push_back(kHex[b & 0xF]);
+        } else {
+            escaped.push_back(c);
+        }
+    }
+    return escaped;
+}
+
+// A cache keys on the date parameter as sent, so a date written in another
+// form than the program's (another letter case, "+" for a space, escaped
+// digits, another date form) is sent to the program's form rather than
+// answered: each date then has one copy in the cache. The rest of the query
+// stays as it was. nullopt when the request is in that form already.
+std::optional<HttpAnswer> ToProgramsForm(const HttpRequest& request, UnixSeconds after) {
+    const std::optional<std::string_view> sent = RawQueryValue(request.query, "date");
+    const std::string programs = ProgramDateText(after);
+    const std::string encoded = core::ReplaceAll(programs, " ", "%20");
+    if (!sent || *sent == encoded || *sent == programs) {
+        return std::nullopt;
+    }
+    const auto at = static_cast<std::size_t>(sent->data() - request.query.data());
+    HttpAnswer elsewhere;
+    elsewhere.status = 302;
+    elsewhere.location =
+        "/asp/getDefsNEW.asp?" + EscapedForLocation(std::string_view(request.query).substr(0, at)) +
+        encoded + EscapedForLocation(std::string_view(request.query).substr(at + sent->size()));
+    elsewhere.note = "the date in the program's form: " + programs;
+    return elsewhere;
+}
+
 }  // namespace
 
 HttpAnswer RequestHandler::Handle(const HttpRequest& request, UnixSeconds now) {
@@ -97,49 +139,95 @@ HttpAnswer RequestHandler::ChangesAfter(const HttpRequest& request) {
     if (!after) {
         return Failed(400, "not a date: " + *dateText);
     }
-    const std::lock_guard lock(m_logMutex);
-    if (request.ifNoneMatch) {
+    if (m_settings.canonicalDates) {
+        if (std::optional<HttpAnswer> elsewhere = ToProgramsForm(request, *after)) {
+            return *elsewhere;
+        }
+    }
+    // Neither the reading nor the signing holds up the other requests:
+    // the rows come through a connection of this answer's own where the
+    // database allows one, and the signature is made after.
+    ReadChanges read;
+    if (std::optional<ChangeLog> reader = TakeReader()) {
+        read = Read(*reader, *after, request.ifNoneMatch);
+        GiveBack(std::move(*reader));
+    } else {
+        const std::lock_guard lock(m_logMutex);
+        read = Read(m_log, *after, request.ifNoneMatch);
+    }
+    if (read.answered) {
+        return std::move(*read.answered);
+    }
+    if (m_settings.signingKey) {
+        const std::string signature =
+            m_settings.signingKey->Sign(ChangesMessage(*after, read.newest, read.text));
+        if (signature.empty()) {
+            return Failed(500, "the answer could not be signed");
+        }
+        read.text += "[BR]" + SignatureRecord(read.newest, signature);
+    }
+    HttpAnswer answer = Text(std::move(read.text), "changes after " + IsoDateText(*after) + ": " +
+                                                       std::to_string(read.count));
+    answer.etag = EntityTag(read.newestChange);
+    answer.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
+    return answer;
+}
+
+RequestHandler::ReadChanges RequestHandler::Read(
+    ChangeLog& log, UnixSeconds after, const std::optional<std::string>& ifNoneMatch) const {
+    ReadChanges read;
+    if (ifNoneMatch) {
         // A cache asks whether what it holds is still the answer: it is while
         // nothing newer was published, and then the body need not be made.
-        const Checked<ChangeMark> newestChange = m_log.NewestChangeAfter(*after);
+        const Checked<ChangeMark> newestChange = log.NewestChangeAfter(after);
         if (!newestChange) {
-            return Failed(500, newestChange.Error());
+            read.answered = Failed(500, newestChange.Error());
+            return read;
         }
-        if (ListNamesTag(*request.ifNoneMatch, EntityTag(*newestChange))) {
+        if (ListNamesTag(*ifNoneMatch, EntityTag(*newestChange))) {
             HttpAnswer unchanged;
             unchanged.status = 304;
             unchanged.etag = EntityTag(*newestChange);
             unchanged.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
-            unchanged.note = "unchanged after " + IsoDateText(*after);
-            return unchanged;
+            unchanged.note = "unchanged after " + IsoDateText(after);
+            read.answered = std::move(unchanged);
+            return read;
         }
     }
-    std::string text;
-    std::size_t count = 0;
-    ChangeMark newestChange;
-    UnixSeconds newest = *after;
-    const Checked<Done> read = m_log.ForEachAfter(*after, [&](const LoggedChange& change) {
-        AppendUpdateRecord(text, change.kind, change.operation, change.body);
-        newestChange = ChangeMark{change.id, change.recorded};
-        newest = change.time;
-        ++count;
+    read.newest = after;
+    const Checked<Done> done = log.ForEachAfter(after, [&](const LoggedChange& change) {
+        AppendUpdateRecord(read.text, change.kind, change.operation, change.body);
+        read.newestChange = ChangeMark{change.id, change.recorded};
+        read.newest = change.time;
+        ++read.count;
     });
-    if (!read) {
-        return Failed(500, read.Error());
+    if (!done) {
+        read.answered = Failed(500, done.Error());
     }
-    if (m_settings.signingKey) {
-        const std::string signature =
-            m_settings.signingKey->Sign(ChangesMessage(*after, newest, text));
-        if (signature.empty()) {
-            return Failed(500, "the answer could not be signed");
+    return read;
+}
+
+std::optional<ChangeLog> RequestHandler::TakeReader() {
+    {
+        const std::lock_guard lock(m_readersMutex);
+        if (!m_readers.empty()) {
+            std::optional<ChangeLog> reader(std::move(m_readers.back()));
+            m_readers.pop_back();
+            return reader;
         }
-        text += "[BR]" + SignatureRecord(newest, signature);
     }
-    HttpAnswer answer = Text(std::move(text),
-                             "changes after " + IsoDateText(*after) + ": " + std::to_string(count));
-    answer.etag = EntityTag(newestChange);
-    answer.cacheControl = "public, max-age=" + std::to_string(kChangesCacheSeconds);
-    return answer;
+    Checked<ChangeLog> opened = m_log.OpenReader();
+    if (!opened) {
+        return std::nullopt;
+    }
+    return std::move(*opened);
+}
+
+void RequestHandler::GiveBack(ChangeLog reader) {
+    const std::lock_guard lock(m_readersMutex);
+    if (m_readers.size() < kIdleReaders) {
+        m_readers.push_back(std::move(reader));
+    }
 }
 
 // The newest change names the answer for a date, since each new change is

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "answer_signing.h"
 #include "change_log.h"
@@ -23,6 +24,8 @@ struct HttpAnswer {
     // answers, which name what they hold, may be kept by a cache.
     std::string cacheControl = "no-cache, no-store";
     std::string etag;
+    // Where a redirection sends the client.
+    std::string location;
     // For the log line only: why a request failed, or what it was given.
     std::string note;
 };
@@ -33,6 +36,10 @@ struct ServerSettings {
     std::optional<std::string> localizationFile;
     // Signs every changes answer and the language pack; none: unsigned.
     std::optional<SigningKey> signingKey;
+    // A cache in front keys the changes answers on the date parameter as
+    // sent: a date written in any other form than the program's is sent to
+    // that form, so that each date has one copy there.
+    bool canonicalDates = false;
 };
 
 // How long a cache may hand out a changes answer without asking again: a
@@ -58,8 +65,24 @@ public:
     [[nodiscard]] HttpAnswer Handle(const HttpRequest& request, UnixSeconds now);
 
 private:
+    // What a changes answer is made of, read from the log.
+    struct ReadChanges {
+        // Set when the reading itself answers: a failure, or "unchanged".
+        std::optional<HttpAnswer> answered;
+        std::string text;
+        std::size_t count = 0;
+        ChangeMark newestChange;
+        UnixSeconds newest = 0;
+    };
+
     HttpAnswer NewestDate();
     HttpAnswer ChangesAfter(const HttpRequest& request);
+    ReadChanges Read(ChangeLog& log, UnixSeconds after,
+                     const std::optional<std::string>& ifNoneMatch) const;
+    // A connection of its own for a long read, or none (a database in
+    // memory, or one that cannot be opened again): then the shared one.
+    std::optional<ChangeLog> TakeReader();
+    void GiveBack(ChangeLog reader);
     HttpAnswer LanguagePack() const;
     HttpAnswer LanguageSignature() const;
     std::string EntityTag(const ChangeMark& newest) const;
@@ -67,6 +90,9 @@ private:
 
     std::mutex m_logMutex;
     ChangeLog& m_log;
+    // Connections for reading the changes, idle between answers.
+    std::mutex m_readersMutex;
+    std::vector<ChangeLog> m_readers;
     const ServerSettings m_settings;
 };
 

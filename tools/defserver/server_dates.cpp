@@ -33,6 +33,12 @@ std::string DateAnswerText(UnixSeconds moment) {
            TwoDigits(t.tm_min) + ":" + TwoDigits(t.tm_sec) + (t.tm_hour < 12 ? " AM" : " PM");
 }
 
+std::string ProgramDateText(UnixSeconds moment) {
+    const std::tm t = UtcOf(moment);
+    return core::GeneralDateText(platform::DateTime{t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
+                                                    t.tm_hour, t.tm_min, t.tm_sec, t.tm_wday});
+}
+
 std::string IsoDateText(UnixSeconds moment) {
     const std::tm t = UtcOf(moment);
     return std::to_string(t.tm_year + 1900) + "-" + TwoDigits(t.tm_mon + 1) + "-" +

@@ -22,6 +22,11 @@ inline constexpr UnixSeconds kEarlyDate = 946684800;  // 1/1/2000 12:00:00 AM
 // "12/8/2026 3:04:05 PM", midnight included ("12/1/2026 12:00:00 AM").
 [[nodiscard]] std::string DateAnswerText(UnixSeconds moment);
 
+// The date as the program writes it when it asks for the changes after
+// it: "12/8/2026 3:04:05 PM", "12/8/2026" for midnight, "12:00:00 AM" for
+// the zero date.
+[[nodiscard]] std::string ProgramDateText(UnixSeconds moment);
+
 // "2026-12-08 15:04:05", for people and logs.
 [[nodiscard]] std::string IsoDateText(UnixSeconds moment);
 

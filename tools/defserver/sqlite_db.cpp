@@ -80,13 +80,13 @@ bool Statement::IsNull(int column) {
 
 Checked<Database> Database::Open(const std::string& path, Opening opening) {
     std::error_code error;
-    if (opening == Opening::ExistingOnly && !std::filesystem::exists(path, error)) {
+    if (opening != Opening::CreateIfMissing && !std::filesystem::exists(path, error)) {
         return Checked<Database>::Failure("no database at " + path);
     }
     sqlite3* raw = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE |
-                      (opening == Opening::CreateIfMissing ? SQLITE_OPEN_CREATE : 0) |
-                      SQLITE_OPEN_NOMUTEX;
+    const int flags =
+        (opening == Opening::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+        (opening == Opening::CreateIfMissing ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const int result = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
     Database db(raw);
     if (result != SQLITE_OK) {
@@ -117,6 +117,11 @@ Checked<Done> Database::Execute(const char* sql) {
 
 std::string Database::LastError() {
     return sqlite3_errmsg(m_db.get());
+}
+
+std::string Database::FileName() {
+    const char* name = sqlite3_db_filename(m_db.get(), "main");
+    return name != nullptr ? name : "";
 }
 
 Checked<Transaction> Transaction::Begin(Database& db) {

@@ -52,7 +52,7 @@ private:
 
 class Database {
 public:
-    enum class Opening { ExistingOnly, CreateIfMissing };
+    enum class Opening { ExistingOnly, CreateIfMissing, ReadOnly };
 
     [[nodiscard]] static Checked<Database> Open(const std::string& path, Opening opening);
 
@@ -60,6 +60,8 @@ public:
     // For SQL without parameters: the schema, transactions, pragmas.
     [[nodiscard]] Checked<Done> Execute(const char* sql);
     [[nodiscard]] std::string LastError();
+    // The file's full path; empty for a database in memory.
+    [[nodiscard]] std::string FileName();
 
 private:
     struct Close {

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "core/text.h"
 #include "definitions/line_code.h"
@@ -113,6 +117,36 @@ TEST_F(RequestHandlerTest, TheProgramsDateIsReadInEveryFormItArrivesIn) {
         EXPECT_EQ(answer.status, 200) << date;
         EXPECT_EQ(RecordCount(answer), records) << date;
     }
+}
+
+// Behind a cache that keys on the date as sent, a date in any other form
+// than the program's is sent to that form, with the rest of the query.
+TEST_F(RequestHandlerTest, BehindACacheADateInAnotherFormIsSentToTheProgramsForm) {
+    PublishTwoDates();
+    m_settings.canonicalDates = true;
+    const std::string query = "/asp/getDefsNEW.asp?prog=K&comp=K&date=";
+    for (const std::string_view date :
+         {"12/8/2026%203:04:04%20PM", "12/8/2026 3:04:04 PM", "12/8/2026", "12:00:00%20AM"}) {
+        EXPECT_EQ(Get(query + std::string(date)).status, 200) << date;
+    }
+    const std::pair<std::string_view, std::string_view> moved[] = {
+        {"12/8/2026+3:04:04+PM", "12/8/2026%203:04:04%20PM"},
+        {"12%2F8%2F2026%203:04:04%20PM", "12/8/2026%203:04:04%20PM"},
+        {"2026-12-08 15:04:04", "12/8/2026%203:04:04%20PM"},
+        {"12/08/2026%2003:04:04%20pm", "12/8/2026%203:04:04%20PM"},
+        {"12/1/2026%2012:00:00%20AM", "12/1/2026"},
+        {"12/30/1899", "12:00:00%20AM"},
+    };
+    for (const auto& [date, programs] : moved) {
+        const HttpAnswer answer = Get(query + std::string(date) + "&x=1");
+        EXPECT_EQ(answer.status, 302) << date;
+        EXPECT_EQ(answer.location, query + std::string(programs) + "&x=1") << date;
+        EXPECT_EQ(answer.body, "") << date;
+        EXPECT_NE(answer.cacheControl.find("no-store"), std::string::npos);
+    }
+    // Nothing that could end the header line gets into it.
+    EXPECT_EQ(Get("/asp/getDefsNEW.asp?x=\r\n&date=12/8/2026+3:04:04+PM").location,
+              "/asp/getDefsNEW.asp?x=%0D%0A&date=12/8/2026%203:04:04%20PM");
 }
 
 TEST_F(RequestHandlerTest, ACacheMayKeepAChangesAnswerUntilAChangeIsPublished) {
@@ -258,6 +292,55 @@ TEST_F(RequestHandlerTest, TheProgramsPercentEncodedDataIsStoredAsSentAndDecodes
         [&](const StoredSubmission& submission) { stored.emplace_back(submission.data); }));
     ASSERT_EQ(stored, std::vector<std::string>{data});
     EXPECT_EQ(SubmittedNames(stored.front()), names);
+}
+
+// Answers of every change, made on several threads at once, keep no other
+// request waiting for them.
+TEST_F(RequestHandlerTest, LongAnswersHoldUpNoOtherRequest) {
+    Checked<ChangeLog> log =
+        ChangeLog::Open(m_folder.Path("defs.sqlite"), Database::Opening::CreateIfMissing);
+    ASSERT_TRUE(log);
+    std::vector<Change> changes;
+    for (int i = 0; i < 30000; ++i) {
+        changes.push_back(*MakeAddition("FILE", "file" + std::to_string(i) + ".dll=T|[system]"));
+    }
+    ASSERT_TRUE(log->Append(changes, kDec1, kDec1));
+    RequestHandler handler(*log, {});
+    const auto ask = [&](std::string_view target) {
+        const std::optional<HttpRequest> request =
+            ParseRequestLine("GET " + std::string(target) + " HTTP/1.1");
+        return handler.Handle(*request, kDec8);
+    };
+    // While two threads make it over and over, the dates are answered
+    // alongside about as often as alone, not a few times between one
+    // answer and the next.
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
+    std::atomic<int> building = 2;
+    std::vector<std::thread> builders;
+    for (int b = 0; b < 2; ++b) {
+        builders.emplace_back([&] {
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(ask("/asp/getDefsNEW.asp?date=3/16/2006").status, 200);
+            }
+            --building;
+        });
+    }
+    int alongside = 0;
+    while (building > 0) {
+        EXPECT_EQ(ask("/asp/date.asp").body, "12/1/2026 12:00:00 AM");
+        ++alongside;
+    }
+    const auto built = Clock::now();
+    for (std::thread& builder : builders) {
+        builder.join();
+    }
+    int alone = 0;
+    for (const auto from = Clock::now(); Clock::now() - from < built - started; ++alone) {
+        static_cast<void>(ask("/asp/date.asp"));
+    }
+    EXPECT_GT(alongside * 4, alone)
+        << alongside << " dates answered alongside, " << alone << " alone";
 }
 
 TEST_F(RequestHandlerTest, TensOfThousandsOfChangesMakeOneAnswer) {
