@@ -179,6 +179,62 @@ TEST(Deployment, TheCacheAnswersMostProgramsAndANewChangeIsServedAtOnce) {
     EXPECT_GE(reached, 1);
     EXPECT_LE(reached, 12) << "the cache let most requests through";
 
+    // Another program, another parameter, another letter case of the path,
+    // or the date written in another form: one copy serves them all, and
+    // the servers make no answer for them.
+    const auto answersMade = [&] {
+        return CountOf(first.ReadLogUntil("\n-never-\n", quiet), "(changes after") +
+               CountOf(second.ReadLogUntil("\n-never-\n", quiet), "(changes after");
+    };
+    const int madeBefore = answersMade();
+    const std::string_view variants[] = {
+        "/asp/getDefsNEW.asp?prog=Other&comp=Other&date=3/16/2006",
+        "/asp/getDefsNEW.asp?prog=Keelwatch&comp=Keelwatch%20Software&date=3/16/2006&x=1",
+        "/ASP/GETDEFSNEW.ASP?prog=Keelwatch&comp=Keelwatch%20Software&date=3/16/2006",
+        "/asp/getDefsNEW.asp?prog=K&comp=K&date=3%2F16%2F2006",
+        "/asp/getDefsNEW.asp?date=3/16/2006%2012:00:00%20AM",
+        "/asp/getDefsNEW.asp?date=2006-03-16",
+        "/asp/getDefsNEW.asp?DATE=03/16/2006&prog=x",
+    };
+    int variant = 0;
+    for (const std::string_view target : variants) {
+        const std::string from = "127.0.2." + std::to_string(++variant);
+        const auto get = [&](std::string_view path) {
+            return testing::Exchange(httpPort,
+                                     "GET " + std::string(path) +
+                                         " HTTP/1.1\r\nHost: definitions\r\nConnection: "
+                                         "close\r\n\r\n",
+                                     from.c_str());
+        };
+        std::string answer = get(target);
+        if (testing::StatusLine(answer) == "HTTP/1.1 302 Found") {
+            const std::size_t at = answer.find("\r\nLocation: ");
+            ASSERT_NE(at, std::string::npos) << answer;
+            answer = get(answer.substr(at + 12, answer.find("\r\n", at + 2) - at - 12));
+        }
+        EXPECT_EQ(testing::StatusLine(answer), "HTTP/1.1 200 OK") << target;
+        EXPECT_EQ(testing::BodyOf(answer), expected) << target;
+    }
+    EXPECT_LE(answersMade() - madeBefore, 1) << "the cache was bypassed";
+
+    // One address asking over and over is held back, cache or not.
+    int heldBack = 0;
+    for (int i = 0; i < 40; ++i) {
+        heldBack += testing::StatusLine(testing::Exchange(httpPort, request, "127.0.3.1")) ==
+                            "HTTP/1.1 429 Too Many Requests"
+                        ? 1
+                        : 0;
+    }
+    EXPECT_GE(heldBack, 10);
+
+    // Nothing here takes a body: a large one is refused before it is read.
+    const std::string upload = testing::Exchange(
+        httpPort,
+        "POST /asp/getData.asp?data=x HTTP/1.1\r\nHost: definitions\r\nContent-Length: "
+        "104857600\r\nConnection: close\r\n\r\n",
+        "127.0.4.1");
+    EXPECT_EQ(testing::StatusLine(upload), "HTTP/1.1 413 Request Entity Too Large");
+
     // A change published now: the date says so at once, over TLS with the
     // certificate checked, and the changes follow within the cache's second.
     {
