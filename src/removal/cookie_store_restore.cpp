@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/application.h"
+#include "core/sha256.h"
 #include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
@@ -126,9 +127,11 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }
+    // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> savedImage =
         fs.ReadWholeFile(QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!savedImage) {
+    if (!savedImage || savedImage->size() != entry.size ||
+        core::Sha256Hex(*savedImage) != entry.sha256) {
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }

@@ -171,5 +171,22 @@ TEST_F(CookieStoreRemoval, ARestoreIntoAStoreTheBrowserHoldsChangesNothing) {
               core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
 }
 
+TEST_F(CookieStoreRemoval, ARestorePutsBackOnlyTheBytesWhoseDigestItChecked) {
+    ScanAndDelete();
+    const QuarantineEntry entry = SavedRows().at(1);
+    const std::string saved = Quarantined(entry.storedName);
+    // Another program swaps the saved copy once its digest has been read.
+    machine.fileSystem.beforeWholeRead = [&](std::string_view path) {
+        if (core::EqualsIgnoreCase(path, saved)) {
+            machine.fileSystem.Find(saved)->content =
+                fakes::FirefoxStoreImage({{".tracker.com", "planted", "/", "x"}});
+        }
+    };
+    const CookieRestore result = RestoreCookieRows(*app, entry);
+    machine.fileSystem.beforeWholeRead = nullptr;
+    EXPECT_EQ(result.status, CookieRestoreStatus::SavedDamaged);
+    EXPECT_EQ(Rows(kFirefox), (std::vector<StoreCookie>{{"mail.example", "s", "/", "6"}}));
+}
+
 }  // namespace
 }  // namespace removal
