@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_ports.h"
 #include "fuzz_target.h"
 #include "scan/cookie_store.h"
 
@@ -18,9 +19,10 @@ std::optional<std::vector<scan::HostCookies>> Hosts(core::SqliteDatabase& databa
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fakes::FakeFileSystem fs;
+    fakes::FakeClock clock;
     const std::string path = "C:\\Profile\\Network\\Cookies";
     fs.AddFile(path, std::string(fuzz::AsText(data, size)));
-    scan::OpenedStore store = scan::OpenCookieStore(fs, path);
+    scan::OpenedStore store = scan::OpenCookieStore(fs, clock, path);
     fuzz::Require(store.status != scan::StoreOpenStatus::Opened || store.database.has_value(),
                   "an opened store has its database");
     if (!store.database) {

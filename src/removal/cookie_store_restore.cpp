@@ -111,7 +111,8 @@ std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
     result.restored = store.Changes();
     result.skipped = *total - result.restored;
     if (!store.Execute("COMMIT") ||
-        !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) || !store.IntegrityOk()) {
+        !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) ||
+        !store.TablePagesOk(table.name)) {
         return std::nullopt;
     }
     return store.Serialize();
@@ -139,7 +140,7 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
         result.status = CookieRestoreStatus::InUse;
         return result;
     }
-    scan::OpenedStore opened = scan::OpenCookieStore(fs, entry.location);
+    scan::OpenedStore opened = scan::OpenCookieStore(fs, app.ports.clock, entry.location);
     if (opened.status == scan::StoreOpenStatus::Missing) {
         result.status = CookieRestoreStatus::StoreMissing;
         return result;

@@ -32,15 +32,28 @@ bool StoreLogInUse(platform::FileSystem& fs, std::string_view storePath) {
     return false;
 }
 
-bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table) {
-    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
-    // Only the table's own statement is run: anything after it in the text
-    // is not compiled.
-    if (!saved || !core::StartsWithIgnoreCase(core::TrimLeft(table.createSql), "CREATE TABLE")) {
-        return false;
+std::optional<std::string> ColumnList(core::SqliteDatabase& store, const scan::CookieTable& table) {
+    std::optional<core::SqliteStatement> info =
+        store.Prepare("SELECT name FROM pragma_table_info(?1, 'main') ORDER BY cid");
+    if (!info || !info->BindText(1, table.name)) {
+        return std::nullopt;
     }
-    std::optional<core::SqliteStatement> create = saved->Prepare(table.createSql);
-    if (!create || create->Step() != core::StepResult::Done) {
+    std::string list;
+    core::StepResult step;
+    while ((step = info->Step()) == core::StepResult::Row) {
+        list += (list.empty() ? "\"" : ", \"") +
+                core::ReplaceAll(info->ColumnText(0), "\"", "\"\"") + "\"";
+    }
+    if (step != core::StepResult::Done || list.empty()) {
+        return std::nullopt;
+    }
+    return list;
+}
+
+bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table,
+                           const std::string& columns) {
+    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
+    if (!saved || !saved->Execute("CREATE TABLE \"" + table.name + "\" (" + columns + ")")) {
         return false;
     }
     const std::optional<std::string> image = saved->Serialize();

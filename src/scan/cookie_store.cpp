@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace scan {
@@ -48,7 +49,8 @@ bool HasColumns(core::SqliteDatabase& database, std::string_view table,
 
 }  // namespace
 
-OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
+OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
+                            std::string_view path) {
     OpenedStore store;
     const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
     if (!attributes || attributes->directory) {
@@ -72,6 +74,9 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
         return store;
     }
     store.database = core::SqliteDatabase::FromImage(*image);
+    if (store.database) {
+        store.database->LimitTime(clock, kCookieStoreTimeLimitMs);
+    }
     store.status = store.database ? StoreOpenStatus::Opened : StoreOpenStatus::NotAStore;
     return store;
 }
@@ -79,16 +84,15 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
 std::optional<CookieTable> FindCookieTable(core::SqliteDatabase& database) {
     for (const KnownTable& known : kKnownTables) {
         std::optional<core::SqliteStatement> schema = database.Prepare(
-            "SELECT sql FROM sqlite_schema WHERE type = 'table' AND lower(name) = ?1");
+            "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND lower(name) = ?1");
         if (!schema || !schema->BindText(1, known.name) ||
             schema->Step() != core::StepResult::Row) {
             continue;
         }
-        const std::string createSql = schema->ColumnText(0);
         if (!HasColumns(database, known.name, {known.hostColumn, "name", "path"})) {
             continue;
         }
-        return CookieTable{std::string(known.name), std::string(known.hostColumn), createSql};
+        return CookieTable{std::string(known.name), std::string(known.hostColumn)};
     }
     return std::nullopt;
 }

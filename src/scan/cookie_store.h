@@ -15,8 +15,9 @@
 #include "core/sqlite_database.h"
 
 namespace platform {
+class Clock;
 class FileSystem;
-}
+}  // namespace platform
 
 namespace scan {
 
@@ -41,14 +42,20 @@ struct OpenedStore {
     std::uint64_t lastWrite = 0;
 };
 
-// Reads the store's bytes through the port and opens a private copy.
-[[nodiscard]] OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path);
+// Far more time than reading, saving or deleting the rows of the largest
+// real store takes: a hostile store fails when it is spent instead of
+// holding the scan or the removal.
+inline constexpr std::uint64_t kCookieStoreTimeLimitMs = 60'000;
+
+// Reads the store's bytes through the port and opens a private copy, whose
+// statements fail once kCookieStoreTimeLimitMs have passed on the clock.
+[[nodiscard]] OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
+                                          std::string_view path);
 
 // Where a store keeps its cookies.
 struct CookieTable {
     std::string name;        // "cookies" or "moz_cookies"
     std::string hostColumn;  // "host_key" or "host"
-    std::string createSql;   // the table's own CREATE TABLE statement
 };
 
 // The store's cookie table; nullopt when it has none with a host, a name and

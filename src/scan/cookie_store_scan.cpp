@@ -43,7 +43,7 @@ void AddStoreFinding(core::Application& app, const CookieStoreLocation& store,
 
 void ScanStore(core::Application& app, const CookieStoreLocation& store,
                const std::vector<std::string>& domains, std::int32_t& cookieCounter) {
-    OpenedStore opened = OpenCookieStore(app.ports.fileSystem, store.path);
+    OpenedStore opened = OpenCookieStore(app.ports.fileSystem, app.ports.clock, store.path);
     if (opened.status == StoreOpenStatus::TooLarge) {
         AddUnreadRow(app, "MSG_COOKIE_STORE_TOO_LARGE", store.path);
         return;

@@ -96,10 +96,17 @@ public:
 class FakeClock : public platform::Clock {
 public:
     platform::DateTime Now() override { return now; }
-    std::uint64_t TickCount() override { return ticks; }
+    std::uint64_t TickCount() override {
+        const std::uint64_t read = ticks;
+        ticks += ticksPerRead;
+        return read;
+    }
 
     platform::DateTime now{2026, 12, 8, 9, 30, 0, 2};
     std::uint64_t ticks = 0;
+    // Time that passes between two reads: the program working on a slow
+    // machine, or on something that takes long.
+    std::uint64_t ticksPerRead = 0;
 };
 
 // A Western system, whose legacy code page is Windows-1252. The program's

@@ -188,5 +188,37 @@ TEST_F(CookieStoreRemoval, ARestorePutsBackOnlyTheBytesWhoseDigestItChecked) {
     EXPECT_EQ(Rows(kFirefox), (std::vector<StoreCookie>{{"mail.example", "s", "/", "6"}}));
 }
 
+TEST_F(CookieStoreRemoval, AStoresOwnConstraintsAndIndexExpressionsDoNotStopTheRemoval) {
+    const std::vector<StoreCookie> rows{{".tracker.com", "id", "/", "1"},
+                                        {"bank.example", "session", "/", "overflow"}};
+    machine.fileSystem.AddFile(kChrome, fakes::HostileChromeStoreImage(rows));
+    ScanAndDelete();
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_EQ(Rows(kChrome), (std::vector<StoreCookie>{rows[1]}));
+    const CookieRestore restored = RestoreCookieRows(*app, SavedRows().at(0));
+    EXPECT_EQ(restored.status, CookieRestoreStatus::Restored);
+    EXPECT_EQ(Rows(kChrome), rows);
+}
+
+TEST_F(CookieStoreRemoval, WorkOnAStoreThatRunsOutOfTimeFailsAndChangesNothing) {
+    std::vector<StoreCookie> rows;
+    for (int i = 0; i < 3000; ++i) {
+        rows.push_back({"host" + std::to_string(i) + ".tracker.com", "id"});
+    }
+    machine.fileSystem.AddFile(kChrome, fakes::ChromeStoreImage(rows));
+    Scan();
+    scan::cmdSelectAll_Click(*app);
+    const std::string before = machine.fileSystem.Find(kChrome)->content;
+    // Each look at the clock finds an hour gone.
+    machine.clock.ticksPerRead = 3'600'000;
+    Delete();
+    EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, before);
+    EXPECT_EQ(Problems().at(0),
+              kChrome + " (tracker.com) - " + app->Message("MSG_COOKIE_STORE_NOT_SAVED"));
+    for (const QuarantineEntry& entry : SavedRows()) {
+        EXPECT_NE(entry.location, kChrome);
+    }
+}
+
 }  // namespace
 }  // namespace removal
