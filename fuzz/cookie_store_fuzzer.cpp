@@ -7,6 +7,7 @@
 #include "fakes/fake_ports.h"
 #include "fuzz_target.h"
 #include "scan/cookie_store.h"
+#include "scan/public_suffixes.h"
 
 namespace {
 
@@ -32,7 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!hosts) {
         return 0;
     }
-    const std::vector<std::string> domains = scan::BlockedDomains({"tracker.com", "*.ads.net", ""});
+    fakes::Windows1252Codec codec;
+    const scan::PublicSuffixes suffixes(codec);
+    const std::vector<std::string> domains =
+        scan::BlockedDomains({"tracker.com", "*.ads.net", "", "co.uk."}, codec, suffixes);
     for (const scan::HostCookies& host : *hosts) {
         fuzz::Require(host.count > 0, "a listed host has cookies");
         (void)scan::BlockingDomain(domains, host.host);

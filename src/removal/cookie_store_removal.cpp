@@ -55,7 +55,11 @@ Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& tab
         return Prepared::NothingThere;
     }
     const std::optional<std::string> columns = ColumnList(store, table);
-    if (!columns || !AttachEmptySavedTable(store, table, *columns) || !store.Execute("BEGIN")) {
+    const std::int64_t version = StoreLayoutVersion(store);
+    if (!columns || !AttachEmptySavedTable(store, table, *columns) ||
+        !store.Execute("PRAGMA " + std::string(kSavedSchema) +
+                       ".user_version = " + std::to_string(version)) ||
+        !store.Execute("BEGIN")) {
         return Prepared::Failed;
     }
     std::optional<core::SqliteStatement> save = store.Prepare(

@@ -94,6 +94,12 @@ std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
     if (!store.AttachImage(kSavedSchema, savedImage)) {
         return std::nullopt;
     }
+    // Rows of another layout could mean something else to the browser.
+    const std::int64_t savedFrom = SavedLayoutVersion(store);
+    if (savedFrom != 0 && savedFrom != StoreLayoutVersion(store)) {
+        result.status = CookieRestoreStatus::OtherLayout;
+        return std::nullopt;
+    }
     const std::string saved = std::string(kSavedSchema) + "." + table.name;
     const std::optional<std::int64_t> total = CountRows(store, saved);
     const std::optional<std::string> columns = SharedColumns(store, table.name);
@@ -158,6 +164,9 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
     const std::optional<std::string> image =
         InsertSavedRows(*opened.database, *table, *savedImage, counted);
     if (!image) {
+        result.status = counted.status == CookieRestoreStatus::OtherLayout
+                            ? CookieRestoreStatus::OtherLayout
+                            : CookieRestoreStatus::Failed;
         return result;
     }
     // Nothing to put back changes nothing.
@@ -180,6 +189,8 @@ std::string CookieRestoreText(core::Application& app, const QuarantineEntry& ent
             return core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
                                     browser.empty() ? "The browser" : browser);
         }
+        case CookieRestoreStatus::OtherLayout:
+            return app.Message("MSG_RESTORE_COOKIES_OTHER_VERSION");
         case CookieRestoreStatus::SavedDamaged:
         case CookieRestoreStatus::StoreMissing:
         case CookieRestoreStatus::Failed:

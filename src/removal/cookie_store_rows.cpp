@@ -13,7 +13,10 @@ constexpr std::string_view kLogsBeside[] = {"-wal", "-journal"};
 }  // namespace
 
 std::string UnderDomainCondition(const scan::CookieTable& table) {
-    const std::string bare = "lower(ltrim(CAST(" + table.hostColumn + " AS TEXT), '.'))";
+    const std::string trimmed = "lower(ltrim(CAST(" + table.hostColumn + " AS TEXT), '.'))";
+    // Without one trailing dot, as scan::HostIsUnder takes it.
+    const std::string bare =
+        "substr(" + trimmed + ", 1, length(" + trimmed + ") - (substr(" + trimmed + ", -1) = '.'))";
     return "(" + bare + " = ?1 OR substr(" + bare + ", -length(?1) - 1) = '.' || ?1)";
 }
 
@@ -58,6 +61,24 @@ bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable&
     }
     const std::optional<std::string> image = saved->Serialize();
     return image && store.AttachImage(kSavedSchema, *image);
+}
+
+std::int64_t StoreLayoutVersion(core::SqliteDatabase& store) {
+    {
+        std::optional<core::SqliteStatement> meta =
+            store.Prepare("SELECT CAST(value AS INTEGER) FROM main.meta WHERE key = 'version'");
+        if (meta && meta->Step() == core::StepResult::Row) {
+            return meta->ColumnInt64(0);
+        }
+    }
+    std::optional<core::SqliteStatement> user = store.Prepare("PRAGMA main.user_version");
+    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
+}
+
+std::int64_t SavedLayoutVersion(core::SqliteDatabase& store) {
+    std::optional<core::SqliteStatement> user =
+        store.Prepare("PRAGMA \"" + std::string(kSavedSchema) + "\".user_version");
+    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
 }
 
 StoreReplace ReplaceStore(platform::FileSystem& fs, std::string_view storePath,

@@ -45,6 +45,13 @@ inline constexpr std::string_view kSavedSchema = "saved";
                                          const scan::CookieTable& table,
                                          const std::string& columns);
 
+// The version of the store's layout as its browser counts it: Chromium's in
+// its "meta" table, Firefox's in the database's user version; 0 when it
+// names none. A saved copy carries the store's in its own user version
+// (copies saved before hold 0 there: unknown).
+[[nodiscard]] std::int64_t StoreLayoutVersion(core::SqliteDatabase& store);
+[[nodiscard]] std::int64_t SavedLayoutVersion(core::SqliteDatabase& store);
+
 enum class StoreReplace { Replaced, InUse };
 
 // Replaces the store's file with `image`, unless the browser holds it or

@@ -17,6 +17,7 @@
 namespace platform {
 class Clock;
 class FileSystem;
+class TextCodec;
 }  // namespace platform
 
 namespace scan {
@@ -72,15 +73,22 @@ struct HostCookies {
 [[nodiscard]] std::optional<std::vector<HostCookies>> ReadCookieHosts(
     core::SqliteDatabase& database, const CookieTable& table);
 
-// The domains the blocked-cookie list names, lower-cased: an entry without
-// its first "*" and its leading dots. Entries that name no domain below a
-// top-level one (empty, or without an inner ".") are left out, since they
-// would match every cookie of a whole top-level domain.
-[[nodiscard]] std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList);
+class PublicSuffixes;
 
-// Whether the host, without its leading ".", is the domain or lies below it,
-// in any letter case: "pixel.tracker.com" and ".tracker.com" are below
-// "tracker.com", "notatracker.com" is not.
+// The domains the blocked-cookie list names (in the program's code page), as
+// the stores write hosts: an entry without its first "*", its leading dots
+// and one trailing dot, lower-cased, in punycode where it is written in
+// Unicode. Entries that are no host name, or a public suffix ("com",
+// "co.uk"), are left out, since they would match the cookies of every site
+// below them.
+[[nodiscard]] std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList,
+                                                      platform::TextCodec& codec,
+                                                      const PublicSuffixes& suffixes);
+
+// Whether the host, without its leading "." and one trailing ".", is the
+// domain or lies below it, in any letter case: "pixel.tracker.com",
+// ".tracker.com" and "tracker.com." are below "tracker.com",
+// "notatracker.com" is not.
 [[nodiscard]] bool HostIsUnder(std::string_view host, std::string_view domain);
 
 // The widest of the domains the host lies under, so that each cookie belongs

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,8 +119,12 @@ public:
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::string LegacyToAnsi(std::string_view legacy) override;
     std::string StoredToAnsi(std::string_view stored) override;
+    // ASCII names as they are (lower-cased, as IDNA maps them); others only
+    // as `hostNames` gives them.
+    std::optional<std::string> HostNameToAscii(std::string_view utf8) override;
 
     bool utf8Program = false;
+    std::map<std::string, std::string, std::less<>> hostNames;  // UTF-8 name to punycode
 };
 
 class FakeClipboard : public platform::Clipboard {

@@ -24,7 +24,8 @@ const std::string kFirefox =
 const std::vector<StoreCookie> kChromeRows{{".tracker.com", "id", "/", "1"},
                                            {"pixel.tracker.com", "px", "/p", "2"},
                                            {"notatracker.com", "id", "/", "3"},
-                                           {"bank.example", "session", "/", "4"}};
+                                           {"bank.example", "session", "/", "4"},
+                                           {"ads.tracker.com.", "fq", "/", "7"}};
 const std::vector<StoreCookie> kFirefoxRows{{".tracker.com", "uid", "/", "5"},
                                             {"mail.example", "s", "/", "6"}};
 
@@ -91,12 +92,13 @@ TEST_F(CookieStoreRemoval, OnlyTheBlockedRowsGoAndRestoreBringsBackExactlyThose)
     }
     const CookieRestore chrome = RestoreCookieRows(*app, saved[0]);
     EXPECT_EQ(chrome.status, CookieRestoreStatus::Restored);
-    EXPECT_EQ(chrome.restored, 1);
+    EXPECT_EQ(chrome.restored, 2);
     EXPECT_EQ(chrome.skipped, 1);
     EXPECT_EQ(CookieRestoreText(*app, saved[0], chrome),
               app->Message("MSG_RESTORE_COOKIES_SKIPPED"));
     EXPECT_EQ(Rows(kChrome, &valid),
               (std::vector<StoreCookie>{{".tracker.com", "id", "/", "new"},
+                                        {"ads.tracker.com.", "fq", "/", "7"},
                                         {"bank.example", "session", "/", "4"},
                                         {"notatracker.com", "id", "/", "3"},
                                         {"pixel.tracker.com", "px", "/p", "2"}}));
@@ -218,6 +220,21 @@ TEST_F(CookieStoreRemoval, WorkOnAStoreThatRunsOutOfTimeFailsAndChangesNothing) 
     for (const QuarantineEntry& entry : SavedRows()) {
         EXPECT_NE(entry.location, kChrome);
     }
+}
+
+TEST_F(CookieStoreRemoval, ARestoreIntoAStoreOfAnotherLayoutSaysSoAndChangesNothing) {
+    ScanAndDelete();
+    const QuarantineEntry entry = SavedRows().at(1);
+    // The browser has since moved its store to the next layout version,
+    // which it keeps in the database's user version.
+    std::string upgraded = fakes::FirefoxStoreImage({{"mail.example", "s", "/", "6"}});
+    upgraded[63] = 15;
+    machine.fileSystem.AddFile(kFirefox, upgraded);
+    const CookieRestore result = RestoreCookieRows(*app, entry);
+    EXPECT_EQ(result.status, CookieRestoreStatus::OtherLayout);
+    EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, upgraded);
+    EXPECT_EQ(CookieRestoreText(*app, entry, result),
+              app->Message("MSG_RESTORE_COOKIES_OTHER_VERSION"));
 }
 
 }  // namespace
