@@ -216,7 +216,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBrowser
 
 // Texts of the cookie stores of today's browsers: what a scan could not read,
 // what a removal could not finish, and the restore of saved cookies.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCookieStoreMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCookieStoreMessages{{
     {"MSG_COOKIE_STORE_TOO_LARGE",
      "Cookies not checked: this cookie store is larger than [ProgramName] reads."},
     {"MSG_COOKIE_STORE_UNREADABLE",
@@ -239,6 +239,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kCookieSt
      "The saved cookies were not put back: the browser has changed the layout of its cookie store "
      "since they were removed, and they could be misread. The browser's cookies were not changed, "
      "and the saved copy stays in the quarantine."},
+    {"MSG_COOKIE_STORE_UNWORKABLE",
+     "This cookie store is damaged or made to take too long to work on, so none of its cookies "
+     "were removed and it was not changed."},
 }};
 
 // The browser policy shield's question about a policy set while the program

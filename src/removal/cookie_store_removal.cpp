@@ -114,7 +114,7 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
         case Prepared::NothingThere:
             return StoreRemoval::NothingThere;
         case Prepared::Failed:
-            return StoreRemoval::NotSaved;
+            return StoreRemoval::Unworkable;
         case Prepared::Ready:
             break;
     }

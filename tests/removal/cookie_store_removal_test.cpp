@@ -216,7 +216,7 @@ TEST_F(CookieStoreRemoval, WorkOnAStoreThatRunsOutOfTimeFailsAndChangesNothing) 
     Delete();
     EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, before);
     EXPECT_EQ(Problems().at(0),
-              kChrome + " (tracker.com) - " + app->Message("MSG_COOKIE_STORE_NOT_SAVED"));
+              kChrome + " (tracker.com) - " + app->Message("MSG_COOKIE_STORE_UNWORKABLE"));
     for (const QuarantineEntry& entry : SavedRows()) {
         EXPECT_NE(entry.location, kChrome);
     }
