@@ -216,7 +216,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBrowser
 
 // Texts of the cookie stores of today's browsers: what a scan could not read,
 // what a removal could not finish, and the restore of saved cookies.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCookieStoreMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kCookieStoreMessages{{
     {"MSG_COOKIE_STORE_TOO_LARGE",
      "Cookies not checked: this cookie store is larger than [ProgramName] reads."},
     {"MSG_COOKIE_STORE_UNREADABLE",
@@ -235,13 +235,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kCookieSt
     {"MSG_RESTORE_COOKIES_SKIPPED",
      "Some saved cookies were not put back, because the browser already has a cookie of the same "
      "site, name and path; the browser's own ones were kept."},
-    {"MSG_RESTORE_COOKIES_OTHER_VERSION",
-     "The saved cookies were not put back: the browser has changed the layout of its cookie store "
-     "since they were removed, and they could be misread. The browser's cookies were not changed, "
-     "and the saved copy stays in the quarantine."},
-    {"MSG_COOKIE_STORE_UNWORKABLE",
-     "This cookie store is damaged or made to take too long to work on, so none of its cookies "
-     "were removed and it was not changed."},
 }};
 
 // The browser policy shield's question about a policy set while the program
@@ -254,6 +247,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPolicySh
     {"MSG_SHIELD_POLICY_NOT_REMOVED",
      "The browser policy could not be removed: [Policy]. Nothing was changed. Run [ProgramName] "
      "as an administrator and remove it from a scan's results."},
+}};
+
+// What a cookie store's removal or restore says when the store itself
+// stands in the way; after the others, so that their slots stay.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kCookieStoreRefusals{{
+    {"MSG_RESTORE_COOKIES_OTHER_VERSION",
+     "The saved cookies were not put back: the browser has changed the layout of its cookie store "
+     "since they were removed, and they could be misread. The browser's cookies were not changed, "
+     "and the saved copy stays in the quarantine."},
+    {"MSG_COOKIE_STORE_UNWORKABLE",
+     "This cookie store is damaged or made to take too long to work on, so none of its cookies "
+     "were removed and it was not changed."},
 }};
 
 }  // namespace
@@ -281,6 +286,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kPolicyShieldMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kCookieStoreRefusals) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }
