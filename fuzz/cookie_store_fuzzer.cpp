@@ -4,8 +4,10 @@
 #include <string>
 
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_ports.h"
 #include "fuzz_target.h"
 #include "scan/cookie_store.h"
+#include "scan/public_suffixes.h"
 
 namespace {
 
@@ -18,9 +20,10 @@ std::optional<std::vector<scan::HostCookies>> Hosts(core::SqliteDatabase& databa
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fakes::FakeFileSystem fs;
+    fakes::FakeClock clock;
     const std::string path = "C:\\Profile\\Network\\Cookies";
     fs.AddFile(path, std::string(fuzz::AsText(data, size)));
-    scan::OpenedStore store = scan::OpenCookieStore(fs, path);
+    scan::OpenedStore store = scan::OpenCookieStore(fs, clock, path);
     fuzz::Require(store.status != scan::StoreOpenStatus::Opened || store.database.has_value(),
                   "an opened store has its database");
     if (!store.database) {
@@ -30,7 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!hosts) {
         return 0;
     }
-    const std::vector<std::string> domains = scan::BlockedDomains({"tracker.com", "*.ads.net", ""});
+    fakes::Windows1252Codec codec;
+    const scan::PublicSuffixes suffixes(codec);
+    const std::vector<std::string> domains =
+        scan::BlockedDomains({"tracker.com", "*.ads.net", "", "co.uk."}, codec, suffixes);
     for (const scan::HostCookies& host : *hosts) {
         fuzz::Require(host.count > 0, "a listed host has cookies");
         (void)scan::BlockingDomain(domains, host.host);

@@ -20,6 +20,7 @@ common=(
     libcpp-httplib-dev                # HTTP for the reference definitions server
     libsqlite3-dev                    # the definitions server's database
     libssl-dev                        # the definitions server's signatures (OpenSSL 3)
+    publicsuffix                      # the public suffix list built into the program
     fp-utils                          # chmcmd, which compiles the help file Help.chm
     nsis                              # makensis, which makes the setup program
 )

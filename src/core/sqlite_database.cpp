@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/clock.h"
+
 namespace core {
 
 namespace {
@@ -22,10 +24,14 @@ constexpr int kLongestValue = 16 * 1024 * 1024;
 constexpr std::int64_t kStepBudget = 2'000'000'000;
 constexpr int kStepsPerCheck = 1000;
 
-int StepBudgetSpent(void* spent) noexcept {
-    auto& count = *static_cast<std::int64_t*>(spent);
-    count += kStepsPerCheck;
-    return count > kStepBudget ? 1 : 0;
+template <typename Budget>
+int BudgetSpent(void* state) noexcept {
+    auto& budget = *static_cast<Budget*>(state);
+    budget.stepsSpent += kStepsPerCheck;
+    if (budget.stepsSpent > kStepBudget) {
+        return 1;
+    }
+    return budget.clock != nullptr && budget.clock->TickCount() > budget.deadline ? 1 : 0;
 }
 
 bool IsImage(std::string_view image) {
@@ -137,7 +143,12 @@ std::optional<SqliteDatabase> SqliteDatabase::OpenMemory() {
     sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(raw, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     sqlite3_db_config(raw, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
-    sqlite3_progress_handler(raw, kStepsPerCheck, StepBudgetSpent, database.m_stepsSpent.get());
+    sqlite3_progress_handler(raw, kStepsPerCheck, BudgetSpent<Budget>, database.m_budget.get());
+    // A CHECK constraint of a store's own schema would run for every row
+    // copied, at a cost no step count sees; the browser checks its rows.
+    if (!database.Execute("PRAGMA ignore_check_constraints = ON")) {
+        return std::nullopt;
+    }
     return database;
 }
 
@@ -194,6 +205,23 @@ bool SqliteDatabase::IntegrityOk() noexcept {
         return false;
     }
     return check->Step() == StepResult::Done;
+}
+
+bool SqliteDatabase::TablePagesOk(std::string_view table) {
+    std::string quoted;
+    for (const char c : table) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    std::optional<SqliteStatement> check = Prepare("PRAGMA main.quick_check(\"" + quoted + "\")");
+    if (!check || check->Step() != StepResult::Row || check->ColumnText(0) != "ok") {
+        return false;
+    }
+    return check->Step() == StepResult::Done;
+}
+
+void SqliteDatabase::LimitTime(platform::Clock& clock, std::uint64_t milliseconds) noexcept {
+    m_budget->clock = &clock;
+    m_budget->deadline = clock.TickCount() + milliseconds;
 }
 
 std::optional<std::string> SqliteDatabase::Serialize() const {

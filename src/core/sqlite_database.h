@@ -14,6 +14,10 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace platform {
+class Clock;
+}
+
 namespace core {
 
 enum class StepResult { Row, Done, Failed };
@@ -58,6 +62,15 @@ public:
     [[nodiscard]] std::int64_t Changes() const noexcept;
     // True when SQLite's check of every page and index finds nothing wrong.
     [[nodiscard]] bool IntegrityOk() noexcept;
+    // True when the pages of one table of the main database and of its
+    // indexes are sound. The entries of an index are not computed again, so
+    // that a store's own index expressions do not run for every row.
+    [[nodiscard]] bool TablePagesOk(std::string_view table);
+
+    // From now on every statement fails once `milliseconds` have passed on
+    // the clock, as well as after the step budget: a function in a hostile
+    // schema can take long within one step.
+    void LimitTime(platform::Clock& clock, std::uint64_t milliseconds) noexcept;
     // The database's bytes as a file would hold them, in the journal mode
     // the image had; nullopt when it cannot be written out.
     [[nodiscard]] std::optional<std::string> Serialize() const;
@@ -73,12 +86,16 @@ private:
     struct Closer {
         void operator()(sqlite3* db) const noexcept;
     };
-    explicit SqliteDatabase(sqlite3* db)
-        : m_stepsSpent(std::make_unique<std::int64_t>(0)), m_db(db) {}
+    // What SQLite's progress callback checks.
+    struct Budget {
+        std::int64_t stepsSpent = 0;
+        platform::Clock* clock = nullptr;
+        std::uint64_t deadline = 0;  // on the clock's ticks; with a clock only
+    };
+    explicit SqliteDatabase(sqlite3* db) : m_budget(std::make_unique<Budget>()), m_db(db) {}
     [[nodiscard]] static std::optional<SqliteDatabase> OpenMemory();
-    // Where SQLite's progress callback counts; declared first, so that it
-    // outlives the connection.
-    std::unique_ptr<std::int64_t> m_stepsSpent;
+    // Declared first, so that it outlives the connection.
+    std::unique_ptr<Budget> m_budget;
     std::unique_ptr<sqlite3, Closer> m_db;
     // Bytes 18 and 19 of the image's header (2 for write-ahead-log mode),
     // given back to the serialized bytes.

@@ -249,6 +249,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPolicySh
      "as an administrator and remove it from a scan's results."},
 }};
 
+// What a cookie store's removal or restore says when the store itself
+// stands in the way; after the others, so that their slots stay.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kCookieStoreRefusals{{
+    {"MSG_RESTORE_COOKIES_OTHER_VERSION",
+     "The saved cookies were not put back: the browser has changed the layout of its cookie store "
+     "since they were removed, and they could be misread. The browser's cookies were not changed, "
+     "and the saved copy stays in the quarantine."},
+    {"MSG_COOKIE_STORE_UNWORKABLE",
+     "This cookie store is damaged or made to take too long to work on, so none of its cookies "
+     "were removed and it was not changed."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -274,6 +286,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kPolicyShieldMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kCookieStoreRefusals) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

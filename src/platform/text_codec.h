@@ -9,6 +9,7 @@
 // page; where the two code pages are one, every conversion from it is the
 // identity. Characters that the target lacks become '?'.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ public:
     // as it is when it is valid in the program's code page, otherwise (a
     // line that an older version wrote in the legacy code page) converted.
     [[nodiscard]] virtual std::string StoredToAnsi(std::string_view stored) = 0;
+    // A host name given in UTF-8 as the DNS and the browsers' cookie stores
+    // hold it: each label that is not ASCII in its punycode form ("xn--"),
+    // as the platform's IDNA maps it; nullopt when it is no valid name.
+    [[nodiscard]] virtual std::optional<std::string> HostNameToAscii(std::string_view utf8) = 0;
 };
 
 }  // namespace platform

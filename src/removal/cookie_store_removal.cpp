@@ -54,12 +54,17 @@ Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& tab
     if (rows == 0) {
         return Prepared::NothingThere;
     }
-    if (!AttachEmptySavedTable(store, table) || !store.Execute("BEGIN")) {
+    const std::optional<std::string> columns = ColumnList(store, table);
+    const std::int64_t version = StoreLayoutVersion(store);
+    if (!columns || !AttachEmptySavedTable(store, table, *columns) ||
+        !store.Execute("PRAGMA " + std::string(kSavedSchema) +
+                       ".user_version = " + std::to_string(version)) ||
+        !store.Execute("BEGIN")) {
         return Prepared::Failed;
     }
-    std::optional<core::SqliteStatement> save =
-        store.Prepare("INSERT INTO " + std::string(kSavedSchema) + "." + table.name +
-                      " SELECT * FROM main." + table.name + " WHERE " + condition);
+    std::optional<core::SqliteStatement> save = store.Prepare(
+        "INSERT INTO " + std::string(kSavedSchema) + "." + table.name + " (" + *columns +
+        ") SELECT " + *columns + " FROM main." + table.name + " WHERE " + condition);
     if (!save || !save->BindText(1, domain) || save->Step() != core::StepResult::Done ||
         store.Changes() != rows) {
         return Prepared::Failed;
@@ -72,7 +77,7 @@ Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& tab
     }
     std::optional<std::string> saved = store.SerializeAttached(kSavedSchema);
     if (!saved || !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) ||
-        !store.IntegrityOk()) {
+        !store.TablePagesOk(table.name)) {
         return Prepared::Failed;
     }
     std::optional<std::string> image = store.Serialize();
@@ -93,7 +98,7 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
     if (StoreLogInUse(fs, storePath)) {
         return StoreRemoval::InUse;
     }
-    scan::OpenedStore opened = scan::OpenCookieStore(fs, storePath);
+    scan::OpenedStore opened = scan::OpenCookieStore(fs, app.ports.clock, storePath);
     if (opened.status == scan::StoreOpenStatus::Unreadable) {
         return StoreRemoval::InUse;
     }
@@ -109,7 +114,7 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
         case Prepared::NothingThere:
             return StoreRemoval::NothingThere;
         case Prepared::Failed:
-            return StoreRemoval::NotSaved;
+            return StoreRemoval::Unworkable;
         case Prepared::Ready:
             break;
     }

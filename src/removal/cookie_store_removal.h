@@ -18,6 +18,7 @@ enum class StoreRemoval {
     NothingThere,  // no such store, or no cookie of the domain in it
     InUse,         // the browser holds the store: close it and try again
     NotSaved,      // no copy could be kept, so nothing was deleted
+    Unworkable,    // the store could not be worked on in time (or at all); unchanged
 };
 
 [[nodiscard]] StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePath,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/application.h"
+#include "core/sha256.h"
 #include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
@@ -93,6 +94,12 @@ std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
     if (!store.AttachImage(kSavedSchema, savedImage)) {
         return std::nullopt;
     }
+    // Rows of another layout could mean something else to the browser.
+    const std::int64_t savedFrom = SavedLayoutVersion(store);
+    if (savedFrom != 0 && savedFrom != StoreLayoutVersion(store)) {
+        result.status = CookieRestoreStatus::OtherLayout;
+        return std::nullopt;
+    }
     const std::string saved = std::string(kSavedSchema) + "." + table.name;
     const std::optional<std::int64_t> total = CountRows(store, saved);
     const std::optional<std::string> columns = SharedColumns(store, table.name);
@@ -110,7 +117,8 @@ std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
     result.restored = store.Changes();
     result.skipped = *total - result.restored;
     if (!store.Execute("COMMIT") ||
-        !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) || !store.IntegrityOk()) {
+        !store.Execute("DETACH DATABASE " + std::string(kSavedSchema)) ||
+        !store.TablePagesOk(table.name)) {
         return std::nullopt;
     }
     return store.Serialize();
@@ -126,9 +134,11 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }
+    // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> savedImage =
         fs.ReadWholeFile(QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!savedImage) {
+    if (!savedImage || savedImage->size() != entry.size ||
+        core::Sha256Hex(*savedImage) != entry.sha256) {
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }
@@ -136,7 +146,7 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
         result.status = CookieRestoreStatus::InUse;
         return result;
     }
-    scan::OpenedStore opened = scan::OpenCookieStore(fs, entry.location);
+    scan::OpenedStore opened = scan::OpenCookieStore(fs, app.ports.clock, entry.location);
     if (opened.status == scan::StoreOpenStatus::Missing) {
         result.status = CookieRestoreStatus::StoreMissing;
         return result;
@@ -154,6 +164,9 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
     const std::optional<std::string> image =
         InsertSavedRows(*opened.database, *table, *savedImage, counted);
     if (!image) {
+        result.status = counted.status == CookieRestoreStatus::OtherLayout
+                            ? CookieRestoreStatus::OtherLayout
+                            : CookieRestoreStatus::Failed;
         return result;
     }
     // Nothing to put back changes nothing.
@@ -176,6 +189,8 @@ std::string CookieRestoreText(core::Application& app, const QuarantineEntry& ent
             return core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
                                     browser.empty() ? "The browser" : browser);
         }
+        case CookieRestoreStatus::OtherLayout:
+            return app.Message("MSG_RESTORE_COOKIES_OTHER_VERSION");
         case CookieRestoreStatus::SavedDamaged:
         case CookieRestoreStatus::StoreMissing:
         case CookieRestoreStatus::Failed:

@@ -21,6 +21,7 @@ enum class CookieRestoreStatus {
     InUse,         // the browser holds its store; nothing was changed
     SavedDamaged,  // the saved copy is missing or not what was saved
     StoreMissing,  // the browser's store is not there any more
+    OtherLayout,   // the store's layout is of another version than the saved rows; unchanged
     Failed,        // the rows could not be put back; nothing was changed
 };
 

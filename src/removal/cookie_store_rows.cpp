@@ -13,7 +13,10 @@ constexpr std::string_view kLogsBeside[] = {"-wal", "-journal"};
 }  // namespace
 
 std::string UnderDomainCondition(const scan::CookieTable& table) {
-    const std::string bare = "lower(ltrim(CAST(" + table.hostColumn + " AS TEXT), '.'))";
+    const std::string trimmed = "lower(ltrim(CAST(" + table.hostColumn + " AS TEXT), '.'))";
+    // Without one trailing dot, as scan::HostIsUnder takes it.
+    const std::string bare =
+        "substr(" + trimmed + ", 1, length(" + trimmed + ") - (substr(" + trimmed + ", -1) = '.'))";
     return "(" + bare + " = ?1 OR substr(" + bare + ", -length(?1) - 1) = '.' || ?1)";
 }
 
@@ -32,19 +35,50 @@ bool StoreLogInUse(platform::FileSystem& fs, std::string_view storePath) {
     return false;
 }
 
-bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table) {
-    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
-    // Only the table's own statement is run: anything after it in the text
-    // is not compiled.
-    if (!saved || !core::StartsWithIgnoreCase(core::TrimLeft(table.createSql), "CREATE TABLE")) {
-        return false;
+std::optional<std::string> ColumnList(core::SqliteDatabase& store, const scan::CookieTable& table) {
+    std::optional<core::SqliteStatement> info =
+        store.Prepare("SELECT name FROM pragma_table_info(?1, 'main') ORDER BY cid");
+    if (!info || !info->BindText(1, table.name)) {
+        return std::nullopt;
     }
-    std::optional<core::SqliteStatement> create = saved->Prepare(table.createSql);
-    if (!create || create->Step() != core::StepResult::Done) {
+    std::string list;
+    core::StepResult step;
+    while ((step = info->Step()) == core::StepResult::Row) {
+        list += (list.empty() ? "\"" : ", \"") +
+                core::ReplaceAll(info->ColumnText(0), "\"", "\"\"") + "\"";
+    }
+    if (step != core::StepResult::Done || list.empty()) {
+        return std::nullopt;
+    }
+    return list;
+}
+
+bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table,
+                           const std::string& columns) {
+    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
+    if (!saved || !saved->Execute("CREATE TABLE \"" + table.name + "\" (" + columns + ")")) {
         return false;
     }
     const std::optional<std::string> image = saved->Serialize();
     return image && store.AttachImage(kSavedSchema, *image);
+}
+
+std::int64_t StoreLayoutVersion(core::SqliteDatabase& store) {
+    {
+        std::optional<core::SqliteStatement> meta =
+            store.Prepare("SELECT CAST(value AS INTEGER) FROM main.meta WHERE key = 'version'");
+        if (meta && meta->Step() == core::StepResult::Row) {
+            return meta->ColumnInt64(0);
+        }
+    }
+    std::optional<core::SqliteStatement> user = store.Prepare("PRAGMA main.user_version");
+    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
+}
+
+std::int64_t SavedLayoutVersion(core::SqliteDatabase& store) {
+    std::optional<core::SqliteStatement> user =
+        store.Prepare("PRAGMA \"" + std::string(kSavedSchema) + "\".user_version");
+    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
 }
 
 StoreReplace ReplaceStore(platform::FileSystem& fs, std::string_view storePath,

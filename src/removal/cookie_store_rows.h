@@ -32,10 +32,25 @@ inline constexpr std::string_view kSavedSchema = "saved";
 // written now would lose what the log holds or be overwritten by it.
 [[nodiscard]] bool StoreLogInUse(platform::FileSystem& fs, std::string_view storePath);
 
-// Attaches to the store an empty database with the store's own cookie
-// table, under kSavedSchema.
+// The cookie table's columns in their order, each quoted, separated by
+// commas; nullopt when they cannot be read.
+[[nodiscard]] std::optional<std::string> ColumnList(core::SqliteDatabase& store,
+                                                    const scan::CookieTable& table);
+
+// Attaches to the store, under kSavedSchema, an empty database with a table
+// of the cookie table's name and of `columns` (from ColumnList): names only,
+// so that nothing of the store's own schema text runs for the saved rows,
+// and every value is kept as it is.
 [[nodiscard]] bool AttachEmptySavedTable(core::SqliteDatabase& store,
-                                         const scan::CookieTable& table);
+                                         const scan::CookieTable& table,
+                                         const std::string& columns);
+
+// The version of the store's layout as its browser counts it: Chromium's in
+// its "meta" table, Firefox's in the database's user version; 0 when it
+// names none. A saved copy carries the store's in its own user version
+// (copies saved before hold 0 there: unknown).
+[[nodiscard]] std::int64_t StoreLayoutVersion(core::SqliteDatabase& store);
+[[nodiscard]] std::int64_t SavedLayoutVersion(core::SqliteDatabase& store);
 
 enum class StoreReplace { Replaced, InUse };
 

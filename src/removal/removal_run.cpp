@@ -203,14 +203,16 @@ void RemoveStoreRow(core::Application& app, int row, bool secondPass) {
     const StoreRemoval outcome = RemoveStoreCookies(app, item.SubItem(scan::kStorePathSubItem),
                                                     item.SubItem(scan::kStoreDomainSubItem));
     Yield(app);
-    if (!secondPass || (outcome != StoreRemoval::InUse && outcome != StoreRemoval::NotSaved)) {
+    if (!secondPass || (outcome != StoreRemoval::InUse && outcome != StoreRemoval::NotSaved &&
+                        outcome != StoreRemoval::Unworkable)) {
         return;
     }
     const std::string reason =
         outcome == StoreRemoval::InUse
             ? core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
                                item.SubItem(scan::kStoreBrowserSubItem))
-            : app.Message("MSG_COOKIE_STORE_NOT_SAVED");
+            : app.Message(outcome == StoreRemoval::NotSaved ? "MSG_COOKIE_STORE_NOT_SAVED"
+                                                            : "MSG_COOKIE_STORE_UNWORKABLE");
     ReportLeftover(app, cookies, row, item.text + " - " + reason, item.text, true, item.text);
 }
 

@@ -1,9 +1,13 @@
 #include "scan/cookie_store.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/text.h"
+#include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/text_codec.h"
+#include "scan/public_suffixes.h"
 
 namespace scan {
 
@@ -24,6 +28,23 @@ std::string WithoutLeadingDots(std::string_view text) {
         text.remove_prefix(1);
     }
     return std::string(text);
+}
+
+// A fully qualified name ends in the root's empty label: "tracker.com.".
+std::string WithoutTrailingDot(std::string text) {
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool HasColumns(core::SqliteDatabase& database, std::string_view table,
@@ -48,7 +69,8 @@ bool HasColumns(core::SqliteDatabase& database, std::string_view table,
 
 }  // namespace
 
-OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
+OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
+                            std::string_view path) {
     OpenedStore store;
     const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
     if (!attributes || attributes->directory) {
@@ -72,6 +94,9 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
         return store;
     }
     store.database = core::SqliteDatabase::FromImage(*image);
+    if (store.database) {
+        store.database->LimitTime(clock, kCookieStoreTimeLimitMs);
+    }
     store.status = store.database ? StoreOpenStatus::Opened : StoreOpenStatus::NotAStore;
     return store;
 }
@@ -79,16 +104,15 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path) {
 std::optional<CookieTable> FindCookieTable(core::SqliteDatabase& database) {
     for (const KnownTable& known : kKnownTables) {
         std::optional<core::SqliteStatement> schema = database.Prepare(
-            "SELECT sql FROM sqlite_schema WHERE type = 'table' AND lower(name) = ?1");
+            "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND lower(name) = ?1");
         if (!schema || !schema->BindText(1, known.name) ||
             schema->Step() != core::StepResult::Row) {
             continue;
         }
-        const std::string createSql = schema->ColumnText(0);
         if (!HasColumns(database, known.name, {known.hostColumn, "name", "path"})) {
             continue;
         }
-        return CookieTable{std::string(known.name), std::string(known.hostColumn), createSql};
+        return CookieTable{std::string(known.name), std::string(known.hostColumn)};
     }
     return std::nullopt;
 }
@@ -112,16 +136,27 @@ std::optional<std::vector<HostCookies>> ReadCookieHosts(core::SqliteDatabase& da
     return result;
 }
 
-std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList) {
+std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList,
+                                        platform::TextCodec& codec,
+                                        const PublicSuffixes& suffixes) {
     std::vector<std::string> domains;
     for (const std::string& entry : blockedList) {
-        std::string domain = core::LowerCase(core::Trim(entry));
+        std::string domain(core::Trim(entry));
         if (const std::size_t star = domain.find('*'); star != std::string::npos) {
             domain.erase(star, 1);
         }
-        domain = WithoutLeadingDots(domain);
+        domain = WithoutTrailingDot(WithoutLeadingDots(domain));
+        if (!IsAscii(domain)) {
+            std::optional<std::string> ascii = codec.HostNameToAscii(codec.AnsiToUtf8(domain));
+            if (!ascii || !IsAscii(*ascii)) {
+                continue;
+            }
+            domain = std::move(*ascii);
+        }
+        domain = core::LowerCase(domain);
         const std::size_t dot = domain.find('.');
-        if (dot == std::string::npos || dot + 1 >= domain.size()) {
+        if (dot == std::string::npos || dot + 1 >= domain.size() || domain.back() == '.' ||
+            suffixes.IsPublicSuffix(domain)) {
             continue;
         }
         if (std::find(domains.begin(), domains.end(), domain) == domains.end()) {
@@ -132,8 +167,8 @@ std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedL
 }
 
 bool HostIsUnder(std::string_view host, std::string_view domain) {
-    const std::string bare = core::LowerCase(WithoutLeadingDots(host));
-    const std::string lowerDomain = core::LowerCase(domain);
+    const std::string bare = core::LowerCase(WithoutTrailingDot(WithoutLeadingDots(host)));
+    const std::string lowerDomain = core::LowerCase(WithoutTrailingDot(std::string(domain)));
     if (lowerDomain.empty() || bare.size() < lowerDomain.size()) {
         return false;
     }

@@ -15,8 +15,10 @@
 #include "core/sqlite_database.h"
 
 namespace platform {
+class Clock;
 class FileSystem;
-}
+class TextCodec;
+}  // namespace platform
 
 namespace scan {
 
@@ -41,14 +43,20 @@ struct OpenedStore {
     std::uint64_t lastWrite = 0;
 };
 
-// Reads the store's bytes through the port and opens a private copy.
-[[nodiscard]] OpenedStore OpenCookieStore(platform::FileSystem& fs, std::string_view path);
+// Far more time than reading, saving or deleting the rows of the largest
+// real store takes: a hostile store fails when it is spent instead of
+// holding the scan or the removal.
+inline constexpr std::uint64_t kCookieStoreTimeLimitMs = 60'000;
+
+// Reads the store's bytes through the port and opens a private copy, whose
+// statements fail once kCookieStoreTimeLimitMs have passed on the clock.
+[[nodiscard]] OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
+                                          std::string_view path);
 
 // Where a store keeps its cookies.
 struct CookieTable {
     std::string name;        // "cookies" or "moz_cookies"
     std::string hostColumn;  // "host_key" or "host"
-    std::string createSql;   // the table's own CREATE TABLE statement
 };
 
 // The store's cookie table; nullopt when it has none with a host, a name and
@@ -65,15 +73,22 @@ struct HostCookies {
 [[nodiscard]] std::optional<std::vector<HostCookies>> ReadCookieHosts(
     core::SqliteDatabase& database, const CookieTable& table);
 
-// The domains the blocked-cookie list names, lower-cased: an entry without
-// its first "*" and its leading dots. Entries that name no domain below a
-// top-level one (empty, or without an inner ".") are left out, since they
-// would match every cookie of a whole top-level domain.
-[[nodiscard]] std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList);
+class PublicSuffixes;
 
-// Whether the host, without its leading ".", is the domain or lies below it,
-// in any letter case: "pixel.tracker.com" and ".tracker.com" are below
-// "tracker.com", "notatracker.com" is not.
+// The domains the blocked-cookie list names (in the program's code page), as
+// the stores write hosts: an entry without its first "*", its leading dots
+// and one trailing dot, lower-cased, in punycode where it is written in
+// Unicode. Entries that are no host name, or a public suffix ("com",
+// "co.uk"), are left out, since they would match the cookies of every site
+// below them.
+[[nodiscard]] std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedList,
+                                                      platform::TextCodec& codec,
+                                                      const PublicSuffixes& suffixes);
+
+// Whether the host, without its leading "." and one trailing ".", is the
+// domain or lies below it, in any letter case: "pixel.tracker.com",
+// ".tracker.com" and "tracker.com." are below "tracker.com",
+// "notatracker.com" is not.
 [[nodiscard]] bool HostIsUnder(std::string_view host, std::string_view domain);
 
 // The widest of the domains the host lies under, so that each cookie belongs

@@ -1,11 +1,13 @@
 #include "scan/cookie_store_locations.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
 #include "core/text.h"
 #include "platform/file_system.h"
 #include "platform/shell_folders.h"
+#include "platform/text_codec.h"
 
 namespace scan {
 
@@ -18,15 +20,26 @@ struct ChromiumBrowser {
 
 constexpr ChromiumBrowser kChromiumBrowsers[] = {
     {"Chrome", "Google\\Chrome\\User Data"},
+    {"Chrome Beta", "Google\\Chrome Beta\\User Data"},
+    {"Chrome Dev", "Google\\Chrome Dev\\User Data"},
+    {"Chrome Canary", "Google\\Chrome SxS\\User Data"},
     {"Edge", "Microsoft\\Edge\\User Data"},
+    {"Edge Beta", "Microsoft\\Edge Beta\\User Data"},
+    {"Edge Dev", "Microsoft\\Edge Dev\\User Data"},
+    {"Edge Canary", "Microsoft\\Edge SxS\\User Data"},
     {"Brave", "BraveSoftware\\Brave-Browser\\User Data"},
     {"Vivaldi", "Vivaldi\\User Data"},
 };
 
 // Newer versions keep the store in "Network"; older ones in the profile.
 constexpr std::string_view kChromiumStores[] = {"Network\\Cookies", "Cookies"};
-constexpr std::string_view kFirefoxProfiles = "Mozilla\\Firefox\\Profiles";
+constexpr std::string_view kFirefoxFolder = "Mozilla\\Firefox";
 constexpr std::string_view kFirefoxStore = "cookies.sqlite";
+// The Microsoft Store's Firefox keeps what others roam below its package's
+// folder in the local application data.
+constexpr std::string_view kPackages = "Packages";
+constexpr std::string_view kFirefoxPackagePrefix = "Mozilla.Firefox";
+constexpr std::string_view kPackageRoaming = "LocalCache\\Roaming";
 
 std::optional<std::string> Folder(platform::ShellFolders& folders, int csidl) {
     std::optional<std::string> path = folders.FolderPath(csidl);
@@ -48,6 +61,11 @@ bool IsFile(platform::FileSystem& fs, const std::string& path) {
     return attributes && !attributes->directory && !attributes->reparsePoint;
 }
 
+bool IsRealFolder(platform::FileSystem& fs, const std::string& path) {
+    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
+    return attributes && attributes->directory && !attributes->reparsePoint;
+}
+
 std::vector<std::string> ProfileFolders(platform::FileSystem& fs, const std::string& parent) {
     std::vector<std::string> names;
     for (const platform::DirectoryEntry& entry :
@@ -59,10 +77,89 @@ std::vector<std::string> ProfileFolders(platform::FileSystem& fs, const std::str
     return names;
 }
 
+// The profile folders that Firefox's profiles.ini names, in its order: a
+// relative path ("Profiles/x.default") below the Firefox folder, an absolute
+// one (IsRelative=0) where it says. The file is UTF-8.
+std::vector<std::string> IniProfiles(platform::FileSystem& fs, platform::TextCodec& codec,
+                                     const std::string& firefox) {
+    std::vector<std::string> folders;
+    const std::optional<std::string> ini = fs.ReadWholeFile(firefox + "\\profiles.ini");
+    if (!ini) {
+        return folders;
+    }
+    std::string_view text = *ini;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    bool inProfile = false;
+    std::string path;
+    bool relative = true;
+    const auto endSection = [&] {
+        if (inProfile && !path.empty()) {
+            std::string folder = relative ? firefox + "\\" + core::ReplaceAll(path, "/", "\\")
+                                          : codec.Utf8ToAnsi(path);
+            while (!folder.empty() && folder.back() == '\\') {
+                folder.pop_back();
+            }
+            folders.push_back(std::move(folder));
+        }
+        path.clear();
+        relative = true;
+    };
+    for (const std::string& raw : core::SplitLines(text)) {
+        const std::string line = core::Trim(raw);
+        if (line.starts_with("[")) {
+            endSection();
+            inProfile = core::StartsWithIgnoreCase(line, "[Profile");
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!inProfile || equals == std::string::npos) {
+            continue;
+        }
+        const std::string key = core::Trim(std::string_view(line).substr(0, equals));
+        const std::string value = core::Trim(std::string_view(line).substr(equals + 1));
+        if (core::EqualsIgnoreCase(key, "Path")) {
+            path = value;
+        } else if (core::EqualsIgnoreCase(key, "IsRelative")) {
+            relative = value != "0";
+        }
+    }
+    endSection();
+    return folders;
+}
+
+std::string LastPart(std::string_view path) {
+    const std::size_t slash = path.find_last_of('\\');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+// Firefox's folders: the usual roaming one and the Microsoft Store's.
+std::vector<std::string> FirefoxFolders(platform::ShellFolders& shellFolders,
+                                        platform::FileSystem& fs) {
+    std::vector<std::string> folders;
+    if (const std::optional<std::string> roaming =
+            Folder(shellFolders, platform::csidl::kAppData)) {
+        folders.push_back(*roaming + "\\" + std::string(kFirefoxFolder));
+    }
+    if (const std::optional<std::string> local =
+            Folder(shellFolders, platform::csidl::kLocalAppData)) {
+        const std::string packages = *local + "\\" + std::string(kPackages);
+        for (const std::string& package : ProfileFolders(fs, packages)) {
+            if (core::StartsWithIgnoreCase(package, kFirefoxPackagePrefix)) {
+                folders.push_back(packages + "\\" + package + "\\" + std::string(kPackageRoaming) +
+                                  "\\" + std::string(kFirefoxFolder));
+            }
+        }
+    }
+    return folders;
+}
+
 }  // namespace
 
 std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folders,
-                                                  platform::FileSystem& fs) {
+                                                  platform::FileSystem& fs,
+                                                  platform::TextCodec& codec) {
     std::vector<CookieStoreLocation> stores;
     if (const std::optional<std::string> local = Folder(folders, platform::csidl::kLocalAppData)) {
         for (const ChromiumBrowser& browser : kChromiumBrowsers) {
@@ -78,13 +175,24 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
             }
         }
     }
-    if (const std::optional<std::string> roaming = Folder(folders, platform::csidl::kAppData)) {
-        const std::string profiles = *roaming + "\\" + std::string(kFirefoxProfiles);
-        for (const std::string& profile : ProfileFolders(fs, profiles)) {
-            const std::string path = profiles + "\\" + profile + "\\" + std::string(kFirefoxStore);
-            if (IsFile(fs, path)) {
-                stores.push_back({"Firefox", profile, path});
+    std::vector<std::string> seen;
+    for (const std::string& firefox : FirefoxFolders(folders, fs)) {
+        std::vector<std::string> profiles;
+        for (const std::string& name : ProfileFolders(fs, firefox + "\\Profiles")) {
+            profiles.push_back(firefox + "\\Profiles\\" + name);
+        }
+        for (std::string& folder : IniProfiles(fs, codec, firefox)) {
+            profiles.push_back(std::move(folder));
+        }
+        for (const std::string& profile : profiles) {
+            const std::string path = profile + "\\" + std::string(kFirefoxStore);
+            const std::string key = core::UpperCase(path);
+            if (std::find(seen.begin(), seen.end(), key) != seen.end() ||
+                !IsRealFolder(fs, profile) || !IsFile(fs, path)) {
+                continue;
             }
+            seen.push_back(key);
+            stores.push_back({"Firefox", LastPart(profile), path});
         }
     }
     return stores;
@@ -97,7 +205,9 @@ std::string BrowserOfStore(std::string_view storePath) {
             return std::string(browser.name);
         }
     }
-    if (upper.find("\\" + core::UpperCase(kFirefoxProfiles) + "\\") != std::string::npos) {
+    // A profile that profiles.ini places anywhere still has Firefox's store.
+    if (upper.find("\\" + core::UpperCase(kFirefoxFolder) + "\\") != std::string::npos ||
+        upper.ends_with("\\" + core::UpperCase(kFirefoxStore))) {
         return "Firefox";
     }
     return {};

@@ -1,8 +1,8 @@
 #pragma once
 
-// Where the browsers keep their cookie stores: one per profile of Chrome,
-// Edge, Brave and Vivaldi below the user's local application data, and of
-// Firefox below the roaming one.
+// Where the browsers keep their cookie stores: one per profile of Chrome and
+// Edge (each channel: stable, Beta, Dev and Canary), Brave and Vivaldi below
+// the user's local application data, and of Firefox below the roaming one.
 
 #include <string>
 #include <string_view>
@@ -11,6 +11,7 @@
 namespace platform {
 class FileSystem;
 class ShellFolders;
+class TextCodec;
 }  // namespace platform
 
 namespace scan {
@@ -21,11 +22,13 @@ struct CookieStoreLocation {
     std::string path;     // the store file
 };
 
-// The stores that exist, browser by browser, profiles in listing order.
-// A profile folder that is a link is passed over: a store replaced through
-// it would land outside the browser's folder.
+// The stores that exist, browser by browser, profiles in listing order;
+// for Firefox also the profiles its profiles.ini places elsewhere, and those
+// of its Microsoft Store build. A profile folder that is a link is passed
+// over: a store replaced through it would land outside the browser's folder.
 [[nodiscard]] std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folders,
-                                                                platform::FileSystem& fs);
+                                                                platform::FileSystem& fs,
+                                                                platform::TextCodec& codec);
 
 // The browser whose store lies at the path, by the folder it lies in
 // ("Chrome" for ...\Google\Chrome\User Data\...); "" when none is known.

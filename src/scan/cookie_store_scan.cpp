@@ -6,6 +6,7 @@
 #include "scan/cookie_store.h"
 #include "scan/cookie_store_locations.h"
 #include "scan/finding_lists.h"
+#include "scan/public_suffixes.h"
 #include "scan/scan_progress.h"
 #include "scan/scan_run.h"
 
@@ -43,7 +44,7 @@ void AddStoreFinding(core::Application& app, const CookieStoreLocation& store,
 
 void ScanStore(core::Application& app, const CookieStoreLocation& store,
                const std::vector<std::string>& domains, std::int32_t& cookieCounter) {
-    OpenedStore opened = OpenCookieStore(app.ports.fileSystem, store.path);
+    OpenedStore opened = OpenCookieStore(app.ports.fileSystem, app.ports.clock, store.path);
     if (opened.status == StoreOpenStatus::TooLarge) {
         AddUnreadRow(app, "MSG_COOKIE_STORE_TOO_LARGE", store.path);
         return;
@@ -91,12 +92,14 @@ std::string StoreCookieName(std::string_view domain, std::string_view browser,
 
 void ScanCookieStores(core::Application& app, const std::vector<std::string>& blockedList,
                       std::int32_t& cookieCounter) {
-    const std::vector<std::string> domains = BlockedDomains(blockedList);
+    const PublicSuffixes suffixes(app.ports.textCodec);
+    const std::vector<std::string> domains =
+        BlockedDomains(blockedList, app.ports.textCodec, suffixes);
     if (domains.empty()) {
         return;
     }
     for (const CookieStoreLocation& store :
-         FindCookieStores(app.ports.shellFolders, app.ports.fileSystem)) {
+         FindCookieStores(app.ports.shellFolders, app.ports.fileSystem, app.ports.textCodec)) {
         if (ScanMustEnd(app)) {
             return;
         }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <sqlite3.h>
+
 #include "core/sqlite_database.h"
 
 namespace fakes {
@@ -76,6 +78,43 @@ std::string FirefoxStoreImage(const std::vector<StoreCookie>& cookies, JournalMo
         image[19] = 2;
     }
     return image;
+}
+
+std::string HostileChromeStoreImage(const std::vector<StoreCookie>& cookies) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("hostile store");
+    }
+    const std::string image = ChromeStoreImage(cookies);
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(image.size()));
+    std::copy(image.begin(), image.end(), copy);
+    const auto size = static_cast<sqlite3_int64>(image.size());
+    const bool made = sqlite3_deserialize(db, "main", copy, size, size,
+                                          SQLITE_DESERIALIZE_FREEONCLOSE |
+                                              SQLITE_DESERIALIZE_RESIZEABLE) == SQLITE_OK &&
+                      sqlite3_exec(db,
+                                   "UPDATE cookies SET source_port = -9223372036854775808 "
+                                   "WHERE value = 'overflow';"
+                                   "CREATE INDEX by_port ON cookies(source_port);"
+                                   "PRAGMA writable_schema = ON;"
+                                   "UPDATE sqlite_schema SET sql = replace(sql, 'NOT NULL)', "
+                                   "'NOT NULL, CHECK (length(name) < 0))') WHERE name = 'cookies';"
+                                   "UPDATE sqlite_schema SET sql = replace(sql, '(source_port)', "
+                                   "'(abs(source_port))') WHERE name = 'by_port';"
+                                   "PRAGMA writable_schema = OFF;",
+                                   nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_int64 length = 0;
+    unsigned char* bytes = made ? sqlite3_serialize(db, "main", &length, 0) : nullptr;
+    std::string result = bytes != nullptr ? std::string(reinterpret_cast<const char*>(bytes),
+                                                        static_cast<std::size_t>(length))
+                                          : std::string();
+    sqlite3_free(bytes);
+    sqlite3_close(db);
+    if (result.empty()) {
+        throw std::runtime_error("hostile store");
+    }
+    return result;
 }
 
 std::vector<StoreCookie> StoreCookies(std::string_view image, bool* valid) {

@@ -30,6 +30,12 @@ enum class JournalMode { Rollback, WriteAheadLog };
 [[nodiscard]] std::string FirefoxStoreImage(const std::vector<StoreCookie>& cookies,
                                             JournalMode mode = JournalMode::Rollback);
 
+// A Chrome store made to hold up whoever reads it: a CHECK constraint that
+// none of its rows meets, and an index whose expression fails for every row
+// whose value is "overflow" (its schema text changed after the index was
+// built, as only a hand-made file can be).
+[[nodiscard]] std::string HostileChromeStoreImage(const std::vector<StoreCookie>& cookies);
+
 // The cookies of a store image, sorted; empty when it does not read. `valid`
 // is set to whether SQLite's integrity check passes.
 [[nodiscard]] std::vector<StoreCookie> StoreCookies(std::string_view image, bool* valid = nullptr);

@@ -186,6 +186,9 @@ bool FakeFileSystem::DirectoryExists(std::string_view path) {
 
 std::optional<std::string> FakeFileSystem::ReadWholeFile(std::string_view path) {
     ++reads;
+    if (beforeWholeRead) {
+        beforeWholeRead(path);
+    }
     const File* file = Find(path);
     if (file == nullptr || file->unreadable) {
         return std::nullopt;

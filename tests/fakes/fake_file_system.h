@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -79,7 +80,10 @@ public:
     void RefuseWritesUnder(std::string folder);
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
-    int reads = 0;        // whole-file and range reads asked for, failed ones too
+    int reads = 0;  // whole-file and range reads asked for, failed ones too
+    // Runs before each whole-file read with its path: another program
+    // changing a file between two reads of it.
+    std::function<void(std::string_view path)> beforeWholeRead;
     int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
 
 private:

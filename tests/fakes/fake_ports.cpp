@@ -166,6 +166,20 @@ std::string Windows1252Codec::StoredToAnsi(std::string_view stored) {
     return Windows1252ToUtf8(stored);
 }
 
+std::optional<std::string> Windows1252Codec::HostNameToAscii(std::string_view utf8) {
+    if (const auto known = hostNames.find(utf8); known != hostNames.end()) {
+        return known->second;
+    }
+    std::string ascii;
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return std::nullopt;
+        }
+        ascii += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return ascii;
+}
+
 namespace {
 
 std::string TwoDigits(int value) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -96,10 +97,17 @@ public:
 class FakeClock : public platform::Clock {
 public:
     platform::DateTime Now() override { return now; }
-    std::uint64_t TickCount() override { return ticks; }
+    std::uint64_t TickCount() override {
+        const std::uint64_t read = ticks;
+        ticks += ticksPerRead;
+        return read;
+    }
 
     platform::DateTime now{2026, 12, 8, 9, 30, 0, 2};
     std::uint64_t ticks = 0;
+    // Time that passes between two reads: the program working on a slow
+    // machine, or on something that takes long.
+    std::uint64_t ticksPerRead = 0;
 };
 
 // A Western system, whose legacy code page is Windows-1252. The program's
@@ -111,8 +119,12 @@ public:
     std::string AnsiToUtf8(std::string_view ansi) override;
     std::string LegacyToAnsi(std::string_view legacy) override;
     std::string StoredToAnsi(std::string_view stored) override;
+    // ASCII names as they are (lower-cased, as IDNA maps them); others only
+    // as `hostNames` gives them.
+    std::optional<std::string> HostNameToAscii(std::string_view utf8) override;
 
     bool utf8Program = false;
+    std::map<std::string, std::string, std::less<>> hostNames;  // UTF-8 name to punycode
 };
 
 class FakeClipboard : public platform::Clipboard {

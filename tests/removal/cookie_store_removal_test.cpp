@@ -24,7 +24,8 @@ const std::string kFirefox =
 const std::vector<StoreCookie> kChromeRows{{".tracker.com", "id", "/", "1"},
                                            {"pixel.tracker.com", "px", "/p", "2"},
                                            {"notatracker.com", "id", "/", "3"},
-                                           {"bank.example", "session", "/", "4"}};
+                                           {"bank.example", "session", "/", "4"},
+                                           {"ads.tracker.com.", "fq", "/", "7"}};
 const std::vector<StoreCookie> kFirefoxRows{{".tracker.com", "uid", "/", "5"},
                                             {"mail.example", "s", "/", "6"}};
 
@@ -91,12 +92,13 @@ TEST_F(CookieStoreRemoval, OnlyTheBlockedRowsGoAndRestoreBringsBackExactlyThose)
     }
     const CookieRestore chrome = RestoreCookieRows(*app, saved[0]);
     EXPECT_EQ(chrome.status, CookieRestoreStatus::Restored);
-    EXPECT_EQ(chrome.restored, 1);
+    EXPECT_EQ(chrome.restored, 2);
     EXPECT_EQ(chrome.skipped, 1);
     EXPECT_EQ(CookieRestoreText(*app, saved[0], chrome),
               app->Message("MSG_RESTORE_COOKIES_SKIPPED"));
     EXPECT_EQ(Rows(kChrome, &valid),
               (std::vector<StoreCookie>{{".tracker.com", "id", "/", "new"},
+                                        {"ads.tracker.com.", "fq", "/", "7"},
                                         {"bank.example", "session", "/", "4"},
                                         {"notatracker.com", "id", "/", "3"},
                                         {"pixel.tracker.com", "px", "/p", "2"}}));
@@ -169,6 +171,70 @@ TEST_F(CookieStoreRemoval, ARestoreIntoAStoreTheBrowserHoldsChangesNothing) {
     EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, before);
     EXPECT_EQ(CookieRestoreText(*app, entry, result),
               core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
+}
+
+TEST_F(CookieStoreRemoval, ARestorePutsBackOnlyTheBytesWhoseDigestItChecked) {
+    ScanAndDelete();
+    const QuarantineEntry entry = SavedRows().at(1);
+    const std::string saved = Quarantined(entry.storedName);
+    // Another program swaps the saved copy once its digest has been read.
+    machine.fileSystem.beforeWholeRead = [&](std::string_view path) {
+        if (core::EqualsIgnoreCase(path, saved)) {
+            machine.fileSystem.Find(saved)->content =
+                fakes::FirefoxStoreImage({{".tracker.com", "planted", "/", "x"}});
+        }
+    };
+    const CookieRestore result = RestoreCookieRows(*app, entry);
+    machine.fileSystem.beforeWholeRead = nullptr;
+    EXPECT_EQ(result.status, CookieRestoreStatus::SavedDamaged);
+    EXPECT_EQ(Rows(kFirefox), (std::vector<StoreCookie>{{"mail.example", "s", "/", "6"}}));
+}
+
+TEST_F(CookieStoreRemoval, AStoresOwnConstraintsAndIndexExpressionsDoNotStopTheRemoval) {
+    const std::vector<StoreCookie> rows{{".tracker.com", "id", "/", "1"},
+                                        {"bank.example", "session", "/", "overflow"}};
+    machine.fileSystem.AddFile(kChrome, fakes::HostileChromeStoreImage(rows));
+    ScanAndDelete();
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_EQ(Rows(kChrome), (std::vector<StoreCookie>{rows[1]}));
+    const CookieRestore restored = RestoreCookieRows(*app, SavedRows().at(0));
+    EXPECT_EQ(restored.status, CookieRestoreStatus::Restored);
+    EXPECT_EQ(Rows(kChrome), rows);
+}
+
+TEST_F(CookieStoreRemoval, WorkOnAStoreThatRunsOutOfTimeFailsAndChangesNothing) {
+    std::vector<StoreCookie> rows;
+    for (int i = 0; i < 3000; ++i) {
+        rows.push_back({"host" + std::to_string(i) + ".tracker.com", "id"});
+    }
+    machine.fileSystem.AddFile(kChrome, fakes::ChromeStoreImage(rows));
+    Scan();
+    scan::cmdSelectAll_Click(*app);
+    const std::string before = machine.fileSystem.Find(kChrome)->content;
+    // Each look at the clock finds an hour gone.
+    machine.clock.ticksPerRead = 3'600'000;
+    Delete();
+    EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, before);
+    EXPECT_EQ(Problems().at(0),
+              kChrome + " (tracker.com) - " + app->Message("MSG_COOKIE_STORE_UNWORKABLE"));
+    for (const QuarantineEntry& entry : SavedRows()) {
+        EXPECT_NE(entry.location, kChrome);
+    }
+}
+
+TEST_F(CookieStoreRemoval, ARestoreIntoAStoreOfAnotherLayoutSaysSoAndChangesNothing) {
+    ScanAndDelete();
+    const QuarantineEntry entry = SavedRows().at(1);
+    // The browser has since moved its store to the next layout version,
+    // which it keeps in the database's user version.
+    std::string upgraded = fakes::FirefoxStoreImage({{"mail.example", "s", "/", "6"}});
+    upgraded[63] = 15;
+    machine.fileSystem.AddFile(kFirefox, upgraded);
+    const CookieRestore result = RestoreCookieRows(*app, entry);
+    EXPECT_EQ(result.status, CookieRestoreStatus::OtherLayout);
+    EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, upgraded);
+    EXPECT_EQ(CookieRestoreText(*app, entry, result),
+              app->Message("MSG_RESTORE_COOKIES_OTHER_VERSION"));
 }
 
 }  // namespace

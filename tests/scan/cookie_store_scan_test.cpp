@@ -47,7 +47,23 @@ TEST_F(CookieStoreScan, HostsMatchTheBlockedDomainOrLieBelowIt) {
         {{"com"}, "tracker.com", false, "a bare top-level name blocks nothing"},
         {{"*"}, "tracker.com", false, "nor does a star alone"},
         {{"pixel.tracker.com"}, "tracker.com", false, "a narrower entry misses the wider host"},
+        {{"tracker.com"}, "pixel.tracker.com.", true, "a host's trailing dot"},
+        {{"tracker.com."}, "tracker.com", true, "an entry's trailing dot"},
+        {{"tracker.com.."}, "tracker.com", false, "but only one"},
+        {{"b\xfc"
+          "cher.example"},
+         "xn--bcher-kva.example",
+         true,
+         "a name in Unicode"},
+        {{"co.uk"}, "tracker.co.uk", false, "a public suffix blocks nothing"},
+        {{"blogspot.com"}, "me.blogspot.com", false, "nor does a private one"},
+        {{"foo.ck"}, "a.foo.ck", false, "nor one below a wildcard rule"},
+        {{"www.ck"}, "www.ck", true, "but an exception to it does"},
+        {{"tracker.co.uk"}, "ads.tracker.co.uk", true, "a domain below a suffix"},
     };
+    machine.textCodec.hostNames
+        ["b\xc3\xbc"
+         "cher.example"] = "xn--bcher-kva.example";
     for (const Case& c : cases) {
         Store(kChromeDefault, fakes::ChromeStoreImage({{c.host, "id"}, {"innocent.org", "id"}}));
         Blocked(c.blocked);
@@ -139,6 +155,38 @@ TEST_F(CookieStoreScan, AStoreTheBrowserKeepsClosedIsSaidNotPassedOver) {
     EXPECT_EQ(Summary(), std::vector<std::string>{app->Message("MSG_COOKIE_STORE_UNREADABLE") +
                                                   " " + kChromeDefault});
     EXPECT_EQ(Removal().ItemCount(), 0);
+}
+
+TEST_F(CookieStoreScan, OtherChannelsAndProfilesOutsideTheUsualFolderAreRead) {
+    const std::vector<StoreCookie> rows{{"tracker.com", "id"}};
+    Store(kLocal + "\\Google\\Chrome Beta\\User Data\\Default\\Network\\Cookies",
+          fakes::ChromeStoreImage(rows));
+    Store(kLocal + "\\Google\\Chrome SxS\\User Data\\Default\\Network\\Cookies",
+          fakes::ChromeStoreImage(rows));
+    Store(kLocal + "\\Microsoft\\Edge Dev\\User Data\\Profile 1\\Network\\Cookies",
+          fakes::ChromeStoreImage(rows));
+    Store(kFirefoxStore, fakes::FirefoxStoreImage(rows));
+    Store("D:\\Firefox\\Work\\cookies.sqlite", fakes::FirefoxStoreImage(rows));
+    machine.fileSystem.AddFile(
+        "C:\\Users\\alice\\AppData\\Roaming\\Mozilla\\Firefox\\profiles.ini",
+        "[Install308046B0AF4A39CB]\r\nDefault=Profiles/k3x9.default-release\r\n\r\n"
+        "[Profile1]\r\nName=work\r\nIsRelative=0\r\nPath=D:\\Firefox\\Work\r\n\r\n"
+        "[Profile0]\r\nName=default-release\r\nIsRelative=1\r\n"
+        "Path=Profiles/k3x9.default-release\r\n");
+    Store(kLocal +
+              "\\Packages\\Mozilla.Firefox_n80bbvh6b1yt2\\LocalCache\\Roaming\\Mozilla\\"
+              "Firefox\\Profiles\\s7q2.default\\cookies.sqlite",
+          fakes::FirefoxStoreImage(rows));
+    Blocked({"tracker.com"});
+    Scan();
+    EXPECT_EQ(Names(), (std::vector<std::string>{
+                           "Cookie: tracker.com (Chrome Beta, Default)",
+                           "Cookie: tracker.com (Chrome Canary, Default)",
+                           "Cookie: tracker.com (Edge Dev, Profile 1)",
+                           "Cookie: tracker.com (Firefox, k3x9.default-release)",
+                           "Cookie: tracker.com (Firefox, Work)",
+                           "Cookie: tracker.com (Firefox, s7q2.default)",
+                       }));
 }
 
 }  // namespace

@@ -46,6 +46,14 @@ TEST_F(TextCodecWin32Test, EmbeddedNulIsKept) {
     EXPECT_EQ(codec.AnsiToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST_F(TextCodecWin32Test, HostNamesInUnicodeBecomePunycode) {
+    EXPECT_EQ(codec.HostNameToAscii("B\xC3\xBC"
+                                    "cher.Example"),
+              "xn--bcher-kva.example");
+    EXPECT_EQ(codec.HostNameToAscii("tracker.com"), "tracker.com");
+    EXPECT_EQ(codec.HostNameToAscii("bad\xC3("), std::nullopt);
+}
+
 TEST_F(TextCodecWin32Test, EmptyTextStaysEmpty) {
     EXPECT_EQ(codec.Utf8ToAnsi(""), "");
     EXPECT_EQ(codec.AnsiToUtf8(""), "");

@@ -101,4 +101,23 @@ std::string TextCodecWin32::StoredToAnsi(std::string_view stored) {
     return LegacyToAnsi(stored);
 }
 
+std::optional<std::string> TextCodecWin32::HostNameToAscii(std::string_view utf8) {
+    if (!IsValidUtf8(utf8)) {
+        return std::nullopt;
+    }
+    const std::wstring wide = ToWide(CP_UTF8, utf8);
+    const int wideLength = static_cast<int>(wide.size());
+    const int length = ::IdnToAscii(0, wide.data(), wideLength, nullptr, 0);
+    if (length <= 0) {
+        return std::nullopt;
+    }
+    std::wstring ascii(static_cast<std::size_t>(length), L'\0');
+    const int written = ::IdnToAscii(0, wide.data(), wideLength, ascii.data(), length);
+    if (written <= 0) {
+        return std::nullopt;
+    }
+    ascii.resize(static_cast<std::size_t>(written));
+    return FromWide(CP_UTF8, ascii);
+}
+
 }  // namespace platform::win32

@@ -17,6 +17,7 @@ public:
     [[nodiscard]] std::string AnsiToUtf8(std::string_view ansi) override;
     [[nodiscard]] std::string LegacyToAnsi(std::string_view legacy) override;
     [[nodiscard]] std::string StoredToAnsi(std::string_view stored) override;
+    [[nodiscard]] std::optional<std::string> HostNameToAscii(std::string_view utf8) override;
 
     // The process's ANSI code page and the system locale's.
     [[nodiscard]] unsigned ProgramCodePage() const noexcept { return m_program; }
