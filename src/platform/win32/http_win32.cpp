@@ -217,6 +217,17 @@ public:
             m_overLimit = true;
             return std::nullopt;
         }
+        // InternetReadFile returns only once the whole size has come, which a
+        // trickling body makes last for ages: only what is there is asked
+        // for. Nothing there is the end of the body (or a failure, which the
+        // read then reports).
+        DWORD available = 0;
+        if (!::InternetQueryDataAvailable(m_request.Get(), &available, 0, 0)) {
+            return std::nullopt;
+        }
+        if (available > 0) {
+            size = std::min<std::size_t>(size, available);
+        }
         std::string block(std::min<std::size_t>(size, MAXDWORD), '\0');
         DWORD read = 0;
         if (!::InternetReadFile(m_request.Get(), block.data(), static_cast<DWORD>(block.size()),
