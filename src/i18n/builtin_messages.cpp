@@ -261,6 +261,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kCookieSt
      "were removed and it was not changed."},
 }};
 
+// What Live Update says when the server's newer definitions did not arrive,
+// and the language download when the server's file is older than the one
+// the program came with.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTransferMessages{{
+    {"MSG_UPDATE_INCOMPLETE",
+     "The definitions update could not be completed: the update server has newer definitions "
+     "but did not send them whole. Nothing was changed. Please run Live Update again later."},
+    {"MSG_LANGUAGE_OLDER",
+     "The language file on the server is older than the one that came with [ProgramName], so "
+     "it was not used. The current translations are kept."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -289,6 +301,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kCookieStoreRefusals) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kTransferMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -50,6 +50,56 @@ void ShowFailure(core::Application& app, std::string_view messageKey) {
 
 }  // namespace
 
+std::vector<std::uint32_t> LocalizationFileVersion(std::string_view file) {
+    constexpr std::string_view kOpen = "<LOCALIZATION_FILE_VERSION>";
+    constexpr std::string_view kClose = "</LOCALIZATION_FILE_VERSION>";
+    // No more numbers than a version needs, nor digits than one holds.
+    constexpr std::size_t kMostParts = 8;
+    constexpr std::size_t kMostDigits = 9;
+    const std::size_t open = core::FindIgnoreCase(file, kOpen);
+    if (open == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t start = open + kOpen.size();
+    const std::size_t close = core::FindIgnoreCase(file, kClose, start);
+    if (close == std::string_view::npos) {
+        return {};
+    }
+    std::string_view text = file.substr(start, close - start);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    std::vector<std::uint32_t> version;
+    for (;;) {
+        const std::size_t dot = text.find('.');
+        const std::string_view part = text.substr(0, dot);
+        if (part.empty() || part.size() > kMostDigits || version.size() == kMostParts ||
+            part.find_first_not_of("0123456789") != std::string_view::npos) {
+            return {};
+        }
+        std::uint32_t number = 0;
+        for (const char digit : part) {
+            number = number * 10 + static_cast<std::uint32_t>(digit - '0');
+        }
+        version.push_back(number);
+        if (dot == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(dot + 1);
+    }
+    while (!version.empty() && version.back() == 0) {
+        version.pop_back();
+    }
+    return version;
+}
+
+bool IsOlderLocalizationFile(std::string_view file, std::string_view reference) {
+    return LocalizationFileVersion(file) < LocalizationFileVersion(reference);
+}
+
 bool IsCompleteLocalizationFile(std::string_view answer) {
     constexpr std::string_view kGroupOpen = "<LANGUAGE_GROUP";
     constexpr std::string_view kGroupClose = "</LANGUAGE_GROUP>";
@@ -102,6 +152,14 @@ void DownloadLanguageFile(core::Application& app) {
     if (app.PublisherKey && !IsSignedLanguageFile(app, *app.PublisherKey, answer.text)) {
         // Texts the publisher did not sign could tell the user anything.
         ShowFailure(app, "MSG_LANGUAGE_NOT_VERIFIED");
+        return;
+    }
+    // A file the publisher once signed stays signed: one older than the
+    // shipped file would take its place with older texts.
+    if (const std::optional<std::string> shipped =
+            app.ports.fileSystem.ReadWholeFile(LocalizationFileIn(app.ports.programFile.Folder()));
+        shipped && IsOlderLocalizationFile(*file, *shipped)) {
+        ShowFailure(app, "MSG_LANGUAGE_OLDER");
         return;
     }
     // Kept in the data folder, which every user may write, and read there in

@@ -110,6 +110,11 @@ std::string LocalizationFileInUse(platform::FileSystem& fs, std::string_view pro
     if (!text || !IsCompleteLocalizationFile(*text)) {
         return shipped;
     }
+    // Written later is not newer: an old file may have been served again.
+    if (const std::optional<std::string> ownText = fs.ReadWholeFile(shipped);
+        ownText && IsOlderLocalizationFile(*text, *ownText)) {
+        return shipped;
+    }
     return downloaded;
 }
 

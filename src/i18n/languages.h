@@ -94,9 +94,10 @@ private:
 [[nodiscard]] std::string LocalizationFileIn(std::string_view folder);
 
 // The localisation file to read: the downloaded one in the data folder while
-// it is a whole localisation file and was written no earlier than the one
+// it is a whole localisation file, was written no earlier than the one
 // shipped in the program's folder (an update of the program that ships a
-// newer file takes over from an older download); otherwise the shipped one.
+// newer file takes over from an older download) and names a version no
+// older than the shipped one's; otherwise the shipped one.
 [[nodiscard]] std::string LocalizationFileInUse(platform::FileSystem& fs,
                                                 std::string_view programFolder,
                                                 std::string_view dataFolder);

@@ -3,7 +3,9 @@
 // HTTP GET, read in blocks. Every request goes to the server itself (never to
 // a cache), directly, without a proxy; connecting and each wait for data are
 // bounded by a time-out, so that a server that accepts the connection and
-// then sends nothing cannot hold the program forever.
+// then sends nothing cannot hold the program forever. A whole answer is
+// bounded too, in time and in size, so that one that trickles in or never
+// ends cannot either, nor fill the memory.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +22,13 @@ public:
     virtual ~HttpResponse() = default;
 
     // The next bytes of the body, at most `size` of them, as received; ""
-    // at the end of the body; nullopt when reading failed or timed out.
+    // at the end of the body; nullopt when reading failed or timed out, and
+    // once the answer has taken longer than its deadline or grown past the
+    // size limit.
     [[nodiscard]] virtual std::optional<std::string> Read(std::size_t size) = 0;
+
+    // The answer's HTTP status code (200 for a page served as asked).
+    [[nodiscard]] virtual int Status() = 0;
 
     // The body's length as the server announced it (Content-Length), or
     // nullopt when it announced none: a chunked answer, or one whose end is

@@ -105,15 +105,18 @@ DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
     result.untrusted =
         !answeredDate && app.ports.http.LastFailure() == platform::HttpFailure::Certificate;
     bool storeDate = true;
-    // The newest date the signed changes cover, which a keyed build stores.
+    // The newest date the signed changes cover, which is stored when known.
     std::optional<platform::DateTime> signedNewest;
     if (IsLater(serverDate, clientDate)) {
         const Transfer changes = TransferText(app.ports,
                                               server + "/asp/getDefsNEW.asp?" + ProductQuery(app) +
                                                   "&date=" + core::GeneralDateText(clientDate),
                                               download.txtStatus);
-        result.untrusted = changes.end != TransferEnd::Whole &&
+        result.untrusted = changes.end == TransferEnd::NoAnswer &&
                            app.ports.http.LastFailure() == platform::HttpFailure::Certificate;
+        // The server has newer definitions and could not hand them over:
+        // neither "most recent" nor a fault of the publisher's signature.
+        result.incomplete = changes.end != TransferEnd::Whole && !result.untrusted;
         // Only a whole answer is applied: a cut one ends in the middle of a
         // record, and storing a date past the changes it lost would lose
         // them for good.
@@ -132,6 +135,14 @@ DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
             }
         } else if (changes.end == TransferEnd::Whole) {
             body = changes.text;
+            // A build without a key cannot check the signature record, but
+            // the date it names is never later than what the answer holds,
+            // while the end date may be: a cache's copy of the changes can
+            // be older than the server's date at the end.
+            if (const std::optional<SignedChanges> named = ReadSignedChanges(changes.text);
+                named && !IsLater(clientDate, named->newest)) {
+                signedNewest = named->newest;
+            }
         }
         if (body) {
             const AppliedUpdate applied = ApplyDefinitionUpdate(app, *body, *download.txtStatus);
@@ -146,7 +157,7 @@ DefinitionUpdateResult RunDefinitionUpdate(core::Application& app) {
         // (and append) every change the server ever made.
         const platform::DateTime endDate =
             DateOfAnswer(DownloadText(app.ports, server + "/asp/date.asp")).value_or(serverDate);
-        // A keyed build stores what the signed changes cover: a change
+        // What the signed changes cover is stored when known: a change
         // published since they were sent is later than that, and the next
         // update asks for it.
         const std::string text = core::GeneralDateText(signedNewest.value_or(endDate));

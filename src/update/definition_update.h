@@ -26,12 +26,16 @@ struct DefinitionUpdateResult {
     // The https server's certificate failed its check, so nothing was
     // fetched and nothing changed.
     bool untrusted = false;
+    // The server said it has newer definitions, but the changes did not
+    // arrive whole (no answer, an error page, broken off, too slow or too
+    // large). Nothing changed.
+    bool incomplete = false;
 };
 
 // Asks the server for its date and, when it is newer than the definitions'
 // date, for every change since; applies them and stores the new date: the
-// newest date the signed changes cover, or in a build without a key the
-// server's date at the end.
+// newest date the signed changes cover (in a build without a key too, when
+// the answer names one), otherwise the server's date at the end.
 DefinitionUpdateResult RunDefinitionUpdate(core::Application& app);
 
 struct AppliedUpdate {

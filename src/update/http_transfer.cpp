@@ -19,11 +19,16 @@ constexpr std::size_t kBlockSize = 256;
 // Reads the body block by block until a read brings nothing. From the second
 // read on, each read is followed by the progress line, when there is a text
 // box for it, and a yield; a failed read ends the transfer as the empty one
-// at the end of the body does, but cut short.
+// at the end of the body does, but cut short. An error page is not read.
 Transfer TransferText(platform::Platform& ports, std::string_view url, ui::TextBox* status) {
     const std::unique_ptr<platform::HttpResponse> response = ports.http.Get(url);
     if (!response) {
         return {};
+    }
+    if (response->Status() != 200) {
+        // A cache in front of the server answers for it when it is away
+        // (502, 503, 504), with a page that is no answer of the server's.
+        return {TransferEnd::ErrorPage, {}};
     }
     const std::optional<std::uint64_t> promised = response->PromisedLength();
     std::string text;

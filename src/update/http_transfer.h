@@ -15,16 +15,19 @@ namespace update {
 
 // How a transfer ended.
 enum class TransferEnd {
-    Whole,     // the body arrived to its end
-    NoAnswer,  // no connection or request could be opened
-    CutShort,  // the body broke off: a read failed, or it ended before the
-               // length that the server announced
+    Whole,      // the body arrived to its end
+    NoAnswer,   // no connection or request could be opened
+    CutShort,   // the body broke off: a read failed, or it ended before the
+                // length that the server announced, or it took too long or grew
+                // too large
+    ErrorPage,  // the server answered with a status other than 200: its own
+                // error page, or that of a cache in front of it
 };
 
 struct Transfer {
     TransferEnd end = TransferEnd::NoAnswer;
-    // The body as received (an error page's body too); "" unless it arrived
-    // whole, since a part of a text must never pass for the text.
+    // The body as received; "" unless it arrived whole with the status 200,
+    // since neither a part of a text nor an error page may pass for the text.
     std::string text;
 };
 

@@ -92,6 +92,10 @@ void cmdUpdate_Click(core::Application& app) {
     const DefinitionUpdateResult result = RunDefinitionUpdate(app);
     if (result.untrusted) {
         ShowNotice(app, "MSG_SERVER_NOT_TRUSTED");
+    } else if (result.incomplete) {
+        // Not "most recent": the server has newer definitions, and the user
+        // should try again rather than believe they are current.
+        ShowNotice(app, "MSG_UPDATE_INCOMPLETE");
     } else if (result.unverified) {
         // Not "most recent": the user should know that an update was
         // refused, and that nothing was changed.

@@ -39,6 +39,8 @@ public:
 
     std::optional<std::uint64_t> PromisedLength() override { return m_answer.promisedLength; }
 
+    int Status() override { return m_answer.status; }
+
 private:
     ScriptedHttp& m_http;
     std::string m_url;
@@ -49,6 +51,12 @@ private:
 
 void ScriptedHttp::Serve(std::string url, std::string body) {
     m_answers[std::move(url)] = Answer{true, std::move(body), 0, Ending::Complete, std::nullopt};
+}
+
+void ScriptedHttp::ServeStatus(std::string url, int status, std::string body) {
+    Answer answer{true, std::move(body), 0, Ending::Complete, std::nullopt};
+    answer.status = status;
+    m_answers[std::move(url)] = std::move(answer);
 }
 
 void ScriptedHttp::CutShort(std::string url, std::string body, std::size_t bytes) {

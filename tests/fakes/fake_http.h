@@ -24,6 +24,9 @@ public:
     // The whole body arrives, its length not announced (the server ends it
     // by closing the connection).
     void Serve(std::string url, std::string body);
+    // The whole body arrives under an HTTP status other than 200 (an error
+    // page of the server or of a cache in front of it).
+    void ServeStatus(std::string url, int status, std::string body);
     // The answer announces the length of the whole body, but the connection
     // ends after its first `bytes` bytes: the next read brings nothing.
     void CutShort(std::string url, std::string body, std::size_t bytes);
@@ -64,6 +67,7 @@ private:
         std::size_t goodBytes = 0;  // bytes served before the ending
         Ending ending = Ending::Complete;
         std::optional<std::size_t> promisedLength;
+        int status = 200;
     };
 
     std::map<std::string, Answer, std::less<>> m_answers;

@@ -49,7 +49,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the cookie stores' refusals.
     EXPECT_EQ(slots[125].name, "MSG_RESTORE_COOKIES_OTHER_VERSION");
     EXPECT_EQ(slots[126].name, "MSG_COOKIE_STORE_UNWORKABLE");
-    EXPECT_FALSE(slots[127].used);
+    // Then those of failed transfers.
+    EXPECT_EQ(slots[127].name, "MSG_UPDATE_INCOMPLETE");
+    EXPECT_EQ(slots[128].name, "MSG_LANGUAGE_OLDER");
+    EXPECT_FALSE(slots[129].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -1,5 +1,7 @@
 #include "i18n/language_window.h"
 
+#include "i18n/language_download.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -203,6 +205,16 @@ TEST_F(LanguageWindow, AKeyedBuildKeepsADownloadOnlyWhenThePublishersSignatureHo
     machine.http.Serve(url + ".sig", std::string(vectors::kLanguageFileSignature) + "\r\n");
     EXPECT_EQ(download(), (std::vector<std::string>{"English", "Nederlands"}));
     EXPECT_EQ(Shown("MSG_DOWNLOADED"), 1);
+
+    // An update of the program ships a newer version; the old file, still
+    // genuinely signed, served again, does not take its place.
+    const std::string shipped =
+        testing::LocalizationFile({{"en", "English", {}}, {"sv", "Svenska", {}}}, "\r\n", "1.1");
+    machine.fileSystem.AddFile(LocalizationPath(), shipped);
+    EXPECT_EQ(download(), (std::vector<std::string>{"English", "Svenska"}));
+    EXPECT_EQ(Shown("MSG_LANGUAGE_OLDER"), 1);
+    EXPECT_EQ(Shown("MSG_DOWNLOADED"), 0);
+    EXPECT_EQ(StoredFile(), shipped);
 }
 
 TEST_F(LanguageWindow, AnAnswerWithoutTranslationsChangesNothingAndSaysNothing) {
@@ -283,6 +295,34 @@ TEST_F(LanguageWindow, ADownloadIsReadWhileItIsWholeAndNoOlderThanTheShippedFile
     // A download spoilt since it was stored.
     machine.fileSystem.AddFile(DownloadPath(), newerFile.substr(0, newerFile.rfind("</XML")));
     EXPECT_EQ(listed(), shipped);
+
+    // Written later, but an older version than the shipped file: an old file
+    // served again. A newer version is read.
+    const std::string ownFile = StoredFile();
+    const auto withVersion = [](std::string file, std::string_view version) {
+        const std::size_t at = file.find("1.0</LOCALIZATION_FILE_VERSION>");
+        return file.replace(at, 3, version);
+    };
+    machine.fileSystem.AddFile(LocalizationPath(), withVersion(ownFile, "2.0"));
+    machine.fileSystem.AddFile(DownloadPath(), newerFile);
+    EXPECT_EQ(listed(), shipped);
+    machine.fileSystem.AddFile(DownloadPath(), withVersion(newerFile, "2.0.1"));
+    EXPECT_EQ(listed(), downloaded);
+}
+
+TEST(LocalizationFileVersion, VersionsCompareAsNumbersAndAFileWithoutOneIsTheOldest) {
+    const auto file = [](std::string_view version) {
+        return "<XML_DIZ_INFO><LOCALIZATION_FILE_INFO><localization_file_version> " +
+               std::string(version) + "\t</LOCALIZATION_FILE_VERSION>";
+    };
+    EXPECT_EQ(LocalizationFileVersion(file("2.10.0")), (std::vector<std::uint32_t>{2, 10}));
+    EXPECT_TRUE(IsOlderLocalizationFile(file("1.9"), file("1.10")));
+    EXPECT_FALSE(IsOlderLocalizationFile(file("1.0"), file("1")));
+    EXPECT_FALSE(IsOlderLocalizationFile(file("1"), file("1.0.0")));
+    for (const std::string_view unreadable : {"", "1.x", "1..2", "-1", "1.0a", "99999999999"}) {
+        EXPECT_TRUE(IsOlderLocalizationFile(file(unreadable), file("0.1"))) << unreadable;
+    }
+    EXPECT_TRUE(IsOlderLocalizationFile("<TRANSLATION_ITEMS>", file("0.1")));
 }
 
 TEST_F(LanguageWindow, AFileThatArrivedOnlyInPartKeepsTheOldFileAndTheUserIsTold) {

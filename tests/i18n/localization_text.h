@@ -15,11 +15,12 @@ struct Language {
 };
 
 inline std::string LocalizationFile(const std::vector<Language>& languages,
-                                    const std::string& lineEnd = "\r\n") {
+                                    const std::string& lineEnd = "\r\n",
+                                    const std::string& version = "1.0") {
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + lineEnd;
     text += "<XML_DIZ_INFO>" + lineEnd;
     text += "\t<LOCALIZATION_FILE_INFO>" + lineEnd;
-    text += "\t\t<LOCALIZATION_FILE_VERSION>1.0</LOCALIZATION_FILE_VERSION>" + lineEnd;
+    text += "\t\t<LOCALIZATION_FILE_VERSION>" + version + "</LOCALIZATION_FILE_VERSION>" + lineEnd;
     text += "\t</LOCALIZATION_FILE_INFO>" + lineEnd;
     for (const Language& language : languages) {
         text += "<LANGUAGE_GROUP xml:lang=\"" + language.code + "\">" + lineEnd;

@@ -4,6 +4,8 @@
 
 #include "update/live_update.h"
 
+#include <functional>
+
 #include "core/app_fixture.h"
 #include "definitions/line_code.h"
 #include "update/definition_update.h"
@@ -126,17 +128,63 @@ TEST_F(LiveUpdate, AFileLeftUnchangedKeepsTheDateSoTheNextUpdateBringsItsChanges
     EXPECT_EQ(machine.http.requested.size(), 2u) << "no date asked for when it is not stored";
 }
 
-TEST_F(LiveUpdate, ACutOffAnswerAppliesNothingAndKeepsTheDate) {
-    machine.fileSystem.AddFile(DataFile("date.dat"), "1/5/2026 10:00:00 AM\r\n");
-    machine.fileSystem.AddFile(DataFile("FileDefinition.dat"), "");
+// After the server said it has newer definitions, a changes answer that
+// does not arrive whole is neither applied nor "most recent".
+TEST_F(LiveUpdate, AChangesAnswerThatFailsAppliesNothingKeepsTheDateAndSaysSo) {
     const std::string changes =
         FileAddition("first.dll=T|x") + "[BR]" + FileAddition("second.dll=T|x");
-    machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
-    machine.http.CutShort(DefinitionsUrl("1/5/2026 10:00:00 AM"), changes, changes.size() - 5);
-    machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+    const std::string url = DefinitionsUrl("1/5/2026 10:00:00 AM");
+    struct Case {
+        const char* what;
+        std::function<void()> serve;
+    };
+    const Case cases[] = {
+        {"cut off before its length",
+         [&] {
+             machine.http.CutShort(url, changes, 20);
+         }},
+        {"a read that fails",
+         [&] {
+             machine.http.FailAfter(url, changes, 20);
+         }},
+        {"a server that falls silent",
+         [&] {
+             machine.http.StallAfter(url, changes, 20);
+         }},
+        {"no answer at all",
+         [&] {
+             machine.http.Refuse(url);
+         }},
+        // The records are whole, but the page is the cache's, not the server's.
+        {"a cache's 503",
+         [&] {
+             machine.http.ServeStatus(url, 503, changes);
+         }},
+        {"a cache's 504",
+         [&] {
+             machine.http.ServeStatus(url, 504, "<html>Timeout</html>");
+         }},
+    };
+    for (const Case& c : cases) {
+        machine.fileSystem.AddFile(DataFile("date.dat"), "1/5/2026 10:00:00 AM\r\n");
+        machine.fileSystem.AddFile(DataFile("FileDefinition.dat"), "");
+        machine.http.Serve(DateUrl(), "12/8/2026 3:04:05 PM");
+        c.serve();
+        machine.http.Serve(Url("/asp/date.asp"), "12/8/2026 3:04:06 PM");
+        Main().chkAutoProtect->SetValue(1);
+        update::cmdUpdate_Click(*app);
+        EXPECT_EQ(machine.fileSystem.ReadWholeFile(DataFile("FileDefinition.dat")), "") << c.what;
+        EXPECT_EQ(StoredDate(), "1/5/2026 10:00:00 AM\r\n") << c.what;
+        EXPECT_EQ(app->frmSignatureUpdated.lblUpdateInfo->Caption(),
+                  "The definitions update could not be completed: the update server has newer "
+                  "definitions but did not send them whole. Nothing was changed. Please run Live "
+                  "Update again later.")
+            << c.what;
+        EXPECT_TRUE(Main().tmrMemoryInspected->Enabled()) << c.what;
+    }
+    // A date answer that is an error page is no date: nothing newer.
+    machine.http.ServeStatus(DateUrl(), 503, "12/9/2026 3:04:05 PM");
     update::cmdUpdate_Click(*app);
-    EXPECT_EQ(machine.fileSystem.ReadWholeFile(DataFile("FileDefinition.dat")), "");
-    EXPECT_EQ(StoredDate(), "1/5/2026 10:00:00 AM\r\n");
     EXPECT_EQ(app->frmSignatureUpdated.lblUpdateInfo->Caption(),
               "You are using the most recent Acme Sweeper definitions.");
 }

@@ -87,7 +87,7 @@ TEST_F(SignedUpdate, AnAnswerNotSignedForThisVeryDateAndBodyChangesNothingAndThe
          signedAnswer.substr(0, signedAnswer.size() - 10)},
         {"cut before the signature record", "", "3/16/2006", vectors::kNewBody + "[BR]"},
         {"no signature at all", "", "3/16/2006", vectors::kNewBody},
-        {"an error page", "", "3/16/2006", "<html>502 Bad Gateway</html>"},
+        {"an error page served as the answer", "", "3/16/2006", "<html>502 Bad Gateway</html>"},
         // The answer for the default date, replayed to a client a second later.
         {"answered for another date", "3/16/2006 12:00:01 AM\r\n", "3/16/2006 12:00:01 AM",
          signedAnswer},
@@ -150,9 +150,16 @@ TEST_F(SignedUpdate, SignedChangesThatCoverLessThanTheStoredDateAreNotApplied) {
     EXPECT_EQ(Stored("date.dat"), std::nullopt);
 }
 
-TEST_F(SignedUpdate, ABuildWithoutAKeyTakesAnswersSignedOrNotAndStoresTheEndDate) {
+// Without a key the signature cannot be checked, but the date it names is
+// never later than the changes the answer holds; the end date may be, when
+// the answer is a cache's copy.
+TEST_F(SignedUpdate, ABuildWithoutAKeyTakesAnswersSignedOrNotAndStoresTheDateTheyName) {
     app->PublisherKey.reset();
-    for (const std::string& answer : {SignedNewAnswer(), vectors::kNewBody}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {SignedNewAnswer(), "12/8/2026 3:04:05 PM\r\n"},
+        {vectors::kNewBody, "12/8/2026 3:04:06 PM\r\n"},
+    };
+    for (const auto& [answer, storedDate] : cases) {
         machine.fileSystem.Remove(DataFile("date.dat"));
         machine.fileSystem.Remove(DataFile("FileDefinition.dat"));
         Serve("3/16/2006", answer);
@@ -160,8 +167,21 @@ TEST_F(SignedUpdate, ABuildWithoutAKeyTakesAnswersSignedOrNotAndStoresTheEndDate
         EXPECT_EQ(Stored("FileDefinition.dat"),
                   definitions::EncodeDefinitionLine("new.dll=T|x") + "\r\n");
         EXPECT_EQ(Stored("Safety.dat").value_or(""), "");
-        EXPECT_EQ(Stored("date.dat"), "12/8/2026 3:04:06 PM\r\n");
+        EXPECT_EQ(Stored("date.dat"), storedDate);
         EXPECT_EQ(Notice(), app->Message("MSG_UPDATED_DEFS"));
+    }
+}
+
+// A cache in front of the server that fails is the server's fault, not a
+// forgery on the user's network.
+TEST_F(SignedUpdate, AnErrorStatusIsAFailedTransferNotAnUnverifiedOne) {
+    for (const int status : {502, 503, 504}) {
+        Serve("3/16/2006", "");
+        machine.http.ServeStatus(DefinitionsUrl("3/16/2006"), status, SignedNewAnswer());
+        cmdUpdate_Click(*app);
+        EXPECT_EQ(Notice(), app->Message("MSG_UPDATE_INCOMPLETE")) << status;
+        EXPECT_EQ(Stored("FileDefinition.dat"), std::nullopt) << status;
+        EXPECT_EQ(Stored("date.dat"), std::nullopt) << status;
     }
 }
 

@@ -75,6 +75,7 @@ TEST(HttpWin32, BodyIsReadWholeInBlocksWithItsLengthGivenOrNot) {
     for (int answer = 0; answer < 2; ++answer) {
         const std::unique_ptr<HttpResponse> response = http.Get(server.Url("/asp/defs.asp"));
         ASSERT_NE(response, nullptr);
+        EXPECT_EQ(response->Status(), 200);
         EXPECT_EQ(response->PromisedLength(),
                   answer == 0 ? std::optional<std::uint64_t>(300) : std::nullopt);
         EXPECT_EQ(ReadWhole(*response), body) << "answer " << answer;
@@ -98,7 +99,39 @@ TEST(HttpWin32, ErrorPageBodyIsReturnedLikeAnyOther) {
     HttpWin32 http(kShortTimeout);
     const std::unique_ptr<HttpResponse> response = http.Get(server.Url("/missing.asp"));
     ASSERT_NE(response, nullptr);
+    EXPECT_EQ(response->Status(), 404) << "and told for what it is";
     EXPECT_EQ(ReadWhole(*response), "<html>No such page</html>");
+}
+
+// A body that keeps coming, slowly or without end, is given up at the
+// answer's deadline or its size limit, whichever comes first.
+TEST(HttpWin32, ABodyThatTricklesOrNeverEndsFailsAtTheDeadlineOrTheSizeLimit) {
+    constexpr std::chrono::milliseconds kDeadline = 3s;
+    constexpr std::uint64_t kLargest = 256 * 1024;
+    LoopbackServer trickle;
+    // A byte well within each wait's time-out, for ever.
+    trickle.AnswerEndlessly("HTTP/1.0 200 OK\r\n\r\n", "x", 200ms);
+    LoopbackServer endless;
+    endless.AnswerEndlessly("HTTP/1.0 200 OK\r\n\r\n", std::string(4096, 'y'), 0ms);
+    HttpWin32 http(kShortTimeout, kDeadline, kLargest);
+    for (LoopbackServer* server : {&trickle, &endless}) {
+        const Clock::time_point start = Clock::now();
+        const std::unique_ptr<HttpResponse> response = http.Get(server->Url("/asp/defs.asp"));
+        ASSERT_NE(response, nullptr);
+        EXPECT_EQ(response->Status(), 200);
+        std::uint64_t received = 0;
+        bool failed = false;
+        while (!failed && SecondsSince(start) < 60) {
+            const std::optional<std::string> block = response->Read(256);
+            failed = !block;
+            ASSERT_TRUE(failed || !block->empty()) << "the body never ends";
+            received += block ? block->size() : 0;
+        }
+        EXPECT_TRUE(failed);
+        EXPECT_LE(received, kLargest);
+        EXPECT_LT(SecondsSince(start),
+                  std::chrono::duration<double>(kDeadline + kGiveUpBound).count());
+    }
 }
 
 TEST(HttpWin32, RequestGoesToTheServerEveryTimeWithTheProgramsHeaders) {

@@ -111,7 +111,15 @@ public:
 
     void Answer(std::string bytes, Then then = Then::Close) {
         const std::lock_guard lock(m_mutex);
-        m_script.push_back({std::move(bytes), then});
+        m_script.push_back({std::move(bytes), then, {}, {}});
+    }
+
+    // Answers with the head, then sends the piece again and again, `pause`
+    // apart, for as long as the client takes it: a trickle, or with no pause
+    // a body without end.
+    void AnswerEndlessly(std::string head, std::string piece, std::chrono::milliseconds pause) {
+        const std::lock_guard lock(m_mutex);
+        m_script.push_back({std::move(head), Then::Close, std::move(piece), pause});
     }
 
     [[nodiscard]] std::string Url(std::string_view pathAndQuery) const {
@@ -128,7 +136,32 @@ private:
     struct Reply {
         std::string bytes;
         Then then;
+        std::string piece;  // sent on and on after the bytes, when not empty
+        std::chrono::milliseconds pause;
     };
+
+    // Sends the piece until the client goes or the server ends.
+    void SendEndlessly(SOCKET client, const Reply& reply) {
+        while (!m_stop) {
+            if (!Writable(client, 50ms)) {
+                continue;
+            }
+            if (::send(client, reply.piece.data(), static_cast<int>(reply.piece.size()), 0) <= 0) {
+                return;
+            }
+            if (reply.pause.count() > 0) {
+                std::this_thread::sleep_for(reply.pause);
+            }
+        }
+    }
+
+    static bool Writable(SOCKET socket, std::chrono::milliseconds wait) {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(socket, &set);
+        timeval limit{0, static_cast<long>(wait.count() * 1000)};
+        return ::select(0, nullptr, &set, nullptr, &limit) == 1;
+    }
 
     void Run(SOCKET listener) {
         std::vector<UniqueSocket> held;
@@ -155,6 +188,9 @@ private:
             }
             if (reply) {
                 ::send(client.Get(), reply->bytes.data(), static_cast<int>(reply->bytes.size()), 0);
+                if (!reply->piece.empty()) {
+                    SendEndlessly(client.Get(), *reply);
+                }
             }
             if (!reply || reply->then == Then::HoldOpen) {
                 held.push_back(std::move(client));

@@ -21,6 +21,7 @@
 #include "core/application.h"
 #include "definitions/line_code.h"
 #include "defserver_urls.h"
+#include "i18n/languages.h"
 #include "loopback_proxy.h"
 #include "loopback_server.h"
 #include "platform/win32/http_win32.h"
@@ -67,12 +68,18 @@ bool Holds(const std::vector<std::string>& lines, std::string_view line) {
 
 class UpdateWin32 : public ::testing::Test {
 protected:
-    UpdateWin32() {
-        app.branding.ProgramName = kProduct;
-        app.branding.CompanyName = "Update Test Company";
-        app.DataFolder = data.Path();
+    UpdateWin32() { Configure(app); }
+
+    void Configure(core::Application& program) {
+        program.branding.ProgramName = kProduct;
+        program.branding.CompanyName = "Update Test Company";
+        program.DataFolder = data.Path();
         // The key of the fixture's servers, whatever key this build carries.
-        app.PublisherKey = win32_tests::FixtureKey();
+        program.PublisherKey = win32_tests::FixtureKey();
+        // The built-in texts, so that one notice is not taken for another.
+        program.Catalogue = std::make_unique<i18n::clsLanguages>(
+            program.ports.fileSystem, program.ports.textCodec, data.Path(), program.branding, "");
+        i18n::LoadBuiltInMessages(*program.Catalogue);
     }
     ~UpdateWin32() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey); }
 
@@ -298,6 +305,86 @@ TEST_F(UpdateWin32, AnUnreachableServerEndsAsUpToDateWithTheTimersRunning) {
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
 }
 
+// The program's ports with another HTTP adapter.
+platform::Platform WithHttp(const platform::Platform& p, platform::Http& http) {
+    return {p.registry,   p.shellFolders, p.fileSystem,    p.programFile,       p.osVersion,
+            p.shell,      p.dialogs,      p.clock,         p.eventLoop,         p.textCodec,
+            p.notifyIcon, p.processes,    p.clipboard,     p.systemRestore,     http,
+            p.desktop,    p.management,   p.localeFormats, p.signatureVerifier, p.deviceManagement};
+}
+
+// After the server said it has newer definitions, a changes answer that
+// fails (a cache's error page, a trickle, a body without end) changes
+// nothing and says so, and the shields' timers run again; the next update
+// from the real server completes.
+TEST_F(UpdateWin32, AChangesAnswerThatFailsIsReportedAsNotCompletedAndChangesNothing) {
+    const std::string second = ServerUrl("second");
+    ASSERT_FALSE(second.empty()) << "the fixture's servers are not running";
+    // Bounds far below the program's own, so that the test stays short.
+    constexpr std::chrono::milliseconds kDeadline = std::chrono::seconds(3);
+    platform::win32::HttpWin32 bounded(std::chrono::seconds(2), kDeadline, 256 * 1024);
+    platform::Platform ports = WithHttp(platform.Ports(), bounded);
+    core::Application program{ports};
+    Configure(program);
+    std::ofstream(DataFile("date.dat"), std::ios::binary) << "12/1/2026\r\n";
+    std::ofstream(DataFile("FileDefinition.dat"), std::ios::binary)
+        << definitions::EncodeDefinitionLine("keep.dll=T|x") << "\r\n";
+    const std::map<std::string, std::string> before = DataFiles();
+
+    const std::string newer = win32_tests::Response("200 OK", "12/9/2026 1:00:00 PM");
+    const std::string endlessHead = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+    const std::string record = definitions::EncodeDefinitionLine("FILE") + "|ADD[DEF]" +
+                               definitions::EncodeDefinitionLine("more.dll") + "=T|x[BR]";
+    std::string records;
+    for (int i = 0; i < 128; ++i) {
+        records += record;
+    }
+    struct Failure {
+        const char* what;
+        std::function<void(win32_tests::LoopbackServer&)> answer;
+    };
+    const Failure failures[] = {
+        {"a 503 of the cache in front",
+         [](win32_tests::LoopbackServer& server) {
+             server.Answer(win32_tests::Response("503 Service Unavailable",
+                                                 "<html>503 Service Unavailable</html>"));
+         }},
+        {"a record every 200 ms",
+         [&](win32_tests::LoopbackServer& server) {
+             server.AnswerEndlessly(endlessHead, record, std::chrono::milliseconds(200));
+         }},
+        {"records without end",
+         [&](win32_tests::LoopbackServer& server) {
+             server.AnswerEndlessly(endlessHead, records, std::chrono::milliseconds(0));
+         }},
+    };
+    for (const Failure& failure : failures) {
+        win32_tests::LoopbackServer server;
+        server.Answer(newer);
+        failure.answer(server);
+        program.WriteUserSetting("Settings", "DefinitionServer", server.Url(""));
+        program.frmMain.chkAutoProtect->SetValue(1);
+        program.frmMain.chkHomePage->SetValue(1);
+        const auto start = std::chrono::steady_clock::now();
+        update::cmdUpdate_Click(program);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, kDeadline + std::chrono::seconds(20))
+            << failure.what;
+        EXPECT_EQ(program.frmSignatureUpdated.lblUpdateInfo->Caption(),
+                  program.Message("MSG_UPDATE_INCOMPLETE"))
+            << failure.what;
+        EXPECT_FALSE(program.frmSignatureUpdated.lblUpdateInfo->Caption().empty());
+        EXPECT_TRUE(DataFiles() == before) << failure.what << ": a definition file or the date";
+        EXPECT_TRUE(program.frmMain.tmrMemoryInspected->Enabled()) << failure.what;
+        EXPECT_TRUE(program.frmMain.tmrCheckHomePage->Enabled()) << failure.what;
+        EXPECT_EQ(server.Requests().size(), 2u) << failure.what << ": no end date asked for";
+    }
+
+    program.WriteUserSetting("Settings", "DefinitionServer", second);
+    EXPECT_EQ(update::RunDefinitionUpdate(program).changeCount, 4);
+    EXPECT_EQ(ReadFile(DataFile("date.dat")), "12/2/2026 8:00:03 AM\r\n");
+    EXPECT_TRUE(Holds(Definitions(DataFile("FileDefinition.dat")), "keep.dll=T|x"));
+}
+
 TEST_F(UpdateWin32, AnErrorPageChangesNoDefinition) {
     std::ofstream(DataFile("FileDefinition.dat"), std::ios::binary)
         << definitions::EncodeDefinitionLine("keep.dll=T|x") << "\r\n";
@@ -309,7 +396,10 @@ TEST_F(UpdateWin32, AnErrorPageChangesNoDefinition) {
         "500 Internal Server Error",
         "<html><body><h1>Error</h1>[BR] FILE|DEL[DEF]keep.dll [BR]</body></html>"));
     UseServer(server.Url(""));
-    EXPECT_EQ(update::RunDefinitionUpdate(app).changeCount, 0);
+    const update::DefinitionUpdateResult result = update::RunDefinitionUpdate(app);
+    EXPECT_EQ(result.changeCount, 0);
+    EXPECT_TRUE(result.incomplete);
+    EXPECT_FALSE(result.unverified);
     EXPECT_EQ(ReadFile(DataFile("FileDefinition.dat")), before);
     EXPECT_FALSE(::PathFileExistsA(DataFile("date.dat").c_str()));
 }

@@ -6,6 +6,7 @@
 
 #include "core/text.h"
 #include "definition_changes.h"
+#include "i18n/language_download.h"
 #include "submitted_names.h"
 
 namespace defserver {
@@ -265,6 +266,12 @@ HttpAnswer RequestHandler::LanguageSignature() const {
     const Checked<std::string> content = ReadWholeFile(*m_settings.localizationFile);
     if (!content) {
         return Failed(404, content.Error());
+    }
+    // The signature vouches for the file's version too, by which a program
+    // tells an old file served again from a newer one: a file without one
+    // is not signed, as every program would refuse it as the oldest.
+    if (i18n::LocalizationFileVersion(*content).empty()) {
+        return Failed(404, "the localisation file names no version");
     }
     std::string signature =
         m_settings.signingKey->Sign(LanguageMessage(kLanguagePackPath, *content));

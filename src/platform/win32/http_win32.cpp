@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -179,26 +180,71 @@ std::optional<std::uint64_t> ContentLength(HINTERNET request) {
     return length;
 }
 
+// The answer's status code; 0 when it has none that reads as a number.
+int StatusCode(HINTERNET request) {
+    DWORD status = 0;
+    DWORD size = sizeof(status);
+    if (!::HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                          nullptr)) {
+        return 0;
+    }
+    return static_cast<int>(status);
+}
+
+// What bounds a whole answer: the moment it must have arrived by, and its
+// largest size.
+struct AnswerLimits {
+    std::chrono::steady_clock::time_point deadline;
+    std::uint64_t largestBody = 0;
+};
+
 // One answer, owning its request and the connection and session it was made
 // on; the members close in reverse order, the request first.
 class HttpResponseWin32 final : public platform::HttpResponse {
 public:
     HttpResponseWin32(UniqueInternetHandle session, UniqueInternetHandle connection,
-                      UniqueInternetHandle request) noexcept
+                      UniqueInternetHandle request, AnswerLimits limits) noexcept
         : m_session(std::move(session)),
           m_connection(std::move(connection)),
-          m_request(std::move(request)) {}
+          m_request(std::move(request)),
+          m_limits(limits),
+          m_status(StatusCode(m_request.Get())) {}
 
+    // A read that is waiting when the deadline passes ends at the latest
+    // with the connection's time-out; the next one fails at once.
     std::optional<std::string> Read(std::size_t size) override {
+        if (m_overLimit || std::chrono::steady_clock::now() > m_limits.deadline) {
+            m_overLimit = true;
+            return std::nullopt;
+        }
+        // InternetReadFile returns only once the whole size has come, which a
+        // trickling body makes last for ages: only what is there is asked
+        // for. Nothing there is the end of the body (or a failure, which the
+        // read then reports).
+        DWORD available = 0;
+        if (!::InternetQueryDataAvailable(m_request.Get(), &available, 0, 0)) {
+            return std::nullopt;
+        }
+        if (available > 0) {
+            size = std::min<std::size_t>(size, available);
+        }
         std::string block(std::min<std::size_t>(size, MAXDWORD), '\0');
         DWORD read = 0;
         if (!::InternetReadFile(m_request.Get(), block.data(), static_cast<DWORD>(block.size()),
                                 &read)) {
             return std::nullopt;
         }
+        m_received += read;
+        if (m_received > m_limits.largestBody ||
+            std::chrono::steady_clock::now() > m_limits.deadline) {
+            m_overLimit = true;
+            return std::nullopt;
+        }
         block.resize(read);
         return block;
     }
+
+    int Status() override { return m_status; }
 
     std::optional<std::uint64_t> PromisedLength() override {
         return ContentLength(m_request.Get());
@@ -208,6 +254,10 @@ private:
     UniqueInternetHandle m_session;
     UniqueInternetHandle m_connection;
     UniqueInternetHandle m_request;
+    AnswerLimits m_limits;
+    int m_status = 0;
+    std::uint64_t m_received = 0;
+    bool m_overLimit = false;
 };
 
 }  // namespace
@@ -222,6 +272,7 @@ std::unique_ptr<HttpResponse> HttpWin32::Get(std::string_view url) {
 }
 
 std::unique_ptr<HttpResponse> HttpWin32::Send(std::string_view url) {
+    const AnswerLimits limits{std::chrono::steady_clock::now() + m_deadline, m_largestBody};
     // The session, connection and request are opened one by one rather than
     // with InternetOpenUrl, which sends the request before its handle exists
     // and so, on Wine, without any receive time-out (nor a way to cancel it).
@@ -261,7 +312,7 @@ std::unique_ptr<HttpResponse> HttpWin32::Send(std::string_view url) {
         return nullptr;
     }
     return std::make_unique<HttpResponseWin32>(std::move(session), std::move(connection),
-                                               std::move(request));
+                                               std::move(request), limits);
 }
 
 }  // namespace platform::win32

@@ -270,7 +270,13 @@ TEST_F(SignedAnswers, AProgramThatKnowsNoSignaturesWritesNothingForTheRecord) {
 TEST_F(SignedAnswers, TheLanguagePackIsSignedWithItsPathBesideIt) {
     EXPECT_EQ(Get("/Languages/21/Localization.txt.sig").status, 404);
     m_settings.localizationFile = m_folder.Path("Localization.txt");
-    const std::string file = "<TRANSLATION_ITEMS>\r\n\xC3\xA9t\xC3\xA9";
+    // A file that names no version is not signed: a program could not tell
+    // it from an older one.
+    m_folder.Write("Localization.txt", "<TRANSLATION_ITEMS>\r\n\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(Get("/Languages/21/Localization.txt.sig").status, 404);
+    const std::string file =
+        "<LOCALIZATION_FILE_VERSION>1.2</LOCALIZATION_FILE_VERSION>\r\n<TRANSLATION_ITEMS>\r\n"
+        "\xC3\xA9t\xC3\xA9";
     m_folder.Write("Localization.txt", file);
     EXPECT_EQ(Get("/Languages/21/Localization.txt").body, file);
     const std::string signature = Get("/Languages/21/Localization.txt.sig").body;
