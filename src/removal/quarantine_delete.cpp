@@ -15,13 +15,6 @@ namespace removal {
 
 namespace {
 
-// A stored name is a plain name inside the quarantine folder; the index
-// refuses any other, and this never looks outside the folder either.
-bool IsPlainName(std::string_view name) {
-    return !name.empty() && name.find_first_of("\\/:") == std::string_view::npos && name != "." &&
-           name != "..";
-}
-
 // Deletes one item's saved content; true when it is gone (or was already).
 bool DeleteSavedContent(platform::FileSystem& fs, const std::string& path) {
     const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
@@ -52,7 +45,7 @@ std::vector<QuarantineEntry> DeleteQuarantined(core::Application& app,
     std::vector<QuarantineEntry> left;
     std::vector<std::string> gone;
     for (const QuarantineEntry& entry : entries) {
-        if (IsPlainName(entry.storedName) &&
+        if (IsStoredName(entry.storedName) &&
             DeleteSavedContent(fs, folder + "\\" + entry.storedName)) {
             gone.push_back(entry.storedName);
         } else {

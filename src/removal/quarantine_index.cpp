@@ -88,13 +88,6 @@ std::optional<std::string> Unescaped(std::string_view text) {
     return out;
 }
 
-// A name the quarantine folder can hold directly: never a path that leads
-// elsewhere.
-bool IsPlainName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/:") == std::string_view::npos;
-}
-
 bool IsDigest(std::string_view text) {
     if (text.size() != 64) {
         return false;
@@ -152,7 +145,7 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
     const char* sizeEnd = texts[2].data() + texts[2].size();
     const auto [sizeStop, sizeError] = std::from_chars(texts[2].data(), sizeEnd, size);
     if (!kind || !IsIndexTime(texts[1]) || texts[2].empty() || sizeError != std::errc{} ||
-        sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsPlainName(texts[4]) || texts[6].empty()) {
+        sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsStoredName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
     // A value's name, or the domain of a browser's saved cookies.
@@ -280,7 +273,7 @@ std::vector<QuarantineEntry> LogFileRecords(platform::FileSystem& fs, platform::
         entry.time = codec.StoredToAnsi(lines[i].substr(0, file));
         entry.storedName = codec.StoredToAnsi(lines[i].substr(file + kFile.size()));
         entry.location = codec.StoredToAnsi(lines[i + 1].substr(kLocation.size()));
-        if (IsPlainName(entry.storedName) && !entry.location.empty()) {
+        if (IsStoredName(entry.storedName) && !entry.location.empty()) {
             records.push_back(std::move(entry));
         }
         ++i;
@@ -305,6 +298,18 @@ std::uint64_t FolderSize(platform::FileSystem& fs, const std::string& folder) {
 
 std::string QuarantineIndexPath(std::string_view dataFolder) {
     return QuarantineFolder(dataFolder) + "\\" + std::string(kIndexName);
+}
+
+bool IsQuarantineOwnName(std::string_view name) {
+    const std::string upper = core::UpperCase(name);
+    const std::string index = core::UpperCase(kIndexName);
+    return upper == core::UpperCase(kQuarantineLogName) || upper == index ||
+           upper == index + ".NEW";
+}
+
+bool IsStoredName(std::string_view name) {
+    return !name.empty() && name.back() != '.' && name.back() != ' ' &&
+           name.find_first_of("\\/:") == std::string_view::npos && !IsQuarantineOwnName(name);
 }
 
 std::string IndexTimeText(const platform::DateTime& time) {
@@ -385,7 +390,7 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
 
 SavedContentState CheckSavedContent(platform::FileSystem& fs, std::string_view dataFolder,
                                     const QuarantineEntry& entry) {
-    if (!IsPlainName(entry.storedName)) {
+    if (!IsStoredName(entry.storedName)) {
         return SavedContentState::Missing;
     }
     const std::string stored = QuarantineFolder(dataFolder) + "\\" + entry.storedName;

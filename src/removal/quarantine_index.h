@@ -65,6 +65,16 @@ struct QuarantineEntry {
 
 [[nodiscard]] std::string QuarantineIndexPath(std::string_view dataFolder);
 
+// The names of the quarantine's own files (its log, its index and the
+// index's scratch file), in any letter case: no copy is ever stored under
+// one, nor does an entry ever name one.
+[[nodiscard]] bool IsQuarantineOwnName(std::string_view name);
+// A name that the quarantine folder holds directly and that Windows reads
+// as itself: no path, no "." or "..", no trailing dot or blank (which
+// Windows drops, so that it names another copy), and none of the folder's
+// own names.
+[[nodiscard]] bool IsStoredName(std::string_view name);
+
 // The index's entries, in the order they were added; empty when there is no
 // index. Lines that do not read are skipped.
 [[nodiscard]] std::vector<QuarantineEntry> LoadQuarantineEntries(platform::FileSystem& fs,

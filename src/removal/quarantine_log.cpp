@@ -7,8 +7,6 @@ namespace removal {
 
 namespace {
 
-constexpr std::string_view kLogName = "QuarantineLog.txt";
-
 // Two lines and the two empty lines that end every record.
 void AppendRecord(core::Application& app, std::string_view line1, std::string_view line2) {
     const std::string time = core::UserDateText(app.ports.localeFormats, app.ports.clock.Now());
@@ -26,7 +24,7 @@ std::string QuarantineFolder(std::string_view dataFolder) {
 }
 
 std::string QuarantineLogPath(std::string_view dataFolder) {
-    return QuarantineFolder(dataFolder) + "\\" + std::string(kLogName);
+    return QuarantineFolder(dataFolder) + "\\" + std::string(kQuarantineLogName);
 }
 
 void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolder) {

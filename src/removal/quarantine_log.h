@@ -17,6 +17,9 @@ class FileSystem;
 
 namespace removal {
 
+// The log's file name.
+inline constexpr std::string_view kQuarantineLogName = "QuarantineLog.txt";
+
 // `DataFolder` + "\quarantine".
 [[nodiscard]] std::string QuarantineFolder(std::string_view dataFolder);
 // The log file inside it.

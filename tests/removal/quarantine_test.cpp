@@ -382,7 +382,12 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
         "\tearlier.dat\tOld\tC:\\Old\\earlier.dat\t\r\n"
         "file\t2020-01-02 03:04:05\t7\tcut off\r\n"
         "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n";
+        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n" +
+        // Names that Windows reads as another file: the copy of earlier.dat,
+        // and the quarantine's own log.
+        "file\t2020-01-02 03:04:05\t7\t" + core::Sha256Hex("earlier") +
+        "\tearlier.dat. \tOld\tC:\\Old\\e\t\r\n" + "file\t2020-01-02 03:04:05\t7\t" +
+        core::Sha256Hex("x") + "\tquarantinelog.TXT\tOld\tC:\\Old\\l\t\r\n";
     machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"), damaged);
     // An older quarantine's log: one copy is still there, one is gone.
     machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
@@ -451,6 +456,27 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, app->DataFolder, {"EVIL.EXE"}));
     EXPECT_EQ(Index().size(), 3u);
     EXPECT_EQ(Index()[1].storedName, "Folder");
+}
+
+// A removed file named like the quarantine's own log or index is kept
+// beside them, and the first removal's log record never lands in its copy.
+TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
+    machine.fileSystem.AddFile("C:\\X\\QuarantineLog.txt", "not a log");
+    machine.fileSystem.AddFile("C:\\Y\\quarantineindex.txt", "not an index");
+    FileFinding("Evil", "C:\\X\\QuarantineLog.txt");
+    FileFinding("Evil", "C:\\Y\\quarantineindex.txt");
+    Delete();
+
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(Quarantined("QuarantineLog (2).txt")), "not a log");
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(Quarantined("quarantineindex (2).txt")),
+              "not an index");
+    EXPECT_EQ(Log(), FileRecord("QuarantineLog (2).txt", "C:\\X\\QuarantineLog.txt") +
+                         FileRecord("quarantineindex (2).txt", "C:\\Y\\quarantineindex.txt"));
+    const std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 2u);
+    for (const QuarantineEntry& entry : index) {
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+    }
 }
 
 TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {
