@@ -28,10 +28,14 @@ bool DeleteSavedContent(platform::FileSystem& fs, const std::string& path) {
     return attributes->directory ? fs.RemoveFolder(path) : fs.RemoveFile(path);
 }
 
-// When the item was removed: the index's fixed form, or a log's own text.
+// When the item was removed: the index's fixed form, or a log's own text in
+// the user's short date of then. That date is read at its latest, so that
+// nothing goes early on a system whose date puts the day first; one that
+// reads in no order keeps its item. (The copy's file time is no help: a
+// copy keeps the time its original was last written.)
 std::optional<platform::DateTime> RemovedAt(const QuarantineEntry& entry) {
     if (entry.fromLogOnly) {
-        return core::ParseDateTime(entry.time);
+        return core::LatestDayOfUserDate(entry.time);
     }
     return ParseIndexTime(entry.time);
 }
