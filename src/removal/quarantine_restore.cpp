@@ -126,12 +126,24 @@ bool IsPartialCopy(platform::FileSystem& fs, const std::string& candidate,
 }
 
 // A name beside the place for the copy on its way there: a free one, or one
-// that only a restore cut short left behind (cleared first).
+// that only a restore cut short left behind (cleared first). It is never
+// longer than the place's own name, so that no path into it is longer than
+// the item's own path: whatever the removal could take comes back.
 std::optional<std::string> TemporaryName(platform::FileSystem& fs, const std::string& target,
                                          const std::string& saved) {
+    const std::string name = NameOf(target);
     for (int number = 1; number <= kMostTemporaryNames; ++number) {
-        const std::string candidate =
-            target + (number == 1 ? ".restoring" : ".restoring " + std::to_string(number));
+        std::string temporary = "~rs" + std::to_string(number);
+        if (temporary.size() > name.size()) {
+            temporary = "~" + std::to_string(number);
+        }
+        if (temporary.size() > name.size()) {
+            temporary = std::to_string(number);
+        }
+        if (temporary.size() > name.size() || core::UpperCase(temporary) == core::UpperCase(name)) {
+            continue;
+        }
+        const std::string candidate = ParentOf(target) + "\\" + temporary;
         if (!fs.Attributes(candidate)) {
             return candidate;
         }

@@ -107,6 +107,9 @@ void FakeFileSystem::RefuseWritesUnder(std::string folder) {
 }
 
 bool FakeFileSystem::WriteRefused(std::string_view path) const {
+    if (longestPath > 0 && path.size() > longestPath) {
+        return true;
+    }
     const std::string key = Key(Real(path, false));
     return std::any_of(
         m_readOnlyFolders.begin(), m_readOnlyFolders.end(),

@@ -81,6 +81,9 @@ public:
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
     int reads = 0;        // whole-file and range reads asked for, failed ones too
     int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
+    // The narrow API's path limit (259): a longer path can be neither written,
+    // made, moved nor deleted. 0 for none.
+    std::size_t longestPath = 0;
 
 private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;

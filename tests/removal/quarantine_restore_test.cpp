@@ -199,6 +199,36 @@ TEST_F(QuarantineRestore, WhatStandsInAnItsPlaceIsNeverWrittenOver) {
     EXPECT_EQ(Exclusions(), "");
 }
 
+// Items at the narrow API's longest paths, which the removal could take,
+// come back: their copies on the way take no longer name than their own.
+TEST_F(QuarantineRestore, ItemsAtTheLongestPathComeBack) {
+    fakes::FakeFileSystem& fs = machine.fileSystem;
+    fs.longestPath = 259;
+    const std::string file = "C:\\" + std::string(247, 'f') + "\\evil.exe";
+    const std::string single = "C:\\" + std::string(254, 's') + "\\a";
+    const std::string folder = "C:\\" + std::string(242, 'd') + "\\Kit";
+    const std::string inFolder = folder + "\\sub\\a.txt";
+    ASSERT_EQ(file.size(), 259u);
+    ASSERT_EQ(single.size(), 259u);
+    ASSERT_EQ(inFolder.size(), 259u);
+    fs.AddFile(file, "exe");
+    fs.AddFile(single, "one");
+    fs.AddFile(inFolder, "a");
+    FileFinding("Evil", file);
+    FileFinding("Evil", single);
+    FileFinding("Evil", folder);
+    Delete();
+    ASSERT_EQ(fs.Find(file), nullptr);
+
+    OpenAndCheck();
+    Restore(false);
+
+    EXPECT_EQ(Content(file), "exe");
+    EXPECT_EQ(Content(single), "one");
+    EXPECT_EQ(Content(inFolder), "a");
+    EXPECT_TRUE(Listed().empty());
+}
+
 // A restore that cannot be trusted writes nothing anywhere: the item stays
 // in the quarantine and the user is told why.
 TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
