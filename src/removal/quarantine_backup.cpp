@@ -75,7 +75,8 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
         return std::nullopt;
     }
     const std::string quarantine = QuarantineFolder(app.DataFolder);
-    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
+    const std::vector<QuarantineEntry> indexed =
+        LoadQuarantineEntries(fs, app.ports.textCodec, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
         const std::string storedName = NumberedName(name, number, folder);
         const std::string target = quarantine + "\\" + storedName;
@@ -113,7 +114,8 @@ std::optional<std::string> SaveNewFile(core::Application& app, std::string_view 
                                        std::string_view content) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string quarantine = QuarantineFolder(app.DataFolder);
-    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
+    const std::vector<QuarantineEntry> indexed =
+        LoadQuarantineEntries(fs, app.ports.textCodec, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
         const std::string storedName = NumberedName(StorableName(name), number, false);
         const std::string target = quarantine + "\\" + storedName;
@@ -151,7 +153,8 @@ void IndexSavedContent(core::Application& app, QuarantineKind kind, std::string_
     entry.threat = app.removal.CurrentThreat;
     entry.location = std::string(location);
     entry.valueName = std::string(valueName);
-    [[maybe_unused]] const bool indexed = AddQuarantineEntry(fs, app.DataFolder, entry);
+    [[maybe_unused]] const bool indexed =
+        AddQuarantineEntry(fs, app.ports.textCodec, app.DataFolder, entry);
 }
 
 }  // namespace removal

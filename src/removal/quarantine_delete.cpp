@@ -59,7 +59,8 @@ std::vector<QuarantineEntry> DeleteQuarantined(core::Application& app,
     if (!gone.empty()) {
         // An index that cannot be written keeps entries whose content is
         // gone; the list leaves those out, as it does every missing copy.
-        [[maybe_unused]] const bool written = RemoveQuarantineEntries(fs, app.DataFolder, gone);
+        [[maybe_unused]] const bool written =
+            RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, gone);
     }
     return left;
 }

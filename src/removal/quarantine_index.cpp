@@ -17,7 +17,12 @@ namespace removal {
 namespace {
 
 constexpr std::string_view kIndexName = "QuarantineIndex.txt";
+// An older index's first line: its texts are in the code page the program
+// ran in, taken as the log's are.
 constexpr std::string_view kFirstLine = "QuarantineIndex\t1";
+// The first line that says the texts are UTF-8, whatever code page the
+// program runs in when it reads them.
+constexpr std::string_view kUtf8FirstLine = "QuarantineIndex\t1\tUTF-8";
 constexpr std::string_view kDamagedName = "QuarantineIndex (damaged).txt";
 constexpr std::size_t kFieldCount = 8;
 // More copies of a damaged index than anyone keeps; past it none is kept.
@@ -126,7 +131,13 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
+enum class IndexEncoding { Stored, Utf8 };
+
+// The line's entry, with its texts in the program's code page; nullopt when
+// the line does not read, or (`lossy`) when a text of a UTF-8 index has
+// characters that the program's code page lacks.
+std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextCodec& codec,
+                                          IndexEncoding encoding, bool& lossy) {
     const std::vector<std::string_view> fields = Split(line, '\t');
     if (fields.size() != kFieldCount) {
         return std::nullopt;
@@ -137,7 +148,16 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
         if (!text) {
             return std::nullopt;
         }
-        texts.push_back(std::move(*text));
+        if (encoding == IndexEncoding::Stored) {
+            texts.push_back(codec.StoredToAnsi(*text));
+            continue;
+        }
+        std::string ansi = codec.Utf8ToAnsi(*text);
+        if (codec.AnsiToUtf8(ansi) != *text) {
+            lossy = true;
+            return std::nullopt;
+        }
+        texts.push_back(std::move(ansi));
     }
     QuarantineEntry entry;
     const std::optional<QuarantineKind> kind = KindOf(texts[0]);
@@ -165,7 +185,7 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
     return entry;
 }
 
-std::string EntryLine(const QuarantineEntry& entry) {
+std::string EntryLine(const QuarantineEntry& entry, platform::TextCodec& codec) {
     const std::string fields[kFieldCount] = {std::string(NameOf(entry.kind)),
                                              entry.time,
                                              std::to_string(entry.size),
@@ -176,7 +196,7 @@ std::string EntryLine(const QuarantineEntry& entry) {
                                              entry.valueName};
     std::string line;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        line.append(i == 0 ? "" : "\t").append(Escaped(fields[i]));
+        line.append(i == 0 ? "" : "\t").append(Escaped(codec.AnsiToUtf8(fields[i])));
     }
     return line + "\r\n";
 }
@@ -185,9 +205,13 @@ struct IndexFile {
     std::vector<QuarantineEntry> entries;
     bool exists = false;
     bool damaged = false;  // a line, or the first line, did not read
+    // Lines whose texts this code page cannot hold: written back as they
+    // are, for a program that can.
+    std::vector<std::string> keptLines;
 };
 
-IndexFile ReadIndex(platform::FileSystem& fs, std::string_view dataFolder) {
+IndexFile ReadIndex(platform::FileSystem& fs, platform::TextCodec& codec,
+                    std::string_view dataFolder) {
     IndexFile index;
     const std::optional<std::string> content = fs.ReadWholeFile(QuarantineIndexPath(dataFolder));
     if (!content) {
@@ -203,15 +227,20 @@ IndexFile ReadIndex(platform::FileSystem& fs, std::string_view dataFolder) {
     while (!lines.empty() && lines.back().empty()) {
         lines.pop_back();
     }
-    if (lines.empty() || lines.front() != kFirstLine) {
+    if (lines.empty() || (lines.front() != kFirstLine && lines.front() != kUtf8FirstLine)) {
         // Another version's index, or no index at all: nothing in it is read,
         // and it is kept aside when the index is next written.
         index.damaged = true;
         return index;
     }
+    const IndexEncoding encoding =
+        lines.front() == kUtf8FirstLine ? IndexEncoding::Utf8 : IndexEncoding::Stored;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (std::optional<QuarantineEntry> entry = ParseEntry(lines[i])) {
+        bool lossy = false;
+        if (std::optional<QuarantineEntry> entry = ParseEntry(lines[i], codec, encoding, lossy)) {
             index.entries.push_back(std::move(*entry));
+        } else if (lossy) {
+            index.keptLines.emplace_back(lines[i]);
         } else {
             index.damaged = true;
         }
@@ -232,15 +261,18 @@ void KeepDamagedCopy(platform::FileSystem& fs, std::string_view dataFolder) {
     }
 }
 
-bool WriteIndex(platform::FileSystem& fs, std::string_view dataFolder, const IndexFile& old,
-                const std::vector<QuarantineEntry>& entries) {
+bool WriteIndex(platform::FileSystem& fs, platform::TextCodec& codec, std::string_view dataFolder,
+                const IndexFile& old, const std::vector<QuarantineEntry>& entries) {
     if (old.damaged) {
         KeepDamagedCopy(fs, dataFolder);
     }
-    std::string content(kFirstLine);
+    std::string content(kUtf8FirstLine);
     content.append("\r\n");
+    for (const std::string& line : old.keptLines) {
+        content.append(line).append("\r\n");
+    }
     for (const QuarantineEntry& entry : entries) {
-        content += EntryLine(entry);
+        content += EntryLine(entry, codec);
     }
     const std::string path = QuarantineIndexPath(dataFolder);
     return core::ReplaceFileContent(fs, path, content, path + ".new");
@@ -331,22 +363,24 @@ std::optional<platform::DateTime> ParseIndexTime(std::string_view text) {
 }
 
 std::vector<QuarantineEntry> LoadQuarantineEntries(platform::FileSystem& fs,
+                                                   platform::TextCodec& codec,
                                                    std::string_view dataFolder) {
-    return ReadIndex(fs, dataFolder).entries;
+    return ReadIndex(fs, codec, dataFolder).entries;
 }
 
-bool AddQuarantineEntry(platform::FileSystem& fs, std::string_view dataFolder,
-                        const QuarantineEntry& entry) {
-    const IndexFile index = ReadIndex(fs, dataFolder);
+bool AddQuarantineEntry(platform::FileSystem& fs, platform::TextCodec& codec,
+                        std::string_view dataFolder, const QuarantineEntry& entry) {
+    const IndexFile index = ReadIndex(fs, codec, dataFolder);
     std::vector<QuarantineEntry> entries = index.entries;
     entries.push_back(entry);
     entries.back().fromLogOnly = false;
-    return WriteIndex(fs, dataFolder, index, entries);
+    return WriteIndex(fs, codec, dataFolder, index, entries);
 }
 
-bool RemoveQuarantineEntries(platform::FileSystem& fs, std::string_view dataFolder,
+bool RemoveQuarantineEntries(platform::FileSystem& fs, platform::TextCodec& codec,
+                             std::string_view dataFolder,
                              const std::vector<std::string>& storedNames) {
-    const IndexFile index = ReadIndex(fs, dataFolder);
+    const IndexFile index = ReadIndex(fs, codec, dataFolder);
     std::set<std::string> names;
     for (const std::string& name : storedNames) {
         names.insert(core::UpperCase(name));
@@ -360,12 +394,12 @@ bool RemoveQuarantineEntries(platform::FileSystem& fs, std::string_view dataFold
     if (kept.size() == index.entries.size() && !index.damaged) {
         return true;
     }
-    return WriteIndex(fs, dataFolder, index, kept);
+    return WriteIndex(fs, codec, dataFolder, index, kept);
 }
 
 std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::TextCodec& codec,
                                             std::string_view dataFolder) {
-    std::vector<QuarantineEntry> list = LoadQuarantineEntries(fs, dataFolder);
+    std::vector<QuarantineEntry> list = LoadQuarantineEntries(fs, codec, dataFolder);
     std::set<std::string> known;
     for (const QuarantineEntry& entry : list) {
         known.insert(core::UpperCase(entry.storedName));

@@ -192,7 +192,8 @@ RestoreResult Finish(core::Application& app, const QuarantineEntry& entry,
                      const std::string& placedAt) {
     platform::FileSystem& fs = app.ports.fileSystem;
     LogRestore(app, entry.storedName, placedAt);
-    if (!entry.fromLogOnly && !RemoveQuarantineEntries(fs, app.DataFolder, {entry.storedName})) {
+    if (!entry.fromLogOnly &&
+        !RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {entry.storedName})) {
         return {RestoreOutcome::Restored, placedAt, {}};
     }
     Discard(fs, QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);

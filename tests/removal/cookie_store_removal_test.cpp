@@ -50,7 +50,7 @@ protected:
     std::vector<QuarantineEntry> SavedRows() {
         std::vector<QuarantineEntry> saved;
         for (const QuarantineEntry& entry :
-             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+             LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
             if (entry.kind == QuarantineKind::CookieRows) {
                 saved.push_back(entry);
             }

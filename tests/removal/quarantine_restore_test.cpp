@@ -135,7 +135,7 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
               "stays");
 
     // Nothing of the items is left in the quarantine, in its index or folder.
-    EXPECT_TRUE(LoadQuarantineEntries(fs, app->DataFolder).empty());
+    EXPECT_TRUE(LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder).empty());
     for (const std::string& name : fs.ListFiles(DataFile("quarantine"))) {
         EXPECT_TRUE(name == "QuarantineLog.txt" || name == "QuarantineIndex.txt") << name;
     }
@@ -278,7 +278,7 @@ TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
         Delete();
         ASSERT_EQ(machine.fileSystem.Find(path), nullptr);
         const std::vector<QuarantineEntry> entries =
-            LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+            LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder);
         ASSERT_FALSE(entries.empty());
         const std::string copy = Quarantined(entries.back().storedName);
         c.after(machine.fileSystem, folder, copy);
@@ -460,7 +460,7 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
     RegistryFinding("Evil", kHkcu, "Software\\Run", "Tool");
     Delete();
     fs.Remove("C:\\X\\Deep");
-    ASSERT_EQ(LoadQuarantineEntries(fs, app->DataFolder).size(), 4u);
+    ASSERT_EQ(LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder).size(), 4u);
     const fakes::FakeFileSystem removedDisk = fs;
     const fakes::FakeRegistry removedRegistry = machine.registry;
 
@@ -479,14 +479,16 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
         return true;
     };
     const auto inQuarantine = [&](const QuarantineEntry& entry) {
-        for (const QuarantineEntry& kept : LoadQuarantineEntries(fs, app->DataFolder)) {
+        for (const QuarantineEntry& kept :
+             LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder)) {
             if (kept.storedName == entry.storedName) {
                 return VerifySavedContent(fs, app->DataFolder, kept);
             }
         }
         return false;
     };
-    const std::vector<QuarantineEntry> entries = LoadQuarantineEntries(fs, app->DataFolder);
+    const std::vector<QuarantineEntry> entries =
+        LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder);
 
     EndingFileSystem disk(fs);
     platform::Platform ports = machine.ports;

@@ -28,7 +28,7 @@ protected:
     }
 
     std::vector<QuarantineEntry> Index() {
-        return LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+        return LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder);
     }
 };
 
@@ -453,7 +453,8 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[1]));
     EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[2]));
 
-    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, app->DataFolder, {"EVIL.EXE"}));
+    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder,
+                                        {"EVIL.EXE"}));
     EXPECT_EQ(Index().size(), 3u);
     EXPECT_EQ(Index()[1].storedName, "Folder");
 }
@@ -477,6 +478,49 @@ TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
     for (const QuarantineEntry& entry : index) {
         EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
     }
+}
+
+// The index says its texts are UTF-8, so that it reads the same after the
+// program's code page changes; an older one is read in the code page it was
+// written in. What this code page cannot hold is kept for one that can.
+TEST_F(Quarantine, TheIndexReadsTheSameAcrossCodePages) {
+    const std::string digest = core::Sha256Hex("x");
+    const auto line = [&](const std::string& stored, const std::string& location) {
+        return "file\t2020-01-02 03:04:05\t1\t" + digest + "\t" + stored + "\tOld\t" + location +
+               "\t\r\n";
+    };
+    // Written in Windows-1252 by an older version, read after Windows moved
+    // the program to UTF-8.
+    machine.textCodec.utf8Program = true;
+    machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"),
+                               "QuarantineIndex\t1\r\n" +
+                                   line("jos\xE9.exe", "C:\\Users\\Jos\xE9\\jos\xE9.exe") +
+                                   line("zh.exe", "C:\\Users\\\xD0\x96\\zh.exe"));
+    ASSERT_EQ(Index().size(), 2u);
+    EXPECT_EQ(Index()[0].location, "C:\\Users\\Jos\xC3\xA9\\jos\xC3\xA9.exe");
+    EXPECT_EQ(Index()[1].location, "C:\\Users\\\xD0\x96\\zh.exe") << "valid UTF-8 stays";
+    machine.fileSystem.AddFile("C:\\X\\evil.exe", "exe");
+    FileFinding("Evil", "C:\\X\\evil.exe");
+    Delete();
+    const std::string written =
+        machine.fileSystem.ReadWholeFile(Quarantined("QuarantineIndex.txt")).value_or("");
+    EXPECT_TRUE(written.starts_with("QuarantineIndex\t1\tUTF-8\r\n")) << written;
+
+    // The profile roams to a Windows that runs the program in Windows-1252.
+    machine.textCodec.utf8Program = false;
+    std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 2u) << "the entry that 1252 cannot hold is not listed";
+    EXPECT_EQ(index[0].location, "C:\\Users\\Jos\xE9\\jos\xE9.exe");
+    EXPECT_EQ(index[0].storedName, "jos\xE9.exe");
+    EXPECT_EQ(index[1].storedName, "evil.exe");
+    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder,
+                                        {"jos\xE9.exe"}));
+
+    machine.textCodec.utf8Program = true;
+    index = Index();
+    ASSERT_EQ(index.size(), 2u) << "kept, untouched, for a code page that holds it";
+    EXPECT_EQ(index[0].location, "C:\\Users\\\xD0\x96\\zh.exe");
+    EXPECT_EQ(index[1].storedName, "evil.exe");
 }
 
 TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {
