@@ -46,6 +46,9 @@ public:
     // missing, or `copiesLeft` has run out.
     bool CopyFileTo(std::string_view from, std::string_view to) override;
     bool RemoveFolder(std::string_view path) override;
+    // Fails for a link and where writes are refused.
+    bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                             bool system) override;
 
     struct File {
         std::string path;  // as written
@@ -101,6 +104,13 @@ private:
     // directory keeps the case it was made with.
     std::unordered_map<std::string, std::string> m_directories;
     std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
+    struct FolderAttributes {
+        bool readOnly = false;
+        bool hidden = false;
+        bool system = false;
+    };
+    // By upper-cased path: the folders given any of these attributes.
+    std::unordered_map<std::string, FolderAttributes> m_folderAttributes;
     std::uint64_t m_lastWrite = 0;
     std::vector<std::string> m_readOnlyFolders;  // upper-cased paths
 };

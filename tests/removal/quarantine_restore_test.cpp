@@ -81,6 +81,9 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
     fs.AddFile("C:\\Tools\\tool.exe", std::string("MZ\0\x90\xff", 5)).readOnly = true;
     fs.AddFile("C:\\Tools\\Kit\\a.txt", "a");
     fs.AddFile("C:\\Tools\\Kit\\sub\\h.dat", "hidden").hidden = true;
+    // A customised folder, and a hidden one inside it.
+    ASSERT_TRUE(fs.SetFolderAttributes("C:\\Tools\\Kit", true, false, true));
+    ASSERT_TRUE(fs.SetFolderAttributes("C:\\Tools\\Kit\\sub", false, true, false));
     fs.AddFile("C:\\Users\\alice\\Cookies\\alice@ads[1].txt", "cookie");
     const std::vector<RegistryValue> values = {
         {platform::reg_type::kString, std::string("text\0", 5)},
@@ -121,6 +124,11 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
     ASSERT_NE(fs.Find("C:\\Tools\\Kit\\sub\\h.dat"), nullptr);
     EXPECT_EQ(fs.Find("C:\\Tools\\Kit\\sub\\h.dat")->content, "hidden");
     EXPECT_TRUE(fs.Find("C:\\Tools\\Kit\\sub\\h.dat")->hidden);
+    const std::optional<platform::PathAttributes> kit = fs.Attributes("C:\\Tools\\Kit");
+    const std::optional<platform::PathAttributes> sub = fs.Attributes("C:\\Tools\\Kit\\sub");
+    ASSERT_TRUE(kit && sub);
+    EXPECT_TRUE(kit->readOnly && kit->system && !kit->hidden);
+    EXPECT_TRUE(sub->hidden && !sub->readOnly && !sub->system);
     EXPECT_EQ(Content("C:\\Users\\alice\\Cookies\\alice@ads[1].txt"), "cookie");
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::optional<RegistryValue> back = machine.registry.Value(
@@ -418,6 +426,9 @@ public:
         return Change() && m_disk.CopyFileTo(f, t);
     }
     bool RemoveFolder(std::string_view p) override { return Change() && m_disk.RemoveFolder(p); }
+    bool SetFolderAttributes(std::string_view p, bool r, bool h, bool s) override {
+        return Change() && m_disk.SetFolderAttributes(p, r, h, s);
+    }
 
 private:
     // False for a change asked for after the end (a destructor's clean-up
