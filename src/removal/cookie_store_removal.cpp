@@ -127,7 +127,7 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
             fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + *storedName);
         return StoreRemoval::InUse;
     }
-    LogQuarantinedFile(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
+    LogSavedCookieRows(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
     return StoreRemoval::Removed;
 }
 

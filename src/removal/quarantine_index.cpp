@@ -1,5 +1,6 @@
 #include "removal/quarantine_index.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <set>
@@ -10,6 +11,8 @@
 #include "platform/text_codec.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_log.h"
+#include "removal/reg_file.h"
+#include "removal/registry_copy.h"
 #include "removal/saved_content.h"
 
 namespace removal {
@@ -278,11 +281,21 @@ bool WriteIndex(platform::FileSystem& fs, platform::TextCodec& codec, std::strin
     return core::ReplaceFileContent(fs, path, content, path + ".new");
 }
 
-// The file records of the log: " - File: " after the time on one line, and
-// " - Location: " on the next.
-std::vector<QuarantineEntry> LogFileRecords(platform::FileSystem& fs, platform::TextCodec& codec,
-                                            std::string_view dataFolder) {
-    std::vector<QuarantineEntry> records;
+enum class LogRecordKind { File, Cookies, Registry, Restored };
+
+// One record of the log: its kind, its time as written, and its two texts.
+struct LogRecord {
+    LogRecordKind kind = LogRecordKind::File;
+    std::string time;
+    std::string first;   // a stored name, or a registry record's key
+    std::string second;  // where from or to, or a registry record's value
+};
+
+// Every record of the log, oldest first: each is a line with the time and a
+// marker, and a line that starts with its second marker.
+std::vector<LogRecord> ReadLogRecords(platform::FileSystem& fs, platform::TextCodec& codec,
+                                      std::string_view dataFolder) {
+    std::vector<LogRecord> records;
     const std::optional<std::string> log = fs.ReadWholeFile(QuarantineLogPath(dataFolder));
     if (!log) {
         return records;
@@ -293,24 +306,115 @@ std::vector<QuarantineEntry> LogFileRecords(platform::FileSystem& fs, platform::
             line.remove_suffix(1);
         }
     }
-    constexpr std::string_view kFile = " - File: ";
-    constexpr std::string_view kLocation = " - Location: ";
+    struct Marker {
+        LogRecordKind kind;
+        std::string_view first;
+        std::string_view second;
+    };
+    constexpr Marker kMarkers[] = {
+        {LogRecordKind::File, " - File: ", " - Location: "},
+        {LogRecordKind::Cookies, kCookieRowsMarker, " - Location: "},
+        {LogRecordKind::Registry, " - Key: ", "Value: "},
+        {LogRecordKind::Restored, " - Restored: ", " - To: "},
+    };
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        const std::size_t file = lines[i].find(kFile);
-        if (file == std::string_view::npos || !lines[i + 1].starts_with(kLocation)) {
+        for (const Marker& marker : kMarkers) {
+            const std::size_t at = lines[i].find(marker.first);
+            if (at == std::string_view::npos || !lines[i + 1].starts_with(marker.second)) {
+                continue;
+            }
+            records.push_back({marker.kind, codec.StoredToAnsi(lines[i].substr(0, at)),
+                               codec.StoredToAnsi(lines[i].substr(at + marker.first.size())),
+                               codec.StoredToAnsi(lines[i + 1].substr(marker.second.size()))});
+            ++i;
+            break;
+        }
+    }
+    return records;
+}
+
+// A browser store's rows as an older version logged them, in a file record:
+// "cookies of tracker.com.sqlite" from "...\Cookies (tracker.com)". They are
+// no file of that place.
+bool IsOlderCookieRowsRecord(const LogRecord& record) {
+    const std::string name = core::UpperCase(record.first);
+    return name.starts_with("COOKIES OF ") && name.ends_with(".SQLITE") &&
+           record.second.ends_with(")") && record.second.find(" (") != std::string::npos;
+}
+
+// The files and folders that only the log knows: for each stored name its
+// newest record, when that is a file record (a later one that restored the
+// copy, or saved a store's rows under the name, says it is no longer so).
+std::vector<QuarantineEntry> LogFileRecords(const std::vector<LogRecord>& records) {
+    std::vector<QuarantineEntry> files;
+    std::set<std::string> seen;
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        if (record->kind == LogRecordKind::Registry ||
+            !seen.insert(core::UpperCase(record->first)).second) {
+            continue;
+        }
+        if (record->kind != LogRecordKind::File || IsOlderCookieRowsRecord(*record) ||
+            !IsStoredName(record->first) || record->second.empty()) {
             continue;
         }
         QuarantineEntry entry;
         entry.fromLogOnly = true;
-        entry.time = codec.StoredToAnsi(lines[i].substr(0, file));
-        entry.storedName = codec.StoredToAnsi(lines[i].substr(file + kFile.size()));
-        entry.location = codec.StoredToAnsi(lines[i + 1].substr(kLocation.size()));
-        if (IsStoredName(entry.storedName) && !entry.location.empty()) {
-            records.push_back(std::move(entry));
-        }
-        ++i;
+        entry.time = record->time;
+        entry.storedName = record->first;
+        entry.location = record->second;
+        files.push_back(std::move(entry));
     }
-    return records;
+    std::reverse(files.begin(), files.end());
+    return files;
+}
+
+// A registry copy that no index entry names, from its own registration
+// file: the key of its first section (a 32-bit program's key named below
+// WOW6432Node, as the removal took it), and a value's name when the file
+// holds that one value alone and the log says that value was deleted. The
+// time is the newest log record of that deletion.
+std::optional<QuarantineEntry> OwnRegistryCopy(platform::FileSystem& fs, platform::TextCodec& codec,
+                                               const std::string& folder, const std::string& name,
+                                               const std::vector<LogRecord>& records) {
+    const std::string path = folder + "\\" + name;
+    const std::optional<std::string> bytes = fs.ReadWholeFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::optional<std::vector<RegFileKey>> keys = ParseRegFile(*bytes, codec);
+    if (!keys || keys->empty() || !SplitKeyName(keys->front().name)) {
+        return std::nullopt;
+    }
+    QuarantineEntry entry;
+    entry.fromLogOnly = true;
+    entry.kind = QuarantineKind::RegistryKey;
+    entry.storedName = name;
+    entry.location = keys->front().name;
+    entry.size = bytes->size();
+    const auto logged = [&](std::string_view value) {
+        return std::find_if(records.rbegin(), records.rend(), [&](const LogRecord& record) {
+            return record.kind == LogRecordKind::Registry &&
+                   core::UpperCase(record.first) == core::UpperCase(entry.location) &&
+                   core::UpperCase(record.second) == core::UpperCase(value);
+        });
+    };
+    auto record = records.rend();
+    if (keys->size() == 1 && keys->front().values.size() == 1 &&
+        !keys->front().values.front().name.empty()) {
+        record = logged(keys->front().values.front().name);
+        if (record != records.rend()) {
+            entry.kind = QuarantineKind::RegistryValue;
+            entry.valueName = keys->front().values.front().name;
+        }
+    }
+    if (record == records.rend()) {
+        // A key's removal logs its default value's deletion first.
+        record = logged("");
+    }
+    if (record != records.rend()) {
+        entry.time = record->time;
+    }
+    return entry;
 }
 
 std::uint64_t FolderSize(platform::FileSystem& fs, const std::string& folder) {
@@ -405,7 +509,8 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
         known.insert(core::UpperCase(entry.storedName));
     }
     const std::string folder = QuarantineFolder(dataFolder);
-    for (QuarantineEntry& record : LogFileRecords(fs, codec, dataFolder)) {
+    const std::vector<LogRecord> records = ReadLogRecords(fs, codec, dataFolder);
+    for (QuarantineEntry& record : LogFileRecords(records)) {
         if (!known.insert(core::UpperCase(record.storedName)).second) {
             continue;
         }
@@ -418,6 +523,23 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
         record.size =
             attributes->directory ? FolderSize(fs, stored) : fs.FileSize(stored).value_or(0);
         list.push_back(std::move(record));
+    }
+    // A store's rows are named in no file record.
+    for (const LogRecord& record : records) {
+        if (record.kind == LogRecordKind::Cookies || IsOlderCookieRowsRecord(record)) {
+            known.insert(core::UpperCase(record.first));
+        }
+    }
+    for (const std::string& name : fs.ListFiles(folder)) {
+        if (!core::UpperCase(name).ends_with(".REG") || !IsStoredName(name) ||
+            known.contains(core::UpperCase(name))) {
+            continue;
+        }
+        if (std::optional<QuarantineEntry> copy =
+                OwnRegistryCopy(fs, codec, folder, name, records)) {
+            known.insert(core::UpperCase(name));
+            list.push_back(std::move(*copy));
+        }
     }
     return list;
 }

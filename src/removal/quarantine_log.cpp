@@ -36,6 +36,12 @@ void LogQuarantinedFile(core::Application& app, std::string_view path,
     AppendRecord(app, " - File: " + std::string(storedName), " - Location: " + std::string(path));
 }
 
+void LogSavedCookieRows(core::Application& app, std::string_view storeLocation,
+                        std::string_view storedName) {
+    AppendRecord(app, std::string(kCookieRowsMarker) + std::string(storedName),
+                 " - Location: " + std::string(storeLocation));
+}
+
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,
                         std::string_view valueText) {
     // The second pass asks for the same deletions again; they are logged once.

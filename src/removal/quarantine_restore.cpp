@@ -288,13 +288,16 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
     if (!key) {
         return {RestoreOutcome::BadPlace, {}, {}};
     }
-    if (!VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry)) {
+    // A copy that no index entry names has no digest; the import still
+    // checks that it holds that entry and nothing else.
+    const SavedContentState state = CheckSavedContent(app.ports.fileSystem, app.DataFolder, entry);
+    if (state != SavedContentState::Intact && state != SavedContentState::Unchecked) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(
         QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!bytes || core::Sha256Hex(*bytes) != entry.sha256) {
+    if (!bytes || (state == SavedContentState::Intact && core::Sha256Hex(*bytes) != entry.sha256)) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     const bool isValue = entry.kind == QuarantineKind::RegistryValue;

@@ -171,5 +171,17 @@ TEST_F(CookieStoreRemoval, ARestoreIntoAStoreTheBrowserHoldsChangesNothing) {
               core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
 }
 
+// A store's saved rows have a record of their own in the log: with the
+// index lost, they are never taken for a file of the browser's profile.
+TEST_F(CookieStoreRemoval, SavedRowsAreNoFileOfTheProfileWhenOnlyTheLogKnowsThem) {
+    ScanAndDelete();
+    EXPECT_NE(Log().find(" - Cookies: "), std::string::npos) << Log();
+    ASSERT_TRUE(machine.fileSystem.RemoveFile(Quarantined("QuarantineIndex.txt")));
+    for (const QuarantineEntry& entry :
+         ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        ADD_FAILURE() << entry.storedName << " from " << entry.location;
+    }
+}
+
 }  // namespace
 }  // namespace removal

@@ -362,6 +362,48 @@ TEST_F(QuarantineRestore, AnItemOfAnOlderQuarantineComesBackFromItsLogRecord) {
     EXPECT_EQ(machine.fileSystem.Find(Quarantined("old.exe")), nullptr);
 }
 
+// What the index lost is listed as what it is: a registry copy from its own
+// file (its key, in the view it came from) and restorable; an older
+// version's record of a store's rows is no file; of the records of one
+// stored name the newest counts.
+TEST_F(QuarantineRestore, WhatOnlyTheLogAndTheFolderKnowIsListedAsWhatItIs) {
+    machine.Model64BitWindows();
+    fakes::FakeFileSystem& fs = machine.fileSystem;
+    machine.registry.SetString(RegistryRoot::LocalMachine, std::string(kAcme) + "\\Sub", "v", "x");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Tool", "tool.exe");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Other", "stays");
+    RegistryFinding("Evil", kHklm, kAcme, "");
+    RegistryFinding("Evil", kHkcu, "Software\\Run", "Tool");
+    Delete();
+    ASSERT_TRUE(fs.RemoveFile(Quarantined("QuarantineIndex.txt")));
+    fs.AddFile(Quarantined("cookies of tracker.com.sqlite"), "rows");
+    fs.AddFile(Quarantined("evil.exe"), "second");
+    ASSERT_TRUE(fs.AppendToFile(
+        Quarantined("QuarantineLog.txt"),
+        "1/2/2025 3:04:05 PM - File: cookies of tracker.com.sqlite\r\n - Location: "
+        "C:\\Users\\alice\\Chrome\\Cookies (tracker.com)\r\n\r\n\r\n"
+        "1/2/2025 3:04:05 PM - File: evil.exe\r\n - Location: C:\\First\\evil.exe\r\n\r\n\r\n"
+        "1/2/2025 3:05:00 PM - Restored: evil.exe\r\n - To: C:\\First\\evil.exe\r\n\r\n\r\n"
+        "1/3/2025 3:04:05 PM - File: evil.exe\r\n - Location: C:\\Second\\evil.exe\r\n\r\n\r\n"));
+
+    OpenAndCheck();
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"C:\\Second\\evil.exe",
+                                                  "HKEY_LOCAL_MACHINE\\" + std::string(kAcme),
+                                                  "HKEY_CURRENT_USER\\Software\\Run\\Tool"}));
+    Restore(false);
+
+    EXPECT_TRUE(machine.dialogs.shown.empty()) << LastMessage();
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_EQ(Content("C:\\Second\\evil.exe"), "second");
+    EXPECT_EQ(Content("C:\\First\\evil.exe"), "(absent)");
+    EXPECT_EQ(
+        machine.registry.String(RegistryRoot::LocalMachine, std::string(kAcme) + "\\Sub", "v"),
+        "x");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Run", "Tool"),
+              "tool.exe");
+    EXPECT_EQ(Content(Quarantined("cookies of tracker.com.sqlite")), "rows");
+}
+
 // The program ends at a chosen change of the disk: that change and all after
 // it never happen, as when the power goes or the process is ended.
 class EndingFileSystem : public platform::FileSystem {
