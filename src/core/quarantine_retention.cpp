@@ -71,7 +71,7 @@ std::optional<platform::DateTime> LatestDayOfUserDate(std::string_view text) {
         return std::nullopt;
     }
     struct Reading {
-        std::optional<int> year;
+        int year;
         int month;
         int day;
     };
@@ -80,15 +80,18 @@ std::optional<platform::DateTime> LatestDayOfUserDate(std::string_view text) {
     if (parts->lengths[0] == 4) {
         readings.push_back({n[0], n[1], n[2]});
     } else if (const std::optional<int> year = FullYear(n[2], parts->lengths[2])) {
-        readings.push_back({year, n[0], n[1]});
-        readings.push_back({year, n[1], n[0]});
+        readings.push_back({*year, n[0], n[1]});
+        readings.push_back({*year, n[1], n[0]});
     }
     std::optional<platform::DateTime> latest;
     for (const Reading& reading : readings) {
-        // The fixed form's reader knows which dates exist.
+        if (reading.month < 1 || reading.month > 12 || reading.day < 1 || reading.day > 31) {
+            continue;
+        }
+        // The fixed form's reader knows which days exist.
         char fixed[16];
-        std::snprintf(fixed, sizeof fixed, "%04d-%02d-%02d", *reading.year, reading.month % 100,
-                      reading.day % 100);
+        std::snprintf(fixed, sizeof fixed, "%04d-%02d-%02d", reading.year, reading.month,
+                      reading.day);
         std::optional<platform::DateTime> day = ParseDateTime(fixed);
         if (!day) {
             continue;

@@ -90,6 +90,7 @@ TEST(LatestDayOfUserDate, ReadsEveryOrderAndTakesTheLatestDay) {
         {"1/2/24", platform::DateTime{2024, 2, 1, 23, 59, 59}},
         {"1-Dec-2024 10:00:00", std::nullopt},
         {"31/02/2024", std::nullopt},
+        {"112/1/2024", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& c : cases) {
