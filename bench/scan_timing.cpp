@@ -109,6 +109,10 @@ public:
         return m_inner.CopyFileTo(from, to);
     }
     bool RemoveFolder(std::string_view path) override { return m_inner.RemoveFolder(path); }
+    bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                             bool system) override {
+        return m_inner.SetFolderAttributes(path, readOnly, hidden, system);
+    }
 
 private:
     platform::FileSystem& m_inner;

@@ -199,6 +199,11 @@ public:
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.RemoveFolder(path);
     }
+    bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                             bool system) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.SetFolderAttributes(path, readOnly, hidden, system);
+    }
 
 private:
     PortTimes& m_times;

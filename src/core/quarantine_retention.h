@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/clock.h"
+
 namespace core {
 
 class Application;
@@ -27,6 +29,14 @@ inline constexpr int kMaxRetentionDays = 9999;
 // The age in days after which quarantined items are deleted, as stored; none
 // while the option is off.
 [[nodiscard]] std::optional<int> QuarantineRetentionDays(const Application& app);
+
+// The latest moment that a date written in some user's short date form
+// ("01/12/2024 10:00:00", "1.12.2024 10:00:00", "2024-12-01 10:00:00") may
+// stand for: the end of the latest day among the readings that the text
+// allows (month or day first; a two-digit year in this century), since the
+// locale it was written in is not known. nullopt when the text reads as no
+// date in any order (a month's name, other digits).
+[[nodiscard]] std::optional<platform::DateTime> LatestDayOfUserDate(std::string_view text);
 
 // The option's controls store what they show the moment it changes.
 void AttachRetentionOption(Application& app);

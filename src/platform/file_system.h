@@ -137,6 +137,11 @@ public:
     // Removes an empty folder, or a link to a folder without touching what
     // the link points at; read-only folders too. False when it could not.
     [[nodiscard]] virtual bool RemoveFolder(std::string_view path) = 0;
+
+    // Gives a folder (not a link) these read-only, hidden and system
+    // attributes; its others stay as they are. False when it could not.
+    [[nodiscard]] virtual bool SetFolderAttributes(std::string_view path, bool readOnly,
+                                                   bool hidden, bool system) = 0;
 };
 
 }  // namespace platform

@@ -127,12 +127,12 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
     if (ReplaceStore(fs, storePath, opened, rows.storeImage) != StoreReplace::Replaced) {
         // The store keeps its rows, so their copy is no removed item.
         [[maybe_unused]] const bool unindexed =
-            RemoveQuarantineEntries(fs, app.DataFolder, {*storedName});
+            RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {*storedName});
         [[maybe_unused]] const bool dropped =
             fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + *storedName);
         return StoreRemoval::InUse;
     }
-    LogQuarantinedFile(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
+    LogSavedCookieRows(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
     return StoreRemoval::Removed;
 }
 

@@ -33,8 +33,9 @@ bool RunsThroughLink(platform::FileSystem& fs, std::string_view path) {
 }
 
 bool CopyFolderTree(platform::FileSystem& fs, std::string_view from, std::string_view to) {
+    const std::optional<platform::PathAttributes> self = fs.Attributes(from);
     const std::optional<std::vector<platform::DirectoryEntry>> entries = fs.ListEntries(from);
-    if (!entries || !fs.MakeDirectory(to)) {
+    if (!self || !entries || !fs.MakeDirectory(to)) {
         return false;
     }
     bool complete = true;
@@ -47,6 +48,12 @@ bool CopyFolderTree(platform::FileSystem& fs, std::string_view from, std::string
         complete = (entry.directory ? CopyFolderTree(fs, source, target)
                                     : fs.CopyFileTo(source, target)) &&
                    complete;
+    }
+    // Last, once nothing more is written inside: a customised folder is
+    // marked read-only or system, and Windows shows it by those marks.
+    if (self->readOnly || self->hidden || self->system) {
+        complete =
+            fs.SetFolderAttributes(to, self->readOnly, self->hidden, self->system) && complete;
     }
     return complete;
 }

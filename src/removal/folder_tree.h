@@ -16,7 +16,8 @@ namespace removal {
 [[nodiscard]] bool RunsThroughLink(platform::FileSystem& fs, std::string_view path);
 
 // Copies the folder's files and folders, hidden ones included, into a new
-// folder `to`; links are left out. True when everything was copied.
+// folder `to`, each folder with its read-only, hidden and system attributes
+// as files keep theirs; links are left out. True when everything was copied.
 [[nodiscard]] bool CopyFolderTree(platform::FileSystem& fs, std::string_view from,
                                   std::string_view to);
 

@@ -19,8 +19,13 @@ constexpr int kMostCopiesOfAName = 9999;
 
 // A name is taken while the folder holds it, and also while an index entry
 // names it: a copy that went missing must not lend its entry someone else's.
+// The quarantine's own files are never taken for a copy, nor is a copy
+// ever written over them.
 bool NameTaken(core::Application& app, const std::vector<QuarantineEntry>& indexed,
                const std::string& storedName) {
+    if (IsQuarantineOwnName(storedName)) {
+        return true;
+    }
     if (app.ports.fileSystem.Attributes(QuarantineFolder(app.DataFolder) + "\\" + storedName)) {
         return true;
     }
@@ -28,6 +33,16 @@ bool NameTaken(core::Application& app, const std::vector<QuarantineEntry>& index
     return std::any_of(indexed.begin(), indexed.end(), [&](const QuarantineEntry& entry) {
         return core::UpperCase(entry.storedName) == upper;
     });
+}
+
+// Windows drops a name's trailing dots and blanks: the copy would be written
+// under another name than the one recorded.
+std::string StorableName(std::string_view name) {
+    std::string storable(name);
+    for (auto c = storable.rbegin(); c != storable.rend() && (*c == '.' || *c == ' '); ++c) {
+        *c = '_';
+    }
+    return storable;
 }
 
 }  // namespace
@@ -55,12 +70,13 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
     while (!trimmed.empty() && trimmed.back() == '\\') {
         trimmed.remove_suffix(1);
     }
-    const std::string name = core::FileNameOf(trimmed);
+    const std::string name = StorableName(core::FileNameOf(trimmed));
     if (name.empty()) {
         return std::nullopt;
     }
     const std::string quarantine = QuarantineFolder(app.DataFolder);
-    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
+    const std::vector<QuarantineEntry> indexed =
+        LoadQuarantineEntries(fs, app.ports.textCodec, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
         const std::string storedName = NumberedName(name, number, folder);
         const std::string target = quarantine + "\\" + storedName;
@@ -98,9 +114,10 @@ std::optional<std::string> SaveNewFile(core::Application& app, std::string_view 
                                        std::string_view content) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string quarantine = QuarantineFolder(app.DataFolder);
-    const std::vector<QuarantineEntry> indexed = LoadQuarantineEntries(fs, app.DataFolder);
+    const std::vector<QuarantineEntry> indexed =
+        LoadQuarantineEntries(fs, app.ports.textCodec, app.DataFolder);
     for (int number = 1; number <= kMostCopiesOfAName; ++number) {
-        const std::string storedName = NumberedName(name, number, false);
+        const std::string storedName = NumberedName(StorableName(name), number, false);
         const std::string target = quarantine + "\\" + storedName;
         if (NameTaken(app, indexed, storedName)) {
             continue;
@@ -136,7 +153,8 @@ void IndexSavedContent(core::Application& app, QuarantineKind kind, std::string_
     entry.threat = app.removal.CurrentThreat;
     entry.location = std::string(location);
     entry.valueName = std::string(valueName);
-    [[maybe_unused]] const bool indexed = AddQuarantineEntry(fs, app.DataFolder, entry);
+    [[maybe_unused]] const bool indexed =
+        AddQuarantineEntry(fs, app.ports.textCodec, app.DataFolder, entry);
 }
 
 }  // namespace removal

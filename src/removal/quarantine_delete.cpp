@@ -15,13 +15,6 @@ namespace removal {
 
 namespace {
 
-// A stored name is a plain name inside the quarantine folder; the index
-// refuses any other, and this never looks outside the folder either.
-bool IsPlainName(std::string_view name) {
-    return !name.empty() && name.find_first_of("\\/:") == std::string_view::npos && name != "." &&
-           name != "..";
-}
-
 // Deletes one item's saved content; true when it is gone (or was already).
 bool DeleteSavedContent(platform::FileSystem& fs, const std::string& path) {
     const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
@@ -35,10 +28,14 @@ bool DeleteSavedContent(platform::FileSystem& fs, const std::string& path) {
     return attributes->directory ? fs.RemoveFolder(path) : fs.RemoveFile(path);
 }
 
-// When the item was removed: the index's fixed form, or a log's own text.
+// When the item was removed: the index's fixed form, or a log's own text in
+// the user's short date of then. That date is read at its latest, so that
+// nothing goes early on a system whose date puts the day first; one that
+// reads in no order keeps its item. (The copy's file time is no help: a
+// copy keeps the time its original was last written.)
 std::optional<platform::DateTime> RemovedAt(const QuarantineEntry& entry) {
     if (entry.fromLogOnly) {
-        return core::ParseDateTime(entry.time);
+        return core::LatestDayOfUserDate(entry.time);
     }
     return ParseIndexTime(entry.time);
 }
@@ -52,7 +49,7 @@ std::vector<QuarantineEntry> DeleteQuarantined(core::Application& app,
     std::vector<QuarantineEntry> left;
     std::vector<std::string> gone;
     for (const QuarantineEntry& entry : entries) {
-        if (IsPlainName(entry.storedName) &&
+        if (IsStoredName(entry.storedName) &&
             DeleteSavedContent(fs, folder + "\\" + entry.storedName)) {
             gone.push_back(entry.storedName);
         } else {
@@ -62,7 +59,8 @@ std::vector<QuarantineEntry> DeleteQuarantined(core::Application& app,
     if (!gone.empty()) {
         // An index that cannot be written keeps entries whose content is
         // gone; the list leaves those out, as it does every missing copy.
-        [[maybe_unused]] const bool written = RemoveQuarantineEntries(fs, app.DataFolder, gone);
+        [[maybe_unused]] const bool written =
+            RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, gone);
     }
     return left;
 }

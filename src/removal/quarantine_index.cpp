@@ -1,5 +1,6 @@
 #include "removal/quarantine_index.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <set>
@@ -10,6 +11,8 @@
 #include "platform/text_codec.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_log.h"
+#include "removal/reg_file.h"
+#include "removal/registry_copy.h"
 #include "removal/saved_content.h"
 
 namespace removal {
@@ -17,7 +20,12 @@ namespace removal {
 namespace {
 
 constexpr std::string_view kIndexName = "QuarantineIndex.txt";
+// An older index's first line: its texts are in the code page the program
+// ran in, taken as the log's are.
 constexpr std::string_view kFirstLine = "QuarantineIndex\t1";
+// The first line that says the texts are UTF-8, whatever code page the
+// program runs in when it reads them.
+constexpr std::string_view kUtf8FirstLine = "QuarantineIndex\t1\tUTF-8";
 constexpr std::string_view kDamagedName = "QuarantineIndex (damaged).txt";
 constexpr std::size_t kFieldCount = 8;
 // More copies of a damaged index than anyone keeps; past it none is kept.
@@ -88,13 +96,6 @@ std::optional<std::string> Unescaped(std::string_view text) {
     return out;
 }
 
-// A name the quarantine folder can hold directly: never a path that leads
-// elsewhere.
-bool IsPlainName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("\\/:") == std::string_view::npos;
-}
-
 bool IsDigest(std::string_view text) {
     if (text.size() != 64) {
         return false;
@@ -133,7 +134,13 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
+enum class IndexEncoding { Stored, Utf8 };
+
+// The line's entry, with its texts in the program's code page; nullopt when
+// the line does not read, or (`lossy`) when a text of a UTF-8 index has
+// characters that the program's code page lacks.
+std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextCodec& codec,
+                                          IndexEncoding encoding, bool& lossy) {
     const std::vector<std::string_view> fields = Split(line, '\t');
     if (fields.size() != kFieldCount) {
         return std::nullopt;
@@ -144,7 +151,16 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
         if (!text) {
             return std::nullopt;
         }
-        texts.push_back(std::move(*text));
+        if (encoding == IndexEncoding::Stored) {
+            texts.push_back(codec.StoredToAnsi(*text));
+            continue;
+        }
+        std::string ansi = codec.Utf8ToAnsi(*text);
+        if (codec.AnsiToUtf8(ansi) != *text) {
+            lossy = true;
+            return std::nullopt;
+        }
+        texts.push_back(std::move(ansi));
     }
     QuarantineEntry entry;
     const std::optional<QuarantineKind> kind = KindOf(texts[0]);
@@ -152,7 +168,7 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
     const char* sizeEnd = texts[2].data() + texts[2].size();
     const auto [sizeStop, sizeError] = std::from_chars(texts[2].data(), sizeEnd, size);
     if (!kind || !IsIndexTime(texts[1]) || texts[2].empty() || sizeError != std::errc{} ||
-        sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsPlainName(texts[4]) || texts[6].empty()) {
+        sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsStoredName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
     // A value's name, or the domain of a browser's saved cookies.
@@ -172,7 +188,7 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line) {
     return entry;
 }
 
-std::string EntryLine(const QuarantineEntry& entry) {
+std::string EntryLine(const QuarantineEntry& entry, platform::TextCodec& codec) {
     const std::string fields[kFieldCount] = {std::string(NameOf(entry.kind)),
                                              entry.time,
                                              std::to_string(entry.size),
@@ -183,7 +199,7 @@ std::string EntryLine(const QuarantineEntry& entry) {
                                              entry.valueName};
     std::string line;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        line.append(i == 0 ? "" : "\t").append(Escaped(fields[i]));
+        line.append(i == 0 ? "" : "\t").append(Escaped(codec.AnsiToUtf8(fields[i])));
     }
     return line + "\r\n";
 }
@@ -192,9 +208,13 @@ struct IndexFile {
     std::vector<QuarantineEntry> entries;
     bool exists = false;
     bool damaged = false;  // a line, or the first line, did not read
+    // Lines whose texts this code page cannot hold: written back as they
+    // are, for a program that can.
+    std::vector<std::string> keptLines;
 };
 
-IndexFile ReadIndex(platform::FileSystem& fs, std::string_view dataFolder) {
+IndexFile ReadIndex(platform::FileSystem& fs, platform::TextCodec& codec,
+                    std::string_view dataFolder) {
     IndexFile index;
     const std::optional<std::string> content = fs.ReadWholeFile(QuarantineIndexPath(dataFolder));
     if (!content) {
@@ -210,15 +230,20 @@ IndexFile ReadIndex(platform::FileSystem& fs, std::string_view dataFolder) {
     while (!lines.empty() && lines.back().empty()) {
         lines.pop_back();
     }
-    if (lines.empty() || lines.front() != kFirstLine) {
+    if (lines.empty() || (lines.front() != kFirstLine && lines.front() != kUtf8FirstLine)) {
         // Another version's index, or no index at all: nothing in it is read,
         // and it is kept aside when the index is next written.
         index.damaged = true;
         return index;
     }
+    const IndexEncoding encoding =
+        lines.front() == kUtf8FirstLine ? IndexEncoding::Utf8 : IndexEncoding::Stored;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (std::optional<QuarantineEntry> entry = ParseEntry(lines[i])) {
+        bool lossy = false;
+        if (std::optional<QuarantineEntry> entry = ParseEntry(lines[i], codec, encoding, lossy)) {
             index.entries.push_back(std::move(*entry));
+        } else if (lossy) {
+            index.keptLines.emplace_back(lines[i]);
         } else {
             index.damaged = true;
         }
@@ -239,25 +264,38 @@ void KeepDamagedCopy(platform::FileSystem& fs, std::string_view dataFolder) {
     }
 }
 
-bool WriteIndex(platform::FileSystem& fs, std::string_view dataFolder, const IndexFile& old,
-                const std::vector<QuarantineEntry>& entries) {
+bool WriteIndex(platform::FileSystem& fs, platform::TextCodec& codec, std::string_view dataFolder,
+                const IndexFile& old, const std::vector<QuarantineEntry>& entries) {
     if (old.damaged) {
         KeepDamagedCopy(fs, dataFolder);
     }
-    std::string content(kFirstLine);
+    std::string content(kUtf8FirstLine);
     content.append("\r\n");
+    for (const std::string& line : old.keptLines) {
+        content.append(line).append("\r\n");
+    }
     for (const QuarantineEntry& entry : entries) {
-        content += EntryLine(entry);
+        content += EntryLine(entry, codec);
     }
     const std::string path = QuarantineIndexPath(dataFolder);
     return core::ReplaceFileContent(fs, path, content, path + ".new");
 }
 
-// The file records of the log: " - File: " after the time on one line, and
-// " - Location: " on the next.
-std::vector<QuarantineEntry> LogFileRecords(platform::FileSystem& fs, platform::TextCodec& codec,
-                                            std::string_view dataFolder) {
-    std::vector<QuarantineEntry> records;
+enum class LogRecordKind { File, Cookies, Registry, Restored };
+
+// One record of the log: its kind, its time as written, and its two texts.
+struct LogRecord {
+    LogRecordKind kind = LogRecordKind::File;
+    std::string time;
+    std::string first;   // a stored name, or a registry record's key
+    std::string second;  // where from or to, or a registry record's value
+};
+
+// Every record of the log, oldest first: each is a line with the time and a
+// marker, and a line that starts with its second marker.
+std::vector<LogRecord> ReadLogRecords(platform::FileSystem& fs, platform::TextCodec& codec,
+                                      std::string_view dataFolder) {
+    std::vector<LogRecord> records;
     const std::optional<std::string> log = fs.ReadWholeFile(QuarantineLogPath(dataFolder));
     if (!log) {
         return records;
@@ -268,24 +306,115 @@ std::vector<QuarantineEntry> LogFileRecords(platform::FileSystem& fs, platform::
             line.remove_suffix(1);
         }
     }
-    constexpr std::string_view kFile = " - File: ";
-    constexpr std::string_view kLocation = " - Location: ";
+    struct Marker {
+        LogRecordKind kind;
+        std::string_view first;
+        std::string_view second;
+    };
+    constexpr Marker kMarkers[] = {
+        {LogRecordKind::File, " - File: ", " - Location: "},
+        {LogRecordKind::Cookies, kCookieRowsMarker, " - Location: "},
+        {LogRecordKind::Registry, " - Key: ", "Value: "},
+        {LogRecordKind::Restored, " - Restored: ", " - To: "},
+    };
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        const std::size_t file = lines[i].find(kFile);
-        if (file == std::string_view::npos || !lines[i + 1].starts_with(kLocation)) {
+        for (const Marker& marker : kMarkers) {
+            const std::size_t at = lines[i].find(marker.first);
+            if (at == std::string_view::npos || !lines[i + 1].starts_with(marker.second)) {
+                continue;
+            }
+            records.push_back({marker.kind, codec.StoredToAnsi(lines[i].substr(0, at)),
+                               codec.StoredToAnsi(lines[i].substr(at + marker.first.size())),
+                               codec.StoredToAnsi(lines[i + 1].substr(marker.second.size()))});
+            ++i;
+            break;
+        }
+    }
+    return records;
+}
+
+// A browser store's rows as an older version logged them, in a file record:
+// "cookies of tracker.com.sqlite" from "...\Cookies (tracker.com)". They are
+// no file of that place.
+bool IsOlderCookieRowsRecord(const LogRecord& record) {
+    const std::string name = core::UpperCase(record.first);
+    return name.starts_with("COOKIES OF ") && name.ends_with(".SQLITE") &&
+           record.second.ends_with(")") && record.second.find(" (") != std::string::npos;
+}
+
+// The files and folders that only the log knows: for each stored name its
+// newest record, when that is a file record (a later one that restored the
+// copy, or saved a store's rows under the name, says it is no longer so).
+std::vector<QuarantineEntry> LogFileRecords(const std::vector<LogRecord>& records) {
+    std::vector<QuarantineEntry> files;
+    std::set<std::string> seen;
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        if (record->kind == LogRecordKind::Registry ||
+            !seen.insert(core::UpperCase(record->first)).second) {
+            continue;
+        }
+        if (record->kind != LogRecordKind::File || IsOlderCookieRowsRecord(*record) ||
+            !IsStoredName(record->first) || record->second.empty()) {
             continue;
         }
         QuarantineEntry entry;
         entry.fromLogOnly = true;
-        entry.time = codec.StoredToAnsi(lines[i].substr(0, file));
-        entry.storedName = codec.StoredToAnsi(lines[i].substr(file + kFile.size()));
-        entry.location = codec.StoredToAnsi(lines[i + 1].substr(kLocation.size()));
-        if (IsPlainName(entry.storedName) && !entry.location.empty()) {
-            records.push_back(std::move(entry));
-        }
-        ++i;
+        entry.time = record->time;
+        entry.storedName = record->first;
+        entry.location = record->second;
+        files.push_back(std::move(entry));
     }
-    return records;
+    std::reverse(files.begin(), files.end());
+    return files;
+}
+
+// A registry copy that no index entry names, from its own registration
+// file: the key of its first section (a 32-bit program's key named below
+// WOW6432Node, as the removal took it), and a value's name when the file
+// holds that one value alone and the log says that value was deleted. The
+// time is the newest log record of that deletion.
+std::optional<QuarantineEntry> OwnRegistryCopy(platform::FileSystem& fs, platform::TextCodec& codec,
+                                               const std::string& folder, const std::string& name,
+                                               const std::vector<LogRecord>& records) {
+    const std::string path = folder + "\\" + name;
+    const std::optional<std::string> bytes = fs.ReadWholeFile(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::optional<std::vector<RegFileKey>> keys = ParseRegFile(*bytes, codec);
+    if (!keys || keys->empty() || !SplitKeyName(keys->front().name)) {
+        return std::nullopt;
+    }
+    QuarantineEntry entry;
+    entry.fromLogOnly = true;
+    entry.kind = QuarantineKind::RegistryKey;
+    entry.storedName = name;
+    entry.location = keys->front().name;
+    entry.size = bytes->size();
+    const auto logged = [&](std::string_view value) {
+        return std::find_if(records.rbegin(), records.rend(), [&](const LogRecord& record) {
+            return record.kind == LogRecordKind::Registry &&
+                   core::UpperCase(record.first) == core::UpperCase(entry.location) &&
+                   core::UpperCase(record.second) == core::UpperCase(value);
+        });
+    };
+    auto record = records.rend();
+    if (keys->size() == 1 && keys->front().values.size() == 1 &&
+        !keys->front().values.front().name.empty()) {
+        record = logged(keys->front().values.front().name);
+        if (record != records.rend()) {
+            entry.kind = QuarantineKind::RegistryValue;
+            entry.valueName = keys->front().values.front().name;
+        }
+    }
+    if (record == records.rend()) {
+        // A key's removal logs its default value's deletion first.
+        record = logged("");
+    }
+    if (record != records.rend()) {
+        entry.time = record->time;
+    }
+    return entry;
 }
 
 std::uint64_t FolderSize(platform::FileSystem& fs, const std::string& folder) {
@@ -307,6 +436,18 @@ std::string QuarantineIndexPath(std::string_view dataFolder) {
     return QuarantineFolder(dataFolder) + "\\" + std::string(kIndexName);
 }
 
+bool IsQuarantineOwnName(std::string_view name) {
+    const std::string upper = core::UpperCase(name);
+    const std::string index = core::UpperCase(kIndexName);
+    return upper == core::UpperCase(kQuarantineLogName) || upper == index ||
+           upper == index + ".NEW";
+}
+
+bool IsStoredName(std::string_view name) {
+    return !name.empty() && name.back() != '.' && name.back() != ' ' &&
+           name.find_first_of("\\/:") == std::string_view::npos && !IsQuarantineOwnName(name);
+}
+
 std::string IndexTimeText(const platform::DateTime& time) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year % 10000,
@@ -326,22 +467,24 @@ std::optional<platform::DateTime> ParseIndexTime(std::string_view text) {
 }
 
 std::vector<QuarantineEntry> LoadQuarantineEntries(platform::FileSystem& fs,
+                                                   platform::TextCodec& codec,
                                                    std::string_view dataFolder) {
-    return ReadIndex(fs, dataFolder).entries;
+    return ReadIndex(fs, codec, dataFolder).entries;
 }
 
-bool AddQuarantineEntry(platform::FileSystem& fs, std::string_view dataFolder,
-                        const QuarantineEntry& entry) {
-    const IndexFile index = ReadIndex(fs, dataFolder);
+bool AddQuarantineEntry(platform::FileSystem& fs, platform::TextCodec& codec,
+                        std::string_view dataFolder, const QuarantineEntry& entry) {
+    const IndexFile index = ReadIndex(fs, codec, dataFolder);
     std::vector<QuarantineEntry> entries = index.entries;
     entries.push_back(entry);
     entries.back().fromLogOnly = false;
-    return WriteIndex(fs, dataFolder, index, entries);
+    return WriteIndex(fs, codec, dataFolder, index, entries);
 }
 
-bool RemoveQuarantineEntries(platform::FileSystem& fs, std::string_view dataFolder,
+bool RemoveQuarantineEntries(platform::FileSystem& fs, platform::TextCodec& codec,
+                             std::string_view dataFolder,
                              const std::vector<std::string>& storedNames) {
-    const IndexFile index = ReadIndex(fs, dataFolder);
+    const IndexFile index = ReadIndex(fs, codec, dataFolder);
     std::set<std::string> names;
     for (const std::string& name : storedNames) {
         names.insert(core::UpperCase(name));
@@ -355,18 +498,19 @@ bool RemoveQuarantineEntries(platform::FileSystem& fs, std::string_view dataFold
     if (kept.size() == index.entries.size() && !index.damaged) {
         return true;
     }
-    return WriteIndex(fs, dataFolder, index, kept);
+    return WriteIndex(fs, codec, dataFolder, index, kept);
 }
 
 std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::TextCodec& codec,
                                             std::string_view dataFolder) {
-    std::vector<QuarantineEntry> list = LoadQuarantineEntries(fs, dataFolder);
+    std::vector<QuarantineEntry> list = LoadQuarantineEntries(fs, codec, dataFolder);
     std::set<std::string> known;
     for (const QuarantineEntry& entry : list) {
         known.insert(core::UpperCase(entry.storedName));
     }
     const std::string folder = QuarantineFolder(dataFolder);
-    for (QuarantineEntry& record : LogFileRecords(fs, codec, dataFolder)) {
+    const std::vector<LogRecord> records = ReadLogRecords(fs, codec, dataFolder);
+    for (QuarantineEntry& record : LogFileRecords(records)) {
         if (!known.insert(core::UpperCase(record.storedName)).second) {
             continue;
         }
@@ -380,12 +524,29 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
             attributes->directory ? FolderSize(fs, stored) : fs.FileSize(stored).value_or(0);
         list.push_back(std::move(record));
     }
+    // A store's rows are named in no file record.
+    for (const LogRecord& record : records) {
+        if (record.kind == LogRecordKind::Cookies || IsOlderCookieRowsRecord(record)) {
+            known.insert(core::UpperCase(record.first));
+        }
+    }
+    for (const std::string& name : fs.ListFiles(folder)) {
+        if (!core::UpperCase(name).ends_with(".REG") || !IsStoredName(name) ||
+            known.contains(core::UpperCase(name))) {
+            continue;
+        }
+        if (std::optional<QuarantineEntry> copy =
+                OwnRegistryCopy(fs, codec, folder, name, records)) {
+            known.insert(core::UpperCase(name));
+            list.push_back(std::move(*copy));
+        }
+    }
     return list;
 }
 
 SavedContentState CheckSavedContent(platform::FileSystem& fs, std::string_view dataFolder,
                                     const QuarantineEntry& entry) {
-    if (!IsPlainName(entry.storedName)) {
+    if (!IsStoredName(entry.storedName)) {
         return SavedContentState::Missing;
     }
     const std::string stored = QuarantineFolder(dataFolder) + "\\" + entry.storedName;

@@ -4,7 +4,7 @@
 // entry per removed item, beside the log that is kept for people.
 //
 // The file "QuarantineIndex.txt" in the quarantine folder: a first line
-// "QuarantineIndex<TAB>1", then one line per entry, its fields separated by
+// "QuarantineIndex<TAB>1<TAB>UTF-8", then one line per entry, its fields separated by
 // tabs, in this order:
 //   kind       file, folder, cookie, regkey, regvalue or cookierows (rows
 //              of a browser's cookie store, saved as a small database of
@@ -20,7 +20,12 @@
 //              view's key), or a cookie store's path
 //   value      a registry value's name, or the domain of saved cookie rows;
 //              empty for everything else
-// Texts are in the program's code page; a tab, a line break, any other
+// Texts are UTF-8; an older index, whose first line is
+// "QuarantineIndex<TAB>1", has them in the code page that the program ran in
+// and is read as the log is (as it stands when that is valid in the
+// program's code page, otherwise as the system's ANSI code page). An entry
+// with a text that the program's code page cannot hold is neither listed nor
+// changed, and is written back as it stands. A tab, a line break, any other
 // control character and "%" inside a field are written as "%XX" (two
 // hexadecimal digits), so that no field holds the separator. A line that
 // does not read as an entry is skipped and the others are kept. The file is
@@ -65,19 +70,31 @@ struct QuarantineEntry {
 
 [[nodiscard]] std::string QuarantineIndexPath(std::string_view dataFolder);
 
+// The names of the quarantine's own files (its log, its index and the
+// index's scratch file), in any letter case: no copy is ever stored under
+// one, nor does an entry ever name one.
+[[nodiscard]] bool IsQuarantineOwnName(std::string_view name);
+// A name that the quarantine folder holds directly and that Windows reads
+// as itself: no path, no "." or "..", no trailing dot or blank (which
+// Windows drops, so that it names another copy), and none of the folder's
+// own names.
+[[nodiscard]] bool IsStoredName(std::string_view name);
+
 // The index's entries, in the order they were added; empty when there is no
 // index. Lines that do not read are skipped.
 [[nodiscard]] std::vector<QuarantineEntry> LoadQuarantineEntries(platform::FileSystem& fs,
+                                                                 platform::TextCodec& codec,
                                                                  std::string_view dataFolder);
 
 // Adds the entry; false when the index could not be written (it then keeps
 // what it held).
-bool AddQuarantineEntry(platform::FileSystem& fs, std::string_view dataFolder,
-                        const QuarantineEntry& entry);
+bool AddQuarantineEntry(platform::FileSystem& fs, platform::TextCodec& codec,
+                        std::string_view dataFolder, const QuarantineEntry& entry);
 
 // Removes the entries of these stored names (in any letter case); false when
 // the index could not be written.
-bool RemoveQuarantineEntries(platform::FileSystem& fs, std::string_view dataFolder,
+bool RemoveQuarantineEntries(platform::FileSystem& fs, platform::TextCodec& codec,
+                             std::string_view dataFolder,
                              const std::vector<std::string>& storedNames);
 
 // Everything the quarantine holds, for the quarantine window: the index's

@@ -7,8 +7,6 @@ namespace removal {
 
 namespace {
 
-constexpr std::string_view kLogName = "QuarantineLog.txt";
-
 // Two lines and the two empty lines that end every record.
 void AppendRecord(core::Application& app, std::string_view line1, std::string_view line2) {
     const std::string time = core::UserDateText(app.ports.localeFormats, app.ports.clock.Now());
@@ -26,7 +24,7 @@ std::string QuarantineFolder(std::string_view dataFolder) {
 }
 
 std::string QuarantineLogPath(std::string_view dataFolder) {
-    return QuarantineFolder(dataFolder) + "\\" + std::string(kLogName);
+    return QuarantineFolder(dataFolder) + "\\" + std::string(kQuarantineLogName);
 }
 
 void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolder) {
@@ -36,6 +34,12 @@ void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolde
 void LogQuarantinedFile(core::Application& app, std::string_view path,
                         std::string_view storedName) {
     AppendRecord(app, " - File: " + std::string(storedName), " - Location: " + std::string(path));
+}
+
+void LogSavedCookieRows(core::Application& app, std::string_view storeLocation,
+                        std::string_view storedName) {
+    AppendRecord(app, std::string(kCookieRowsMarker) + std::string(storedName),
+                 " - Location: " + std::string(storeLocation));
 }
 
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,

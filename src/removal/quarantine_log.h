@@ -17,6 +17,12 @@ class FileSystem;
 
 namespace removal {
 
+// The log's file name.
+inline constexpr std::string_view kQuarantineLogName = "QuarantineLog.txt";
+// What follows the time in the first line of a record of a browser store's
+// saved rows.
+inline constexpr std::string_view kCookieRowsMarker = " - Cookies: ";
+
 // `DataFolder` + "\quarantine".
 [[nodiscard]] std::string QuarantineFolder(std::string_view dataFolder);
 // The log file inside it.
@@ -28,6 +34,13 @@ void CreateQuarantineFolder(platform::FileSystem& fs, std::string_view dataFolde
 // A file record: the name its copy has in the quarantine, and where it came
 // from.
 void LogQuarantinedFile(core::Application& app, std::string_view path, std::string_view storedName);
+
+// A record of a browser store's rows saved and deleted: the name of their
+// copy (a small database of the store's own table), and the store with the
+// cookies' domain, "...\Cookies (tracker.com)". Not a file record: the copy
+// is no file of that place.
+void LogSavedCookieRows(core::Application& app, std::string_view storeLocation,
+                        std::string_view storedName);
 
 // A registry record: the key and the value deleted. Written only while
 // quarantine logging is on.

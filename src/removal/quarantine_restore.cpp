@@ -126,12 +126,24 @@ bool IsPartialCopy(platform::FileSystem& fs, const std::string& candidate,
 }
 
 // A name beside the place for the copy on its way there: a free one, or one
-// that only a restore cut short left behind (cleared first).
+// that only a restore cut short left behind (cleared first). It is never
+// longer than the place's own name, so that no path into it is longer than
+// the item's own path: whatever the removal could take comes back.
 std::optional<std::string> TemporaryName(platform::FileSystem& fs, const std::string& target,
                                          const std::string& saved) {
+    const std::string name = NameOf(target);
     for (int number = 1; number <= kMostTemporaryNames; ++number) {
-        const std::string candidate =
-            target + (number == 1 ? ".restoring" : ".restoring " + std::to_string(number));
+        std::string temporary = "~rs" + std::to_string(number);
+        if (temporary.size() > name.size()) {
+            temporary = "~" + std::to_string(number);
+        }
+        if (temporary.size() > name.size()) {
+            temporary = std::to_string(number);
+        }
+        if (temporary.size() > name.size() || core::UpperCase(temporary) == core::UpperCase(name)) {
+            continue;
+        }
+        const std::string candidate = ParentOf(target) + "\\" + temporary;
         if (!fs.Attributes(candidate)) {
             return candidate;
         }
@@ -180,7 +192,8 @@ RestoreResult Finish(core::Application& app, const QuarantineEntry& entry,
                      const std::string& placedAt) {
     platform::FileSystem& fs = app.ports.fileSystem;
     LogRestore(app, entry.storedName, placedAt);
-    if (!entry.fromLogOnly && !RemoveQuarantineEntries(fs, app.DataFolder, {entry.storedName})) {
+    if (!entry.fromLogOnly &&
+        !RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {entry.storedName})) {
         return {RestoreOutcome::Restored, placedAt, {}};
     }
     Discard(fs, QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
@@ -275,13 +288,16 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
     if (!key) {
         return {RestoreOutcome::BadPlace, {}, {}};
     }
-    if (!VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry)) {
+    // A copy that no index entry names has no digest; the import still
+    // checks that it holds that entry and nothing else.
+    const SavedContentState state = CheckSavedContent(app.ports.fileSystem, app.DataFolder, entry);
+    if (state != SavedContentState::Intact && state != SavedContentState::Unchecked) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(
         QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!bytes || core::Sha256Hex(*bytes) != entry.sha256) {
+    if (!bytes || (state == SavedContentState::Intact && core::Sha256Hex(*bytes) != entry.sha256)) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     const bool isValue = entry.kind == QuarantineKind::RegistryValue;

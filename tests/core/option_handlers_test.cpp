@@ -76,5 +76,27 @@ TEST_F(OptionHandlers, TheQuarantinesRetentionIsOffUntilChosenAndComesBackAtTheN
     EXPECT_EQ(QuarantineRetentionDays(*app), kDefaultRetentionDays);
 }
 
+// A log's date, written in some user's short date form, is read at its
+// latest possible day; a text that reads in no order gives none.
+TEST(LatestDayOfUserDate, ReadsEveryOrderAndTakesTheLatestDay) {
+    const struct {
+        const char* text;
+        std::optional<platform::DateTime> day;
+    } cases[] = {
+        {"01/12/2024 10:00:00", platform::DateTime{2024, 12, 1, 23, 59, 59}},
+        {"12/1/2024 10:00:00 AM", platform::DateTime{2024, 12, 1, 23, 59, 59}},
+        {"13.01.2024 10:00:00", platform::DateTime{2024, 1, 13, 23, 59, 59}},
+        {"2024-01-02", platform::DateTime{2024, 1, 2, 23, 59, 59}},
+        {"1/2/24", platform::DateTime{2024, 2, 1, 23, 59, 59}},
+        {"1-Dec-2024 10:00:00", std::nullopt},
+        {"31/02/2024", std::nullopt},
+        {"112/1/2024", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LatestDayOfUserDate(c.text), c.day) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace core

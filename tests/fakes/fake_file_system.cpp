@@ -107,6 +107,9 @@ void FakeFileSystem::RefuseWritesUnder(std::string folder) {
 }
 
 bool FakeFileSystem::WriteRefused(std::string_view path) const {
+    if (longestPath > 0 && path.size() > longestPath) {
+        return true;
+    }
     const std::string key = Key(Real(path, false));
     return std::any_of(
         m_readOnlyFolders.begin(), m_readOnlyFolders.end(),
@@ -137,6 +140,7 @@ void FakeFileSystem::AddLink(std::string path, std::string target) {
 void FakeFileSystem::Remove(std::string_view path) {
     m_files.erase(Key(path));
     m_directories.erase(Key(path));
+    m_folderAttributes.erase(Key(path));
     m_links.erase(Key(path));
 }
 
@@ -365,6 +369,11 @@ bool FakeFileSystem::RenameFolder(std::string_view from, std::string_view to) {
     for (const std::string& key : folders) {
         const std::string path = m_directories.at(key);
         m_directories.erase(key);
+        if (const auto flags = m_folderAttributes.find(key); flags != m_folderAttributes.end()) {
+            const FolderAttributes kept = flags->second;
+            m_folderAttributes.erase(flags);
+            m_folderAttributes[moved(key)] = kept;
+        }
         m_directories.try_emplace(
             moved(key), std::string(to) + path.substr(std::min(source.size(), path.size())));
     }
@@ -491,7 +500,11 @@ std::optional<std::vector<platform::DirectoryEntry>> FakeFileSystem::ListEntries
     }
     for (const auto& [key, written] : m_directories) {
         if (Key(FolderOf(key)) == folderKey && key != folderKey) {
-            found.emplace_back(key, platform::DirectoryEntry{NameOf(written), true});
+            const FolderAttributes flags =
+                m_folderAttributes.contains(key) ? m_folderAttributes.at(key) : FolderAttributes{};
+            found.emplace_back(
+                key, platform::DirectoryEntry{NameOf(written), true, false, flags.readOnly,
+                                              flags.hidden, flags.system});
         }
     }
     for (const auto& [key, target] : m_links) {
@@ -522,7 +535,12 @@ std::optional<platform::PathAttributes> FakeFileSystem::Attributes(std::string_v
                                         it->second.written};
     }
     if (FolderExists(Real(path, false))) {
-        return platform::PathAttributes{true};
+        const auto flags = m_folderAttributes.find(Key(Real(path, false)));
+        if (flags == m_folderAttributes.end()) {
+            return platform::PathAttributes{true};
+        }
+        return platform::PathAttributes{true, false, flags->second.readOnly, flags->second.hidden,
+                                        flags->second.system};
     }
     return std::nullopt;
 }
@@ -544,6 +562,16 @@ bool FakeFileSystem::CopyFileTo(std::string_view from, std::string_view to) {
     added.system = copy.system;
     added.readOnly = copy.readOnly;
     added.written = copy.written;
+    return true;
+}
+
+bool FakeFileSystem::SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                                         bool system) {
+    const std::string key = Key(Real(path, false));
+    if (m_links.contains(key) || !m_directories.contains(key) || WriteRefused(path)) {
+        return false;
+    }
+    m_folderAttributes[key] = FolderAttributes{readOnly, hidden, system};
     return true;
 }
 
@@ -570,6 +598,7 @@ bool FakeFileSystem::RemoveFolder(std::string_view path) {
         return false;
     }
     m_directories.erase(key);
+    m_folderAttributes.erase(key);
     return true;
 }
 

@@ -47,6 +47,9 @@ public:
     // missing, or `copiesLeft` has run out.
     bool CopyFileTo(std::string_view from, std::string_view to) override;
     bool RemoveFolder(std::string_view path) override;
+    // Fails for a link and where writes are refused.
+    bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                             bool system) override;
 
     struct File {
         std::string path;  // as written
@@ -85,6 +88,9 @@ public:
     // changing a file between two reads of it.
     std::function<void(std::string_view path)> beforeWholeRead;
     int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
+    // The narrow API's path limit (259): a longer path can be neither written,
+    // made, moved nor deleted. 0 for none.
+    std::size_t longestPath = 0;
 
 private:
     [[nodiscard]] bool FolderExists(std::string_view path) const;
@@ -102,6 +108,13 @@ private:
     // directory keeps the case it was made with.
     std::unordered_map<std::string, std::string> m_directories;
     std::unordered_map<std::string, std::string> m_links;  // upper-cased path to target
+    struct FolderAttributes {
+        bool readOnly = false;
+        bool hidden = false;
+        bool system = false;
+    };
+    // By upper-cased path: the folders given any of these attributes.
+    std::unordered_map<std::string, FolderAttributes> m_folderAttributes;
     std::uint64_t m_lastWrite = 0;
     std::vector<std::string> m_readOnlyFolders;  // upper-cased paths
 };

@@ -193,13 +193,17 @@ std::optional<std::string> FakeLocaleFormats::ShortDate(const platform::DateTime
         return TwoDigits(value.day) + "." + TwoDigits(value.month) + "." +
                std::to_string(value.year);
     }
+    if (profile == Profile::UnitedKingdom) {
+        return TwoDigits(value.day) + "/" + TwoDigits(value.month) + "/" +
+               std::to_string(value.year);
+    }
     return std::to_string(value.month) + "/" + std::to_string(value.day) + "/" +
            std::to_string(value.year);
 }
 
 std::optional<std::string> FakeLocaleFormats::LongTime(const platform::DateTime& value) {
     const std::string minutesAndSeconds = TwoDigits(value.minute) + ":" + TwoDigits(value.second);
-    if (profile == Profile::Germany) {
+    if (profile != Profile::UnitedStates) {
         return TwoDigits(value.hour) + ":" + minutesAndSeconds;
     }
     const int hour12 = value.hour % 12 == 0 ? 12 : value.hour % 12;

@@ -191,7 +191,8 @@ public:
 // forms are those the program stores; and Germany.
 class FakeLocaleFormats : public platform::LocaleFormats {
 public:
-    enum class Profile { UnitedStates, Germany };
+    // The United Kingdom's short date puts the day first: "01/12/2026".
+    enum class Profile { UnitedStates, Germany, UnitedKingdom };
 
     std::optional<std::string> ShortDate(const platform::DateTime& value) override;
     std::optional<std::string> LongTime(const platform::DateTime& value) override;

@@ -51,7 +51,7 @@ protected:
     std::vector<QuarantineEntry> SavedRows() {
         std::vector<QuarantineEntry> saved;
         for (const QuarantineEntry& entry :
-             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+             LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
             if (entry.kind == QuarantineKind::CookieRows) {
                 saved.push_back(entry);
             }
@@ -235,6 +235,18 @@ TEST_F(CookieStoreRemoval, ARestoreIntoAStoreOfAnotherLayoutSaysSoAndChangesNoth
     EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, upgraded);
     EXPECT_EQ(CookieRestoreText(*app, entry, result),
               app->Message("MSG_RESTORE_COOKIES_OTHER_VERSION"));
+}
+
+// A store's saved rows have a record of their own in the log: with the
+// index lost, they are never taken for a file of the browser's profile.
+TEST_F(CookieStoreRemoval, SavedRowsAreNoFileOfTheProfileWhenOnlyTheLogKnowsThem) {
+    ScanAndDelete();
+    EXPECT_NE(Log().find(" - Cookies: "), std::string::npos) << Log();
+    ASSERT_TRUE(machine.fileSystem.RemoveFile(Quarantined("QuarantineIndex.txt")));
+    for (const QuarantineEntry& entry :
+         ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        ADD_FAILURE() << entry.storedName << " from " << entry.location;
+    }
 }
 
 }  // namespace

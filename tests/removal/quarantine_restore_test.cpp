@@ -81,6 +81,9 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
     fs.AddFile("C:\\Tools\\tool.exe", std::string("MZ\0\x90\xff", 5)).readOnly = true;
     fs.AddFile("C:\\Tools\\Kit\\a.txt", "a");
     fs.AddFile("C:\\Tools\\Kit\\sub\\h.dat", "hidden").hidden = true;
+    // A customised folder, and a hidden one inside it.
+    ASSERT_TRUE(fs.SetFolderAttributes("C:\\Tools\\Kit", true, false, true));
+    ASSERT_TRUE(fs.SetFolderAttributes("C:\\Tools\\Kit\\sub", false, true, false));
     fs.AddFile("C:\\Users\\alice\\Cookies\\alice@ads[1].txt", "cookie");
     const std::vector<RegistryValue> values = {
         {platform::reg_type::kString, std::string("text\0", 5)},
@@ -121,6 +124,11 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
     ASSERT_NE(fs.Find("C:\\Tools\\Kit\\sub\\h.dat"), nullptr);
     EXPECT_EQ(fs.Find("C:\\Tools\\Kit\\sub\\h.dat")->content, "hidden");
     EXPECT_TRUE(fs.Find("C:\\Tools\\Kit\\sub\\h.dat")->hidden);
+    const std::optional<platform::PathAttributes> kit = fs.Attributes("C:\\Tools\\Kit");
+    const std::optional<platform::PathAttributes> sub = fs.Attributes("C:\\Tools\\Kit\\sub");
+    ASSERT_TRUE(kit && sub);
+    EXPECT_TRUE(kit->readOnly && kit->system && !kit->hidden);
+    EXPECT_TRUE(sub->hidden && !sub->readOnly && !sub->system);
     EXPECT_EQ(Content("C:\\Users\\alice\\Cookies\\alice@ads[1].txt"), "cookie");
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::optional<RegistryValue> back = machine.registry.Value(
@@ -135,7 +143,7 @@ TEST_F(QuarantineRestore, EveryKindComesBackAsItWasAndLeavesTheQuarantine) {
               "stays");
 
     // Nothing of the items is left in the quarantine, in its index or folder.
-    EXPECT_TRUE(LoadQuarantineEntries(fs, app->DataFolder).empty());
+    EXPECT_TRUE(LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder).empty());
     for (const std::string& name : fs.ListFiles(DataFile("quarantine"))) {
         EXPECT_TRUE(name == "QuarantineLog.txt" || name == "QuarantineIndex.txt") << name;
     }
@@ -199,6 +207,36 @@ TEST_F(QuarantineRestore, WhatStandsInAnItsPlaceIsNeverWrittenOver) {
     EXPECT_EQ(Exclusions(), "");
 }
 
+// Items at the narrow API's longest paths, which the removal could take,
+// come back: their copies on the way take no longer name than their own.
+TEST_F(QuarantineRestore, ItemsAtTheLongestPathComeBack) {
+    fakes::FakeFileSystem& fs = machine.fileSystem;
+    fs.longestPath = 259;
+    const std::string file = "C:\\" + std::string(247, 'f') + "\\evil.exe";
+    const std::string single = "C:\\" + std::string(254, 's') + "\\a";
+    const std::string folder = "C:\\" + std::string(242, 'd') + "\\Kit";
+    const std::string inFolder = folder + "\\sub\\a.txt";
+    ASSERT_EQ(file.size(), 259u);
+    ASSERT_EQ(single.size(), 259u);
+    ASSERT_EQ(inFolder.size(), 259u);
+    fs.AddFile(file, "exe");
+    fs.AddFile(single, "one");
+    fs.AddFile(inFolder, "a");
+    FileFinding("Evil", file);
+    FileFinding("Evil", single);
+    FileFinding("Evil", folder);
+    Delete();
+    ASSERT_EQ(fs.Find(file), nullptr);
+
+    OpenAndCheck();
+    Restore(false);
+
+    EXPECT_EQ(Content(file), "exe");
+    EXPECT_EQ(Content(single), "one");
+    EXPECT_EQ(Content(inFolder), "a");
+    EXPECT_TRUE(Listed().empty());
+}
+
 // A restore that cannot be trusted writes nothing anywhere: the item stays
 // in the quarantine and the user is told why.
 TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
@@ -248,7 +286,7 @@ TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
         Delete();
         ASSERT_EQ(machine.fileSystem.Find(path), nullptr);
         const std::vector<QuarantineEntry> entries =
-            LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+            LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder);
         ASSERT_FALSE(entries.empty());
         const std::string copy = Quarantined(entries.back().storedName);
         c.after(machine.fileSystem, folder, copy);
@@ -324,6 +362,48 @@ TEST_F(QuarantineRestore, AnItemOfAnOlderQuarantineComesBackFromItsLogRecord) {
     EXPECT_EQ(machine.fileSystem.Find(Quarantined("old.exe")), nullptr);
 }
 
+// What the index lost is listed as what it is: a registry copy from its own
+// file (its key, in the view it came from) and restorable; an older
+// version's record of a store's rows is no file; of the records of one
+// stored name the newest counts.
+TEST_F(QuarantineRestore, WhatOnlyTheLogAndTheFolderKnowIsListedAsWhatItIs) {
+    machine.Model64BitWindows();
+    fakes::FakeFileSystem& fs = machine.fileSystem;
+    machine.registry.SetString(RegistryRoot::LocalMachine, std::string(kAcme) + "\\Sub", "v", "x");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Tool", "tool.exe");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Other", "stays");
+    RegistryFinding("Evil", kHklm, kAcme, "");
+    RegistryFinding("Evil", kHkcu, "Software\\Run", "Tool");
+    Delete();
+    ASSERT_TRUE(fs.RemoveFile(Quarantined("QuarantineIndex.txt")));
+    fs.AddFile(Quarantined("cookies of tracker.com.sqlite"), "rows");
+    fs.AddFile(Quarantined("evil.exe"), "second");
+    ASSERT_TRUE(fs.AppendToFile(
+        Quarantined("QuarantineLog.txt"),
+        "1/2/2025 3:04:05 PM - File: cookies of tracker.com.sqlite\r\n - Location: "
+        "C:\\Users\\alice\\Chrome\\Cookies (tracker.com)\r\n\r\n\r\n"
+        "1/2/2025 3:04:05 PM - File: evil.exe\r\n - Location: C:\\First\\evil.exe\r\n\r\n\r\n"
+        "1/2/2025 3:05:00 PM - Restored: evil.exe\r\n - To: C:\\First\\evil.exe\r\n\r\n\r\n"
+        "1/3/2025 3:04:05 PM - File: evil.exe\r\n - Location: C:\\Second\\evil.exe\r\n\r\n\r\n"));
+
+    OpenAndCheck();
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"C:\\Second\\evil.exe",
+                                                  "HKEY_LOCAL_MACHINE\\" + std::string(kAcme),
+                                                  "HKEY_CURRENT_USER\\Software\\Run\\Tool"}));
+    Restore(false);
+
+    EXPECT_TRUE(machine.dialogs.shown.empty()) << LastMessage();
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_EQ(Content("C:\\Second\\evil.exe"), "second");
+    EXPECT_EQ(Content("C:\\First\\evil.exe"), "(absent)");
+    EXPECT_EQ(
+        machine.registry.String(RegistryRoot::LocalMachine, std::string(kAcme) + "\\Sub", "v"),
+        "x");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Run", "Tool"),
+              "tool.exe");
+    EXPECT_EQ(Content(Quarantined("cookies of tracker.com.sqlite")), "rows");
+}
+
 // The program ends at a chosen change of the disk: that change and all after
 // it never happen, as when the power goes or the process is ended.
 class EndingFileSystem : public platform::FileSystem {
@@ -388,6 +468,9 @@ public:
         return Change() && m_disk.CopyFileTo(f, t);
     }
     bool RemoveFolder(std::string_view p) override { return Change() && m_disk.RemoveFolder(p); }
+    bool SetFolderAttributes(std::string_view p, bool r, bool h, bool s) override {
+        return Change() && m_disk.SetFolderAttributes(p, r, h, s);
+    }
 
 private:
     // False for a change asked for after the end (a destructor's clean-up
@@ -430,7 +513,7 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
     RegistryFinding("Evil", kHkcu, "Software\\Run", "Tool");
     Delete();
     fs.Remove("C:\\X\\Deep");
-    ASSERT_EQ(LoadQuarantineEntries(fs, app->DataFolder).size(), 4u);
+    ASSERT_EQ(LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder).size(), 4u);
     const fakes::FakeFileSystem removedDisk = fs;
     const fakes::FakeRegistry removedRegistry = machine.registry;
 
@@ -449,14 +532,16 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
         return true;
     };
     const auto inQuarantine = [&](const QuarantineEntry& entry) {
-        for (const QuarantineEntry& kept : LoadQuarantineEntries(fs, app->DataFolder)) {
+        for (const QuarantineEntry& kept :
+             LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder)) {
             if (kept.storedName == entry.storedName) {
                 return VerifySavedContent(fs, app->DataFolder, kept);
             }
         }
         return false;
     };
-    const std::vector<QuarantineEntry> entries = LoadQuarantineEntries(fs, app->DataFolder);
+    const std::vector<QuarantineEntry> entries =
+        LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder);
 
     EndingFileSystem disk(fs);
     platform::Platform ports = machine.ports;

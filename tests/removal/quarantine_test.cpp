@@ -28,7 +28,7 @@ protected:
     }
 
     std::vector<QuarantineEntry> Index() {
-        return LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+        return LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder);
     }
 };
 
@@ -382,7 +382,12 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
         "\tearlier.dat\tOld\tC:\\Old\\earlier.dat\t\r\n"
         "file\t2020-01-02 03:04:05\t7\tcut off\r\n"
         "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n";
+        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n" +
+        // Names that Windows reads as another file: the copy of earlier.dat,
+        // and the quarantine's own log.
+        "file\t2020-01-02 03:04:05\t7\t" + core::Sha256Hex("earlier") +
+        "\tearlier.dat. \tOld\tC:\\Old\\e\t\r\n" + "file\t2020-01-02 03:04:05\t7\t" +
+        core::Sha256Hex("x") + "\tquarantinelog.TXT\tOld\tC:\\Old\\l\t\r\n";
     machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"), damaged);
     // An older quarantine's log: one copy is still there, one is gone.
     machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
@@ -448,9 +453,74 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[1]));
     EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[2]));
 
-    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, app->DataFolder, {"EVIL.EXE"}));
+    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder,
+                                        {"EVIL.EXE"}));
     EXPECT_EQ(Index().size(), 3u);
     EXPECT_EQ(Index()[1].storedName, "Folder");
+}
+
+// A removed file named like the quarantine's own log or index is kept
+// beside them, and the first removal's log record never lands in its copy.
+TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
+    machine.fileSystem.AddFile("C:\\X\\QuarantineLog.txt", "not a log");
+    machine.fileSystem.AddFile("C:\\Y\\quarantineindex.txt", "not an index");
+    FileFinding("Evil", "C:\\X\\QuarantineLog.txt");
+    FileFinding("Evil", "C:\\Y\\quarantineindex.txt");
+    Delete();
+
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(Quarantined("QuarantineLog (2).txt")), "not a log");
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(Quarantined("quarantineindex (2).txt")),
+              "not an index");
+    EXPECT_EQ(Log(), FileRecord("QuarantineLog (2).txt", "C:\\X\\QuarantineLog.txt") +
+                         FileRecord("quarantineindex (2).txt", "C:\\Y\\quarantineindex.txt"));
+    const std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 2u);
+    for (const QuarantineEntry& entry : index) {
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+    }
+}
+
+// The index says its texts are UTF-8, so that it reads the same after the
+// program's code page changes; an older one is read in the code page it was
+// written in. What this code page cannot hold is kept for one that can.
+TEST_F(Quarantine, TheIndexReadsTheSameAcrossCodePages) {
+    const std::string digest = core::Sha256Hex("x");
+    const auto line = [&](const std::string& stored, const std::string& location) {
+        return "file\t2020-01-02 03:04:05\t1\t" + digest + "\t" + stored + "\tOld\t" + location +
+               "\t\r\n";
+    };
+    // Written in Windows-1252 by an older version, read after Windows moved
+    // the program to UTF-8.
+    machine.textCodec.utf8Program = true;
+    machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"),
+                               "QuarantineIndex\t1\r\n" +
+                                   line("jos\xE9.exe", "C:\\Users\\Jos\xE9\\jos\xE9.exe") +
+                                   line("zh.exe", "C:\\Users\\\xD0\x96\\zh.exe"));
+    ASSERT_EQ(Index().size(), 2u);
+    EXPECT_EQ(Index()[0].location, "C:\\Users\\Jos\xC3\xA9\\jos\xC3\xA9.exe");
+    EXPECT_EQ(Index()[1].location, "C:\\Users\\\xD0\x96\\zh.exe") << "valid UTF-8 stays";
+    machine.fileSystem.AddFile("C:\\X\\evil.exe", "exe");
+    FileFinding("Evil", "C:\\X\\evil.exe");
+    Delete();
+    const std::string written =
+        machine.fileSystem.ReadWholeFile(Quarantined("QuarantineIndex.txt")).value_or("");
+    EXPECT_TRUE(written.starts_with("QuarantineIndex\t1\tUTF-8\r\n")) << written;
+
+    // The profile roams to a Windows that runs the program in Windows-1252.
+    machine.textCodec.utf8Program = false;
+    std::vector<QuarantineEntry> index = Index();
+    ASSERT_EQ(index.size(), 2u) << "the entry that 1252 cannot hold is not listed";
+    EXPECT_EQ(index[0].location, "C:\\Users\\Jos\xE9\\jos\xE9.exe");
+    EXPECT_EQ(index[0].storedName, "jos\xE9.exe");
+    EXPECT_EQ(index[1].storedName, "evil.exe");
+    EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder,
+                                        {"jos\xE9.exe"}));
+
+    machine.textCodec.utf8Program = true;
+    index = Index();
+    ASSERT_EQ(index.size(), 2u) << "kept, untouched, for a code page that holds it";
+    EXPECT_EQ(index[0].location, "C:\\Users\\\xD0\x96\\zh.exe");
+    EXPECT_EQ(index[1].storedName, "evil.exe");
 }
 
 TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {

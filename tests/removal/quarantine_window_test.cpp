@@ -165,5 +165,39 @@ TEST_F(QuarantineWindow, AtTheStartItemsOlderThanTheChosenDaysAreDeleted) {
     EXPECT_EQ(Shown().size(), 1u);
 }
 
+// Where the day comes first, a date that the log alone knows is never read
+// month first: 1 December is not 12 January. A date that reads only one way
+// is purged on time; one that reads in no order keeps its item.
+TEST_F(QuarantineWindow, ALogOnlyDateWhereTheDayComesFirstIsNeverPurgedEarly) {
+    machine.localeFormats.profile = fakes::FakeLocaleFormats::Profile::UnitedKingdom;
+    const struct {
+        const char* name;
+        platform::DateTime removed;
+    } removals[] = {{"october.dat", {2026, 10, 25, 9, 0, 0, 0}},
+                    {"december.dat", {2026, 12, 1, 9, 0, 0, 2}}};
+    for (const auto& removal : removals) {
+        machine.fileSystem.AddFile(std::string("C:\\X\\") + removal.name, "old");
+        FileFinding("Evil", std::string("C:\\X\\") + removal.name);
+        machine.clock.now = removal.removed;
+        Delete();
+    }
+    EXPECT_NE(Log().find("01/12/2026 09:00:00 - File: december.dat"), std::string::npos);
+    // An older quarantine's record, in a form that gives no order.
+    machine.fileSystem.AddFile(Quarantined("named.dat"), "old");
+    ASSERT_TRUE(machine.fileSystem.AppendToFile(
+        Quarantined("QuarantineLog.txt"),
+        "1-Dec-2025 09:00:00 - File: named.dat\r\n - Location: C:\\X\\named.dat\r\n\r\n\r\n"));
+    // Only the log knows the items now.
+    ASSERT_TRUE(machine.fileSystem.RemoveFile(Quarantined("QuarantineIndex.txt")));
+    machine.clock.now = {2026, 12, 8, 9, 30, 0, 2};
+    SetUserSetting("OptionAndSettings", "chkPurgeQuarantine", "1");
+    SetUserSetting("OptionAndSettings", "txtPurgeQuarantineDays", "30");
+    RunAgain();
+
+    EXPECT_FALSE(Exists(Quarantined("october.dat")));
+    EXPECT_TRUE(Exists(Quarantined("december.dat")));
+    EXPECT_TRUE(Exists(Quarantined("named.dat")));
+}
+
 }  // namespace
 }  // namespace removal

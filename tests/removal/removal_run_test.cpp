@@ -483,7 +483,7 @@ TEST_F(RemovalRun, BrowserPoliciesAreSavedThenDeletedAndOnlyThoseFound) {
     EXPECT_FALSE(Exists(file));
     std::vector<std::string> saved;
     for (const QuarantineEntry& entry :
-         LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+         LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
         saved.push_back(entry.location + " | " + entry.valueName + " | " + entry.threat);
         EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
         if (entry.kind == QuarantineKind::RegistryValue) {

@@ -103,7 +103,7 @@ TEST_F(BrowserPolicyShield, NoRemovesThePolicyAfterSavingARestorableCopy) {
     EXPECT_TRUE(machine.dialogs.shown.empty()) << "a removal that worked says nothing";
 
     const std::vector<removal::QuarantineEntry> entries =
-        removal::LoadQuarantineEntries(machine.fileSystem, app->DataFolder);
+        removal::LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].kind, removal::QuarantineKind::RegistryValue);
     EXPECT_EQ(entries[0].location, "HKEY_LOCAL_MACHINE\\" + std::string(kChrome));
@@ -123,7 +123,9 @@ TEST_F(BrowserPolicyShield, NoRemovesThePolicyAfterSavingARestorableCopy) {
     Ticks(1);
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_FALSE(Policy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation"));
-    EXPECT_EQ(removal::LoadQuarantineEntries(machine.fileSystem, app->DataFolder).size(), 2u);
+    EXPECT_EQ(removal::LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)
+                  .size(),
+              2u);
 }
 
 TEST_F(BrowserPolicyShield, ARemovalThatFailsSaysSoAndLeavesThePolicy) {

@@ -136,7 +136,7 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
     EXPECT_TRUE(app.frmDelete.lstProblem->Items().empty());
     // Every one saved first, where the quarantine window finds it.
     const std::vector<removal::QuarantineEntry> saved =
-        removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder);
+        removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     EXPECT_EQ(saved.size(), 6U);
     for (const removal::QuarantineEntry& entry : saved) {
         EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry))

@@ -95,8 +95,8 @@ TEST_F(CookieStoreWin32, TrackingRowsAreRemovedAndPutBackAndTheStoresStayValid) 
         EXPECT_TRUE(valid) << store;
     }
     std::vector<removal::QuarantineEntry> saved;
-    for (const removal::QuarantineEntry& entry :
-         removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder)) {
+    for (const removal::QuarantineEntry& entry : removal::LoadQuarantineEntries(
+             app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
         if (entry.kind == removal::QuarantineKind::CookieRows) {
             saved.push_back(entry);
         }

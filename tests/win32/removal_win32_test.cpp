@@ -270,7 +270,7 @@ TEST_F(RemovalWin32, RegistryEntriesComeBackFromTheirSavedFilesExactly) {
     }
     EXPECT_EQ(saved.substr(0, expectedStart.size()), expectedStart);
     const std::vector<removal::QuarantineEntry> index =
-        removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder);
+        removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     ASSERT_EQ(index.size(), 2u);
     EXPECT_EQ(index[0].location, "HKEY_CURRENT_USER\\" + key);
     EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.DataFolder, index[0]));

@@ -267,8 +267,8 @@ TEST_F(ShieldsWin32, APolicyWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt)
               std::string::npos);
     EXPECT_FALSE(ReadValue(edge.c_str(), "HomepageLocation"));
     EXPECT_TRUE(ReadValue(edge.c_str(), "ShowHomeButton")) << "only the value asked about goes";
-    const std::vector<removal::QuarantineEntry> entries =
-        removal::LoadQuarantineEntries(platform.Ports().fileSystem, m_folder);
+    const std::vector<removal::QuarantineEntry> entries = removal::LoadQuarantineEntries(
+        platform.Ports().fileSystem, platform.Ports().textCodec, m_folder);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].valueName, "HomepageLocation");
     EXPECT_TRUE(removal::VerifySavedContent(platform.Ports().fileSystem, m_folder, entries[0]));

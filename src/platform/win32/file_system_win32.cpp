@@ -486,4 +486,20 @@ bool FileSystemWin32::RemoveFolder(std::string_view path) {
            RemoveReadOnly(folder, EntryKind::Folder, &::RemoveDirectoryA);
 }
 
+bool FileSystemWin32::SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                                          bool system) {
+    const std::string folder = WithoutTrailingBackslash(path);
+    const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return false;
+    }
+    constexpr DWORD kChanged =
+        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    DWORD wanted = attributes & kSettable & ~kChanged;
+    wanted |= (readOnly ? FILE_ATTRIBUTE_READONLY : 0) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0) |
+              (system ? FILE_ATTRIBUTE_SYSTEM : 0);
+    return ::SetFileAttributesA(folder.c_str(), wanted != 0 ? wanted : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 }  // namespace platform::win32

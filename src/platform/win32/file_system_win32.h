@@ -35,6 +35,8 @@ public:
     [[nodiscard]] std::optional<PathAttributes> Attributes(std::string_view path) override;
     [[nodiscard]] bool CopyFileTo(std::string_view from, std::string_view to) override;
     [[nodiscard]] bool RemoveFolder(std::string_view path) override;
+    [[nodiscard]] bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,
+                                           bool system) override;
 };
 
 }  // namespace platform::win32
