@@ -144,14 +144,27 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     : m_timed(machinePorts) {
     platform::Platform& ports = m_timed.Ports();
     m_fileSystem = std::make_unique<MarkingFileSystem>(ports.fileSystem, dataFolder);
-    m_ports = std::make_unique<platform::Platform>(
-        platform::Platform{ports.registry,          ports.shellFolders,    *m_fileSystem,
-                           ports.programFile,       ports.osVersion,       ports.shell,
-                           ports.dialogs,           ports.clock,           ports.eventLoop,
-                           ports.textCodec,         ports.notifyIcon,      ports.processes,
-                           ports.clipboard,         ports.systemRestore,   ports.http,
-                           ports.desktop,           ports.management,      ports.localeFormats,
-                           ports.signatureVerifier, ports.deviceManagement});
+    m_ports = std::make_unique<platform::Platform>(platform::Platform{ports.registry,
+                                                                      ports.shellFolders,
+                                                                      *m_fileSystem,
+                                                                      ports.programFile,
+                                                                      ports.osVersion,
+                                                                      ports.shell,
+                                                                      ports.dialogs,
+                                                                      ports.clock,
+                                                                      ports.eventLoop,
+                                                                      ports.textCodec,
+                                                                      ports.notifyIcon,
+                                                                      ports.processes,
+                                                                      ports.clipboard,
+                                                                      ports.systemRestore,
+                                                                      ports.http,
+                                                                      ports.desktop,
+                                                                      ports.management,
+                                                                      ports.localeFormats,
+                                                                      ports.signatureVerifier,
+                                                                      ports.deviceManagement,
+                                                                      ports.hashing});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -378,7 +378,8 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.management,
                                                                       inner.localeFormats,
                                                                       inner.signatureVerifier,
-                                                                      inner.deviceManagement})) {}
+                                                                      inner.deviceManagement,
+                                                                      inner.hashing})) {}
 
 TimedPorts::~TimedPorts() = default;
 

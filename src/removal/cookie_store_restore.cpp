@@ -122,7 +122,7 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
     platform::FileSystem& fs = app.ports.fileSystem;
     CookieRestore result;
     if (entry.kind != QuarantineKind::CookieRows ||
-        !VerifySavedContent(fs, app.DataFolder, entry)) {
+        !VerifySavedContent(fs, app.ports.hashing, app.DataFolder, entry)) {
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/application.h"
-#include "core/sha256.h"
 #include "core/text.h"
 #include "removal/cookie_store_restore.h"
 #include "removal/folder_tree.h"
@@ -192,7 +191,7 @@ RestoreResult Finish(core::Application& app, const QuarantineEntry& entry,
 std::optional<ContentDigest> ExpectedContent(core::Application& app, const QuarantineEntry& entry,
                                              const std::string& saved, bool folder) {
     platform::FileSystem& fs = app.ports.fileSystem;
-    switch (CheckSavedContent(fs, app.DataFolder, entry)) {
+    switch (CheckSavedContent(fs, app.ports.hashing, app.DataFolder, entry)) {
         case SavedContentState::Intact:
             return ContentDigest{entry.size, entry.sha256};
         case SavedContentState::Unchecked:
@@ -205,7 +204,8 @@ std::optional<ContentDigest> ExpectedContent(core::Application& app, const Quara
     if (!attributes || attributes->reparsePoint || attributes->directory != folder) {
         return std::nullopt;
     }
-    return folder ? DigestFolder(fs, saved) : DigestFile(fs, saved);
+    return folder ? DigestFolder(fs, app.ports.hashing, saved)
+                  : DigestFile(fs, app.ports.hashing, saved);
 }
 
 RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry& entry,
@@ -253,7 +253,8 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
     const std::optional<std::string> temporary = TemporaryName(fs, target, saved);
     const bool copied = temporary && (folder ? CopyFolderTree(fs, saved, *temporary)
                                              : fs.CopyFileTo(saved, *temporary));
-    if (!copied || !SameDigest(folder ? DigestFolder(fs, *temporary) : DigestFile(fs, *temporary),
+    if (!copied || !SameDigest(folder ? DigestFolder(fs, app.ports.hashing, *temporary)
+                                      : DigestFile(fs, app.ports.hashing, *temporary),
                                *expected)) {
         if (temporary) {
             Discard(fs, *temporary);
@@ -275,13 +276,13 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
     if (!key) {
         return {RestoreOutcome::BadPlace, {}, {}};
     }
-    if (!VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry)) {
+    if (!VerifySavedContent(app.ports.fileSystem, app.ports.hashing, app.DataFolder, entry)) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(
         QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!bytes || core::Sha256Hex(*bytes) != entry.sha256) {
+    if (!bytes || Sha256Hex(app.ports.hashing, *bytes) != entry.sha256) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     const bool isValue = entry.kind == QuarantineKind::RegistryValue;

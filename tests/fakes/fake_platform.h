@@ -10,6 +10,7 @@
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_folders.h"
+#include "fakes/test_hashing.h"
 #include "fakes/test_signature_verifier.h"
 #include "fakes/virtual_event_loop.h"
 #include "platform/platform.h"
@@ -55,12 +56,14 @@ struct FakePlatform {
     FakeLocaleFormats localeFormats;
     TestSignatureVerifier signatureVerifier;
     FakeDeviceManagement deviceManagement;
+    TestHashing hashing;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
-        desktop,    management,   localeFormats, signatureVerifier, deviceManagement};
+        desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
+        hashing};
 };
 
 }  // namespace fakes

@@ -451,7 +451,7 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
     const auto inQuarantine = [&](const QuarantineEntry& entry) {
         for (const QuarantineEntry& kept : LoadQuarantineEntries(fs, app->DataFolder)) {
             if (kept.storedName == entry.storedName) {
-                return VerifySavedContent(fs, app->DataFolder, kept);
+                return VerifySavedContent(fs, machine.hashing, app->DataFolder, kept);
             }
         }
         return false;
@@ -460,13 +460,27 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
 
     EndingFileSystem disk(fs);
     platform::Platform ports = machine.ports;
-    platform::Platform ending{ports.registry,          ports.shellFolders,    disk,
-                              ports.programFile,       ports.osVersion,       ports.shell,
-                              ports.dialogs,           ports.clock,           ports.eventLoop,
-                              ports.textCodec,         ports.notifyIcon,      ports.processes,
-                              ports.clipboard,         ports.systemRestore,   ports.http,
-                              ports.desktop,           ports.management,      ports.localeFormats,
-                              ports.signatureVerifier, ports.deviceManagement};
+    platform::Platform ending{ports.registry,
+                              ports.shellFolders,
+                              disk,
+                              ports.programFile,
+                              ports.osVersion,
+                              ports.shell,
+                              ports.dialogs,
+                              ports.clock,
+                              ports.eventLoop,
+                              ports.textCodec,
+                              ports.notifyIcon,
+                              ports.processes,
+                              ports.clipboard,
+                              ports.systemRestore,
+                              ports.http,
+                              ports.desktop,
+                              ports.management,
+                              ports.localeFormats,
+                              ports.signatureVerifier,
+                              ports.deviceManagement,
+                              ports.hashing};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;

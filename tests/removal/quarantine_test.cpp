@@ -2,12 +2,12 @@
 // drives it: what is copied, under which name, what is recorded, and what is
 // never deleted.
 
-#include "core/sha256.h"
 #include "core/utf16_text.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
 #include "removal/registry_copy.h"
 #include "removal/removal_fixture.h"
+#include "removal/saved_content.h"
 #include "scan/registry_views.h"
 
 namespace removal {
@@ -88,7 +88,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
     EXPECT_EQ(index[1].kind, QuarantineKind::RegistryValue);
     EXPECT_EQ(index[1].valueName, "Evil");
     EXPECT_EQ(index[1].storedName, "Run - Evil.reg");
-    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[0]));
+    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[0]));
 
     EXPECT_EQ(Import("Run - Evil.reg", "HKEY_CURRENT_USER\\Software\\Run", "Evil"),
               ImportResult::Imported);
@@ -375,14 +375,16 @@ TEST_F(Quarantine, ACookieOfAKnownNameGetsACopyAndARecordOfItsOwn) {
 // original is kept aside.
 TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     machine.fileSystem.AddFile(Quarantined("earlier.dat"), "earlier");
+    // Digests as the index has always held them: SHA-256, lower-case hex.
     const std::string damaged =
         "QuarantineIndex\t1\r\n"
-        "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("earlier") +
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2a51d3547c23a8de50f3e23285a0df356627ef64c300087d3b27173f08ded2a0"
         "\tearlier.dat\tOld\tC:\\Old\\earlier.dat\t\r\n"
         "file\t2020-01-02 03:04:05\t7\tcut off\r\n"
-        "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n";
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881"
+        "\t..\tOld\tC:\\Old\\x\t\r\n";
     machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"), damaged);
     // An older quarantine's log: one copy is still there, one is gone.
     machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
@@ -408,6 +410,8 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     ASSERT_EQ(index.size(), 4u);
     EXPECT_EQ(index[0].storedName, "earlier.dat");
     EXPECT_EQ(index[0].threat, "Old");
+    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[0]))
+        << "an entry written earlier still verifies";
     const std::string now = IndexTimeText(machine.clock.now);
     const struct {
         QuarantineKind kind;
@@ -429,7 +433,8 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
         EXPECT_EQ(entry.threat, expected[i].threat) << i;
         EXPECT_EQ(entry.size, expected[i].size) << i;
         EXPECT_EQ(entry.time, now) << i;
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry)) << i;
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry))
+            << i;
     }
 
     // The window's list: the index, then what only the old log knows and
@@ -445,12 +450,30 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     // A copy changed since it was saved is not taken for it.
     machine.fileSystem.Find(Quarantined("evil.exe"))->content = "EXE";
     machine.fileSystem.Find(Quarantined("Folder\\sub\\b.txt"))->content = "BB";
-    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[1]));
-    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[2]));
+    EXPECT_FALSE(
+        VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[1]));
+    EXPECT_FALSE(
+        VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[2]));
 
     EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, app->DataFolder, {"EVIL.EXE"}));
     EXPECT_EQ(Index().size(), 3u);
     EXPECT_EQ(Index()[1].storedName, "Folder");
+}
+
+// The digests are the standard SHA-256 that any other tool computes, also
+// for content read in many pieces, so that every index already written
+// still verifies.
+TEST_F(Quarantine, DigestsAreStandardSha256InLowerCaseHex) {
+    EXPECT_EQ(Sha256Hex(machine.hashing, "abc"),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(Sha256Hex(machine.hashing, ""),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    machine.fileSystem.AddFile("C:\\X\\a.bin", std::string(1000000, 'a'));
+    const std::optional<ContentDigest> digest =
+        DigestFile(machine.fileSystem, machine.hashing, "C:\\X\\a.bin");
+    ASSERT_TRUE(digest);
+    EXPECT_EQ(digest->size, 1000000u);
+    EXPECT_EQ(digest->sha256, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
 }
 
 TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {

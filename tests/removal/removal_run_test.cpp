@@ -485,7 +485,8 @@ TEST_F(RemovalRun, BrowserPoliciesAreSavedThenDeletedAndOnlyThoseFound) {
     for (const QuarantineEntry& entry :
          LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
         saved.push_back(entry.location + " | " + entry.valueName + " | " + entry.threat);
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+        EXPECT_TRUE(
+            VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry));
         if (entry.kind == QuarantineKind::RegistryValue) {
             const std::optional<std::vector<RegFileKey>> copy = ParseRegFile(
                 machine.fileSystem.ReadWholeFile(Quarantined(entry.storedName)).value_or(""),

@@ -100,7 +100,8 @@ protected:
                                   real.management,
                                   real.localeFormats,
                                   real.signatureVerifier,
-                                  real.deviceManagement};
+                                  real.deviceManagement,
+                                  real.hashing};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};
