@@ -36,6 +36,24 @@ struct FakePlatform {
         shellFolders.Set(platform::csidl::kSystemX86, "C:\\Windows\\SysWOW64");
     }
 
+    // The profiles' compatibility junctions of Vista and later: the old
+    // sub-folders of XP, each a link to its folder of the new layout.
+    void ModelProfileJunctions() {
+        const std::string user = "C:\\Users\\alice\\";
+        const std::string roaming = user + "AppData\\Roaming";
+        const std::string local = user + "AppData\\Local";
+        fileSystem.AddLink(user + "Application Data", roaming);
+        fileSystem.AddLink(user + "Local Settings", local);
+        fileSystem.AddLink(local + "\\Application Data", local);
+        fileSystem.AddLink(user + "Start Menu", roaming + "\\Microsoft\\Windows\\Start Menu");
+        fileSystem.AddLink(user + "My Documents", user + "Documents");
+        const std::string common = "C:\\ProgramData\\";
+        fileSystem.AddLink(common + "Application Data", "C:\\ProgramData");
+        fileSystem.AddLink(common + "Desktop", "C:\\Users\\Public\\Desktop");
+        fileSystem.AddLink(common + "Documents", "C:\\Users\\Public\\Documents");
+        fileSystem.AddLink(common + "Start Menu", common + "Microsoft\\Windows\\Start Menu");
+    }
+
     FakeRegistry registry;
     FakeShellFolders shellFolders;
     FakeFileSystem fileSystem;
