@@ -105,6 +105,9 @@ public:
     std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
         return m_inner.Attributes(path);
     }
+    platform::WriteAccess WhoMayWrite(std::string_view path) override {
+        return m_inner.WhoMayWrite(path);
+    }
     bool CopyFileTo(std::string_view from, std::string_view to) override {
         return m_inner.CopyFileTo(from, to);
     }

@@ -46,7 +46,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[120].name, "MSG_RESTORE_COOKIES_SKIPPED");
     EXPECT_EQ(slots[121].name, "MSG_SHIELD_POLICY_CHANGED");
     EXPECT_EQ(slots[124].name, "MSG_SHIELD_POLICY_NOT_REMOVED");
-    EXPECT_FALSE(slots[125].used);
+    // Then the Run at Startup tool's refusals.
+    EXPECT_EQ(slots[125].name, "MSG_STARTUP_NOTINSTALLED");
+    EXPECT_EQ(slots[126].name, "MSG_STARTUP_UNSAFE");
+    EXPECT_FALSE(slots[127].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

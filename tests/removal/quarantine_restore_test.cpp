@@ -384,6 +384,7 @@ public:
     std::optional<platform::PathAttributes> Attributes(std::string_view p) override {
         return m_disk.Attributes(p);
     }
+    platform::WriteAccess WhoMayWrite(std::string_view p) override { return m_disk.WhoMayWrite(p); }
     bool CopyFileTo(std::string_view f, std::string_view t) override {
         return Change() && m_disk.CopyFileTo(f, t);
     }
