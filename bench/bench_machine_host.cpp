@@ -64,6 +64,7 @@ public:
               m_machine.localeFormats,
               m_machine.signatureVerifier,
               m_machine.deviceManagement,
+              m_machine.hashing,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

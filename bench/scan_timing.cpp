@@ -105,6 +105,9 @@ public:
     std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
         return m_inner.Attributes(path);
     }
+    platform::WriteAccess WhoMayWrite(std::string_view path) override {
+        return m_inner.WhoMayWrite(path);
+    }
     bool CopyFileTo(std::string_view from, std::string_view to) override {
         return m_inner.CopyFileTo(from, to);
     }
@@ -148,14 +151,27 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
     : m_timed(machinePorts) {
     platform::Platform& ports = m_timed.Ports();
     m_fileSystem = std::make_unique<MarkingFileSystem>(ports.fileSystem, dataFolder);
-    m_ports = std::make_unique<platform::Platform>(
-        platform::Platform{ports.registry,          ports.shellFolders,    *m_fileSystem,
-                           ports.programFile,       ports.osVersion,       ports.shell,
-                           ports.dialogs,           ports.clock,           ports.eventLoop,
-                           ports.textCodec,         ports.notifyIcon,      ports.processes,
-                           ports.clipboard,         ports.systemRestore,   ports.http,
-                           ports.desktop,           ports.management,      ports.localeFormats,
-                           ports.signatureVerifier, ports.deviceManagement});
+    m_ports = std::make_unique<platform::Platform>(platform::Platform{ports.registry,
+                                                                      ports.shellFolders,
+                                                                      *m_fileSystem,
+                                                                      ports.programFile,
+                                                                      ports.osVersion,
+                                                                      ports.shell,
+                                                                      ports.dialogs,
+                                                                      ports.clock,
+                                                                      ports.eventLoop,
+                                                                      ports.textCodec,
+                                                                      ports.notifyIcon,
+                                                                      ports.processes,
+                                                                      ports.clipboard,
+                                                                      ports.systemRestore,
+                                                                      ports.http,
+                                                                      ports.desktop,
+                                                                      ports.management,
+                                                                      ports.localeFormats,
+                                                                      ports.signatureVerifier,
+                                                                      ports.deviceManagement,
+                                                                      ports.hashing});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -191,6 +191,10 @@ public:
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.Attributes(path);
     }
+    platform::WriteAccess WhoMayWrite(std::string_view path) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner.WhoMayWrite(path);
+    }
     bool CopyFileTo(std::string_view from, std::string_view to) override {
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.CopyFileTo(from, to);
@@ -383,7 +387,8 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.management,
                                                                       inner.localeFormats,
                                                                       inner.signatureVerifier,
-                                                                      inner.deviceManagement})) {}
+                                                                      inner.deviceManagement,
+                                                                      inner.hashing})) {}
 
 TimedPorts::~TimedPorts() = default;
 

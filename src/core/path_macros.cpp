@@ -1,7 +1,10 @@
 #include "core/path_macros.h"
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string_view>
+#include <utility>
 
 #include "core/text.h"
 
@@ -81,6 +84,33 @@ std::string ProfileFolder(const Macro& macro, platform::ShellFolders& shell) {
     return ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
 }
 
+// The profiles' sub-folders of XP. On Vista and later each is a
+// compatibility junction to a folder of the new layout, and a path through
+// one is refused by the removal, matches no running program's path, and
+// names one item twice; so they are replaced by the folder the shell names.
+// Longer names come first, so that "Local Settings\Application Data" is not
+// taken for "Local Settings" followed by a folder of its own.
+struct OldProfileFolder {
+    std::string_view name;
+    int csidl;
+};
+
+constexpr std::array<OldProfileFolder, 6> kOldUserFolders{{
+    {"Local Settings\\Application Data", csidl::kLocalAppData},
+    {"Local Settings", csidl::kLocalAppData},  // its Temp lies there
+    {"Application Data", csidl::kAppData},
+    {"Start Menu", csidl::kStartMenu},
+    {"My Documents", csidl::kPersonal},
+    {"Desktop", csidl::kDesktopDirectory},
+}};
+
+constexpr std::array<OldProfileFolder, 4> kOldAllUsersFolders{{
+    {"Application Data", csidl::kCommonAppData},
+    {"Start Menu", csidl::kCommonStartMenu},
+    {"Documents", csidl::kCommonDocuments},
+    {"Desktop", csidl::kCommonDesktopDirectory},
+}};
+
 bool IsProfileMacro(const Macro& macro) noexcept {
     return macro.kind == MacroKind::UserProfile || macro.kind == MacroKind::AllUsersProfile;
 }
@@ -96,6 +126,74 @@ std::string FolderFor(const Macro& macro, platform::ShellFolders& shell) {
             return ProfileFolder(macro, shell);
     }
     return {};
+}
+
+bool EndsName(std::string_view text, std::size_t at) noexcept {
+    return at == text.size() || text[at] == '\\' || text[at] == '|';
+}
+
+// The real folder for `profile` followed by `rest`, when `rest` starts with
+// one of the old sub-folders: the folder and the length of `rest` it stands
+// for. Where the shell's folder is the old one or lies inside it (XP, where
+// the old folders are real), nothing is replaced.
+std::optional<std::pair<std::string, std::size_t>> RealOldFolder(std::string_view profile,
+                                                                 std::string_view rest,
+                                                                 const Macro& macro,
+                                                                 platform::ShellFolders& shell) {
+    std::size_t skipped = 0;
+    while (skipped < rest.size() && rest[skipped] == '\\') {
+        ++skipped;
+    }
+    const std::string_view afterSlashes = rest.substr(skipped);
+    const auto& folders = macro.kind == MacroKind::UserProfile
+                              ? std::span<const OldProfileFolder>(kOldUserFolders)
+                              : std::span<const OldProfileFolder>(kOldAllUsersFolders);
+    for (const OldProfileFolder& old : folders) {
+        if (!StartsWithIgnoreCase(afterSlashes, old.name) ||
+            !EndsName(afterSlashes, old.name.size())) {
+            continue;
+        }
+        std::string real = GetSpecialFolder(shell, old.csidl);
+        if (real.empty()) {
+            return std::nullopt;
+        }
+        real.pop_back();
+        std::string oldPath(profile);
+        if (!oldPath.empty() && oldPath.back() != '\\') {
+            oldPath += '\\';
+        }
+        oldPath += old.name;
+        if (EqualsIgnoreCase(real, oldPath) || StartsWithIgnoreCase(real, oldPath + "\\")) {
+            return std::nullopt;
+        }
+        return std::pair{real, skipped + old.name.size()};
+    }
+    return std::nullopt;
+}
+
+// Every occurrence of the profile macro, each followed by an old sub-folder
+// named by its real folder.
+std::string ExpandProfileMacro(std::string_view path, const Macro& macro,
+                               platform::ShellFolders& shell) {
+    const std::string profile = FolderFor(macro, shell);
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = path.find(macro.text); at != std::string_view::npos;
+         at = path.find(macro.text, from)) {
+        out.append(path.substr(from, at - from));
+        from = at + macro.text.size();
+        const std::optional<std::pair<std::string, std::size_t>> real =
+            profile.empty() ? std::nullopt
+                            : RealOldFolder(profile, path.substr(from), macro, shell);
+        if (real) {
+            out.append(real->first);
+            from += real->second;
+        } else {
+            out.append(profile);
+        }
+    }
+    out.append(path.substr(from));
+    return out;
 }
 
 }  // namespace
@@ -153,7 +251,7 @@ std::string& ExpandPathMacros(std::string& path, platform::ShellFolders& shell) 
     for (std::size_t i = NextMacroIn(path, 0); i < kMacros.size(); i = NextMacroIn(path, i + 1)) {
         const Macro& macro = kMacros[i];
         path = IsProfileMacro(macro)
-                   ? ReplaceAll(path, macro.text, FolderFor(macro, shell))
+                   ? ExpandProfileMacro(path, macro, shell)
                    : ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
     }
     return path;

@@ -149,8 +149,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kRunAtSta
      "Windows did not allow the change, so nothing was changed. Close this tool, then right "
      "click RunAtStartupTool.exe and select 'Run As Administrator'."},
     {"MSG_STARTUP_NOPROGRAM",
-     "[ProgramName] was not found in the folder of this tool, so it was not added to the Run "
-     "at Startup list. Nothing was changed."},
+     "[ProgramName] was not found in the folder where its Setup installed it, so it was not "
+     "added to the Run at Startup list. Nothing was changed. Run Setup again to repair the "
+     "installation."},
 }};
 
 // Texts of the quarantine window and of the questions its commands ask.
@@ -273,6 +274,19 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kTransfer
      "it was not used. The current translations are kept."},
 }};
 
+// Why the Run at Startup tool refuses to add the program.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kStartupToolRefusals{{
+    {"MSG_STARTUP_NOTINSTALLED",
+     "[ProgramName] is not installed on this computer: Setup's record of its folder was not "
+     "found, so nothing was added to the Run at Startup list. Install [ProgramName] with its "
+     "Setup program, then run this tool again."},
+    {"MSG_STARTUP_UNSAFE",
+     "[ProgramName] was not added to the Run at Startup list: users who are not administrators "
+     "can change the folder it is installed in, so the program there could be replaced by "
+     "another that would then start for every user. Nothing was changed. Install [ProgramName] "
+     "into the Program Files folder, then run this tool again."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -304,6 +318,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kTransferMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kStartupToolRefusals) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -21,6 +21,14 @@ struct DriveInfo {
     bool ready = false;  // a volume is mounted and can be read
 };
 
+// Who may change what is at a path: write into it, delete it, or change
+// its permissions or its owner.
+enum class WriteAccess {
+    AdministratorsOnly,  // the system and the administrators, no one else
+    AlsoUsers,           // some account that is not an administrator too
+    Unknown,             // nothing there, or its security cannot be read
+};
+
 // One entry of a folder as the platform lists it.
 struct DirectoryEntry {
     std::string name;
@@ -128,6 +136,9 @@ public:
 
     // The attributes of the path itself; nullopt when nothing is there.
     [[nodiscard]] virtual std::optional<PathAttributes> Attributes(std::string_view path) = 0;
+
+    // Who may change the file or folder itself (a link is not followed).
+    [[nodiscard]] virtual WriteAccess WhoMayWrite(std::string_view path) = 0;
 
     // Copies a file's bytes and attributes to a new file; fails, leaving
     // nothing behind, when the target exists or the source cannot be read

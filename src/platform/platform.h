@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
+#include "platform/hashing.h"
 #include "platform/http.h"
 #include "platform/locale_formats.h"
 #include "platform/management.h"
@@ -47,6 +48,7 @@ struct Platform {
     LocaleFormats& localeFormats;
     SignatureVerifier& signatureVerifier;
     DeviceManagement& deviceManagement;
+    Hashing& hashing;
 };
 
 }  // namespace platform

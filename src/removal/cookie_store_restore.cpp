@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/application.h"
-#include "core/sha256.h"
+#include "removal/saved_content.h"
 #include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
@@ -130,7 +130,7 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
     platform::FileSystem& fs = app.ports.fileSystem;
     CookieRestore result;
     if (entry.kind != QuarantineKind::CookieRows ||
-        !VerifySavedContent(fs, app.DataFolder, entry)) {
+        !VerifySavedContent(fs, app.ports.hashing, app.DataFolder, entry)) {
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }
@@ -138,7 +138,7 @@ CookieRestore RestoreCookieRows(core::Application& app, const QuarantineEntry& e
     const std::optional<std::string> savedImage =
         fs.ReadWholeFile(QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
     if (!savedImage || savedImage->size() != entry.size ||
-        core::Sha256Hex(*savedImage) != entry.sha256) {
+        Sha256Hex(app.ports.hashing, *savedImage) != entry.sha256) {
         result.status = CookieRestoreStatus::SavedDamaged;
         return result;
     }

@@ -139,8 +139,9 @@ void IndexSavedContent(core::Application& app, QuarantineKind kind, std::string_
                        std::string_view location, std::string_view valueName) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string stored = QuarantineFolder(app.DataFolder) + "\\" + std::string(storedName);
-    const std::optional<ContentDigest> digest =
-        kind == QuarantineKind::Folder ? DigestFolder(fs, stored) : DigestFile(fs, stored);
+    const std::optional<ContentDigest> digest = kind == QuarantineKind::Folder
+                                                    ? DigestFolder(fs, app.ports.hashing, stored)
+                                                    : DigestFile(fs, app.ports.hashing, stored);
     if (!digest) {
         return;
     }

@@ -544,8 +544,8 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
     return list;
 }
 
-SavedContentState CheckSavedContent(platform::FileSystem& fs, std::string_view dataFolder,
-                                    const QuarantineEntry& entry) {
+SavedContentState CheckSavedContent(platform::FileSystem& fs, platform::Hashing& hashing,
+                                    std::string_view dataFolder, const QuarantineEntry& entry) {
     if (!IsStoredName(entry.storedName)) {
         return SavedContentState::Missing;
     }
@@ -562,15 +562,15 @@ SavedContentState CheckSavedContent(platform::FileSystem& fs, std::string_view d
         return SavedContentState::Changed;
     }
     const std::optional<ContentDigest> digest =
-        folder ? DigestFolder(fs, stored) : DigestFile(fs, stored);
+        folder ? DigestFolder(fs, hashing, stored) : DigestFile(fs, hashing, stored);
     return digest && digest->size == entry.size && digest->sha256 == entry.sha256
                ? SavedContentState::Intact
                : SavedContentState::Changed;
 }
 
-bool VerifySavedContent(platform::FileSystem& fs, std::string_view dataFolder,
-                        const QuarantineEntry& entry) {
-    return CheckSavedContent(fs, dataFolder, entry) == SavedContentState::Intact;
+bool VerifySavedContent(platform::FileSystem& fs, platform::Hashing& hashing,
+                        std::string_view dataFolder, const QuarantineEntry& entry) {
+    return CheckSavedContent(fs, hashing, dataFolder, entry) == SavedContentState::Intact;
 }
 
 }  // namespace removal

@@ -44,6 +44,7 @@
 
 namespace platform {
 class FileSystem;
+class Hashing;
 class TextCodec;
 }  // namespace platform
 
@@ -112,11 +113,12 @@ enum class SavedContentState {
 };
 
 [[nodiscard]] SavedContentState CheckSavedContent(platform::FileSystem& fs,
+                                                  platform::Hashing& hashing,
                                                   std::string_view dataFolder,
                                                   const QuarantineEntry& entry);
 // True only when the saved content is there and matches its digest.
-[[nodiscard]] bool VerifySavedContent(platform::FileSystem& fs, std::string_view dataFolder,
-                                      const QuarantineEntry& entry);
+[[nodiscard]] bool VerifySavedContent(platform::FileSystem& fs, platform::Hashing& hashing,
+                                      std::string_view dataFolder, const QuarantineEntry& entry);
 
 // The fixed form of the index's times.
 [[nodiscard]] std::string IndexTimeText(const platform::DateTime& time);

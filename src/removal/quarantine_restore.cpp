@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/application.h"
-#include "core/sha256.h"
 #include "core/text.h"
 #include "removal/cookie_store_restore.h"
 #include "removal/folder_tree.h"
@@ -205,7 +204,7 @@ RestoreResult Finish(core::Application& app, const QuarantineEntry& entry,
 std::optional<ContentDigest> ExpectedContent(core::Application& app, const QuarantineEntry& entry,
                                              const std::string& saved, bool folder) {
     platform::FileSystem& fs = app.ports.fileSystem;
-    switch (CheckSavedContent(fs, app.DataFolder, entry)) {
+    switch (CheckSavedContent(fs, app.ports.hashing, app.DataFolder, entry)) {
         case SavedContentState::Intact:
             return ContentDigest{entry.size, entry.sha256};
         case SavedContentState::Unchecked:
@@ -218,7 +217,8 @@ std::optional<ContentDigest> ExpectedContent(core::Application& app, const Quara
     if (!attributes || attributes->reparsePoint || attributes->directory != folder) {
         return std::nullopt;
     }
-    return folder ? DigestFolder(fs, saved) : DigestFile(fs, saved);
+    return folder ? DigestFolder(fs, app.ports.hashing, saved)
+                  : DigestFile(fs, app.ports.hashing, saved);
 }
 
 RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry& entry,
@@ -266,7 +266,8 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
     const std::optional<std::string> temporary = TemporaryName(fs, target, saved);
     const bool copied = temporary && (folder ? CopyFolderTree(fs, saved, *temporary)
                                              : fs.CopyFileTo(saved, *temporary));
-    if (!copied || !SameDigest(folder ? DigestFolder(fs, *temporary) : DigestFile(fs, *temporary),
+    if (!copied || !SameDigest(folder ? DigestFolder(fs, app.ports.hashing, *temporary)
+                                      : DigestFile(fs, app.ports.hashing, *temporary),
                                *expected)) {
         if (temporary) {
             Discard(fs, *temporary);
@@ -290,14 +291,16 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
     }
     // A copy that no index entry names has no digest; the import still
     // checks that it holds that entry and nothing else.
-    const SavedContentState state = CheckSavedContent(app.ports.fileSystem, app.DataFolder, entry);
+    const SavedContentState state =
+        CheckSavedContent(app.ports.fileSystem, app.ports.hashing, app.DataFolder, entry);
     if (state != SavedContentState::Intact && state != SavedContentState::Unchecked) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     // Read once and checked again: what is imported is what was verified.
     const std::optional<std::string> bytes = app.ports.fileSystem.ReadWholeFile(
         QuarantineFolder(app.DataFolder) + "\\" + entry.storedName);
-    if (!bytes || (state == SavedContentState::Intact && core::Sha256Hex(*bytes) != entry.sha256)) {
+    if (!bytes || (state == SavedContentState::Intact &&
+                   Sha256Hex(app.ports.hashing, *bytes) != entry.sha256)) {
         return {RestoreOutcome::Untrusted, {}, {}};
     }
     const bool isValue = entry.kind == QuarantineKind::RegistryValue;

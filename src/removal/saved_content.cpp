@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/sha256.h"
 #include "platform/file_system.h"
+#include "platform/hashing.h"
 
 namespace removal {
 
@@ -15,7 +15,7 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 // Streams the file into the hash; its length, or nullopt when a read failed.
 std::optional<std::uint64_t> HashFile(platform::FileSystem& fs, std::string_view path,
-                                      core::Sha256& hash) {
+                                      platform::HashStream& hash) {
     const std::unique_ptr<platform::FileReader> reader = fs.OpenToRead(path);
     if (!reader) {
         return std::nullopt;
@@ -30,7 +30,9 @@ std::optional<std::uint64_t> HashFile(platform::FileSystem& fs, std::string_view
         if (*read == 0) {
             return length;
         }
-        hash.Update(std::string_view(buffer.data(), *read));
+        if (!hash.Update(std::string_view(buffer.data(), *read))) {
+            return std::nullopt;
+        }
         length += *read;
     }
 }
@@ -60,18 +62,46 @@ bool ListTree(platform::FileSystem& fs, const std::string& root, const std::stri
     return true;
 }
 
-}  // namespace
-
-std::optional<ContentDigest> DigestFile(platform::FileSystem& fs, std::string_view path) {
-    core::Sha256 hash;
-    const std::optional<std::uint64_t> length = HashFile(fs, path, hash);
-    if (!length) {
+std::optional<std::string> FinishHex(platform::HashStream& hash) {
+    const std::optional<platform::Sha256Digest> digest = hash.Finish();
+    if (!digest) {
         return std::nullopt;
     }
-    return ContentDigest{*length, hash.FinalHex()};
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (const std::uint8_t byte : *digest) {
+        hex.push_back(kDigits[byte >> 4]);
+        hex.push_back(kDigits[byte & 0x0f]);
+    }
+    return hex;
 }
 
-std::optional<ContentDigest> DigestFolder(platform::FileSystem& fs, std::string_view path) {
+}  // namespace
+
+std::optional<std::string> Sha256Hex(platform::Hashing& hashing, std::string_view bytes) {
+    const std::unique_ptr<platform::HashStream> hash = hashing.NewSha256();
+    if (!hash || !hash->Update(bytes)) {
+        return std::nullopt;
+    }
+    return FinishHex(*hash);
+}
+
+std::optional<ContentDigest> DigestFile(platform::FileSystem& fs, platform::Hashing& hashing,
+                                        std::string_view path) {
+    const std::unique_ptr<platform::HashStream> hash = hashing.NewSha256();
+    if (!hash) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> length = HashFile(fs, path, *hash);
+    const std::optional<std::string> hex = length ? FinishHex(*hash) : std::nullopt;
+    if (!hex) {
+        return std::nullopt;
+    }
+    return ContentDigest{*length, *hex};
+}
+
+std::optional<ContentDigest> DigestFolder(platform::FileSystem& fs, platform::Hashing& hashing,
+                                          std::string_view path) {
     const std::optional<platform::PathAttributes> self = fs.Attributes(path);
     if (!self || !self->directory || self->reparsePoint) {
         return std::nullopt;
@@ -86,12 +116,16 @@ std::optional<ContentDigest> DigestFolder(platform::FileSystem& fs, std::string_
     }
     std::sort(tree.begin(), tree.end(),
               [](const TreeEntry& a, const TreeEntry& b) { return a.relative < b.relative; });
-    core::Sha256 hash;
+    const std::unique_ptr<platform::HashStream> hash = hashing.NewSha256();
+    if (!hash) {
+        return std::nullopt;
+    }
     std::uint64_t total = 0;
     for (const TreeEntry& entry : tree) {
-        hash.Update(entry.directory ? "D" : "F");
-        hash.Update(entry.relative);
-        hash.Update(std::string_view("\0", 1));
+        if (!hash->Update(entry.directory ? "D" : "F") || !hash->Update(entry.relative) ||
+            !hash->Update(std::string_view("\0", 1))) {
+            return std::nullopt;
+        }
         if (entry.directory) {
             continue;
         }
@@ -104,16 +138,22 @@ std::optional<ContentDigest> DigestFolder(platform::FileSystem& fs, std::string_
         for (int i = 0; i < 8; ++i) {
             sizeBytes.push_back(static_cast<char>(*size >> (8 * i) & 0xff));
         }
-        hash.Update(sizeBytes);
+        if (!hash->Update(sizeBytes)) {
+            return std::nullopt;
+        }
         // A file that changes while it is read gives a digest that matches
         // nothing, and its copy counts as changed.
-        const std::optional<std::uint64_t> length = HashFile(fs, file, hash);
+        const std::optional<std::uint64_t> length = HashFile(fs, file, *hash);
         if (!length || *length != *size) {
             return std::nullopt;
         }
         total += *size;
     }
-    return ContentDigest{total, hash.FinalHex()};
+    const std::optional<std::string> hex = FinishHex(*hash);
+    if (!hex) {
+        return std::nullopt;
+    }
+    return ContentDigest{total, *hex};
 }
 
 }  // namespace removal

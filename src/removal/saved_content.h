@@ -15,7 +15,8 @@
 
 namespace platform {
 class FileSystem;
-}
+class Hashing;
+}  // namespace platform
 
 namespace removal {
 
@@ -24,12 +25,18 @@ struct ContentDigest {
     std::string sha256;
 };
 
-// nullopt when the file cannot be read whole.
+// nullopt when the file cannot be read whole, or the platform cannot hash.
 [[nodiscard]] std::optional<ContentDigest> DigestFile(platform::FileSystem& fs,
+                                                      platform::Hashing& hashing,
                                                       std::string_view path);
 // nullopt when something in the tree cannot be read, or is a link: a saved
 // folder never holds one.
 [[nodiscard]] std::optional<ContentDigest> DigestFolder(platform::FileSystem& fs,
+                                                        platform::Hashing& hashing,
                                                         std::string_view path);
+// The SHA-256 of `bytes` as 64 lower-case hexadecimal digits, as the index
+// holds it; nullopt when the platform cannot hash.
+[[nodiscard]] std::optional<std::string> Sha256Hex(platform::Hashing& hashing,
+                                                   std::string_view bytes);
 
 }  // namespace removal

@@ -46,6 +46,15 @@ std::optional<std::string> RedirectedKeyPath(std::string_view requested,
         if (!core::EqualsIgnoreCase(segment, kWow32KeyName)) {
             return std::nullopt;
         }
+        // Above the inserted segment the name must be the requested path
+        // again; otherwise a link led elsewhere (SOFTWARE\WOW6432Node\Classes
+        // is SOFTWARE\Classes\Wow6432Node), and the path with a segment put
+        // in names a key that does not exist.
+        for (std::size_t k = a, m = n - 1; k > 0; --k, --m) {
+            if (m == 0 || !core::EqualsIgnoreCase(named[m - 1], asked[k - 1])) {
+                return std::nullopt;
+            }
+        }
         std::string path;
         for (std::size_t i = 0; i < asked.size(); ++i) {
             if (i == a) {

@@ -9,12 +9,17 @@
 
 namespace startup_tool {
 
+namespace {
+
+// Where the setup records the program, below the product's name.
+constexpr std::string_view kUninstallKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+}  // namespace
+
 RunAtStartupTool::RunAtStartupTool(platform::Platform& ports, ui::FormContext& forms,
                                    std::string programBaseName)
-    : window(forms),
-      m_ports(ports),
-      m_valueName(std::move(programBaseName)),
-      m_programPath(ports.programFile.Folder() + "\\" + m_valueName + ".exe") {
+    : window(forms), m_ports(ports), m_valueName(std::move(programBaseName)) {
     window.onLoad = [this] {
         Load();
     };
@@ -55,10 +60,54 @@ void RunAtStartupTool::Load() {
     i18n::LoadBuiltInMessages(*m_catalogue);
     m_catalogue->ChangeLanguage(window, language);
 
+    if (const std::optional<std::string> folder = InstalledFolder()) {
+        m_programPath = *folder + "\\" + m_valueName + ".exe";
+    }
+
     window.SetCaption(Message("MSG_STARTUP_TITLE"));
     window.lblExplain->SetCaption(Message("MSG_STARTUP_EXPLAIN"));
-    window.lblCommand->SetCaption(core::RunEntryCommand(m_programPath));
+    window.lblCommand->SetCaption(m_programPath.empty() ? std::string()
+                                                        : core::RunEntryCommand(m_programPath));
     ShowState();
+}
+
+std::optional<std::string> RunAtStartupTool::InstalledFolder() const {
+    platform::RegistryOpenResult record = m_ports.registry.OpenKey(
+        platform::RegistryRoot::LocalMachine,
+        std::string(kUninstallKey) + "\\" + m_branding.ProgramName, platform::reg_access::kRead);
+    platform::RegistryValue value;
+    if (m_branding.ProgramName.empty() || record.status != platform::reg_status::kOk ||
+        record.key->QueryValue("InstallLocation", value) != platform::reg_status::kOk ||
+        value.type != platform::reg_type::kString) {
+        return std::nullopt;
+    }
+    std::string folder = value.data.substr(0, value.data.find('\0'));
+    while (!folder.empty() && folder.back() == '\\') {
+        folder.pop_back();
+    }
+    // Only a full local path names one folder for every user.
+    if (folder.size() < 3 || folder[1] != ':' || folder[2] != '\\') {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+std::string_view RunAtStartupTool::ReasonNotToAdd() const {
+    if (m_programPath.empty()) {
+        return "MSG_STARTUP_NOTINSTALLED";
+    }
+    // An entry that starts nothing would only fail at every logon.
+    if (!core::FileExists(m_ports.fileSystem, m_programPath)) {
+        return "MSG_STARTUP_NOPROGRAM";
+    }
+    // What a user may replace would run with every user's rights.
+    const std::string folder = m_programPath.substr(0, m_programPath.rfind('\\'));
+    if (m_ports.fileSystem.WhoMayWrite(folder) != platform::WriteAccess::AdministratorsOnly ||
+        m_ports.fileSystem.WhoMayWrite(m_programPath) !=
+            platform::WriteAccess::AdministratorsOnly) {
+        return "MSG_STARTUP_UNSAFE";
+    }
+    return {};
 }
 
 void RunAtStartupTool::ShowState() {
@@ -76,9 +125,8 @@ void RunAtStartupTool::ShowState() {
 }
 
 void RunAtStartupTool::Add() {
-    // An entry that starts nothing would only fail at every logon.
-    if (!core::FileExists(m_ports.fileSystem, m_programPath)) {
-        window.lblResult->SetCaption(Message("MSG_STARTUP_NOPROGRAM"));
+    if (const std::string_view reason = ReasonNotToAdd(); !reason.empty()) {
+        window.lblResult->SetCaption(Message(reason));
         ShowState();
         return;
     }

@@ -4,9 +4,14 @@
 // machine's Run list, so the program sends the user to this small tool,
 // which runs elevated. It shows what it will do and adds or removes the
 // program's entry, exactly as the program itself writes it before Vista.
+// Started by an administrator, it must not trust the folder it runs from:
+// the program it adds is the one in the folder the setup recorded, and only
+// while no one but the administrators can change that folder.
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/branding.h"
 #include "i18n/languages.h"
@@ -18,7 +23,7 @@ namespace startup_tool {
 class RunAtStartupTool {
 public:
     // The program is the file of that base name (".exe" added) in the
-    // tool's own folder; the entry bears its base name.
+    // folder the setup recorded; the entry bears its base name.
     RunAtStartupTool(platform::Platform& ports, ui::FormContext& forms,
                      std::string programBaseName);
 
@@ -27,10 +32,16 @@ public:
 
     ui::FrmRunAtStartupTool window;
 
+    // Empty while the setup's record was not found.
     [[nodiscard]] const std::string& ProgramPath() const noexcept { return m_programPath; }
 
 private:
     void Load();
+    // The folder the setup recorded in the machine's uninstall key, which
+    // only administrators can write; nullopt without such a record.
+    [[nodiscard]] std::optional<std::string> InstalledFolder() const;
+    // The catalogue key of the reason not to add the program, or "".
+    [[nodiscard]] std::string_view ReasonNotToAdd() const;
     void Add();
     void Remove();
     // Shows the entry as the registry holds it now.

@@ -43,6 +43,37 @@ TEST(PathMacrosOnXp, ProfileMacrosAreTheFoldersAboveTheStartMenus) {
               "C:\\Documents and Settings\\All Users\\x");
 }
 
+// The old sub-folders are junctions here: each is named by its real folder,
+// so that scan, memory scan and removal see one path.
+TEST_F(PathMacros, TheProfilesOldSubFoldersAreNamedByTheirRealFolders) {
+    EXPECT_EQ(Expand("[user]Local Settings\\Temp\\evil.exe"),
+              "C:\\Users\\alice\\AppData\\Local\\Temp\\evil.exe");
+    EXPECT_EQ(Expand("[user]local settings\\application data\\x"),
+              "C:\\Users\\alice\\AppData\\Local\\x");
+    EXPECT_EQ(Expand("[user]\\Application Data\\x"), "C:\\Users\\alice\\AppData\\Roaming\\x");
+    EXPECT_EQ(Expand("[user]Start Menu\\Programs\\x.lnk"),
+              "C:\\Users\\alice\\AppData\\Roaming\\Microsoft\\Windows\\Start "
+              "Menu\\Programs\\x.lnk");
+    EXPECT_EQ(Expand("[user]My Documents\\x|[user]Desktop"),
+              "C:\\Users\\alice\\Documents\\x|C:\\Users\\alice\\Desktop");
+    EXPECT_EQ(Expand("[alluser]Application Data\\x"), "C:\\ProgramData\\x");
+    EXPECT_EQ(Expand("[alluser]Start Menu\\x"),
+              "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\x");
+    EXPECT_EQ(Expand("[alluser]Documents\\x;[alluser]Desktop\\y"),
+              "C:\\Users\\Public\\Documents\\x;C:\\Users\\Public\\Desktop\\y");
+    // Only whole folder names.
+    EXPECT_EQ(Expand("[user]Desktops\\x"), "C:\\Users\\alice\\Desktops\\x");
+    EXPECT_EQ(Expand("[user]Application Data.exe"), "C:\\Users\\alice\\Application Data.exe");
+}
+
+TEST(PathMacrosOnXp, TheProfilesOldSubFoldersAreRealAndKept) {
+    fakes::FakeShellFolders xp(fakes::FakeShellFolders::Layout::Xp);
+    std::string path = "[user]Local Settings\\Temp\\a|[alluser]Application Data\\b";
+    EXPECT_EQ(ExpandPathMacros(path, xp),
+              "C:\\Documents and Settings\\alice\\Local Settings\\Temp\\a|"
+              "C:\\Documents and Settings\\All Users\\Application Data\\b");
+}
+
 TEST_F(PathMacros, WithoutProfileLookupsTheStartMenusLoseStartMenuInAnyCase) {
     shell.Remove(csidl::kProfile);
     shell.SetAllUsersProfile(std::nullopt);

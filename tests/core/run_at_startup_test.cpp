@@ -83,13 +83,19 @@ TEST_F(RunAtStartup, CancelOnVistaStopsAfterTheFirstQuestion) {
     EXPECT_TRUE(machine.shell.commandLines.empty());
 }
 
-// The tool that the Vista branch sends the user to, beside the program.
+// The tool that the Vista branch sends the user to, beside the program that
+// the setup installed and recorded.
 class StartupTool : public ::testing::Test {
 protected:
+    static constexpr char kUninstallKey[] =
+        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Acme Sweeper";
+
     StartupTool() {
         machine.programFile.folder = "C:\\Program Files\\Acme Sweeper";
         machine.programFile.baseName = "RunAtStartupTool";
         machine.fileSystem.AddFile("C:\\Program Files\\Acme Sweeper\\Sweeper.exe");
+        machine.registry.SetString(RegistryRoot::LocalMachine, kUninstallKey, "InstallLocation",
+                                   "C:\\Program Files\\Acme Sweeper");
         machine.registry.SetString(RegistryRoot::LocalMachine, kRunKey, "Other",
                                    "\"C:\\Tools\\other.exe\"");
         forms.SetHost(&host);
@@ -157,6 +163,42 @@ TEST_F(StartupTool, DoesNotAddAProgramThatIsNotBesideIt) {
     window.cmdAdd->Click();
     EXPECT_FALSE(RunEntry().has_value());
     EXPECT_NE(window.lblResult->Caption().find("was not found"), std::string::npos);
+}
+
+// A copy of the tool beside another program of our name, started elevated,
+// adds ours from the folder the setup recorded, never the one beside it.
+TEST_F(StartupTool, TheProgramComesFromTheSetupsRecordNotFromTheToolsFolder) {
+    machine.programFile.folder = "C:\\Users\\alice\\Downloads";
+    machine.fileSystem.AddFile("C:\\Users\\alice\\Downloads\\Sweeper.exe", "other");
+    ui::FrmRunAtStartupTool& window = Start();
+    EXPECT_EQ(window.lblCommand->Caption(), "\"C:\\Program Files\\Acme Sweeper\\Sweeper.exe\"");
+    window.cmdAdd->Click();
+    EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Acme Sweeper\\Sweeper.exe\"");
+}
+
+TEST_F(StartupTool, WithoutTheSetupsRecordNothingIsAdded) {
+    ASSERT_EQ(machine.registry.DeleteTree(RegistryRoot::LocalMachine, kUninstallKey),
+              platform::reg_status::kOk);
+    ui::FrmRunAtStartupTool& window = Start();
+    window.cmdAdd->Click();
+    EXPECT_FALSE(RunEntry().has_value());
+    EXPECT_EQ(
+        window.lblResult->Caption().rfind("Acme Sweeper is not installed on this computer", 0), 0u);
+}
+
+TEST_F(StartupTool, AFolderUsersCanChangeIsRefused) {
+    for (const char* folder : {"C:\\Games\\Acme Sweeper", "C:\\Program Files\\Acme Sweeper"}) {
+        machine.fileSystem.AddFile(std::string(folder) + "\\Sweeper.exe");
+        machine.fileSystem.LetUsersWrite("C:\\Program Files\\Acme Sweeper");
+        machine.registry.SetString(RegistryRoot::LocalMachine, kUninstallKey, "InstallLocation",
+                                   folder);
+        ui::FrmRunAtStartupTool& window = Start();
+        window.cmdAdd->Click();
+        EXPECT_FALSE(RunEntry().has_value()) << folder;
+        EXPECT_NE(window.lblResult->Caption().find("users who are not administrators can change"),
+                  std::string::npos)
+            << folder;
+    }
 }
 
 TEST_F(StartupTool, SpeaksTheLanguageTheUserChoseInTheProgram) {

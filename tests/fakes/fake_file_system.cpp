@@ -116,6 +116,30 @@ bool FakeFileSystem::WriteRefused(std::string_view path) const {
         [&](const std::string& folder) { return key == folder || key.starts_with(folder + "\\"); });
 }
 
+void FakeFileSystem::LetUsersWrite(std::string folder) {
+    m_usersFolders.push_back(Key(folder));
+}
+
+platform::WriteAccess FakeFileSystem::WhoMayWrite(std::string_view path) {
+    if (!Attributes(path)) {
+        return platform::WriteAccess::Unknown;
+    }
+    const std::string key = Key(Real(path, false));
+    const auto below = [&](std::string_view folder) {
+        return key == folder || key.starts_with(std::string(folder) + "\\");
+    };
+    if (std::any_of(m_usersFolders.begin(), m_usersFolders.end(), below)) {
+        return platform::WriteAccess::AlsoUsers;
+    }
+    for (const std::string_view folder :
+         {"C:\\PROGRAM FILES", "C:\\PROGRAM FILES (X86)", "C:\\WINDOWS"}) {
+        if (below(folder)) {
+            return platform::WriteAccess::AdministratorsOnly;
+        }
+    }
+    return platform::WriteAccess::AlsoUsers;
+}
+
 FakeFileSystem::File& FakeFileSystem::AddFile(std::string path, std::string content) {
     for (std::string folder = FolderOf(path); !folder.empty(); folder = FolderOf(folder)) {
         m_directories.try_emplace(Key(folder), folder);

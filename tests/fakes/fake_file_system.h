@@ -43,6 +43,7 @@ public:
     std::optional<std::vector<platform::DirectoryEntry>> ListEntries(
         std::string_view folder) override;
     std::optional<platform::PathAttributes> Attributes(std::string_view path) override;
+    platform::WriteAccess WhoMayWrite(std::string_view path) override;
     // Fails when the source is unreadable, the target exists, its folder is
     // missing, or `copiesLeft` has run out.
     bool CopyFileTo(std::string_view from, std::string_view to) override;
@@ -81,6 +82,10 @@ public:
     // Nothing in the folder or below it can be written, made, moved or
     // deleted; reading goes on.
     void RefuseWritesUnder(std::string folder);
+    // Who may change things, as a fresh Windows sets it: the program and
+    // system folders only the administrators, everything else users too,
+    // unless a folder (and what is below it) was given to users.
+    void LetUsersWrite(std::string folder);
 
     std::vector<platform::DriveInfo> drives{{'C', platform::DriveType::Fixed, true}};
     int reads = 0;  // whole-file and range reads asked for, failed ones too
@@ -117,6 +122,7 @@ private:
     std::unordered_map<std::string, FolderAttributes> m_folderAttributes;
     std::uint64_t m_lastWrite = 0;
     std::vector<std::string> m_readOnlyFolders;  // upper-cased paths
+    std::vector<std::string> m_usersFolders;     // upper-cased paths
 };
 
 }  // namespace fakes

@@ -10,6 +10,7 @@
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell_folders.h"
+#include "fakes/test_hashing.h"
 #include "fakes/test_signature_verifier.h"
 #include "fakes/virtual_event_loop.h"
 #include "platform/platform.h"
@@ -35,6 +36,24 @@ struct FakePlatform {
         shellFolders.Set(platform::csidl::kSystemX86, "C:\\Windows\\SysWOW64");
     }
 
+    // The profiles' compatibility junctions of Vista and later: the old
+    // sub-folders of XP, each a link to its folder of the new layout.
+    void ModelProfileJunctions() {
+        const std::string user = "C:\\Users\\alice\\";
+        const std::string roaming = user + "AppData\\Roaming";
+        const std::string local = user + "AppData\\Local";
+        fileSystem.AddLink(user + "Application Data", roaming);
+        fileSystem.AddLink(user + "Local Settings", local);
+        fileSystem.AddLink(local + "\\Application Data", local);
+        fileSystem.AddLink(user + "Start Menu", roaming + "\\Microsoft\\Windows\\Start Menu");
+        fileSystem.AddLink(user + "My Documents", user + "Documents");
+        const std::string common = "C:\\ProgramData\\";
+        fileSystem.AddLink(common + "Application Data", "C:\\ProgramData");
+        fileSystem.AddLink(common + "Desktop", "C:\\Users\\Public\\Desktop");
+        fileSystem.AddLink(common + "Documents", "C:\\Users\\Public\\Documents");
+        fileSystem.AddLink(common + "Start Menu", common + "Microsoft\\Windows\\Start Menu");
+    }
+
     FakeRegistry registry;
     FakeShellFolders shellFolders;
     FakeFileSystem fileSystem;
@@ -55,12 +74,14 @@ struct FakePlatform {
     FakeLocaleFormats localeFormats;
     TestSignatureVerifier signatureVerifier;
     FakeDeviceManagement deviceManagement;
+    TestHashing hashing;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
-        desktop,    management,   localeFormats, signatureVerifier, deviceManagement};
+        desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
+        hashing};
 };
 
 }  // namespace fakes

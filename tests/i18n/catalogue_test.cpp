@@ -52,7 +52,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then those of failed transfers.
     EXPECT_EQ(slots[127].name, "MSG_UPDATE_INCOMPLETE");
     EXPECT_EQ(slots[128].name, "MSG_LANGUAGE_OLDER");
-    EXPECT_FALSE(slots[129].used);
+    // Then the Run at Startup tool's refusals.
+    EXPECT_EQ(slots[129].name, "MSG_STARTUP_NOTINSTALLED");
+    EXPECT_EQ(slots[130].name, "MSG_STARTUP_UNSAFE");
+    EXPECT_FALSE(slots[131].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -464,6 +464,7 @@ public:
     std::optional<platform::PathAttributes> Attributes(std::string_view p) override {
         return m_disk.Attributes(p);
     }
+    platform::WriteAccess WhoMayWrite(std::string_view p) override { return m_disk.WhoMayWrite(p); }
     bool CopyFileTo(std::string_view f, std::string_view t) override {
         return Change() && m_disk.CopyFileTo(f, t);
     }
@@ -535,7 +536,7 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
         for (const QuarantineEntry& kept :
              LoadQuarantineEntries(fs, machine.textCodec, app->DataFolder)) {
             if (kept.storedName == entry.storedName) {
-                return VerifySavedContent(fs, app->DataFolder, kept);
+                return VerifySavedContent(fs, machine.hashing, app->DataFolder, kept);
             }
         }
         return false;
@@ -545,13 +546,27 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
 
     EndingFileSystem disk(fs);
     platform::Platform ports = machine.ports;
-    platform::Platform ending{ports.registry,          ports.shellFolders,    disk,
-                              ports.programFile,       ports.osVersion,       ports.shell,
-                              ports.dialogs,           ports.clock,           ports.eventLoop,
-                              ports.textCodec,         ports.notifyIcon,      ports.processes,
-                              ports.clipboard,         ports.systemRestore,   ports.http,
-                              ports.desktop,           ports.management,      ports.localeFormats,
-                              ports.signatureVerifier, ports.deviceManagement};
+    platform::Platform ending{ports.registry,
+                              ports.shellFolders,
+                              disk,
+                              ports.programFile,
+                              ports.osVersion,
+                              ports.shell,
+                              ports.dialogs,
+                              ports.clock,
+                              ports.eventLoop,
+                              ports.textCodec,
+                              ports.notifyIcon,
+                              ports.processes,
+                              ports.clipboard,
+                              ports.systemRestore,
+                              ports.http,
+                              ports.desktop,
+                              ports.management,
+                              ports.localeFormats,
+                              ports.signatureVerifier,
+                              ports.deviceManagement,
+                              ports.hashing};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;

@@ -2,12 +2,12 @@
 // drives it: what is copied, under which name, what is recorded, and what is
 // never deleted.
 
-#include "core/sha256.h"
 #include "core/utf16_text.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
 #include "removal/registry_copy.h"
 #include "removal/removal_fixture.h"
+#include "removal/saved_content.h"
 #include "scan/registry_views.h"
 
 namespace removal {
@@ -88,7 +88,7 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
     EXPECT_EQ(index[1].kind, QuarantineKind::RegistryValue);
     EXPECT_EQ(index[1].valueName, "Evil");
     EXPECT_EQ(index[1].storedName, "Run - Evil.reg");
-    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[0]));
+    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[0]));
 
     EXPECT_EQ(Import("Run - Evil.reg", "HKEY_CURRENT_USER\\Software\\Run", "Evil"),
               ImportResult::Imported);
@@ -375,19 +375,24 @@ TEST_F(Quarantine, ACookieOfAKnownNameGetsACopyAndARecordOfItsOwn) {
 // original is kept aside.
 TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     machine.fileSystem.AddFile(Quarantined("earlier.dat"), "earlier");
+    // Digests as the index has always held them: SHA-256, lower-case hex.
     const std::string damaged =
         "QuarantineIndex\t1\r\n"
-        "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("earlier") +
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2a51d3547c23a8de50f3e23285a0df356627ef64c300087d3b27173f08ded2a0"
         "\tearlier.dat\tOld\tC:\\Old\\earlier.dat\t\r\n"
         "file\t2020-01-02 03:04:05\t7\tcut off\r\n"
-        "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("x") + "\t..\tOld\tC:\\Old\\x\t\r\n" +
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881"
+        "\t..\tOld\tC:\\Old\\x\t\r\n"
         // Names that Windows reads as another file: the copy of earlier.dat,
         // and the quarantine's own log.
-        "file\t2020-01-02 03:04:05\t7\t" + core::Sha256Hex("earlier") +
-        "\tearlier.dat. \tOld\tC:\\Old\\e\t\r\n" + "file\t2020-01-02 03:04:05\t7\t" +
-        core::Sha256Hex("x") + "\tquarantinelog.TXT\tOld\tC:\\Old\\l\t\r\n";
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2a51d3547c23a8de50f3e23285a0df356627ef64c300087d3b27173f08ded2a0"
+        "\tearlier.dat. \tOld\tC:\\Old\\e\t\r\n"
+        "file\t2020-01-02 03:04:05\t7\t"
+        "2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881"
+        "\tquarantinelog.TXT\tOld\tC:\\Old\\l\t\r\n";
     machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"), damaged);
     // An older quarantine's log: one copy is still there, one is gone.
     machine.fileSystem.AddFile(Quarantined("old.exe"), "old");
@@ -413,6 +418,8 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     ASSERT_EQ(index.size(), 4u);
     EXPECT_EQ(index[0].storedName, "earlier.dat");
     EXPECT_EQ(index[0].threat, "Old");
+    EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[0]))
+        << "an entry written earlier still verifies";
     const std::string now = IndexTimeText(machine.clock.now);
     const struct {
         QuarantineKind kind;
@@ -434,7 +441,8 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
         EXPECT_EQ(entry.threat, expected[i].threat) << i;
         EXPECT_EQ(entry.size, expected[i].size) << i;
         EXPECT_EQ(entry.time, now) << i;
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry)) << i;
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry))
+            << i;
     }
 
     // The window's list: the index, then what only the old log knows and
@@ -450,8 +458,10 @@ TEST_F(Quarantine, TheIndexHoldsEveryCopyAndADamagedIndexLosesNoGoodEntry) {
     // A copy changed since it was saved is not taken for it.
     machine.fileSystem.Find(Quarantined("evil.exe"))->content = "EXE";
     machine.fileSystem.Find(Quarantined("Folder\\sub\\b.txt"))->content = "BB";
-    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[1]));
-    EXPECT_FALSE(VerifySavedContent(machine.fileSystem, app->DataFolder, index[2]));
+    EXPECT_FALSE(
+        VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[1]));
+    EXPECT_FALSE(
+        VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, index[2]));
 
     EXPECT_TRUE(RemoveQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder,
                                         {"EVIL.EXE"}));
@@ -476,7 +486,7 @@ TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
     const std::vector<QuarantineEntry> index = Index();
     ASSERT_EQ(index.size(), 2u);
     for (const QuarantineEntry& entry : index) {
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry));
     }
 }
 
@@ -484,7 +494,7 @@ TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
 // program's code page changes; an older one is read in the code page it was
 // written in. What this code page cannot hold is kept for one that can.
 TEST_F(Quarantine, TheIndexReadsTheSameAcrossCodePages) {
-    const std::string digest = core::Sha256Hex("x");
+    const std::string digest = "2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881";
     const auto line = [&](const std::string& stored, const std::string& location) {
         return "file\t2020-01-02 03:04:05\t1\t" + digest + "\t" + stored + "\tOld\t" + location +
                "\t\r\n";
@@ -521,6 +531,22 @@ TEST_F(Quarantine, TheIndexReadsTheSameAcrossCodePages) {
     ASSERT_EQ(index.size(), 2u) << "kept, untouched, for a code page that holds it";
     EXPECT_EQ(index[0].location, "C:\\Users\\\xD0\x96\\zh.exe");
     EXPECT_EQ(index[1].storedName, "evil.exe");
+}
+
+// The digests are the standard SHA-256 that any other tool computes, also
+// for content read in many pieces, so that every index already written
+// still verifies.
+TEST_F(Quarantine, DigestsAreStandardSha256InLowerCaseHex) {
+    EXPECT_EQ(Sha256Hex(machine.hashing, "abc"),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(Sha256Hex(machine.hashing, ""),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    machine.fileSystem.AddFile("C:\\X\\a.bin", std::string(1000000, 'a'));
+    const std::optional<ContentDigest> digest =
+        DigestFile(machine.fileSystem, machine.hashing, "C:\\X\\a.bin");
+    ASSERT_TRUE(digest);
+    EXPECT_EQ(digest->size, 1000000u);
+    EXPECT_EQ(digest->sha256, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
 }
 
 TEST_F(Quarantine, AnIndexThatCannotBeWrittenNeverStopsARemoval) {

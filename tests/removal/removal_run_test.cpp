@@ -292,6 +292,32 @@ TEST_F(RemovalRun, AThreatOfEveryKindOfTraceFollowsItsRowAndGoesWhole) {
     EXPECT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 0);
 }
 
+// A definition written for XP's profile layout reaches, on later systems, the
+// file through a compatibility junction; the row names the real file, so the
+// running program is matched and stopped and the file goes, with no
+// leftover.
+TEST_F(RemovalRun, ATraceNamedThroughTheOldProfileLayoutIsFoundStoppedAndRemoved) {
+    machine.ModelProfileJunctions();
+    const std::string real = "C:\\Users\\alice\\AppData\\Local\\Temp\\evil.exe";
+    const std::string shared = "C:\\ProgramData\\Evil\\evil.dll";
+    machine.fileSystem.AddFile(real, "exe");
+    machine.fileSystem.AddFile(shared, "dll");
+    machine.processes.Add(100, real);
+    Definitions("FileDefinition.dat", {"evil.exe=Evil|[user]Local Settings\\Temp",
+                                       "evil.dll=Evil|[alluser]Application Data\\Evil"});
+    Definitions("ExeDefinition.dat", {"evil.exe=Evil|[user]Local Settings\\Temp"});
+    Scan();
+    EXPECT_FALSE(machine.processes.Find(100)->running);
+    EXPECT_EQ(Texts(*Main().lvwFilesToBeDeleted), (std::vector<std::string>{real, shared}));
+
+    scan::cmdSelectAll_Click(*app);
+    Delete();
+    EXPECT_FALSE(Exists(real));
+    EXPECT_FALSE(Exists(shared));
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("evil.exe"))->content, "exe");
+}
+
 // A standard user: the machine-wide key, which the user may not open for
 // writing, is not a finding, and it stays; what is the user's own goes, into
 // a quarantine in the user's data folder, with no restore point promised.
@@ -485,7 +511,8 @@ TEST_F(RemovalRun, BrowserPoliciesAreSavedThenDeletedAndOnlyThoseFound) {
     for (const QuarantineEntry& entry :
          LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
         saved.push_back(entry.location + " | " + entry.valueName + " | " + entry.threat);
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, app->DataFolder, entry));
+        EXPECT_TRUE(
+            VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry));
         if (entry.kind == QuarantineKind::RegistryValue) {
             const std::optional<std::vector<RegFileKey>> copy = ParseRegFile(
                 machine.fileSystem.ReadWholeFile(Quarantined(entry.storedName)).value_or(""),

@@ -220,6 +220,15 @@ TEST(RegistryViews, TheSystemsNameOfAKeyTellsWhereTheViewLed) {
         {"SOFTWARE\\WOW6432Node\\Acme", "\\REGISTRY\\MACHINE\\SOFTWARE\\Wow6432Node\\Acme",
          std::nullopt},
         {"SOFTWARE\\Acme", "", std::nullopt},
+        // The 32-bit classes named through their link: the same key, reached
+        // another way, not a second one.
+        {"SOFTWARE\\Wow6432Node\\Classes\\CLSID\\{E}",
+         "\\REGISTRY\\MACHINE\\SOFTWARE\\Classes\\Wow6432Node\\CLSID\\{E}", std::nullopt},
+        {"SOFTWARE\\Wow6432Node\\Classes\\Evil",
+         "\\REGISTRY\\MACHINE\\SOFTWARE\\Classes\\Wow6432Node\\Evil", std::nullopt},
+        {"SOFTWARE\\Classes\\CLSID\\{E}",
+         "\\REGISTRY\\MACHINE\\SOFTWARE\\Classes\\Wow6432Node\\CLSID\\{E}",
+         "SOFTWARE\\Classes\\WOW6432Node\\CLSID\\{E}"},
     };
     for (const auto& test : cases) {
         EXPECT_EQ(RedirectedKeyPath(test.requested, test.kernelName), test.path)

@@ -109,7 +109,8 @@ TEST_F(BrowserPolicyShield, NoRemovesThePolicyAfterSavingARestorableCopy) {
     EXPECT_EQ(entries[0].location, "HKEY_LOCAL_MACHINE\\" + std::string(kChrome));
     EXPECT_EQ(entries[0].valueName, "HomepageLocation");
     EXPECT_EQ(entries[0].threat, "Chrome start page set to http://hijack.example/");
-    EXPECT_TRUE(removal::VerifySavedContent(machine.fileSystem, app->DataFolder, entries[0]));
+    EXPECT_TRUE(removal::VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder,
+                                            entries[0]));
     const std::optional<std::vector<removal::RegFileKey>> copy = removal::ParseRegFile(
         machine.fileSystem.ReadWholeFile(DataFile("quarantine\\" + entries[0].storedName))
             .value_or(""),

@@ -139,7 +139,8 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
         removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     EXPECT_EQ(saved.size(), 6U);
     for (const removal::QuarantineEntry& entry : saved) {
-        EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.DataFolder, entry))
+        EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.ports.hashing,
+                                                app.DataFolder, entry))
             << entry.location;
     }
 }

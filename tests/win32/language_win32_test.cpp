@@ -128,7 +128,8 @@ protected:
                                   real.management,
                                   real.localeFormats,
                                   real.signatureVerifier,
-                                  real.deviceManagement};
+                                  real.deviceManagement,
+                                  real.hashing};
     }();
     core::Application app{ports};
 };

@@ -273,7 +273,8 @@ TEST_F(RemovalWin32, RegistryEntriesComeBackFromTheirSavedFilesExactly) {
         removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     ASSERT_EQ(index.size(), 2u);
     EXPECT_EQ(index[0].location, "HKEY_CURRENT_USER\\" + key);
-    EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.DataFolder, index[0]));
+    EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.ports.hashing, app.DataFolder,
+                                            index[0]));
 
     // regedit's own import.
     const std::string regedit = "regedit.exe /s \"" + Quarantined("Typed.reg") + "\"";

@@ -1,7 +1,9 @@
 // The Run at Startup tool through the real adapters: it adds and removes the
-// program's entry in Wine's machine Run key, quoted, leaves the entries of
-// other programs alone, speaks the language the user chose, and the built
-// tool asks for administrator rights and carries the program's brand.
+// entry of the program in the folder the setup recorded, in Wine's machine
+// Run key, quoted, only while that folder's security lets no one but the
+// administrators change it; it leaves the entries of other programs alone,
+// speaks the language the user chose, and the built tool asks for
+// administrator rights and carries the program's brand.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 
 #include "core/user_settings.h"
 #include "fakes/scripted_form_host.h"
+#include "platform/win32/file_system_win32.h"
 #include "platform/win32/platform_win32.h"
 #include "startup_tool/run_at_startup_tool.h"
 #include "temp_folder.h"
@@ -26,6 +29,8 @@ constexpr char kProgram[] = "StartupToolTestProgram";
 constexpr char kOther[] = "StartupToolTestOther";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kSettingsKey[] = "Software\\Anti-Spyware Settings\\Startup Tool Test Product";
+constexpr char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Startup Tool Test Product";
 
 // The tool as it lies in a folder of the test's own, beside the program.
 class ToolInFolder : public platform::ProgramFile {
@@ -59,6 +64,21 @@ void SetRunValue(const char* name, const std::string& data) {
               ERROR_SUCCESS);
 }
 
+// Wine gives every folder to the user who runs it and keeps no other owner
+// or permissions; the folder the setup secured on Windows is modelled here,
+// everything else is the adapter's own answer.
+class SecuredFolderFileSystem : public platform::win32::FileSystemWin32 {
+public:
+    platform::WriteAccess WhoMayWrite(std::string_view path) override {
+        if (!secured.empty() && (path == secured || path.starts_with(secured + "\\"))) {
+            return platform::WriteAccess::AdministratorsOnly;
+        }
+        return FileSystemWin32::WhoMayWrite(path);
+    }
+
+    std::string secured;
+};
+
 class StartupToolWin32 : public ::testing::Test {
 protected:
     StartupToolWin32() {
@@ -66,9 +86,13 @@ protected:
         std::filesystem::create_directory(folder / "Acme Sweeper");
         std::ofstream(programPath).put('\0');
         SetRunValue(kOther, "\"C:\\Tools\\other.exe\" /tray");
+        EXPECT_EQ(::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation", REG_SZ,
+                                    toolFolder.c_str(), static_cast<DWORD>(toolFolder.size() + 1)),
+                  ERROR_SUCCESS);
         forms.SetHost(&host);
     }
     ~StartupToolWin32() override {
+        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kUninstallKey);
         ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kRunKey, kProgram);
         ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kRunKey, kOther);
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
@@ -79,11 +103,12 @@ protected:
     std::string programPath = toolFolder + "\\" + kProgram + ".exe";
     platform::win32::Win32Platform platform;
     ToolInFolder toolFile{toolFolder};
+    SecuredFolderFileSystem fileSystem;
     platform::Platform ports = [this] {
         platform::Platform real = platform.Ports();
         return platform::Platform{real.registry,
                                   real.shellFolders,
-                                  real.fileSystem,
+                                  fileSystem,
                                   toolFile,
                                   real.osVersion,
                                   real.shell,
@@ -100,25 +125,38 @@ protected:
                                   real.management,
                                   real.localeFormats,
                                   real.signatureVerifier,
-                                  real.deviceManagement};
+                                  real.deviceManagement,
+                                  real.hashing};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};
 };
 
 TEST_F(StartupToolWin32, AddsAndRemovesTheQuotedEntryAndLeavesOtherProgramsAlone) {
+    fileSystem.secured = toolFolder;
     startup_tool::RunAtStartupTool tool(ports, forms, kProgram);
     tool.Start();
     ASSERT_TRUE(tool.window.Visible());
 
     tool.window.cmdAdd->Click();
-    EXPECT_EQ(RunValue(kProgram), "\"" + programPath + "\"");
+    EXPECT_EQ(RunValue(kProgram), "\"" + programPath + "\"") << tool.window.lblResult->Caption();
     EXPECT_EQ(tool.window.lblState->Caption(),
               std::string(kProduct) + " is in the Run at Startup list.");
 
     tool.window.cmdRemove->Click();
     EXPECT_FALSE(RunValue(kProgram).has_value());
     EXPECT_EQ(RunValue(kOther), "\"C:\\Tools\\other.exe\" /tray");
+}
+
+// A folder as a user makes it is the user's own: its owner may change it.
+TEST_F(StartupToolWin32, RefusesAFolderThatAUserCanChange) {
+    startup_tool::RunAtStartupTool tool(ports, forms, kProgram);
+    tool.Start();
+    tool.window.cmdAdd->Click();
+    EXPECT_FALSE(RunValue(kProgram).has_value());
+    EXPECT_NE(tool.window.lblResult->Caption().find("users who are not administrators"),
+              std::string::npos)
+        << tool.window.lblResult->Caption();
 }
 
 TEST_F(StartupToolWin32, SpeaksTheUsersLanguageFromTheShippedFile) {

@@ -271,7 +271,8 @@ TEST_F(ShieldsWin32, APolicyWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt)
         platform.Ports().fileSystem, platform.Ports().textCodec, m_folder);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].valueName, "HomepageLocation");
-    EXPECT_TRUE(removal::VerifySavedContent(platform.Ports().fileSystem, m_folder, entries[0]));
+    EXPECT_TRUE(removal::VerifySavedContent(platform.Ports().fileSystem, platform.Ports().hashing,
+                                            m_folder, entries[0]));
     ::SHDeleteKeyA(HKEY_CURRENT_USER, edge.c_str());
 }
 

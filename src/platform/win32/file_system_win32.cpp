@@ -9,6 +9,9 @@
 
 #include "platform/win32/handles.h"
 
+#include <aclapi.h>
+#include <sddl.h>
+
 namespace platform::win32 {
 
 namespace {
@@ -422,6 +425,76 @@ std::optional<std::vector<DirectoryEntry>> FileSystemWin32::ListEntries(std::str
         return std::nullopt;
     }
     return entries;
+}
+
+namespace {
+
+struct LocalMemoryDeleter {
+    void operator()(void* memory) const noexcept { ::LocalFree(memory); }
+};
+using LocalMemory = std::unique_ptr<void, LocalMemoryDeleter>;
+
+// The system, the administrators and the installer service: the accounts
+// that may change what the setup put into Program Files.
+bool IsAdministrative(PSID sid) {
+    char* text = nullptr;
+    if (sid == nullptr || !::ConvertSidToStringSidA(sid, &text)) {
+        return false;
+    }
+    const LocalMemory owned(text);
+    const std::string_view name(text);
+    return name == "S-1-5-18" || name == "S-1-5-32-544" ||
+           name == "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
+}
+
+// Rights that let an account put other content at the path.
+constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD |
+                                      DELETE | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE |
+                                      GENERIC_ALL;
+
+}  // namespace
+
+WriteAccess FileSystemWin32::WhoMayWrite(std::string_view path) {
+    const std::string name = WithoutTrailingBackslash(path);
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetNamedSecurityInfoA(name.c_str(), SE_FILE_OBJECT,
+                                OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                                nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return WriteAccess::Unknown;
+    }
+    const LocalMemory owned(descriptor);
+    // The owner may always rewrite the permissions, and no list at all lets
+    // everyone in.
+    if (!IsAdministrative(owner) || dacl == nullptr) {
+        return WriteAccess::AlsoUsers;
+    }
+    for (DWORD index = 0; index < dacl->AceCount; ++index) {
+        void* entry = nullptr;
+        if (!::GetAce(dacl, index, &entry)) {
+            return WriteAccess::Unknown;
+        }
+        const auto* header = static_cast<const ACE_HEADER*>(entry);
+        if ((header->AceFlags & INHERIT_ONLY_ACE) != 0 ||
+            header->AceType == ACCESS_DENIED_ACE_TYPE ||
+            header->AceType == ACCESS_DENIED_CALLBACK_ACE_TYPE ||
+            header->AceType == SYSTEM_AUDIT_ACE_TYPE) {
+            continue;
+        }
+        // Denials are not weighed against grants: a grant is enough to
+        // count, which errs on the safe side.
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE &&
+            header->AceType != ACCESS_ALLOWED_CALLBACK_ACE_TYPE) {
+            return WriteAccess::AlsoUsers;
+        }
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        if ((allowed->Mask & kChangeRights) != 0 &&
+            !IsAdministrative(reinterpret_cast<PSID>(&allowed->SidStart))) {
+            return WriteAccess::AlsoUsers;
+        }
+    }
+    return WriteAccess::AdministratorsOnly;
 }
 
 std::optional<PathAttributes> FileSystemWin32::Attributes(std::string_view path) {

@@ -33,6 +33,7 @@ public:
     [[nodiscard]] std::optional<std::vector<DirectoryEntry>> ListEntries(
         std::string_view folder) override;
     [[nodiscard]] std::optional<PathAttributes> Attributes(std::string_view path) override;
+    [[nodiscard]] WriteAccess WhoMayWrite(std::string_view path) override;
     [[nodiscard]] bool CopyFileTo(std::string_view from, std::string_view to) override;
     [[nodiscard]] bool RemoveFolder(std::string_view path) override;
     [[nodiscard]] bool SetFolderAttributes(std::string_view path, bool readOnly, bool hidden,

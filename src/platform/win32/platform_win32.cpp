@@ -8,6 +8,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/hashing_win32.h"
 #include "platform/win32/http_win32.h"
 #include "platform/win32/locale_formats_win32.h"
 #include "platform/win32/management_win32.h"
@@ -46,18 +47,32 @@ struct Win32Platform::Adapters {
     LocaleFormatsWin32 localeFormats;
     SignatureVerifierWin32 signatureVerifier;
     DeviceManagementWin32 deviceManagement;
+    HashingWin32 hashing;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
-      m_ports(std::make_unique<platform::Platform>(platform::Platform{
-          m_adapters->registry,          m_adapters->shellFolders,    m_adapters->fileSystem,
-          m_adapters->programFile,       m_adapters->osVersion,       m_adapters->shell,
-          m_adapters->dialogs,           m_adapters->clock,           m_adapters->eventLoop,
-          m_adapters->textCodec,         m_adapters->notifyIcon,      m_adapters->processes,
-          m_adapters->clipboard,         m_adapters->systemRestore,   m_adapters->http,
-          m_adapters->desktop,           m_adapters->management,      m_adapters->localeFormats,
-          m_adapters->signatureVerifier, m_adapters->deviceManagement})) {}
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{m_adapters->registry,
+                                                                      m_adapters->shellFolders,
+                                                                      m_adapters->fileSystem,
+                                                                      m_adapters->programFile,
+                                                                      m_adapters->osVersion,
+                                                                      m_adapters->shell,
+                                                                      m_adapters->dialogs,
+                                                                      m_adapters->clock,
+                                                                      m_adapters->eventLoop,
+                                                                      m_adapters->textCodec,
+                                                                      m_adapters->notifyIcon,
+                                                                      m_adapters->processes,
+                                                                      m_adapters->clipboard,
+                                                                      m_adapters->systemRestore,
+                                                                      m_adapters->http,
+                                                                      m_adapters->desktop,
+                                                                      m_adapters->management,
+                                                                      m_adapters->localeFormats,
+                                                                      m_adapters->signatureVerifier,
+                                                                      m_adapters->deviceManagement,
+                                                                      m_adapters->hashing})) {}
 
 Win32Platform::~Win32Platform() = default;
 
