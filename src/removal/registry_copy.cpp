@@ -15,32 +15,39 @@ std::string FullName(const RootKey& root, std::string_view path) {
     return std::string(root.name) + "\\" + std::string(path);
 }
 
+// `listed`: the key was named by its parent's list, so it is there, and
+// one that cannot be found by that name (a name that does not round-trip, or
+// one gone meanwhile) leaves the copy incomplete.
 long ReadTree(platform::Registry& registry, const RootKey& root, const std::string& path,
-              platform::RegistryView view, std::vector<RegFileKey>& keys) {
+              platform::RegistryView view, bool listed, std::vector<RegFileKey>& keys) {
     const platform::RegistryOpenResult opened =
         registry.OpenKey(root.handle, path, reg_access::kRead, view);
     if (!opened.key) {
-        return opened.status;
+        return listed && opened.status == reg_status::kNotFound ? reg_status::kKeyDeleted
+                                                                : opened.status;
     }
+    // From here the key is there: "not found" means that a listed value or
+    // subkey could not be read back, and the copy would lack it.
+    const auto incomplete = [](long status) {
+        return status == reg_status::kNotFound ? reg_status::kKeyDeleted : status;
+    };
     RegFileKey section{FullName(root, path), {}};
     long status = opened.key->EnumerateValues(section.values);
     if (status != reg_status::kOk) {
-        return status;
+        return incomplete(status);
     }
     std::vector<std::string> subKeys;
     status = opened.key->EnumerateSubKeys(subKeys);
     if (status != reg_status::kOk) {
-        return status;
+        return incomplete(status);
     }
     // The default value first, as regedit writes it.
     std::stable_partition(section.values.begin(), section.values.end(),
                           [](const platform::NamedRegistryValue& v) { return v.name.empty(); });
     keys.push_back(std::move(section));
     for (const std::string& subKey : subKeys) {
-        status = ReadTree(registry, root, path + "\\" + subKey, view, keys);
-        // A subkey that went meanwhile is simply not in the copy; one that
-        // cannot be read makes the copy incomplete.
-        if (status != reg_status::kOk && status != reg_status::kNotFound) {
+        status = ReadTree(registry, root, path + "\\" + subKey, view, true, keys);
+        if (status != reg_status::kOk) {
             return status;
         }
     }
@@ -79,7 +86,7 @@ std::optional<KeyName> SplitKeyName(std::string_view fullName) {
 RegistryCopy ReadKeyTree(platform::Registry& registry, const RootKey& root, std::string_view path,
                          platform::RegistryView view) {
     RegistryCopy copy;
-    copy.status = ReadTree(registry, root, std::string(path), view, copy.keys);
+    copy.status = ReadTree(registry, root, std::string(path), view, false, copy.keys);
     if (copy.status != reg_status::kOk) {
         copy.keys.clear();
     }

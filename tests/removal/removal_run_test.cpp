@@ -181,7 +181,8 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
 }
 
-// The copy comes first: an entry that cannot be read whole, or whose copy
+// The copy comes first: an entry that cannot be read whole (a value or
+// subkey listed but not found by its listed name among them), or whose copy
 // cannot be written, stays, without a record, and the user hears of it.
 TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     using platform::RegistryRoot;
@@ -193,6 +194,13 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     RegistryFinding("Sealed", "-2147483647", "Software\\Sealed", "V");
     RegistryFinding("Evil", "-2147483647", "Software\\Evil", "");
     RegistryFinding("Fine", "-2147483647", "Software\\Fine", "W");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Odd", "Plain", "evil");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Odd", "Unreadable", "evil");
+    machine.registry.ListWithoutReading(RegistryRoot::CurrentUser, "Software\\Odd", "Unreadable");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Holder\\Gone", "V", "evil");
+    machine.registry.ListWithoutOpening(RegistryRoot::CurrentUser, "Software\\Holder\\Gone");
+    RegistryFinding("Odd", "-2147483647", "Software\\Odd", "");
+    RegistryFinding("Holder", "-2147483647", "Software\\Holder", "");
     // The key's copy cannot be written.
     machine.fileSystem.RefuseWritesUnder(Quarantined("Evil.reg"));
     Delete();
@@ -202,13 +210,20 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Evil\\Sub", "Z"),
               "evil");
     EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Fine", "W"));
-    EXPECT_EQ(Problems(), (std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Sealed\\V",
-                                                    "HKEY_CURRENT_USER\\Software\\Evil"}));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Odd", "Plain"), "evil");
+    EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Holder\\Gone"));
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "HKEY_CURRENT_USER\\Software\\Sealed\\V", "HKEY_CURRENT_USER\\Software\\Evil",
+                  "HKEY_CURRENT_USER\\Software\\Odd", "HKEY_CURRENT_USER\\Software\\Holder"}));
     EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\Fine", "W"))
         << "no record claims that a kept entry went";
-    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 2);
-    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(0).checked);
-    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(1).checked);
+    EXPECT_FALSE(Exists(Quarantined("Odd.reg")));
+    EXPECT_FALSE(Exists(Quarantined("Holder.reg")));
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 4);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(row).checked);
+    }
     EXPECT_TRUE(app->frmDelete.Visible());
 }
 
