@@ -68,6 +68,44 @@ bool Within(std::string_view section, std::string_view keyName) {
     return section.size() == keyName.size() || section[keyName.size()] == '\\';
 }
 
+// True when everything that the key's tree holds now is in the copy, each
+// value with the copy's type and data, and something of the copy is
+// missing: a restore cut short, or a deletion refused half-way, left it.
+// Anything else there is not ours to add to.
+bool HoldsOnlyPartOf(platform::Registry& registry, const KeyName& entry,
+                     const std::vector<RegFileKey>& copy, platform::RegistryView view) {
+    const RegistryCopy present = ReadKeyTree(registry, entry.root, entry.path, view);
+    if (present.status != reg_status::kOk) {
+        return false;
+    }
+    std::size_t presentValues = 0;
+    std::size_t savedValues = 0;
+    for (const RegFileKey& key : copy) {
+        savedValues += key.values.size();
+    }
+    for (const RegFileKey& key : present.keys) {
+        presentValues += key.values.size();
+        const auto saved = std::find_if(copy.begin(), copy.end(), [&](const RegFileKey& k) {
+            return core::EqualsIgnoreCase(k.name, key.name);
+        });
+        if (saved == copy.end()) {
+            return false;
+        }
+        for (const platform::NamedRegistryValue& value : key.values) {
+            const auto match = std::find_if(saved->values.begin(), saved->values.end(),
+                                            [&](const platform::NamedRegistryValue& v) {
+                                                return core::EqualsIgnoreCase(v.name, value.name) &&
+                                                       v.value.type == value.value.type &&
+                                                       v.value.data == value.value.data;
+                                            });
+            if (match == saved->values.end()) {
+                return false;
+            }
+        }
+    }
+    return present.keys.size() < copy.size() || presentValues < savedValues;
+}
+
 }  // namespace
 
 std::optional<KeyName> SplitKeyName(std::string_view fullName) {
@@ -133,12 +171,15 @@ ImportResult ImportRegFile(platform::Registry& registry, platform::TextCodec& co
             return ImportResult::Refused;
         }
     }
-    // Nothing is written over: a key or value of that name decides first.
+    // Nothing is written over: a key or value of that name decides first. A
+    // key that holds nothing but part of the copy is completed; what it
+    // holds is written again unchanged.
     if (const platform::RegistryOpenResult existing =
             registry.OpenKey(entry->root.handle, entry->path, reg_access::kQueryValue, view);
         existing.key) {
         platform::RegistryValue ignored;
-        if (!valueName || existing.key->QueryValue(*valueName, ignored) == reg_status::kOk) {
+        if (valueName ? existing.key->QueryValue(*valueName, ignored) == reg_status::kOk
+                      : !HoldsOnlyPartOf(registry, *entry, *keys, view)) {
             return ImportResult::AlreadyThere;
         }
     }
