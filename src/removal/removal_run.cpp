@@ -338,6 +338,7 @@ void lblRemove_Click(core::Application& app) {
         return;
     }
     state.Running = true;
+    app.frmQuarantine.HoldCommands(true);
     state.BackedUp.clear();
     state.SavedRegistry.clear();
     state.Unregistered.clear();
@@ -400,6 +401,7 @@ void lblRemove_Click(core::Application& app) {
     ShowProgressControls(main, false);
     main.Command4->SetEnabled(true);
     state.Running = false;
+    app.frmQuarantine.HoldCommands(false);
 }
 
 void AttachRemoval(core::Application& app) {

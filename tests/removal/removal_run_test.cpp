@@ -4,6 +4,8 @@
 
 #include "removal/delete_failed.h"
 #include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
+#include "removal/quarantine_window.h"
 #include "removal/reg_file.h"
 #include "removal/removal_fixture.h"
 #include "removal/restore_point.h"
@@ -398,6 +400,55 @@ TEST_F(RemovalRun, ProgressFollowsTheRowsInLowerCase) {
     EXPECT_NE(
         std::find(seen.begin(), seen.end(), "Removing : 100% Completed. | software\\x\\y | 3/3"),
         seen.end());
+}
+
+// While a removal runs, its copies may not be restored or deleted from the
+// quarantine window; and an item put back meanwhile all the same is saved
+// again before the second pass deletes it, never on the strength of the
+// copy that the restore discarded.
+TEST_F(RemovalRun, AnItemRestoredWhileTheRemovalRunsIsSavedAgainBeforeItGoes) {
+    using platform::RegistryRoot;
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Evil", "Run", "evil.exe");
+    machine.fileSystem.AddFile("C:\\X\\evil.dat", "evil");
+    RegistryFinding("Evil", "-2147483647", "Software\\Evil", "");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    bool restored = false;
+    machine.eventLoop.onYield = [&] {
+        if (restored || machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil")) {
+            return;
+        }
+        restored = true;
+        OpenQuarantineWindow(*app);
+        ui::FrmQuarantine& window = app->frmQuarantine;
+        ASSERT_EQ(window.lvwItems->ItemCount(), 2);
+        window.lvwItems->SetChecked(0, true);
+        window.lvwItems->SetChecked(1, true);
+        EXPECT_FALSE(window.cmdRestore->Enabled());
+        EXPECT_FALSE(window.cmdDelete->Enabled());
+        window.cmdDelete->Click();
+        ASSERT_EQ(LoadQuarantineEntries(machine.fileSystem, app->DataFolder).size(), 2u);
+        for (const QuarantineEntry& entry :
+             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+            EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
+                      RestoreOutcome::Restored);
+        }
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+
+    ASSERT_TRUE(restored);
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil"));
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+    for (const QuarantineEntry& entry :
+         LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+        EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
+                  RestoreOutcome::Restored)
+            << entry.storedName;
+    }
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Evil", "Run"),
+              "evil.exe");
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile("C:\\X\\evil.dat"), "evil");
+    EXPECT_TRUE(app->frmQuarantine.cmdRestore->Enabled()) << "held only while the removal runs";
 }
 
 TEST_F(RemovalRun, UncheckedRowsStayInTheirOrderAndTheirItemsStay) {
