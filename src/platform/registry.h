@@ -75,6 +75,10 @@ struct RegistryValue {
     std::uint32_t type = reg_type::kNone;
     // The stored bytes as they are, including a string's terminating NUL.
     std::string data;
+    // False for text that the program's code page holds only in part: the
+    // data then stands in for it as the narrow API would give it (a "?" for
+    // each character it lacks), good for a look, never for a copy.
+    bool exact = true;
 };
 
 // One value of a key as an enumeration finds it.

@@ -36,6 +36,11 @@ long ReadTree(platform::Registry& registry, const RootKey& root, const std::stri
     if (status != reg_status::kOk) {
         return incomplete(status);
     }
+    for (const platform::NamedRegistryValue& value : section.values) {
+        if (!value.value.exact) {
+            return reg_status::kNoUnicodeTranslation;
+        }
+    }
     std::vector<std::string> subKeys;
     status = opened.key->EnumerateSubKeys(subKeys);
     if (status != reg_status::kOk) {
@@ -142,6 +147,9 @@ RegistryCopy ReadKeyValue(platform::Registry& registry, const RootKey& root, std
     }
     platform::NamedRegistryValue value{std::string(valueName), {}};
     copy.status = opened.key->QueryValue(valueName, value.value);
+    if (copy.status == reg_status::kOk && !value.value.exact) {
+        copy.status = reg_status::kNoUnicodeTranslation;
+    }
     if (copy.status == reg_status::kOk) {
         copy.keys.push_back({FullName(root, path), {std::move(value)}});
     }

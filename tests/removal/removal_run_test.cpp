@@ -202,6 +202,10 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Holder\\Gone", "V", "evil");
     machine.registry.ListWithoutOpening(RegistryRoot::CurrentUser, "Software\\Holder\\Gone");
     RegistryFinding("Odd", "-2147483647", "Software\\Odd", "");
+    // Text that the program's code page holds only in part.
+    machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Odd", "Run",
+                              {platform::reg_type::kString, std::string("?uk\0", 4), false});
+    RegistryFinding("Odd", "-2147483647", "Software\\Odd", "Run");
     RegistryFinding("Holder", "-2147483647", "Software\\Holder", "");
     // The key's copy cannot be written.
     machine.fileSystem.RefuseWritesUnder(Quarantined("Evil.reg"));
@@ -217,13 +221,15 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     EXPECT_EQ(Problems(),
               (std::vector<std::string>{
                   "HKEY_CURRENT_USER\\Software\\Sealed\\V", "HKEY_CURRENT_USER\\Software\\Evil",
-                  "HKEY_CURRENT_USER\\Software\\Odd", "HKEY_CURRENT_USER\\Software\\Holder"}));
+                  "HKEY_CURRENT_USER\\Software\\Odd", "HKEY_CURRENT_USER\\Software\\Odd\\Run",
+                  "HKEY_CURRENT_USER\\Software\\Holder"}));
     EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\Fine", "W"))
         << "no record claims that a kept entry went";
     EXPECT_FALSE(Exists(Quarantined("Odd.reg")));
     EXPECT_FALSE(Exists(Quarantined("Holder.reg")));
-    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 4);
-    for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Odd", "Run"), "?uk");
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 5);
+    for (int row = 0; row < 5; ++row) {
         EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(row).checked);
     }
     EXPECT_TRUE(app->frmDelete.Visible());

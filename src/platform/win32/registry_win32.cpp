@@ -99,6 +99,24 @@ public:
         return narrow;
     }
 
+    // The text as the narrow API gives it, with "?" for what the code page
+    // lacks: for a look only.
+    [[nodiscard]] std::string Approximate(std::wstring_view wide) const {
+        if (wide.empty() || wide.size() > INT_MAX / 4) {
+            return {};
+        }
+        const int length = static_cast<int>(wide.size());
+        const int narrowLength =
+            ::WideCharToMultiByte(m_codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+        if (narrowLength <= 0) {
+            return {};
+        }
+        std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
+        ::WideCharToMultiByte(m_codePage, 0, wide.data(), length, narrow.data(), narrowLength,
+                              nullptr, nullptr);
+        return narrow;
+    }
+
 private:
     UINT m_codePage = ::GetACP();
 };
@@ -253,20 +271,19 @@ private:
             return status;
         }
         data.resize(size);
+        bool exact = true;
         if (IsStringType(type)) {
             // Text stored with an odd byte has no exact text of its own.
-            if (size % sizeof(wchar_t) != 0) {
-                return ERROR_NO_UNICODE_TRANSLATION;
-            }
-            std::optional<std::string> text = m_text.Narrow(std::wstring_view(
-                reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t)));
-            if (!text) {
-                return ERROR_NO_UNICODE_TRANSLATION;
-            }
-            data = std::move(*text);
+            exact = size % sizeof(wchar_t) == 0;
+            const std::wstring_view units(reinterpret_cast<const wchar_t*>(data.data()),
+                                          size / sizeof(wchar_t));
+            std::optional<std::string> text = m_text.Narrow(units);
+            exact = exact && text.has_value();
+            data = text ? std::move(*text) : m_text.Approximate(units);
         }
         out.type = type;
         out.data = std::move(data);
+        out.exact = exact;
         return ERROR_SUCCESS;
     }
 
