@@ -30,6 +30,10 @@ inline constexpr long kAccessDenied = 5;
 inline constexpr long kNotSupported = 50;
 inline constexpr long kInvalidParameter = 87;
 inline constexpr long kMoreData = 234;
+// A key or value was listed, but is gone when it is read.
+inline constexpr long kKeyDeleted = 1018;
+// A name or text that the program's code page cannot hold exactly.
+inline constexpr long kNoUnicodeTranslation = 1113;
 }  // namespace reg_status
 
 // Value types.
@@ -71,6 +75,10 @@ struct RegistryValue {
     std::uint32_t type = reg_type::kNone;
     // The stored bytes as they are, including a string's terminating NUL.
     std::string data;
+    // False for text that the program's code page holds only in part: the
+    // data then stands in for it as the narrow API would give it (a "?" for
+    // each character it lacks), good for a look, never for a copy.
+    bool exact = true;
 };
 
 // One value of a key as an enumeration finds it.
@@ -96,6 +104,8 @@ public:
     // kEnumerateSubKeys and kQueryValue (kRead has both). The lists are
     // complete exactly when the result is kOk. A key that cannot enumerate
     // says kNotSupported, so that nothing is taken for a complete copy.
+    // Every listed value is read back by its name: one that is then not
+    // found fails the whole list, since the key itself is there.
     [[nodiscard]] virtual long EnumerateSubKeys(std::vector<std::string>& names) {
         names.clear();
         return reg_status::kNotSupported;

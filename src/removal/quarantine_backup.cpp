@@ -62,9 +62,14 @@ std::string NumberedName(std::string_view name, int number, bool folder) {
 std::optional<std::string> BackUpItem(core::Application& app, std::string_view path, bool folder) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string key = core::UpperCase(path);
+    // An earlier copy of this run counts only while it is still there: a
+    // restore may have put it back and discarded it meanwhile.
     if (const auto earlier = app.removal.BackedUp.find(key);
         earlier != app.removal.BackedUp.end()) {
-        return earlier->second.storedName;
+        if (fs.Attributes(QuarantineFolder(app.DataFolder) + "\\" + earlier->second.storedName)) {
+            return earlier->second.storedName;
+        }
+        app.removal.BackedUp.erase(earlier);
     }
     std::string_view trimmed = path;
     while (!trimmed.empty() && trimmed.back() == '\\') {

@@ -108,11 +108,18 @@ void AttachQuarantineWindow(core::Application& app) {
     window.cmdClose->onClick = [&window] {
         window.Unload();
     };
+    // A removal that runs meanwhile relies on the copies it saved; the
+    // buttons are held for its length, and a click that comes anyway does
+    // nothing.
     window.cmdDelete->onClick = [&app] {
-        cmdDeleteQuarantined_Click(app);
+        if (!app.removal.Running) {
+            cmdDeleteQuarantined_Click(app);
+        }
     };
     window.cmdRestore->onClick = [&app] {
-        cmdRestoreQuarantined_Click(app);
+        if (!app.removal.Running) {
+            cmdRestoreQuarantined_Click(app);
+        }
     };
     ui::FrmRestoreQuestion& question = app.frmRestoreQuestion;
     question.onLoad = [&app] {

@@ -94,7 +94,7 @@ std::string ValueLine(const platform::NamedRegistryValue& entry, platform::TextC
         line.append("dword:").append(text, 8);
     } else {
         line += HexPrefix(value.type);
-        AppendHex(line, IsStringType(value.type) ? core::Utf8ToUtf16Le(codec.AnsiToUtf8(value.data))
+        AppendHex(line, IsStringType(value.type) ? core::Wtf8ToUtf16Le(codec.AnsiToUtf8(value.data))
                                                  : value.data);
     }
     return line + "\r\n";
@@ -225,7 +225,7 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
     if (!bytes) {
         return std::nullopt;
     }
-    value.data = IsStringType(value.type) ? codec.Utf8ToAnsi(core::Utf16LeToUtf8(*bytes))
+    value.data = IsStringType(value.type) ? codec.Utf8ToAnsi(core::Utf16LeToWtf8(*bytes))
                                           : std::move(*bytes);
     return value;
 }
@@ -255,7 +255,7 @@ std::string WriteRegFile(const std::vector<RegFileKey>& keys, platform::TextCode
         }
         text.append("\r\n");
     }
-    return std::string(kByteOrderMark) + core::Utf8ToUtf16Le(text);
+    return std::string(kByteOrderMark) + core::Wtf8ToUtf16Le(text);
 }
 
 std::optional<std::vector<RegFileKey>> ParseRegFile(std::string_view bytes,
@@ -263,7 +263,7 @@ std::optional<std::vector<RegFileKey>> ParseRegFile(std::string_view bytes,
     if (!bytes.starts_with(kByteOrderMark)) {
         return std::nullopt;
     }
-    const std::string text = core::Utf16LeToUtf8(bytes.substr(kByteOrderMark.size()));
+    const std::string text = core::Utf16LeToWtf8(bytes.substr(kByteOrderMark.size()));
     const std::vector<std::string_view> lines = Lines(text);
     std::vector<RegFileKey> keys;
     bool headerSeen = false;

@@ -7,7 +7,10 @@
 //
 // Value data is held as the registry port gives it: the stored bytes, with
 // the three string types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) in the
-// program's code page. In the file those are UTF-16, as regedit writes them.
+// program's code page. In the file those are UTF-16, as regedit writes them;
+// a lone surrogate (a name that Windows allows, though no text holds it)
+// is written as its unit, as regedit does, and reads back as the program
+// holds it.
 
 #include <optional>
 #include <string>

@@ -15,32 +15,44 @@ std::string FullName(const RootKey& root, std::string_view path) {
     return std::string(root.name) + "\\" + std::string(path);
 }
 
+// `listed`: the key was named by its parent's list, so it is there, and
+// one that cannot be found by that name (a name that does not round-trip, or
+// one gone meanwhile) leaves the copy incomplete.
 long ReadTree(platform::Registry& registry, const RootKey& root, const std::string& path,
-              platform::RegistryView view, std::vector<RegFileKey>& keys) {
+              platform::RegistryView view, bool listed, std::vector<RegFileKey>& keys) {
     const platform::RegistryOpenResult opened =
         registry.OpenKey(root.handle, path, reg_access::kRead, view);
     if (!opened.key) {
-        return opened.status;
+        return listed && opened.status == reg_status::kNotFound ? reg_status::kKeyDeleted
+                                                                : opened.status;
     }
+    // From here the key is there: "not found" means that a listed value or
+    // subkey could not be read back, and the copy would lack it.
+    const auto incomplete = [](long status) {
+        return status == reg_status::kNotFound ? reg_status::kKeyDeleted : status;
+    };
     RegFileKey section{FullName(root, path), {}};
     long status = opened.key->EnumerateValues(section.values);
     if (status != reg_status::kOk) {
-        return status;
+        return incomplete(status);
+    }
+    for (const platform::NamedRegistryValue& value : section.values) {
+        if (!value.value.exact) {
+            return reg_status::kNoUnicodeTranslation;
+        }
     }
     std::vector<std::string> subKeys;
     status = opened.key->EnumerateSubKeys(subKeys);
     if (status != reg_status::kOk) {
-        return status;
+        return incomplete(status);
     }
     // The default value first, as regedit writes it.
     std::stable_partition(section.values.begin(), section.values.end(),
                           [](const platform::NamedRegistryValue& v) { return v.name.empty(); });
     keys.push_back(std::move(section));
     for (const std::string& subKey : subKeys) {
-        status = ReadTree(registry, root, path + "\\" + subKey, view, keys);
-        // A subkey that went meanwhile is simply not in the copy; one that
-        // cannot be read makes the copy incomplete.
-        if (status != reg_status::kOk && status != reg_status::kNotFound) {
+        status = ReadTree(registry, root, path + "\\" + subKey, view, true, keys);
+        if (status != reg_status::kOk) {
             return status;
         }
     }
@@ -61,6 +73,44 @@ bool Within(std::string_view section, std::string_view keyName) {
     return section.size() == keyName.size() || section[keyName.size()] == '\\';
 }
 
+// True when everything that the key's tree holds now is in the copy, each
+// value with the copy's type and data, and something of the copy is
+// missing: a restore cut short, or a deletion refused half-way, left it.
+// Anything else there is not ours to add to.
+bool HoldsOnlyPartOf(platform::Registry& registry, const KeyName& entry,
+                     const std::vector<RegFileKey>& copy, platform::RegistryView view) {
+    const RegistryCopy present = ReadKeyTree(registry, entry.root, entry.path, view);
+    if (present.status != reg_status::kOk) {
+        return false;
+    }
+    std::size_t presentValues = 0;
+    std::size_t savedValues = 0;
+    for (const RegFileKey& key : copy) {
+        savedValues += key.values.size();
+    }
+    for (const RegFileKey& key : present.keys) {
+        presentValues += key.values.size();
+        const auto saved = std::find_if(copy.begin(), copy.end(), [&](const RegFileKey& k) {
+            return core::EqualsIgnoreCase(k.name, key.name);
+        });
+        if (saved == copy.end()) {
+            return false;
+        }
+        for (const platform::NamedRegistryValue& value : key.values) {
+            const auto match = std::find_if(saved->values.begin(), saved->values.end(),
+                                            [&](const platform::NamedRegistryValue& v) {
+                                                return core::EqualsIgnoreCase(v.name, value.name) &&
+                                                       v.value.type == value.value.type &&
+                                                       v.value.data == value.value.data;
+                                            });
+            if (match == saved->values.end()) {
+                return false;
+            }
+        }
+    }
+    return present.keys.size() < copy.size() || presentValues < savedValues;
+}
+
 }  // namespace
 
 std::optional<KeyName> SplitKeyName(std::string_view fullName) {
@@ -79,7 +129,7 @@ std::optional<KeyName> SplitKeyName(std::string_view fullName) {
 RegistryCopy ReadKeyTree(platform::Registry& registry, const RootKey& root, std::string_view path,
                          platform::RegistryView view) {
     RegistryCopy copy;
-    copy.status = ReadTree(registry, root, std::string(path), view, copy.keys);
+    copy.status = ReadTree(registry, root, std::string(path), view, false, copy.keys);
     if (copy.status != reg_status::kOk) {
         copy.keys.clear();
     }
@@ -97,6 +147,9 @@ RegistryCopy ReadKeyValue(platform::Registry& registry, const RootKey& root, std
     }
     platform::NamedRegistryValue value{std::string(valueName), {}};
     copy.status = opened.key->QueryValue(valueName, value.value);
+    if (copy.status == reg_status::kOk && !value.value.exact) {
+        copy.status = reg_status::kNoUnicodeTranslation;
+    }
     if (copy.status == reg_status::kOk) {
         copy.keys.push_back({FullName(root, path), {std::move(value)}});
     }
@@ -126,12 +179,15 @@ ImportResult ImportRegFile(platform::Registry& registry, platform::TextCodec& co
             return ImportResult::Refused;
         }
     }
-    // Nothing is written over: a key or value of that name decides first.
+    // Nothing is written over: a key or value of that name decides first. A
+    // key that holds nothing but part of the copy is completed; what it
+    // holds is written again unchanged.
     if (const platform::RegistryOpenResult existing =
             registry.OpenKey(entry->root.handle, entry->path, reg_access::kQueryValue, view);
         existing.key) {
         platform::RegistryValue ignored;
-        if (!valueName || existing.key->QueryValue(*valueName, ignored) == reg_status::kOk) {
+        if (valueName ? existing.key->QueryValue(*valueName, ignored) == reg_status::kOk
+                      : !HoldsOnlyPartOf(registry, *entry, *keys, view)) {
             return ImportResult::AlreadyThere;
         }
     }

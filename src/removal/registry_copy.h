@@ -38,8 +38,8 @@ struct RegistryCopy {
 
 enum class ImportResult {
     Imported,
-    // The key (for a key's copy) or the value (for a value's) is there
-    // already; nothing was written.
+    // The key (for a key's copy) holding anything the copy does not, or the
+    // value (for a value's), is there already; nothing was written.
     AlreadyThere,
     // Not a registration file, or it reaches outside the entry: nothing was
     // written.
@@ -51,7 +51,9 @@ enum class ImportResult {
 // Writes a saved copy back. `keyName` is the entry's key with its root's
 // name (HKEY_CURRENT_USER\Software\Acme); with `valueName` the file may hold
 // that one value of that key and nothing else, without it only that key and
-// keys below it. Everything is checked before anything is written.
+// keys below it. Everything is checked before anything is written. A key
+// that is there already is completed when all it holds is part of the copy
+// (a restore cut short, a deletion refused half-way), and never otherwise.
 [[nodiscard]] ImportResult ImportRegFile(platform::Registry& registry, platform::TextCodec& codec,
                                          std::string_view bytes, std::string_view keyName,
                                          std::optional<std::string_view> valueName,

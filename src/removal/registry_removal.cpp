@@ -7,6 +7,7 @@
 #include "core/application.h"
 #include "core/text.h"
 #include "removal/quarantine_backup.h"
+#include "removal/quarantine_index.h"
 #include "removal/quarantine_log.h"
 #include "removal/reg_file.h"
 #include "removal/registry_copy.h"
@@ -78,40 +79,90 @@ bool SameCopy(const std::vector<RegFileKey>& a, const std::vector<RegFileKey>& b
 
 enum class SaveOutcome { Saved, NothingThere, Failed };
 
-// Saves what the trace would delete, once per removal.
-SaveOutcome SaveTrace(core::Application& app, const RootKey& root, const std::string& key,
-                      const std::string& value) {
-    const std::string identity = core::UpperCase(std::string(root.name) + "\\" + key) + "\n" +
-                                 (value.empty() ? "\n" : core::UpperCase(value));
-    if (app.removal.SavedRegistry.contains(identity)) {
-        return SaveOutcome::Saved;
+struct SavedTrace {
+    SaveOutcome outcome = SaveOutcome::Failed;
+    RemovalState::SavedCopy copy;  // once saved
+};
+
+// A copy that this run saved, if it is still in the quarantine as it was
+// written: a restore may have put it back and discarded it meanwhile.
+bool StillSaved(core::Application& app, const RemovalState::SavedCopy& copy) {
+    return app.ports.fileSystem.ReadWholeFile(QuarantineFolder(app.DataFolder) + "\\" +
+                                              copy.storedName) == copy.content;
+}
+
+std::string Identity(const RootKey& root, const std::string& key, const std::string& value) {
+    return core::UpperCase(std::string(root.name) + "\\" + key) + "\n" +
+           (value.empty() ? "\n" : core::UpperCase(value));
+}
+
+// Saves what the trace would delete, once per removal: a copy saved earlier
+// in the run is trusted only while it is still there as saved.
+SavedTrace SaveTrace(core::Application& app, const RootKey& root, const std::string& key,
+                     const std::string& value) {
+    const std::string identity = Identity(root, key, value);
+    if (const auto earlier = app.removal.SavedRegistry.find(identity);
+        earlier != app.removal.SavedRegistry.end()) {
+        if (StillSaved(app, earlier->second)) {
+            return {SaveOutcome::Saved, earlier->second};
+        }
+        app.removal.SavedRegistry.erase(earlier);
     }
     platform::Registry& registry = app.ports.registry;
     const platform::RegistryView view = scan::LiteralView(registry);
     const RegistryCopy copy = value.empty() ? ReadKeyTree(registry, root, key, view)
                                             : ReadKeyValue(registry, root, key, value, view);
     if (copy.status == platform::reg_status::kNotFound) {
-        return SaveOutcome::NothingThere;
+        return {SaveOutcome::NothingThere, {}};
     }
     if (copy.status != platform::reg_status::kOk) {
-        return SaveOutcome::Failed;
+        return {SaveOutcome::Failed, {}};
     }
     const std::string content = WriteRegFile(copy.keys, app.ports.textCodec);
     // A name or text that the file cannot carry exactly makes no copy.
     const std::optional<std::vector<RegFileKey>> readBack =
         ParseRegFile(content, app.ports.textCodec);
     if (!readBack || !SameCopy(*readBack, copy.keys)) {
-        return SaveOutcome::Failed;
+        return {SaveOutcome::Failed, {}};
     }
     const std::optional<std::string> storedName = SaveNewFile(app, CopyName(key, value), content);
     if (!storedName) {
-        return SaveOutcome::Failed;
+        return {SaveOutcome::Failed, {}};
     }
-    app.removal.SavedRegistry.insert(identity);
     IndexSavedContent(app,
                       value.empty() ? QuarantineKind::RegistryKey : QuarantineKind::RegistryValue,
                       *storedName, std::string(root.name) + "\\" + key, value);
-    return SaveOutcome::Saved;
+    RemovalState::SavedCopy saved{*storedName, content};
+    app.removal.SavedRegistry.emplace(identity, saved);
+    return {SaveOutcome::Saved, std::move(saved)};
+}
+
+// A key whose tree went only in part: what went comes back from its copy,
+// and then the copy, with its entry, goes, since nothing was removed. When
+// that cannot be done the entry stays, and a restore completes the key.
+void PutBackPartlyDeleted(core::Application& app, const RootKey& root, const std::string& key,
+                          const RemovalState::SavedCopy& copy) {
+    platform::Registry& registry = app.ports.registry;
+    const platform::RegistryView view = scan::LiteralView(registry);
+    if (!StillSaved(app, copy)) {
+        return;
+    }
+    // Nothing may have gone at all; otherwise the key is completed.
+    [[maybe_unused]] const ImportResult imported =
+        ImportRegFile(registry, app.ports.textCodec, copy.content,
+                      std::string(root.name) + "\\" + key, std::nullopt, view);
+    const RegistryCopy now = ReadKeyTree(registry, root, key, view);
+    const std::optional<std::vector<RegFileKey>> saved =
+        ParseRegFile(copy.content, app.ports.textCodec);
+    if (now.status != platform::reg_status::kOk || !saved || !SameCopy(now.keys, *saved)) {
+        return;
+    }
+    platform::FileSystem& fs = app.ports.fileSystem;
+    if (RemoveQuarantineEntries(fs, app.DataFolder, {copy.storedName})) {
+        [[maybe_unused]] const bool removed =
+            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy.storedName);
+        app.removal.SavedRegistry.erase(Identity(root, key, ""));
+    }
 }
 
 }  // namespace
@@ -133,18 +184,28 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
     }
     // The copy comes first; without one nothing goes, and no record claims
     // that it went.
-    if (SaveTrace(app, *root, key, value) == SaveOutcome::Failed) {
+    const SavedTrace saved = SaveTrace(app, *root, key, value);
+    if (saved.outcome == SaveOutcome::Failed) {
         return TraceOutcome::KeptWithoutCopy;
     }
-    DeleteValue(app, *root, key, value);
     if (!value.empty()) {
+        DeleteValue(app, *root, key, value);
         return TraceOutcome::Handled;
     }
     // The row names its key as regedit shows it (a 32-bit program's key below
-    // WOW6432Node), which only the 64-bit view takes literally.
+    // WOW6432Node), which only the 64-bit view takes literally. The default
+    // value goes with the tree, not before it, so that a tree that cannot go
+    // keeps it.
     platform::Registry& registry = app.ports.registry;
-    if (registry.DeleteTree(root->handle, key, scan::LiteralView(registry)) ==
-        platform::reg_status::kOk) {
+    const long status = registry.DeleteTree(root->handle, key, scan::LiteralView(registry));
+    if (status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) {
+        if (saved.outcome == SaveOutcome::Saved) {
+            PutBackPartlyDeleted(app, *root, key, saved.copy);
+        }
+        return TraceOutcome::NotDeleted;
+    }
+    LogRegistryRemoval(app, std::string(root->name) + "\\" + key, "");
+    if (status == platform::reg_status::kOk) {
         const auto signedHandle = static_cast<std::int32_t>(root->handle);
         LogRegistryRemoval(app, std::to_string(signedHandle) + "\\" + key, "All Values");
     }

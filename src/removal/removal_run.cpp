@@ -180,9 +180,9 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
             RemoveRegistryTrace(app, item.text, item.SubItem(1), item.SubItem(2));
         // 5.
         Yield(app);
-        // An entry that could not be saved was kept, and the user hears of
-        // it like of any file.
-        if (secondPass && outcome == TraceOutcome::KeptWithoutCopy) {
+        // An entry that could not be saved was kept, as was a key that could
+        // not be wholly deleted, and the user hears of it like of any file.
+        if (secondPass && outcome != TraceOutcome::Handled) {
             const std::optional<RootKey> root = RootKeyOfHandleText(core::Trim(item.text));
             std::string where =
                 std::string(root ? root->name : "") + "\\" + core::Trim(item.SubItem(1));
@@ -340,6 +340,7 @@ void lblRemove_Click(core::Application& app) {
         return;
     }
     state.Running = true;
+    app.frmQuarantine.HoldCommands(true);
     state.BackedUp.clear();
     state.SavedRegistry.clear();
     state.Unregistered.clear();
@@ -402,6 +403,7 @@ void lblRemove_Click(core::Application& app) {
     ShowProgressControls(main, false);
     main.Command4->SetEnabled(true);
     state.Running = false;
+    app.frmQuarantine.HoldCommands(false);
 }
 
 void AttachRemoval(core::Application& app) {

@@ -32,8 +32,12 @@ struct RemovalState {
     std::map<std::string, Copy> BackedUp;
     // Registry entries saved into the quarantine during this run, by
     // upper-cased root name, key and value: the second pass does not save
-    // them again.
-    std::set<std::string> SavedRegistry;
+    // them again while the copy is still there as it was written.
+    struct SavedCopy {
+        std::string storedName;
+        std::string content;
+    };
+    std::map<std::string, SavedCopy> SavedRegistry;
     // The threat name of the row being removed, for the quarantine's index.
     std::string CurrentThreat;
     // Libraries already unregistered during this run (upper-cased paths).

@@ -134,7 +134,7 @@ void RemoveAskedPolicy(core::Application& app) {
     removal::RemovalState& removal = app.removal;
     // Its own removal: the copy is saved whatever an earlier removal saved,
     // and the index names the policy as its threat.
-    std::set<std::string> saved = std::exchange(removal.SavedRegistry, {});
+    auto saved = std::exchange(removal.SavedRegistry, {});
     std::string threat =
         std::exchange(removal.CurrentThreat, scan::PolicyFindingName(app, *policy));
     removal::CreateQuarantineFolder(app.ports.fileSystem, app.DataFolder);

@@ -64,13 +64,18 @@ std::vector<QuarantineRow> FrmQuarantine::CheckedRows() const {
     return rows;
 }
 
+void FrmQuarantine::HoldCommands(bool held) {
+    m_held = held;
+    UpdateCommands();
+}
+
 void FrmQuarantine::UpdateCommands() {
     bool anyChecked = false;
     for (int index = 0; index < lvwItems->ItemCount(); ++index) {
         anyChecked = anyChecked || lvwItems->Item(index).checked;
     }
-    cmdRestore->SetEnabled(anyChecked);
-    cmdDelete->SetEnabled(anyChecked);
+    cmdRestore->SetEnabled(anyChecked && !m_held);
+    cmdDelete->SetEnabled(anyChecked && !m_held);
     lblEmpty->SetVisible(lvwItems->ItemCount() == 0);
 }
 

@@ -35,6 +35,9 @@ public:
     // The rows as they stand now, with the user's check marks.
     [[nodiscard]] std::vector<QuarantineRow> Rows() const;
     [[nodiscard]] std::vector<QuarantineRow> CheckedRows() const;
+    // While held, Restore and Delete stay unavailable whatever is checked:
+    // a removal that runs meanwhile may still rely on the items it saved.
+    void HoldCommands(bool held);
 
     Label* lblExplain;
     // Its check marks belong to the window: it enables the buttons by them.
@@ -48,6 +51,7 @@ private:
     void UpdateCommands();
 
     std::vector<std::string> m_ids;
+    bool m_held = false;
 };
 
 }  // namespace ui

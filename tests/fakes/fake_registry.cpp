@@ -81,7 +81,7 @@ public:
 
     long QueryValue(std::string_view name, platform::RegistryValue& out) override {
         const auto it = m_data.values.find(core::UpperCase(name));
-        if (it == m_data.values.end()) {
+        if (it == m_data.values.end() || m_data.unreadable.contains(it->first)) {
             return status::kNotFound;
         }
         out = it->second;
@@ -128,6 +128,10 @@ public:
             return status::kAccessDenied;
         }
         for (const auto& [id, value] : m_data.values) {
+            if (m_data.unreadable.contains(id)) {
+                values.clear();
+                return status::kNotFound;
+            }
             const auto written = m_data.names.find(id);
             values.push_back({written != m_data.names.end() ? written->second : id, value});
         }
@@ -175,7 +179,7 @@ RegistryOpenResult FakeRegistry::OpenKey(platform::RegistryRoot root, std::strin
     ++opens;
     const std::string inView = InView(root, path, view);
     const auto it = m_keys.find(KeyId(root, inView));
-    if (it == m_keys.end()) {
+    if (it == m_keys.end() || it->second.unopenable) {
         return {status::kNotFound, nullptr};
     }
     if ((Refused(root, it->second) & access) != 0) {
@@ -258,13 +262,19 @@ long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path
     if (Refused(root, it->second) != 0) {
         return status::kAccessDenied;
     }
+    // Subkeys before their parents, as the platform's deletion goes.
     const std::string prefix = id + "\\";
-    for (auto key = m_keys.begin(); key != m_keys.end();) {
-        if (key->first == id || key->first.starts_with(prefix)) {
-            key = m_keys.erase(key);
-        } else {
-            ++key;
+    std::vector<std::string> tree;
+    for (const auto& [keyId, data] : m_keys) {
+        if (keyId == id || keyId.starts_with(prefix)) {
+            tree.push_back(keyId);
         }
+    }
+    for (auto key = tree.rbegin(); key != tree.rend(); ++key) {
+        if (m_keys.at(*key).undeletable) {
+            return status::kAccessDenied;
+        }
+        m_keys.erase(*key);
     }
     return status::kOk;
 }
@@ -311,6 +321,19 @@ bool FakeRegistry::KeyExists(platform::RegistryRoot root, std::string_view path)
 void FakeRegistry::DenyAccess(platform::RegistryRoot root, std::string_view path,
                               std::uint32_t rights) {
     m_keys[KeyId(root, path)].deniedRights = rights;
+}
+
+void FakeRegistry::ListWithoutReading(platform::RegistryRoot root, std::string_view path,
+                                      std::string_view name) {
+    Ensure(root, path).unreadable.insert(core::UpperCase(name));
+}
+
+void FakeRegistry::ListWithoutOpening(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).unopenable = true;
+}
+
+void FakeRegistry::RefuseDeletion(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).undeletable = true;
 }
 
 void FakeRegistry::RefuseWritesUnder(platform::RegistryRoot root) {

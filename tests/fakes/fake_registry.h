@@ -63,6 +63,19 @@ public:
     // setup program's grant on its own key does.
     void Grant(platform::RegistryRoot root, std::string_view path, std::uint32_t rights);
 
+    // The value stays in its key's list, but reading it by the listed name
+    // finds nothing: a name that the narrow API cannot carry, or a value
+    // deleted between listing and reading. Its key's list of values then
+    // fails as the platform's read-back does.
+    void ListWithoutReading(platform::RegistryRoot root, std::string_view path,
+                            std::string_view name);
+    // The key stays in its parent's list of subkeys, but opening it by the
+    // listed name finds nothing. A tree deletion above it still takes it.
+    void ListWithoutOpening(platform::RegistryRoot root, std::string_view path);
+    // A tree deletion that reaches this key stops there, refused, having
+    // deleted the keys it took before (subkeys first).
+    void RefuseDeletion(platform::RegistryRoot root, std::string_view path);
+
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
     int opens = 0;
@@ -72,7 +85,10 @@ public:
         std::map<std::string, std::string> names;               // upper-cased -> as written
         std::uint32_t deniedRights = 0;
         std::uint32_t grantedRights = 0;
-        std::string name;  // the key's own name as first written
+        std::string name;                  // the key's own name as first written
+        std::set<std::string> unreadable;  // upper-cased value names
+        bool unopenable = false;
+        bool undeletable = false;
     };
 
     // The names of the key's direct subkeys (`path` as the key's id has it).

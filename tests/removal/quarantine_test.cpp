@@ -111,6 +111,80 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
         << "a restore never writes over what stands there";
 }
 
+// A UTF-8 program holds a name with a lone surrogate (a hiding trick that
+// Windows allows) in its three-byte form; the file carries it as its unit,
+// as regedit does, and the copy brings it back exactly.
+TEST_F(Quarantine, ANameWithALoneSurrogateIsSavedAndComesBackExactly) {
+    using platform::RegistryRoot;
+    machine.textCodec.utf8Program = true;
+    const std::string lone = "run\xED\xA0\x80";
+    const std::string key = "Software\\Hidden";
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, lone, "evil" + lone);
+    machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\" + lone, "x", "y");
+    RegistryFinding("Hidden", "-2147483647", key, "");
+    Delete();
+
+    ASSERT_TRUE(Problems().empty());
+    ASSERT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key));
+    const std::string file =
+        machine.fileSystem.ReadWholeFile(Quarantined("Hidden.reg")).value_or("");
+    EXPECT_NE(file.find(core::Utf8ToUtf16Le("\"run") + std::string("\x00\xD8", 2)),
+              std::string::npos);
+    EXPECT_EQ(Import("Hidden.reg", "HKEY_CURRENT_USER\\" + key, std::nullopt),
+              ImportResult::Imported);
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, lone), "evil" + lone);
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\" + lone, "x"), "y");
+}
+
+// A key's tree that cannot be wholly deleted loses nothing: what went comes
+// back, the key with its default value stays listed, and the quarantine
+// holds no copy of a removal that did not happen.
+TEST_F(Quarantine, AKeyWhoseTreeCannotBeWhollyDeletedIsPutBackAndListed) {
+    using platform::RegistryRoot;
+    const std::string key = "Software\\Evil";
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "", "default");
+    machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\A", "V", "a");
+    machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\B\\Deep", "W", "b");
+    machine.registry.RefuseDeletion(RegistryRoot::CurrentUser, key + "\\A");
+    RegistryFinding("Evil", "-2147483647", key, "");
+    Delete();
+
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, ""), "default");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\A", "V"), "a");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\B\\Deep", "W"), "b");
+    EXPECT_EQ(Problems(), std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Evil"});
+    EXPECT_EQ(Log(), "") << "no record claims that the kept key went";
+    EXPECT_TRUE(Index().empty());
+    EXPECT_FALSE(Exists(Quarantined("Evil.reg")));
+}
+
+// A restore cut short leaves part of a key: the next restore completes it.
+// A key that holds anything the copy does not is never added to.
+TEST_F(Quarantine, AKeyHoldingPartOfItsCopyIsCompletedAndNoOtherIsMergedInto) {
+    using platform::RegistryRoot;
+    const std::string key = "Software\\Evil";
+    const std::string keyName = "HKEY_CURRENT_USER\\" + key;
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "", "default");
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "Run", "evil.exe");
+    machine.registry.SetString(RegistryRoot::CurrentUser, key + "\\Sub", "X", "x");
+    RegistryFinding("Evil", "-2147483647", key, "");
+    Delete();
+    ASSERT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key));
+
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "", "default");
+    EXPECT_EQ(Import("Evil.reg", keyName, std::nullopt), ImportResult::Imported);
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, "Run"), "evil.exe");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\Sub", "X"), "x");
+
+    for (const auto& [name, text] :
+         std::vector<std::pair<std::string, std::string>>{{"", "changed"}, {"Other", "mine"}}) {
+        ASSERT_EQ(machine.registry.DeleteTree(RegistryRoot::CurrentUser, key), 0);
+        machine.registry.SetString(RegistryRoot::CurrentUser, key, name, text);
+        EXPECT_EQ(Import("Evil.reg", keyName, std::nullopt), ImportResult::AlreadyThere) << name;
+        EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, key, "Run")) << name;
+    }
+}
+
 // A saved file that names keys outside its entry, or deletes, is no copy of
 // the entry: nothing of it is written.
 TEST_F(Quarantine, ARegistryCopyThatReachesOutsideItsEntryIsRefusedWhole) {

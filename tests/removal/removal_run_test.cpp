@@ -4,6 +4,8 @@
 
 #include "removal/delete_failed.h"
 #include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
+#include "removal/quarantine_window.h"
 #include "removal/reg_file.h"
 #include "removal/removal_fixture.h"
 #include "removal/restore_point.h"
@@ -181,7 +183,8 @@ TEST_F(RemovalRun, RegistryValuesAndKeysAreDeletedWithTheirRecords) {
     EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 0);
 }
 
-// The copy comes first: an entry that cannot be read whole, or whose copy
+// The copy comes first: an entry that cannot be read whole (a value or
+// subkey listed but not found by its listed name among them), or whose copy
 // cannot be written, stays, without a record, and the user hears of it.
 TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     using platform::RegistryRoot;
@@ -193,6 +196,17 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     RegistryFinding("Sealed", "-2147483647", "Software\\Sealed", "V");
     RegistryFinding("Evil", "-2147483647", "Software\\Evil", "");
     RegistryFinding("Fine", "-2147483647", "Software\\Fine", "W");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Odd", "Plain", "evil");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Odd", "Unreadable", "evil");
+    machine.registry.ListWithoutReading(RegistryRoot::CurrentUser, "Software\\Odd", "Unreadable");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Holder\\Gone", "V", "evil");
+    machine.registry.ListWithoutOpening(RegistryRoot::CurrentUser, "Software\\Holder\\Gone");
+    RegistryFinding("Odd", "-2147483647", "Software\\Odd", "");
+    // Text that the program's code page holds only in part.
+    machine.registry.SetValue(RegistryRoot::CurrentUser, "Software\\Odd", "Run",
+                              {platform::reg_type::kString, std::string("?uk\0", 4), false});
+    RegistryFinding("Odd", "-2147483647", "Software\\Odd", "Run");
+    RegistryFinding("Holder", "-2147483647", "Software\\Holder", "");
     // The key's copy cannot be written.
     machine.fileSystem.RefuseWritesUnder(Quarantined("Evil.reg"));
     Delete();
@@ -202,13 +216,22 @@ TEST_F(RemovalRun, ARegistryEntryWhoseCopyFailsIsNotDeletedAndIsListed) {
     EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Evil\\Sub", "Z"),
               "evil");
     EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Fine", "W"));
-    EXPECT_EQ(Problems(), (std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Sealed\\V",
-                                                    "HKEY_CURRENT_USER\\Software\\Evil"}));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Odd", "Plain"), "evil");
+    EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Holder\\Gone"));
+    EXPECT_EQ(Problems(),
+              (std::vector<std::string>{
+                  "HKEY_CURRENT_USER\\Software\\Sealed\\V", "HKEY_CURRENT_USER\\Software\\Evil",
+                  "HKEY_CURRENT_USER\\Software\\Odd", "HKEY_CURRENT_USER\\Software\\Odd\\Run",
+                  "HKEY_CURRENT_USER\\Software\\Holder"}));
     EXPECT_EQ(Log(), RegistryRecord("HKEY_CURRENT_USER\\Software\\Fine", "W"))
         << "no record claims that a kept entry went";
-    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 2);
-    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(0).checked);
-    EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(1).checked);
+    EXPECT_FALSE(Exists(Quarantined("Odd.reg")));
+    EXPECT_FALSE(Exists(Quarantined("Holder.reg")));
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Odd", "Run"), "?uk");
+    ASSERT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 5);
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_FALSE(Main().lvwRegistryToBeDeleted->Item(row).checked);
+    }
     EXPECT_TRUE(app->frmDelete.Visible());
 }
 
@@ -409,6 +432,55 @@ TEST_F(RemovalRun, ProgressFollowsTheRowsInLowerCase) {
     EXPECT_NE(
         std::find(seen.begin(), seen.end(), "Removing : 100% Completed. | software\\x\\y | 3/3"),
         seen.end());
+}
+
+// While a removal runs, its copies may not be restored or deleted from the
+// quarantine window; and an item put back meanwhile all the same is saved
+// again before the second pass deletes it, never on the strength of the
+// copy that the restore discarded.
+TEST_F(RemovalRun, AnItemRestoredWhileTheRemovalRunsIsSavedAgainBeforeItGoes) {
+    using platform::RegistryRoot;
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Evil", "Run", "evil.exe");
+    machine.fileSystem.AddFile("C:\\X\\evil.dat", "evil");
+    RegistryFinding("Evil", "-2147483647", "Software\\Evil", "");
+    FileFinding("Evil", "C:\\X\\evil.dat");
+    bool restored = false;
+    machine.eventLoop.onYield = [&] {
+        if (restored || machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil")) {
+            return;
+        }
+        restored = true;
+        OpenQuarantineWindow(*app);
+        ui::FrmQuarantine& window = app->frmQuarantine;
+        ASSERT_EQ(window.lvwItems->ItemCount(), 2);
+        window.lvwItems->SetChecked(0, true);
+        window.lvwItems->SetChecked(1, true);
+        EXPECT_FALSE(window.cmdRestore->Enabled());
+        EXPECT_FALSE(window.cmdDelete->Enabled());
+        window.cmdDelete->Click();
+        ASSERT_EQ(LoadQuarantineEntries(machine.fileSystem, app->DataFolder).size(), 2u);
+        for (const QuarantineEntry& entry :
+             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+            EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
+                      RestoreOutcome::Restored);
+        }
+    };
+    Delete();
+    machine.eventLoop.onYield = nullptr;
+
+    ASSERT_TRUE(restored);
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil"));
+    EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
+    for (const QuarantineEntry& entry :
+         LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+        EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
+                  RestoreOutcome::Restored)
+            << entry.storedName;
+    }
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Evil", "Run"),
+              "evil.exe");
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile("C:\\X\\evil.dat"), "evil");
+    EXPECT_TRUE(app->frmQuarantine.cmdRestore->Enabled()) << "held only while the removal runs";
 }
 
 TEST_F(RemovalRun, UncheckedRowsStayInTheirOrderAndTheirItemsStay) {

@@ -308,4 +308,62 @@ TEST_F(RemovalWin32, RegistryEntriesComeBackFromTheirSavedFilesExactly) {
     EXPECT_EQ(readBack(kSeedKey, "Run").data, std::string("evil.exe\0", 9));
 }
 
+// Names that Windows allows but a code page may not hold: one outside the
+// ANSI code page and one with a lone surrogate, a known hiding trick, on a
+// value and on a subkey. The key is deleted only with a copy that brings
+// every name back exactly; where the program's text cannot hold them, the
+// key stays and is listed.
+TEST_F(RemovalWin32, NamesOutsideTheCodePageAreSavedExactlyOrTheKeyIsKept) {
+    app.DataFolder = data.Path();
+    const std::string key = std::string(kSeedKey) + "\\Hidden";
+    const std::wstring wideKey = L"Software\\RemovalSeedWidgets\\Hidden";
+    const std::wstring cyrillic = L"\x0416uk";
+    const std::wstring lone = std::wstring(L"run") + wchar_t(0xD800);
+    const auto setWide = [](const std::wstring& path, const std::wstring& name) {
+        UniqueRegKey created;
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                    nullptr, created.Put(), nullptr),
+                  ERROR_SUCCESS);
+        const DWORD number = 7;
+        ASSERT_EQ(::RegSetValueExW(created.Get(), name.c_str(), 0, REG_DWORD,
+                                   reinterpret_cast<const BYTE*>(&number), sizeof number),
+                  ERROR_SUCCESS);
+    };
+    const auto wideValueExists = [](const std::wstring& path, const std::wstring& name) {
+        UniqueRegKey opened;
+        return ::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, opened.Put()) ==
+                   ERROR_SUCCESS &&
+               ::RegQueryValueExW(opened.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+                   ERROR_SUCCESS;
+    };
+    setWide(wideKey, cyrillic);
+    setWide(wideKey, lone);
+    setWide(wideKey + L"\\" + lone, L"x");
+    RegistryRow(key, "");
+    removal::lblRemove_Click(app);
+
+    const bool programIsUtf8 = ::GetACP() == CP_UTF8;
+    if (!programIsUtf8) {
+        EXPECT_TRUE(wideValueExists(wideKey, cyrillic));
+        EXPECT_TRUE(wideValueExists(wideKey, lone));
+        EXPECT_TRUE(wideValueExists(wideKey + L"\\" + lone, L"x"));
+        EXPECT_EQ(app.frmDelete.lstProblem->Items(),
+                  std::vector<std::string>{"HKEY_CURRENT_USER\\" + key});
+        EXPECT_TRUE(removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder).empty());
+        return;
+    }
+    ASSERT_FALSE(KeyExists(key));
+    const std::vector<removal::QuarantineEntry> index =
+        removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder);
+    ASSERT_EQ(index.size(), 1u);
+    EXPECT_EQ(removal::ImportRegFile(app.ports.registry, app.ports.textCodec,
+                                     ReadFile(Quarantined(index[0].storedName)),
+                                     "HKEY_CURRENT_USER\\" + key, std::nullopt,
+                                     scan::LiteralView(app.ports.registry)),
+              removal::ImportResult::Imported);
+    EXPECT_TRUE(wideValueExists(wideKey, cyrillic));
+    EXPECT_TRUE(wideValueExists(wideKey, lone));
+    EXPECT_TRUE(wideValueExists(wideKey + L"\\" + lone, L"x"));
+}
+
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "core/utf16_text.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -61,6 +63,13 @@ bool IsValidUtf8(std::string_view text) {
                                  static_cast<int>(text.size()), nullptr, 0) > 0;
 }
 
+// Text that a UTF-8 program holds as it is: valid UTF-8, or a registry
+// name's lone surrogate in its three-byte form, which the system's
+// conversion would turn into U+FFFD.
+bool IsExactWtf8(std::string_view text) {
+    return core::Utf16LeToWtf8(core::Wtf8ToUtf16Le(text)) == text;
+}
+
 // The code page the system's locale gives its programs; a locale without one
 // (only Unicode) leaves the program's own.
 UINT SystemLegacyCodePage(UINT program) {
@@ -80,10 +89,16 @@ TextCodecWin32::TextCodecWin32()
     : m_program(::GetACP()), m_legacy(SystemLegacyCodePage(m_program)) {}
 
 std::string TextCodecWin32::Utf8ToAnsi(std::string_view utf8) {
+    if (m_program == CP_UTF8 && IsExactWtf8(utf8)) {
+        return std::string(utf8);
+    }
     return FromWide(m_program, ToWide(CP_UTF8, utf8));
 }
 
 std::string TextCodecWin32::AnsiToUtf8(std::string_view ansi) {
+    if (m_program == CP_UTF8 && IsExactWtf8(ansi)) {
+        return std::string(ansi);
+    }
     return FromWide(CP_UTF8, ToWide(m_program, ansi));
 }
 
