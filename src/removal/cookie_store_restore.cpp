@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/application.h"
-#include "removal/saved_content.h"
 #include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
+#include "removal/saved_content.h"
 #include "scan/cookie_store.h"
 #include "scan/cookie_store_locations.h"
 

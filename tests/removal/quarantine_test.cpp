@@ -560,7 +560,8 @@ TEST_F(Quarantine, ACopyIsNeverGivenTheQuarantinesOwnNames) {
     const std::vector<QuarantineEntry> index = Index();
     ASSERT_EQ(index.size(), 2u);
     for (const QuarantineEntry& entry : index) {
-        EXPECT_TRUE(VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry));
+        EXPECT_TRUE(
+            VerifySavedContent(machine.fileSystem, machine.hashing, app->DataFolder, entry));
     }
 }
 
