@@ -249,6 +249,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPolicySh
      "as an administrator and remove it from a scan's results."},
 }};
 
+// A browser policy the scan cannot read within its limits, named as a
+// finding.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadablePolicyMessages{{
+    {"MSG_POLICY_UNREADABLE", "[Browser] policy that cannot be read: [Value]"},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -274,6 +280,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kPolicyShieldMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kUnreadablePolicyMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

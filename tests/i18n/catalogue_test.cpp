@@ -46,7 +46,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[120].name, "MSG_RESTORE_COOKIES_SKIPPED");
     EXPECT_EQ(slots[121].name, "MSG_SHIELD_POLICY_CHANGED");
     EXPECT_EQ(slots[124].name, "MSG_SHIELD_POLICY_NOT_REMOVED");
-    EXPECT_FALSE(slots[125].used);
+    // Then the name of a policy beyond the reader's limits.
+    EXPECT_EQ(slots[125].name, "MSG_POLICY_UNREADABLE");
+    EXPECT_FALSE(slots[126].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
