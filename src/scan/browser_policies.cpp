@@ -304,6 +304,20 @@ std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry) {
     return found;
 }
 
+bool IsPolicyListKey(std::string_view keyPath) {
+    const std::string path = core::UpperCase(keyPath);
+    if (path.find("\\POLICIES\\") == std::string::npos) {
+        return false;
+    }
+    for (const std::string_view list : {"\\RESTOREONSTARTUPURLS", "\\EXTENSIONINSTALLFORCELIST",
+                                        "\\HOMEPAGE\\ADDITIONAL", "\\EXTENSIONS\\INSTALL"}) {
+        if (path.ends_with(list)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
                                            platform::ShellFolders& shellFolders) {
     std::vector<BrowserPolicy> found;

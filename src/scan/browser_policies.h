@@ -7,6 +7,7 @@
 // policies.json of its installations.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -60,6 +61,11 @@ struct BrowserPolicy {
 // as one string holding a JSON array, ExtensionSettings as JSON in a string
 // or a multi-string, or as a key per extension.
 [[nodiscard]] std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry);
+
+// Whether the key is a list policy's key ("…\Chrome\ExtensionInstallForcelist"
+// and the like), whose values are each a policy of their own: a browser
+// takes the key as a policy even when it holds none.
+[[nodiscard]] bool IsPolicyListKey(std::string_view keyPath);
 
 // The policy files of the Firefox installations in the program folders
 // (both of them on 64-bit Windows) that set any such policy. A file that is

@@ -177,6 +177,30 @@ TEST_F(BrowserPolicyShield, RemovalsAndRestoresUpdateWhatTheShieldKnows) {
     EXPECT_EQ(questions.size(), asked) << "the policy the user restored";
 }
 
+// The last value of a list policy goes with its key, which the browser would
+// still take as a policy; the restore brings both back.
+TEST_F(BrowserPolicyShield, TheLastValueOfAListGoesWithItsKeyAndComesBackWithIt) {
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abcdef;https://u.example/");
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "2", "ghijkl;https://u.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, kEdgeForcelist));
+
+    app->frmMain.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->Click();
+    for (int row = 0; row < app->frmQuarantine.lvwItems->ItemCount(); ++row) {
+        app->frmQuarantine.lvwItems->UserSetChecked(row, true);
+    }
+    host.scripts["frmRestoreQuestion"] = [](ui::Form& form) {
+        static_cast<ui::FrmRestoreQuestion&>(form).cmdYes->Click();
+    };
+    app->frmQuarantine.cmdRestore->Click();
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "1"), "abcdef;https://u.example/");
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "2"), "ghijkl;https://u.example/");
+}
+
 TEST_F(BrowserPolicyShield, ARemovalThatFailsSaysSoAndLeavesThePolicy) {
     AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
     Start();
