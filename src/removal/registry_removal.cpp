@@ -77,9 +77,9 @@ bool SameCopy(const std::vector<RegFileKey>& a, const std::vector<RegFileKey>& b
     return true;
 }
 
-// A browser's list policy whose last value went: the empty key would still
-// read as a policy. Its place is in the value's saved copy, so a restore
-// makes it again.
+// A browser's list policy whose last value went (or ExtensionSettings whose
+// last extension's key went): the empty key would still read as a policy. Its place is in the
+// value's saved copy, so a restore makes it again.
 void DeleteEmptyPolicyList(core::Application& app, const RootKey& root, const std::string& key) {
     platform::Registry& registry = app.ports.registry;
     const platform::RegistryView view = scan::LiteralView(registry);
@@ -169,6 +169,9 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
         platform::reg_status::kOk) {
         const auto signedHandle = static_cast<std::int32_t>(root->handle);
         LogRegistryRemoval(app, std::to_string(signedHandle) + "\\" + key, "All Values");
+    }
+    if (const std::string parent = key.substr(0, key.rfind('\\')); scan::IsPolicyListKey(parent)) {
+        DeleteEmptyPolicyList(app, *root, parent);
     }
     return TraceOutcome::Handled;
 }

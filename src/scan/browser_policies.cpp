@@ -309,8 +309,9 @@ bool IsPolicyListKey(std::string_view keyPath) {
     if (path.find("\\POLICIES\\") == std::string::npos) {
         return false;
     }
-    for (const std::string_view list : {"\\RESTOREONSTARTUPURLS", "\\EXTENSIONINSTALLFORCELIST",
-                                        "\\HOMEPAGE\\ADDITIONAL", "\\EXTENSIONS\\INSTALL"}) {
+    for (const std::string_view list :
+         {"\\RESTOREONSTARTUPURLS", "\\EXTENSIONINSTALLFORCELIST", "\\HOMEPAGE\\ADDITIONAL",
+          "\\EXTENSIONS\\INSTALL", "\\EXTENSIONSETTINGS"}) {
         if (path.ends_with(list)) {
             return true;
         }

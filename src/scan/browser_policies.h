@@ -63,8 +63,9 @@ struct BrowserPolicy {
 [[nodiscard]] std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry);
 
 // Whether the key is a list policy's key ("…\Chrome\ExtensionInstallForcelist"
-// and the like), whose values are each a policy of their own: a browser
-// takes the key as a policy even when it holds none.
+// and the like), whose values are each a policy of their own, or the key of
+// ExtensionSettings written as a key per extension: a browser takes the key
+// as a policy even when it holds nothing.
 [[nodiscard]] bool IsPolicyListKey(std::string_view keyPath);
 
 // The policy files of the Firefox installations in the program folders

@@ -185,9 +185,13 @@ TEST_F(BrowserPolicyShield, TheLastValueOfAListGoesWithItsKeyAndComesBackWithIt)
     Ticks(1);
     SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abcdef;https://u.example/");
     SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "2", "ghijkl;https://u.example/");
+    const std::string settings = std::string(kChrome) + "\\ExtensionSettings";
+    SetPolicy(RegistryRoot::CurrentUser, settings + "\\treeid", "installation_mode",
+              "force_installed");
     Ticks(1);
-    ASSERT_EQ(questions.size(), 2u);
+    ASSERT_EQ(questions.size(), 3u);
     EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, kEdgeForcelist));
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, settings));
 
     app->frmMain.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->Click();
     for (int row = 0; row < app->frmQuarantine.lvwItems->ItemCount(); ++row) {
@@ -199,6 +203,8 @@ TEST_F(BrowserPolicyShield, TheLastValueOfAListGoesWithItsKeyAndComesBackWithIt)
     app->frmQuarantine.cmdRestore->Click();
     EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "1"), "abcdef;https://u.example/");
     EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "2"), "ghijkl;https://u.example/");
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, settings + "\\treeid", "installation_mode"),
+              "force_installed");
 }
 
 TEST_F(BrowserPolicyShield, ARemovalThatFailsSaysSoAndLeavesThePolicy) {
