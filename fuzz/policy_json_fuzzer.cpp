@@ -7,15 +7,27 @@
 #include "scan/browser_policy_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::optional<core::JsonValue> value = core::ParseJson(fuzz::AsText(data, size));
-    if (!value) {
+    const core::JsonReadResult read = core::ReadJson(fuzz::AsText(data, size));
+    fuzz::Require(read.value.has_value() == (read.status == core::JsonStatus::Read),
+                  "a value exactly when the text was read");
+    fuzz::Require(read.status != core::JsonStatus::BeyondLimits ||
+                      size > static_cast<std::size_t>(core::kJsonMaxDepth) ||
+                      size > core::kJsonMaxSize,
+                  "only a long or deep text is beyond the limits");
+    if (!read.value) {
         return 0;
     }
+    const core::JsonValue& value = *read.value;
     fuzz::Require(size > 0, "an empty text is no JSON");
-    for (const scan::PolicyEffect& effect : scan::PolicyFileEffects(*value)) {
+    for (const core::JsonMember& member : value.members) {
+        const std::vector<const core::JsonValue*> named = value.MembersNamed(member.name);
+        fuzz::Require(!named.empty() && value.Member(member.name) == named.back(),
+                      "the last of equal names is the one applied");
+    }
+    for (const scan::PolicyEffect& effect : scan::PolicyFileEffects(value)) {
         fuzz::Require(!effect.value.empty(), "an effect says what it sets");
     }
-    for (const std::string& id : scan::InstalledExtensionIds(*value)) {
+    for (const std::string& id : scan::InstalledExtensionIds(value)) {
         fuzz::Require(id != "*", "the default entry forces no extension");
     }
     return 0;

@@ -22,6 +22,8 @@ public:
         return value;
     }
 
+    [[nodiscard]] bool TooDeep() const noexcept { return m_tooDeep; }
+
 private:
     bool AtEnd() const noexcept { return m_at >= m_text.size(); }
     char Peek() const noexcept { return AtEnd() ? '\0' : m_text[m_at]; }
@@ -44,9 +46,12 @@ private:
         JsonValue value;
         switch (Peek()) {
             case '{':
-                return depth >= kJsonMaxDepth ? std::nullopt : Object(depth + 1);
             case '[':
-                return depth >= kJsonMaxDepth ? std::nullopt : Array(depth + 1);
+                if (depth >= kJsonMaxDepth) {
+                    m_tooDeep = true;
+                    return std::nullopt;
+                }
+                return Peek() == '{' ? Object(depth + 1) : Array(depth + 1);
             case '"': {
                 std::optional<std::string> text = String();
                 if (!text) {
@@ -94,7 +99,7 @@ private:
             if (!member) {
                 return std::nullopt;
             }
-            object.members.emplace_back(std::move(*name), std::move(*member));
+            object.members.push_back({std::move(*name), std::move(*member)});
             SkipSpace();
             if (Peek() == ',') {
                 ++m_at;
@@ -197,22 +202,26 @@ private:
         return unit;
     }
 
-    // A \u escape, with the second half of a surrogate pair; a lone half is
-    // not a character and makes the text unreadable.
+    // A \u escape, with the second half of a surrogate pair. A lone half is
+    // no character: it reads as U+FFFD, as the browsers read it, and what
+    // follows it is read on its own.
     bool UnicodeEscape(std::string& out) {
         std::optional<std::uint32_t> unit = Hex4();
-        if (!unit || (*unit >= 0xDC00 && *unit <= 0xDFFF)) {
+        if (!unit) {
             return false;
         }
-        if (*unit >= 0xD800 && *unit <= 0xDBFF) {
-            if (!Literal("\\u")) {
-                return false;
+        if (*unit >= 0xDC00 && *unit <= 0xDFFF) {
+            *unit = kReplacementCharacter;
+        } else if (*unit >= 0xD800 && *unit <= 0xDBFF) {
+            const std::size_t after = m_at;
+            const std::optional<std::uint32_t> low =
+                Literal("\\u") ? Hex4() : std::optional<std::uint32_t>();
+            if (low && *low >= 0xDC00 && *low <= 0xDFFF) {
+                *unit = 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00);
+            } else {
+                m_at = after;
+                *unit = kReplacementCharacter;
             }
-            const std::optional<std::uint32_t> low = Hex4();
-            if (!low || *low < 0xDC00 || *low > 0xDFFF) {
-                return false;
-            }
-            *unit = 0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00);
         }
         AppendUtf8(out, static_cast<char32_t>(*unit));
         return true;
@@ -272,22 +281,30 @@ private:
         }
     }
 
+    static constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
+
     std::string_view m_text;
     std::size_t m_at = 0;
+    bool m_tooDeep = false;
 };
 
 }  // namespace
 
 const JsonValue* JsonValue::Member(std::string_view name) const {
-    if (kind != Kind::Object) {
-        return nullptr;
-    }
-    for (const auto& [memberName, value] : members) {
-        if (memberName == name) {
-            return &value;
+    const std::vector<const JsonValue*> named = MembersNamed(name);
+    return named.empty() ? nullptr : named.back();
+}
+
+std::vector<const JsonValue*> JsonValue::MembersNamed(std::string_view name) const {
+    std::vector<const JsonValue*> named;
+    if (kind == Kind::Object) {
+        for (const JsonMember& member : members) {
+            if (member.name == name) {
+                named.push_back(&member.value);
+            }
         }
     }
-    return nullptr;
+    return named;
 }
 
 std::string JsonValue::StringMember(std::string_view name) const {
@@ -295,14 +312,27 @@ std::string JsonValue::StringMember(std::string_view name) const {
     return member != nullptr && member->IsString() ? member->text : std::string();
 }
 
-std::optional<JsonValue> ParseJson(std::string_view text) {
+JsonReadResult ReadJson(std::string_view text) {
+    JsonReadResult result;
     if (text.size() > kJsonMaxSize) {
-        return std::nullopt;
+        result.status = JsonStatus::BeyondLimits;
+        return result;
     }
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    return Reader(text).Document();
+    Reader reader(text);
+    result.value = reader.Document();
+    if (result.value) {
+        result.status = JsonStatus::Read;
+    } else if (reader.TooDeep()) {
+        result.status = JsonStatus::BeyondLimits;
+    }
+    return result;
+}
+
+std::optional<JsonValue> ParseJson(std::string_view text) {
+    return ReadJson(text).value;
 }
 
 }  // namespace core

@@ -1,19 +1,27 @@
 #pragma once
 
 // A small, strict reader of JSON text (RFC 8259) from outside the program:
-// browser policy files and policy values. Anything that is not exactly JSON,
-// nests deeper or is longer than the limits gives nullopt; nothing in the
+// browser policy files and policy values, read as the browsers read them: a
+// repeated member name is kept whole (the last one is the one that counts),
+// and an escaped half of a surrogate pair reads as U+FFFD. Anything that is
+// not exactly JSON gives nothing; a text that nests deeper or is longer than
+// the limits says so, since a browser may still apply it. Nothing in the
 // text can make the reader crash, recurse without end or allocate without
 // bound.
+//
+// Debian's JSON libraries (nlohmann-json, RapidJSON) refuse a lone
+// surrogate outright, and nlohmann-json keeps only one of two equal names:
+// read with them, such a policy would hide from the scan.
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace core {
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -24,11 +32,13 @@ struct JsonValue {
     std::string text;
     std::vector<JsonValue> items;
     // In the order written; a repeated name keeps every occurrence.
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;
 
-    // The first member of that name (exact case), or nullptr; nullptr for
-    // anything but an object.
+    // The last member of that name (exact case), the one a browser applies,
+    // or nullptr; nullptr for anything but an object.
     [[nodiscard]] const JsonValue* Member(std::string_view name) const;
+    // Every member of that name, in the order written.
+    [[nodiscard]] std::vector<const JsonValue*> MembersNamed(std::string_view name) const;
     // The member's text when it is a string, or "".
     [[nodiscard]] std::string StringMember(std::string_view name) const;
     [[nodiscard]] bool IsString() const noexcept { return kind == Kind::String; }
@@ -36,13 +46,33 @@ struct JsonValue {
     [[nodiscard]] bool IsArray() const noexcept { return kind == Kind::Array; }
 };
 
+struct JsonMember {
+    std::string name;
+    JsonValue value;
+};
+
 // Deepest nesting of arrays and objects that is read.
 inline constexpr int kJsonMaxDepth = 32;
 // Longest text that is read (a policy file is a few kilobytes).
 inline constexpr std::size_t kJsonMaxSize = std::size_t{1} << 20;
 
+enum class JsonStatus {
+    Read,
+    NotJson,
+    // Longer or deeper than the limits: unread, whatever it holds.
+    BeyondLimits,
+};
+
+struct JsonReadResult {
+    JsonStatus status = JsonStatus::NotJson;
+    std::optional<JsonValue> value;  // set exactly when status is Read
+};
+
 // The value the whole text holds (white space around it allowed, a UTF-8
-// byte order mark in front of it too), or nullopt.
+// byte order mark in front of it too), or why there is none.
+[[nodiscard]] JsonReadResult ReadJson(std::string_view text);
+
+// The same, with nothing for any text that was not read.
 [[nodiscard]] std::optional<JsonValue> ParseJson(std::string_view text);
 
 }  // namespace core

@@ -287,6 +287,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kStartupT
      "into the Program Files folder, then run this tool again."},
 }};
 
+// A browser policy the scan cannot read within its limits, named as a
+// finding.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadablePolicyMessages{{
+    {"MSG_POLICY_UNREADABLE", "[Browser] policy that cannot be read: [Value]"},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -321,6 +327,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kStartupToolRefusals) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kUnreadablePolicyMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -12,6 +12,7 @@
 #include "removal/reg_file.h"
 #include "removal/registry_copy.h"
 #include "removal/registry_roots.h"
+#include "scan/browser_policies.h"
 #include "scan/registry_views.h"
 
 namespace removal {
@@ -75,6 +76,24 @@ bool SameCopy(const std::vector<RegFileKey>& a, const std::vector<RegFileKey>& b
         }
     }
     return true;
+}
+
+// A browser's list policy whose last value went (or ExtensionSettings whose
+// last extension's key went): the empty key would still read as a policy. Its place is in the
+// value's saved copy, so a restore makes it again.
+void DeleteEmptyPolicyList(core::Application& app, const RootKey& root, const std::string& key) {
+    platform::Registry& registry = app.ports.registry;
+    const platform::RegistryView view = scan::LiteralView(registry);
+    const platform::RegistryOpenResult opened =
+        registry.OpenKey(root.handle, key, platform::reg_access::kRead, view);
+    std::vector<platform::NamedRegistryValue> values;
+    std::vector<std::string> subKeys;
+    if (!opened.key || opened.key->EnumerateValues(values) != platform::reg_status::kOk ||
+        opened.key->EnumerateSubKeys(subKeys) != platform::reg_status::kOk || !values.empty() ||
+        !subKeys.empty()) {
+        return;
+    }
+    [[maybe_unused]] const long status = registry.DeleteTree(root.handle, key, view);
 }
 
 enum class SaveOutcome { Saved, NothingThere, Failed };
@@ -190,6 +209,9 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
     }
     if (!value.empty()) {
         DeleteValue(app, *root, key, value);
+        if (scan::IsPolicyListKey(key)) {
+            DeleteEmptyPolicyList(app, *root, key);
+        }
         return TraceOutcome::Handled;
     }
     // The row names its key as regedit shows it (a 32-bit program's key below
@@ -208,6 +230,9 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
     if (status == platform::reg_status::kOk) {
         const auto signedHandle = static_cast<std::int32_t>(root->handle);
         LogRegistryRemoval(app, std::to_string(signedHandle) + "\\" + key, "All Values");
+    }
+    if (const std::string parent = key.substr(0, key.rfind('\\')); scan::IsPolicyListKey(parent)) {
+        DeleteEmptyPolicyList(app, *root, parent);
     }
     return TraceOutcome::Handled;
 }

@@ -20,6 +20,7 @@
 #include "scan/cookie_store_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
+#include "shields/browser_policy_shield.h"
 
 namespace removal {
 
@@ -387,6 +388,9 @@ void lblRemove_Click(core::Application& app) {
     // 9.
     main.pgbDeleteSpywaresFound->SetValue(main.pgbDeleteSpywaresFound->Max());
     main.lblDeletingPercentageCompleted->SetCaption("100% " + app.Message("MSG_COMPLETE"));
+    // The policy shield asks again about a policy removed here and then set
+    // again.
+    shields::NoteBrowserPolicies(app);
     // 10.
     core::ApplyTimerSettings(app, true);
     main.lblRemove->SetEnabled(true);

@@ -9,6 +9,7 @@
 #include "removal/quarantine_restore.h"
 #include "removal/quarantine_window.h"
 #include "scan/cookie_store_scan.h"
+#include "shields/browser_policy_shield.h"
 
 namespace removal {
 
@@ -117,6 +118,8 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
                                         ScanNameOfRestored(entry, result.placedAt));
         }
     }
+    // A policy the user brought back is no question for the policy shield.
+    shields::NoteBrowserPolicies(app);
     app.frmQuarantine.SetRows(QuarantineRows(app));
     if (!notDone.empty()) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,

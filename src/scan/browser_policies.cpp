@@ -45,6 +45,33 @@ std::vector<std::string> PlacesOf(platform::Registry& registry, platform::Regist
     return places;
 }
 
+// A policy's text: a string as ReadRegistryValue reads it, or a multi-string's
+// lines joined by line ends (Firefox's administrative template writes
+// ExtensionSettings so). 0, -1 when absent or not text, or the read's status.
+long ReadPolicyText(platform::RegistryKey& key, std::string_view name, std::string& text) {
+    platform::RegistryValue data;
+    const long status = key.QueryValue(name, data);
+    if (status != platform::reg_status::kOk || data.type != platform::reg_type::kMultiString) {
+        return ReadRegistryValue(key, name, text);
+    }
+    text.clear();
+    std::string_view rest = data.data;
+    while (!rest.empty() && rest.front() != '\0') {
+        const std::size_t end = std::min(rest.find('\0'), rest.size());
+        text += (text.empty() ? "" : "\n") + std::string(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return 0;
+}
+
+std::string Joined(const std::vector<std::string>& values) {
+    std::string joined;
+    for (const std::string& value : values) {
+        joined += (joined.empty() ? "" : ", ") + value;
+    }
+    return joined;
+}
+
 class KeyReader {
 public:
     KeyReader(platform::Registry& registry, platform::RegistryRoot root, std::string_view browser,
@@ -100,27 +127,85 @@ public:
         }
     }
 
-    void AddExtensionSettings(platform::RegistryKey& key, const std::string& path) {
-        std::string text;
-        if (ReadRegistryValue(key, "ExtensionSettings", text) != 0) {
-            return;
-        }
-        const std::optional<core::JsonValue> settings = core::ParseJson(text);
-        if (!settings || !settings->IsObject()) {
-            return;
-        }
-        const std::vector<std::string> ids = InstalledExtensionIds(*settings);
-        if (ids.empty()) {
-            return;
-        }
-        std::string joined = ids.front();
-        for (std::size_t i = 1; i < ids.size(); ++i) {
-            joined += ", " + ids[i];
-        }
-        Add(path, "ExtensionSettings", PolicyKind::ForcedExtension, joined);
+    void AddUnreadable(const std::string& path, const std::string& valueName) {
+        Add(path, valueName, PolicyKind::Unreadable, valueName);
     }
 
-    void ReadChromium(const std::string& path) {
+    // The JSON a value holds, when it holds some: a value there but unread
+    // within the limits is a policy of its own, since the browser may apply
+    // it.
+    std::optional<core::JsonValue> JsonOf(platform::RegistryKey& key, const std::string& path,
+                                          const std::string& name) {
+        std::string text;
+        const long status = ReadPolicyText(key, name, text);
+        if (status == -1) {
+            return std::nullopt;
+        }
+        core::JsonReadResult read;
+        if (status == 0) {
+            read = core::ReadJson(text);
+        } else {
+            read.status = core::JsonStatus::BeyondLimits;
+        }
+        if (read.status == core::JsonStatus::BeyondLimits) {
+            AddUnreadable(path, name);
+        }
+        return std::move(read.value);
+    }
+
+    void AddExtensionSettings(platform::RegistryKey& key, const std::string& path) {
+        const std::optional<core::JsonValue> settings = JsonOf(key, path, "ExtensionSettings");
+        if (settings && settings->IsObject()) {
+            const std::vector<std::string> ids = InstalledExtensionIds(*settings);
+            if (!ids.empty()) {
+                Add(path, "ExtensionSettings", PolicyKind::ForcedExtension, Joined(ids));
+            }
+        }
+        // The same dictionary as a key per extension, each with its own
+        // installation_mode value: each such key is a policy.
+        const std::string tree = path + "\\ExtensionSettings";
+        std::unique_ptr<platform::RegistryKey> settingsKey = Open(tree);
+        std::vector<std::string> ids;
+        if (!settingsKey || settingsKey->EnumerateSubKeys(ids) != platform::reg_status::kOk) {
+            return;
+        }
+        for (const std::string& id : ids) {
+            std::unique_ptr<platform::RegistryKey> entry = Open(tree + "\\" + id);
+            std::string mode;
+            if (id != "*" && entry && ReadRegistryValue(*entry, "installation_mode", mode) == 0 &&
+                InstallsExtension(mode)) {
+                Add(tree + "\\" + id, "", PolicyKind::ForcedExtension, id);
+            }
+        }
+    }
+
+    // A list policy written as one string holding a JSON array, as the
+    // browsers take it too; `cut` as in AddList.
+    void AddJsonList(platform::RegistryKey& key, const std::string& path, const std::string& name,
+                     PolicyKind kind, bool cut) {
+        const std::optional<core::JsonValue> list = JsonOf(key, path, name);
+        if (!list || !list->IsArray()) {
+            return;
+        }
+        std::vector<std::string> values;
+        for (const core::JsonValue& item : list->items) {
+            std::string value = item.IsString() ? item.text : std::string();
+            if (cut) {
+                value = value.substr(0, value.find(';'));
+            }
+            if (!core::Trim(value).empty()) {
+                values.push_back(core::Trim(value));
+            }
+        }
+        if (!values.empty()) {
+            Add(path, name, kind, Joined(values));
+        }
+    }
+
+    // A Chromium browser's policies; its Recommended key, which sets the
+    // pages and the search engine until the user changes them, has no
+    // extension policies.
+    void ReadChromium(const std::string& path, bool recommended) {
         std::unique_ptr<platform::RegistryKey> key = Open(path);
         if (!key) {
             return;
@@ -144,9 +229,15 @@ public:
                 }
             }
         }
-        AddExtensionSettings(*key, path);
         AddList(path + "\\RestoreOnStartupURLs", PolicyKind::StartupPage, false);
+        AddJsonList(*key, path, "RestoreOnStartupURLs", PolicyKind::StartupPage, false);
+        if (recommended) {
+            return;
+        }
+        AddExtensionSettings(*key, path);
         AddList(path + "\\ExtensionInstallForcelist", PolicyKind::ForcedExtension, true);
+        AddJsonList(*key, path, "ExtensionInstallForcelist", PolicyKind::ForcedExtension, true);
+        ReadChromium(path + "\\Recommended", true);
     }
 
     void ReadFirefox(const std::string& path) {
@@ -205,12 +296,27 @@ std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry) {
                 if (browser.firefox) {
                     reader.ReadFirefox(path);
                 } else {
-                    reader.ReadChromium(path);
+                    reader.ReadChromium(path, false);
                 }
             }
         }
     }
     return found;
+}
+
+bool IsPolicyListKey(std::string_view keyPath) {
+    const std::string path = core::UpperCase(keyPath);
+    if (path.find("\\POLICIES\\") == std::string::npos) {
+        return false;
+    }
+    for (const std::string_view list :
+         {"\\RESTOREONSTARTUPURLS", "\\EXTENSIONINSTALLFORCELIST", "\\HOMEPAGE\\ADDITIONAL",
+          "\\EXTENSIONS\\INSTALL", "\\EXTENSIONSETTINGS"}) {
+        if (path.ends_with(list)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
@@ -236,18 +342,25 @@ std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
         }
         const std::string path = folder + "\\Mozilla Firefox\\distribution\\policies.json";
         const std::optional<std::uint64_t> size = fileSystem.FileSize(path);
-        if (!size || *size > core::kJsonMaxSize) {
+        if (!size) {
             continue;
         }
-        const std::optional<std::string> text = fileSystem.ReadWholeFile(path);
-        const std::optional<core::JsonValue> document =
-            text ? core::ParseJson(*text) : std::nullopt;
-        if (!document) {
+        // There, but unread (too long, too deep, or not to be opened): what
+        // Firefox takes from it is unknown, and that is said.
+        core::JsonReadResult read;
+        read.status = core::JsonStatus::BeyondLimits;
+        if (*size <= core::kJsonMaxSize) {
+            if (const std::optional<std::string> text = fileSystem.ReadWholeFile(path)) {
+                read = core::ReadJson(*text);
+            }
+        }
+        if (read.status == core::JsonStatus::NotJson) {
             continue;
         }
         BrowserPolicy policy;
         policy.browser = "Firefox";
-        policy.effects = PolicyFileEffects(*document);
+        policy.effects = read.value ? PolicyFileEffects(*read.value)
+                                    : std::vector<PolicyEffect>{{PolicyKind::Unreadable, path, {}}};
         policy.file = path;
         if (!policy.effects.empty()) {
             found.push_back(std::move(policy));

@@ -1,5 +1,7 @@
 #include "scan/browser_policy_json.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace scan {
@@ -24,6 +26,12 @@ void AddJoined(std::vector<PolicyEffect>& effects, PolicyKind kind,
     effects.push_back({kind, std::move(joined), {}});
 }
 
+void AddOnce(std::vector<std::string>& texts, const std::string& text) {
+    if (!core::Trim(text).empty() && std::find(texts.begin(), texts.end(), text) == texts.end()) {
+        texts.push_back(text);
+    }
+}
+
 // The texts of an array's string items.
 std::vector<std::string> Strings(const core::JsonValue* array) {
     std::vector<std::string> texts;
@@ -39,12 +47,17 @@ std::vector<std::string> Strings(const core::JsonValue* array) {
 
 }  // namespace
 
+bool InstallsExtension(std::string_view mode) {
+    return mode == "force_installed" || mode == "normal_installed";
+}
+
 std::vector<std::string> InstalledExtensionIds(const core::JsonValue& settings) {
     std::vector<std::string> ids;
-    for (const auto& [id, entry] : settings.members) {
-        const std::string mode = entry.StringMember("installation_mode");
-        if (id != "*" && (mode == "force_installed" || mode == "normal_installed")) {
-            ids.push_back(id);
+    for (const core::JsonMember& entry : settings.members) {
+        for (const core::JsonValue* mode : entry.value.MembersNamed("installation_mode")) {
+            if (entry.name != "*" && mode->IsString() && InstallsExtension(mode->text)) {
+                AddOnce(ids, entry.name);
+            }
         }
     }
     return ids;
@@ -52,9 +65,12 @@ std::vector<std::string> InstalledExtensionIds(const core::JsonValue& settings) 
 
 std::vector<PolicyEffect> PolicyFileEffects(const core::JsonValue& document) {
     std::vector<PolicyEffect> effects;
+    // What a browser applies: the last of two equal names (Member gives
+    // nullptr for anything but an object).
     const core::JsonValue* policies = document.Member("policies");
-    if (policies == nullptr || !policies->IsObject()) {
-        return effects;
+    const core::JsonValue none;
+    if (policies == nullptr) {
+        policies = &none;
     }
     if (const core::JsonValue* homepage = policies->Member("Homepage")) {
         AddIfSet(effects, PolicyKind::StartPage, homepage->StringMember("URL"));
@@ -75,12 +91,26 @@ std::vector<PolicyEffect> PolicyFileEffects(const core::JsonValue& document) {
             AddJoined(effects, PolicyKind::AddedSearchEngine, names);
         }
     }
-    if (const core::JsonValue* extensions = policies->Member("Extensions")) {
-        AddJoined(effects, PolicyKind::ForcedExtension, Strings(extensions->Member("Install")));
+    // Forced installations from every occurrence of a repeated name, so
+    // that none hides behind another.
+    std::vector<std::string> installed;
+    std::vector<std::string> settled;
+    for (const core::JsonValue* each : document.MembersNamed("policies")) {
+        for (const core::JsonValue* extensions : each->MembersNamed("Extensions")) {
+            for (const core::JsonValue* install : extensions->MembersNamed("Install")) {
+                for (const std::string& id : Strings(install)) {
+                    AddOnce(installed, id);
+                }
+            }
+        }
+        for (const core::JsonValue* settings : each->MembersNamed("ExtensionSettings")) {
+            for (const std::string& id : InstalledExtensionIds(*settings)) {
+                AddOnce(settled, id);
+            }
+        }
     }
-    if (const core::JsonValue* settings = policies->Member("ExtensionSettings")) {
-        AddJoined(effects, PolicyKind::ForcedExtension, InstalledExtensionIds(*settings));
-    }
+    AddJoined(effects, PolicyKind::ForcedExtension, installed);
+    AddJoined(effects, PolicyKind::ForcedExtension, settled);
     return effects;
 }
 

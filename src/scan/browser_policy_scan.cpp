@@ -32,6 +32,8 @@ std::string_view MessageKeyOf(PolicyKind kind) {
             return "MSG_POLICY_ADDSEARCH";
         case PolicyKind::ForcedExtension:
             return "MSG_POLICY_EXTENSION";
+        case PolicyKind::Unreadable:
+            return "MSG_POLICY_UNREADABLE";
     }
     return "MSG_POLICY_STARTPAGE";
 }
@@ -110,6 +112,21 @@ std::string PolicyLocation(const BrowserPolicy& policy) {
     return location;
 }
 
+std::string PolicyValue(const BrowserPolicy& policy) {
+    std::string value;
+    for (const PolicyEffect& effect : policy.effects) {
+        value += (value.empty() ? "" : "; ") + effect.value;
+    }
+    return value;
+}
+
+bool KeptByUser(const core::Application& app, const BrowserPolicy& policy) {
+    // A value is never empty (the reader skips empty ones), so a missing
+    // setting reads as nothing kept.
+    return app.ReadUserSetting(kKeptPoliciesSection, PolicyLocation(policy), "\n") ==
+           PolicyValue(policy);
+}
+
 std::vector<BrowserPolicy> ReadBrowserPolicies(core::Application& app) {
     std::vector<BrowserPolicy> policies = ReadRegistryPolicies(app.ports.registry);
     std::vector<BrowserPolicy> files =
@@ -139,7 +156,7 @@ void ScanBrowserPolicies(core::Application& app) {
     for (const BrowserPolicy& policy : policies) {
         const std::string location = PolicyLocation(policy);
         const std::string name = PolicyFindingName(app, policy);
-        if (app.SafeList.IsSafeListed(location)) {
+        if (app.SafeList.IsSafeListed(location) || KeptByUser(app, policy)) {
             continue;
         }
         if (app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(name)) {

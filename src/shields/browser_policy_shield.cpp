@@ -16,14 +16,7 @@ namespace shields {
 
 namespace {
 
-// What a policy sets, to tell a changed one from the one seen before.
-std::string PolicyValue(const scan::BrowserPolicy& policy) {
-    std::string value;
-    for (const scan::PolicyEffect& effect : policy.effects) {
-        value += (value.empty() ? "" : "; ") + effect.value;
-    }
-    return value;
-}
+using scan::PolicyValue;
 
 // The policy's place, in one case: the registry ignores case, and so does
 // this comparison.
@@ -31,13 +24,13 @@ std::string PolicyIdentity(const scan::BrowserPolicy& policy) {
     return core::UpperCase(scan::PolicyLocation(policy));
 }
 
-bool KeptByUser(const core::Application& app, const scan::BrowserPolicy& policy,
-                const std::string& value) {
-    // A value can be empty only in theory (the reader skips empty ones), so
-    // a missing setting reads as nothing kept.
-    const std::string kept =
-        app.ReadUserSetting(kKeptPoliciesSection, scan::PolicyLocation(policy), "\n");
-    return kept == value;
+// The policies as they are now, by where they are, with what they set.
+std::map<std::string, std::string> PoliciesNow(const std::vector<scan::BrowserPolicy>& policies) {
+    std::map<std::string, std::string> seen;
+    for (const scan::BrowserPolicy& policy : policies) {
+        seen[PolicyIdentity(policy)] = PolicyValue(policy);
+    }
+    return seen;
 }
 
 bool LeftAlone(const core::Application& app, const scan::BrowserPolicy& policy) {
@@ -84,10 +77,7 @@ void CheckBrowserPolicies(core::Application& app) {
     ShieldState& state = app.shields;
     const std::vector<scan::BrowserPolicy> policies =
         scan::ReadRegistryPolicies(app.ports.registry);
-    std::map<std::string, std::string> seen;
-    for (const scan::BrowserPolicy& policy : policies) {
-        seen[PolicyIdentity(policy)] = PolicyValue(policy);
-    }
+    std::map<std::string, std::string> seen = PoliciesNow(policies);
     if (!state.knownPolicies) {
         state.knownPolicies = std::move(seen);
         return;
@@ -102,7 +92,7 @@ void CheckBrowserPolicies(core::Application& app) {
         if (known != before.end() && known->second == value) {
             continue;
         }
-        if (LeftAlone(app, policy) || KeptByUser(app, policy, value)) {
+        if (LeftAlone(app, policy) || scan::KeptByUser(app, policy)) {
             continue;
         }
         // An organisation's administrators set policies on purpose; asked only
@@ -143,17 +133,21 @@ void RemoveAskedPolicy(core::Application& app) {
         policy->valueName);
     removal.SavedRegistry = std::move(saved);
     removal.CurrentThreat = std::move(threat);
-    if (outcome == removal::TraceOutcome::Handled && !StillThere(app, *policy)) {
-        // Set again later, even to the same value, it is a new question.
-        if (app.shields.knownPolicies) {
-            app.shields.knownPolicies->erase(PolicyIdentity(*policy));
-        }
-    } else {
+    // Set again later, even to the same value, it is a new question.
+    NoteBrowserPolicies(app);
+    if (outcome != removal::TraceOutcome::Handled || StillThere(app, *policy)) {
         app.ports.dialogs.ShowMessage(
             core::ReplaceAll(app.Message("MSG_SHIELD_POLICY_NOT_REMOVED"), "[Policy]",
                              scan::PolicyFindingName(app, *policy)),
             app.branding.ProgramName, platform::MessageButtons::Ok,
             platform::MessageIcon::Exclamation);
+    }
+}
+
+void NoteBrowserPolicies(core::Application& app) {
+    // Before the first tick nothing is known yet, and that tick takes note.
+    if (app.shields.knownPolicies) {
+        app.shields.knownPolicies = PoliciesNow(scan::ReadRegistryPolicies(app.ports.registry));
     }
 }
 

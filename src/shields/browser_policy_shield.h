@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "scan/browser_policies.h"
+#include "scan/browser_policy_scan.h"
 
 namespace core {
 class Application;
@@ -18,7 +19,7 @@ namespace shields {
 
 // Where the policies the user chose to keep are remembered, each under its
 // place in the registry, with what it sets.
-inline constexpr std::string_view kKeptPoliciesSection = "KeptBrowserPolicies";
+inline constexpr std::string_view kKeptPoliciesSection = scan::kKeptPoliciesSection;
 
 // Reads the policies and asks about each new or changed one. The first call
 // after the start only takes note of those present.
@@ -31,5 +32,10 @@ void CheckBrowserPolicies(core::Application& app);
 // The alert's answers about the policy it asks about.
 void KeepAskedPolicy(core::Application& app);
 void RemoveAskedPolicy(core::Application& app);
+
+// Takes note of the policies as they are now, after a removal or a restore
+// changed them: one written back after its removal is a new question, and
+// one the user just restored is not.
+void NoteBrowserPolicies(core::Application& app);
 
 }  // namespace shields

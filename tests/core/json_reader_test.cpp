@@ -45,9 +45,7 @@ TEST(JsonReader, AnythingButJsonReadsAsNothing) {
         "\"bad \\x escape\"",
         "\"tab\tinside\"",
         "\"\\u12\"",
-        "\"\\ud800\"",
-        "\"\\udc00\"",
-        "\"\\ud800\\u0041\"",
+        "\"\\ud800\\u12\"",
         "01",
         "-",
         "1.",
@@ -67,6 +65,37 @@ TEST(JsonReader, AnythingButJsonReadsAsNothing) {
     }
     const std::string deepest = std::string(kJsonMaxDepth, '[') + std::string(kJsonMaxDepth, ']');
     EXPECT_TRUE(ParseJson(deepest));
+    // A browser reads what the limits leave unread: that is said, not taken
+    // for text that is no JSON.
+    EXPECT_EQ(ReadJson(deep).status, JsonStatus::BeyondLimits);
+    EXPECT_EQ(ReadJson("{\"a\": " + deep + "}").status, JsonStatus::BeyondLimits);
+    EXPECT_EQ(ReadJson(tooLong).status, JsonStatus::BeyondLimits);
+    EXPECT_EQ(ReadJson("[1,]").status, JsonStatus::NotJson);
+}
+
+// As the browsers read it: the last of two equal names is the one applied
+// (the others stay readable), and a lone half of a surrogate pair is U+FFFD
+// rather than a reason to drop the whole text.
+TEST(JsonReader, ReadsAsTheBrowsersDo) {
+    const std::optional<JsonValue> value =
+        ParseJson("{\"URL\": \"http://first\", \"URL\": \"http://last\"}");
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->StringMember("URL"), "http://last");
+    ASSERT_EQ(value->MembersNamed("URL").size(), 2U);
+    EXPECT_EQ(value->MembersNamed("URL").front()->text, "http://first");
+
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::pair<std::string, std::string> strings[] = {
+        {"\"\\ud800\"", replacement},
+        {"\"\\udc00x\"", replacement + "x"},
+        {"\"\\ud800\\u0041\"", replacement + "A"},
+        {"\"\\ud800\\ud83d\\ude00\"", replacement + "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& [text, decoded] : strings) {
+        const std::optional<JsonValue> read = ParseJson(text);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(read->text, decoded) << text;
+    }
 }
 
 }  // namespace

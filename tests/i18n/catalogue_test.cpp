@@ -55,7 +55,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the Run at Startup tool's refusals.
     EXPECT_EQ(slots[129].name, "MSG_STARTUP_NOTINSTALLED");
     EXPECT_EQ(slots[130].name, "MSG_STARTUP_UNSAFE");
-    EXPECT_FALSE(slots[131].used);
+    // Then the name of a policy beyond the reader's limits.
+    EXPECT_EQ(slots[131].name, "MSG_POLICY_UNREADABLE");
+    EXPECT_FALSE(slots[132].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

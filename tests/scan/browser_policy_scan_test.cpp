@@ -1,5 +1,7 @@
 #include "scan/browser_policy_scan.h"
 
+#include "core/json_reader.h"
+
 #include "scan_fixture.h"
 
 namespace scan {
@@ -169,17 +171,126 @@ TEST_F(BrowserPolicyScan, ExcludedAndSafeListedPoliciesAreKept) {
                              std::string("EXCLUDED: ") + kFirefoxFile}));
 }
 
-TEST_F(BrowserPolicyScan, MalformedPoliciesSetNothingAndCrashNothing) {
+// What is not JSON the browsers do not apply either; what is beyond the
+// reader's limits they may, and it is said rather than passed over.
+TEST_F(BrowserPolicyScan, MalformedPoliciesSetNothingAndUnreadOnesAreSaid) {
+    machine.Model64BitWindows();
     const std::string longAddress = "http://" + std::string(5000, 'a') + ".example";
     Set(kMachine, kChrome, "ExtensionSettings", R"({"abc": {"installation_mode": )");
     Set(kMachine, kEdge, "ExtensionSettings", std::string(100, '[') + std::string(100, ']'));
     Set(kMachine, kBrave, "HomepageLocation", longAddress);
     machine.fileSystem.AddFile(kFirefoxFile, "{\"policies\": {\"Homepage\": {\"URL\": \"x\"}},}");
+    const std::string otherFile =
+        "C:\\Program Files (x86)\\Mozilla Firefox\\distribution\\policies.json";
+    machine.fileSystem.AddFile(
+        otherFile, "{\"policies\": {}, \"pad\": \"" + std::string(core::kJsonMaxSize, ' ') + "\"}");
     Scan();
-    ASSERT_EQ(Removal().ItemCount(), 1);
+    ASSERT_EQ(Removal().ItemCount(), 3) << ::testing::PrintToString(Findings());
+    EXPECT_EQ(Removal().Item(0).text, "Edge policy that cannot be read: ExtensionSettings");
+    EXPECT_EQ(Removal().Item(0).SubItem(1),
+              "HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Microsoft\\Edge\\ExtensionSettings");
     // The name tells the address apart without carrying all of it.
-    EXPECT_LT(Removal().Item(0).text.size(), 300U);
-    EXPECT_TRUE(Removal().Item(0).text.starts_with("Brave start page set to http://aaa"));
+    EXPECT_LT(Removal().Item(1).text.size(), 300U);
+    EXPECT_TRUE(Removal().Item(1).text.starts_with("Brave start page set to http://aaa"));
+    EXPECT_EQ(Removal().Item(2).text, "Firefox policy that cannot be read: " + otherFile);
+    EXPECT_EQ(Main().lvwFilesToBeDeleted->Item(0).text, otherFile);
+}
+
+// The shapes the browsers' own documentation gives besides the plain ones:
+// Firefox's template writes ExtensionSettings as a multi-string, Chromium
+// takes a dictionary as a key tree and a list as one JSON string, and the
+// Recommended keys set the pages and the search engine too.
+TEST_F(BrowserPolicyScan, EveryShapeTheBrowsersApplyIsRead) {
+    machine.registry.SetValue(
+        kMachine, kFirefox, "ExtensionSettings",
+        {platform::reg_type::kMultiString,
+         std::string("{\n  \"evil@fox\": {\n\0    \"installation_mode\": \"force_installed\"\0"
+                     "  }\n}\0\0",
+                     70)});
+    const std::string tree = std::string(kChrome) + "\\ExtensionSettings";
+    Set(kMachine, tree + "\\treeid", "installation_mode", "force_installed");
+    Set(kMachine, tree + "\\okid", "installation_mode", "allowed");
+    Set(kMachine, tree + "\\*", "installation_mode", "force_installed");
+    Set(kUser, kChrome, "ExtensionInstallForcelist",
+        R"(["jsonid;https://clients2.example/crx", "second"])");
+    Set(kUser, kEdge, "RestoreOnStartupURLs", R"(["http://one.example", "http://two.example"])");
+    const std::string chromeRecommended = std::string(kChrome) + "\\Recommended";
+    const std::string edgeRecommended = std::string(kEdge) + "\\Recommended";
+    Set(kMachine, chromeRecommended, "HomepageLocation", "http://rec.example");
+    Set(kMachine, chromeRecommended + "\\RestoreOnStartupURLs", "1", "http://startup.example");
+    Set(kUser, edgeRecommended, "NewTabPageLocation", "http://tab.example");
+    Set(kUser, edgeRecommended, "DefaultSearchProviderSearchURL", "http://find.example/?q=x");
+    // Not recommendable: no browser applies it from there.
+    Set(kUser, edgeRecommended, "ExtensionSettings",
+        R"({"recid": {"installation_mode": "force_installed"}})");
+    Scan();
+    EXPECT_EQ(Findings(),
+              (std::vector<std::string>{
+                  "Chrome forces extension treeid | HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\"
+                  "Google\\Chrome\\ExtensionSettings\\treeid | Browser policy",
+                  "Chrome start page set to http://rec.example | HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+                  "Policies\\Google\\Chrome\\Recommended\\HomepageLocation | Browser policy",
+                  "Chrome opens http://startup.example at start | HKEY_LOCAL_MACHINE\\SOFTWARE\\"
+                  "Policies\\Google\\Chrome\\Recommended\\RestoreOnStartupURLs\\1 | "
+                  "Browser policy",
+                  "Firefox forces extension evil@fox | HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\"
+                  "Mozilla\\Firefox\\ExtensionSettings | Browser policy",
+                  "Chrome forces extension jsonid, second | HKEY_CURRENT_USER\\SOFTWARE\\"
+                  "Policies\\Google\\Chrome\\ExtensionInstallForcelist | Browser policy",
+                  "Edge opens http://one.example, http://two.example at start | "
+                  "HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Microsoft\\Edge\\"
+                  "RestoreOnStartupURLs | Browser policy",
+                  "Edge new tab page set to http://tab.example | HKEY_CURRENT_USER\\SOFTWARE\\"
+                  "Policies\\Microsoft\\Edge\\Recommended\\NewTabPageLocation | Browser policy",
+                  "Edge search engine set to http://find.example/?q=x | HKEY_CURRENT_USER\\"
+                  "SOFTWARE\\Policies\\Microsoft\\Edge\\Recommended\\"
+                  "DefaultSearchProviderSearchURL | Browser policy",
+              }));
+    // The extension's key is the policy: the removal deletes it whole.
+    ASSERT_FALSE(RegistryTraces().empty());
+    EXPECT_EQ(RegistryTraces().front(), "-2147483646 " + tree + "\\treeid ");
+}
+
+// Read as the browsers read it, nothing hides behind a repeated name or a
+// lone half of a surrogate pair.
+TEST_F(BrowserPolicyScan, NoPolicyHidesBehindARepeatedNameOrABrokenCharacter) {
+    Set(kMachine, kChrome, "ExtensionSettings",
+        R"({"hid": {"installation_mode": "force_installed"}, "hid": {"installation_mode": )"
+        R"("allowed"}, "two": {"installation_mode": "force_installed", )"
+        R"("installation_mode": "blocked"}, "\ud800x": {"installation_mode": "allowed"}})");
+    machine.fileSystem.AddFile(
+        kFirefoxFile,
+        R"({"policies": {"Homepage": {"URL": "http://first.example"}, )"
+        R"("Homepage": {"URL": "http://last\ud800.example"}, "ExtensionSettings": )"
+        R"({"a@x": {"installation_mode": "force_installed"}}, "ExtensionSettings": {}}})");
+    Scan();
+    EXPECT_EQ(Findings(),
+              (std::vector<std::string>{
+                  "Chrome forces extension hid, two | HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\"
+                  "Google\\Chrome\\ExtensionSettings | Browser policy",
+                  std::string("Firefox start page set to http://last\xEF\xBF\xBD.example; Firefox "
+                              "forces extension a@x | ") +
+                      kFirefoxFile + " | Browser policy",
+              }));
+}
+
+// "Yes, keep it" in the policy shield makes the policy the user's: a scan
+// (and so a scheduled one that removes everything) leaves it alone while it
+// stays as it was kept.
+TEST_F(BrowserPolicyScan, APolicyTheUserKeptIsNoFindingUntilItChanges) {
+    Set(kMachine, kChrome, "HomepageLocation", "http://mine.example");
+    Set(kUser, kEdge, "HomepageLocation", "http://changed.example");
+    SetUserSetting("KeptBrowserPolicies",
+                   "HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Google\\Chrome\\HomepageLocation",
+                   "http://mine.example");
+    SetUserSetting("KeptBrowserPolicies",
+                   "HKEY_CURRENT_USER\\SOFTWARE\\Policies\\Microsoft\\Edge\\HomepageLocation",
+                   "http://kept.example");
+    Scan();
+    EXPECT_EQ(Findings(), std::vector<std::string>{
+                              "Edge start page set to http://changed.example | HKEY_CURRENT_USER\\"
+                              "SOFTWARE\\Policies\\Microsoft\\Edge\\HomepageLocation | "
+                              "Browser policy"});
 }
 
 TEST_F(BrowserPolicyScan, WithoutTheRegistryScanThePoliciesAreNotRead) {

@@ -5,6 +5,8 @@
 
 #include "removal/quarantine_index.h"
 #include "removal/reg_file.h"
+#include "removal/removal_run.h"
+#include "scan/scan_run.h"
 #include "shield_fixture.h"
 
 namespace shields {
@@ -127,6 +129,85 @@ TEST_F(BrowserPolicyShield, NoRemovesThePolicyAfterSavingARestorableCopy) {
     EXPECT_EQ(removal::LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)
                   .size(),
               2u);
+}
+
+// After a scan's removal and after a restore from the quarantine the shield
+// knows the policies as they are then: one set again with the same value is
+// asked about, and one the user brought back is not.
+TEST_F(BrowserPolicyShield, RemovalsAndRestoresUpdateWhatTheShieldKnows) {
+    for (const char* name : {"FileDefinition.dat", "RegistryDefinition.dat", "ExeDefinition.dat",
+                             "BlockedCookies.dat", "DirectoryDefinition.dat"}) {
+        machine.fileSystem.AddFile(DataFile(name), "");
+    }
+    SetUserSetting("OptionAndSettings", "chkScanCookies", "0");
+    AnswerWith(nullptr);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://hijack.example/");
+    Start();
+    Ticks(1);
+    ui::FrmMain& main = app->frmMain;
+    scan::cmdScanNow_Click(*app);
+    ASSERT_EQ(main.lvwRegistryToBeDeleted->ItemCount(), 1);
+    main.lvwRegistryToBeDeleted->SetChecked(0, true);
+    main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved->SetChecked(0, true);
+    machine.dialogs.answers = {platform::MessageAnswer::Yes};
+    removal::Command4_Click(*app);
+    ASSERT_FALSE(Policy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation"));
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "HomepageLocation", "http://hijack.example/");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u) << "set again after the scan's removal";
+
+    // Removed through the question, then brought back by the user.
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    SetPolicy(RegistryRoot::LocalMachine, kChrome, "NewTabPageLocation", "http://tab.example/");
+    Ticks(1);
+    ASSERT_FALSE(Policy(RegistryRoot::LocalMachine, kChrome, "NewTabPageLocation"));
+    main.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->Click();
+    const std::vector<ui::QuarantineRow> rows = app->frmQuarantine.Rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        app->frmQuarantine.lvwItems->UserSetChecked(
+            static_cast<int>(row), rows[row].whereFrom.find("NewTab") != std::string::npos);
+    }
+    host.scripts["frmRestoreQuestion"] = [](ui::Form& form) {
+        auto& question = static_cast<ui::FrmRestoreQuestion&>(form);
+        question.chkExclude->UserToggle();  // not excluded: only the shield's memory keeps quiet
+        question.cmdYes->Click();
+    };
+    app->frmQuarantine.cmdRestore->Click();
+    ASSERT_EQ(Policy(RegistryRoot::LocalMachine, kChrome, "NewTabPageLocation"),
+              "http://tab.example/");
+    const std::size_t asked = questions.size();
+    Ticks(2);
+    EXPECT_EQ(questions.size(), asked) << "the policy the user restored";
+}
+
+// The last value of a list policy goes with its key, which the browser would
+// still take as a policy; the restore brings both back.
+TEST_F(BrowserPolicyShield, TheLastValueOfAListGoesWithItsKeyAndComesBackWithIt) {
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    Start();
+    Ticks(1);
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "1", "abcdef;https://u.example/");
+    SetPolicy(RegistryRoot::CurrentUser, kEdgeForcelist, "2", "ghijkl;https://u.example/");
+    const std::string settings = std::string(kChrome) + "\\ExtensionSettings";
+    SetPolicy(RegistryRoot::CurrentUser, settings + "\\treeid", "installation_mode",
+              "force_installed");
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, kEdgeForcelist));
+    EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, settings));
+
+    app->frmMain.mnuQuarItem[ui::FrmMain::kQuarRestoreOrDelete]->Click();
+    for (int row = 0; row < app->frmQuarantine.lvwItems->ItemCount(); ++row) {
+        app->frmQuarantine.lvwItems->UserSetChecked(row, true);
+    }
+    host.scripts["frmRestoreQuestion"] = [](ui::Form& form) {
+        static_cast<ui::FrmRestoreQuestion&>(form).cmdYes->Click();
+    };
+    app->frmQuarantine.cmdRestore->Click();
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "1"), "abcdef;https://u.example/");
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, kEdgeForcelist, "2"), "ghijkl;https://u.example/");
+    EXPECT_EQ(Policy(RegistryRoot::CurrentUser, settings + "\\treeid", "installation_mode"),
+              "force_installed");
 }
 
 TEST_F(BrowserPolicyShield, ARemovalThatFailsSaysSoAndLeavesThePolicy) {

@@ -40,6 +40,23 @@ void SetValue(HKEY root, REGSAM view, const std::string& path, const char* name,
               ERROR_SUCCESS);
 }
 
+// A multi-string, as Firefox's administrative template writes ExtensionSettings.
+void SetMultiValue(HKEY root, const std::string& path, const char* name, const std::string& lines) {
+    UniqueRegKey key;
+    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Put(),
+                                nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetValueExA(key.Get(), name, 0, REG_MULTI_SZ,
+                               reinterpret_cast<const BYTE*>(lines.data()),
+                               static_cast<DWORD>(lines.size())),
+              ERROR_SUCCESS);
+}
+
+bool KeyExists(HKEY root, REGSAM view, const std::string& path) {
+    UniqueRegKey key;
+    return ::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | view, key.Put()) == ERROR_SUCCESS;
+}
+
 bool ValueExists(HKEY root, REGSAM view, const std::string& path, const char* name) {
     UniqueRegKey key;
     return ::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | view, key.Put()) == ERROR_SUCCESS &&
@@ -97,6 +114,18 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
              "http://c.example");
     SetValue(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, std::string(kBrowserKeys[3]) + "\\Homepage",
              "URL", "http://d.example");
+    // The other shapes the browsers take: a multi-string (its lines each
+    // ended by a NUL, and a NUL that ends the list), a key per extension, a
+    // list as one JSON string, a Recommended key.
+    const char lines[] = "{\"fox@evil\": {\0\"installation_mode\": \"force_installed\"}}\0";
+    SetMultiValue(HKEY_CURRENT_USER, kBrowserKeys[3], "ExtensionSettings",
+                  std::string(lines, sizeof lines));
+    SetValue(HKEY_CURRENT_USER, 0, chrome + "\\ExtensionSettings\\treeid", "installation_mode",
+             "force_installed");
+    SetValue(HKEY_CURRENT_USER, 0, kBrowserKeys[1], "ExtensionInstallForcelist",
+             R"(["jsonid;https://u.example"])");
+    SetValue(HKEY_CURRENT_USER, 0, std::string(kBrowserKeys[1]) + "\\Recommended",
+             "HomepageLocation", "http://e.example");
     ASSERT_TRUE(::CreateDirectoryA(Firefox().c_str(), nullptr) ||
                 ::GetLastError() == ERROR_ALREADY_EXISTS);
     ASSERT_TRUE(::CreateDirectoryA(Distribution().c_str(), nullptr) ||
@@ -114,8 +143,12 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
     EXPECT_EQ(names, (std::vector<std::string>{
                          "Brave opens http://c.example at start",
                          "Chrome forces extension evilid",
+                         "Chrome forces extension treeid",
                          "Chrome start page set to http://a.example",
+                         "Edge forces extension jsonid",
                          "Edge new tab page set to http://b.example",
+                         "Edge start page set to http://e.example",
+                         "Firefox forces extension fox@evil",
                          "Firefox search engine set to Evil",
                          "Firefox start page set to http://d.example",
                      }));
@@ -125,8 +158,11 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
 
     EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, chrome, "HomepageLocation"));
     EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, chrome, "PasswordManagerEnabled"));
-    EXPECT_FALSE(ValueExists(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY,
-                             chrome + "\\ExtensionInstallForcelist", "1"));
+    // The list's last value went with its key.
+    EXPECT_FALSE(
+        KeyExists(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, chrome + "\\ExtensionInstallForcelist"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, 0, chrome + "\\ExtensionSettings"));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, 0, kBrowserKeys[3], "ExtensionSettings"));
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, 0, kBrowserKeys[1], "NewTabPageLocation"));
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, 0,
                              std::string(kBrowserKeys[2]) + "\\RestoreOnStartupURLs", "1"));
@@ -137,7 +173,7 @@ TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRem
     // Every one saved first, where the quarantine window finds it.
     const std::vector<removal::QuarantineEntry> saved =
         removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
-    EXPECT_EQ(saved.size(), 6U);
+    EXPECT_EQ(saved.size(), 10U);
     for (const removal::QuarantineEntry& entry : saved) {
         EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.ports.hashing,
                                                 app.DataFolder, entry))
