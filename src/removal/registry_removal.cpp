@@ -177,7 +177,7 @@ void PutBackPartlyDeleted(core::Application& app, const RootKey& root, const std
         return;
     }
     platform::FileSystem& fs = app.ports.fileSystem;
-    if (RemoveQuarantineEntries(fs, app.DataFolder, {copy.storedName})) {
+    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {copy.storedName})) {
         [[maybe_unused]] const bool removed =
             fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy.storedName);
         app.removal.SavedRegistry.erase(Identity(root, key, ""));

@@ -458,9 +458,11 @@ TEST_F(RemovalRun, AnItemRestoredWhileTheRemovalRunsIsSavedAgainBeforeItGoes) {
         EXPECT_FALSE(window.cmdRestore->Enabled());
         EXPECT_FALSE(window.cmdDelete->Enabled());
         window.cmdDelete->Click();
-        ASSERT_EQ(LoadQuarantineEntries(machine.fileSystem, app->DataFolder).size(), 2u);
+        ASSERT_EQ(
+            LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder).size(),
+            2u);
         for (const QuarantineEntry& entry :
-             LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+             LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
             EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
                       RestoreOutcome::Restored);
         }
@@ -472,7 +474,7 @@ TEST_F(RemovalRun, AnItemRestoredWhileTheRemovalRunsIsSavedAgainBeforeItGoes) {
     EXPECT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Evil"));
     EXPECT_FALSE(Exists("C:\\X\\evil.dat"));
     for (const QuarantineEntry& entry :
-         LoadQuarantineEntries(machine.fileSystem, app->DataFolder)) {
+         LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder)) {
         EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
                   RestoreOutcome::Restored)
             << entry.storedName;

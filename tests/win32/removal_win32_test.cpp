@@ -349,12 +349,14 @@ TEST_F(RemovalWin32, NamesOutsideTheCodePageAreSavedExactlyOrTheKeyIsKept) {
         EXPECT_TRUE(wideValueExists(wideKey + L"\\" + lone, L"x"));
         EXPECT_EQ(app.frmDelete.lstProblem->Items(),
                   std::vector<std::string>{"HKEY_CURRENT_USER\\" + key});
-        EXPECT_TRUE(removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder).empty());
+        EXPECT_TRUE(removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec,
+                                                   app.DataFolder)
+                        .empty());
         return;
     }
     ASSERT_FALSE(KeyExists(key));
     const std::vector<removal::QuarantineEntry> index =
-        removal::LoadQuarantineEntries(app.ports.fileSystem, app.DataFolder);
+        removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     ASSERT_EQ(index.size(), 1u);
     EXPECT_EQ(removal::ImportRegFile(app.ports.registry, app.ports.textCodec,
                                      ReadFile(Quarantined(index[0].storedName)),
