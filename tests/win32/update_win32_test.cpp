@@ -310,7 +310,8 @@ platform::Platform WithHttp(const platform::Platform& p, platform::Http& http) {
     return {p.registry,   p.shellFolders, p.fileSystem,    p.programFile,       p.osVersion,
             p.shell,      p.dialogs,      p.clock,         p.eventLoop,         p.textCodec,
             p.notifyIcon, p.processes,    p.clipboard,     p.systemRestore,     http,
-            p.desktop,    p.management,   p.localeFormats, p.signatureVerifier, p.deviceManagement};
+            p.desktop,    p.management,   p.localeFormats, p.signatureVerifier, p.deviceManagement,
+            p.hashing};
 }
 
 // After the server said it has newer definitions, a changes answer that
