@@ -4,33 +4,16 @@
 
 #include <bcrypt.h>
 
-#include "platform/win32/handles.h"
+#include "platform/win32/cng_handles.h"
 
 namespace platform::win32 {
 
 namespace {
 
-struct AlgorithmTraits {
-    using Type = BCRYPT_ALG_HANDLE;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type value) noexcept { ::BCryptCloseAlgorithmProvider(value, 0); }
-};
-struct HashTraits {
-    using Type = BCRYPT_HASH_HANDLE;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type value) noexcept { ::BCryptDestroyHash(value); }
-};
-using UniqueAlgorithm = Unique<AlgorithmTraits>;
-using UniqueHash = Unique<HashTraits>;
-
-bool Succeeded(NTSTATUS status) noexcept {
-    return status >= 0;
-}
-
 // The hash object is destroyed before the provider it came from.
 class CngSha256 : public HashStream {
 public:
-    CngSha256(UniqueAlgorithm algorithm, UniqueHash hash) noexcept
+    CngSha256(UniqueCngAlgorithm algorithm, UniqueCngHash hash) noexcept
         : m_algorithm(std::move(algorithm)), m_hash(std::move(hash)) {}
 
     bool Update(std::string_view bytes) override {
@@ -39,8 +22,8 @@ public:
         for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
             const std::string_view piece = bytes.substr(at, kPiece);
             auto* data = reinterpret_cast<PUCHAR>(const_cast<char*>(piece.data()));
-            if (!m_hash || !Succeeded(::BCryptHashData(m_hash.Get(), data,
-                                                       static_cast<ULONG>(piece.size()), 0))) {
+            if (!m_hash || !CngSucceeded(::BCryptHashData(m_hash.Get(), data,
+                                                          static_cast<ULONG>(piece.size()), 0))) {
                 m_hash.Reset();
                 return false;
             }
@@ -51,8 +34,8 @@ public:
     std::optional<Sha256Digest> Finish() override {
         Sha256Digest digest{};
         const bool finished =
-            m_hash && Succeeded(::BCryptFinishHash(m_hash.Get(), digest.data(),
-                                                   static_cast<ULONG>(digest.size()), 0));
+            m_hash && CngSucceeded(::BCryptFinishHash(m_hash.Get(), digest.data(),
+                                                      static_cast<ULONG>(digest.size()), 0));
         m_hash.Reset();
         if (!finished) {
             return std::nullopt;
@@ -61,20 +44,20 @@ public:
     }
 
 private:
-    UniqueAlgorithm m_algorithm;
-    UniqueHash m_hash;
+    UniqueCngAlgorithm m_algorithm;
+    UniqueCngHash m_hash;
 };
 
 }  // namespace
 
 std::unique_ptr<HashStream> HashingWin32::NewSha256() {
-    UniqueAlgorithm algorithm;
-    if (!Succeeded(
+    UniqueCngAlgorithm algorithm;
+    if (!CngSucceeded(
             ::BCryptOpenAlgorithmProvider(algorithm.Put(), BCRYPT_SHA256_ALGORITHM, nullptr, 0))) {
         return nullptr;
     }
-    UniqueHash hash;
-    if (!Succeeded(::BCryptCreateHash(algorithm.Get(), hash.Put(), nullptr, 0, nullptr, 0, 0))) {
+    UniqueCngHash hash;
+    if (!CngSucceeded(::BCryptCreateHash(algorithm.Get(), hash.Put(), nullptr, 0, nullptr, 0, 0))) {
         return nullptr;
     }
     return std::make_unique<CngSha256>(std::move(algorithm), std::move(hash));
