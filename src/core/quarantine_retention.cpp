@@ -79,9 +79,16 @@ std::optional<platform::DateTime> LatestDayOfUserDate(std::string_view text) {
     const int* n = parts->numbers;
     if (parts->lengths[0] == 4) {
         readings.push_back({n[0], n[1], n[2]});
-    } else if (const std::optional<int> year = FullYear(n[2], parts->lengths[2])) {
-        readings.push_back({*year, n[0], n[1]});
-        readings.push_back({*year, n[1], n[0]});
+    } else {
+        if (const std::optional<int> year = FullYear(n[2], parts->lengths[2])) {
+            readings.push_back({*year, n[0], n[1]});
+            readings.push_back({*year, n[1], n[0]});
+        }
+        // A two-digit year may come first too (yy/MM/dd); read that way a
+        // date can only come out later, never earlier.
+        if (parts->lengths[0] == 2 && parts->lengths[2] == 2) {
+            readings.push_back({2000 + n[0], n[1], n[2]});
+        }
     }
     std::optional<platform::DateTime> latest;
     for (const Reading& reading : readings) {

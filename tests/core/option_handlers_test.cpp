@@ -88,6 +88,8 @@ TEST(LatestDayOfUserDate, ReadsEveryOrderAndTakesTheLatestDay) {
         {"13.01.2024 10:00:00", platform::DateTime{2024, 1, 13, 23, 59, 59}},
         {"2024-01-02", platform::DateTime{2024, 1, 2, 23, 59, 59}},
         {"1/2/24", platform::DateTime{2024, 2, 1, 23, 59, 59}},
+        // Year first with two digits, as some locales write it: never 2001.
+        {"24/12/01", platform::DateTime{2024, 12, 1, 23, 59, 59}},
         {"1-Dec-2024 10:00:00", std::nullopt},
         {"31/02/2024", std::nullopt},
         {"112/1/2024", std::nullopt},
