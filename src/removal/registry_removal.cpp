@@ -25,15 +25,19 @@ constexpr std::size_t kLongestCopyName = 80;
 
 // Deletes the value and writes its record, whether the delete succeeded or
 // not: the record says what the removal asked for.
-void DeleteValue(core::Application& app, const RootKey& root, const std::string& key,
+// False when the value is still there: its key or the value refused the
+// deletion, and no record may claim that it went.
+bool DeleteValue(core::Application& app, const RootKey& root, const std::string& key,
                  const std::string& value) {
     platform::Registry& registry = app.ports.registry;
     const platform::RegistryOpenResult opened = registry.OpenKey(
         root.handle, key, platform::reg_access::kSetValue, scan::LiteralView(registry));
-    if (opened.key) {
-        [[maybe_unused]] const long status = opened.key->DeleteValue(value);
+    const long status = opened.key ? opened.key->DeleteValue(value) : opened.status;
+    if (status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) {
+        return false;
     }
     LogRegistryRemoval(app, std::string(root.name) + "\\" + key, value);
+    return true;
 }
 
 // A file name for the copy: the key's own name, and the value's, with
@@ -156,6 +160,18 @@ SavedTrace SaveTrace(core::Application& app, const RootKey& root, const std::str
     return {SaveOutcome::Saved, std::move(saved)};
 }
 
+// The copy of an entry that is still whole where it was, with its index
+// entry: nothing was removed, so the quarantine has nothing to give back.
+void DiscardCopy(core::Application& app, const std::string& identity,
+                 const RemovalState::SavedCopy& copy) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {copy.storedName})) {
+        [[maybe_unused]] const bool removed =
+            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy.storedName);
+        app.removal.SavedRegistry.erase(identity);
+    }
+}
+
 // A key whose tree went only in part: what went comes back from its copy,
 // and then the copy, with its entry, goes, since nothing was removed. When
 // that cannot be done the entry stays, and a restore completes the key.
@@ -176,12 +192,7 @@ void PutBackPartlyDeleted(core::Application& app, const RootKey& root, const std
     if (now.status != platform::reg_status::kOk || !saved || !SameCopy(now.keys, *saved)) {
         return;
     }
-    platform::FileSystem& fs = app.ports.fileSystem;
-    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {copy.storedName})) {
-        [[maybe_unused]] const bool removed =
-            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy.storedName);
-        app.removal.SavedRegistry.erase(Identity(root, key, ""));
-    }
+    DiscardCopy(app, Identity(root, key, ""), copy);
 }
 
 }  // namespace
@@ -208,7 +219,12 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
         return TraceOutcome::KeptWithoutCopy;
     }
     if (!value.empty()) {
-        DeleteValue(app, *root, key, value);
+        if (!DeleteValue(app, *root, key, value)) {
+            if (saved.outcome == SaveOutcome::Saved && StillSaved(app, saved.copy)) {
+                DiscardCopy(app, Identity(*root, key, value), saved.copy);
+            }
+            return TraceOutcome::NotDeleted;
+        }
         if (scan::IsPolicyListKey(key)) {
             DeleteEmptyPolicyList(app, *root, key);
         }

@@ -19,7 +19,8 @@ enum class TraceOutcome {
     // A key whose tree could not be wholly deleted: what went was put back
     // from the copy where that could be done (and the copy then discarded);
     // otherwise the copy stays in the quarantine, from which a restore
-    // completes the key.
+    // completes the key. Also a value whose deletion was refused: it is
+    // still there, and its copy is discarded.
     NotDeleted,
 };
 

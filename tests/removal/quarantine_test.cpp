@@ -158,6 +158,22 @@ TEST_F(Quarantine, AKeyWhoseTreeCannotBeWhollyDeletedIsPutBackAndListed) {
     EXPECT_FALSE(Exists(Quarantined("Evil.reg")));
 }
 
+// A value whose key refuses the change stays, so no record claims that it
+// went, the row is listed, and the quarantine keeps no copy of it.
+TEST_F(Quarantine, AValueWhoseDeletionIsRefusedIsListedAndNotRecorded) {
+    using platform::RegistryRoot;
+    const std::string key = "Software\\Evil";
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "Run", "evil.exe");
+    machine.registry.DenyAccess(RegistryRoot::CurrentUser, key, platform::reg_access::kSetValue);
+    RegistryFinding("Evil", "-2147483647", key, "Run");
+    Delete();
+
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, "Run"), "evil.exe");
+    EXPECT_EQ(Problems(), std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Evil\\Run"});
+    EXPECT_EQ(Log(), "");
+    EXPECT_TRUE(Index().empty());
+}
+
 // A restore cut short leaves part of a key: the next restore completes it.
 // A key that holds anything the copy does not is never added to.
 TEST_F(Quarantine, AKeyHoldingPartOfItsCopyIsCompletedAndNoOtherIsMergedInto) {
