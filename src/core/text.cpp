@@ -326,4 +326,13 @@ std::int64_t RoundHalfEven(double value) noexcept {
     return static_cast<std::int64_t>(whole);
 }
 
+bool IsAscii(std::string_view text) noexcept {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace core

@@ -177,6 +177,10 @@ namespace detail {
 [[nodiscard]] std::string UpperFirst(std::string_view text);
 
 [[nodiscard]] bool EqualsIgnoreCase(std::string_view a, std::string_view b) noexcept;
+
+// True when every byte is seven-bit ASCII, which reads alike in every code
+// page and in UTF-8.
+[[nodiscard]] bool IsAscii(std::string_view text) noexcept;
 [[nodiscard]] bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) noexcept;
 
 // Position of the first occurrence at or after `from`, or npos.

@@ -38,15 +38,6 @@ std::string WithoutTrailingDot(std::string text) {
     return text;
 }
 
-bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool HasColumns(core::SqliteDatabase& database, std::string_view table,
                 std::initializer_list<std::string_view> wanted) {
     std::optional<core::SqliteStatement> columns =
@@ -146,9 +137,9 @@ std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedL
             domain.erase(star, 1);
         }
         domain = WithoutTrailingDot(WithoutLeadingDots(domain));
-        if (!IsAscii(domain)) {
+        if (!core::IsAscii(domain)) {
             std::optional<std::string> ascii = codec.HostNameToAscii(codec.AnsiToUtf8(domain));
-            if (!ascii || !IsAscii(*ascii)) {
+            if (!ascii || !core::IsAscii(*ascii)) {
                 continue;
             }
             domain = std::move(*ascii);

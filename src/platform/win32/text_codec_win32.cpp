@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "core/text.h"
 #include "core/utf16_text.h"
 
 namespace platform::win32 {
@@ -46,15 +47,6 @@ std::string FromWide(UINT codePage, const std::wstring& wide) {
                                               narrowLength, defaultChar, nullptr);
     narrow.resize(static_cast<std::size_t>(written > 0 ? written : 0));
     return narrow;
-}
-
-bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -103,14 +95,14 @@ std::string TextCodecWin32::AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string TextCodecWin32::LegacyToAnsi(std::string_view legacy) {
-    if (m_legacy == m_program || IsAscii(legacy)) {
+    if (m_legacy == m_program || core::IsAscii(legacy)) {
         return std::string(legacy);
     }
     return FromWide(m_program, ToWide(m_legacy, legacy));
 }
 
 std::string TextCodecWin32::StoredToAnsi(std::string_view stored) {
-    if (m_program != CP_UTF8 || IsAscii(stored) || IsValidUtf8(stored)) {
+    if (m_program != CP_UTF8 || core::IsAscii(stored) || IsValidUtf8(stored)) {
         return std::string(stored);
     }
     return LegacyToAnsi(stored);
