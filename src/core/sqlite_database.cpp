@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "platform/clock.h"
 
 namespace core {
 
@@ -31,7 +30,7 @@ int BudgetSpent(void* state) noexcept {
     if (budget.stepsSpent > kStepBudget) {
         return 1;
     }
-    return budget.clock != nullptr && budget.clock->TickCount() > budget.deadline ? 1 : 0;
+    return budget.expired && budget.expired() ? 1 : 0;
 }
 
 bool IsImage(std::string_view image) {
@@ -219,9 +218,8 @@ bool SqliteDatabase::TablePagesOk(std::string_view table) {
     return check->Step() == StepResult::Done;
 }
 
-void SqliteDatabase::LimitTime(platform::Clock& clock, std::uint64_t milliseconds) noexcept {
-    m_budget->clock = &clock;
-    m_budget->deadline = clock.TickCount() + milliseconds;
+void SqliteDatabase::LimitTime(std::function<bool()> expired) noexcept {
+    m_budget->expired = std::move(expired);
 }
 
 std::optional<std::string> SqliteDatabase::Serialize() const {

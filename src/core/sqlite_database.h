@@ -6,6 +6,7 @@
 // never changed while it is read.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,10 +14,6 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
-
-namespace platform {
-class Clock;
-}
 
 namespace core {
 
@@ -67,10 +64,10 @@ public:
     // that a store's own index expressions do not run for every row.
     [[nodiscard]] bool TablePagesOk(std::string_view table);
 
-    // From now on every statement fails once `milliseconds` have passed on
-    // the clock, as well as after the step budget: a function in a hostile
-    // schema can take long within one step.
-    void LimitTime(platform::Clock& clock, std::uint64_t milliseconds) noexcept;
+    // From now on every statement fails once `expired` answers true, as
+    // well as after the step budget: a function in a hostile schema can take
+    // long within one step. The caller's clock decides; this stays portable.
+    void LimitTime(std::function<bool()> expired) noexcept;
     // The database's bytes as a file would hold them, in the journal mode
     // the image had; nullopt when it cannot be written out.
     [[nodiscard]] std::optional<std::string> Serialize() const;
@@ -89,8 +86,7 @@ private:
     // What SQLite's progress callback checks.
     struct Budget {
         std::int64_t stepsSpent = 0;
-        platform::Clock* clock = nullptr;
-        std::uint64_t deadline = 0;  // on the clock's ticks; with a clock only
+        std::function<bool()> expired;
     };
     explicit SqliteDatabase(sqlite3* db) : m_budget(std::make_unique<Budget>()), m_db(db) {}
     [[nodiscard]] static std::optional<SqliteDatabase> OpenMemory();

@@ -86,7 +86,8 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
     }
     store.database = core::SqliteDatabase::FromImage(*image);
     if (store.database) {
-        store.database->LimitTime(clock, kCookieStoreTimeLimitMs);
+        const std::uint64_t deadline = clock.TickCount() + kCookieStoreTimeLimitMs;
+        store.database->LimitTime([&clock, deadline] { return clock.TickCount() > deadline; });
     }
     store.status = store.database ? StoreOpenStatus::Opened : StoreOpenStatus::NotAStore;
     return store;
