@@ -3,7 +3,7 @@
 #include <chrono>
 #include <functional>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/definition_files.h"
 #include "scan/scan_run.h"
 
@@ -20,7 +20,7 @@ constexpr std::size_t kMarks = 5;
 int RowsStartingWith(const ui::ListView& list, std::string_view prefix) {
     int rows = 0;
     for (int row = 0; row < list.ItemCount(); ++row) {
-        rows += core::StartsWithIgnoreCase(list.Item(row).text, prefix) ? 1 : 0;
+        rows += base::StartsWithIgnoreCase(list.Item(row).text, prefix) ? 1 : 0;
     }
     return rows;
 }

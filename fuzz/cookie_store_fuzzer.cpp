@@ -11,7 +11,7 @@
 
 namespace {
 
-std::optional<std::vector<scan::HostCookies>> Hosts(core::SqliteDatabase& database) {
+std::optional<std::vector<scan::HostCookies>> Hosts(base::SqliteDatabase& database) {
     const std::optional<scan::CookieTable> table = scan::FindCookieTable(database);
     return table ? scan::ReadCookieHosts(database, *table) : std::nullopt;
 }
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!image) {
         return 0;
     }
-    std::optional<core::SqliteDatabase> again = core::SqliteDatabase::FromImage(*image);
+    std::optional<base::SqliteDatabase> again = base::SqliteDatabase::FromImage(*image);
     fuzz::Require(again.has_value(), "a written store opens again");
     const std::optional<std::vector<scan::HostCookies>> hostsAgain = Hosts(*again);
     fuzz::Require(hostsAgain.has_value() && hostsAgain->size() == hosts->size(),

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/definition_files.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_ports.h"
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                std::string(fuzz::AsText(data, size)));
     removal::ExclusionList list;
     list.LoadExclusions(fs, codec, loop, dataFolder);
-    for (const std::string& entry : core::Split(list.Text(), "|")) {
+    for (const std::string& entry : base::Split(list.Text(), "|")) {
         if (!entry.empty()) {
             fuzz::Require(list.IsExcluded(entry), "every entry of the list is excluded");
             fuzz::Require(list.IsFolderExcluded(entry), "every entry excludes its folder");

@@ -2,25 +2,25 @@
 // reader must answer for any bytes, and what it reads must say what the
 // policy file does without crashing the reading of its effects.
 
-#include "core/json_reader.h"
+#include "base/json_reader.h"
 #include "fuzz_target.h"
 #include "scan/browser_policy_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const core::JsonReadResult read = core::ReadJson(fuzz::AsText(data, size));
-    fuzz::Require(read.value.has_value() == (read.status == core::JsonStatus::Read),
+    const base::JsonReadResult read = base::ReadJson(fuzz::AsText(data, size));
+    fuzz::Require(read.value.has_value() == (read.status == base::JsonStatus::Read),
                   "a value exactly when the text was read");
-    fuzz::Require(read.status != core::JsonStatus::BeyondLimits ||
-                      size > static_cast<std::size_t>(core::kJsonMaxDepth) ||
-                      size > core::kJsonMaxSize,
+    fuzz::Require(read.status != base::JsonStatus::BeyondLimits ||
+                      size > static_cast<std::size_t>(base::kJsonMaxDepth) ||
+                      size > base::kJsonMaxSize,
                   "only a long or deep text is beyond the limits");
     if (!read.value) {
         return 0;
     }
-    const core::JsonValue& value = *read.value;
+    const base::JsonValue& value = *read.value;
     fuzz::Require(size > 0, "an empty text is no JSON");
-    for (const core::JsonMember& member : value.members) {
-        const std::vector<const core::JsonValue*> named = value.MembersNamed(member.name);
+    for (const base::JsonMember& member : value.members) {
+        const std::vector<const base::JsonValue*> named = value.MembersNamed(member.name);
         fuzz::Require(!named.empty() && value.Member(member.name) == named.back(),
                       "the last of equal names is the one applied");
     }

@@ -1,5 +1,6 @@
 #include "core/application.h"
 
+#include "base/text.h"
 #include "core/background_timers.h"
 #include "core/drive_list.h"
 #include "core/file_menu.h"
@@ -8,7 +9,6 @@
 #include "core/pages.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
-#include "core/text.h"
 #include "core/tray.h"
 #include "core/user_settings.h"
 #include "i18n/language_window.h"
@@ -184,7 +184,7 @@ bool Application::WriteMachineSetting(std::string_view section, std::string_view
 
 ui::Form* Application::FormNamed(std::string_view name) const {
     for (ui::Form* form : m_forms) {
-        if (EqualsIgnoreCase(form->Name(), name)) {
+        if (base::EqualsIgnoreCase(form->Name(), name)) {
             return form;
         }
     }

@@ -1,7 +1,7 @@
 #include "core/background_timers.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace core {
 
@@ -10,7 +10,7 @@ namespace {
 // A flag that does not read as true or false leaves the timer as it is.
 void EnableByFlag(Application& app, ui::Timer& timer, std::string_view key) {
     if (const std::optional<bool> on =
-            TextToBool(app.ReadUserSetting("OptionAndSettings", key, "True"))) {
+            base::TextToBool(app.ReadUserSetting("OptionAndSettings", key, "True"))) {
         timer.SetEnabled(*on);
     }
 }
@@ -20,7 +20,7 @@ void EnableByFlag(Application& app, ui::Timer& timer, std::string_view key) {
 void ApplyTimerSettings(Application& app, bool on) {
     ui::FrmMain& main = app.frmMain;
     if (on) {
-        main.tmrScheduler->SetEnabled(LeadingNumber(app.ReadUserSetting(
+        main.tmrScheduler->SetEnabled(base::LeadingNumber(app.ReadUserSetting(
                                           "OptionAndSettings", "chkAutomaticScanYesOrNo", "0")) !=
                                       0);
         EnableByFlag(app, *main.tmrCheckHomePage, "optIEHomePageSheildOn");

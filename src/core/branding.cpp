@@ -1,6 +1,6 @@
 #include "core/branding.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace core {
 
@@ -14,10 +14,10 @@ bool IsEdition(const Branding& branding, std::string_view productName) noexcept 
 }
 
 std::string ApplyBranding(std::string_view text, const Branding& branding) {
-    std::string result = ReplaceAllIgnoreCase(text, "[ProgramName]", branding.ProgramName);
-    result = ReplaceAllIgnoreCase(result, "[CompanyName]", branding.CompanyName);
-    result = ReplaceAllIgnoreCase(result, "[Website]", branding.Website);
-    return UpperFirst(result);
+    std::string result = base::ReplaceAllIgnoreCase(text, "[ProgramName]", branding.ProgramName);
+    result = base::ReplaceAllIgnoreCase(result, "[CompanyName]", branding.CompanyName);
+    result = base::ReplaceAllIgnoreCase(result, "[Website]", branding.Website);
+    return base::UpperFirst(result);
 }
 
 }  // namespace core

@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace core {
 
@@ -167,7 +167,7 @@ bool ParseTime(std::string_view text, std::size_t& pos, platform::DateTime& out)
     }
     SkipSpaces(text, pos);
     int h = *hour;
-    const std::string rest = UpperCase(text.substr(pos, 2));
+    const std::string rest = base::UpperCase(text.substr(pos, 2));
     if (rest == "AM" || rest == "PM") {
         if (h < 1 || h > 12) {
             return false;
@@ -219,7 +219,7 @@ std::string GeneralDateText(const platform::DateTime& value) {
 }
 
 std::optional<platform::DateTime> ParseDateTime(std::string_view text) {
-    const std::string trimmed = Trim(text);
+    const std::string trimmed = base::Trim(text);
     const std::string_view input = trimmed;
     platform::DateTime result = kZeroDate;
     std::size_t pos = 0;
@@ -265,7 +265,7 @@ std::string UserDateTextOf(platform::LocaleFormats& formats, std::string_view fi
     if (!value) {
         return std::string(fixedText);
     }
-    const std::string trimmed = Trim(fixedText);
+    const std::string trimmed = base::Trim(fixedText);
     const bool withDate = !IsTimeOnly(trimmed);
     const bool withTime = trimmed.find(':') != std::string::npos;
     return UserParts(formats, *value, withDate, withTime).value_or(std::string(fixedText));

@@ -1,7 +1,7 @@
 #include "core/drive_list.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace core {
 
@@ -35,7 +35,8 @@ void AttachDriveList(Application& app) {
     app.frmMain.lvwHardDrives->onItemCheck = [&app](int) {
         const ui::ListView& list = *app.frmMain.lvwHardDrives;
         for (int row = 0; row < list.ItemCount(); ++row) {
-            app.WriteUserSetting("Drives", list.Item(row).text, BoolToText(list.Item(row).checked));
+            app.WriteUserSetting("Drives", list.Item(row).text,
+                                 base::BoolToText(list.Item(row).checked));
         }
     };
 }

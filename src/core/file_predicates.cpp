@@ -1,6 +1,6 @@
 #include "core/file_predicates.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace core {
 
@@ -9,7 +9,7 @@ bool FileExists(platform::FileSystem& fs, std::string_view path) {
         return false;
     }
     const std::optional<std::string> first = fs.FirstNormalFileName(path);
-    return first && EqualsIgnoreCase(*first, FileNameOf(path));
+    return first && base::EqualsIgnoreCase(*first, FileNameOf(path));
 }
 
 std::string FileNameOf(std::string_view path) {

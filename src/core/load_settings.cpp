@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
 #include "core/quarantine_retention.h"
-#include "core/text.h"
 #include "definitions/definitions_date.h"
 
 namespace core {
@@ -35,13 +35,13 @@ int ColumnWidthFromTwips(double twips) {
 void SetFromFlag(Application& app, ui::OptionButton& button, std::string_view key,
                  std::string_view defaultValue) {
     if (const std::optional<bool> flag =
-            TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))) {
+            base::TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))) {
         button.SetValue(*flag);
     }
 }
 
 void SetFromNumber(ui::CheckBox& box, std::string_view text) {
-    const double number = LeadingNumber(text);
+    const double number = base::LeadingNumber(text);
     if (number == 0 || number == 1 || number == 2) {
         box.SetValue(static_cast<int>(number));
     }
@@ -109,7 +109,7 @@ void LoadSettings(Application& app) {
     const std::string scheduled =
         app.ReadUserSetting("OptionAndSettings", "chkAutomaticScanYesOrNo", "0");
     SetFromNumber(*main.chkAutomaticScanYesOrNo, scheduled);
-    const bool scheduling = LeadingNumber(scheduled) != 0;
+    const bool scheduling = base::LeadingNumber(scheduled) != 0;
     main.dtpScheduleDate->SetEnabled(scheduling);
     main.dtpScheduleTime->SetEnabled(scheduling);
     main.cmbDays->SetEnabled(scheduling);
@@ -120,14 +120,14 @@ void LoadSettings(Application& app) {
     ui::ListView& drives = *main.lvwHardDrives;
     for (int row = 0; row < drives.ItemCount(); ++row) {
         if (const std::optional<bool> checked =
-                TextToBool(app.ReadUserSetting("Drives", drives.Item(row).text, "True"))) {
+                base::TextToBool(app.ReadUserSetting("Drives", drives.Item(row).text, "True"))) {
             drives.SetChecked(row, *checked);
         }
     }
     // 20.
     ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     for (int column = 0; column < found.ColumnCount(); ++column) {
-        const double twips = LeadingNumber(
+        const double twips = base::LeadingNumber(
             app.ReadUserSetting("Settings", "FoundCol2" + std::to_string(column + 1),
                                 std::to_string(static_cast<int>(kDefaultColumnTwips))));
         found.SetColumnWidth(column, ColumnWidthFromTwips(twips));

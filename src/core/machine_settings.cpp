@@ -1,6 +1,6 @@
 #include "core/machine_settings.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace core {
 
@@ -13,19 +13,20 @@ constexpr std::uint32_t kWriteAccess = 0x2003F;
 
 std::string MachineSettingsKey(std::string_view company, std::string_view application,
                                std::string_view section) {
-    return "SOFTWARE\\" + Trim(company) + "\\" + Trim(application) + "\\" + Trim(section);
+    return "SOFTWARE\\" + base::Trim(company) + "\\" + base::Trim(application) + "\\" +
+           base::Trim(section);
 }
 
 MachineSettingRead ReadMachineSetting(platform::Registry& registry, std::string_view company,
                                       std::string_view application, std::string_view section,
                                       std::string_view key, std::string_view defaultValue) {
-    if (Trim(application).empty()) {
+    if (base::Trim(application).empty()) {
         return {"", "AppName may not be empty"};
     }
-    if (Trim(section).empty()) {
+    if (base::Trim(section).empty()) {
         return {"", "Section may not be empty"};
     }
-    if (Trim(key).empty()) {
+    if (base::Trim(key).empty()) {
         return {"", "Key may not be empty"};
     }
     platform::RegistryOpenResult opened = registry.OpenKey(

@@ -1,9 +1,9 @@
 #include "core/option_handlers.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/quarantine_retention.h"
 #include "core/run_at_startup.h"
-#include "core/text.h"
 
 namespace core {
 
@@ -12,8 +12,8 @@ namespace {
 // Stores each button of a pair under its own name, as a flag.
 void StoreOptionPair(Application& app, const ui::OptionButton& first,
                      const ui::OptionButton& second) {
-    app.WriteUserSetting("OptionAndSettings", first.Name(), BoolToText(first.Value()));
-    app.WriteUserSetting("OptionAndSettings", second.Name(), BoolToText(second.Value()));
+    app.WriteUserSetting("OptionAndSettings", first.Name(), base::BoolToText(first.Value()));
+    app.WriteUserSetting("OptionAndSettings", second.Name(), base::BoolToText(second.Value()));
 }
 
 void StoreCheckBox(Application& app, std::string_view section, const ui::CheckBox& box) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace core {
 
@@ -81,7 +81,7 @@ std::string ProfileFolder(const Macro& macro, platform::ShellFolders& shell) {
     if (profile) {
         return WithBackslash(profile);
     }
-    return ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
+    return base::ReplaceAllIgnoreCase(GetSpecialFolder(shell, macro.csidl), "\\Start Menu", "");
 }
 
 // The profiles' sub-folders of XP. On Vista and later each is a
@@ -149,7 +149,7 @@ std::optional<std::pair<std::string, std::size_t>> RealOldFolder(std::string_vie
                               ? std::span<const OldProfileFolder>(kOldUserFolders)
                               : std::span<const OldProfileFolder>(kOldAllUsersFolders);
     for (const OldProfileFolder& old : folders) {
-        if (!StartsWithIgnoreCase(afterSlashes, old.name) ||
+        if (!base::StartsWithIgnoreCase(afterSlashes, old.name) ||
             !EndsName(afterSlashes, old.name.size())) {
             continue;
         }
@@ -163,7 +163,8 @@ std::optional<std::pair<std::string, std::size_t>> RealOldFolder(std::string_vie
             oldPath += '\\';
         }
         oldPath += old.name;
-        if (EqualsIgnoreCase(real, oldPath) || StartsWithIgnoreCase(real, oldPath + "\\")) {
+        if (base::EqualsIgnoreCase(real, oldPath) ||
+            base::StartsWithIgnoreCase(real, oldPath + "\\")) {
             return std::nullopt;
         }
         return std::pair{real, skipped + old.name.size()};
@@ -222,7 +223,7 @@ namespace {
 
 bool MacroAt(std::string_view path, std::size_t at, const Macro& macro) noexcept {
     const std::string_view text = path.substr(at, macro.text.size());
-    return IsProfileMacro(macro) ? text == macro.text : EqualsIgnoreCase(text, macro.text);
+    return IsProfileMacro(macro) ? text == macro.text : base::EqualsIgnoreCase(text, macro.text);
 }
 
 // The first macro of the table, from `first` on, that occurs in the path;
@@ -252,17 +253,17 @@ std::string& ExpandPathMacros(std::string& path, platform::ShellFolders& shell) 
         const Macro& macro = kMacros[i];
         path = IsProfileMacro(macro)
                    ? ExpandProfileMacro(path, macro, shell)
-                   : ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
+                   : base::ReplaceAllIgnoreCase(path, macro.text, FolderFor(macro, shell));
     }
     return path;
 }
 
 std::string ExpandDefinitionPath(std::string path, platform::ShellFolders& shell) {
     if (path.find("[drive]") != std::string::npos) {
-        path = ReplaceAll(path, "[drive]", SystemDriveRoot(shell));
+        path = base::ReplaceAll(path, "[drive]", SystemDriveRoot(shell));
     }
     ExpandPathMacros(path, shell);
-    return ReplaceAll(path, "\\\\", "\\");
+    return base::ReplaceAll(path, "\\\\", "\\");
 }
 
 }  // namespace core

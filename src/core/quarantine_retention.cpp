@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 
 namespace core {
 
@@ -114,7 +114,7 @@ std::optional<platform::DateTime> LatestDayOfUserDate(std::string_view text) {
 }
 
 std::optional<int> RetentionDaysFromText(std::string_view text) {
-    const std::string trimmed = Trim(text);
+    const std::string trimmed = base::Trim(text);
     if (trimmed.empty() || trimmed.size() > 4 ||
         trimmed.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;

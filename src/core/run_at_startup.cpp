@@ -1,7 +1,7 @@
 #include "core/run_at_startup.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace core {
 
@@ -91,7 +91,7 @@ void RunAtStartupChanged(Application& app) {
     app.WriteUserSetting("OptionAndSettings", "chkRunAtStartup",
                          std::to_string(app.frmMain.chkRunAtStartup->Value()));
     const bool runAtStartup =
-        LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkRunAtStartup", "1")) == 1;
+        base::LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkRunAtStartup", "1")) == 1;
     const std::string valueName = app.ports.programFile.BaseName();
     if (runAtStartup) {
         [[maybe_unused]] const long set =

@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/drive_list.h"
@@ -10,7 +11,6 @@
 #include "core/pages.h"
 #include "core/path_macros.h"
 #include "core/status_page.h"
-#include "core/text.h"
 #include "core/tray.h"
 #include "definitions/definition_counts.h"
 #include "definitions/staged_definitions.h"
@@ -156,7 +156,8 @@ void MainWindowStartup(Application& app) {
     // 18.
     ShowHelpOnFirstUse(app);
     // 19.
-    if (LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkAutomaticUpdate", "0")) == 1) {
+    if (base::LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkAutomaticUpdate", "0")) ==
+        1) {
         main.timUpdate->SetEnabled(true);
     }
     // 20.

@@ -4,8 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "base/text.h"
 #include "core/path_macros.h"
-#include "core/text.h"
 
 namespace definitions {
 
@@ -17,15 +17,15 @@ constexpr std::array<std::string_view, 6> kRootNames{"HKEY_CLASSES_ROOT",   "HKE
 
 // One left-to-right pass that turns each doubled backslash into one.
 void CollapseBackslashes(std::string& path) {
-    if (core::HasDoubledBackslash(path)) {
-        path = core::ReplaceAll(path, "\\\\", "\\");
+    if (base::HasDoubledBackslash(path)) {
+        path = base::ReplaceAll(path, "\\\\", "\\");
     }
 }
 
 std::string& ExpandLocation(std::string& text, std::string_view drive,
                             platform::ShellFolders& shell) {
     if (text.find("[drive]") != std::string::npos) {
-        text = core::ReplaceAll(text, "[drive]", drive);
+        text = base::ReplaceAll(text, "[drive]", drive);
     }
     return core::ExpandPathMacros(text, shell);
 }
@@ -92,11 +92,11 @@ bool IsAbsolutePath(std::string_view path) noexcept {
 
 int RootIndex(std::string_view code) {
     // A code that is not a number reads as 0, like the first root.
-    const std::optional<double> number = core::WholeNumber(code);
+    const std::optional<double> number = base::WholeNumber(code);
     if (!number) {
         return 0;
     }
-    const std::int64_t value = core::RoundHalfEven(*number);
+    const std::int64_t value = base::RoundHalfEven(*number);
     return value >= 0 && value < static_cast<std::int64_t>(kRootNames.size())
                ? static_cast<int>(value)
                : -1;
@@ -118,7 +118,7 @@ std::optional<RegistryRecord> ParseRegistryRecord(std::string_view line, std::st
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
-    const auto names = SplitLeading<2>(core::TrimView(line.substr(equals + 1)), '|');
+    const auto names = SplitLeading<2>(base::TrimView(line.substr(equals + 1)), '|');
     // Registry locations seldom hold a macro: only then is a copy expanded.
     std::string expanded;
     std::string_view location = line.substr(0, equals);
@@ -144,7 +144,7 @@ std::optional<FileRecord> ParseFileRecord(std::string_view line, std::string_vie
         return std::nullopt;
     }
     FileRecord record;
-    record.fileName = core::TrimView(namePart.substr(0, equals));
+    record.fileName = base::TrimView(namePart.substr(0, equals));
     record.threatName = SplitLeading<1>(namePart.substr(equals + 1), '=').field[0];
     const std::string folder = fields.count > 1 ? ExpandFolder(fields.field[1], drive, shell) : "";
     record.typeText = fields.field[2];
@@ -193,12 +193,12 @@ std::optional<ExeRecord> ParseExeRecord(std::string_view line, platform::ShellFo
 }
 
 std::vector<std::string> CookieEntries(std::string_view line) {
-    return core::Split(line, "|");
+    return base::Split(line, "|");
 }
 
 std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_view drive,
                                            platform::ShellFolders& shell) {
-    const std::vector<std::string> fields = core::Split(line, "|");
+    const std::vector<std::string> fields = base::Split(line, "|");
     if (fields.size() < 2) {
         return std::nullopt;
     }
@@ -210,10 +210,10 @@ std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_vi
             location = path;
         } else {
             const std::string& namePart = fields[1];
-            return core::Trim(namePart.substr(0, namePart.find('=')));
+            return base::Trim(namePart.substr(0, namePart.find('=')));
         }
     } else if (type == "SREG") {
-        const std::vector<std::string> parts = core::Split(path, "^");
+        const std::vector<std::string> parts = base::Split(path, "^");
         location = std::string(RootName(parts[0])) + "\\" + std::string(Field(parts, 1));
         if (parts.size() > 2) {
             location += "\\" + parts[2];
@@ -223,7 +223,7 @@ std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_vi
     } else {
         return std::string();
     }
-    return core::ReplaceAll(core::ReplaceAll(location, "\\\\", "\\"), "//", "/");
+    return base::ReplaceAll(base::ReplaceAll(location, "\\\\", "\\"), "//", "/");
 }
 
 }  // namespace definitions

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -11,7 +11,7 @@
 namespace definitions {
 
 std::string NormaliseSafeLocation(std::string_view location) {
-    std::string normal = core::Trim(core::LowerCase(location));
+    std::string normal = base::Trim(base::LowerCase(location));
     if (!normal.empty() && normal.back() == '/') {
         normal.pop_back();
     }
@@ -52,7 +52,7 @@ bool SafeList::IsSafeListed(std::string_view location) const {
     static constexpr std::array<std::string_view, 5> kRoots{
         "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_USERS",
         "HKEY_CURRENT_CONFIG"};
-    std::string upper = core::UpperCase(location);
+    std::string upper = base::UpperCase(location);
     if (!upper.empty() && upper.back() == '\\') {
         upper.pop_back();
     }

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "i18n/languages.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
@@ -16,7 +16,7 @@ void clsLanguages::ChangeLanguage(ui::Form& form, std::string_view languageName)
         LoadLanguage(kFallbackLanguage);
     }
     TranslateControls(form);
-    const std::string caption = getCaption(core::UpperCase(form.Name()) + "_CAPTION");
+    const std::string caption = getCaption(base::UpperCase(form.Name()) + "_CAPTION");
     if (!caption.empty()) {
         form.SetCaption(caption);
     }

@@ -1,8 +1,8 @@
 #include "i18n/language_download.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_replace.h"
-#include "core/text.h"
 #include "i18n/language_window.h"
 #include "i18n/languages.h"
 #include "update/http_transfer.h"
@@ -56,12 +56,12 @@ std::vector<std::uint32_t> LocalizationFileVersion(std::string_view file) {
     // No more numbers than a version needs, nor digits than one holds.
     constexpr std::size_t kMostParts = 8;
     constexpr std::size_t kMostDigits = 9;
-    const std::size_t open = core::FindIgnoreCase(file, kOpen);
+    const std::size_t open = base::FindIgnoreCase(file, kOpen);
     if (open == std::string_view::npos) {
         return {};
     }
     const std::size_t start = open + kOpen.size();
-    const std::size_t close = core::FindIgnoreCase(file, kClose, start);
+    const std::size_t close = base::FindIgnoreCase(file, kClose, start);
     if (close == std::string_view::npos) {
         return {};
     }
@@ -105,14 +105,14 @@ bool IsCompleteLocalizationFile(std::string_view answer) {
     constexpr std::string_view kGroupClose = "</LANGUAGE_GROUP>";
     constexpr std::string_view kFileClose = "</XML_DIZ_INFO>";
     constexpr std::size_t npos = std::string_view::npos;
-    std::size_t open = core::FindIgnoreCase(answer, kGroupOpen);
+    std::size_t open = base::FindIgnoreCase(answer, kGroupOpen);
     if (open == npos) {
         return false;
     }
     std::size_t end = 0;
     while (open != npos) {
-        const std::size_t close = core::FindIgnoreCase(answer, kGroupClose, open);
-        const std::size_t nextOpen = core::FindIgnoreCase(answer, kGroupOpen, open + 1);
+        const std::size_t close = base::FindIgnoreCase(answer, kGroupClose, open);
+        const std::size_t nextOpen = base::FindIgnoreCase(answer, kGroupOpen, open + 1);
         if (close == npos || (nextOpen != npos && nextOpen < close)) {
             return false;
         }
@@ -121,11 +121,11 @@ bool IsCompleteLocalizationFile(std::string_view answer) {
     }
     // A text cut just after a group would lose the languages after it: the
     // file's own closing element must follow the last group.
-    return core::FindIgnoreCase(answer, kFileClose, end) != npos;
+    return base::FindIgnoreCase(answer, kFileClose, end) != npos;
 }
 
 std::optional<std::string> LocalizationFileFromAnswer(std::string_view answer) {
-    if (!core::ContainsIgnoreCase(answer, "<TRANSLATION_ITEMS>")) {
+    if (!base::ContainsIgnoreCase(answer, "<TRANSLATION_ITEMS>")) {
         return std::nullopt;
     }
     // A byte order mark or blank lines before the first tag are dropped.

@@ -1,7 +1,7 @@
 #include "i18n/languages.h"
 
+#include "base/text.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "i18n/language_download.h"
 #include "i18n/localization_file.h"
 
@@ -30,7 +30,7 @@ std::string clsLanguages::getMessages(std::string_view name) const {
         if (!slot.used) {
             break;
         }
-        if (core::EqualsIgnoreCase(slot.name, name)) {
+        if (base::EqualsIgnoreCase(slot.name, name)) {
             return core::ApplyBranding(slot.text, m_branding);
         }
     }
@@ -74,12 +74,12 @@ void clsLanguages::LoadLanguage(std::string_view languageName) {
         return;
     }
     for (const LanguageGroup& group : ReadLanguageGroups(*file)) {
-        if (!core::EqualsIgnoreCase(group.name, languageName)) {
+        if (!base::EqualsIgnoreCase(group.name, languageName)) {
             continue;
         }
         // Lines end in CR LF; a file saved with bare LF line ends reads the
         // same rather than as one long line.
-        m_translationLines = core::SplitLines(TranslationBlock(group.text).value_or(""));
+        m_translationLines = base::SplitLines(TranslationBlock(group.text).value_or(""));
         m_languageLoaded = true;
         return;
     }

@@ -1,6 +1,6 @@
 #include "i18n/localization_file.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace i18n {
 
@@ -20,12 +20,12 @@ constexpr std::size_t npos = std::string_view::npos;
 // text run to the end.
 std::optional<std::string> Between(std::string_view text, std::string_view open,
                                    std::string_view close) {
-    const std::size_t start = core::FindIgnoreCase(text, open);
+    const std::size_t start = base::FindIgnoreCase(text, open);
     if (start == npos) {
         return std::nullopt;
     }
     const std::size_t from = start + open.size();
-    const std::size_t end = core::FindIgnoreCase(text, close, from);
+    const std::size_t end = base::FindIgnoreCase(text, close, from);
     return std::string(text.substr(from, end == npos ? npos : end - from));
 }
 
@@ -35,13 +35,13 @@ std::vector<LanguageGroup> ReadLanguageGroups(std::string_view file) {
     std::vector<LanguageGroup> groups;
     std::size_t position = 0;
     while (position < file.size()) {
-        const std::size_t start = core::FindIgnoreCase(file, kGroupOpen, position);
+        const std::size_t start = base::FindIgnoreCase(file, kGroupOpen, position);
         if (start == npos) {
             break;
         }
         // A group without its closing tag runs to the end of the file and is
         // the last one; the search never goes backwards, so it always ends.
-        const std::size_t end = core::FindIgnoreCase(file, kGroupClose, start);
+        const std::size_t end = base::FindIgnoreCase(file, kGroupClose, start);
         LanguageGroup group;
         group.text = std::string(file.substr(start, end == npos ? npos : end - start));
         group.name = Between(group.text, kNameOpen, kNameClose).value_or("");
@@ -68,19 +68,19 @@ std::optional<std::string> ItemText(std::string_view line, std::string_view key)
     const std::string_view head = line.substr(0, close);
     const std::size_t open = head.find('<');
     const std::string_view tag = open == npos ? head : head.substr(open + 1);
-    if (!core::EqualsIgnoreCase(tag, key)) {
+    if (!base::EqualsIgnoreCase(tag, key)) {
         return std::nullopt;
     }
     std::string openTag = "<";
     openTag.append(key).append(">");
     std::string closeTag = "</";
     closeTag.append(key).append(">");
-    const std::size_t textStart = core::FindIgnoreCase(line, openTag);
+    const std::size_t textStart = base::FindIgnoreCase(line, openTag);
     if (textStart == npos) {
         return std::string();
     }
     const std::size_t from = textStart + openTag.size();
-    const std::size_t textEnd = core::FindIgnoreCase(line, closeTag, from);
+    const std::size_t textEnd = base::FindIgnoreCase(line, closeTag, from);
     if (textEnd == npos) {
         return std::string();
     }

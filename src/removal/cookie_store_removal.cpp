@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
@@ -38,15 +38,15 @@ enum class Prepared { Ready, NothingThere, Failed };
 
 // In the private copy: the rows saved into the attached table, then deleted
 // from the store's, in one transaction.
-Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& table,
+Prepared SaveAndDelete(base::SqliteDatabase& store, const scan::CookieTable& table,
                        std::string_view domain, DeletedRows& out) {
     const std::string condition = UnderDomainCondition(table);
     std::int64_t rows = 0;
     {
         // Ended before the attach, which no open read may span.
-        std::optional<core::SqliteStatement> count =
+        std::optional<base::SqliteStatement> count =
             store.Prepare("SELECT count(*) FROM main." + table.name + " WHERE " + condition);
-        if (!count || !count->BindText(1, domain) || count->Step() != core::StepResult::Row) {
+        if (!count || !count->BindText(1, domain) || count->Step() != base::StepResult::Row) {
             return Prepared::Failed;
         }
         rows = count->ColumnInt64(0);
@@ -62,16 +62,16 @@ Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& tab
         !store.Execute("BEGIN")) {
         return Prepared::Failed;
     }
-    std::optional<core::SqliteStatement> save = store.Prepare(
+    std::optional<base::SqliteStatement> save = store.Prepare(
         "INSERT INTO " + std::string(kSavedSchema) + "." + table.name + " (" + *columns +
         ") SELECT " + *columns + " FROM main." + table.name + " WHERE " + condition);
-    if (!save || !save->BindText(1, domain) || save->Step() != core::StepResult::Done ||
+    if (!save || !save->BindText(1, domain) || save->Step() != base::StepResult::Done ||
         store.Changes() != rows) {
         return Prepared::Failed;
     }
-    std::optional<core::SqliteStatement> remove =
+    std::optional<base::SqliteStatement> remove =
         store.Prepare("DELETE FROM main." + table.name + " WHERE " + condition);
-    if (!remove || !remove->BindText(1, domain) || remove->Step() != core::StepResult::Done ||
+    if (!remove || !remove->BindText(1, domain) || remove->Step() != base::StepResult::Done ||
         store.Changes() != rows || !store.Execute("COMMIT")) {
         return Prepared::Failed;
     }
@@ -94,7 +94,7 @@ Prepared SaveAndDelete(core::SqliteDatabase& store, const scan::CookieTable& tab
 StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePath,
                                 std::string_view domain) {
     platform::FileSystem& fs = app.ports.fileSystem;
-    const std::string lowerDomain = core::LowerCase(domain);
+    const std::string lowerDomain = base::LowerCase(domain);
     if (StoreLogInUse(fs, storePath)) {
         return StoreRemoval::InUse;
     }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
 #include "removal/saved_content.h"
@@ -21,22 +21,22 @@ struct Column {
     bool rowId = false;  // the table's INTEGER PRIMARY KEY: the row's own number
 };
 
-std::optional<std::vector<Column>> Columns(core::SqliteDatabase& database, std::string_view schema,
+std::optional<std::vector<Column>> Columns(base::SqliteDatabase& database, std::string_view schema,
                                            const std::string& table) {
-    std::optional<core::SqliteStatement> info =
+    std::optional<base::SqliteStatement> info =
         database.Prepare("SELECT name, upper(type), pk FROM pragma_table_info(?1, ?2)");
     if (!info || !info->BindText(1, table) || !info->BindText(2, schema)) {
         return std::nullopt;
     }
     std::vector<Column> columns;
     int keyColumns = 0;
-    core::StepResult step;
-    while ((step = info->Step()) == core::StepResult::Row) {
+    base::StepResult step;
+    while ((step = info->Step()) == base::StepResult::Row) {
         const bool key = info->ColumnInt64(2) > 0;
         keyColumns += key ? 1 : 0;
         columns.push_back({info->ColumnText(0), key && info->ColumnText(1) == "INTEGER"});
     }
-    if (step != core::StepResult::Done) {
+    if (step != base::StepResult::Done) {
         return std::nullopt;
     }
     // Only a key of one column is the row's number.
@@ -49,13 +49,13 @@ std::optional<std::vector<Column>> Columns(core::SqliteDatabase& database, std::
 }
 
 std::string Quoted(std::string_view name) {
-    return "\"" + core::ReplaceAll(name, "\"", "\"\"") + "\"";
+    return "\"" + base::ReplaceAll(name, "\"", "\"\"") + "\"";
 }
 
 // The columns both tables have, the store's row number left for the store
 // to give: a newer browser may have added columns, which take their
 // defaults, and the saved number may be taken by a row written since.
-std::optional<std::string> SharedColumns(core::SqliteDatabase& store, const std::string& table) {
+std::optional<std::string> SharedColumns(base::SqliteDatabase& store, const std::string& table) {
     const auto storeColumns = Columns(store, "main", table);
     const auto savedColumns = Columns(store, kSavedSchema, table);
     if (!storeColumns || !savedColumns) {
@@ -67,7 +67,7 @@ std::optional<std::string> SharedColumns(core::SqliteDatabase& store, const std:
             continue;
         }
         for (const Column& saved : *savedColumns) {
-            if (core::EqualsIgnoreCase(saved.name, column.name)) {
+            if (base::EqualsIgnoreCase(saved.name, column.name)) {
                 list += (list.empty() ? "" : ", ") + Quoted(column.name);
                 break;
             }
@@ -79,16 +79,16 @@ std::optional<std::string> SharedColumns(core::SqliteDatabase& store, const std:
     return list;
 }
 
-std::optional<std::int64_t> CountRows(core::SqliteDatabase& database, const std::string& table) {
-    std::optional<core::SqliteStatement> count = database.Prepare("SELECT count(*) FROM " + table);
-    if (!count || count->Step() != core::StepResult::Row) {
+std::optional<std::int64_t> CountRows(base::SqliteDatabase& database, const std::string& table) {
+    std::optional<base::SqliteStatement> count = database.Prepare("SELECT count(*) FROM " + table);
+    if (!count || count->Step() != base::StepResult::Row) {
         return std::nullopt;
     }
     return count->ColumnInt64(0);
 }
 
 // In the private copy, in one transaction; the store's image afterwards.
-std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
+std::optional<std::string> InsertSavedRows(base::SqliteDatabase& store,
                                            const scan::CookieTable& table,
                                            std::string_view savedImage, CookieRestore& result) {
     if (!store.AttachImage(kSavedSchema, savedImage)) {
@@ -107,11 +107,11 @@ std::optional<std::string> InsertSavedRows(core::SqliteDatabase& store,
         return std::nullopt;
     }
     const std::string host = table.hostColumn;
-    std::optional<core::SqliteStatement> insert = store.Prepare(
+    std::optional<base::SqliteStatement> insert = store.Prepare(
         "INSERT INTO main." + table.name + " (" + *columns + ") SELECT " + *columns + " FROM " +
         saved + " AS s WHERE NOT EXISTS (SELECT 1 FROM main." + table.name + " AS m WHERE m." +
         host + " IS s." + host + " AND m.name IS s.name AND m.path IS s.path)");
-    if (!insert || insert->Step() != core::StepResult::Done) {
+    if (!insert || insert->Step() != base::StepResult::Done) {
         return std::nullopt;
     }
     result.restored = store.Changes();
@@ -186,7 +186,7 @@ std::string CookieRestoreText(core::Application& app, const QuarantineEntry& ent
             return result.skipped > 0 ? app.Message("MSG_RESTORE_COOKIES_SKIPPED") : "";
         case CookieRestoreStatus::InUse: {
             std::string browser = scan::BrowserOfStore(entry.location);
-            return core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
+            return base::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
                                     browser.empty() ? "The browser" : browser);
         }
         case CookieRestoreStatus::OtherLayout:

@@ -1,7 +1,7 @@
 #include "removal/cookie_store_rows.h"
 
+#include "base/text.h"
 #include "core/file_replace.h"
-#include "core/text.h"
 #include "platform/file_system.h"
 
 namespace removal {
@@ -35,27 +35,27 @@ bool StoreLogInUse(platform::FileSystem& fs, std::string_view storePath) {
     return false;
 }
 
-std::optional<std::string> ColumnList(core::SqliteDatabase& store, const scan::CookieTable& table) {
-    std::optional<core::SqliteStatement> info =
+std::optional<std::string> ColumnList(base::SqliteDatabase& store, const scan::CookieTable& table) {
+    std::optional<base::SqliteStatement> info =
         store.Prepare("SELECT name FROM pragma_table_info(?1, 'main') ORDER BY cid");
     if (!info || !info->BindText(1, table.name)) {
         return std::nullopt;
     }
     std::string list;
-    core::StepResult step;
-    while ((step = info->Step()) == core::StepResult::Row) {
+    base::StepResult step;
+    while ((step = info->Step()) == base::StepResult::Row) {
         list += (list.empty() ? "\"" : ", \"") +
-                core::ReplaceAll(info->ColumnText(0), "\"", "\"\"") + "\"";
+                base::ReplaceAll(info->ColumnText(0), "\"", "\"\"") + "\"";
     }
-    if (step != core::StepResult::Done || list.empty()) {
+    if (step != base::StepResult::Done || list.empty()) {
         return std::nullopt;
     }
     return list;
 }
 
-bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable& table,
+bool AttachEmptySavedTable(base::SqliteDatabase& store, const scan::CookieTable& table,
                            const std::string& columns) {
-    std::optional<core::SqliteDatabase> saved = core::SqliteDatabase::CreateEmpty();
+    std::optional<base::SqliteDatabase> saved = base::SqliteDatabase::CreateEmpty();
     if (!saved || !saved->Execute("CREATE TABLE \"" + table.name + "\" (" + columns + ")")) {
         return false;
     }
@@ -63,22 +63,22 @@ bool AttachEmptySavedTable(core::SqliteDatabase& store, const scan::CookieTable&
     return image && store.AttachImage(kSavedSchema, *image);
 }
 
-std::int64_t StoreLayoutVersion(core::SqliteDatabase& store) {
+std::int64_t StoreLayoutVersion(base::SqliteDatabase& store) {
     {
-        std::optional<core::SqliteStatement> meta =
+        std::optional<base::SqliteStatement> meta =
             store.Prepare("SELECT CAST(value AS INTEGER) FROM main.meta WHERE key = 'version'");
-        if (meta && meta->Step() == core::StepResult::Row) {
+        if (meta && meta->Step() == base::StepResult::Row) {
             return meta->ColumnInt64(0);
         }
     }
-    std::optional<core::SqliteStatement> user = store.Prepare("PRAGMA main.user_version");
-    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
+    std::optional<base::SqliteStatement> user = store.Prepare("PRAGMA main.user_version");
+    return user && user->Step() == base::StepResult::Row ? user->ColumnInt64(0) : 0;
 }
 
-std::int64_t SavedLayoutVersion(core::SqliteDatabase& store) {
-    std::optional<core::SqliteStatement> user =
+std::int64_t SavedLayoutVersion(base::SqliteDatabase& store) {
+    std::optional<base::SqliteStatement> user =
         store.Prepare("PRAGMA \"" + std::string(kSavedSchema) + "\".user_version");
-    return user && user->Step() == core::StepResult::Row ? user->ColumnInt64(0) : 0;
+    return user && user->Step() == base::StepResult::Row ? user->ColumnInt64(0) : 0;
 }
 
 StoreReplace ReplaceStore(platform::FileSystem& fs, std::string_view storePath,

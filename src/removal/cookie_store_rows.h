@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/sqlite_database.h"
+#include "base/sqlite_database.h"
 #include "scan/cookie_store.h"
 
 namespace platform {
@@ -34,14 +34,14 @@ inline constexpr std::string_view kSavedSchema = "saved";
 
 // The cookie table's columns in their order, each quoted, separated by
 // commas; nullopt when they cannot be read.
-[[nodiscard]] std::optional<std::string> ColumnList(core::SqliteDatabase& store,
+[[nodiscard]] std::optional<std::string> ColumnList(base::SqliteDatabase& store,
                                                     const scan::CookieTable& table);
 
 // Attaches to the store, under kSavedSchema, an empty database with a table
 // of the cookie table's name and of `columns` (from ColumnList): names only,
 // so that nothing of the store's own schema text runs for the saved rows,
 // and every value is kept as it is.
-[[nodiscard]] bool AttachEmptySavedTable(core::SqliteDatabase& store,
+[[nodiscard]] bool AttachEmptySavedTable(base::SqliteDatabase& store,
                                          const scan::CookieTable& table,
                                          const std::string& columns);
 
@@ -49,8 +49,8 @@ inline constexpr std::string_view kSavedSchema = "saved";
 // its "meta" table, Firefox's in the database's user version; 0 when it
 // names none. A saved copy carries the store's in its own user version
 // (copies saved before hold 0 there: unknown).
-[[nodiscard]] std::int64_t StoreLayoutVersion(core::SqliteDatabase& store);
-[[nodiscard]] std::int64_t SavedLayoutVersion(core::SqliteDatabase& store);
+[[nodiscard]] std::int64_t StoreLayoutVersion(base::SqliteDatabase& store);
+[[nodiscard]] std::int64_t SavedLayoutVersion(base::SqliteDatabase& store);
 
 enum class StoreReplace { Replaced, InUse };
 

@@ -1,8 +1,8 @@
 #include "removal/exclude_command.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "definitions/definition_files.h"
 #include "scan/finding_lists.h"
 
@@ -36,7 +36,7 @@ void cmdExclude_Click(core::Application& app) {
         app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
                                     app.DataFolder, item.SubItem(1));
         app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
-                                    app.DataFolder, core::ReplaceAll(item.text, "Cookie: ", ""));
+                                    app.DataFolder, base::ReplaceAll(item.text, "Cookie: ", ""));
     }
     // 4.
     scan::RemoveCheckedRows(*main.lvwFilesToBeDeleted);

@@ -1,6 +1,6 @@
 #include "removal/exclusions.h"
 
-#include "core/text.h"
+#include "base/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 
@@ -17,11 +17,11 @@ void ExclusionList::LoadExclusions(platform::FileSystem& fs, platform::TextCodec
     }
     for (const std::string& line :
          core::ReadStoredTextLines(fs, codec, path).value_or(std::vector<std::string>{})) {
-        if (!core::Trim(line).empty()) {
+        if (!base::Trim(line).empty()) {
             m_text.append(line).append("|");
             // The list is one text of "|"-separated entries: a line that
             // holds "|" gives one entry per piece.
-            for (std::string& entry : core::Split(core::UpperCase(line), "|")) {
+            for (std::string& entry : base::Split(base::UpperCase(line), "|")) {
                 m_upperEntries.push_back(std::move(entry));
             }
         }
@@ -37,7 +37,7 @@ void ExclusionList::AddExclusion(platform::FileSystem& fs, platform::TextCodec& 
                                  platform::EventLoop& loop, std::string_view dataFolder,
                                  std::string_view name) {
     const std::string path = definitions::DataFile(dataFolder, definitions::kExclusions);
-    std::string line = core::Trim(name) + "\r\n";
+    std::string line = base::Trim(name) + "\r\n";
     // A file last saved in an editor may lack its final line end; the new
     // entry must not run on into the last one.
     if (const std::optional<std::uint64_t> size = fs.FileSize(path); size && *size > 0) {
@@ -54,13 +54,13 @@ bool ExclusionList::IsExcluded(std::string_view name) const {
     if (m_upperEntries.empty()) {
         return false;
     }
-    const std::string upper = core::UpperCase(name);
-    return m_upperSet.contains(upper) || m_upperSet.contains(core::Trim(upper));
+    const std::string upper = base::UpperCase(name);
+    return m_upperSet.contains(upper) || m_upperSet.contains(base::Trim(upper));
 }
 
 bool ExclusionList::IsFolderExcluded(std::string_view path) const {
-    const std::string upper = core::UpperCase(path);
-    const std::string trimmed = core::Trim(upper);
+    const std::string upper = base::UpperCase(path);
+    const std::string trimmed = base::Trim(upper);
     for (const std::string& entry : m_upperEntries) {
         if (entry == upper || entry == trimmed || entry.find(upper) != std::string::npos) {
             return true;

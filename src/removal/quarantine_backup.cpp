@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
 #include "removal/saved_content.h"
@@ -29,9 +29,9 @@ bool NameTaken(core::Application& app, const std::vector<QuarantineEntry>& index
     if (app.ports.fileSystem.Attributes(QuarantineFolder(app.DataFolder) + "\\" + storedName)) {
         return true;
     }
-    const std::string upper = core::UpperCase(storedName);
+    const std::string upper = base::UpperCase(storedName);
     return std::any_of(indexed.begin(), indexed.end(), [&](const QuarantineEntry& entry) {
-        return core::UpperCase(entry.storedName) == upper;
+        return base::UpperCase(entry.storedName) == upper;
     });
 }
 
@@ -61,7 +61,7 @@ std::string NumberedName(std::string_view name, int number, bool folder) {
 
 std::optional<std::string> BackUpItem(core::Application& app, std::string_view path, bool folder) {
     platform::FileSystem& fs = app.ports.fileSystem;
-    const std::string key = core::UpperCase(path);
+    const std::string key = base::UpperCase(path);
     // An earlier copy of this run counts only while it is still there: a
     // restore may have put it back and discarded it meanwhile.
     if (const auto earlier = app.removal.BackedUp.find(key);
@@ -103,7 +103,7 @@ std::optional<std::string> BackUpItem(core::Application& app, std::string_view p
 }
 
 void RecordBackup(core::Application& app, std::string_view path, ItemKind kind) {
-    const auto copy = app.removal.BackedUp.find(core::UpperCase(path));
+    const auto copy = app.removal.BackedUp.find(base::UpperCase(path));
     if (copy == app.removal.BackedUp.end() || copy->second.recorded) {
         return;
     }

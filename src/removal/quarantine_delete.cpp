@@ -3,10 +3,10 @@
 #include <optional>
 #include <set>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
 #include "core/quarantine_retention.h"
-#include "core/text.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_window.h"
@@ -90,7 +90,7 @@ void cmdDeleteQuarantined_Click(core::Application& app) {
     ui::FrmQuarantine& window = app.frmQuarantine;
     std::set<std::string> checked;
     for (const ui::QuarantineRow& row : window.CheckedRows()) {
-        checked.insert(core::UpperCase(row.id));
+        checked.insert(base::UpperCase(row.id));
     }
     if (checked.empty()) {
         return;
@@ -105,7 +105,7 @@ void cmdDeleteQuarantined_Click(core::Application& app) {
     std::vector<QuarantineEntry> chosen;
     for (QuarantineEntry& entry :
          ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
-        if (checked.contains(core::UpperCase(entry.storedName))) {
+        if (checked.contains(base::UpperCase(entry.storedName))) {
             chosen.push_back(std::move(entry));
         }
     }

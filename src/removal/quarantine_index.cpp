@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <set>
 
+#include "base/text.h"
 #include "core/file_replace.h"
-#include "core/text.h"
 #include "platform/file_system.h"
 #include "platform/text_codec.h"
 #include "removal/quarantine_backup.h"
@@ -85,12 +85,12 @@ std::optional<std::string> Unescaped(std::string_view text) {
             out.push_back(text[i]);
             continue;
         }
-        if (i + 2 >= text.size() || core::HexDigitValue(text[i + 1]) < 0 ||
-            core::HexDigitValue(text[i + 2]) < 0) {
+        if (i + 2 >= text.size() || base::HexDigitValue(text[i + 1]) < 0 ||
+            base::HexDigitValue(text[i + 2]) < 0) {
             return std::nullopt;
         }
-        out.push_back(static_cast<char>(core::HexDigitValue(text[i + 1]) << 4 |
-                                        core::HexDigitValue(text[i + 2])));
+        out.push_back(static_cast<char>(base::HexDigitValue(text[i + 1]) << 4 |
+                                        base::HexDigitValue(text[i + 2])));
         i += 2;
     }
     return out;
@@ -337,7 +337,7 @@ std::vector<LogRecord> ReadLogRecords(platform::FileSystem& fs, platform::TextCo
 // "cookies of tracker.com.sqlite" from "...\Cookies (tracker.com)". They are
 // no file of that place.
 bool IsOlderCookieRowsRecord(const LogRecord& record) {
-    const std::string name = core::UpperCase(record.first);
+    const std::string name = base::UpperCase(record.first);
     return name.starts_with("COOKIES OF ") && name.ends_with(".SQLITE") &&
            record.second.ends_with(")") && record.second.find(" (") != std::string::npos;
 }
@@ -350,7 +350,7 @@ std::vector<QuarantineEntry> LogFileRecords(const std::vector<LogRecord>& record
     std::set<std::string> seen;
     for (auto record = records.rbegin(); record != records.rend(); ++record) {
         if (record->kind == LogRecordKind::Registry ||
-            !seen.insert(core::UpperCase(record->first)).second) {
+            !seen.insert(base::UpperCase(record->first)).second) {
             continue;
         }
         if (record->kind != LogRecordKind::File || IsOlderCookieRowsRecord(*record) ||
@@ -394,8 +394,8 @@ std::optional<QuarantineEntry> OwnRegistryCopy(platform::FileSystem& fs, platfor
     const auto logged = [&](std::string_view value) {
         return std::find_if(records.rbegin(), records.rend(), [&](const LogRecord& record) {
             return record.kind == LogRecordKind::Registry &&
-                   core::UpperCase(record.first) == core::UpperCase(entry.location) &&
-                   core::UpperCase(record.second) == core::UpperCase(value);
+                   base::UpperCase(record.first) == base::UpperCase(entry.location) &&
+                   base::UpperCase(record.second) == base::UpperCase(value);
         });
     };
     auto record = records.rend();
@@ -437,9 +437,9 @@ std::string QuarantineIndexPath(std::string_view dataFolder) {
 }
 
 bool IsQuarantineOwnName(std::string_view name) {
-    const std::string upper = core::UpperCase(name);
-    const std::string index = core::UpperCase(kIndexName);
-    return upper == core::UpperCase(kQuarantineLogName) || upper == index ||
+    const std::string upper = base::UpperCase(name);
+    const std::string index = base::UpperCase(kIndexName);
+    return upper == base::UpperCase(kQuarantineLogName) || upper == index ||
            upper == index + ".NEW";
 }
 
@@ -487,11 +487,11 @@ bool RemoveQuarantineEntries(platform::FileSystem& fs, platform::TextCodec& code
     const IndexFile index = ReadIndex(fs, codec, dataFolder);
     std::set<std::string> names;
     for (const std::string& name : storedNames) {
-        names.insert(core::UpperCase(name));
+        names.insert(base::UpperCase(name));
     }
     std::vector<QuarantineEntry> kept;
     for (const QuarantineEntry& entry : index.entries) {
-        if (!names.contains(core::UpperCase(entry.storedName))) {
+        if (!names.contains(base::UpperCase(entry.storedName))) {
             kept.push_back(entry);
         }
     }
@@ -506,12 +506,12 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
     std::vector<QuarantineEntry> list = LoadQuarantineEntries(fs, codec, dataFolder);
     std::set<std::string> known;
     for (const QuarantineEntry& entry : list) {
-        known.insert(core::UpperCase(entry.storedName));
+        known.insert(base::UpperCase(entry.storedName));
     }
     const std::string folder = QuarantineFolder(dataFolder);
     const std::vector<LogRecord> records = ReadLogRecords(fs, codec, dataFolder);
     for (QuarantineEntry& record : LogFileRecords(records)) {
-        if (!known.insert(core::UpperCase(record.storedName)).second) {
+        if (!known.insert(base::UpperCase(record.storedName)).second) {
             continue;
         }
         const std::string stored = folder + "\\" + record.storedName;
@@ -527,17 +527,17 @@ std::vector<QuarantineEntry> ListQuarantine(platform::FileSystem& fs, platform::
     // A store's rows are named in no file record.
     for (const LogRecord& record : records) {
         if (record.kind == LogRecordKind::Cookies || IsOlderCookieRowsRecord(record)) {
-            known.insert(core::UpperCase(record.first));
+            known.insert(base::UpperCase(record.first));
         }
     }
     for (const std::string& name : fs.ListFiles(folder)) {
-        if (!core::UpperCase(name).ends_with(".REG") || !IsStoredName(name) ||
-            known.contains(core::UpperCase(name))) {
+        if (!base::UpperCase(name).ends_with(".REG") || !IsStoredName(name) ||
+            known.contains(base::UpperCase(name))) {
             continue;
         }
         if (std::optional<QuarantineEntry> copy =
                 OwnRegistryCopy(fs, codec, folder, name, records)) {
-            known.insert(core::UpperCase(name));
+            known.insert(base::UpperCase(name));
             list.push_back(std::move(*copy));
         }
     }

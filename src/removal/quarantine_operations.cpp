@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_backup.h"
 #include "scan/process_control.h"
@@ -146,7 +146,7 @@ void QuarantineCookie(core::Application& app, std::string_view path) {
 void UnregisterLibrary(core::Application& app, std::string_view path) {
     if (!core::FileExists(app.ports.fileSystem, path) ||
         RunsThroughLink(app.ports.fileSystem, path) ||
-        !app.removal.Unregistered.insert(core::UpperCase(path)).second) {
+        !app.removal.Unregistered.insert(base::UpperCase(path)).second) {
         return;
     }
     platform::Processes& processes = app.ports.processes;

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/cookie_store_restore.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
@@ -47,7 +47,7 @@ bool IsPlainPart(std::string_view part) {
             return false;
         }
     }
-    const std::string base = core::UpperCase(core::TrimView(part.substr(0, part.find('.'))));
+    const std::string base = base::UpperCase(base::TrimView(part.substr(0, part.find('.'))));
     return std::find(kDeviceNames.begin(), kDeviceNames.end(), base) == kDeviceNames.end();
 }
 
@@ -139,7 +139,7 @@ std::optional<std::string> TemporaryName(platform::FileSystem& fs, const std::st
         if (temporary.size() > name.size()) {
             temporary = std::to_string(number);
         }
-        if (temporary.size() > name.size() || core::UpperCase(temporary) == core::UpperCase(name)) {
+        if (temporary.size() > name.size() || base::UpperCase(temporary) == base::UpperCase(name)) {
             continue;
         }
         const std::string candidate = ParentOf(target) + "\\" + temporary;

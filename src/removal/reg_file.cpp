@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "core/text.h"
-#include "core/utf16_text.h"
+#include "base/text.h"
+#include "base/utf16_text.h"
 #include "platform/text_codec.h"
 
 namespace removal {
@@ -94,7 +94,7 @@ std::string ValueLine(const platform::NamedRegistryValue& entry, platform::TextC
         line.append("dword:").append(text, 8);
     } else {
         line += HexPrefix(value.type);
-        AppendHex(line, IsStringType(value.type) ? core::Wtf8ToUtf16Le(codec.AnsiToUtf8(value.data))
+        AppendHex(line, IsStringType(value.type) ? base::Wtf8ToUtf16Le(codec.AnsiToUtf8(value.data))
                                                  : value.data);
     }
     return line + "\r\n";
@@ -146,12 +146,12 @@ std::optional<std::string> HexBytes(std::string_view text) {
         return bytes;
     }
     for (std::size_t i = 0;;) {
-        if (i + 2 > digits.size() || core::HexDigitValue(digits[i]) < 0 ||
-            core::HexDigitValue(digits[i + 1]) < 0) {
+        if (i + 2 > digits.size() || base::HexDigitValue(digits[i]) < 0 ||
+            base::HexDigitValue(digits[i + 1]) < 0) {
             return std::nullopt;
         }
-        bytes.push_back(static_cast<char>(core::HexDigitValue(digits[i]) << 4 |
-                                          core::HexDigitValue(digits[i + 1])));
+        bytes.push_back(static_cast<char>(base::HexDigitValue(digits[i]) << 4 |
+                                          base::HexDigitValue(digits[i + 1])));
         i += 2;
         if (i == digits.size()) {
             return bytes;
@@ -185,10 +185,10 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
         }
         std::uint32_t number = 0;
         for (const char c : digits) {
-            if (core::HexDigitValue(c) < 0) {
+            if (base::HexDigitValue(c) < 0) {
                 return std::nullopt;
             }
-            number = number << 4 | static_cast<std::uint32_t>(core::HexDigitValue(c));
+            number = number << 4 | static_cast<std::uint32_t>(base::HexDigitValue(c));
         }
         value.type = platform::reg_type::kDword;
         for (int i = 0; i < 4; ++i) {
@@ -208,10 +208,10 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
         }
         std::uint64_t type = 0;
         for (const char c : data.substr(4, close - 4)) {
-            if (core::HexDigitValue(c) < 0) {
+            if (base::HexDigitValue(c) < 0) {
                 return std::nullopt;
             }
-            type = type << 4 | static_cast<std::uint64_t>(core::HexDigitValue(c));
+            type = type << 4 | static_cast<std::uint64_t>(base::HexDigitValue(c));
         }
         if (type > 0xFFFFFFFFu) {
             return std::nullopt;
@@ -225,7 +225,7 @@ std::optional<platform::RegistryValue> ValueData(std::string_view data,
     if (!bytes) {
         return std::nullopt;
     }
-    value.data = IsStringType(value.type) ? codec.Utf8ToAnsi(core::Utf16LeToWtf8(*bytes))
+    value.data = IsStringType(value.type) ? codec.Utf8ToAnsi(base::Utf16LeToWtf8(*bytes))
                                           : std::move(*bytes);
     return value;
 }
@@ -255,7 +255,7 @@ std::string WriteRegFile(const std::vector<RegFileKey>& keys, platform::TextCode
         }
         text.append("\r\n");
     }
-    return std::string(kByteOrderMark) + core::Wtf8ToUtf16Le(text);
+    return std::string(kByteOrderMark) + base::Wtf8ToUtf16Le(text);
 }
 
 std::optional<std::vector<RegFileKey>> ParseRegFile(std::string_view bytes,
@@ -263,7 +263,7 @@ std::optional<std::vector<RegFileKey>> ParseRegFile(std::string_view bytes,
     if (!bytes.starts_with(kByteOrderMark)) {
         return std::nullopt;
     }
-    const std::string text = core::Utf16LeToWtf8(bytes.substr(kByteOrderMark.size()));
+    const std::string text = base::Utf16LeToWtf8(bytes.substr(kByteOrderMark.size()));
     const std::vector<std::string_view> lines = Lines(text);
     std::vector<RegFileKey> keys;
     bool headerSeen = false;

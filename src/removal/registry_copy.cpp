@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace removal {
 
@@ -67,7 +67,7 @@ bool HasEmptySegment(std::string_view path) {
 // The section's path below the entry's key, or nullopt when it lies outside.
 bool Within(std::string_view section, std::string_view keyName) {
     if (section.size() < keyName.size() ||
-        !core::EqualsIgnoreCase(section.substr(0, keyName.size()), keyName)) {
+        !base::EqualsIgnoreCase(section.substr(0, keyName.size()), keyName)) {
         return false;
     }
     return section.size() == keyName.size() || section[keyName.size()] == '\\';
@@ -91,7 +91,7 @@ bool HoldsOnlyPartOf(platform::Registry& registry, const KeyName& entry,
     for (const RegFileKey& key : present.keys) {
         presentValues += key.values.size();
         const auto saved = std::find_if(copy.begin(), copy.end(), [&](const RegFileKey& k) {
-            return core::EqualsIgnoreCase(k.name, key.name);
+            return base::EqualsIgnoreCase(k.name, key.name);
         });
         if (saved == copy.end()) {
             return false;
@@ -99,7 +99,7 @@ bool HoldsOnlyPartOf(platform::Registry& registry, const KeyName& entry,
         for (const platform::NamedRegistryValue& value : key.values) {
             const auto match = std::find_if(saved->values.begin(), saved->values.end(),
                                             [&](const platform::NamedRegistryValue& v) {
-                                                return core::EqualsIgnoreCase(v.name, value.name) &&
+                                                return base::EqualsIgnoreCase(v.name, value.name) &&
                                                        v.value.type == value.value.type &&
                                                        v.value.data == value.value.data;
                                             });
@@ -175,7 +175,7 @@ ImportResult ImportRegFile(platform::Registry& registry, platform::TextCodec& co
     if (valueName) {
         const std::vector<platform::NamedRegistryValue>& values = keys->front().values;
         if (keys->size() != 1 || keys->front().name.size() != keyName.size() ||
-            values.size() != 1 || !core::EqualsIgnoreCase(values.front().name, *valueName)) {
+            values.size() != 1 || !base::EqualsIgnoreCase(values.front().name, *valueName)) {
             return ImportResult::Refused;
         }
     }

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
 #include "removal/quarantine_log.h"
@@ -115,8 +115,8 @@ bool StillSaved(core::Application& app, const RemovalState::SavedCopy& copy) {
 }
 
 std::string Identity(const RootKey& root, const std::string& key, const std::string& value) {
-    return core::UpperCase(std::string(root.name) + "\\" + key) + "\n" +
-           (value.empty() ? "\n" : core::UpperCase(value));
+    return base::UpperCase(std::string(root.name) + "\\" + key) + "\n" +
+           (value.empty() ? "\n" : base::UpperCase(value));
 }
 
 // Saves what the trace would delete, once per removal: a copy saved earlier
@@ -199,9 +199,9 @@ void PutBackPartlyDeleted(core::Application& app, const RootKey& root, const std
 
 TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootText,
                                  std::string_view keyPath, std::string_view valueName) {
-    const std::string trimmedRoot = core::Trim(rootText);
-    const std::string key = core::Trim(keyPath);
-    const std::string value = core::Trim(valueName);
+    const std::string trimmedRoot = base::Trim(rootText);
+    const std::string key = base::Trim(keyPath);
+    const std::string value = base::Trim(valueName);
     if (trimmedRoot.empty() || key.empty()) {
         return TraceOutcome::Handled;
     }

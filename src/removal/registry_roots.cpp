@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace removal {
 
@@ -20,7 +20,7 @@ constexpr RootKey kRootKeys[] = {
 }  // namespace
 
 std::optional<RootKey> RootKeyOfHandleText(std::string_view rootText) {
-    const std::optional<double> number = core::WholeNumber(rootText);
+    const std::optional<double> number = base::WholeNumber(rootText);
     if (!number) {
         return std::nullopt;
     }
@@ -35,7 +35,7 @@ std::optional<RootKey> RootKeyOfHandleText(std::string_view rootText) {
 
 std::optional<RootKey> RootKeyOfName(std::string_view name) {
     for (const RootKey& root : kRootKeys) {
-        if (core::EqualsIgnoreCase(root.name, name)) {
+        if (base::EqualsIgnoreCase(root.name, name)) {
             return root;
         }
     }

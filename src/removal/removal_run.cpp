@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/date_time_text.h"
 #include "core/file_predicates.h"
 #include "core/pages.h"
 #include "core/status_page.h"
-#include "core/text.h"
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
@@ -55,7 +55,7 @@ std::string ExtensionOf(std::string_view path) {
         path.find_first_of(":\\", dot + 1) != std::string_view::npos) {
         return {};
     }
-    return core::UpperCase(path.substr(dot + 1));
+    return base::UpperCase(path.substr(dot + 1));
 }
 
 // Unchecks the first row of the list whose sub-item 1 (with `bySubItem`) is
@@ -64,7 +64,7 @@ std::string ExtensionOf(std::string_view path) {
 void UncheckFirstRow(ui::ListView& list, std::string_view text, bool bySubItem) {
     for (int row = 0; row < list.ItemCount(); ++row) {
         const ui::ListItem& item = list.Item(row);
-        if (bySubItem ? item.SubItem(1) == text : core::EqualsIgnoreCase(item.text, text)) {
+        if (bySubItem ? item.SubItem(1) == text : base::EqualsIgnoreCase(item.text, text)) {
             list.SetChecked(row, false);
             return;
         }
@@ -141,7 +141,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
         // 1.
         main.pgbDeleteSpywaresFound->SetValue(row + 1);
         ShowRowProgress(app, row + 1, rows);
-        main.lblDeletingCaption->SetCaption(core::LowerCase(path));
+        main.lblDeletingCaption->SetCaption(base::LowerCase(path));
         // 2.
         app.removal.CurrentThreat = threatName;
         RemoveFileRow(app, path);
@@ -151,7 +151,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
         if (!secondPass || !StillThere(app, path)) {
             continue;
         }
-        if (core::UpperCase(path).find(".EXE") != std::string::npos) {
+        if (base::UpperCase(path).find(".EXE") != std::string::npos) {
             QuarantineExecutable(app, path);
         }
         if (StillThere(app, path)) {
@@ -174,7 +174,7 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
         main.pgbDeleteSpywaresFound->SetValue(fileRows + row + 1);
         ShowRowProgress(app, row + 1, rows);
         main.lblDeletingCaption->SetCaption(
-            core::LowerCase(item.SubItem(1) + "\\" + item.SubItem(2)));
+            base::LowerCase(item.SubItem(1) + "\\" + item.SubItem(2)));
         // 2. to 4.
         app.removal.CurrentThreat = item.SubItem(3);
         const TraceOutcome outcome =
@@ -184,11 +184,11 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
         // An entry that could not be saved was kept, as was a key that could
         // not be wholly deleted, and the user hears of it like of any file.
         if (secondPass && outcome != TraceOutcome::Handled) {
-            const std::optional<RootKey> root = RootKeyOfHandleText(core::Trim(item.text));
+            const std::optional<RootKey> root = RootKeyOfHandleText(base::Trim(item.text));
             std::string where =
-                std::string(root ? root->name : "") + "\\" + core::Trim(item.SubItem(1));
-            if (!core::Trim(item.SubItem(2)).empty()) {
-                where += "\\" + core::Trim(item.SubItem(2));
+                std::string(root ? root->name : "") + "\\" + base::Trim(item.SubItem(1));
+            if (!base::Trim(item.SubItem(2)).empty()) {
+                where += "\\" + base::Trim(item.SubItem(2));
             }
             ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
         }
@@ -210,7 +210,7 @@ void RemoveStoreRow(core::Application& app, int row, bool secondPass) {
     }
     const std::string reason =
         outcome == StoreRemoval::InUse
-            ? core::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
+            ? base::ReplaceAll(app.Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]",
                                item.SubItem(scan::kStoreBrowserSubItem))
             : app.Message(outcome == StoreRemoval::NotSaved ? "MSG_COOKIE_STORE_NOT_SAVED"
                                                             : "MSG_COOKIE_STORE_UNWORKABLE");
@@ -227,7 +227,7 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         }
         const std::string path = cookies.Item(row).text;
         ShowRowProgress(app, row + 1, rows);
-        main.lblDeletingCaption->SetCaption(core::LowerCase(path));
+        main.lblDeletingCaption->SetCaption(base::LowerCase(path));
         // A store's row names its store and domain in its own text too; a
         // cookie file's row is its path alone.
         const ui::ListItem& item = cookies.Item(row);
@@ -288,7 +288,7 @@ void ShowResultsPage(core::Application& app) {
 }
 
 int CaptionNumber(const ui::Label& label) {
-    return static_cast<int>(core::LeadingNumber(label.Caption()));
+    return static_cast<int>(base::LeadingNumber(label.Caption()));
 }
 
 }  // namespace

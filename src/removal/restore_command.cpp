@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/quarantine_restore.h"
 #include "removal/quarantine_window.h"
 #include "scan/cookie_store_scan.h"
@@ -80,7 +80,7 @@ std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& 
 void cmdRestoreQuarantined_Click(core::Application& app) {
     std::set<std::string> checked;
     for (const ui::QuarantineRow& row : app.frmQuarantine.CheckedRows()) {
-        checked.insert(core::UpperCase(row.id));
+        checked.insert(base::UpperCase(row.id));
     }
     if (checked.empty()) {
         return;
@@ -93,7 +93,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
     std::string notes;  // of items restored, but not wholly as saved
     for (const QuarantineEntry& entry :
          ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
-        if (!checked.contains(core::UpperCase(entry.storedName))) {
+        if (!checked.contains(base::UpperCase(entry.storedName))) {
             continue;
         }
         RestoreResult result = RestoreQuarantined(app, entry, RestorePlace::Original);

@@ -1,8 +1,8 @@
 #include "report/report_window.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "report/scan_report.h"
 
@@ -28,7 +28,7 @@ void frmReport_Load(core::Application& app) {
     if (core::FileExists(fs, path)) {
         for (const std::string& line : core::ReadStoredTextLines(fs, app.ports.textCodec, path)
                                            .value_or(std::vector<std::string>{})) {
-            if (core::Trim(line).empty()) {
+            if (base::Trim(line).empty()) {
                 text.append("\r\n");
             } else {
                 text.append(line);

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "core/json_reader.h"
-#include "core/text.h"
+#include "base/json_reader.h"
+#include "base/text.h"
 #include "scan/browser_policy_json.h"
 #include "scan/registry_scan.h"
 #include "scan/registry_views.h"
@@ -99,7 +99,7 @@ public:
     void AddValue(platform::RegistryKey& key, const std::string& path, const std::string& name,
                   PolicyKind kind) {
         std::string value;
-        if (ReadRegistryValue(key, name, value) == 0 && !core::Trim(value).empty()) {
+        if (ReadRegistryValue(key, name, value) == 0 && !base::Trim(value).empty()) {
             Add(path, name, kind, value);
         }
     }
@@ -121,8 +121,8 @@ public:
             if (cut) {
                 value = value.substr(0, value.find(';'));
             }
-            if (!core::Trim(value).empty()) {
-                Add(path, entry.name, kind, core::Trim(value));
+            if (!base::Trim(value).empty()) {
+                Add(path, entry.name, kind, base::Trim(value));
             }
         }
     }
@@ -134,27 +134,27 @@ public:
     // The JSON a value holds, when it holds some: a value there but unread
     // within the limits is a policy of its own, since the browser may apply
     // it.
-    std::optional<core::JsonValue> JsonOf(platform::RegistryKey& key, const std::string& path,
+    std::optional<base::JsonValue> JsonOf(platform::RegistryKey& key, const std::string& path,
                                           const std::string& name) {
         std::string text;
         const long status = ReadPolicyText(key, name, text);
         if (status == -1) {
             return std::nullopt;
         }
-        core::JsonReadResult read;
+        base::JsonReadResult read;
         if (status == 0) {
-            read = core::ReadJson(text);
+            read = base::ReadJson(text);
         } else {
-            read.status = core::JsonStatus::BeyondLimits;
+            read.status = base::JsonStatus::BeyondLimits;
         }
-        if (read.status == core::JsonStatus::BeyondLimits) {
+        if (read.status == base::JsonStatus::BeyondLimits) {
             AddUnreadable(path, name);
         }
         return std::move(read.value);
     }
 
     void AddExtensionSettings(platform::RegistryKey& key, const std::string& path) {
-        const std::optional<core::JsonValue> settings = JsonOf(key, path, "ExtensionSettings");
+        const std::optional<base::JsonValue> settings = JsonOf(key, path, "ExtensionSettings");
         if (settings && settings->IsObject()) {
             const std::vector<std::string> ids = InstalledExtensionIds(*settings);
             if (!ids.empty()) {
@@ -183,18 +183,18 @@ public:
     // browsers take it too; `cut` as in AddList.
     void AddJsonList(platform::RegistryKey& key, const std::string& path, const std::string& name,
                      PolicyKind kind, bool cut) {
-        const std::optional<core::JsonValue> list = JsonOf(key, path, name);
+        const std::optional<base::JsonValue> list = JsonOf(key, path, name);
         if (!list || !list->IsArray()) {
             return;
         }
         std::vector<std::string> values;
-        for (const core::JsonValue& item : list->items) {
+        for (const base::JsonValue& item : list->items) {
             std::string value = item.IsString() ? item.text : std::string();
             if (cut) {
                 value = value.substr(0, value.find(';'));
             }
-            if (!core::Trim(value).empty()) {
-                values.push_back(core::Trim(value));
+            if (!base::Trim(value).empty()) {
+                values.push_back(base::Trim(value));
             }
         }
         if (!values.empty()) {
@@ -215,12 +215,12 @@ public:
         std::vector<platform::NamedRegistryValue> values;
         if (key->EnumerateValues(values) == platform::reg_status::kOk) {
             for (const platform::NamedRegistryValue& entry : values) {
-                if (!core::StartsWithIgnoreCase(entry.name, "DefaultSearchProvider")) {
+                if (!base::StartsWithIgnoreCase(entry.name, "DefaultSearchProvider")) {
                     continue;
                 }
                 const bool engine =
-                    core::EqualsIgnoreCase(entry.name, "DefaultSearchProviderSearchURL") ||
-                    core::EqualsIgnoreCase(entry.name, "DefaultSearchProviderName");
+                    base::EqualsIgnoreCase(entry.name, "DefaultSearchProviderSearchURL") ||
+                    base::EqualsIgnoreCase(entry.name, "DefaultSearchProviderName");
                 std::string value;
                 if (ReadRegistryValue(*key, entry.name, value) == 0) {
                     Add(path, entry.name,
@@ -266,7 +266,7 @@ public:
                         static_cast<void>(ReadRegistryValue(*engine, "Name", engineName));
                     }
                     Add(enginePath, "", PolicyKind::AddedSearchEngine,
-                        core::Trim(engineName).empty() ? name : engineName);
+                        base::Trim(engineName).empty() ? name : engineName);
                 }
             }
         }
@@ -305,7 +305,7 @@ std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry) {
 }
 
 bool IsPolicyListKey(std::string_view keyPath) {
-    const std::string path = core::UpperCase(keyPath);
+    const std::string path = base::UpperCase(keyPath);
     if (path.find("\\POLICIES\\") == std::string::npos) {
         return false;
     }
@@ -325,12 +325,12 @@ std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
     std::vector<std::string> folders;
     for (const int csidl : {platform::csidl::kProgramFiles, platform::csidl::kProgramFilesX86}) {
         const std::optional<std::string> folder = shellFolders.FolderPath(csidl);
-        if (!folder || core::Trim(*folder).empty()) {
+        if (!folder || base::Trim(*folder).empty()) {
             continue;
         }
         bool seen = false;
         for (const std::string& known : folders) {
-            seen = seen || core::EqualsIgnoreCase(known, *folder);
+            seen = seen || base::EqualsIgnoreCase(known, *folder);
         }
         if (!seen) {
             folders.push_back(*folder);
@@ -347,14 +347,14 @@ std::vector<BrowserPolicy> ReadPolicyFiles(platform::FileSystem& fileSystem,
         }
         // There, but unread (too long, too deep, or not to be opened): what
         // Firefox takes from it is unknown, and that is said.
-        core::JsonReadResult read;
-        read.status = core::JsonStatus::BeyondLimits;
-        if (*size <= core::kJsonMaxSize) {
+        base::JsonReadResult read;
+        read.status = base::JsonStatus::BeyondLimits;
+        if (*size <= base::kJsonMaxSize) {
             if (const std::optional<std::string> text = fileSystem.ReadWholeFile(path)) {
-                read = core::ReadJson(*text);
+                read = base::ReadJson(*text);
             }
         }
-        if (read.status == core::JsonStatus::NotJson) {
+        if (read.status == base::JsonStatus::NotJson) {
             continue;
         }
         BrowserPolicy policy;

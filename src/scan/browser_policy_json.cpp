@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace scan {
 
 namespace {
 
 void AddIfSet(std::vector<PolicyEffect>& effects, PolicyKind kind, const std::string& value) {
-    if (!core::Trim(value).empty()) {
+    if (!base::Trim(value).empty()) {
         effects.push_back({kind, value, {}});
     }
 }
@@ -27,17 +27,17 @@ void AddJoined(std::vector<PolicyEffect>& effects, PolicyKind kind,
 }
 
 void AddOnce(std::vector<std::string>& texts, const std::string& text) {
-    if (!core::Trim(text).empty() && std::find(texts.begin(), texts.end(), text) == texts.end()) {
+    if (!base::Trim(text).empty() && std::find(texts.begin(), texts.end(), text) == texts.end()) {
         texts.push_back(text);
     }
 }
 
 // The texts of an array's string items.
-std::vector<std::string> Strings(const core::JsonValue* array) {
+std::vector<std::string> Strings(const base::JsonValue* array) {
     std::vector<std::string> texts;
     if (array != nullptr && array->IsArray()) {
-        for (const core::JsonValue& item : array->items) {
-            if (item.IsString() && !core::Trim(item.text).empty()) {
+        for (const base::JsonValue& item : array->items) {
+            if (item.IsString() && !base::Trim(item.text).empty()) {
                 texts.push_back(item.text);
             }
         }
@@ -51,10 +51,10 @@ bool InstallsExtension(std::string_view mode) {
     return mode == "force_installed" || mode == "normal_installed";
 }
 
-std::vector<std::string> InstalledExtensionIds(const core::JsonValue& settings) {
+std::vector<std::string> InstalledExtensionIds(const base::JsonValue& settings) {
     std::vector<std::string> ids;
-    for (const core::JsonMember& entry : settings.members) {
-        for (const core::JsonValue* mode : entry.value.MembersNamed("installation_mode")) {
+    for (const base::JsonMember& entry : settings.members) {
+        for (const base::JsonValue* mode : entry.value.MembersNamed("installation_mode")) {
             if (entry.name != "*" && mode->IsString() && InstallsExtension(mode->text)) {
                 AddOnce(ids, entry.name);
             }
@@ -63,28 +63,28 @@ std::vector<std::string> InstalledExtensionIds(const core::JsonValue& settings) 
     return ids;
 }
 
-std::vector<PolicyEffect> PolicyFileEffects(const core::JsonValue& document) {
+std::vector<PolicyEffect> PolicyFileEffects(const base::JsonValue& document) {
     std::vector<PolicyEffect> effects;
     // What a browser applies: the last of two equal names (Member gives
     // nullptr for anything but an object).
-    const core::JsonValue* policies = document.Member("policies");
-    const core::JsonValue none;
+    const base::JsonValue* policies = document.Member("policies");
+    const base::JsonValue none;
     if (policies == nullptr) {
         policies = &none;
     }
-    if (const core::JsonValue* homepage = policies->Member("Homepage")) {
+    if (const base::JsonValue* homepage = policies->Member("Homepage")) {
         AddIfSet(effects, PolicyKind::StartPage, homepage->StringMember("URL"));
         AddJoined(effects, PolicyKind::StartupPage, Strings(homepage->Member("Additional")));
         AddIfSet(effects, PolicyKind::StartupMode, homepage->StringMember("StartPage"));
     }
-    if (const core::JsonValue* search = policies->Member("SearchEngines")) {
+    if (const base::JsonValue* search = policies->Member("SearchEngines")) {
         AddIfSet(effects, PolicyKind::SearchEngine, search->StringMember("Default"));
-        const core::JsonValue* added = search->Member("Add");
+        const base::JsonValue* added = search->Member("Add");
         if (added != nullptr && added->IsArray()) {
             std::vector<std::string> names;
-            for (const core::JsonValue& engine : added->items) {
+            for (const base::JsonValue& engine : added->items) {
                 const std::string name = engine.StringMember("Name");
-                if (!core::Trim(name).empty()) {
+                if (!base::Trim(name).empty()) {
                     names.push_back(name);
                 }
             }
@@ -95,15 +95,15 @@ std::vector<PolicyEffect> PolicyFileEffects(const core::JsonValue& document) {
     // that none hides behind another.
     std::vector<std::string> installed;
     std::vector<std::string> settled;
-    for (const core::JsonValue* each : document.MembersNamed("policies")) {
-        for (const core::JsonValue* extensions : each->MembersNamed("Extensions")) {
-            for (const core::JsonValue* install : extensions->MembersNamed("Install")) {
+    for (const base::JsonValue* each : document.MembersNamed("policies")) {
+        for (const base::JsonValue* extensions : each->MembersNamed("Extensions")) {
+            for (const base::JsonValue* install : extensions->MembersNamed("Install")) {
                 for (const std::string& id : Strings(install)) {
                     AddOnce(installed, id);
                 }
             }
         }
-        for (const core::JsonValue* settings : each->MembersNamed("ExtensionSettings")) {
+        for (const base::JsonValue* settings : each->MembersNamed("ExtensionSettings")) {
             for (const std::string& id : InstalledExtensionIds(*settings)) {
                 AddOnce(settled, id);
             }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/json_reader.h"
+#include "base/json_reader.h"
 #include "scan/browser_policies.h"
 
 namespace scan {
@@ -19,9 +19,9 @@ namespace scan {
 // ("force_installed" or "normal_installed"), in the order written, each
 // once. A browser applies the last of two equal names; an installation in
 // any of them counts, so that none can be hidden behind another.
-[[nodiscard]] std::vector<std::string> InstalledExtensionIds(const core::JsonValue& settings);
+[[nodiscard]] std::vector<std::string> InstalledExtensionIds(const base::JsonValue& settings);
 
 // The effects of a policy file's "policies" object.
-[[nodiscard]] std::vector<PolicyEffect> PolicyFileEffects(const core::JsonValue& document);
+[[nodiscard]] std::vector<PolicyEffect> PolicyFileEffects(const base::JsonValue& document);
 
 }  // namespace scan

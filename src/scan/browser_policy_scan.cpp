@@ -1,7 +1,7 @@
 #include "scan/browser_policy_scan.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
 #include "scan/scan_state.h"
@@ -40,7 +40,7 @@ std::string_view MessageKeyOf(PolicyKind kind) {
 
 // A value as a name shows it: on one line, and not without end.
 std::string ValueText(std::string_view value) {
-    std::string text = core::Trim(value);
+    std::string text = base::Trim(value);
     for (char& c : text) {
         if (static_cast<unsigned char>(c) < 0x20) {
             c = ' ';
@@ -93,9 +93,9 @@ std::string PolicyFindingName(const core::Application& app, const BrowserPolicy&
     for (const PolicyEffect& effect : policy.effects) {
         std::string text = app.Message(MessageKeyOf(effect.kind));
         // The value last: a value's own text is never taken for a placeholder.
-        text = core::ReplaceAll(text, "[Browser]", policy.browser);
-        text = core::ReplaceAll(text, "[Setting]", effect.setting);
-        text = core::ReplaceAll(text, "[Value]", ValueText(effect.value));
+        text = base::ReplaceAll(text, "[Browser]", policy.browser);
+        text = base::ReplaceAll(text, "[Setting]", effect.setting);
+        text = base::ReplaceAll(text, "[Value]", ValueText(effect.value));
         name += (name.empty() ? "" : "; ") + text;
     }
     return name;

@@ -1,6 +1,6 @@
 #include "scan/cookie_fields.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace scan {
 
@@ -37,7 +37,7 @@ std::vector<std::string> ReadFields(std::string_view text) {
             while (i < text.size() && text[i] != ',' && !IsLineEnd(text[i])) {
                 ++i;
             }
-            field = core::TrimRight(text.substr(start, i - start));
+            field = base::TrimRight(text.substr(start, i - start));
             while (!field.empty() && IsBlank(field.back())) {
                 field.pop_back();
             }

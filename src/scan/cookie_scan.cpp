@@ -1,8 +1,8 @@
 #include "scan/cookie_scan.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -42,7 +42,7 @@ std::vector<std::string> BlockedCookieList(core::Application& app) {
             return {};
         }
     }
-    return core::Split(joined, "|");
+    return base::Split(joined, "|");
 }
 
 namespace {
@@ -64,12 +64,12 @@ bool ExamineCookieFile(core::Application& app, std::string_view folder,
     if (site.find('.') != std::string::npos) {
         site = WithoutLastPart(site);
     }
-    if (core::StartsWithIgnoreCase(site, "www.")) {
+    if (base::StartsWithIgnoreCase(site, "www.")) {
         site.erase(0, 4);
     }
     const bool isBlocked = IsBlockedCookie(blocked, site);
     const auto highestIndex = static_cast<double>(blocked.empty() ? 0 : blocked.size() - 1);
-    state.MemoryItemsInspected = static_cast<std::int32_t>(core::RoundHalfEven(
+    state.MemoryItemsInspected = static_cast<std::int32_t>(base::RoundHalfEven(
         highestIndex / static_cast<double>(files.size()) * static_cast<double>(n)));
     UpdateScanProgress(
         app, [&] { return state.ScanPhaseText + "\r\n" + name; }, -1, -1);
@@ -140,7 +140,7 @@ bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view s
     if (site.empty()) {
         return false;
     }
-    const std::string lowerSite = core::LowerCase(site);
+    const std::string lowerSite = base::LowerCase(site);
     for (const std::string& entry : blocked) {
         if (entry.find(site) == std::string::npos) {
             continue;
@@ -149,7 +149,7 @@ bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view s
         if (const std::size_t star = candidate.find('*'); star != std::string::npos) {
             candidate.erase(star, 1);
         }
-        if (core::LowerCase(candidate) == lowerSite) {
+        if (base::LowerCase(candidate) == lowerSite) {
             return true;
         }
     }
@@ -158,7 +158,7 @@ bool IsBlockedCookie(const std::vector<std::string>& blocked, std::string_view s
 
 void ScanCookies(core::Application& app, std::int32_t& cookieCounter) {
     const std::optional<std::string> folder = app.ports.shellFolders.FolderPath(33);
-    if (folder && !core::Trim(*folder).empty()) {
+    if (folder && !base::Trim(*folder).empty()) {
         ScanCookieFolder(app, folder->substr(0, folder->find('\0')), cookieCounter);
     }
     // Without Internet Explorer's folder the other browsers still have theirs.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/text_codec.h"
@@ -38,19 +38,19 @@ std::string WithoutTrailingDot(std::string text) {
     return text;
 }
 
-bool HasColumns(core::SqliteDatabase& database, std::string_view table,
+bool HasColumns(base::SqliteDatabase& database, std::string_view table,
                 std::initializer_list<std::string_view> wanted) {
-    std::optional<core::SqliteStatement> columns =
+    std::optional<base::SqliteStatement> columns =
         database.Prepare("SELECT lower(name) FROM pragma_table_info(?1)");
     if (!columns || !columns->BindText(1, table)) {
         return false;
     }
     std::vector<std::string> names;
-    core::StepResult step;
-    while ((step = columns->Step()) == core::StepResult::Row) {
+    base::StepResult step;
+    while ((step = columns->Step()) == base::StepResult::Row) {
         names.push_back(columns->ColumnText(0));
     }
-    if (step != core::StepResult::Done) {
+    if (step != base::StepResult::Done) {
         return false;
     }
     return std::all_of(wanted.begin(), wanted.end(), [&](std::string_view column) {
@@ -84,7 +84,7 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
         store.status = StoreOpenStatus::Unreadable;
         return store;
     }
-    store.database = core::SqliteDatabase::FromImage(*image);
+    store.database = base::SqliteDatabase::FromImage(*image);
     if (store.database) {
         const std::uint64_t deadline = clock.TickCount() + kCookieStoreTimeLimitMs;
         store.database->LimitTime([&clock, deadline] { return clock.TickCount() > deadline; });
@@ -93,12 +93,12 @@ OpenedStore OpenCookieStore(platform::FileSystem& fs, platform::Clock& clock,
     return store;
 }
 
-std::optional<CookieTable> FindCookieTable(core::SqliteDatabase& database) {
+std::optional<CookieTable> FindCookieTable(base::SqliteDatabase& database) {
     for (const KnownTable& known : kKnownTables) {
-        std::optional<core::SqliteStatement> schema = database.Prepare(
+        std::optional<base::SqliteStatement> schema = database.Prepare(
             "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND lower(name) = ?1");
         if (!schema || !schema->BindText(1, known.name) ||
-            schema->Step() != core::StepResult::Row) {
+            schema->Step() != base::StepResult::Row) {
             continue;
         }
         if (!HasColumns(database, known.name, {known.hostColumn, "name", "path"})) {
@@ -109,20 +109,20 @@ std::optional<CookieTable> FindCookieTable(core::SqliteDatabase& database) {
     return std::nullopt;
 }
 
-std::optional<std::vector<HostCookies>> ReadCookieHosts(core::SqliteDatabase& database,
+std::optional<std::vector<HostCookies>> ReadCookieHosts(base::SqliteDatabase& database,
                                                         const CookieTable& table) {
-    std::optional<core::SqliteStatement> hosts =
+    std::optional<base::SqliteStatement> hosts =
         database.Prepare("SELECT CAST(" + table.hostColumn + " AS TEXT), count(*) FROM " +
                          table.name + " GROUP BY 1");
     if (!hosts) {
         return std::nullopt;
     }
     std::vector<HostCookies> result;
-    core::StepResult step;
-    while ((step = hosts->Step()) == core::StepResult::Row) {
+    base::StepResult step;
+    while ((step = hosts->Step()) == base::StepResult::Row) {
         result.push_back({hosts->ColumnText(0), hosts->ColumnInt64(1)});
     }
-    if (step != core::StepResult::Done) {
+    if (step != base::StepResult::Done) {
         return std::nullopt;
     }
     return result;
@@ -133,19 +133,19 @@ std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedL
                                         const PublicSuffixes& suffixes) {
     std::vector<std::string> domains;
     for (const std::string& entry : blockedList) {
-        std::string domain(core::Trim(entry));
+        std::string domain(base::Trim(entry));
         if (const std::size_t star = domain.find('*'); star != std::string::npos) {
             domain.erase(star, 1);
         }
         domain = WithoutTrailingDot(WithoutLeadingDots(domain));
-        if (!core::IsAscii(domain)) {
+        if (!base::IsAscii(domain)) {
             std::optional<std::string> ascii = codec.HostNameToAscii(codec.AnsiToUtf8(domain));
-            if (!ascii || !core::IsAscii(*ascii)) {
+            if (!ascii || !base::IsAscii(*ascii)) {
                 continue;
             }
             domain = std::move(*ascii);
         }
-        domain = core::LowerCase(domain);
+        domain = base::LowerCase(domain);
         const std::size_t dot = domain.find('.');
         if (dot == std::string::npos || dot + 1 >= domain.size() || domain.back() == '.' ||
             suffixes.IsPublicSuffix(domain)) {
@@ -159,8 +159,8 @@ std::vector<std::string> BlockedDomains(const std::vector<std::string>& blockedL
 }
 
 bool HostIsUnder(std::string_view host, std::string_view domain) {
-    const std::string bare = core::LowerCase(WithoutTrailingDot(WithoutLeadingDots(host)));
-    const std::string lowerDomain = core::LowerCase(WithoutTrailingDot(std::string(domain)));
+    const std::string bare = base::LowerCase(WithoutTrailingDot(WithoutLeadingDots(host)));
+    const std::string lowerDomain = base::LowerCase(WithoutTrailingDot(std::string(domain)));
     if (lowerDomain.empty() || bare.size() < lowerDomain.size()) {
         return false;
     }

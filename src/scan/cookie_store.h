@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/sqlite_database.h"
+#include "base/sqlite_database.h"
 
 namespace platform {
 class Clock;
@@ -36,7 +36,7 @@ enum class StoreOpenStatus {
 
 struct OpenedStore {
     StoreOpenStatus status = StoreOpenStatus::Missing;
-    std::optional<core::SqliteDatabase> database;
+    std::optional<base::SqliteDatabase> database;
     // The bytes' size and last write when read, to tell later whether the
     // browser has written the file since.
     std::uint64_t size = 0;
@@ -61,7 +61,7 @@ struct CookieTable {
 
 // The store's cookie table; nullopt when it has none with a host, a name and
 // a path column.
-[[nodiscard]] std::optional<CookieTable> FindCookieTable(core::SqliteDatabase& database);
+[[nodiscard]] std::optional<CookieTable> FindCookieTable(base::SqliteDatabase& database);
 
 struct HostCookies {
     std::string host;  // as the store writes it, a leading "." included
@@ -71,7 +71,7 @@ struct HostCookies {
 // Every host of the table with the number of its cookies; nullopt when the
 // rows cannot be read.
 [[nodiscard]] std::optional<std::vector<HostCookies>> ReadCookieHosts(
-    core::SqliteDatabase& database, const CookieTable& table);
+    base::SqliteDatabase& database, const CookieTable& table);
 
 class PublicSuffixes;
 

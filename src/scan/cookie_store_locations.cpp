@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/shell_folders.h"
 #include "platform/text_codec.h"
@@ -47,7 +47,7 @@ std::optional<std::string> Folder(platform::ShellFolders& folders, int csidl) {
         return std::nullopt;
     }
     path->resize(path->find('\0') == std::string::npos ? path->size() : path->find('\0'));
-    if (core::Trim(*path).empty()) {
+    if (base::Trim(*path).empty()) {
         return std::nullopt;
     }
     while (!path->empty() && path->back() == '\\') {
@@ -96,7 +96,7 @@ std::vector<std::string> IniProfiles(platform::FileSystem& fs, platform::TextCod
     bool relative = true;
     const auto endSection = [&] {
         if (inProfile && !path.empty()) {
-            std::string folder = relative ? firefox + "\\" + core::ReplaceAll(path, "/", "\\")
+            std::string folder = relative ? firefox + "\\" + base::ReplaceAll(path, "/", "\\")
                                           : codec.Utf8ToAnsi(path);
             while (!folder.empty() && folder.back() == '\\') {
                 folder.pop_back();
@@ -106,22 +106,22 @@ std::vector<std::string> IniProfiles(platform::FileSystem& fs, platform::TextCod
         path.clear();
         relative = true;
     };
-    for (const std::string& raw : core::SplitLines(text)) {
-        const std::string line = core::Trim(raw);
+    for (const std::string& raw : base::SplitLines(text)) {
+        const std::string line = base::Trim(raw);
         if (line.starts_with("[")) {
             endSection();
-            inProfile = core::StartsWithIgnoreCase(line, "[Profile");
+            inProfile = base::StartsWithIgnoreCase(line, "[Profile");
             continue;
         }
         const std::size_t equals = line.find('=');
         if (!inProfile || equals == std::string::npos) {
             continue;
         }
-        const std::string key = core::Trim(std::string_view(line).substr(0, equals));
-        const std::string value = core::Trim(std::string_view(line).substr(equals + 1));
-        if (core::EqualsIgnoreCase(key, "Path")) {
+        const std::string key = base::Trim(std::string_view(line).substr(0, equals));
+        const std::string value = base::Trim(std::string_view(line).substr(equals + 1));
+        if (base::EqualsIgnoreCase(key, "Path")) {
             path = value;
-        } else if (core::EqualsIgnoreCase(key, "IsRelative")) {
+        } else if (base::EqualsIgnoreCase(key, "IsRelative")) {
             relative = value != "0";
         }
     }
@@ -146,7 +146,7 @@ std::vector<std::string> FirefoxFolders(platform::ShellFolders& shellFolders,
             Folder(shellFolders, platform::csidl::kLocalAppData)) {
         const std::string packages = *local + "\\" + std::string(kPackages);
         for (const std::string& package : ProfileFolders(fs, packages)) {
-            if (core::StartsWithIgnoreCase(package, kFirefoxPackagePrefix)) {
+            if (base::StartsWithIgnoreCase(package, kFirefoxPackagePrefix)) {
                 folders.push_back(packages + "\\" + package + "\\" + std::string(kPackageRoaming) +
                                   "\\" + std::string(kFirefoxFolder));
             }
@@ -186,7 +186,7 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
         }
         for (const std::string& profile : profiles) {
             const std::string path = profile + "\\" + std::string(kFirefoxStore);
-            const std::string key = core::UpperCase(path);
+            const std::string key = base::UpperCase(path);
             if (std::find(seen.begin(), seen.end(), key) != seen.end() ||
                 !IsRealFolder(fs, profile) || !IsFile(fs, path)) {
                 continue;
@@ -199,15 +199,15 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
 }
 
 std::string BrowserOfStore(std::string_view storePath) {
-    const std::string upper = core::UpperCase(storePath);
+    const std::string upper = base::UpperCase(storePath);
     for (const ChromiumBrowser& browser : kChromiumBrowsers) {
-        if (upper.find("\\" + core::UpperCase(browser.userData) + "\\") != std::string::npos) {
+        if (upper.find("\\" + base::UpperCase(browser.userData) + "\\") != std::string::npos) {
             return std::string(browser.name);
         }
     }
     // A profile that profiles.ini places anywhere still has Firefox's store.
-    if (upper.find("\\" + core::UpperCase(kFirefoxFolder) + "\\") != std::string::npos ||
-        upper.ends_with("\\" + core::UpperCase(kFirefoxStore))) {
+    if (upper.find("\\" + base::UpperCase(kFirefoxFolder) + "\\") != std::string::npos ||
+        upper.ends_with("\\" + base::UpperCase(kFirefoxStore))) {
         return "Firefox";
     }
     return {};

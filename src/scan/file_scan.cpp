@@ -1,10 +1,10 @@
 #include "scan/file_scan.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/path_macros.h"
 #include "core/shell_folder_cache.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "core/wow32_folders.h"
 #include "definitions/definition_files.h"
@@ -52,7 +52,7 @@ std::vector<std::string> PlacesOf(const Record& record, std::string_view decoded
                                   Parse parse) {
     std::vector<std::string> places{record.path};
     const std::optional<Record> twin = parse(decoded, drive, wow32);
-    if (twin && !core::EqualsIgnoreCase(twin->path, record.path)) {
+    if (twin && !base::EqualsIgnoreCase(twin->path, record.path)) {
         places.push_back(twin->path);
     }
     return places;
@@ -119,7 +119,7 @@ void ScanKnownFiles(core::Application& app) {
                 AddExcludedRow(app, path);
                 continue;
             }
-            if (core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(ports.fileSystem, path)),
+            if (base::EqualsIgnoreCase(base::Trim(GetFileCompanyName(ports.fileSystem, path)),
                                        kVendorExemption)) {
                 continue;
             }

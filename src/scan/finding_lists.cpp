@@ -1,7 +1,7 @@
 #include "scan/finding_lists.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "scan/scan_state.h"
 
 namespace scan {
@@ -9,7 +9,7 @@ namespace scan {
 bool HasSummaryRow(const ui::ListView& summary, std::string_view threatName) {
     const std::string prefix = std::string(threatName) + " - Found";
     for (int row = 0; row < summary.ItemCount(); ++row) {
-        if (core::StartsWithIgnoreCase(summary.Item(row).text, prefix)) {
+        if (base::StartsWithIgnoreCase(summary.Item(row).text, prefix)) {
             return true;
         }
     }
@@ -22,7 +22,7 @@ void AddExcludedRow(core::Application& app, std::string_view location) {
 
 void IncrementCaption(ui::Label& label) {
     label.SetCaption(
-        std::to_string(static_cast<std::int64_t>(core::LeadingNumber(label.Caption())) + 1));
+        std::to_string(static_cast<std::int64_t>(base::LeadingNumber(label.Caption())) + 1));
 }
 
 void AddThreat(core::Application& app, std::string_view threatName, int icon,
@@ -62,10 +62,10 @@ void PropagateRemovalCheck(core::Application& app, int row) {
     follow(*main.lvwCookiesToDelete,
            [&](const ui::ListItem& trace) { return trace.text == location; });
     follow(*main.lvwRegistryToBeDeleted, [&](const ui::ListItem& trace) {
-        return trace.SubItem(1) == text || core::EqualsIgnoreCase(trace.SubItem(3), text);
+        return trace.SubItem(1) == text || base::EqualsIgnoreCase(trace.SubItem(3), text);
     });
     follow(*main.lvwFilesToBeDeleted, [&](const ui::ListItem& trace) {
-        return core::EqualsIgnoreCase(trace.SubItem(1), text) || trace.text == location;
+        return base::EqualsIgnoreCase(trace.SubItem(1), text) || trace.text == location;
     });
 }
 

@@ -3,10 +3,10 @@
 #include <memory>
 #include <unordered_set>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/shell_folder_cache.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -23,7 +23,7 @@ namespace scan {
 namespace {
 
 bool IsVendorFile(platform::FileSystem& fs, const std::string& path) {
-    return core::EqualsIgnoreCase(core::Trim(GetFileCompanyName(fs, path)), kVendorExemption);
+    return base::EqualsIgnoreCase(base::Trim(GetFileCompanyName(fs, path)), kVendorExemption);
 }
 
 std::string NameOf(std::string_view path) {
@@ -86,7 +86,7 @@ void ScanProcessesNT(core::Application& app) {
             const std::optional<definitions::ExeRecord> record = definitions::ParseExeRecord(
                 definitions::DecodeDefinitionText(line, ports.textCodec), folders);
             if (record) {
-                memoryScanPaths.insert(core::UpperCase(record->path));
+                memoryScanPaths.insert(base::UpperCase(record->path));
                 lastFileName = record->fileName;
             }
             if (scanMode) {
@@ -126,14 +126,14 @@ void ScanProcessesNT(core::Application& app) {
             continue;
         }
         const std::string company = GetFileCompanyName(ports.fileSystem, modulePath);
-        if (core::EqualsIgnoreCase(core::Trim(company), kVendorExemption)) {
+        if (base::EqualsIgnoreCase(base::Trim(company), kVendorExemption)) {
             continue;
         }
         if (app.exclusions.IsExcluded(name)) {
             AddExcludedRow(app, name);
             continue;
         }
-        if (core::EqualsIgnoreCase(core::Trim(name), "NorrowProcessHelper.exe")) {
+        if (base::EqualsIgnoreCase(base::Trim(name), "NorrowProcessHelper.exe")) {
             continue;
         }
         ReportMemoryFinding(app, name, company, held.get());
@@ -147,9 +147,9 @@ void ScanProcesses9x(core::Application& app) {
     platform::Platform& ports = app.ports;
     const bool scanMode = InScanMode(app);
     // 1.
-    if (!core::Trim(state.MemoryScanText9x).empty()) {
+    if (!base::Trim(state.MemoryScanText9x).empty()) {
         state.MemoryItemsInspected +=
-            static_cast<std::int32_t>(core::Split(state.MemoryScanText9x, "\r\n").size());
+            static_cast<std::int32_t>(base::Split(state.MemoryScanText9x, "\r\n").size());
     } else {
         const std::string path =
             definitions::DataFile(app.DataFolder, definitions::kExeDefinitions);
@@ -177,7 +177,7 @@ void ScanProcesses9x(core::Application& app) {
     if (!snapshot) {
         return;
     }
-    const std::string text = core::UpperCase(state.MemoryScanText9x);
+    const std::string text = base::UpperCase(state.MemoryScanText9x);
     for (const platform::ProcessEntry& entry : *snapshot) {
         // The walk does not heed Stop, but nothing is stopped or asked once
         // the program is closing.
@@ -189,14 +189,14 @@ void ScanProcesses9x(core::Application& app) {
         // Held from the moment it is seen: the question may wait for minutes.
         const std::unique_ptr<platform::HeldProcess> held = ports.processes.Hold(entry.id);
         const std::string exePath = entry.exeFile.substr(0, entry.exeFile.find('\0'));
-        const std::string name = core::UpperCase(core::Trim(NameOf(exePath)));
+        const std::string name = base::UpperCase(base::Trim(NameOf(exePath)));
         // Only the first place the name stands is tested: it must end its line.
         const std::size_t found = name.empty() ? std::string::npos : text.find(name);
         if (found == std::string::npos) {
             continue;
         }
         const std::size_t lineEnd = text.find("\r\n", found);
-        if (core::Trim(text.substr(
+        if (base::Trim(text.substr(
                 found, lineEnd == std::string::npos ? std::string::npos : lineEnd - found)) !=
             name) {
             continue;

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <memory>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace scan {
 
@@ -22,11 +22,11 @@ std::string TargetForm(std::string_view name) {
 
 // The short 8.3 alias that a long name goes by: up to six characters and "~1".
 std::string ShortAlias(std::string_view name) {
-    std::string alias = core::ReplaceAllIgnoreCase(name, ".exe", "");
+    std::string alias = base::ReplaceAllIgnoreCase(name, ".exe", "");
     if (alias.size() >= 7) {
         alias.resize(6);
     }
-    return core::UpperCase(alias) + "~1";
+    return base::UpperCase(alias) + "~1";
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ int ListProcesses(platform::Processes& processes, ProcessList& list) {
 }
 
 std::string ResolveSystem32Path(platform::Processes& processes, std::string_view path) {
-    const std::string upper = core::UpperCase(core::Trim(path));
+    const std::string upper = base::UpperCase(base::Trim(path));
     const std::string marker = "SYSTEM32\\";
     const std::size_t found = upper.rfind(marker);
     if (found == std::string::npos) {
@@ -91,11 +91,11 @@ std::optional<std::string> ExecutablePathOf(platform::Processes& processes, std:
     if (!module) {
         return std::nullopt;
     }
-    return core::UpperCase(ResolveSystem32Path(processes, core::UpperCase(core::Trim(*module))));
+    return base::UpperCase(ResolveSystem32Path(processes, base::UpperCase(base::Trim(*module))));
 }
 
 bool StopProcessesOfFile(platform::Processes& processes, std::string_view path) {
-    const std::string file = core::UpperCase(core::Trim(path));
+    const std::string file = base::UpperCase(base::Trim(path));
     bool allStopped = true;
     for (std::uint32_t id : processes.ListIds().value_or(std::vector<std::uint32_t>{})) {
         // Held before its path is read, so that the process stopped is the
@@ -111,12 +111,12 @@ bool StopProcessesOfFile(platform::Processes& processes, std::string_view path) 
 
 bool StopProcessByName(platform::Processes& processes, std::string_view name) {
     const std::string alias = ShortAlias(name);
-    const std::string target = core::Trim(TargetForm(name));
+    const std::string target = base::Trim(TargetForm(name));
     ProcessList list;
     ListProcesses(processes, list);
     for (std::size_t i = 0; i < list.names.size(); ++i) {
-        const std::string candidate = core::Trim(TargetForm(list.names[i]));
-        if (core::EqualsIgnoreCase(candidate, target) || core::EqualsIgnoreCase(candidate, alias)) {
+        const std::string candidate = base::Trim(TargetForm(list.names[i]));
+        if (base::EqualsIgnoreCase(candidate, target) || base::EqualsIgnoreCase(candidate, alias)) {
             const std::unique_ptr<platform::HeldProcess> held = processes.Hold(list.ids[i]);
             // Gone since it was listed: stopped. Still there under its name
             // but not to be held: not stopped.

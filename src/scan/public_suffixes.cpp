@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/text_codec.h"
 
 namespace scan {
@@ -15,7 +15,7 @@ std::optional<std::string> AsciiRule(platform::TextCodec& codec, std::string_vie
             return codec.HostNameToAscii(rule);
         }
     }
-    return core::LowerCase(rule);
+    return base::LowerCase(rule);
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/file_predicates.h"
 #include "core/path_macros.h"
 #include "core/shell_folder_cache.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
@@ -40,7 +40,7 @@ void EnterTrace(core::Application& app, std::uint32_t root,
     if (HasSummaryRow(*main.lvwSpywareFound, record.threatName)) {
         return;
     }
-    if (core::Trim(record.threatName).empty()) {
+    if (base::Trim(record.threatName).empty()) {
         if (keyRecord) {
             main.lvwSpywareFound->AddItem("RegKey " + keyPath + " - Found");
             ui::ListView& removal = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
@@ -174,7 +174,7 @@ void ScanRegistry(core::Application& app) {
             continue;
         }
         // 2.3 and 2.4
-        if (core::IsBlank(record->rootCode)) {
+        if (base::IsBlank(record->rootCode)) {
             continue;
         }
         const std::uint32_t root = RegistryRootFromCode(record->rootCode, state.CurrentRootName);
@@ -186,7 +186,7 @@ void ScanRegistry(core::Application& app) {
         UpdateScanProgress(
             app,
             [&] {
-                return state.ScanPhaseText + "\r\n" + core::LowerCase(record->keyPath) + "\\" +
+                return state.ScanPhaseText + "\r\n" + base::LowerCase(record->keyPath) + "\\" +
                        record->valueName;
             },
             Percent(state.RegistryEntriesInspected, app.counts.RegistryDefinitionCount),
@@ -194,7 +194,7 @@ void ScanRegistry(core::Application& app) {
                         app.counts.CookieDefinitionCount + app.counts.ExeDefinitionCount,
                     app.TotalDefinitionLines));
         // A record without a key names a whole root key: never a trace.
-        if (core::IsBlank(record->keyPath)) {
+        if (base::IsBlank(record->keyPath)) {
             continue;
         }
         // The locations are only built for what exists: most records name
@@ -205,8 +205,8 @@ void ScanRegistry(core::Application& app) {
         if (!record->valueName.empty()) {
             // 2.6: a value record.
             std::string& valueName = record->valueName;
-            if (core::HasDoubledBackslash(valueName)) {
-                valueName = core::ReplaceAll(valueName, "\\\\", "\\");
+            if (base::HasDoubledBackslash(valueName)) {
+                valueName = base::ReplaceAll(valueName, "\\\\", "\\");
             }
             const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
             for (const Place& place :
@@ -233,7 +233,7 @@ void ScanRegistry(core::Application& app) {
             // 2.7: a key record.
             const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
             for (const Place& place :
-                 PlacesOf(ports.registry, root, core::TrimView(record->keyPath), record->keyPath,
+                 PlacesOf(ports.registry, root, base::TrimView(record->keyPath), record->keyPath,
                           nullptr)) {
                 const std::string keyLocation = state.CurrentRootName + "\\" + place.keyPath;
                 if (app.SafeList.IsSafeListed(keyLocation) ||

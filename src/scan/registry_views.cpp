@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace scan {
 
@@ -39,11 +39,11 @@ std::optional<std::string> RedirectedKeyPath(std::string_view requested,
     std::size_t a = asked.size();
     for (std::size_t n = named.size(); n > 0; --n) {
         const std::string_view segment = named[n - 1];
-        if (a > 0 && core::EqualsIgnoreCase(segment, asked[a - 1])) {
+        if (a > 0 && base::EqualsIgnoreCase(segment, asked[a - 1])) {
             --a;
             continue;
         }
-        if (!core::EqualsIgnoreCase(segment, kWow32KeyName)) {
+        if (!base::EqualsIgnoreCase(segment, kWow32KeyName)) {
             return std::nullopt;
         }
         // Above the inserted segment the name must be the requested path
@@ -51,7 +51,7 @@ std::optional<std::string> RedirectedKeyPath(std::string_view requested,
         // is SOFTWARE\Classes\Wow6432Node), and the path with a segment put
         // in names a key that does not exist.
         for (std::size_t k = a, m = n - 1; k > 0; --k, --m) {
-            if (m == 0 || !core::EqualsIgnoreCase(named[m - 1], asked[k - 1])) {
+            if (m == 0 || !base::EqualsIgnoreCase(named[m - 1], asked[k - 1])) {
                 return std::nullopt;
             }
         }

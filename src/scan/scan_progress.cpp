@@ -1,7 +1,7 @@
 #include "scan/scan_progress.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "scan/status_word_filter.h"
 
 namespace scan {
@@ -24,7 +24,7 @@ int Percent(std::int64_t part, std::int64_t whole) noexcept {
         return -1;
     }
     const std::int64_t value =
-        core::RoundHalfEven(static_cast<double>(part) / static_cast<double>(whole) * 100.0);
+        base::RoundHalfEven(static_cast<double>(part) / static_cast<double>(whole) * 100.0);
     return static_cast<int>(std::clamp<std::int64_t>(value, -32768, 32767));
 }
 

@@ -1,12 +1,12 @@
 #include "scan/scan_run.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/date_time_text.h"
 #include "core/pages.h"
 #include "core/path_macros.h"
 #include "core/status_page.h"
-#include "core/text.h"
 #include "definitions/definition_check.h"
 #include "definitions/definition_counts.h"
 #include "definitions/safe_list.h"
@@ -31,7 +31,7 @@ void SetPhase(core::Application& app, std::string_view messageKey) {
 }
 
 bool SettingIsTrue(core::Application& app, std::string_view key) {
-    return core::TextToBool(app.ReadUserSetting("OptionAndSettings", key, "True")).value_or(false);
+    return base::TextToBool(app.ReadUserSetting("OptionAndSettings", key, "True")).value_or(false);
 }
 
 void AskToStop(core::Application& app, std::string_view messageKey) {
@@ -186,7 +186,7 @@ void RunScanPhases(core::Application& app) {
     main.pb2->SetMax(100);
     main.pb2->SetValue(0);
     // 4.
-    if (core::LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkScanCookies", "1")) == 1) {
+    if (base::LeadingNumber(app.ReadUserSetting("OptionAndSettings", "chkScanCookies", "1")) == 1) {
         SetPhase(app, "MSG_COOKIES");
         std::int32_t cookieFiles = 0;
         ScanCookies(app, cookieFiles);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cctype>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace scan {
 
@@ -27,16 +27,16 @@ bool IsWordCharacter(char c) {
 std::string FilterStatusWords(std::string_view text) {
     std::string result(text);
     for (std::string_view word : kWords) {
-        std::size_t pos = core::FindIgnoreCase(result, word);
+        std::size_t pos = base::FindIgnoreCase(result, word);
         while (pos != std::string::npos) {
             const std::size_t end = pos + word.size();
             const bool startsWord = pos == 0 || !IsWordCharacter(result[pos - 1]);
             const bool endsWord = end == result.size() || !IsWordCharacter(result[end]);
             if (startsWord && endsWord) {
                 result.erase(pos, word.size());
-                pos = core::FindIgnoreCase(result, word, pos);
+                pos = base::FindIgnoreCase(result, word, pos);
             } else {
-                pos = core::FindIgnoreCase(result, word, pos + 1);
+                pos = base::FindIgnoreCase(result, word, pos + 1);
             }
         }
     }

@@ -1,8 +1,8 @@
 #include "scheduler/schedule_settings.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "scheduler/schedule_days.h"
 #include "scheduler/schedule_watcher.h"
 #include "scheduler/watched_schedule.h"
@@ -67,7 +67,7 @@ void LoadSchedule(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     // 1.
     const double autoDelete =
-        core::LeadingNumber(app.ReadUserSetting("Settings", "chkAutoDel", "0"));
+        base::LeadingNumber(app.ReadUserSetting("Settings", "chkAutoDel", "0"));
     if (autoDelete == 0 || autoDelete == 1) {
         main.chkAutoDel->SetValue(static_cast<int>(autoDelete));
     }
@@ -85,7 +85,7 @@ void LoadSchedule(core::Application& app) {
     // 4.
     // A stored number that names no choice shows "Daily"; it is range-checked
     // before it becomes an index, as the text may hold any number.
-    const double index = core::LeadingNumber(day);
+    const double index = base::LeadingNumber(day);
     main.cmbDays->SetListIndex(
         index >= 0 && index < main.cmbDays->ItemCount() ? static_cast<int>(index) : kDaily);
 }

@@ -1,8 +1,8 @@
 #include "scheduler/watched_schedule.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "scheduler/schedule_days.h"
 
 namespace scheduler {
@@ -28,10 +28,10 @@ bool SameDate(const platform::DateTime& a, const platform::DateTime& b) {
 WatchedSchedule ReadWatchedSchedule(core::Application& app) {
     WatchedSchedule schedule;
     if (const std::optional<double> day =
-            core::WholeNumber(app.ReadUserSetting("OptionAndSettings", "Day", "7"))) {
+            base::WholeNumber(app.ReadUserSetting("OptionAndSettings", "Day", "7"))) {
         // A number that names no choice never fires, as "Never" does.
         schedule.day =
-            *day >= 0 && *day <= kNever ? static_cast<int>(core::RoundHalfEven(*day)) : kNever;
+            *day >= 0 && *day <= kNever ? static_cast<int>(base::RoundHalfEven(*day)) : kNever;
     }
     if (const std::optional<platform::DateTime> time =
             core::ParseDateTime(app.ReadUserSetting("OptionAndSettings", "Time", "Null"))) {

@@ -1,17 +1,17 @@
 #include "shell/slide_in.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace shell {
 
 namespace {
 
 std::int32_t Twips(double pixels, double twipsPerPixel) {
-    return static_cast<std::int32_t>(core::RoundHalfEven(pixels * twipsPerPixel));
+    return static_cast<std::int32_t>(base::RoundHalfEven(pixels * twipsPerPixel));
 }
 
 int Pixels(std::int32_t twips, double twipsPerPixel) {
-    return static_cast<int>(core::RoundHalfEven(twips / twipsPerPixel));
+    return static_cast<int>(base::RoundHalfEven(twips / twipsPerPixel));
 }
 
 void MoveToPosition(const SlidingWindow& sliding) {

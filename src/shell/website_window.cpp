@@ -1,14 +1,14 @@
 #include "shell/website_window.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace shell {
 
 std::string WebsiteAddress(std::string_view website) {
-    const std::string address = core::Trim(website);
-    if (core::StartsWithIgnoreCase(address, "http://") ||
-        core::StartsWithIgnoreCase(address, "https://")) {
+    const std::string address = base::Trim(website);
+    if (base::StartsWithIgnoreCase(address, "http://") ||
+        base::StartsWithIgnoreCase(address, "https://")) {
         return address;
     }
     return "http://" + address;
@@ -21,7 +21,7 @@ void AttachWebsiteWindow(core::Application& app) {
         // main window's exit waiting for ever.
         app.frmWebsite.Timer1->SetEnabled(true);
         app.branding = core::LoadBranding(app.ports.programFile);
-        if (!core::Trim(app.branding.Website).empty()) {
+        if (!base::Trim(app.branding.Website).empty()) {
             [[maybe_unused]] const bool opened = app.ports.shell.Execute(
                 "open", WebsiteAddress(app.branding.Website), "", "", platform::WindowShow::Normal);
         }

@@ -4,8 +4,8 @@
 #include <set>
 #include <utility>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "removal/quarantine_log.h"
 #include "removal/registry_removal.h"
 #include "scan/browser_policy_scan.h"
@@ -21,7 +21,7 @@ using scan::PolicyValue;
 // The policy's place, in one case: the registry ignores case, and so does
 // this comparison.
 std::string PolicyIdentity(const scan::BrowserPolicy& policy) {
-    return core::UpperCase(scan::PolicyLocation(policy));
+    return base::UpperCase(scan::PolicyLocation(policy));
 }
 
 // The policies as they are now, by where they are, with what they set.
@@ -137,7 +137,7 @@ void RemoveAskedPolicy(core::Application& app) {
     NoteBrowserPolicies(app);
     if (outcome != removal::TraceOutcome::Handled || StillThere(app, *policy)) {
         app.ports.dialogs.ShowMessage(
-            core::ReplaceAll(app.Message("MSG_SHIELD_POLICY_NOT_REMOVED"), "[Policy]",
+            base::ReplaceAll(app.Message("MSG_SHIELD_POLICY_NOT_REMOVED"), "[Policy]",
                              scan::PolicyFindingName(app, *policy)),
             app.branding.ProgramName, platform::MessageButtons::Ok,
             platform::MessageIcon::Exclamation);

@@ -1,8 +1,8 @@
 #include "shields/home_page_shield.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
-#include "core/text.h"
 #include "scan/memory_scan.h"
 #include "shields/browser_policy_shield.h"
 #include "shields/memory_shield.h"
@@ -14,7 +14,7 @@ namespace {
 
 // A flag that does not read as true or false counts as off.
 bool FlagIsOn(const core::Application& app, std::string_view key, std::string_view defaultValue) {
-    return core::TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))
+    return base::TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))
         .value_or(false);
 }
 

@@ -1,8 +1,8 @@
 #include "shields/memory_shield.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
-#include "core/text.h"
 #include "scan/memory_scan.h"
 #include "scan/process_control.h"
 
@@ -15,10 +15,10 @@ void cmdYes_Click(core::Application& app) {
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     alert.cmdYes->SetEnabled(false);
     app.shields.AlertAnswered = true;
-    const std::string name = core::Trim(alert.lblAlertFileName->Caption());
+    const std::string name = base::Trim(alert.lblAlertFileName->Caption());
     if (!scan::StopProcess(app.shields.alertProcess)) {
         app.ports.dialogs.ShowMessage(
-            core::UpperCase(name) + " " + app.Message("MSG_ERROR_STOPPED"),
+            base::UpperCase(name) + " " + app.Message("MSG_ERROR_STOPPED"),
             app.branding.ProgramName, platform::MessageButtons::Ok,
             platform::MessageIcon::Information);
     }
@@ -30,7 +30,7 @@ void cmdNO_Click(core::Application& app) {
     ui::FrmSpywareFoundAlert& alert = app.frmSpywareFoundAlert;
     app.shields.AlertAnswered = true;
     app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec, app.ports.eventLoop,
-                                app.DataFolder, core::Trim(alert.lblAlertFileName->Caption()));
+                                app.DataFolder, base::Trim(alert.lblAlertFileName->Caption()));
     alert.Unload();
 }
 
@@ -39,7 +39,7 @@ void cmdNO_Click(core::Application& app) {
 void tmrMemoryInspected_Timer(core::Application& app) {
     ShieldState& state = app.shields;
     // 1.
-    if (!core::TextToBool(app.ReadUserSetting("OptionAndSettings", "optMemorySheildOn", "True"))
+    if (!base::TextToBool(app.ReadUserSetting("OptionAndSettings", "optMemorySheildOn", "True"))
              .value_or(false)) {
         return;
     }
@@ -68,9 +68,9 @@ void ShowMemoryAlert(core::Application& app, std::string_view name, std::string_
         return;
     }
     alert.lblAlertCompanyName->SetCaption(
-        core::Trim(company).empty() ? app.Message("MSG_NOCOMPANY") + " " + std::string(name)
-                                    : core::UpperCase(company));
-    alert.lblAlertFileName->SetCaption(core::UpperCase(name));
+        base::Trim(company).empty() ? app.Message("MSG_NOCOMPANY") + " " + std::string(name)
+                                    : base::UpperCase(company));
+    alert.lblAlertFileName->SetCaption(base::UpperCase(name));
     state.alertProcess = process;
     state.AlertAnswered = false;
     alert.Show();

@@ -1,7 +1,7 @@
 #include "shields/shield_options.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace shields {
 
@@ -10,8 +10,8 @@ namespace {
 // Stores each button of a pair under its own name, as a flag.
 void StoreOptionPair(core::Application& app, const ui::OptionButton& first,
                      const ui::OptionButton& second) {
-    app.WriteUserSetting("OptionAndSettings", first.Name(), core::BoolToText(first.Value()));
-    app.WriteUserSetting("OptionAndSettings", second.Name(), core::BoolToText(second.Value()));
+    app.WriteUserSetting("OptionAndSettings", first.Name(), base::BoolToText(first.Value()));
+    app.WriteUserSetting("OptionAndSettings", second.Name(), base::BoolToText(second.Value()));
 }
 
 void SwitchHomePageShield(core::Application& app, bool on) {
@@ -29,9 +29,9 @@ void chkHomePage_Click(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     const int value = main.chkHomePage->Value();
     const bool notClear = value != 0;
-    app.WriteUserSetting("OptionAndSettings", "optIEHomePageSheildOn", core::BoolToText(notClear));
+    app.WriteUserSetting("OptionAndSettings", "optIEHomePageSheildOn", base::BoolToText(notClear));
     app.WriteUserSetting("OptionAndSettings", "optIEHomePageSheildOff",
-                         core::BoolToText(!notClear));
+                         base::BoolToText(!notClear));
     SwitchHomePageShield(app, value == 1);
     // The options page shows the same choice.
     if (value == 0 || value == 1) {
@@ -51,8 +51,8 @@ void optIEHomePageSheild_Click(core::Application& app) {
 void chkAutoProtect_Click(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     const bool checked = main.chkAutoProtect->Value() == 1;
-    app.WriteUserSetting("OptionAndSettings", "optMemorySheildOn", core::BoolToText(checked));
-    app.WriteUserSetting("OptionAndSettings", "optMemorySheildOff", core::BoolToText(!checked));
+    app.WriteUserSetting("OptionAndSettings", "optMemorySheildOn", base::BoolToText(checked));
+    app.WriteUserSetting("OptionAndSettings", "optMemorySheildOff", base::BoolToText(!checked));
     main.tmrMemoryInspected->SetEnabled(checked);
     (checked ? main.optMemorySheildOn : main.optMemorySheildOff)->SetValue(true);
 }
@@ -68,8 +68,8 @@ void optMemorySheild_Click(core::Application& app) {
 void chkBrowserShield_Click(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     const bool checked = main.chkBrowserShield->Value() == 1;
-    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOn", core::BoolToText(checked));
-    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOff", core::BoolToText(!checked));
+    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOn", base::BoolToText(checked));
+    app.WriteUserSetting("OptionAndSettings", "optBrowserShieldOff", base::BoolToText(!checked));
     (checked ? main.optBrowserShieldOn : main.optBrowserShieldOff)->SetValue(true);
 }
 

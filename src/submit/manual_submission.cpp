@@ -1,7 +1,7 @@
 #include "submit/manual_submission.h"
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "definitions/line_code.h"
 #include "submit/submission_url.h"
 #include "update/http_transfer.h"
@@ -15,7 +15,7 @@ void cmdSubmit_Click(core::Application& app) {
         app.ports, SubmissionUrl(app, definitions::EncodeDefinitionLine(name) + "|"));
     // The server's word for a name it took, or already had.
     const bool received =
-        core::ContainsIgnoreCase(answer, "Skipped") || core::ContainsIgnoreCase(answer, "Added");
+        base::ContainsIgnoreCase(answer, "Skipped") || base::ContainsIgnoreCase(answer, "Added");
     if (received) {
         main.Label26->SetCaption(app.Message("MSG_RESULTS") + " " + name + " " +
                                  app.Message("MSG_RESULTS_THANK"));

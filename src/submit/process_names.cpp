@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 #include "definitions/line_code.h"
 #include "submit/submission_url.h"
 #include "update/http_transfer.h"
@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 8> kNotSent{
 }  // namespace
 
 std::string ListProcessNamesWmi(platform::Management& management) {
-    const std::string objectPath = "winmgmts:\\\\" + core::Trim("localhost");
+    const std::string objectPath = "winmgmts:\\\\" + base::Trim("localhost");
     const std::optional<std::vector<std::string>> names =
         management.QueryProperty(objectPath, "select * from Win32_Process", "Name");
     if (!names) {

@@ -1,6 +1,6 @@
 #include "ui/form.h"
 
-#include "core/text.h"
+#include "base/text.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/date_time_picker.h"
@@ -38,13 +38,13 @@ void Form::SetCaption(std::string caption) {
 
 Control* Form::Find(std::string_view name, std::optional<int> index) const {
     for (const auto& control : m_controls) {
-        if (control->Index() == index && core::EqualsIgnoreCase(control->Name(), name)) {
+        if (control->Index() == index && base::EqualsIgnoreCase(control->Name(), name)) {
             return control.get();
         }
     }
     if (!index) {
         for (const auto& [alias, control] : m_aliases) {
-            if (core::EqualsIgnoreCase(alias, name)) {
+            if (base::EqualsIgnoreCase(alias, name)) {
                 return control;
             }
         }

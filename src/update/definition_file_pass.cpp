@@ -7,7 +7,7 @@
 #include <optional>
 #include <unordered_set>
 
-#include "core/byte_search.h"
+#include "base/byte_search.h"
 #include "core/file_replace.h"
 
 namespace update {
@@ -152,7 +152,7 @@ public:
         const char* runStart = lines.data();  // kept lines not yet written start here
         const char* at = lines.data();
         while (at != end) {
-            const char* const newline = core::FindByte(at, end, '\n');
+            const char* const newline = base::FindByte(at, end, '\n');
             const char* const next = newline == end ? end : newline + 1;
             std::string_view line(at, static_cast<std::size_t>(newline - at));
             const bool endsWell = newline != end && !line.empty() && line.back() == '\r';

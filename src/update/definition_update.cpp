@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "definitions/definition_files.h"
 #include "definitions/definitions_date.h"
 #include "update/date_answer.h"
@@ -74,8 +74,8 @@ namespace {
 // The product's identification in a request: spaces as "%20", nothing else
 // escaped.
 std::string ProductQuery(core::Application& app) {
-    return "prog=" + core::ReplaceAll(app.branding.ProgramName, " ", "%20") +
-           "&comp=" + core::ReplaceAll(app.branding.CompanyName, " ", "%20");
+    return "prog=" + base::ReplaceAll(app.branding.ProgramName, " ", "%20") +
+           "&comp=" + base::ReplaceAll(app.branding.CompanyName, " ", "%20");
 }
 
 bool IsLater(const platform::DateTime& a, const platform::DateTime& b) {

@@ -1,9 +1,9 @@
 #include "update/live_update.h"
 
+#include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/status_page.h"
-#include "core/text.h"
 #include "definitions/definition_counts.h"
 #include "update/definition_update.h"
 #include "update/server_address.h"
@@ -139,11 +139,11 @@ std::string DefinitionAddressBase(core::Application& app) {
     if (website == UNBRANDED_WEBSITE) {
         return DefinitionServer(app);
     }
-    website = core::ReplaceAllIgnoreCase(website, "http://", "");
+    website = base::ReplaceAllIgnoreCase(website, "http://", "");
     if (const std::size_t slash = website.find('/'); slash != std::string::npos) {
         website.erase(slash);
     }
-    if (!core::ContainsIgnoreCase(website, "www.")) {
+    if (!base::ContainsIgnoreCase(website, "www.")) {
         website.insert(0, "www.");
     }
     return "http://" + website;

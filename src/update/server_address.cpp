@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "base/text.h"
 #include "core/application.h"
-#include "core/text.h"
 
 namespace update {
 
@@ -12,9 +12,9 @@ namespace {
 // The setting, else the build's address; "" when neither is set.
 std::string Configured(const core::Application& app, std::string_view setting,
                        std::string_view builtIn) {
-    std::string server = core::Trim(app.ReadUserSetting("Settings", setting, ""));
+    std::string server = base::Trim(app.ReadUserSetting("Settings", setting, ""));
     if (server.empty()) {
-        server = core::Trim(builtIn);
+        server = base::Trim(builtIn);
     }
     while (!server.empty() && server.back() == '/') {
         server.pop_back();

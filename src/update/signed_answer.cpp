@@ -1,7 +1,7 @@
 #include "update/signed_answer.h"
 
+#include "base/text.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "definitions/line_code.h"
 
 namespace update {
@@ -62,8 +62,8 @@ std::optional<platform::P256Signature> BytesOfHex(std::string_view hex) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const int high = core::HexDigitValue(hex[2 * i]);
-        const int low = core::HexDigitValue(hex[2 * i + 1]);
+        const int high = base::HexDigitValue(hex[2 * i]);
+        const int low = base::HexDigitValue(hex[2 * i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
@@ -75,9 +75,9 @@ std::optional<platform::P256Signature> BytesOfHex(std::string_view hex) {
 std::optional<SignedChanges> ReadSignedChanges(std::string_view answer) {
     // The last separator, in any case: the record after it is the signature.
     std::size_t last = std::string_view::npos;
-    for (std::size_t at = core::FindIgnoreCase(answer, kRecordSeparator);
+    for (std::size_t at = base::FindIgnoreCase(answer, kRecordSeparator);
          at != std::string_view::npos;
-         at = core::FindIgnoreCase(answer, kRecordSeparator, at + 1)) {
+         at = base::FindIgnoreCase(answer, kRecordSeparator, at + 1)) {
         last = at;
     }
     if (last == std::string_view::npos) {
@@ -102,7 +102,7 @@ std::string ChangesMessage(const platform::DateTime& clientDate, const platform:
 
 std::string LanguageFileMessage(std::string_view path, std::string_view file) {
     std::string message(kLanguageDomain);
-    message.append(core::LowerCase(path)).append("\n");
+    message.append(base::LowerCase(path)).append("\n");
     message.append(file);
     return message;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "core/byte_search.h"
-#include "core/text.h"
+#include "base/byte_search.h"
+#include "base/text.h"
 #include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 
@@ -38,7 +38,7 @@ bool IsWholeRegistryBody(std::string_view body) {
 
 // Views into the text only: an update holds tens of thousands of records.
 std::optional<UpdateRecord> ReadRecord(std::string_view text) {
-    const std::string_view record = core::TrimView(text);
+    const std::string_view record = base::TrimView(text);
     const std::size_t bodyStart = record.find(kBodySeparator);
     if (bodyStart == std::string_view::npos) {
         return std::nullopt;
@@ -72,7 +72,7 @@ std::optional<UpdateRecord> ReadRecord(std::string_view text) {
 constexpr std::array<char, 256> kKeyChars = [] {
     std::array<char, 256> map{};
     for (std::size_t c = 0; c < map.size(); ++c) {
-        map[c] = static_cast<char>(core::detail::kLower.map[static_cast<unsigned char>(
+        map[c] = static_cast<char>(base::detail::kLower.map[static_cast<unsigned char>(
             definitions::DecodeDefinitionChar(static_cast<char>(c)))]);
     }
     return map;
@@ -88,7 +88,7 @@ constexpr char kCodedEquals = definitions::EncodeDefinitionChar('=');
 
 std::string_view CodedKeyOf(std::string_view codedLine) noexcept {
     const char* const begin = codedLine.data();
-    const char* const end = core::FindByte(begin, begin + codedLine.size(), kCodedEquals);
+    const char* const end = base::FindByte(begin, begin + codedLine.size(), kCodedEquals);
     return {begin, static_cast<std::size_t>(end - begin)};
 }
 
@@ -155,7 +155,7 @@ std::vector<UpdateRecord> ReadUpdateRecords(std::string_view updateText) {
     std::vector<UpdateRecord> records;
     std::size_t start = 0;
     while (start <= updateText.size()) {
-        const std::size_t end = core::FindIgnoreCase(updateText, kRecordSeparator, start);
+        const std::size_t end = base::FindIgnoreCase(updateText, kRecordSeparator, start);
         const std::string_view text = updateText.substr(
             start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (std::optional<UpdateRecord> record = ReadRecord(text)) {
@@ -173,7 +173,7 @@ std::string DefinitionLineOf(const UpdateRecord& record) {
     const std::string_view body = record.body;
     if (record.kind == "REG") {
         // A=B|C|D becomes C^=B|D: the location, the threat name, the type.
-        const std::vector<std::string> fields = core::Split(body, "|");
+        const std::vector<std::string> fields = base::Split(body, "|");
         const std::string& first = fields[0];
         const std::size_t equals = first.find('=');
         const std::string name = first.substr(equals + 1, first.find('=', equals + 1) - equals - 1);
@@ -211,13 +211,13 @@ std::uint64_t LineKeyPrint(std::string_view codedLine) noexcept {
 
 std::string CleanDateAnswer(std::string_view answer) {
     std::string text;
-    for (const char c : core::TrimView(answer)) {
+    for (const char c : base::TrimView(answer)) {
         if (c != '\t' && c != '\r' && c != '\n') {
             text.push_back(c);
         }
     }
     for (const std::string_view marker : {"PM", "AM"}) {
-        if (const std::size_t at = core::FindIgnoreCase(text, marker); at != std::string::npos) {
+        if (const std::size_t at = base::FindIgnoreCase(text, marker); at != std::string::npos) {
             return text.substr(0, at + marker.size());
         }
     }

@@ -5,7 +5,7 @@
 
 #include <sqlite3.h>
 
-#include "core/sqlite_database.h"
+#include "base/sqlite_database.h"
 
 namespace fakes {
 
@@ -46,15 +46,15 @@ constexpr std::string_view kFirefoxInsert =
 
 std::string Image(std::string_view schema, std::string_view insert,
                   const std::vector<StoreCookie>& cookies) {
-    std::optional<core::SqliteDatabase> db = core::SqliteDatabase::CreateEmpty();
+    std::optional<base::SqliteDatabase> db = base::SqliteDatabase::CreateEmpty();
     if (!db || !db->Execute(std::string(schema))) {
         throw std::runtime_error("cookie store schema");
     }
     for (const StoreCookie& cookie : cookies) {
-        std::optional<core::SqliteStatement> add = db->Prepare(insert);
+        std::optional<base::SqliteStatement> add = db->Prepare(insert);
         if (!add || !add->BindText(1, cookie.host) || !add->BindText(2, cookie.name) ||
             !add->BindText(3, cookie.path) || !add->BindText(4, cookie.value) ||
-            add->Step() != core::StepResult::Done) {
+            add->Step() != base::StepResult::Done) {
             throw std::runtime_error("cookie store row");
         }
     }
@@ -121,7 +121,7 @@ std::vector<StoreCookie> StoreCookies(std::string_view image, bool* valid) {
     if (valid != nullptr) {
         *valid = false;
     }
-    std::optional<core::SqliteDatabase> db = core::SqliteDatabase::FromImage(image);
+    std::optional<base::SqliteDatabase> db = base::SqliteDatabase::FromImage(image);
     if (!db) {
         return {};
     }
@@ -129,8 +129,8 @@ std::vector<StoreCookie> StoreCookies(std::string_view image, bool* valid) {
     for (const std::string_view query :
          {std::string_view("SELECT host_key, name, path, value FROM cookies"),
           std::string_view("SELECT host, name, path, value FROM moz_cookies")}) {
-        std::optional<core::SqliteStatement> rows = db->Prepare(query);
-        while (rows && rows->Step() == core::StepResult::Row) {
+        std::optional<base::SqliteStatement> rows = db->Prepare(query);
+        while (rows && rows->Step() == base::StepResult::Row) {
             cookies.push_back({rows->ColumnText(0), rows->ColumnText(1), rows->ColumnText(2),
                                rows->ColumnText(3)});
         }

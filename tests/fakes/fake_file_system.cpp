@@ -4,14 +4,14 @@
 #include <memory>
 #include <utility>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace fakes {
 
 namespace {
 
 std::string Key(std::string_view path) {
-    std::string key = core::UpperCase(path);
+    std::string key = base::UpperCase(path);
     while (key.size() > 3 && key.back() == '\\') {
         key.pop_back();
     }
@@ -93,7 +93,7 @@ bool FakeFileSystem::FolderExists(std::string_view path) const {
     const bool isRoot = (key.size() == 2 || (key.size() == 3 && key[2] == '\\')) && key[1] == ':';
     return isRoot && std::any_of(drives.begin(), drives.end(), [&](const platform::DriveInfo& d) {
                return d.ready &&
-                      core::UpperCase(std::string_view(&d.letter, 1)) == key.substr(0, 1);
+                      base::UpperCase(std::string_view(&d.letter, 1)) == key.substr(0, 1);
            });
 }
 
@@ -181,7 +181,7 @@ FakeFileSystem::File* FakeFileSystem::Find(std::string_view path) {
 std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view path) {
     // An exact, plain name is one look-up, as large scans need; patterns and
     // paths with doubled backslashes take the walk below.
-    if (!core::HasWildcard(path) && !core::HasDoubledBackslash(path)) {
+    if (!base::HasWildcard(path) && !base::HasDoubledBackslash(path)) {
         if (path.empty() || path.back() == '\\') {
             return std::nullopt;
         }
@@ -192,7 +192,7 @@ std::optional<std::string> FakeFileSystem::FirstNormalFileName(std::string_view 
         return NameOf(it->second.path);
     }
     const std::string folder = Key(Real(FolderOf(path)));
-    const std::string pattern = core::UpperCase(NameOf(path));
+    const std::string pattern = base::UpperCase(NameOf(path));
     const File* first = nullptr;
     std::string firstKey;
     for (const auto& [key, file] : m_files) {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/management.h"
 
 namespace fakes {
@@ -26,14 +26,14 @@ public:
                                                           std::string_view query,
                                                           std::string_view property) override {
         queries.push_back({std::string(objectPath), std::string(query), std::string(property)});
-        const bool local = core::EqualsIgnoreCase(objectPath, "winmgmts:") ||
-                           core::EqualsIgnoreCase(objectPath, "winmgmts:\\\\localhost") ||
-                           core::EqualsIgnoreCase(objectPath, "winmgmts:\\\\.");
+        const bool local = base::EqualsIgnoreCase(objectPath, "winmgmts:") ||
+                           base::EqualsIgnoreCase(objectPath, "winmgmts:\\\\localhost") ||
+                           base::EqualsIgnoreCase(objectPath, "winmgmts:\\\\.");
         if (!running || !local ||
-            !core::EqualsIgnoreCase(core::Trim(query), "select * from Win32_Process")) {
+            !base::EqualsIgnoreCase(base::Trim(query), "select * from Win32_Process")) {
             return std::nullopt;
         }
-        if (!core::EqualsIgnoreCase(property, "Name")) {
+        if (!base::EqualsIgnoreCase(property, "Name")) {
             return std::vector<std::string>(processNames.size());
         }
         return processNames;

@@ -1,6 +1,6 @@
 #include "fakes/fake_registry.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace fakes {
 
@@ -10,7 +10,7 @@ using platform::RegistryOpenResult;
 namespace status = platform::reg_status;
 
 std::string Normalise(std::string_view path) {
-    std::string result = core::UpperCase(path);
+    std::string result = base::UpperCase(path);
     while (!result.empty() && result.back() == '\\') {
         result.pop_back();
     }
@@ -80,7 +80,7 @@ public:
           m_path(std::move(path)) {}
 
     long QueryValue(std::string_view name, platform::RegistryValue& out) override {
-        const auto it = m_data.values.find(core::UpperCase(name));
+        const auto it = m_data.values.find(base::UpperCase(name));
         if (it == m_data.values.end() || m_data.unreadable.contains(it->first)) {
             return status::kNotFound;
         }
@@ -93,7 +93,7 @@ public:
             (m_registry.Refused(m_root, m_data) & platform::reg_access::kSetValue) != 0) {
             return status::kAccessDenied;
         }
-        const std::string id = core::UpperCase(name);
+        const std::string id = base::UpperCase(name);
         m_data.values[id] = value;
         m_data.names[id] = std::string(name);
         return status::kOk;
@@ -104,7 +104,7 @@ public:
             (m_registry.Refused(m_root, m_data) & platform::reg_access::kSetValue) != 0) {
             return status::kAccessDenied;
         }
-        const std::string id = core::UpperCase(name);
+        const std::string id = base::UpperCase(name);
         m_data.names.erase(id);
         return m_data.values.erase(id) > 0 ? status::kOk : status::kNotFound;
     }
@@ -287,8 +287,8 @@ void FakeRegistry::SetString(platform::RegistryRoot root, std::string_view path,
 void FakeRegistry::SetValue(platform::RegistryRoot root, std::string_view path,
                             std::string_view name, platform::RegistryValue value) {
     KeyData& data = Ensure(root, path);
-    data.values[core::UpperCase(name)] = std::move(value);
-    data.names[core::UpperCase(name)] = std::string(name);
+    data.values[base::UpperCase(name)] = std::move(value);
+    data.names[base::UpperCase(name)] = std::string(name);
 }
 
 std::optional<platform::RegistryValue> FakeRegistry::Value(platform::RegistryRoot root,
@@ -298,7 +298,7 @@ std::optional<platform::RegistryValue> FakeRegistry::Value(platform::RegistryRoo
     if (key == m_keys.end()) {
         return std::nullopt;
     }
-    const auto value = key->second.values.find(core::UpperCase(name));
+    const auto value = key->second.values.find(base::UpperCase(name));
     if (value == key->second.values.end()) {
         return std::nullopt;
     }
@@ -325,7 +325,7 @@ void FakeRegistry::DenyAccess(platform::RegistryRoot root, std::string_view path
 
 void FakeRegistry::ListWithoutReading(platform::RegistryRoot root, std::string_view path,
                                       std::string_view name) {
-    Ensure(root, path).unreadable.insert(core::UpperCase(name));
+    Ensure(root, path).unreadable.insert(base::UpperCase(name));
 }
 
 void FakeRegistry::ListWithoutOpening(platform::RegistryRoot root, std::string_view path) {

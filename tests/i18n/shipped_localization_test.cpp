@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_ports.h"
 #include "fakes/virtual_event_loop.h"
@@ -38,7 +38,7 @@ std::vector<ShippedLanguage> ReadShippedFile() {
     for (const LanguageGroup& group : ReadLanguageGroups(codec.Utf8ToAnsi(bytes.str()))) {
         ShippedLanguage language{group.name, {}};
         for (const std::string& line :
-             core::SplitLines(TranslationBlock(group.text).value_or(""))) {
+             base::SplitLines(TranslationBlock(group.text).value_or(""))) {
             const std::size_t open = line.find('<');
             const std::size_t close = line.find('>');
             if (open == std::string::npos || close == std::string::npos || close < open) {
@@ -48,7 +48,7 @@ std::vector<ShippedLanguage> ReadShippedFile() {
             EXPECT_TRUE(ItemText(line, key).has_value()) << group.name << ": " << line;
             EXPECT_NE(line.find("</" + key + ">"), std::string::npos)
                 << group.name << ": no closing tag on " << line;
-            language.keys.insert(core::UpperCase(key));
+            language.keys.insert(base::UpperCase(key));
         }
         languages.push_back(std::move(language));
     }
@@ -59,7 +59,7 @@ std::vector<ShippedLanguage> ReadShippedFile() {
 std::set<std::string> KeysOf(const ui::Form& form) {
     std::set<std::string> keys;
     for (const auto& control : form.Controls()) {
-        const std::string key = core::UpperCase(form.Name() + "_" + control->Name());
+        const std::string key = base::UpperCase(form.Name() + "_" + control->Name());
         switch (control->Type()) {
             case ui::ControlType::Label:
             case ui::ControlType::CommandButton:
@@ -68,7 +68,7 @@ std::set<std::string> KeysOf(const ui::Form& form) {
             case ui::ControlType::CheckBox:
                 // Frames that only hold other controls show no caption, and
                 // labels that show a number are values, not texts.
-                if (!control->Caption().empty() && !core::WholeNumber(control->Caption())) {
+                if (!control->Caption().empty() && !base::WholeNumber(control->Caption())) {
                     keys.insert(key);
                 }
                 break;

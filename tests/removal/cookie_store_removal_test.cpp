@@ -61,7 +61,7 @@ protected:
 
     std::string InUseProblem(const std::string& store, const std::string& browser) {
         return store + " (tracker.com) - " +
-               core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", browser);
+               base::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", browser);
     }
 };
 
@@ -170,7 +170,7 @@ TEST_F(CookieStoreRemoval, ARestoreIntoAStoreTheBrowserHoldsChangesNothing) {
     EXPECT_EQ(result.status, CookieRestoreStatus::InUse);
     EXPECT_EQ(machine.fileSystem.Find(kFirefox)->content, before);
     EXPECT_EQ(CookieRestoreText(*app, entry, result),
-              core::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
+              base::ReplaceAll(app->Message("MSG_COOKIE_STORE_IN_USE"), "[Browser]", "Firefox"));
 }
 
 TEST_F(CookieStoreRemoval, ARestorePutsBackOnlyTheBytesWhoseDigestItChecked) {
@@ -179,7 +179,7 @@ TEST_F(CookieStoreRemoval, ARestorePutsBackOnlyTheBytesWhoseDigestItChecked) {
     const std::string saved = Quarantined(entry.storedName);
     // Another program swaps the saved copy once its digest has been read.
     machine.fileSystem.beforeWholeRead = [&](std::string_view path) {
-        if (core::EqualsIgnoreCase(path, saved)) {
+        if (base::EqualsIgnoreCase(path, saved)) {
             machine.fileSystem.Find(saved)->content =
                 fakes::FirefoxStoreImage({{".tracker.com", "planted", "/", "x"}});
         }

@@ -2,7 +2,7 @@
 // drives it: what is copied, under which name, what is recorded, and what is
 // never deleted.
 
-#include "core/utf16_text.h"
+#include "base/utf16_text.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
 #include "removal/registry_copy.h"
@@ -76,9 +76,9 @@ TEST_F(Quarantine, RegistryEntriesAreSavedAsRegeditFilesThatPutThemBackExactly) 
     ASSERT_FALSE(machine.registry.Value(RegistryRoot::CurrentUser, "Software\\Run", "Evil"));
     const std::string file = machine.fileSystem.ReadWholeFile(Quarantined("Evil.reg")).value_or("");
     EXPECT_TRUE(file.starts_with("\xFF\xFE" +
-                                 core::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n")))
+                                 base::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n")))
         << "regedit imports only what starts with its mark and its header";
-    EXPECT_NE(file.find(core::Utf8ToUtf16Le("\"dword\"=dword:12345678\r\n")), std::string::npos);
+    EXPECT_NE(file.find(base::Utf8ToUtf16Le("\"dword\"=dword:12345678\r\n")), std::string::npos);
     const std::vector<QuarantineEntry> index = Index();
     ASSERT_EQ(index.size(), 2u);
     EXPECT_EQ(index[0].kind, QuarantineKind::RegistryKey);
@@ -128,7 +128,7 @@ TEST_F(Quarantine, ANameWithALoneSurrogateIsSavedAndComesBackExactly) {
     ASSERT_FALSE(machine.registry.KeyExists(RegistryRoot::CurrentUser, key));
     const std::string file =
         machine.fileSystem.ReadWholeFile(Quarantined("Hidden.reg")).value_or("");
-    EXPECT_NE(file.find(core::Utf8ToUtf16Le("\"run") + std::string("\x00\xD8", 2)),
+    EXPECT_NE(file.find(base::Utf8ToUtf16Le("\"run") + std::string("\x00\xD8", 2)),
               std::string::npos);
     EXPECT_EQ(Import("Hidden.reg", "HKEY_CURRENT_USER\\" + key, std::nullopt),
               ImportResult::Imported);
@@ -207,7 +207,7 @@ TEST_F(Quarantine, ARegistryCopyThatReachesOutsideItsEntryIsRefusedWhole) {
     using platform::RegistryRoot;
     const auto regFile = [](const std::string& body) {
         return "\xFF\xFE" +
-               core::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n\r\n" + body);
+               base::Utf8ToUtf16Le("Windows Registry Editor Version 5.00\r\n\r\n" + body);
     };
     const struct {
         std::string body;

@@ -5,8 +5,8 @@
 
 #include <random>
 
+#include "base/text.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "definitions/line_code.h"
 #include "definitions/records.h"
@@ -119,7 +119,7 @@ void FeedDefinitionReaders(const std::string& text, platform::ShellFolders& shel
 void FeedOtherReaders(const std::string& text) {
     for (const auto& group : i18n::ReadLanguageGroups(text)) {
         if (const auto block = i18n::TranslationBlock(group.text)) {
-            for (const std::string& line : core::SplitLines(*block)) {
+            for (const std::string& line : base::SplitLines(*block)) {
                 (void)i18n::ItemText(line, "K");
             }
         }

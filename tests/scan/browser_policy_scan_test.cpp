@@ -1,6 +1,6 @@
 #include "scan/browser_policy_scan.h"
 
-#include "core/json_reader.h"
+#include "base/json_reader.h"
 
 #include "scan_fixture.h"
 
@@ -183,7 +183,7 @@ TEST_F(BrowserPolicyScan, MalformedPoliciesSetNothingAndUnreadOnesAreSaid) {
     const std::string otherFile =
         "C:\\Program Files (x86)\\Mozilla Firefox\\distribution\\policies.json";
     machine.fileSystem.AddFile(
-        otherFile, "{\"policies\": {}, \"pad\": \"" + std::string(core::kJsonMaxSize, ' ') + "\"}");
+        otherFile, "{\"policies\": {}, \"pad\": \"" + std::string(base::kJsonMaxSize, ' ') + "\"}");
     Scan();
     ASSERT_EQ(Removal().ItemCount(), 3) << ::testing::PrintToString(Findings());
     EXPECT_EQ(Removal().Item(0).text, "Edge policy that cannot be read: ExtensionSettings");

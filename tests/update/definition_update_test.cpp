@@ -3,9 +3,9 @@
 
 #include "update/definition_update.h"
 
+#include "base/text.h"
 #include "core/app_fixture.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 #include "definitions/line_code.h"
 #include "update/update_records.h"
 
@@ -51,7 +51,7 @@ protected:
         if (!content) {
             return lines;
         }
-        for (const std::string& line : core::SplitLines(*content)) {
+        for (const std::string& line : base::SplitLines(*content)) {
             if (!line.empty()) {
                 lines.push_back(definitions::DecodeDefinitionLine(line));
             }

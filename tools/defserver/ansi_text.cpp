@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/utf16_text.h"
+#include "base/utf16_text.h"
 
 namespace defserver {
 
@@ -102,9 +102,9 @@ std::string AnsiToUtf8(std::string_view ansi) {
     for (const char b : ansi) {
         const auto c = static_cast<unsigned char>(b);
         if (c >= 0x80 && c < 0xA0 && kHighBlock[c - 0x80] != 0) {
-            core::AppendUtf8(utf8, kHighBlock[c - 0x80]);
+            base::AppendUtf8(utf8, kHighBlock[c - 0x80]);
         } else {
-            core::AppendUtf8(utf8, c);
+            base::AppendUtf8(utf8, c);
         }
     }
     return utf8;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ansi_text.h"
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/line_code.h"
 
 namespace defserver {
@@ -86,7 +86,7 @@ std::string WireBody(std::string_view plain) {
 
 std::string_view WithoutSafetyPrefix(std::string_view kind, std::string_view text) {
     if (IsSafetyKind(kind) && text.size() > kind.size() && text[kind.size()] == '|' &&
-        core::StartsWithIgnoreCase(text, kind)) {
+        base::StartsWithIgnoreCase(text, kind)) {
         return text.substr(kind.size() + 1);
     }
     return text;
@@ -105,7 +105,7 @@ std::optional<std::string> LocationProblem(std::string_view location) {
                "(HKEY_DYN_DATA), not \"" +
                AnsiToUtf8(fields[0]) + "\"";
     }
-    if (core::IsBlank(fields[1])) {
+    if (base::IsBlank(fields[1])) {
         return "the registry location \"" + AnsiToUtf8(location) + "\" has no key path";
     }
     return std::nullopt;
@@ -143,13 +143,13 @@ Checked<std::string> RegistryBody(std::string_view text) {
         }
         const std::size_t equals = fields[0].find('=');
         const std::string_view threat = fields[0].substr(equals + 1);
-        if (core::IsBlank(fields[0].substr(0, equals))) {
+        if (base::IsBlank(fields[0].substr(0, equals))) {
             return Result::Failure("the key before \"=\" is empty");
         }
         if (threat.find('=') != std::string_view::npos) {
             return Result::Failure("the threat name holds \"=\"; the program cuts it there");
         }
-        if (core::IsBlank(threat)) {
+        if (base::IsBlank(threat)) {
             return Result::Failure("the threat name is empty");
         }
         return std::string(text);
@@ -162,9 +162,9 @@ Checked<std::string> RegistryBody(std::string_view text) {
     if (const std::optional<std::string> problem = LocationProblem(location)) {
         return Result::Failure(*problem + "; " + std::string(kRegistryShapes));
     }
-    const std::string_view name = core::TrimView(text.substr(equals + 1));
+    const std::string_view name = base::TrimView(text.substr(equals + 1));
     const std::size_t bar = name.find('|');
-    const std::string_view threat = core::TrimView(name.substr(0, bar));
+    const std::string_view threat = base::TrimView(name.substr(0, bar));
     const std::string_view type = bar == std::string_view::npos ? "" : name.substr(bar + 1);
     if (threat.empty()) {
         return Result::Failure("the threat name is empty");
@@ -180,7 +180,7 @@ Checked<std::string> RegistryBody(std::string_view text) {
 // The shape each kind's definition file needs for the program to use a line.
 std::optional<std::string> ShapeProblem(std::string_view kind, std::string_view text) {
     const std::size_t equals = text.find('=');
-    const bool named = equals != std::string_view::npos && !core::IsBlank(text.substr(0, equals));
+    const bool named = equals != std::string_view::npos && !base::IsBlank(text.substr(0, equals));
     if (kind == "FILE" || kind == "EXE" || kind == "DLL") {
         if (!named) {
             return "a " + std::string(kind) +
@@ -206,7 +206,7 @@ std::optional<std::string> ShapeProblem(std::string_view kind, std::string_view 
         return LocationProblem(fields[1]);
     } else if (kind == "SDIR") {
         const std::vector<std::string_view> fields = Split(text, '|');
-        if (fields.size() < 2 || core::IsBlank(fields[1])) {
+        if (fields.size() < 2 || base::IsBlank(fields[1])) {
             return std::string("an SDIR definition reads name|folder");
         }
     }
@@ -233,7 +233,7 @@ bool IsSafetyKind(std::string_view kind) noexcept {
 }
 
 Checked<std::string> ReadKind(std::string_view kind) {
-    const std::string upper = core::UpperCase(kind);
+    const std::string upper = base::UpperCase(kind);
     for (const std::string_view known : kFileKinds) {
         if (upper == known) {
             return upper;
@@ -252,7 +252,7 @@ Checked<Change> MakeAddition(std::string_view kindText, std::string_view line) {
     if (!kind) {
         return Checked<Change>::Failure(kind.Error());
     }
-    std::string text(core::TrimView(WithoutSafetyPrefix(*kind, core::TrimView(line))));
+    std::string text(base::TrimView(WithoutSafetyPrefix(*kind, base::TrimView(line))));
     if (text.empty()) {
         return Refused(*kind, "the definition is empty");
     }
@@ -280,7 +280,7 @@ Checked<Change> MakeDeletion(std::string_view kindText, std::string_view lineOrK
         return Checked<Change>::Failure(kind.Error());
     }
     const std::string_view text =
-        core::TrimView(WithoutSafetyPrefix(*kind, core::TrimView(lineOrKey)));
+        base::TrimView(WithoutSafetyPrefix(*kind, base::TrimView(lineOrKey)));
     if (text.empty()) {
         return Refused(*kind, "nothing to remove: give the line or its key");
     }
@@ -315,7 +315,7 @@ Checked<Change> MakeDeletion(std::string_view kindText, std::string_view lineOrK
             return Refused(*kind, "the key, the text before the first \"=\", holds \"|\"");
         }
     }
-    if (core::IsBlank(key)) {
+    if (base::IsBlank(key)) {
         return Refused(*kind, "the key, the text before the first \"=\", is empty");
     }
     if (const std::optional<std::string> problem = EndProblem(key)) {

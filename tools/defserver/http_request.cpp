@@ -1,6 +1,6 @@
 #include "http_request.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace defserver {
 
@@ -12,7 +12,7 @@ std::size_t FindParameter(std::string_view query, std::string_view name) {
     const std::string wanted = std::string(name) + "=";
     std::size_t start = 0;
     while (start <= query.size()) {
-        if (core::StartsWithIgnoreCase(query.substr(start), wanted)) {
+        if (base::StartsWithIgnoreCase(query.substr(start), wanted)) {
             return start;
         }
         const std::size_t next = query.find('&', start);
@@ -33,15 +33,15 @@ std::optional<HttpRequest> ParseRequestLine(std::string_view line) {
     }
     HttpRequest request;
     request.method = std::string(line.substr(0, space));
-    std::string_view rest = core::TrimView(line.substr(space + 1));
+    std::string_view rest = base::TrimView(line.substr(space + 1));
     const std::size_t last = rest.rfind(' ');
     if (last != std::string_view::npos &&
-        core::StartsWithIgnoreCase(rest.substr(last + 1), "HTTP/")) {
-        rest = core::TrimView(rest.substr(0, last));
+        base::StartsWithIgnoreCase(rest.substr(last + 1), "HTTP/")) {
+        rest = base::TrimView(rest.substr(0, last));
     }
     request.target = std::string(rest);
     std::string_view target = rest;
-    if (core::StartsWithIgnoreCase(target, "http://")) {
+    if (base::StartsWithIgnoreCase(target, "http://")) {
         const std::size_t pathStart = target.find('/', 7);
         target = pathStart == std::string_view::npos ? "/" : target.substr(pathStart);
     }
@@ -64,7 +64,7 @@ std::optional<std::string> HeaderValue(std::string_view head, std::string_view n
         const std::string_view line = head.substr(start, end - start);
         const std::size_t colon = line.find(':');
         if (colon != std::string_view::npos &&
-            core::EqualsIgnoreCase(core::TrimView(line.substr(0, colon)), name)) {
+            base::EqualsIgnoreCase(base::TrimView(line.substr(0, colon)), name)) {
             std::string_view value = line.substr(colon + 1);
             while (!value.empty() &&
                    (value.back() == '\r' || value.back() == ' ' || value.back() == '\t')) {
@@ -84,10 +84,10 @@ std::string PercentDecode(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && core::HexDigitValue(text[i + 1]) >= 0 &&
-            core::HexDigitValue(text[i + 2]) >= 0) {
-            decoded.push_back(static_cast<char>(core::HexDigitValue(text[i + 1]) * 16 +
-                                                core::HexDigitValue(text[i + 2])));
+        if (text[i] == '%' && i + 2 < text.size() && base::HexDigitValue(text[i + 1]) >= 0 &&
+            base::HexDigitValue(text[i + 2]) >= 0) {
+            decoded.push_back(static_cast<char>(base::HexDigitValue(text[i + 1]) * 16 +
+                                                base::HexDigitValue(text[i + 2])));
             i += 2;
         } else {
             decoded.push_back(text[i]);

@@ -9,8 +9,8 @@
 
 #include "ansi_text.h"
 #include "answer_signing.h"
+#include "base/text.h"
 #include "change_log.h"
-#include "core/text.h"
 #include "core/text_lines.h"
 #include "definition_changes.h"
 #include "submitted_names.h"
@@ -141,7 +141,7 @@ Checked<std::vector<Change>> ReadDefinitionFile(std::string_view kind,
     std::string problems;
     const std::vector<std::string> lines = core::TextLines(utf8);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (core::IsBlank(lines[i])) {
+        if (base::IsBlank(lines[i])) {
             continue;
         }
         const std::string where = path.string() + ":" + std::to_string(i + 1) + ": ";
@@ -152,8 +152,8 @@ Checked<std::vector<Change>> ReadDefinitionFile(std::string_view kind,
         }
         std::string lineKind(kind);
         if (kind == "SAFETY") {
-            lineKind = core::Trim(std::string_view(*line).substr(0, line->find('|')));
-            if (!IsSafetyKind(core::UpperCase(lineKind))) {
+            lineKind = base::Trim(std::string_view(*line).substr(0, line->find('|')));
+            if (!IsSafetyKind(base::UpperCase(lineKind))) {
                 problems += where + "a Safety line starts with SFILE, SEXE, SDLL, SREG or SDIR\n";
                 continue;
             }
@@ -273,7 +273,7 @@ private:
     }
 
     int Import() {
-        const Checked<std::string> kind = core::EqualsIgnoreCase(m_line.words[1], "SAFETY")
+        const Checked<std::string> kind = base::EqualsIgnoreCase(m_line.words[1], "SAFETY")
                                               ? Checked<std::string>("SAFETY")
                                               : ReadKind(m_line.words[1]);
         if (!kind) {

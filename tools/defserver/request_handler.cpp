@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definition_changes.h"
 #include "i18n/language_download.h"
 #include "submitted_names.h"
@@ -45,8 +45,8 @@ Checked<std::string> ReadWholeFile(const std::string& path) {
 // Whether an If-None-Match list names the tag (compared weakly, as that
 // header is).
 bool ListNamesTag(std::string_view list, std::string_view tag) {
-    for (const std::string& item : core::Split(list, ",")) {
-        std::string_view candidate = core::TrimView(item);
+    for (const std::string& item : base::Split(list, ",")) {
+        std::string_view candidate = base::TrimView(item);
         if (candidate == "*") {
             return true;
         }
@@ -85,7 +85,7 @@ std::string EscapedForLocation(std::string_view text) {
 std::optional<HttpAnswer> ToProgramsForm(const HttpRequest& request, UnixSeconds after) {
     const std::optional<std::string_view> sent = RawQueryValue(request.query, "date");
     const std::string programs = ProgramDateText(after);
-    const std::string encoded = core::ReplaceAll(programs, " ", "%20");
+    const std::string encoded = base::ReplaceAll(programs, " ", "%20");
     if (!sent || *sent == encoded || *sent == programs) {
         return std::nullopt;
     }
@@ -103,20 +103,20 @@ std::optional<HttpAnswer> ToProgramsForm(const HttpRequest& request, UnixSeconds
 
 HttpAnswer RequestHandler::Handle(const HttpRequest& request, UnixSeconds now) {
     const std::string& path = request.path;
-    if (core::EqualsIgnoreCase(path, "/asp/currentDateNEW.asp") ||
-        core::EqualsIgnoreCase(path, "/asp/date.asp")) {
+    if (base::EqualsIgnoreCase(path, "/asp/currentDateNEW.asp") ||
+        base::EqualsIgnoreCase(path, "/asp/date.asp")) {
         return NewestDate();
     }
-    if (core::EqualsIgnoreCase(path, "/asp/getDefsNEW.asp")) {
+    if (base::EqualsIgnoreCase(path, "/asp/getDefsNEW.asp")) {
         return ChangesAfter(request);
     }
-    if (core::EqualsIgnoreCase(path, kLanguagePackPath)) {
+    if (base::EqualsIgnoreCase(path, kLanguagePackPath)) {
         return LanguagePack();
     }
-    if (core::EqualsIgnoreCase(path, kLanguageSignaturePath)) {
+    if (base::EqualsIgnoreCase(path, kLanguageSignaturePath)) {
         return LanguageSignature();
     }
-    if (core::EqualsIgnoreCase(path, "/asp/getData.asp")) {
+    if (base::EqualsIgnoreCase(path, "/asp/getData.asp")) {
         return Submission(request, now);
     }
     return Failed(404, "no such page");

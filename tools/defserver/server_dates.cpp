@@ -3,8 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "base/text.h"
 #include "core/date_time_text.h"
-#include "core/text.h"
 
 namespace defserver {
 
@@ -47,13 +47,13 @@ std::string IsoDateText(UnixSeconds moment) {
 }
 
 std::optional<UnixSeconds> ReadDateText(std::string_view text) {
-    std::string cleaned = core::ReplaceAll(core::ReplaceAll(text, "%20", " "), "+", " ");
+    std::string cleaned = base::ReplaceAll(base::ReplaceAll(text, "%20", " "), "+", " ");
     for (char& c : cleaned) {
         if (c == '\t' || c == '\r' || c == '\n') {
             c = ' ';
         }
     }
-    cleaned = core::Trim(cleaned);
+    cleaned = base::Trim(cleaned);
     if (!cleaned.empty() && (cleaned.back() == 'Z' || cleaned.back() == 'z')) {
         cleaned.pop_back();
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/line_code.h"
 
 namespace defserver {
@@ -13,7 +13,7 @@ std::vector<std::string> SubmittedNames(std::string_view codedData) {
     while (start <= codedData.size()) {
         const std::size_t end = std::min(codedData.find('|', start), codedData.size());
         std::string name = definitions::DecodeDefinitionLine(codedData.substr(start, end - start));
-        if (!core::IsBlank(name)) {
+        if (!base::IsBlank(name)) {
             names.push_back(std::move(name));
         }
         start = end + 1;

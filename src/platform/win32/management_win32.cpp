@@ -2,7 +2,7 @@
 
 #include <wbemcli.h>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/win32/com_handles.h"
 
 namespace platform::win32 {
@@ -21,7 +21,7 @@ bool IsSeparator(char c) {
 // nullopt when the text is not a management moniker. The security part is
 // left out: the locator's defaults are what it asks for.
 std::optional<std::string> NamespacePath(std::string_view objectPath) {
-    if (!core::StartsWithIgnoreCase(objectPath, kMoniker)) {
+    if (!base::StartsWithIgnoreCase(objectPath, kMoniker)) {
         return std::nullopt;
     }
     std::string_view rest = objectPath.substr(kMoniker.size());
@@ -50,7 +50,7 @@ std::optional<std::string> NamespacePath(std::string_view objectPath) {
     }
     const std::string nameSpace = rest.empty() ? std::string(kDefaultNamespace) : std::string(rest);
     // The local computer is reached without a network path.
-    if (host.empty() || host == "." || core::EqualsIgnoreCase(host, "localhost")) {
+    if (host.empty() || host == "." || base::EqualsIgnoreCase(host, "localhost")) {
         return nameSpace;
     }
     return "\\\\" + std::string(host) + "\\" + nameSpace;

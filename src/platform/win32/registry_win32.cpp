@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/utf16_text.h"
+#include "base/utf16_text.h"
 #include "platform/win32/handles.h"
 
 namespace platform::win32 {
@@ -50,8 +50,8 @@ public:
             return std::nullopt;
         }
         if (m_codePage == CP_UTF8) {
-            const std::string units = core::Wtf8ToUtf16Le(text);
-            if (core::Utf16LeToWtf8(units) != text) {
+            const std::string units = base::Wtf8ToUtf16Le(text);
+            if (base::Utf16LeToWtf8(units) != text) {
                 return std::nullopt;
             }
             std::wstring wide(units.size() / 2, L'\0');
@@ -78,7 +78,7 @@ public:
             return std::nullopt;
         }
         if (m_codePage == CP_UTF8) {
-            return core::Utf16LeToWtf8(std::string_view(reinterpret_cast<const char*>(wide.data()),
+            return base::Utf16LeToWtf8(std::string_view(reinterpret_cast<const char*>(wide.data()),
                                                         wide.size() * sizeof(wchar_t)));
         }
         const int length = static_cast<int>(wide.size());

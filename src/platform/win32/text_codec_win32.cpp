@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "core/text.h"
-#include "core/utf16_text.h"
+#include "base/text.h"
+#include "base/utf16_text.h"
 
 namespace platform::win32 {
 
@@ -59,7 +59,7 @@ bool IsValidUtf8(std::string_view text) {
 // name's lone surrogate in its three-byte form, which the system's
 // conversion would turn into U+FFFD.
 bool IsExactWtf8(std::string_view text) {
-    return core::Utf16LeToWtf8(core::Wtf8ToUtf16Le(text)) == text;
+    return base::Utf16LeToWtf8(base::Wtf8ToUtf16Le(text)) == text;
 }
 
 // The code page the system's locale gives its programs; a locale without one
@@ -95,14 +95,14 @@ std::string TextCodecWin32::AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string TextCodecWin32::LegacyToAnsi(std::string_view legacy) {
-    if (m_legacy == m_program || core::IsAscii(legacy)) {
+    if (m_legacy == m_program || base::IsAscii(legacy)) {
         return std::string(legacy);
     }
     return FromWide(m_program, ToWide(m_legacy, legacy));
 }
 
 std::string TextCodecWin32::StoredToAnsi(std::string_view stored) {
-    if (m_program != CP_UTF8 || core::IsAscii(stored) || IsValidUtf8(stored)) {
+    if (m_program != CP_UTF8 || base::IsAscii(stored) || IsValidUtf8(stored)) {
         return std::string(stored);
     }
     return LegacyToAnsi(stored);

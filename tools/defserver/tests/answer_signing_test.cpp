@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/line_code.h"
 #include "request_handler.h"
 #include "temp_folder.h"
@@ -96,12 +96,12 @@ struct SignedAnswer {
 // The answer split as a program reads it: the text after the last "[BR]"
 // must be exactly one signature record.
 std::optional<SignedAnswer> ReadSignedAnswer(std::string_view answer) {
-    const std::size_t last = core::UpperCase(std::string(answer)).rfind("[BR]");
+    const std::size_t last = base::UpperCase(std::string(answer)).rfind("[BR]");
     if (last == std::string::npos) {
         return std::nullopt;
     }
-    const std::string record = core::Trim(answer.substr(last + 4));
-    const std::vector<std::string> fields = core::Split(record, "|");
+    const std::string record = base::Trim(answer.substr(last + 4));
+    const std::vector<std::string> fields = base::Split(record, "|");
     if (fields.size() != 4 || definitions::DecodeDefinitionLine(fields[0]) != "SIG" ||
         fields[1] != "SIG[DEF]1") {
         return std::nullopt;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/line_code.h"
 
 namespace defserver {
@@ -19,7 +19,7 @@ std::string FiledLine(const Change& change) {
     }
     if (change.kind == "REG") {
         // A=B|C|D becomes C^=B|D.
-        const std::vector<std::string> fields = core::Split(body, "|");
+        const std::vector<std::string> fields = base::Split(body, "|");
         const std::string& first = fields.at(0);
         return fields.at(1) + "^=" + first.substr(first.find('=') + 1) + "|" + fields.at(2);
     }
@@ -35,7 +35,7 @@ std::string FiledLine(const Change& change) {
 // The key that the program compares, in lower case: a stored line's, and a
 // DEL record's, whose body it decodes whole.
 std::string LineKey(std::string_view line) {
-    return core::LowerCase(line.substr(0, line.find('=')));
+    return base::LowerCase(line.substr(0, line.find('=')));
 }
 std::string DeletionKey(const Change& change) {
     return LineKey(definitions::DecodeDefinitionLine(change.body));

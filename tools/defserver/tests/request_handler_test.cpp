@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "definitions/line_code.h"
 #include "submit/submission_url.h"
 #include "submitted_names.h"
@@ -49,7 +49,7 @@ protected:
     }
 
     static std::size_t RecordCount(const HttpAnswer& answer) {
-        return answer.body.empty() ? 0 : core::Split(answer.body, "[BR]").size();
+        return answer.body.empty() ? 0 : base::Split(answer.body, "[BR]").size();
     }
 
     ServerSettings m_settings;

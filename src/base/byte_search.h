@@ -12,7 +12,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace core {
+namespace base {
 
 // The first `byte` in [from, end), or end.
 [[nodiscard]] inline const char* FindByte(const char* from, const char* end, char byte) noexcept {
@@ -48,4 +48,4 @@ namespace core {
     return from;
 }
 
-}  // namespace core
+}  // namespace base

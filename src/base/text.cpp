@@ -1,12 +1,12 @@
-#include "core/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "core/byte_search.h"
+#include "base/byte_search.h"
 
-namespace core {
+namespace base {
 
 namespace {
 
@@ -335,4 +335,4 @@ bool IsAscii(std::string_view text) noexcept {
     return true;
 }
 
-}  // namespace core
+}  // namespace base

@@ -1,8 +1,8 @@
-#include "core/json_reader.h"
+#include "base/json_reader.h"
 
 #include <gtest/gtest.h>
 
-namespace core {
+namespace base {
 namespace {
 
 TEST(JsonReader, ReadsPolicyFilesAsWritten) {
@@ -99,4 +99,4 @@ TEST(JsonReader, ReadsAsTheBrowsersDo) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace base

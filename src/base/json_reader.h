@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace base {
 
 struct JsonMember;
 
@@ -75,4 +75,4 @@ struct JsonReadResult {
 // The same, with nothing for any text that was not read.
 [[nodiscard]] std::optional<JsonValue> ParseJson(std::string_view text);
 
-}  // namespace core
+}  // namespace base

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace core {
+namespace base {
 
 namespace detail {
 
@@ -246,4 +246,4 @@ namespace detail {
 // Rounds to the nearest integer, halves to the even neighbour.
 [[nodiscard]] std::int64_t RoundHalfEven(double value) noexcept;
 
-}  // namespace core
+}  // namespace base

@@ -15,7 +15,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace core {
+namespace base {
 
 enum class StepResult { Row, Done, Failed };
 
@@ -99,4 +99,4 @@ private:
     char m_readVersion = 1;
 };
 
-}  // namespace core
+}  // namespace base

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace base {
 
 // The text as UTF-16LE bytes, without a byte order mark.
 [[nodiscard]] std::string Utf8ToUtf16Le(std::string_view utf8);
@@ -24,4 +24,4 @@ namespace core {
 // Appends one code point as UTF-8 (one to four bytes).
 void AppendUtf8(std::string& out, char32_t c);
 
-}  // namespace core
+}  // namespace base

@@ -1,10 +1,10 @@
-#include "core/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-namespace core {
+namespace base {
 namespace {
 
 TEST(Text, CaseFollowsTheAnsiCodePageNotTheCLocale) {
@@ -127,4 +127,4 @@ TEST(Text, RoundingSaturatesBeyondTheRangeOfWholeNumbers) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace base

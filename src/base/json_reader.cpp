@@ -1,10 +1,10 @@
-#include "core/json_reader.h"
+#include "base/json_reader.h"
 
 #include <cstdint>
 
-#include "core/utf16_text.h"
+#include "base/utf16_text.h"
 
-namespace core {
+namespace base {
 
 namespace {
 
@@ -335,4 +335,4 @@ std::optional<JsonValue> ParseJson(std::string_view text) {
     return ReadJson(text).value;
 }
 
-}  // namespace core
+}  // namespace base

@@ -1,11 +1,10 @@
-#include "core/sqlite_database.h"
+#include "base/sqlite_database.h"
 
 #include <sqlite3.h>
 
 #include <cstring>
 
-
-namespace core {
+namespace base {
 
 namespace {
 
@@ -231,4 +230,4 @@ std::optional<std::string> SqliteDatabase::Serialize() const {
     return image;
 }
 
-}  // namespace core
+}  // namespace base

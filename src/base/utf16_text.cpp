@@ -1,8 +1,8 @@
-#include "core/utf16_text.h"
+#include "base/utf16_text.h"
 
 #include <cstdint>
 
-namespace core {
+namespace base {
 
 namespace {
 
@@ -127,4 +127,4 @@ std::string Utf16LeToWtf8(std::string_view utf16) {
     return FromUtf16Le(utf16, LoneSurrogates::Kept);
 }
 
-}  // namespace core
+}  // namespace base
