@@ -6,10 +6,10 @@
 #include <chrono>
 
 #include "bench_machine.h"
+#include "core/definition_files.h"
 #include "core/path_macros.h"
 #include "core/text_lines.h"
 #include "core/user_settings.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "fakes/fake_platform.h"
 #include "fakes/scripted_form_host.h"

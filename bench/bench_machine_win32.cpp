@@ -11,8 +11,8 @@
 #include <chrono>
 
 #include "bench_machine.h"
+#include "core/definition_counts.h"
 #include "core/user_settings.h"
-#include "definitions/definition_counts.h"
 #include "i18n/languages.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "base/text.h"
-#include "definitions/definition_files.h"
+#include "core/definition_files.h"
 #include "scan/scan_run.h"
 
 namespace bench {

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "core/definition_files.h"
 #include "core/path_macros.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 
 namespace bench {

@@ -22,8 +22,8 @@
 
 #include "bench_machine.h"
 #include "core/application.h"
+#include "core/definition_files.h"
 #include "core/file_replace.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "update/definition_update.h"
 #include "update/signed_answer.h"

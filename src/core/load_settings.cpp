@@ -5,8 +5,8 @@
 #include "base/text.h"
 #include "core/application.h"
 #include "core/date_time_text.h"
+#include "core/definitions_date.h"
 #include "core/quarantine_retention.h"
-#include "definitions/definitions_date.h"
 
 namespace core {
 

@@ -2,8 +2,8 @@
 
 #include "core/application.h"
 #include "core/date_time_text.h"
-#include "definitions/definition_check.h"
-#include "definitions/definitions_date.h"
+#include "core/definition_check.h"
+#include "core/definitions_date.h"
 
 namespace core {
 

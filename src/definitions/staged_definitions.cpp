@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
-#include "definitions/definition_files.h"
 
 namespace definitions {
 

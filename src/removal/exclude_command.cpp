@@ -2,8 +2,8 @@
 
 #include "base/text.h"
 #include "core/application.h"
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
-#include "definitions/definition_files.h"
 #include "scan/finding_lists.h"
 
 namespace removal {

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "core/application.h"
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 #include "removal/quarantine_log.h"
 
 namespace report {

@@ -2,9 +2,9 @@
 
 #include "base/text.h"
 #include "core/application.h"
+#include "core/scan_state.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_run.h"
-#include "scan/scan_state.h"
 
 namespace scan {
 

@@ -2,9 +2,9 @@
 
 #include "base/text.h"
 #include "core/application.h"
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "scan/cookie_fields.h"
 #include "scan/cookie_store_scan.h"

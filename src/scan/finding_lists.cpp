@@ -2,7 +2,7 @@
 
 #include "base/text.h"
 #include "core/application.h"
-#include "scan/scan_state.h"
+#include "core/scan_state.h"
 
 namespace scan {
 

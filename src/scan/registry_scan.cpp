@@ -4,11 +4,11 @@
 
 #include "base/text.h"
 #include "core/application.h"
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
 #include "core/path_macros.h"
 #include "core/shell_folder_cache.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 #include "scan/finding_lists.h"

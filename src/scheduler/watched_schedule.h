@@ -2,8 +2,8 @@
 
 // The stored schedule read into numbers, and the test whether it is due.
 
+#include "core/scheduler_state.h"
 #include "platform/clock.h"
-#include "scheduler/scheduler_state.h"
 
 namespace core {
 class Application;

@@ -3,8 +3,8 @@
 #include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
+#include "core/definition_counts.h"
 #include "core/status_page.h"
-#include "definitions/definition_counts.h"
 #include "update/definition_update.h"
 #include "update/server_address.h"
 

@@ -5,7 +5,7 @@
 
 #include "base/byte_search.h"
 #include "base/text.h"
-#include "definitions/definition_files.h"
+#include "core/definition_files.h"
 #include "definitions/line_code.h"
 
 namespace update {

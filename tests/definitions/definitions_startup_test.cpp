@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "definitions/definition_counts.h"
-#include "definitions/definitions_date.h"
+#include "core/definition_counts.h"
+#include "core/definitions_date.h"
 #include "definitions/staged_definitions.h"
 #include "fakes/fake_file_system.h"
 

@@ -1,4 +1,4 @@
-#include "definitions/safe_list.h"
+#include "core/safe_list.h"
 
 #include <gtest/gtest.h>
 

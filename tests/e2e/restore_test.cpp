@@ -20,7 +20,7 @@
 
 #include "core/application.h"
 #include "core/branding.h"
-#include "definitions/definition_counts.h"
+#include "core/definition_counts.h"
 #include "definitions/line_code.h"
 #include "driver/driver.h"
 #include "fakes/cookie_store_images.h"

@@ -3,9 +3,9 @@
 // A started program with findings in its lists, ready to remove them.
 
 #include "core/date_time_text.h"
+#include "core/scan_state.h"
 #include "removal/removal_run.h"
 #include "scan/scan_fixture.h"
-#include "scan/scan_state.h"
 
 namespace removal::testing {
 

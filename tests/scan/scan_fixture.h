@@ -4,7 +4,7 @@
 // folder, ready to scan.
 
 #include "core/app_fixture.h"
-#include "definitions/definition_counts.h"
+#include "core/definition_counts.h"
 #include "definitions/line_code.h"
 #include "scan/scan_run.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/cls_tray.h"
 #include "platform/win32/event_loop_win32.h"
-#include "shell/cls_tray.h"
 #include "ui/form.h"
 
 namespace platform::win32 {

@@ -15,9 +15,9 @@
 #include <iterator>
 
 #include "core/application.h"
+#include "core/definition_counts.h"
 #include "core/startup.h"
 #include "core/user_settings.h"
-#include "definitions/definition_counts.h"
 #include "definitions/line_code.h"
 #include "i18n/languages.h"
 #include "platform/win32/handles.h"

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/definition_files.h"
 #include "core/path_macros.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 #include "demo_tracker.h"

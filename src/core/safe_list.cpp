@@ -1,10 +1,10 @@
-#include "definitions/safe_list.h"
+#include "core/safe_list.h"
 
 #include <array>
 
 #include "base/text.h"
+#include "core/definition_files.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 

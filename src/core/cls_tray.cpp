@@ -1,4 +1,4 @@
-#include "shell/cls_tray.h"
+#include "core/cls_tray.h"
 
 #include <utility>
 

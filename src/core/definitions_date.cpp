@@ -1,9 +1,9 @@
-#include "definitions/definitions_date.h"
+#include "core/definitions_date.h"
 
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
 #include "core/file_replace.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 
 namespace definitions {
 

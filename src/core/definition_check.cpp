@@ -1,9 +1,9 @@
-#include "definitions/definition_check.h"
+#include "core/definition_check.h"
 
 #include <array>
 
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
-#include "definitions/definition_files.h"
 
 namespace definitions {
 

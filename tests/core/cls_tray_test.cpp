@@ -1,7 +1,7 @@
 // The one notification-area icon that the main window and the download
 // window share.
 
-#include "shell/cls_tray.h"
+#include "core/cls_tray.h"
 
 #include "core/app_fixture.h"
 #include "core/tray.h"

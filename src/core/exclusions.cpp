@@ -1,8 +1,8 @@
-#include "removal/exclusions.h"
+#include "core/exclusions.h"
 
 #include "base/text.h"
+#include "core/definition_files.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 
 namespace removal {
 

@@ -1,8 +1,8 @@
-#include "definitions/definition_counts.h"
+#include "core/definition_counts.h"
 
+#include "core/definition_files.h"
 #include "core/file_predicates.h"
 #include "core/text_lines.h"
-#include "definitions/definition_files.h"
 
 namespace definitions {
 

@@ -1,4 +1,4 @@
-#include "removal/exclusions.h"
+#include "core/exclusions.h"
 
 #include "removal/exclude_command.h"
 #include "scan/scan_fixture.h"

@@ -1,4 +1,4 @@
-#include "definitions/definition_check.h"
+#include "core/definition_check.h"
 
 #include <gtest/gtest.h>
 
