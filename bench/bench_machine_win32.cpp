@@ -127,10 +127,11 @@ public:
         platform::Platform& ports = app.ports;
         app.branding = core::Branding{kProgramName, kProgramName, "www.benchscan.example"};
         app.DataFolder = DataFolder();
-        app.Catalogue = std::make_unique<i18n::clsLanguages>(
+        auto catalogue = std::make_unique<i18n::clsLanguages>(
             ports.fileSystem, ports.textCodec, ports.programFile.Folder(), app.branding);
-        app.Catalogue->SetCurrentLanguage(std::string(i18n::kFallbackLanguage));
-        i18n::LoadBuiltInMessages(*app.Catalogue);
+        catalogue->SetCurrentLanguage(std::string(i18n::kFallbackLanguage));
+        i18n::LoadBuiltInMessages(*catalogue);
+        app.Catalogue = std::move(catalogue);
         app.TotalDefinitionLines =
             definitions::CountDefinitions(ports.fileSystem, app.DataFolder, app.counts);
         app.exclusions.LoadExclusions(ports.fileSystem, ports.textCodec, ports.eventLoop,

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "base/text.h"
-#include "definitions/definition_files.h"
+#include "core/definition_files.h"
+#include "core/exclusions.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_ports.h"
 #include "fakes/virtual_event_loop.h"
 #include "fuzz_target.h"
-#include "removal/exclusions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string dataFolder = "C:\\Data";

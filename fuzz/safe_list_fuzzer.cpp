@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "definitions/definition_files.h"
-#include "definitions/safe_list.h"
+#include "core/definition_files.h"
+#include "definitions/safe_list_file.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_ports.h"
 #include "fakes/fake_shell_folders.h"

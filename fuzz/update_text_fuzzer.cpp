@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "definitions/definition_files.h"
+#include "core/definition_files.h"
 #include "fakes/fake_file_system.h"
 #include "fuzz_target.h"
 #include "stored_text.h"

@@ -26,6 +26,7 @@
 #include "shields/shields.h"
 #include "submit/data_submission.h"
 #include "update/live_update.h"
+#include "update/publisher_key.h"
 
 namespace core {
 
@@ -103,6 +104,13 @@ Application::Application(platform::Platform& platformPorts)
     RegisterForm(frmAbout);
     RegisterForm(frmQuarantine);
     RegisterForm(frmRestoreQuestion);
+    PublisherKey = update::PublisherKeyOfBuild();
+    RestoreMainWindow = [this] {
+        RestoreFromTray(*this);
+    };
+    ExitProgram = [this] {
+        ExitFromTray(*this);
+    };
     AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);

@@ -16,13 +16,14 @@
 #include "core/definition_counts.h"
 #include "core/exclusions.h"
 #include "core/machine_settings.h"
+#include "core/message_catalogue.h"
 #include "core/removal_state.h"
 #include "core/safe_list.h"
 #include "core/scan_state.h"
 #include "core/scheduler_state.h"
 #include "core/shield_state.h"
-#include "i18n/languages.h"
 #include "platform/platform.h"
+#include "platform/signature_verifier.h"
 #include "ui/form.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
@@ -34,7 +35,6 @@
 #include "ui/shield_windows.h"
 #include "ui/small_windows.h"
 #include "ui/update_windows.h"
-#include "update/publisher_key.h"
 
 namespace core {
 
@@ -82,8 +82,8 @@ public:
     std::string DataFolder;
     // The key the servers' answers must be signed with; none in a build made
     // without one.
-    std::optional<platform::P256PublicKey> PublisherKey = update::PublisherKeyOfBuild();
-    std::unique_ptr<i18n::clsLanguages> Catalogue;
+    std::optional<platform::P256PublicKey> PublisherKey;
+    std::unique_ptr<MessageCatalogue> Catalogue;
     definitions::DefinitionCounts counts;
     std::int32_t TotalDefinitionLines = 0;
     removal::ExclusionList exclusions;
@@ -126,6 +126,11 @@ public:
     // answered.
     std::function<void(std::string_view, std::string_view, platform::HeldProcess*)>
         ReportMemoryAlert;
+    // The tray pop-up's commands, which belong to the program as a whole:
+    // bringing the main window back, and ending the program without a
+    // question.
+    std::function<void()> RestoreMainWindow;
+    std::function<void()> ExitProgram;
 
 private:
     std::vector<ui::Form*> m_forms;

@@ -7,11 +7,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/event_loop.h"
-#include "platform/file_system.h"
-#include "platform/shell_folders.h"
-#include "platform/text_codec.h"
-
 namespace definitions {
 
 class SafeList {
@@ -36,11 +31,5 @@ private:
 // The normal form in which safe locations compare: lower case, trimmed, one
 // trailing "/" and then one trailing "\" removed.
 [[nodiscard]] std::string NormaliseSafeLocation(std::string_view location);
-
-// Rebuilds the list from "Safety.dat" in the data folder; the reading stops
-// early when `stopRequested` becomes true.
-void LoadSafeList(SafeList& list, platform::FileSystem& fs, platform::ShellFolders& shell,
-                  platform::TextCodec& codec, std::string_view dataFolder, std::string_view drive,
-                  const bool& stopRequested);
 
 }  // namespace definitions

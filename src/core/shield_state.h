@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "scan/browser_policies.h"
+#include "core/browser_policy.h"
 
 namespace platform {
 class HeldProcess;

@@ -15,6 +15,7 @@
 #include "core/status_page.h"
 #include "core/tray.h"
 #include "definitions/staged_definitions.h"
+#include "i18n/languages.h"
 #include "removal/quarantine_delete.h"
 #include "scheduler/schedule_settings.h"
 #include "update/live_update.h"
@@ -47,11 +48,12 @@ void SplashTick(Application& app) {
 // user's first start the language chooser.
 void LoadLanguageAtStartup(Application& app) {
     const std::string savedLanguage = app.ReadUserSetting("Settings", "Language", "");
-    app.Catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
-                                                         app.ports.programFile.Folder(),
-                                                         app.branding, app.DataFolder);
-    app.Catalogue->SetCurrentLanguage(app.ReadUserSetting("Settings", "Language", "English"));
-    i18n::LoadBuiltInMessages(*app.Catalogue);
+    auto catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
+                                                          app.ports.programFile.Folder(),
+                                                          app.branding, app.DataFolder);
+    catalogue->SetCurrentLanguage(app.ReadUserSetting("Settings", "Language", "English"));
+    i18n::LoadBuiltInMessages(*catalogue);
+    app.Catalogue = std::move(catalogue);
     app.Catalogue->ChangeLanguage(app.frmMain, app.Catalogue->CurrentLanguage());
     if (savedLanguage.empty()) {
         app.WriteUserSetting("Settings", "Language", "English");

@@ -2,6 +2,7 @@
 
 #include "core/application.h"
 #include "i18n/language_download.h"
+#include "i18n/languages.h"
 #include "i18n/localization_file.h"
 
 namespace i18n {
@@ -9,7 +10,7 @@ namespace i18n {
 void FillLanguageList(core::Application& app) {
     ui::ComboBox& list = *app.frmLanguage.Combo1;
     list.Clear();
-    clsLanguages& catalogue = *app.Catalogue;
+    core::MessageCatalogue& catalogue = *app.Catalogue;
     const std::string path = catalogue.LocalizationFilePath();
     if (!catalogue.LangFileExists(path)) {
         return;
@@ -31,7 +32,7 @@ void AttachLanguageWindow(core::Application& app) {
     ui::FrmLanguage& window = app.frmLanguage;
     window.onLoad = [&app] {
         ui::FrmLanguage& w = app.frmLanguage;
-        clsLanguages& catalogue = *app.Catalogue;
+        core::MessageCatalogue& catalogue = *app.Catalogue;
         catalogue.ChangeLanguage(w, catalogue.CurrentLanguage());
         w.SetCaption(catalogue.getMessages("MSG_TITLELANGUAGE"));
         catalogue.ChangeLanguage(w, catalogue.CurrentLanguage());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/branding.h"
+#include "core/message_catalogue.h"
 #include "platform/file_system.h"
 #include "platform/text_codec.h"
 
@@ -33,7 +34,7 @@ struct MessageSlot {
 
 // The spelling of the class name is the one that localisation files and
 // translators know the catalogue by.
-class clsLanguages {
+class clsLanguages : public core::MessageCatalogue {
 public:
     // Without a data folder only the program's own file is read.
     clsLanguages(platform::FileSystem& fs, platform::TextCodec& codec, std::string programFolder,
@@ -45,17 +46,17 @@ public:
 
     // The message for a key (compared without regard to case), ready to show;
     // "" for an unknown key.
-    [[nodiscard]] std::string getMessages(std::string_view name) const;
+    [[nodiscard]] std::string getMessages(std::string_view name) const override;
 
     // Loads the language and translates the window's controls and caption
     // and the whole catalogue.
-    void ChangeLanguage(ui::Form& form, std::string_view languageName);
+    void ChangeLanguage(ui::Form& form, std::string_view languageName) override;
 
     // The translated text of a key from the language last loaded, ready to
     // show; "" when the key has no item.
     [[nodiscard]] std::string getCaption(std::string_view key) const;
 
-    [[nodiscard]] bool LangFileExists(std::string_view path) const;
+    [[nodiscard]] bool LangFileExists(std::string_view path) const override;
     [[nodiscard]] static std::string LangTrimPath(std::string_view path);
 
     // Loads the translation lines of a language from the file; they stay as
@@ -63,10 +64,12 @@ public:
     void LoadLanguage(std::string_view languageName);
 
     // The localisation file that is read now (see LocalizationFileInUse).
-    [[nodiscard]] std::string LocalizationFilePath() const;
+    [[nodiscard]] std::string LocalizationFilePath() const override;
 
-    [[nodiscard]] const std::string& CurrentLanguage() const noexcept { return m_currentLanguage; }
-    void SetCurrentLanguage(std::string name) { m_currentLanguage = std::move(name); }
+    [[nodiscard]] const std::string& CurrentLanguage() const noexcept override {
+        return m_currentLanguage;
+    }
+    void SetCurrentLanguage(std::string name) override { m_currentLanguage = std::move(name); }
 
     [[nodiscard]] const std::array<MessageSlot, kMessageSlotCount>& MessageSlots() const noexcept {
         return m_slots;

@@ -1,8 +1,6 @@
 #include "shell/menu_pop_up.h"
 
 #include "core/application.h"
-#include "core/shutdown.h"
-#include "core/tray.h"
 #include "shell/slide_in.h"
 
 namespace shell {
@@ -96,11 +94,15 @@ void AttachMenuPopUp(core::Application& app) {
         tmrPopDown_Timer(popUp);
     };
     popUp.mnuMaxmimaize->onClick = [&app] {
-        core::RestoreFromTray(app);
+        if (app.RestoreMainWindow) {
+            app.RestoreMainWindow();
+        }
         lblMenuClose_Click(app.frmMenuPopUp);
     };
     popUp.mnuClose->onClick = [&app] {
-        core::ExitFromTray(app);
+        if (app.ExitProgram) {
+            app.ExitProgram();
+        }
         lblMenuClose_Click(app.frmMenuPopUp);
     };
     popUp.lblMenuClose->onClick = [&popUp] {

@@ -1,4 +1,4 @@
-#include "core/safe_list.h"
+#include "definitions/safe_list_file.h"
 
 #include <gtest/gtest.h>
 

@@ -99,9 +99,10 @@ protected:
 
 TEST_F(BrowserPolicyWin32, SeededPoliciesOfEveryBrowserAreFoundAndOnlyTheyAreRemoved) {
     app.DataFolder = data.Path();
-    app.Catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
-                                                         data.Path(), app.branding, data.Path());
-    i18n::LoadBuiltInMessages(*app.Catalogue);
+    auto catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
+                                                          data.Path(), app.branding, data.Path());
+    i18n::LoadBuiltInMessages(*catalogue);
+    app.Catalogue = std::move(catalogue);
     // A test machine is nobody's: the policies must be shown.
     ASSERT_FALSE(app.ports.deviceManagement.ManagedByOrganisation());
     const std::string chrome = kBrowserKeys[0];

@@ -74,9 +74,10 @@ protected:
         // The key of the fixture's servers, whatever key this build carries.
         app.PublisherKey = win32_tests::FixtureKey();
         app.branding.ProgramName = kProduct;
-        app.Catalogue = std::make_unique<i18n::clsLanguages>(
+        auto catalogue = std::make_unique<i18n::clsLanguages>(
             ports.fileSystem, ports.textCodec, folder.Path(), app.branding, dataFolder);
-        i18n::LoadBuiltInMessages(*app.Catalogue);
+        i18n::LoadBuiltInMessages(*catalogue);
+        app.Catalogue = std::move(catalogue);
         app.Catalogue->ChangeLanguage(app.frmMain, "English");
     }
     ~LanguageWin32() override {

@@ -245,9 +245,10 @@ TEST_F(ShieldsWin32, APolicyWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt)
     const std::string edge = "Software\\Policies\\Microsoft\\Edge";
     ::SHDeleteKeyA(HKEY_CURRENT_USER, edge.c_str());
     // The question names the policy in the catalogue's words.
-    app->Catalogue = std::make_unique<i18n::clsLanguages>(
+    auto catalogue = std::make_unique<i18n::clsLanguages>(
         app->ports.fileSystem, app->ports.textCodec, m_folder, app->branding, m_folder);
-    i18n::LoadBuiltInMessages(*app->Catalogue);
+    i18n::LoadBuiltInMessages(*catalogue);
+    app->Catalogue = std::move(catalogue);
     SetString(HKEY_CURRENT_USER, kStartPageKey, "Start Page", "http://mine.example/");
     SetString(HKEY_CURRENT_USER, SettingsKey() + "\\OptionAndSettings", "Homepage",
               "http://mine.example/");

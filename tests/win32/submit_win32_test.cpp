@@ -93,9 +93,10 @@ protected:
     SubmitWin32() {
         app.branding.ProgramName = "Submit Test Product";
         app.branding.CompanyName = "Submit Test Company";
-        app.Catalogue = std::make_unique<i18n::clsLanguages>(
+        auto catalogue = std::make_unique<i18n::clsLanguages>(
             platform.Ports().fileSystem, platform.Ports().textCodec, "C:\\", app.branding);
-        i18n::LoadBuiltInMessages(*app.Catalogue);
+        i18n::LoadBuiltInMessages(*catalogue);
+        app.Catalogue = std::move(catalogue);
         std::ifstream in(win32_tests::WindowsPath(DEFSERVER_FIXTURE_DIR) + "\\first.url");
         std::getline(in, server);
         app.WriteUserSetting("Settings", "DataServer", server);

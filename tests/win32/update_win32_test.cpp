@@ -77,9 +77,10 @@ protected:
         // The key of the fixture's servers, whatever key this build carries.
         program.PublisherKey = win32_tests::FixtureKey();
         // The built-in texts, so that one notice is not taken for another.
-        program.Catalogue = std::make_unique<i18n::clsLanguages>(
+        auto catalogue = std::make_unique<i18n::clsLanguages>(
             program.ports.fileSystem, program.ports.textCodec, data.Path(), program.branding, "");
-        i18n::LoadBuiltInMessages(*program.Catalogue);
+        i18n::LoadBuiltInMessages(*catalogue);
+        program.Catalogue = std::move(catalogue);
     }
     ~UpdateWin32() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey); }
 
