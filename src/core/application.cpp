@@ -1,15 +1,15 @@
 #include "core/application.h"
 
+#include "app/drive_list.h"
+#include "app/file_menu.h"
+#include "app/help_launcher.h"
+#include "app/option_handlers.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "app/tray.h"
 #include "base/text.h"
 #include "core/background_timers.h"
-#include "core/drive_list.h"
-#include "core/file_menu.h"
-#include "core/help_launcher.h"
-#include "core/option_handlers.h"
 #include "core/pages.h"
-#include "core/shutdown.h"
-#include "core/startup.h"
-#include "core/tray.h"
 #include "core/user_settings.h"
 #include "i18n/language_window.h"
 #include "removal/exclude_command.h"
@@ -106,20 +106,20 @@ Application::Application(platform::Platform& platformPorts)
     RegisterForm(frmRestoreQuestion);
     PublisherKey = update::PublisherKeyOfBuild();
     RestoreMainWindow = [this] {
-        RestoreFromTray(*this);
+        app::RestoreFromTray(*this);
     };
     ExitProgram = [this] {
-        ExitFromTray(*this);
+        app::ExitFromTray(*this);
     };
-    AttachStartup(*this);
+    app::AttachStartup(*this);
     AttachPageSwitching(*this);
     AttachBackgroundTimers(*this);
-    AttachOptionHandlers(*this);
-    AttachDriveList(*this);
-    AttachTray(*this);
-    AttachFileMenu(*this);
-    AttachShutdown(*this);
-    AttachHelpLauncher(*this);
+    app::AttachOptionHandlers(*this);
+    app::AttachDriveList(*this);
+    app::AttachTray(*this);
+    app::AttachFileMenu(*this);
+    app::AttachShutdown(*this);
+    app::AttachHelpLauncher(*this);
     i18n::AttachLanguageWindow(*this);
     shell::AttachWebsiteWindow(*this);
     shell::AttachMenuPopUp(*this);

@@ -1,6 +1,6 @@
 #include "core/background_timers.h"
 
-#include "app_fixture.h"
+#include "app/app_fixture.h"
 
 namespace core {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "core/cls_tray.h"
 
-#include "core/app_fixture.h"
-#include "core/tray.h"
+#include "app/app_fixture.h"
+#include "app/tray.h"
 #include "update/live_update.h"
 
 namespace shell {
@@ -26,7 +26,7 @@ protected:
         EXPECT_EQ(machine.notifyIcon.tip, "Acme Sweeper");
         EXPECT_TRUE(app->tray.bRunningInTray());
         // And the icon answers for the main window again.
-        machine.notifyIcon.Send(core::kLeftDoubleClick);
+        machine.notifyIcon.Send(app::kLeftDoubleClick);
         EXPECT_TRUE(Main().Visible());
     }
 };
@@ -39,7 +39,7 @@ TEST_F(SharedTrayIcon, ChangeToolTipBeforeAnyShowIconDoesNothing) {
 }
 
 TEST_F(SharedTrayIcon, TheDownloadWindowShowsItsOwnIconWhileAnUpdateWorks) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     std::string tipDuringUpdate;
     machine.eventLoop.onYield = [&] {
         if (tipDuringUpdate.empty() && app->frmDownload.IsLoaded()) {
@@ -51,14 +51,14 @@ TEST_F(SharedTrayIcon, TheDownloadWindowShowsItsOwnIconWhileAnUpdateWorks) {
 }
 
 TEST_F(SharedTrayIcon, AnUpdateWhileTheProgramSitsInTheTrayGivesTheMainWindowItsIconBack) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     update::cmdUpdate_Click(*app);
     EXPECT_FALSE(app->frmDownload.IsLoaded());
     ExpectTheMainWindowsIcon();
 }
 
 TEST_F(SharedTrayIcon, TheIconStaysWhenTheNoticeGoesAfterAnAutomaticUpdate) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     Main().timUpdate->SetEnabled(true);
     machine.eventLoop.Advance(milliseconds(302 * 1000));
     EXPECT_FALSE(Main().timUpdate->Enabled());
@@ -76,7 +76,7 @@ TEST_F(SharedTrayIcon, WithTheMainWindowShownNoIconComesBack) {
 }
 
 TEST_F(SharedTrayIcon, ExitingDuringAnUpdateLeavesNoIcon) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     bool exited = false;
     machine.eventLoop.onYield = [&] {
         if (!exited && app->frmDownload.IsLoaded()) {

@@ -1,6 +1,6 @@
 #include "core/run_at_startup.h"
 
-#include "app_fixture.h"
+#include "app/app_fixture.h"
 #include "fakes/scripted_form_host.h"
 #include "i18n/localization_text.h"
 #include "startup_tool/run_at_startup_tool.h"

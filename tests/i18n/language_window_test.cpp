@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "fakes/signed_test_vectors.h"
 #include "i18n/localization_text.h"
 

@@ -3,7 +3,7 @@
 // The program after a scan run, with the run's times, counters and removal
 // list set directly, ready to write and show its report.
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "core/branding.h"
 #include "ui/list_view.h"
 

@@ -3,7 +3,7 @@
 // A started program on a machine of fakes with definition files in its data
 // folder, ready to scan.
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "core/definition_counts.h"
 #include "definitions/line_code.h"
 #include "scan/scan_run.h"

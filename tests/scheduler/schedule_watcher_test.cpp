@@ -143,7 +143,7 @@ TEST_F(ScheduleWatcher, AMomentThatArrivesDuringAManualScanIsMissed) {
     int yields = 0;
     machine.eventLoop.onYield = [&] {
         if (++yields == 1) {
-            core::RestoreFromTray(*app);
+            app::RestoreFromTray(*app);
             Main().SetWindowState(ui::WindowState::Minimized);
             machine.clock.now = At(2026, 12, 7, 9, 0, 0);
             Main().tmrScheduler->Tick();
@@ -166,11 +166,11 @@ TEST_F(ScheduleWatcher, WithTheHomePageShieldOffTheNormalWindowHoldsTheScheduleB
     Live(At(2026, 12, 7, 9, 0, 0));
     EXPECT_EQ(scansStarted, 0) << "the window opened in its normal state";
 
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     Live(At(2026, 12, 8, 9, 0, 0));
     EXPECT_EQ(scansStarted, 1);
 
-    core::RestoreFromTray(*app);
+    app::RestoreFromTray(*app);
     Live(At(2026, 12, 9, 9, 0, 0));
     EXPECT_EQ(scansStarted, 1);
 
@@ -232,10 +232,10 @@ TEST_F(ScheduleWatcher, ATimerSwitchedOnLateInTheDueSecondStillStartsTheScan) {
     // The window comes back from the tray and goes there again late in the
     // next day's moment.
     Live(At(2026, 12, 7, 12, 0, 0));
-    core::RestoreFromTray(*app);
+    app::RestoreFromTray(*app);
     machine.clock.now = At(2026, 12, 8, 9, 0, 0);
     machine.eventLoop.Advance(milliseconds(800));
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     machine.eventLoop.Advance(milliseconds(200));
     Live(At(2026, 12, 8, 9, 0, 1));
     EXPECT_EQ(scansStarted, 2);

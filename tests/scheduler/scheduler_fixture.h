@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
+#include "app/tray.h"
 #include "core/date_time_text.h"
-#include "core/tray.h"
 #include "definitions/line_code.h"
 
 namespace scheduler::testing {
@@ -69,7 +69,7 @@ protected:
     // whatever the shields do.
     void StartInTray() {
         Start();
-        core::SendToTray(*app);
+        app::SendToTray(*app);
     }
 
     // The clock shows this second for the whole of it, while the event loop

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 
 namespace shell {
 namespace {

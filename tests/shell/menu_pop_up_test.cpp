@@ -3,8 +3,8 @@
 
 #include "shell/menu_pop_up.h"
 
-#include "core/app_fixture.h"
-#include "core/tray.h"
+#include "app/app_fixture.h"
+#include "app/tray.h"
 
 namespace shell {
 namespace {
@@ -24,7 +24,7 @@ protected:
 
     // In the tray, with the pop-up that sending it there slid in gone again.
     void InTheTray() {
-        core::SendToTray(*app);
+        app::SendToTray(*app);
         Advance(10000);
         ASSERT_FALSE(PopUp().IsLoaded());
     }
@@ -37,7 +37,7 @@ constexpr int kRestingTop = 589;  // 27 steps of 80 twips up, just past the targ
 constexpr int kLeft = 844;        // flush with the right edge
 
 TEST_F(MenuPopUp, SendingTheWindowToTheTraySlidesThePopUpIn) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     EXPECT_TRUE(PopUp().Visible());
     EXPECT_TRUE(PopUp().mnuMaxmimaize->Enabled());
     EXPECT_EQ(PopUp().lblName->Caption(), "Acme Sweeper");
@@ -46,7 +46,7 @@ TEST_F(MenuPopUp, SendingTheWindowToTheTraySlidesThePopUpIn) {
 
 TEST_F(MenuPopUp, ASingleClickOnTheIconShowsThePopUpRisingAboveTheTaskbar) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_TRUE(PopUp().Visible());
     EXPECT_EQ(PopUp().Left(), kLeft);
     EXPECT_EQ(PopUp().Top(), kStartTop);
@@ -61,7 +61,7 @@ TEST_F(MenuPopUp, ASingleClickOnTheIconShowsThePopUpRisingAboveTheTaskbar) {
 
 TEST_F(MenuPopUp, ARightButtonShowsItToo) {
     InTheTray();
-    machine.notifyIcon.Send(core::kRightButtonDown);
+    machine.notifyIcon.Send(app::kRightButtonDown);
     EXPECT_TRUE(PopUp().Visible());
 }
 
@@ -76,8 +76,8 @@ TEST_F(MenuPopUp, OtherMouseMessagesOfTheIconAreIgnored) {
 
 TEST_F(MenuPopUp, ADoubleClickRestoresTheMainWindowAndHidesThePopUpForGood) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
-    machine.notifyIcon.Send(core::kLeftDoubleClick);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftDoubleClick);
     EXPECT_TRUE(Main().Visible());
     EXPECT_EQ(Main().State(), ui::WindowState::Normal);
     EXPECT_FALSE(PopUp().Visible());
@@ -91,9 +91,9 @@ TEST_F(MenuPopUp, ADoubleClickRestoresTheMainWindowAndHidesThePopUpForGood) {
 
 TEST_F(MenuPopUp, AClickWhileItIsUpShowsItAgainWithoutRestartingTheSlide) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     Advance(3000);
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_EQ(PopUp().Top(), kRestingTop);
     EXPECT_FALSE(PopUp().tmrMenuPopup->Enabled());
     // The dwell that began with the first click ends on time.
@@ -103,7 +103,7 @@ TEST_F(MenuPopUp, AClickWhileItIsUpShowsItAgainWithoutRestartingTheSlide) {
 
 TEST_F(MenuPopUp, RestingItSlidesOutAboutSixSecondsLaterAndUnloads) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     Advance(5900);
     EXPECT_TRUE(PopUp().Visible());
     EXPECT_EQ(PopUp().Top(), kRestingTop);
@@ -116,7 +116,7 @@ TEST_F(MenuPopUp, RestingItSlidesOutAboutSixSecondsLaterAndUnloads) {
 
 TEST_F(MenuPopUp, WithThePointerMovingOverItItNeverSlidesOut) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     for (int second = 0; second < 30; ++second) {
         Advance(900);
         if (second % 2 == 0) {
@@ -137,37 +137,37 @@ TEST_F(MenuPopUp, WithThePointerMovingOverItItNeverSlidesOut) {
 }
 
 TEST_F(MenuPopUp, ShowProgramIsDisabledWhileTheMainWindowIsVisible) {
-    machine.notifyIcon.Send(core::kLeftButtonDown);  // the icon is not there yet
+    machine.notifyIcon.Send(app::kLeftButtonDown);  // the icon is not there yet
     EXPECT_FALSE(PopUp().IsLoaded());
 
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_TRUE(PopUp().mnuMaxmimaize->Enabled());
-    machine.notifyIcon.Send(core::kLeftDoubleClick);
+    machine.notifyIcon.Send(app::kLeftDoubleClick);
     // The icon stays with the window shown; the pop-up it calls up then
     // offers only what makes sense.
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_TRUE(PopUp().Visible());
     EXPECT_FALSE(PopUp().mnuMaxmimaize->Enabled());
     Advance(10000);
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_FALSE(PopUp().mnuMaxmimaize->Enabled());
 }
 
 TEST_F(MenuPopUp, ExitProgramNeedsTheResultsOrTheOptionsPageAvailable) {
     Main().lblResult->SetEnabled(false);
     Main().lblOptions->SetEnabled(false);
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     EXPECT_FALSE(PopUp().mnuClose->Enabled());
     Advance(10000);
     Main().lblOptions->SetEnabled(true);
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_TRUE(PopUp().mnuClose->Enabled());
 }
 
 TEST_F(MenuPopUp, ShowProgramBringsTheMainWindowBackAndTheMenuSlidesAway) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     Advance(100);
     PopUp().mnuMaxmimaize->Click();
     EXPECT_TRUE(Main().Visible());
@@ -180,7 +180,7 @@ TEST_F(MenuPopUp, ShowProgramBringsTheMainWindowBackAndTheMenuSlidesAway) {
 
 TEST_F(MenuPopUp, ExitProgramEndsTheProgramAndRecordsThatItStopped) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     PopUp().mnuClose->Click();
     EXPECT_FALSE(PopUp().IsLoaded());
     EXPECT_FALSE(machine.notifyIcon.shown);
@@ -190,7 +190,7 @@ TEST_F(MenuPopUp, ExitProgramEndsTheProgramAndRecordsThatItStopped) {
 
 TEST_F(MenuPopUp, CloseThisMenuSlidesItAwayEvenWhileItRises) {
     InTheTray();
-    machine.notifyIcon.Send(core::kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     Advance(5);
     PopUp().lblMenuClose->Click();
     EXPECT_FALSE(PopUp().tmrMenuPopup->Enabled());
@@ -201,7 +201,7 @@ TEST_F(MenuPopUp, CloseThisMenuSlidesItAwayEvenWhileItRises) {
 }
 
 TEST_F(MenuPopUp, CloseThisMenuIsBoldOnlyWhileThePointerIsOverIt) {
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     PopUp().lblMenuClose->MouseMove({});
     EXPECT_EQ(PopUp().lblMenuClose->LookHint(), ui::Look::Strong);
     PopUp().mnuMaxmimaize->MouseMove({});
@@ -213,7 +213,7 @@ TEST_F(MenuPopUp, CloseThisMenuIsBoldOnlyWhileThePointerIsOverIt) {
 
 TEST_F(MenuPopUp, WithoutATaskbarItRisesFromTheBottomEdgeOfTheScreen) {
     machine.desktop.taskbar.reset();
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     EXPECT_EQ(PopUp().Top(), 768);
     EXPECT_EQ(PopUp().Left(), kLeft);
     Advance(100);
@@ -224,7 +224,7 @@ TEST_F(MenuPopUp, WithoutATaskbarItRisesFromTheBottomEdgeOfTheScreen) {
 TEST_F(MenuPopUp, ATallerTaskbarStartsItHigher) {
     machine.desktop.taskbar = platform::ClientRect{0, 0, 1280, 48};
     machine.desktop.desktop = platform::ClientRect{0, 0, 1280, 1024};
-    core::SendToTray(*app);
+    app::SendToTray(*app);
     EXPECT_EQ(PopUp().Top(), 1024 - 48);
     EXPECT_EQ(PopUp().Left(), 1280 - 180);
 }

@@ -3,7 +3,7 @@
 
 #include "shell/update_notice.h"
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "update/live_update.h"
 
 namespace shell {

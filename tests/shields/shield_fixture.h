@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "definitions/line_code.h"
 #include "shields/home_page_shield.h"
 

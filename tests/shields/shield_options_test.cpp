@@ -1,6 +1,6 @@
 #include "shields/shield_options.h"
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 
 namespace shields {
 namespace {

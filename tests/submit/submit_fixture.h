@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 
 namespace submit::testing {
 

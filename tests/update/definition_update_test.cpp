@@ -3,8 +3,8 @@
 
 #include "update/definition_update.h"
 
+#include "app/app_fixture.h"
 #include "base/text.h"
-#include "core/app_fixture.h"
 #include "core/date_time_text.h"
 #include "definitions/line_code.h"
 #include "update/update_records.h"

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "definitions/line_code.h"
 #include "update/definition_update.h"
 

@@ -3,7 +3,7 @@
 // the newest one they cover. And a build without a key, which takes the
 // answers as they come.
 
-#include "core/app_fixture.h"
+#include "app/app_fixture.h"
 #include "fakes/signed_test_vectors.h"
 #include "update/definition_update.h"
 #include "update/live_update.h"

@@ -14,9 +14,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/startup.h"
 #include "core/application.h"
 #include "core/definition_counts.h"
-#include "core/startup.h"
 #include "core/user_settings.h"
 #include "definitions/line_code.h"
 #include "i18n/languages.h"
@@ -433,7 +433,7 @@ TEST_F(ScanWin32, AUserNamedOutsideTheAnsiCodePageScansRemovesAndReadsTheReport)
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
     app.branding = core::LoadBranding(platform.Ports().programFile);
-    core::MainWindowStartup(app);
+    app::MainWindowStartup(app);
     ASSERT_EQ(app.DataFolder, data);
     EXPECT_EQ(app.TotalDefinitionLines, 1);
 

@@ -5,19 +5,21 @@
 // differ in what they record.
 
 namespace core {
-
 class Application;
+}  // namespace core
+
+namespace app {
 
 // Records that the program stopped and removes the tray icon.
-void QueryUnloadStep(Application& app);
+void QueryUnloadStep(core::Application& app);
 
 // Records the window's layout, closes the other windows and ends the program.
-void UnloadStep(Application& app);
+void UnloadStep(core::Application& app);
 
 // The tray's "Exit Program": no question asked.
-void ExitFromTray(Application& app);
+void ExitFromTray(core::Application& app);
 
 // Attaches the main window's unload events and the close label.
-void AttachShutdown(Application& app);
+void AttachShutdown(core::Application& app);
 
-}  // namespace core
+}  // namespace app

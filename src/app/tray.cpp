@@ -1,11 +1,11 @@
-#include "core/tray.h"
+#include "app/tray.h"
 
 #include "core/application.h"
 #include "shell/menu_pop_up.h"
 
-namespace core {
+namespace app {
 
-void SendToTray(Application& app) {
+void SendToTray(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     main.SetWindowState(ui::WindowState::Minimized);
     main.Hide();
@@ -17,7 +17,7 @@ void SendToTray(Application& app) {
     app.WriteUserSetting("Settings", "Minimized", "Yes");
 }
 
-void RestoreFromTray(Application& app) {
+void RestoreFromTray(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     // Shown first, so that the return to the normal state is seen as the
     // window's own and remembered for the next start.
@@ -26,7 +26,7 @@ void RestoreFromTray(Application& app) {
     main.BringToFront();
 }
 
-void AttachTray(Application& app) {
+void AttachTray(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     main.Command5->onClick = [&app] {
         SendToTray(app);
@@ -48,4 +48,4 @@ void AttachTray(Application& app) {
     };
 }
 
-}  // namespace core
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "core/tray.h"
+#include "app/tray.h"
 
 #include "app_fixture.h"
 
@@ -27,9 +27,9 @@ TEST_F(Tray, SendToTrayHidesTheWindowAndShowsTheIconWithTheProductName) {
 
 TEST_F(Tray, ADoubleClickOnTheIconBringsTheWindowBackAndTheIconStays) {
     Main().mnuFileItem[ui::FrmMain::kFileMinimizeToTray]->Click();
-    machine.notifyIcon.Send(kLeftButtonDown);
+    machine.notifyIcon.Send(app::kLeftButtonDown);
     EXPECT_FALSE(Main().Visible());
-    machine.notifyIcon.Send(kRightDoubleClick);
+    machine.notifyIcon.Send(app::kRightDoubleClick);
     EXPECT_TRUE(Main().Visible());
     EXPECT_EQ(Main().State(), ui::WindowState::Normal);
     EXPECT_TRUE(machine.notifyIcon.shown);

@@ -4,12 +4,14 @@
 // launcher window on a user's first start.
 
 namespace core {
-
 class Application;
+}  // namespace core
 
-void AttachHelpLauncher(Application& app);
+namespace app {
+
+void AttachHelpLauncher(core::Application& app);
 
 // Start-up: on a user's first start, loads and shows the help launcher once.
-void ShowHelpOnFirstUse(Application& app);
+void ShowHelpOnFirstUse(core::Application& app);
 
-}  // namespace core
+}  // namespace app

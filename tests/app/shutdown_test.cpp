@@ -1,7 +1,7 @@
-#include "core/shutdown.h"
+#include "app/shutdown.h"
 
+#include "app/tray.h"
 #include "app_fixture.h"
-#include "core/tray.h"
 
 namespace core {
 namespace {
@@ -44,9 +44,9 @@ TEST_F(Shutdown, AMaximizedWindowIsRememberedAsSuch) {
 }
 
 TEST_F(Shutdown, ExitFromTheTrayStartsTheNextRunInTheTray) {
-    SendToTray(*app);
+    app::SendToTray(*app);
     EXPECT_TRUE(machine.notifyIcon.shown);
-    ExitFromTray(*app);
+    app::ExitFromTray(*app);
     EXPECT_EQ(UserSetting("OptionAndSettings", "STATUS"), "STOPPED");
     EXPECT_FALSE(machine.notifyIcon.shown);
     EXPECT_TRUE(machine.eventLoop.quit);
@@ -58,8 +58,8 @@ TEST_F(Shutdown, ExitFromTheTrayStartsTheNextRunInTheTray) {
 }
 
 TEST_F(Shutdown, ExitFromTheNormalWindowStartsTheNextRunNormally) {
-    SendToTray(*app);
-    machine.notifyIcon.Send(kLeftDoubleClick);
+    app::SendToTray(*app);
+    machine.notifyIcon.Send(app::kLeftDoubleClick);
     EXPECT_TRUE(Main().Visible());
     Main().mnuFileItem[ui::FrmMain::kFileExit]->Click();
 

@@ -5,12 +5,14 @@
 // values back and switches the timers.
 
 namespace core {
-
 class Application;
+}  // namespace core
 
-void LoadSettings(Application& app);
+namespace app {
+
+void LoadSettings(core::Application& app);
 
 // Column widths are stored in twips, the unit of the settings' defaults.
 inline constexpr int kTwipsPerPixel = 15;
 
-}  // namespace core
+}  // namespace app

@@ -4,15 +4,17 @@
 // kept per drive letter in the settings.
 
 namespace core {
-
 class Application;
+}  // namespace core
+
+namespace app {
 
 // Lists the removable, network and CD drives, and the fixed drives that are
 // ready, by their bare letter.
-void FillDriveList(Application& app);
+void FillDriveList(core::Application& app);
 
 // Attaches the handler that stores every drive's check mark when the user
 // changes one.
-void AttachDriveList(Application& app);
+void AttachDriveList(core::Application& app);
 
-}  // namespace core
+}  // namespace app

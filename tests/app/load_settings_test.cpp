@@ -1,4 +1,4 @@
-#include "core/load_settings.h"
+#include "app/load_settings.h"
 
 #include <limits>
 
@@ -102,7 +102,7 @@ TEST_F(LoadSettings, ColumnWidthsAreStoredInTwips) {
     StartProgram();
     const ui::ListView& found = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     EXPECT_EQ(found.Column(0).width, 200);
-    EXPECT_EQ(found.Column(1).width, 1400 / kTwipsPerPixel);
+    EXPECT_EQ(found.Column(1).width, 1400 / app::kTwipsPerPixel);
 }
 
 TEST_F(LoadSettings, AStoredColumnWidthOutOfRangeIsClamped) {
@@ -110,9 +110,9 @@ TEST_F(LoadSettings, AStoredColumnWidthOutOfRangeIsClamped) {
     SetUserSetting("Settings", "FoundCol22", "99999999999999999999");
     StartProgram();
     const ui::ListView& found = *Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
-    EXPECT_EQ(found.Column(0).width, 1400 / kTwipsPerPixel) << "a hidden column is no width";
-    EXPECT_GT(found.Column(1).width, 1400 / kTwipsPerPixel);
-    EXPECT_LT(found.Column(1).width, std::numeric_limits<int>::max() / kTwipsPerPixel);
+    EXPECT_EQ(found.Column(0).width, 1400 / app::kTwipsPerPixel) << "a hidden column is no width";
+    EXPECT_GT(found.Column(1).width, 1400 / app::kTwipsPerPixel);
+    EXPECT_LT(found.Column(1).width, std::numeric_limits<int>::max() / app::kTwipsPerPixel);
 }
 
 TEST_F(LoadSettings, ScheduledScansEnableTheScheduleControls) {

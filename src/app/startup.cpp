@@ -1,33 +1,33 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
+#include "app/drive_list.h"
+#include "app/file_menu.h"
+#include "app/help_launcher.h"
+#include "app/load_settings.h"
+#include "app/tray.h"
 #include "base/text.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/definition_counts.h"
-#include "core/drive_list.h"
 #include "core/exclusions.h"
-#include "core/file_menu.h"
 #include "core/file_predicates.h"
-#include "core/help_launcher.h"
-#include "core/load_settings.h"
 #include "core/pages.h"
 #include "core/path_macros.h"
 #include "core/status_page.h"
-#include "core/tray.h"
 #include "definitions/staged_definitions.h"
 #include "i18n/languages.h"
 #include "removal/quarantine_delete.h"
 #include "scheduler/schedule_settings.h"
 #include "update/live_update.h"
 
-namespace core {
+namespace app {
 
 namespace {
 
 constexpr int kSplashCountdownEnd = 150;
 
-void SplashLoad(Application& app) {
-    app.branding = LoadBranding(app.ports.programFile);
+void SplashLoad(core::Application& app) {
+    app.branding = core::LoadBranding(app.ports.programFile);
     app.frmSplash.lblProductName->SetCaption(app.branding.ProgramName);
     app.frmSplash.lblCompanyName->SetCaption(app.branding.CompanyName);
     app.frmSplash.SetCaption(app.branding.ProgramName);
@@ -35,7 +35,7 @@ void SplashLoad(Application& app) {
     app.frmSplash.Timer2->SetEnabled(true);
 }
 
-void SplashTick(Application& app) {
+void SplashTick(core::Application& app) {
     app.splashCounter += 2;
     if (app.splashCounter == kSplashCountdownEnd) {
         app.frmSplash.Timer2->SetEnabled(false);
@@ -46,7 +46,7 @@ void SplashTick(Application& app) {
 
 // Step 3: the stored language, over the built-in English messages; on a
 // user's first start the language chooser.
-void LoadLanguageAtStartup(Application& app) {
+void LoadLanguageAtStartup(core::Application& app) {
     const std::string savedLanguage = app.ReadUserSetting("Settings", "Language", "");
     auto catalogue = std::make_unique<i18n::clsLanguages>(app.ports.fileSystem, app.ports.textCodec,
                                                           app.ports.programFile.Folder(),
@@ -62,8 +62,8 @@ void LoadLanguageAtStartup(Application& app) {
 }
 
 // Step 21: on the first run on this machine, the offer to fetch definitions.
-void OfferLiveUpdateOnFirstRun(Application& app) {
-    const MachineSettingRead firstTime = app.ReadMachineSetting("Settings", "FirstTime", "");
+void OfferLiveUpdateOnFirstRun(core::Application& app) {
+    const core::MachineSettingRead firstTime = app.ReadMachineSetting("Settings", "FirstTime", "");
     // A store that cannot be read is no sign of a first run.
     if (firstTime.Failed() || !firstTime.value.empty()) {
         return;
@@ -88,15 +88,15 @@ void OfferLiveUpdateOnFirstRun(Application& app) {
 
 }  // namespace
 
-void MainWindowStartup(Application& app) {
+void MainWindowStartup(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     platform::FileSystem& fs = app.ports.fileSystem;
 
     // 1. The data folder, made when it is missing: the first Live Update
     // has to write into it.
     std::string dataFolder = "[appdata]AntiSpywareDAT";
-    app.DataFolder = ExpandPathMacros(dataFolder, app.ports.shellFolders);
-    if (!DirectoryExists(fs, app.DataFolder)) {
+    app.DataFolder = core::ExpandPathMacros(dataFolder, app.ports.shellFolders);
+    if (!core::DirectoryExists(fs, app.DataFolder)) {
         [[maybe_unused]] const bool made = fs.MakeDirectory(app.DataFolder);
     }
     // 2.
@@ -116,11 +116,11 @@ void MainWindowStartup(Application& app) {
     // 7.
     app.TotalDefinitionLines = definitions::CountDefinitions(fs, app.DataFolder, app.counts);
     // 8.
-    RefreshStatusPage(app);
+    core::RefreshStatusPage(app);
     // 9.
     app.exclusions.LoadExclusions(fs, app.ports.textCodec, app.ports.eventLoop, app.DataFolder);
     // 10.
-    HideAllPages(app);
+    core::HideAllPages(app);
     main.frmStatus->SetCaption(app.branding.ProgramName + " Status");
     main.frmStatus->SetVisible(true);
 
@@ -140,7 +140,7 @@ void MainWindowStartup(Application& app) {
     main.shpCircle->SetVisible(false);
     main.SetShownInTaskList(false);
     // 14.
-    ApplyTimerSettings(app, false);
+    core::ApplyTimerSettings(app, false);
     scheduler::LoadSchedule(app);
     FillDriveList(app);
     LoadSettings(app);
@@ -148,7 +148,7 @@ void MainWindowStartup(Application& app) {
     removal::PurgeOldQuarantine(app);
     // 15.
     main.tmrScroll->SetEnabled(false);
-    ApplyTimerSettings(app, true);
+    core::ApplyTimerSettings(app, true);
     main.tmrScroll->SetEnabled(false);
     // 16.
     app.frmDelete.Load();
@@ -165,7 +165,7 @@ void MainWindowStartup(Application& app) {
     // 20.
     if (app.ReadUserSetting("Settings", "Minimized", "No") == "Yes") {
         SendToTray(app);
-    } else if (IsEdition(app.branding, kEditionTrayAtStartup) &&
+    } else if (core::IsEdition(app.branding, core::kEditionTrayAtStartup) &&
                main.chkRunAtStartup->Value() == 1) {
         SendToTray(app);
     }
@@ -173,7 +173,7 @@ void MainWindowStartup(Application& app) {
     OfferLiveUpdateOnFirstRun(app);
 }
 
-void AttachStartup(Application& app) {
+void AttachStartup(core::Application& app) {
     app.frmSplash.onLoad = [&app] {
         SplashLoad(app);
     };
@@ -185,4 +185,4 @@ void AttachStartup(Application& app) {
     };
 }
 
-}  // namespace core
+}  // namespace app

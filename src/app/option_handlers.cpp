@@ -1,26 +1,26 @@
-#include "core/option_handlers.h"
+#include "app/option_handlers.h"
 
 #include "base/text.h"
 #include "core/application.h"
 #include "core/quarantine_retention.h"
 #include "core/run_at_startup.h"
 
-namespace core {
+namespace app {
 
 namespace {
 
 // Stores each button of a pair under its own name, as a flag.
-void StoreOptionPair(Application& app, const ui::OptionButton& first,
+void StoreOptionPair(core::Application& app, const ui::OptionButton& first,
                      const ui::OptionButton& second) {
     app.WriteUserSetting("OptionAndSettings", first.Name(), base::BoolToText(first.Value()));
     app.WriteUserSetting("OptionAndSettings", second.Name(), base::BoolToText(second.Value()));
 }
 
-void StoreCheckBox(Application& app, std::string_view section, const ui::CheckBox& box) {
+void StoreCheckBox(core::Application& app, std::string_view section, const ui::CheckBox& box) {
     app.WriteUserSetting(section, box.Name(), std::to_string(box.Value()));
 }
 
-void AttachScanOptions(Application& app) {
+void AttachScanOptions(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     const auto scanTypeChanged = [&app] {
         ui::FrmMain& m = app.frmMain;
@@ -44,12 +44,12 @@ void AttachScanOptions(Application& app) {
 
 }  // namespace
 
-void AttachOptionHandlers(Application& app) {
+void AttachOptionHandlers(core::Application& app) {
     AttachScanOptions(app);
-    AttachRetentionOption(app);
+    core::AttachRetentionOption(app);
     app.frmMain.chkRunAtStartup->onClick = [&app] {
-        RunAtStartupChanged(app);
+        core::RunAtStartupChanged(app);
     };
 }
 
-}  // namespace core
+}  // namespace app

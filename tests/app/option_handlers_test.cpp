@@ -1,4 +1,4 @@
-#include "core/option_handlers.h"
+#include "app/option_handlers.h"
 
 #include "app_fixture.h"
 #include "core/quarantine_retention.h"

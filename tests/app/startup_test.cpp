@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "app_fixture.h"
 #include "i18n/localization_text.h"

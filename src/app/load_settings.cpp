@@ -1,4 +1,4 @@
-#include "core/load_settings.h"
+#include "app/load_settings.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include "core/definitions_date.h"
 #include "core/quarantine_retention.h"
 
-namespace core {
+namespace app {
 
 namespace {
 
@@ -32,7 +32,7 @@ int ColumnWidthFromTwips(double twips) {
     return static_cast<int>(std::min(twips, kMaxColumnTwips)) / kTwipsPerPixel;
 }
 
-void SetFromFlag(Application& app, ui::OptionButton& button, std::string_view key,
+void SetFromFlag(core::Application& app, ui::OptionButton& button, std::string_view key,
                  std::string_view defaultValue) {
     if (const std::optional<bool> flag =
             base::TextToBool(app.ReadUserSetting("OptionAndSettings", key, defaultValue))) {
@@ -47,14 +47,14 @@ void SetFromNumber(ui::CheckBox& box, std::string_view text) {
     }
 }
 
-void SetFromNumber(Application& app, ui::CheckBox& box, std::string_view key,
+void SetFromNumber(core::Application& app, ui::CheckBox& box, std::string_view key,
                    std::string_view defaultValue) {
     SetFromNumber(box, app.ReadUserSetting("OptionAndSettings", key, defaultValue));
 }
 
 }  // namespace
 
-void LoadSettings(Application& app) {
+void LoadSettings(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
 
     // 1.
@@ -86,7 +86,7 @@ void LoadSettings(Application& app) {
     SetFromFlag(app, *main.optScanAllSelectedHardDrive, "optScanAllSelectedHardDrive", "True");
     main.optScanOnlyKnownSoftwares->SetValue(true);
     // 13.
-    if (IsEdition(app.branding, kEditionRunAtStartupByDefault) &&
+    if (core::IsEdition(app.branding, core::kEditionRunAtStartupByDefault) &&
         app.ReadUserSetting("Settings", "ranOneTime", "0") == "0") {
         SetFromNumber(app, *main.chkRunAtStartup, "chkRunAtStartup", "1");
         app.WriteUserSetting("Settings", "ranOneTime", "1");
@@ -102,8 +102,8 @@ void LoadSettings(Application& app) {
     // 16.
     main.lblLastUpdate->SetCaption(
         "Signatures Last Updated On " +
-        UserDateTextOf(app.ports.localeFormats,
-                       definitions::ReadDefinitionsDate(app.ports.fileSystem, app.DataFolder)) +
+        core::UserDateTextOf(app.ports.localeFormats, definitions::ReadDefinitionsDate(
+                                                          app.ports.fileSystem, app.DataFolder)) +
         " PST");
     // 17.
     const std::string scheduled =
@@ -137,9 +137,9 @@ void LoadSettings(Application& app) {
         main.SetWindowState(ui::WindowState::Maximized);
     }
     // How long the quarantine keeps its items.
-    LoadRetentionOption(app);
+    core::LoadRetentionOption(app);
     // 22.
     app.forms.SetBusyPointer(false);
 }
 
-}  // namespace core
+}  // namespace app

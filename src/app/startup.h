@@ -4,13 +4,15 @@
 // window's start-up sequence.
 
 namespace core {
-
 class Application;
+}  // namespace core
+
+namespace app {
 
 // Attaches the splash window's and the main window's start-up handlers.
-void AttachStartup(Application& app);
+void AttachStartup(core::Application& app);
 
 // The main window's start-up sequence.
-void MainWindowStartup(Application& app);
+void MainWindowStartup(core::Application& app);
 
-}  // namespace core
+}  // namespace app

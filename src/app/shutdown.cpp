@@ -1,12 +1,12 @@
-#include "core/shutdown.h"
+#include "app/shutdown.h"
 
 #include <array>
 #include <string_view>
 
+#include "app/load_settings.h"
 #include "core/application.h"
-#include "core/load_settings.h"
 
-namespace core {
+namespace app {
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 12> kClosedWithTheMainWindow{
     "frmMenuPopUp", "frmReport", "frmSignatureUpdated", "frmSpywareFoundAlert",
     "frmHidden",    "frmDelete", "frmQuarantine",       "frmRestoreQuestion"};
 
-void RecordStopped(Application& app) {
+void RecordStopped(core::Application& app) {
     app.WriteUserSetting("OptionAndSettings", "RESTART", "False");
     app.WriteUserSetting("OptionAndSettings", "STATUS", "STOPPED");
     app.tray.RemoveIcon(app.frmMain);
@@ -24,11 +24,11 @@ void RecordStopped(Application& app) {
 
 }  // namespace
 
-void QueryUnloadStep(Application& app) {
+void QueryUnloadStep(core::Application& app) {
     RecordStopped(app);
 }
 
-void UnloadStep(Application& app) {
+void UnloadStep(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     // 1.
     const ui::ListView& found = *main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
@@ -55,12 +55,12 @@ void UnloadStep(Application& app) {
     app.EndProcess();
 }
 
-void ExitFromTray(Application& app) {
+void ExitFromTray(core::Application& app) {
     RecordStopped(app);
     app.frmMain.Unload();
 }
 
-void AttachShutdown(Application& app) {
+void AttachShutdown(core::Application& app) {
     ui::FrmMain& main = app.frmMain;
     main.onQueryUnload = [&app](ui::UnloadMode) {
         QueryUnloadStep(app);
@@ -75,4 +75,4 @@ void AttachShutdown(Application& app) {
     };
 }
 
-}  // namespace core
+}  // namespace app

@@ -5,9 +5,11 @@
 // are in shields/.
 
 namespace core {
-
 class Application;
-
-void AttachOptionHandlers(Application& app);
-
 }  // namespace core
+
+namespace app {
+
+void AttachOptionHandlers(core::Application& app);
+
+}  // namespace app

@@ -1,13 +1,13 @@
-#include "core/file_menu.h"
+#include "app/file_menu.h"
 
+#include "app/tray.h"
 #include "core/application.h"
-#include "core/tray.h"
 #include "report/report_window.h"
 #include "update/live_update.h"
 
-namespace core {
+namespace app {
 
-void AttachFileMenu(Application& app) {
+void AttachFileMenu(core::Application& app) {
     auto& items = app.frmMain.mnuFileItem;
     items[ui::FrmMain::kFileScanNow]->onClick = [&app] {
         app.frmMain.cmdScan->Click();
@@ -29,4 +29,4 @@ void AttachFileMenu(Application& app) {
     };
 }
 
-}  // namespace core
+}  // namespace app

@@ -1,14 +1,14 @@
-#include "core/help_launcher.h"
+#include "app/help_launcher.h"
 
 #include "core/application.h"
 #include "core/file_predicates.h"
 
-namespace core {
+namespace app {
 
-void AttachHelpLauncher(Application& app) {
+void AttachHelpLauncher(core::Application& app) {
     app.form8.onLoad = [&app] {
         const std::string helpFile = app.ports.programFile.Folder() + "\\Help.chm";
-        if (!FileExists(app.ports.fileSystem, helpFile)) {
+        if (!core::FileExists(app.ports.fileSystem, helpFile)) {
             return;
         }
         [[maybe_unused]] const bool opened =
@@ -22,7 +22,7 @@ void AttachHelpLauncher(Application& app) {
     };
 }
 
-void ShowHelpOnFirstUse(Application& app) {
+void ShowHelpOnFirstUse(core::Application& app) {
     if (app.ReadUserSetting("Settings", "showHelp", "1") != "1") {
         return;
     }
@@ -33,4 +33,4 @@ void ShowHelpOnFirstUse(Application& app) {
     app.WriteUserSetting("Settings", "showHelp", "0");
 }
 
-}  // namespace core
+}  // namespace app

@@ -1,11 +1,11 @@
-#include "core/drive_list.h"
+#include "app/drive_list.h"
 
 #include "base/text.h"
 #include "core/application.h"
 
-namespace core {
+namespace app {
 
-void FillDriveList(Application& app) {
+void FillDriveList(core::Application& app) {
     ui::ListView& list = *app.frmMain.lvwHardDrives;
     list.Clear();
     for (const platform::DriveInfo& drive : app.ports.fileSystem.ListDrives()) {
@@ -30,7 +30,7 @@ void FillDriveList(Application& app) {
     }
 }
 
-void AttachDriveList(Application& app) {
+void AttachDriveList(core::Application& app) {
     // Every change stores the marks of all the drives, in list order.
     app.frmMain.lvwHardDrives->onItemCheck = [&app](int) {
         const ui::ListView& list = *app.frmMain.lvwHardDrives;
@@ -41,4 +41,4 @@ void AttachDriveList(Application& app) {
     };
 }
 
-}  // namespace core
+}  // namespace app
