@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "bench_machine.h"
 #include "scan_timing.h"
 #include "synthetic_set.h"
@@ -240,6 +241,7 @@ int Run(const std::vector<std::string>& options) {
 
     PhaseTimer timer(ports, dataFolder);
     core::Application app(timer.Ports());
+    app::AttachProgram(app);
     machine->StartProgram(app);
     if (app.DataFolder != dataFolder || !app.frmMain.cmdScanNow->Enabled()) {
         std::fprintf(stderr, "The program did not start with its data in %s.\n",

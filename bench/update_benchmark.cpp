@@ -20,6 +20,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "app/program.h"
 #include "bench_machine.h"
 #include "core/application.h"
 #include "core/definition_files.h"
@@ -206,6 +207,7 @@ void ReplaceSafely(platform::FileSystem& fs, std::string_view dataFolder) {
 int RunUpdateBenchmark(BenchMachine& machine) {
     platform::Platform& ports = machine.Ports();
     core::Application app(ports);
+    app::AttachProgram(app);
     machine.StartProgram(app);
     const std::string dataFolder = machine.DataFolder();
     app.DataFolder = dataFolder;

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/com_apartment.h"
+#include "app/program.h"
 #include "core/application.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/platform_win32.h"
@@ -21,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     platform::win32::Win32Platform platform;
     platform.SetComSecurity();
     core::Application application(platform.Ports());
+    app::AttachProgram(application);
     // The small icons of the finding lists, by kind: cookie, registry entry,
     // file, folder, excluded finding.
     ui::win32::View view(instance,

@@ -61,6 +61,9 @@ void ExitFromTray(core::Application& app) {
 }
 
 void AttachShutdown(core::Application& app) {
+    app.ExitProgram = [&app] {
+        ExitFromTray(app);
+    };
     ui::FrmMain& main = app.frmMain;
     main.onQueryUnload = [&app](ui::UnloadMode) {
         QueryUnloadStep(app);

@@ -19,7 +19,8 @@ void UnloadStep(core::Application& app);
 // The tray's "Exit Program": no question asked.
 void ExitFromTray(core::Application& app);
 
-// Attaches the main window's unload events and the close label.
+// Attaches the main window's unload events, the close label and the tray
+// pop-up's "Exit Program".
 void AttachShutdown(core::Application& app);
 
 }  // namespace app

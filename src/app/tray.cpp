@@ -27,6 +27,9 @@ void RestoreFromTray(core::Application& app) {
 }
 
 void AttachTray(core::Application& app) {
+    app.RestoreMainWindow = [&app] {
+        RestoreFromTray(app);
+    };
     ui::FrmMain& main = app.frmMain;
     main.Command5->onClick = [&app] {
         SendToTray(app);

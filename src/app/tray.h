@@ -16,8 +16,9 @@ void SendToTray(core::Application& app);
 // Brings the main window back from the tray in the normal state.
 void RestoreFromTray(core::Application& app);
 
-// Attaches "Send to Tray", the File menu's "Minimize to Tray" and the icon's
-// mouse handling: a button pressed on the icon shows the tray pop-up, a
+// Attaches "Send to Tray", the File menu's "Minimize to Tray", the tray
+// pop-up's command that brings the main window back, and the icon's mouse
+// handling: a button pressed on the icon shows the tray pop-up, a
 // double-click brings the main window back.
 void AttachTray(core::Application& app);
 

@@ -1,32 +1,7 @@
 #include "core/application.h"
 
-#include "app/drive_list.h"
-#include "app/file_menu.h"
-#include "app/help_launcher.h"
-#include "app/option_handlers.h"
-#include "app/shutdown.h"
-#include "app/startup.h"
-#include "app/tray.h"
 #include "base/text.h"
-#include "core/background_timers.h"
-#include "core/pages.h"
 #include "core/user_settings.h"
-#include "i18n/language_window.h"
-#include "removal/exclude_command.h"
-#include "removal/quarantine_window.h"
-#include "removal/removal_run.h"
-#include "report/report_window.h"
-#include "scan/finding_lists.h"
-#include "scan/scan_run.h"
-#include "scheduler/scheduler.h"
-#include "shell/about_window.h"
-#include "shell/menu_pop_up.h"
-#include "shell/update_notice.h"
-#include "shell/website_window.h"
-#include "shields/shields.h"
-#include "submit/data_submission.h"
-#include "update/live_update.h"
-#include "update/publisher_key.h"
 
 namespace core {
 
@@ -104,49 +79,6 @@ Application::Application(platform::Platform& platformPorts)
     RegisterForm(frmAbout);
     RegisterForm(frmQuarantine);
     RegisterForm(frmRestoreQuestion);
-    PublisherKey = update::PublisherKeyOfBuild();
-    RestoreMainWindow = [this] {
-        app::RestoreFromTray(*this);
-    };
-    ExitProgram = [this] {
-        app::ExitFromTray(*this);
-    };
-    app::AttachStartup(*this);
-    AttachPageSwitching(*this);
-    AttachBackgroundTimers(*this);
-    app::AttachOptionHandlers(*this);
-    app::AttachDriveList(*this);
-    app::AttachTray(*this);
-    app::AttachFileMenu(*this);
-    app::AttachShutdown(*this);
-    app::AttachHelpLauncher(*this);
-    i18n::AttachLanguageWindow(*this);
-    shell::AttachWebsiteWindow(*this);
-    shell::AttachMenuPopUp(*this);
-    shell::AttachUpdateNotice(*this);
-    shell::AttachAboutWindow(*this);
-    scan::AttachScanRun(*this);
-    scan::AttachFindingLists(*this);
-    removal::AttachExcludeCommand(*this);
-    removal::AttachRemoval(*this);
-    removal::AttachQuarantineWindow(*this);
-    report::AttachReportWindow(*this);
-    update::AttachLiveUpdate(*this);
-    scheduler::AttachScheduler(*this);
-    shields::AttachShields(*this);
-    submit::AttachDataSubmission(*this);
-    frmMain.cmdLog->onClick = [this] {
-        report::cmdLog_Click(*this);
-    };
-    frmMain.lblViewLogFile->onClick = [this] {
-        report::lblViewLogFile_Click(*this);
-    };
-    frmMain.cmdWebsite->onClick = [this] {
-        frmWebsite.Show();
-    };
-    frmDelete.Command1->onClick = [this] {
-        frmDelete.Hide();
-    };
 }
 
 Application::~Application() = default;

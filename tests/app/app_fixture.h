@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "core/machine_settings.h"
 #include "core/user_settings.h"
@@ -27,6 +28,7 @@ protected:
     void NewRun() {
         app.reset();
         app.emplace(machine.ports);
+        app::AttachProgram(*app);
         app->forms.SetHost(&host);
         // Whatever key this build carries, a test chooses its own.
         app->PublisherKey.reset();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "fakes/fake_platform.h"
 #include "ui/tab_strip.h"
@@ -12,6 +13,7 @@ namespace {
 class Pages : public ::testing::Test {
 protected:
     Pages() {
+        app::AttachProgram(app);
         app.Start();
         app.frmMain.Show();
     }

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <vector>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "core/branding.h"
 #include "core/definition_counts.h"
@@ -144,6 +145,7 @@ protected:
     // A scan of the seeded machine by this process, as the program scans.
     std::unique_ptr<core::Application> Scanned() {
         auto app = std::make_unique<core::Application>(m_platform.Ports());
+        app::AttachProgram(*app);
         app->branding = core::LoadBranding(m_platform.Ports().programFile);
         app->frmMain.Show();
         app->DataFolder = m_data;

@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "app/program.h"
 #include "removal/removal_fixture.h"
 #include "removal/saved_content.h"
 
@@ -569,6 +570,7 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.hashing};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
+        app::AttachProgram(restoring);
         restoring.DataFolder = app->DataFolder;
         disk.Allow(changesLeft);
         bool ended = false;

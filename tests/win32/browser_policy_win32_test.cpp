@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "i18n/languages.h"
 #include "platform/win32/handles.h"
@@ -65,6 +66,7 @@ bool ValueExists(HKEY root, REGSAM view, const std::string& path, const char* na
 
 class BrowserPolicyWin32 : public ::testing::Test {
 protected:
+    BrowserPolicyWin32() { app::AttachProgram(app); }
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
 

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "fakes/cookie_store_images.h"
 #include "platform/win32/handles.h"
@@ -52,6 +53,7 @@ const std::vector<StoreCookie> kRows{{".tracker.com", "id", "/", "1"},
 
 class CookieStoreWin32 : public ::testing::Test {
 protected:
+    CookieStoreWin32() { app::AttachProgram(app); }
     void SetUp() override {
         std::filesystem::remove_all(m_chromeProfile);
         std::filesystem::remove_all(m_firefoxProfile);

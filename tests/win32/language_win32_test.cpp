@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "defserver_urls.h"
 #include "i18n/languages.h"
@@ -67,6 +68,7 @@ std::string ReadFile(const std::string& path) {
 class LanguageWin32 : public ::testing::Test {
 protected:
     LanguageWin32() {
+        app::AttachProgram(app);
         std::filesystem::copy_file(win32_tests::WindowsPath(SHIPPED_LOCALIZATION), Shipped());
         ::SetFileAttributesA(Shipped().c_str(), FILE_ATTRIBUTE_READONLY);
         ::CreateDirectoryA(dataFolder.c_str(), nullptr);

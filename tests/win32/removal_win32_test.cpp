@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
@@ -74,6 +75,7 @@ UniqueFileHandle HoldOpen(const std::string& path, DWORD share) {
 
 class RemovalWin32 : public ::testing::Test {
 protected:
+    RemovalWin32() { app::AttachProgram(app); }
     void SetUp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey); }
     void TearDown() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kSeedKey); }
 

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/program.h"
 #include "app/startup.h"
 #include "core/application.h"
 #include "core/definition_counts.h"
@@ -224,6 +225,7 @@ TEST_F(ScanWin32, ASeededMachineIsFoundThroughTheRealAdapters) {
 
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.branding = core::LoadBranding(platform.Ports().programFile);
     ASSERT_EQ(app.branding.ProgramName, "Scan Test Product");
     app.frmMain.Show();
@@ -278,6 +280,7 @@ TEST_F(ScanWin32, AThreatOfRegistryFileAndFolderTracesIsRemovedWhole) {
 
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.branding = core::LoadBranding(platform.Ports().programFile);
     app.frmMain.Show();
     app.DataFolder = m_data;
@@ -350,6 +353,7 @@ TEST_F(ScanWin32, BothRegistryViewsAndBothProgramFoldersAreScannedAndRemoved) {
 
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.branding = core::LoadBranding(platform.Ports().programFile);
     app.frmMain.Show();
     app.DataFolder = m_data;
@@ -432,6 +436,7 @@ TEST_F(ScanWin32, AUserNamedOutsideTheAnsiCodePageScansRemovesAndReadsTheReport)
 
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.branding = core::LoadBranding(platform.Ports().programFile);
     app::MainWindowStartup(app);
     ASSERT_EQ(app.DataFolder, data);

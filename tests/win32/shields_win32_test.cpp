@@ -14,6 +14,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "core/branding.h"
 #include "core/user_settings.h"
@@ -92,6 +93,7 @@ protected:
         ::CreateDirectoryA(m_folder.c_str(), nullptr);
 
         app = std::make_unique<core::Application>(platform.Ports());
+        app::AttachProgram(*app);
         app->branding = core::LoadBranding(platform.Ports().programFile);
         app->DataFolder = m_folder;
         // The windows are real ones when there is a screen to show them on.

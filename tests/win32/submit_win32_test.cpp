@@ -13,6 +13,7 @@
 #include <fstream>
 #include <thread>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "i18n/languages.h"
 #include "platform/win32/management_win32.h"
@@ -91,6 +92,7 @@ TEST(ManagementWin32, WorksInEveryApartmentAndLeavesTheCallersAsItWas) {
 class SubmitWin32 : public ::testing::Test {
 protected:
     SubmitWin32() {
+        app::AttachProgram(app);
         app.branding.ProgramName = "Submit Test Product";
         app.branding.CompanyName = "Submit Test Company";
         auto catalogue = std::make_unique<i18n::clsLanguages>(

@@ -18,6 +18,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "definitions/line_code.h"
 #include "defserver_urls.h"
@@ -68,7 +69,10 @@ bool Holds(const std::vector<std::string>& lines, std::string_view line) {
 
 class UpdateWin32 : public ::testing::Test {
 protected:
-    UpdateWin32() { Configure(app); }
+    UpdateWin32() {
+        app::AttachProgram(app);
+        Configure(app);
+    }
 
     void Configure(core::Application& program) {
         program.branding.ProgramName = kProduct;
@@ -327,6 +331,7 @@ TEST_F(UpdateWin32, AChangesAnswerThatFailsIsReportedAsNotCompletedAndChangesNot
     platform::win32::HttpWin32 bounded(std::chrono::seconds(2), kDeadline, 256 * 1024);
     platform::Platform ports = WithHttp(platform.Ports(), bounded);
     core::Application program{ports};
+    app::AttachProgram(program);
     Configure(program);
     std::ofstream(DataFile("date.dat"), std::ios::binary) << "12/1/2026\r\n";
     std::ofstream(DataFile("FileDefinition.dat"), std::ios::binary)

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "platform/win32/platform_win32.h"
 #include "removal/removal_run.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     }
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.DataFolder = argv[1];
     ui::FrmMain& main = app.frmMain;
     std::ifstream list(argv[2]);

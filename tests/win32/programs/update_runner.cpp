@@ -5,6 +5,7 @@
 // The named event, when given, is set when the exchange begins.
 #include <windows.h>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "defserver_urls.h"
 #include "platform/win32/platform_win32.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     }
     platform::win32::Win32Platform platform;
     core::Application app(platform.Ports());
+    app::AttachProgram(app);
     app.branding.ProgramName = "Update Runner";
     app.DataFolder = argv[1];
     app.PublisherKey = win32_tests::FixtureKey();
