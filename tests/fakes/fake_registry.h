@@ -72,6 +72,10 @@ public:
     // The key stays in its parent's list of subkeys, but opening it by the
     // listed name finds nothing. A tree deletion above it still takes it.
     void ListWithoutOpening(platform::RegistryRoot root, std::string_view path);
+    // The key opens with any rights, but reading its lists of subkeys and
+    // values is refused, as for a key whose owner lets a standard user open
+    // it but not list it.
+    void RefuseListing(platform::RegistryRoot root, std::string_view path);
     // A tree deletion that reaches this key stops there, refused, having
     // deleted the keys it took before (subkeys first).
     void RefuseDeletion(platform::RegistryRoot root, std::string_view path);
@@ -89,6 +93,7 @@ public:
         std::set<std::string> unreadable;  // upper-cased value names
         bool unopenable = false;
         bool undeletable = false;
+        bool listingRefused = false;
     };
 
     // The names of the key's direct subkeys (`path` as the key's id has it).
