@@ -69,6 +69,16 @@ public:
         const CallTimer timer(m_times, Port::Registry);
         return m_inner->EnumerateValues(values);
     }
+    long ListSubKeyNames(std::uint32_t from, std::uint32_t most,
+                         std::vector<std::string>& names) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->ListSubKeyNames(from, most, names);
+    }
+    long ListValueNames(std::uint32_t from, std::uint32_t most,
+                        std::vector<std::string>& names) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->ListValueNames(from, most, names);
+    }
 
 private:
     PortTimes& m_times;

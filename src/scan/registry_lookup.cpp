@@ -120,33 +120,38 @@ std::vector<RegistryPlace> GroupedRegistryLookup::Places(std::uint32_t root,
                                                          std::string_view lookupPath,
                                                          const std::string& rowPath,
                                                          const std::string* valueName) {
-    // A value is a name below its key; a key one below its parent. A key
-    // directly below the root is looked up by itself.
-    const bool values = valueName != nullptr;
-    const std::size_t slash = lookupPath.rfind('\\');
-    if (!HasPlainSegments(lookupPath) || (!values && slash == std::string_view::npos)) {
-        return LookUpRegistryPlaces(m_registry, root, lookupPath, rowPath, valueName);
+    // A key is a name below its parent, and a value one below its key: a
+    // value whose key is ruled out is too. A key directly below the root is
+    // looked up by itself.
+    if (HasPlainSegments(lookupPath)) {
+        const std::size_t slash = lookupPath.rfind('\\');
+        if (slash != std::string_view::npos &&
+            RuledOut(root, lookupPath.substr(0, slash), LastSegment(lookupPath), false)) {
+            return {};
+        }
+        if (valueName != nullptr && RuledOut(root, lookupPath, *valueName, true)) {
+            return {};
+        }
     }
-    const std::string_view parentPath = values ? lookupPath : lookupPath.substr(0, slash);
-    const std::string_view name = values ? std::string_view(*valueName) : LastSegment(lookupPath);
+    return LookUpRegistryPlaces(m_registry, root, lookupPath, rowPath, valueName);
+}
 
+bool GroupedRegistryLookup::RuledOut(std::uint32_t root, std::string_view parentPath,
+                                     std::string_view name, bool values) {
     std::unique_ptr<Parent>& parent =
         m_parents[std::to_string(root) + (values ? "V" : "K") + UpperAscii(parentPath)];
     if (!parent) {
         parent = std::make_unique<Parent>();
     }
     if (++parent->records < kListFrom) {
-        return LookUpRegistryPlaces(m_registry, root, lookupPath, rowPath, valueName);
+        return false;
     }
     if (!parent->listed) {
         parent->listed = true;
         ListParent(*parent, root, parentPath, values);
     }
-    if (parent->literal.RulesOut(name) &&
-        (!m_registry.HasWow32View() || parent->wow32.RulesOut(name))) {
-        return {};
-    }
-    return LookUpRegistryPlaces(m_registry, root, lookupPath, rowPath, valueName);
+    return parent->literal.RulesOut(name) &&
+           (!m_registry.HasWow32View() || parent->wow32.RulesOut(name));
 }
 
 void GroupedRegistryLookup::ListParent(Parent& parent, std::uint32_t root, std::string_view path,

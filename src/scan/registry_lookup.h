@@ -61,6 +61,10 @@ private:
     struct Listing;
     struct Parent;
 
+    // True when the parent's listings show that the name below it is no
+    // place in any view; counts the record towards the parent's listing.
+    [[nodiscard]] bool RuledOut(std::uint32_t root, std::string_view parentPath,
+                                std::string_view name, bool values);
     void ListParent(Parent& parent, std::uint32_t root, std::string_view path, bool values);
     void ListView(Listing& listing, std::uint32_t root, std::string_view path, bool values,
                   platform::RegistryView view, Listing* shared);
