@@ -9,6 +9,8 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
+#include <set>
 
 #include "bench_machine.h"
 #include "core/user_settings.h"
@@ -194,11 +196,83 @@ public:
         return run;
     }
 
+    // Each parent key read once in each view (its subkeys for key records,
+    // its values for value records), then each folder named once.
+    std::optional<BaselineRun> RunListingBaseline(const SyntheticSet& set) override {
+        BaselineRun run;
+        std::set<std::string> keys;
+        std::set<std::string> folders;
+        for (const RegistryProbe& probe : set.registryProbes) {
+            const std::size_t slash = probe.keyPath.rfind('\\');
+            const bool values = !probe.valueName.empty();
+            if (!values && slash == std::string::npos) {
+                continue;
+            }
+            const std::string parent = values ? probe.keyPath : probe.keyPath.substr(0, slash);
+            if (!keys.insert(std::to_string(static_cast<std::uint32_t>(probe.root)) +
+                             (values ? "V" : "K") + parent)
+                     .second) {
+                continue;
+            }
+            run.count += ListKey(probe.root, parent, values, 0);
+            if (m_twoViews) {
+                run.count += ListKey(probe.root, parent, values, KEY_WOW64_32KEY);
+            }
+        }
+        for (const std::vector<std::string>* probes : {&set.fileProbes, &set.folderProbes}) {
+            for (const std::string& path : *probes) {
+                const std::string folder = path.substr(0, path.rfind('\\'));
+                if (folders.insert(folder).second) {
+                    run.count += ListFolder(folder);
+                }
+            }
+        }
+        return run;
+    }
+
 private:
+    static std::uint64_t ListKey(platform::RegistryRoot root, const std::string& path, bool values,
+                                 REGSAM view) {
+        UniqueRegKey key;
+        if (::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ | view, key.Put()) !=
+            ERROR_SUCCESS) {
+            return 0;
+        }
+        std::array<char, 16384> name{};
+        std::uint64_t count = 0;
+        for (DWORD index = 0;; ++index) {
+            DWORD size = static_cast<DWORD>(name.size());
+            const LSTATUS status = values ? ::RegEnumValueA(key.Get(), index, name.data(), &size,
+                                                            nullptr, nullptr, nullptr, nullptr)
+                                          : ::RegEnumKeyExA(key.Get(), index, name.data(), &size,
+                                                            nullptr, nullptr, nullptr, nullptr);
+            if (status != ERROR_SUCCESS) {
+                return count;
+            }
+            ++count;
+        }
+    }
+
+    static std::uint64_t ListFolder(const std::string& folder) {
+        WIN32_FIND_DATAA entry{};
+        const UniqueFindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+        if (!find) {
+            return 0;
+        }
+        std::uint64_t count = 0;
+        do {
+            ++count;
+        } while (::FindNextFileA(find.Get(), &entry));
+        return count;
+    }
+
     MachineTraits m_traits{"Windows (MinGW-w64) under Wine, Win32 ports",
                            "bare RegOpenKeyExA(0x3F) [+ RegQueryValueExA] in each registry view, "
                            "GetFileAttributesA [+ FindFirstFileA], GetFileAttributesA per record",
-                           1.3, 3};
+                           0.3, 3,
+                           "each named parent key read once per view (RegOpenKeyExA + "
+                           "RegEnumKeyExA or RegEnumValueA), each named folder once "
+                           "(FindFirstFileA + FindNextFileA)"};
     platform::win32::Win32Platform m_platform;
     bool m_twoViews = m_platform.Ports().registry.HasWow32View();
     std::string m_traceRoot;
