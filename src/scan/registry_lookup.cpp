@@ -181,11 +181,16 @@ void GroupedRegistryLookup::ListView(Listing& listing, std::uint32_t root, std::
     if (opened.status != status::kOk) {
         return;
     }
-    listing.kernelName = opened.key->KernelName();
     if (!wow32) {
+        // The 32-bit view takes this listing over where it leads to the
+        // same key.
+        if (m_registry.HasWow32View()) {
+            listing.kernelName = opened.key->KernelName();
+        }
         listing.complete = ReadNames(*opened.key, values, listing);
         return;
     }
+    listing.kernelName = opened.key->KernelName();
     if (listing.kernelName.empty()) {
         return;
     }
