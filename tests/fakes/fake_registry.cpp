@@ -172,11 +172,12 @@ public:
     }
 
 private:
-    static long Slice(const std::vector<std::string>& all, std::uint32_t from, std::uint32_t most,
-                      std::vector<std::string>& names) {
+    long Slice(const std::vector<std::string>& all, std::uint32_t from, std::uint32_t most,
+               std::vector<std::string>& names) {
         for (std::size_t i = from; i < all.size() && i - from < most; ++i) {
             names.push_back(all[i]);
         }
+        m_registry.listedNames += static_cast<int>(names.size());
         return status::kOk;
     }
 

@@ -83,6 +83,8 @@ public:
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
     int opens = 0;
+    // Names handed out by the partial listings of subkeys and values.
+    mutable int listedNames = 0;
 
     struct KeyData {
         std::map<std::string, platform::RegistryValue> values;  // by upper-cased name
