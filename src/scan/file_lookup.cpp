@@ -1,6 +1,8 @@
 #include "scan/file_lookup.h"
 
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "core/file_predicates.h"
 
@@ -48,27 +50,42 @@ bool IsPlainName(std::string_view name) noexcept {
     return true;
 }
 
-// A folder's entries, upper-cased. A narrow listing shows a "?" for a
-// letter that the code page lacks, and the platform's letter case reaches
-// beyond ASCII: a listing with such a name rules nothing out.
-bool ReadEntries(platform::FileSystem& fs, std::string_view folder,
-                 std::unordered_set<std::string>& names) {
-    const std::optional<std::vector<platform::DirectoryEntry>> entries = fs.ListEntries(folder);
-    if (!entries) {
-        return false;
-    }
-    for (const platform::DirectoryEntry& entry : *entries) {
-        for (const char c : entry.name) {
-            if (c < 0x20 || c > 0x7E || c == '?') {
-                return false;
-            }
-        }
-        names.insert(UpperAscii(entry.name));
-    }
-    return true;
-}
+// Entries read between two calls of keepGoing.
+constexpr std::size_t kListingPart = 256;
 
 }  // namespace
+
+// A folder's entries, upper-cased, read in parts. A narrow listing shows a
+// "?" for a letter that the code page lacks, and the platform's letter case
+// reaches beyond ASCII: a listing with such a name rules nothing out.
+bool GroupedFileLookup::ReadEntries(std::string_view folder,
+                                    std::unordered_set<std::string>& names) {
+    const std::unique_ptr<platform::FolderListing> listing = m_fileSystem.ListInParts(folder);
+    if (!listing) {
+        return false;
+    }
+    for (;;) {
+        std::vector<platform::DirectoryEntry> entries;
+        const std::optional<bool> more = listing->Next(kListingPart, entries);
+        if (!more) {
+            return false;
+        }
+        for (const platform::DirectoryEntry& entry : entries) {
+            for (const char c : entry.name) {
+                if (c < 0x20 || c > 0x7E || c == '?') {
+                    return false;
+                }
+            }
+            names.insert(UpperAscii(entry.name));
+        }
+        if (!*more) {
+            return true;
+        }
+        if (!m_keepGoing()) {
+            return false;
+        }
+    }
+}
 
 struct GroupedFileLookup::Folder {
     int records = 0;
@@ -78,7 +95,9 @@ struct GroupedFileLookup::Folder {
     std::unordered_set<std::string> names;
 };
 
-GroupedFileLookup::GroupedFileLookup(platform::FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+GroupedFileLookup::GroupedFileLookup(platform::FileSystem& fileSystem,
+                                     std::function<bool()> keepGoing)
+    : m_fileSystem(fileSystem), m_keepGoing(std::move(keepGoing)) {}
 
 GroupedFileLookup::~GroupedFileLookup() = default;
 
@@ -119,7 +138,7 @@ bool GroupedFileLookup::RuledOut(std::string_view folder, std::string_view name,
     }
     if (!entry->listed) {
         entry->listed = true;
-        entry->complete = ReadEntries(m_fileSystem, folder, entry->names);
+        entry->complete = ReadEntries(folder, entry->names);
         // A folder that cannot be listed may not be there: its own folder's
         // entries tell, read now for the records that name this one.
         entry->notThere = !entry->complete && RuledOut(folder, true);

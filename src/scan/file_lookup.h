@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/file_system.h"
 
@@ -22,7 +23,9 @@ public:
     // The record that names a folder for this many times has it listed.
     static constexpr int kListFrom = 4;
 
-    explicit GroupedFileLookup(platform::FileSystem& fileSystem);
+    // `keepGoing` is called between the parts of a long listing; it yields
+    // to the message loop and says whether the scan goes on.
+    GroupedFileLookup(platform::FileSystem& fileSystem, std::function<bool()> keepGoing);
     ~GroupedFileLookup();
     GroupedFileLookup(const GroupedFileLookup&) = delete;
     GroupedFileLookup& operator=(const GroupedFileLookup&) = delete;
@@ -40,7 +43,10 @@ private:
     [[nodiscard]] bool RuledOut(std::string_view path, bool now);
     [[nodiscard]] bool RuledOut(std::string_view folder, std::string_view name, bool now);
 
+    [[nodiscard]] bool ReadEntries(std::string_view folder, std::unordered_set<std::string>& names);
+
     platform::FileSystem& m_fileSystem;
+    std::function<bool()> m_keepGoing;
     std::unordered_map<std::string, std::unique_ptr<Folder>> m_folders;
 };
 

@@ -81,7 +81,11 @@ void ScanKnownFiles(core::Application& app) {
     bool present = false;
     const std::vector<std::string> lines =
         DefinitionLines(app, definitions::kFileDefinitions, present);
-    GroupedFileLookup lookup(ports.fileSystem);
+    // Stop and Pause also act while a large folder is listed.
+    GroupedFileLookup lookup(ports.fileSystem, [&] {
+        ports.eventLoop.YieldToMessageLoop();
+        return !ScanMustEnd(app);
+    });
     for (const std::string& line : lines) {
         // 12. Every line ends with a yield, so Stop and Pause act between
         // lines; here it comes before the next line.
@@ -141,7 +145,11 @@ void ScanKnownFolders(core::Application& app) {
     bool present = false;
     const std::vector<std::string> lines =
         DefinitionLines(app, definitions::kDirectoryDefinitions, present);
-    GroupedFileLookup lookup(ports.fileSystem);
+    // Stop and Pause also act while a large folder is listed.
+    GroupedFileLookup lookup(ports.fileSystem, [&] {
+        ports.eventLoop.YieldToMessageLoop();
+        return !ScanMustEnd(app);
+    });
     for (const std::string& line : lines) {
         // 11. The yield that ends every line, before the next one.
         ports.eventLoop.YieldToMessageLoop();

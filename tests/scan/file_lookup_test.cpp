@@ -50,7 +50,7 @@ const Case kCases[] = {
 TEST(FileLookup, TheListedFoldersAnswerEveryRecordAsItsOwnLookupDoes) {
     fakes::FakeFileSystem fs;
     Furnish(fs);
-    GroupedFileLookup grouped(fs);
+    GroupedFileLookup grouped(fs, [] { return true; });
     for (int round = 0; round < GroupedFileLookup::kListFrom + 2; ++round) {
         for (const Case& c : kCases) {
             EXPECT_EQ(grouped.FileExists(c.path), core::FileExists(fs, c.path))
@@ -59,6 +59,22 @@ TEST(FileLookup, TheListedFoldersAnswerEveryRecordAsItsOwnLookupDoes) {
                 << c.what << " as a folder (round " << round << ")";
         }
     }
+}
+
+TEST(FileLookup, ALongFolderIsReadInPartsAndEndsWhenTheScanDoes) {
+    fakes::FakeFileSystem fs;
+    for (int i = 0; i < 1000; ++i) {
+        fs.AddFile("C:\\Many\\f" + std::to_string(i) + ".dll");
+    }
+    int parts = 0;
+    GroupedFileLookup grouped(fs, [&] { return ++parts < 2; });
+    for (int i = 0; i < GroupedFileLookup::kListFrom + 1; ++i) {
+        // Ended in the middle of the list, the lookup still answers by
+        // itself.
+        EXPECT_FALSE(grouped.FileExists("C:\\Many\\absent.dll"));
+        EXPECT_TRUE(grouped.FileExists("C:\\Many\\f999.dll"));
+    }
+    EXPECT_EQ(parts, 2);
 }
 
 }  // namespace
