@@ -32,6 +32,7 @@ struct MachineTraits {
     std::string baselineName;
     double targetRatio = 0;  // the most that the whole scan may take, in baselines
     int runs = 0;
+    std::string listingName;  // "" when the machine has no listing baseline
 };
 
 class BenchMachine {
@@ -55,6 +56,12 @@ public:
     virtual void PrepareRun() = 0;
     // One pass of the baseline; the caller times the whole pass.
     [[nodiscard]] virtual BaselineRun RunBaseline(const SyntheticSet& set) = 0;
+    // One pass of the listing baseline: every parent key and folder that the
+    // set's records name read once, bare; nullopt when the machine has none.
+    [[nodiscard]] virtual std::optional<BaselineRun> RunListingBaseline(const SyntheticSet& set) {
+        static_cast<void>(set);
+        return std::nullopt;
+    }
 };
 
 // The machine of this build; nullptr when it does not take the options.

@@ -132,7 +132,7 @@ private:
 
     MachineTraits m_traits{"host (g++), in-memory ports of tests/fakes",
                            "ReadTextLines + DecodeDefinitionLine of the six coded data files", 3.0,
-                           5};
+                           5, ""};
     fakes::FakePlatform m_machine;
     fakes::FakeFileSystem& m_fileSystem;
     platform::Platform m_ports;

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
+#include <set>
 
 #include "bench_machine.h"
 #include "core/definition_counts.h"
@@ -63,6 +65,23 @@ std::string TempFolder() {
 }
 
 using Clock = std::chrono::steady_clock;
+
+// The key, and for a value record its value, opened and read bare in a view.
+bool ProbeRegistry(const RegistryProbe& probe, REGSAM view) {
+    UniqueRegKey key;
+    if (::RegOpenKeyExA(RootKey(probe.root), probe.keyPath.c_str(), 0, scan::kTraceKeyAccess | view,
+                        key.Put()) != ERROR_SUCCESS) {
+        return false;
+    }
+    if (probe.valueName.empty()) {
+        return true;
+    }
+    std::array<BYTE, 1024> data{};
+    DWORD size = static_cast<DWORD>(data.size());
+    DWORD type = REG_NONE;
+    return ::RegQueryValueExA(key.Get(), probe.valueName.c_str(), nullptr, &type, data.data(),
+                              &size) == ERROR_SUCCESS;
+}
 
 Clock::time_point Lap(BaselineRun& run, Phase phase, Clock::time_point start) {
     const Clock::time_point now = Clock::now();
@@ -143,22 +162,13 @@ public:
     BaselineRun RunBaseline(const SyntheticSet& set) override {
         BaselineRun run;
         Clock::time_point start = Clock::now();
+        // Each record is looked for in both views, as the scan does on
+        // 64-bit Windows; what the 32-bit view finds is not counted, since
+        // the set's keys are the user's, which both views share.
         for (const RegistryProbe& probe : set.registryProbes) {
-            UniqueRegKey key;
-            if (::RegOpenKeyExA(RootKey(probe.root), probe.keyPath.c_str(), 0,
-                                scan::kTraceKeyAccess, key.Put()) != ERROR_SUCCESS) {
-                continue;
-            }
-            if (probe.valueName.empty()) {
-                ++run.count;
-                continue;
-            }
-            std::array<BYTE, 1024> data{};
-            DWORD size = static_cast<DWORD>(data.size());
-            DWORD type = REG_NONE;
-            if (::RegQueryValueExA(key.Get(), probe.valueName.c_str(), nullptr, &type, data.data(),
-                                   &size) == ERROR_SUCCESS) {
-                ++run.count;
+            run.count += ProbeRegistry(probe, 0) ? 1 : 0;
+            if (m_twoViews) {
+                static_cast<void>(ProbeRegistry(probe, KEY_WOW64_32KEY));
             }
         }
         start = Lap(run, Phase::Registry, start);
@@ -187,13 +197,85 @@ public:
         return run;
     }
 
+    // Each parent key read once in each view (its subkeys for key records,
+    // its values for value records), then each folder named once.
+    std::optional<BaselineRun> RunListingBaseline(const SyntheticSet& set) override {
+        BaselineRun run;
+        std::set<std::string> keys;
+        std::set<std::string> folders;
+        for (const RegistryProbe& probe : set.registryProbes) {
+            const std::size_t slash = probe.keyPath.rfind('\\');
+            const bool values = !probe.valueName.empty();
+            if (!values && slash == std::string::npos) {
+                continue;
+            }
+            const std::string parent = values ? probe.keyPath : probe.keyPath.substr(0, slash);
+            if (!keys.insert(std::to_string(static_cast<std::uint32_t>(probe.root)) +
+                             (values ? "V" : "K") + parent)
+                     .second) {
+                continue;
+            }
+            run.count += ListKey(probe.root, parent, values, 0);
+            if (m_twoViews) {
+                run.count += ListKey(probe.root, parent, values, KEY_WOW64_32KEY);
+            }
+        }
+        for (const std::vector<std::string>* probes : {&set.fileProbes, &set.folderProbes}) {
+            for (const std::string& path : *probes) {
+                const std::string folder = path.substr(0, path.rfind('\\'));
+                if (folders.insert(folder).second) {
+                    run.count += ListFolder(folder);
+                }
+            }
+        }
+        return run;
+    }
+
 private:
-    MachineTraits m_traits{
-        "Windows (MinGW-w64) under Wine, Win32 ports",
-        "bare RegOpenKeyExA(0x3F) [+ RegQueryValueExA], GetFileAttributesA [+ FindFirstFileA], "
-        "GetFileAttributesA per record",
-        1.3, 3};
+    static std::uint64_t ListKey(platform::RegistryRoot root, const std::string& path, bool values,
+                                 REGSAM view) {
+        UniqueRegKey key;
+        if (::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_READ | view, key.Put()) !=
+            ERROR_SUCCESS) {
+            return 0;
+        }
+        std::array<char, 16384> name{};
+        std::uint64_t count = 0;
+        for (DWORD index = 0;; ++index) {
+            DWORD size = static_cast<DWORD>(name.size());
+            const LSTATUS status = values ? ::RegEnumValueA(key.Get(), index, name.data(), &size,
+                                                            nullptr, nullptr, nullptr, nullptr)
+                                          : ::RegEnumKeyExA(key.Get(), index, name.data(), &size,
+                                                            nullptr, nullptr, nullptr, nullptr);
+            if (status != ERROR_SUCCESS) {
+                return count;
+            }
+            ++count;
+        }
+    }
+
+    static std::uint64_t ListFolder(const std::string& folder) {
+        WIN32_FIND_DATAA entry{};
+        const UniqueFindHandle find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+        if (!find) {
+            return 0;
+        }
+        std::uint64_t count = 0;
+        do {
+            ++count;
+        } while (::FindNextFileA(find.Get(), &entry));
+        return count;
+    }
+
+    MachineTraits m_traits{"Windows (MinGW-w64) under Wine, Win32 ports",
+                           "bare RegOpenKeyExA(0x3F) [+ RegQueryValueExA] in each registry view, "
+                           "GetFileAttributesA [+ FindFirstFileA], GetFileAttributesA per record",
+                           0.3, 3,
+                           "each named parent key read once per view (RegOpenKeyExA + "
+                           "RegEnumKeyExA or RegEnumValueA), each named folder once "
+                           "(FindFirstFileA + FindNextFileA)"};
     platform::win32::Win32Platform m_platform;
+    bool m_twoViews = m_platform.Ports().registry.HasWow32View();
     std::string m_traceRoot;
     std::string m_settingsRoot;
     bool m_settingsRootExisted;

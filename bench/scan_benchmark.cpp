@@ -7,11 +7,15 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
 #include "bench_machine.h"
+#include "core/file_predicates.h"
+#include "scan/finding_lists.h"
+#include "scan/registry_lookup.h"
 #include "scan_timing.h"
 #include "synthetic_set.h"
 
@@ -120,12 +124,120 @@ void PrintPortRow(std::string_view name, int lines, std::optional<double> second
     std::printf(" %8s\n", Cell(seconds.has_value(), engine * 1e6 / lines, "%.2f").c_str());
 }
 
+std::string RootName(platform::RegistryRoot root) {
+    switch (root) {
+        case platform::RegistryRoot::ClassesRoot:
+            return "HKEY_CLASSES_ROOT";
+        case platform::RegistryRoot::CurrentUser:
+            return "HKEY_CURRENT_USER";
+        case platform::RegistryRoot::LocalMachine:
+            return "HKEY_LOCAL_MACHINE";
+        case platform::RegistryRoot::Users:
+            return "HKEY_USERS";
+        case platform::RegistryRoot::CurrentConfig:
+            return "HKEY_CURRENT_CONFIG";
+        case platform::RegistryRoot::DynData:
+            break;
+    }
+    return "HKEY_DYN_DATA";
+}
+
+// The rows a scan shows for what each record's own lookup finds: every
+// registry and file row, and every "EXCLUDED: " row, sorted. The safe list
+// and the exclusions are the program's as the scan loaded them.
+std::vector<std::string> PerLineRows(platform::Platform& ports, const core::Application& app,
+                                     const SyntheticSet& set) {
+    std::vector<std::string> rows;
+    const auto place = [&](std::string_view location, bool excluded, std::string row) {
+        rows.push_back(excluded ? "EXCLUDED: " + std::string(location) : std::move(row));
+    };
+    for (const RegistryProbe& probe : set.registryProbes) {
+        const auto root = static_cast<std::uint32_t>(probe.root);
+        const std::string rootName = RootName(probe.root);
+        const std::string* value = probe.valueName.empty() ? nullptr : &probe.valueName;
+        const std::string recordKey = rootName + "\\" + probe.keyPath;
+        for (const scan::RegistryPlace& found : scan::LookUpRegistryPlaces(
+                 ports.registry, root, probe.keyPath, probe.keyPath, value)) {
+            const std::string key = rootName + "\\" + found.keyPath;
+            const std::string suffix = value != nullptr ? "\\" + *value : "";
+            if (app.SafeList.IsSafeListed(key + suffix) ||
+                (found.redirected && app.SafeList.IsSafeListed(recordKey + suffix))) {
+                continue;
+            }
+            const std::string location = key + probe.valueName;
+            place(location, app.exclusions.IsExcluded(location) || app.exclusions.IsExcluded(key),
+                  scan::RootHandleText(root) + " " + found.keyPath + " " + probe.valueName);
+        }
+    }
+    for (const std::string& path : set.fileProbes) {
+        if (core::FileExists(ports.fileSystem, path) && !app.SafeList.IsSafeListed(path)) {
+            place(path, app.exclusions.IsExcluded(path), path);
+        }
+    }
+    for (const std::string& path : set.folderProbes) {
+        if (core::DirectoryExists(ports.fileSystem, path) && !app.SafeList.IsSafeListed(path)) {
+            place(path, app.exclusions.IsFolderExcluded(path), path);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// The same rows as the scan shows them.
+std::vector<std::string> ScanRows(const core::Application& app) {
+    const ui::FrmMain& main = app.frmMain;
+    std::vector<std::string> rows;
+    const ui::ListView& registry = *main.lvwRegistryToBeDeleted;
+    for (int row = 0; row < registry.ItemCount(); ++row) {
+        const ui::ListItem& item = registry.Item(row);
+        rows.push_back(item.text + " " + item.SubItem(1) + " " + item.SubItem(2));
+    }
+    for (int row = 0; row < main.lvwFilesToBeDeleted->ItemCount(); ++row) {
+        rows.push_back(main.lvwFilesToBeDeleted->Item(row).text);
+    }
+    for (int row = 0; row < main.lvwSpywareFound->ItemCount(); ++row) {
+        const std::string& text = main.lvwSpywareFound->Item(row).text;
+        if (text.starts_with("EXCLUDED: ")) {
+            rows.push_back(text);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Prints what only one side has; true when both are the same.
+bool SameRows(const std::vector<std::string>& scan, const std::vector<std::string>& perLine) {
+    std::vector<std::string> onlyScan;
+    std::vector<std::string> onlyPerLine;
+    std::set_difference(scan.begin(), scan.end(), perLine.begin(), perLine.end(),
+                        std::back_inserter(onlyScan));
+    std::set_difference(perLine.begin(), perLine.end(), scan.begin(), scan.end(),
+                        std::back_inserter(onlyPerLine));
+    if (onlyScan.empty() && onlyPerLine.empty()) {
+        std::printf(
+            "\nSameness: the scan shows exactly the %zu rows that each record's own\n"
+            "lookup finds.\n",
+            scan.size());
+        return true;
+    }
+    std::printf("\nSAMENESS FAILED: the scan shows %zu rows, each record's own lookup finds %zu.\n",
+                scan.size(), perLine.size());
+    for (std::size_t i = 0; i < onlyScan.size() && i < 10; ++i) {
+        std::printf("  only the scan:    %s\n", onlyScan[i].c_str());
+    }
+    for (std::size_t i = 0; i < onlyPerLine.size() && i < 10; ++i) {
+        std::printf("  only the lookups: %s\n", onlyPerLine[i].c_str());
+    }
+    return false;
+}
+
 int Measure(BenchMachine& machine, PhaseTimer& timer, core::Application& app, const SetSizes& sizes,
             const SyntheticSet& set, int running) {
     const MachineTraits& traits = machine.Traits();
     const std::array<Expectation, kPhases.size()> expected = ExpectedPhases(sizes, set, running);
     std::vector<ScanResult> scans;
     std::vector<std::optional<double>> baseline;
+    std::vector<std::optional<double>> listing;
     std::array<std::vector<std::optional<double>>, kPhases.size()> baselinePhases;
     std::uint64_t baselineCount = 0;
     for (int run = 1; run <= traits.runs; ++run) {
@@ -139,6 +251,12 @@ int Measure(BenchMachine& machine, PhaseTimer& timer, core::Application& app, co
         for (std::size_t i = 0; i < kPhases.size(); ++i) {
             baselinePhases[i].push_back(pass.phaseSeconds[i]);
         }
+        const Clock::time_point listingStart = Clock::now();
+        listing.push_back(
+            machine.RunListingBaseline(set)
+                ? std::optional<double>(
+                      std::chrono::duration<double>(Clock::now() - listingStart).count())
+                : std::nullopt);
         std::fprintf(stderr, "run %d/%d: scan %.2f s, baseline %.2f s\n", run, traits.runs,
                      scans.back().seconds, *baseline.back());
     }
@@ -160,6 +278,9 @@ int Measure(BenchMachine& machine, PhaseTimer& timer, core::Application& app, co
         sizes.registryRecords, sizes.fileRecords, sizes.folderRecords, sizes.executableRecords,
         sizes.safeEntries, sizes.exclusionEntries, std::string(kAbsentPlaces).c_str());
     std::printf("Baseline: %s.\n", traits.baselineName.c_str());
+    if (!traits.listingName.empty()) {
+        std::printf("Listing baseline: %s.\n", traits.listingName.c_str());
+    }
     if (traits.runs == 1) {
         std::printf("One run; the phases are timed inside the whole scan.\n\n");
     } else {
@@ -192,9 +313,13 @@ int Measure(BenchMachine& machine, PhaseTimer& timer, core::Application& app, co
                 static_cast<unsigned long long>(baselineCount));
 
     const double ratio = scanSeconds / baselineSeconds;
-    std::printf("\n%-24s %8s %9s\n", "", "ratio", "target");
-    std::printf("%-24s %8.2f    <= %.1f  %s\n", "whole scan / baseline", ratio, traits.targetRatio,
+    std::printf("\n%-32s %8s %9s\n", "", "ratio", "target");
+    std::printf("%-32s %8.2f    <= %.1f  %s\n", "whole scan / baseline", ratio, traits.targetRatio,
                 ratio <= traits.targetRatio ? "met" : "MISSED");
+    if (const std::optional<double> listingSeconds = Median(listing)) {
+        std::printf("%-32s %8.2f  (%.2f s)\n", "whole scan / listing baseline",
+                    scanSeconds / *listingSeconds, *listingSeconds);
+    }
 
     std::printf(
         "\nWhere the time goes, from one more scan with every port call timed (which adds\n"
@@ -212,9 +337,17 @@ int Measure(BenchMachine& machine, PhaseTimer& timer, core::Application& app, co
     PrintPortRow("whole scan", totalLines, breakdown.seconds, breakdown.ports);
     std::fflush(stdout);
 
+    // The last scan's rows against each record's own lookup, through the
+    // machine's ports: a scan that answers any record otherwise fails.
+    const bool same = SameRows(ScanRows(app), PerLineRows(machine.Ports(), app, set));
+    std::fflush(stdout);
+
     bool asExpected = median.findings == Sum(expected) && breakdown.findings == Sum(expected);
     for (std::size_t i = 0; i < kPhases.size(); ++i) {
         asExpected = asExpected && median.phases[i].findings == expected[i].findings;
+    }
+    if (!same) {
+        return 3;
     }
     return asExpected ? 0 : 2;
 }

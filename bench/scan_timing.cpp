@@ -102,6 +102,9 @@ public:
         std::string_view folder) override {
         return m_inner.ListEntries(folder);
     }
+    std::unique_ptr<platform::FolderListing> ListInParts(std::string_view folder) override {
+        return m_inner.ListInParts(folder);
+    }
     std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
         return m_inner.Attributes(path);
     }

@@ -69,10 +69,37 @@ public:
         const CallTimer timer(m_times, Port::Registry);
         return m_inner->EnumerateValues(values);
     }
+    long ListSubKeyNames(std::uint32_t from, std::uint32_t most,
+                         std::vector<std::string>& names) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->ListSubKeyNames(from, most, names);
+    }
+    long ListValueNames(std::uint32_t from, std::uint32_t most,
+                        std::vector<std::string>& names) override {
+        const CallTimer timer(m_times, Port::Registry);
+        return m_inner->ListValueNames(from, most, names);
+    }
 
 private:
     PortTimes& m_times;
     std::unique_ptr<platform::RegistryKey> m_inner;
+};
+
+// A folder listing whose parts count to the file system.
+class TimedListing final : public platform::FolderListing {
+public:
+    TimedListing(PortTimes& times, std::unique_ptr<platform::FolderListing> inner)
+        : m_times(times), m_inner(std::move(inner)) {}
+
+    std::optional<bool> Next(std::size_t most,
+                             std::vector<platform::DirectoryEntry>& entries) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        return m_inner->Next(most, entries);
+    }
+
+private:
+    PortTimes& m_times;
+    std::unique_ptr<platform::FolderListing> m_inner;
 };
 
 }  // namespace
@@ -186,6 +213,14 @@ public:
         std::string_view folder) override {
         const CallTimer timer(m_times, Port::FileSystem);
         return m_inner.ListEntries(folder);
+    }
+    std::unique_ptr<platform::FolderListing> ListInParts(std::string_view folder) override {
+        const CallTimer timer(m_times, Port::FileSystem);
+        std::unique_ptr<platform::FolderListing> listing = m_inner.ListInParts(folder);
+        if (!listing) {
+            return nullptr;
+        }
+        return std::make_unique<TimedListing>(m_times, std::move(listing));
     }
     std::optional<platform::PathAttributes> Attributes(std::string_view path) override {
         const CallTimer timer(m_times, Port::FileSystem);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -73,6 +74,18 @@ public:
     [[nodiscard]] virtual bool Flush() = 0;
 };
 
+// A folder's entries read a part at a time, the folder staying open in
+// between, so that a large folder can be read while other work goes on.
+class FolderListing {
+public:
+    virtual ~FolderListing() = default;
+    // Up to `most` more entries (never "." or "..") appended to `entries`:
+    // true while more may follow, false when the list ended, nullopt when it
+    // broke off, so that what was read is not the folder's content.
+    [[nodiscard]] virtual std::optional<bool> Next(std::size_t most,
+                                                   std::vector<DirectoryEntry>& entries) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -133,6 +146,9 @@ public:
     // cannot be listed.
     [[nodiscard]] virtual std::optional<std::vector<DirectoryEntry>> ListEntries(
         std::string_view folder) = 0;
+    // The same entries in parts; nullptr when the folder cannot be listed.
+    // By default the whole folder is read at once and handed out in parts.
+    [[nodiscard]] virtual std::unique_ptr<FolderListing> ListInParts(std::string_view folder);
 
     // The attributes of the path itself; nullopt when nothing is there.
     [[nodiscard]] virtual std::optional<PathAttributes> Attributes(std::string_view path) = 0;
@@ -154,5 +170,32 @@ public:
     [[nodiscard]] virtual bool SetFolderAttributes(std::string_view path, bool readOnly,
                                                    bool hidden, bool system) = 0;
 };
+
+// A folder read whole, handed out in parts.
+class WholeFolderListing final : public FolderListing {
+public:
+    explicit WholeFolderListing(std::vector<DirectoryEntry> entries)
+        : m_entries(std::move(entries)) {}
+
+    [[nodiscard]] std::optional<bool> Next(std::size_t most,
+                                           std::vector<DirectoryEntry>& entries) override {
+        for (; m_next < m_entries.size() && most > 0; ++m_next, --most) {
+            entries.push_back(std::move(m_entries[m_next]));
+        }
+        return m_next < m_entries.size();
+    }
+
+private:
+    std::vector<DirectoryEntry> m_entries;
+    std::size_t m_next = 0;
+};
+
+inline std::unique_ptr<FolderListing> FileSystem::ListInParts(std::string_view folder) {
+    std::optional<std::vector<DirectoryEntry>> entries = ListEntries(folder);
+    if (!entries) {
+        return nullptr;
+    }
+    return std::make_unique<WholeFolderListing>(std::move(*entries));
+}
 
 }  // namespace platform

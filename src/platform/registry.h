@@ -114,6 +114,27 @@ public:
         values.clear();
         return reg_status::kNotSupported;
     }
+    // A part of the names of the key's direct subkeys, or of its values'
+    // names: from the `from`-th in the platform's order, at most `most`,
+    // appended to `names`; fewer than `most` means the list ended. A long
+    // list is so read in parts while the key stays open. The key must be open
+    // with kEnumerateSubKeys, or kQueryValue for the values. A name that the
+    // program's text cannot hold exactly fails the call
+    // (kNoUnicodeTranslation), so that no name is taken for another.
+    [[nodiscard]] virtual long ListSubKeyNames(std::uint32_t from, std::uint32_t most,
+                                               std::vector<std::string>& names) {
+        static_cast<void>(from);
+        static_cast<void>(most);
+        static_cast<void>(names);
+        return reg_status::kNotSupported;
+    }
+    [[nodiscard]] virtual long ListValueNames(std::uint32_t from, std::uint32_t most,
+                                              std::vector<std::string>& names) {
+        static_cast<void>(from);
+        static_cast<void>(most);
+        static_cast<void>(names);
+        return reg_status::kNotSupported;
+    }
 };
 
 struct RegistryOpenResult {

@@ -11,6 +11,7 @@
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 #include "scan/company_name.h"
+#include "scan/file_lookup.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "scan/scan_run.h"
@@ -80,6 +81,11 @@ void ScanKnownFiles(core::Application& app) {
     bool present = false;
     const std::vector<std::string> lines =
         DefinitionLines(app, definitions::kFileDefinitions, present);
+    // Stop and Pause also act while a large folder is listed.
+    GroupedFileLookup lookup(ports.fileSystem, [&] {
+        ports.eventLoop.YieldToMessageLoop();
+        return !ScanMustEnd(app);
+    });
     for (const std::string& line : lines) {
         // 12. Every line ends with a yield, so Stop and Pause act between
         // lines; here it comes before the next line.
@@ -111,7 +117,7 @@ void ScanKnownFiles(core::Application& app) {
         for (const std::string& path :
              PlacesOf(*record, decoded, drive, wow32, definitions::ParseFileRecord)) {
             // 7. to 10.
-            if (!core::FileExists(ports.fileSystem, path) || app.SafeList.IsSafeListed(path) ||
+            if (!lookup.FileExists(path) || app.SafeList.IsSafeListed(path) ||
                 (path != record->path && app.SafeList.IsSafeListed(record->path))) {
                 continue;
             }
@@ -139,6 +145,11 @@ void ScanKnownFolders(core::Application& app) {
     bool present = false;
     const std::vector<std::string> lines =
         DefinitionLines(app, definitions::kDirectoryDefinitions, present);
+    // Stop and Pause also act while a large folder is listed.
+    GroupedFileLookup lookup(ports.fileSystem, [&] {
+        ports.eventLoop.YieldToMessageLoop();
+        return !ScanMustEnd(app);
+    });
     for (const std::string& line : lines) {
         // 11. The yield that ends every line, before the next one.
         ports.eventLoop.YieldToMessageLoop();
@@ -165,7 +176,7 @@ void ScanKnownFolders(core::Application& app) {
         for (const std::string& path :
              PlacesOf(*record, decoded, drive, wow32, definitions::ParseDirectoryRecord)) {
             // 7. to 9.
-            if (!core::DirectoryExists(ports.fileSystem, path) || app.SafeList.IsSafeListed(path) ||
+            if (!lookup.DirectoryExists(path) || app.SafeList.IsSafeListed(path) ||
                 (path != record->path && app.SafeList.IsSafeListed(record->path))) {
                 continue;
             }

@@ -12,7 +12,7 @@
 #include "definitions/line_code.h"
 #include "definitions/records.h"
 #include "scan/finding_lists.h"
-#include "scan/registry_views.h"
+#include "scan/registry_lookup.h"
 #include "scan/scan_progress.h"
 #include "scan/scan_run.h"
 
@@ -53,46 +53,6 @@ void EnterTrace(core::Application& app, std::uint32_t root,
         return;
     }
     AddThreat(app, record.threatName, kIconRegistry, location, record.typeText);
-}
-
-// A place where a record's key or value is: the key's path below the root as
-// regedit shows it, and whether a view's redirection led there.
-struct Place {
-    std::string keyPath;
-    bool redirected = false;
-};
-
-// Where the record's key (and for a value record its value) is: at the path
-// taken literally and, on 64-bit Windows, where the 32-bit view leads when
-// that is elsewhere. `lookupPath` is the path the key is opened by;
-// `rowPath` the one a literal trace shows.
-std::vector<Place> PlacesOf(platform::Registry& registry, std::uint32_t root,
-                            std::string_view lookupPath, const std::string& rowPath,
-                            const std::string* valueName) {
-    std::vector<Place> places;
-    std::string value;
-    const platform::RegistryView literal = LiteralView(registry);
-    if (valueName != nullptr
-            ? RegistryValueExists(registry, root, lookupPath, *valueName, value, literal)
-            : RegistryKeyExists(registry, root, lookupPath, literal)) {
-        places.push_back({rowPath, false});
-    }
-    if (!registry.HasWow32View()) {
-        return places;
-    }
-    const platform::RegistryOpenResult opened =
-        registry.OpenKey(static_cast<platform::RegistryRoot>(root), lookupPath, kTraceKeyAccess,
-                         platform::RegistryView::Wow32);
-    if (opened.status != platform::reg_status::kOk) {
-        return places;
-    }
-    std::optional<std::string> redirected = RedirectedKeyPath(lookupPath, opened.key->KernelName());
-    if (!redirected ||
-        (valueName != nullptr && ReadRegistryValue(*opened.key, *valueName, value) != 0)) {
-        return places;
-    }
-    places.push_back({std::move(*redirected), true});
-    return places;
 }
 
 }  // namespace
@@ -161,6 +121,11 @@ void ScanRegistry(core::Application& app) {
     // 2.
     const std::vector<std::string> lines =
         core::ReadTextLines(ports.fileSystem, path).value_or(std::vector<std::string>{});
+    // Stop and Pause also act while a large parent key is listed.
+    GroupedRegistryLookup lookup(ports.registry, [&] {
+        ports.eventLoop.YieldToMessageLoop();
+        return !ScanMustEnd(app);
+    });
     for (const std::string& line : lines) {
         // 2.1
         ports.eventLoop.YieldToMessageLoop();
@@ -209,8 +174,8 @@ void ScanRegistry(core::Application& app) {
                 valueName = base::ReplaceAll(valueName, "\\\\", "\\");
             }
             const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
-            for (const Place& place :
-                 PlacesOf(ports.registry, root, record->keyPath, record->keyPath, &valueName)) {
+            for (const RegistryPlace& place :
+                 lookup.Places(root, record->keyPath, record->keyPath, &valueName)) {
                 const std::string keyLocation = state.CurrentRootName + "\\" + place.keyPath;
                 const std::string location = keyLocation + valueName;
                 // The safe list names a value as key "\" value; the location
@@ -232,9 +197,8 @@ void ScanRegistry(core::Application& app) {
         } else {
             // 2.7: a key record.
             const std::string recordKeyLocation = state.CurrentRootName + "\\" + record->keyPath;
-            for (const Place& place :
-                 PlacesOf(ports.registry, root, base::TrimView(record->keyPath), record->keyPath,
-                          nullptr)) {
+            for (const RegistryPlace& place :
+                 lookup.Places(root, base::TrimView(record->keyPath), record->keyPath, nullptr)) {
                 const std::string keyLocation = state.CurrentRootName + "\\" + place.keyPath;
                 if (app.SafeList.IsSafeListed(keyLocation) ||
                     (place.redirected && app.SafeList.IsSafeListed(recordKeyLocation))) {

@@ -116,6 +116,10 @@ bool FakeFileSystem::WriteRefused(std::string_view path) const {
         [&](const std::string& folder) { return key == folder || key.starts_with(folder + "\\"); });
 }
 
+void FakeFileSystem::RefuseListing(std::string folder) {
+    m_unlistedFolders.push_back(Key(Real(folder)));
+}
+
 void FakeFileSystem::LetUsersWrite(std::string folder) {
     m_usersFolders.push_back(Key(folder));
 }
@@ -514,6 +518,10 @@ std::optional<std::vector<platform::DirectoryEntry>> FakeFileSystem::ListEntries
         return std::nullopt;
     }
     const std::string folderKey = Key(Real(trimmed));
+    if (std::find(m_unlistedFolders.begin(), m_unlistedFolders.end(), folderKey) !=
+        m_unlistedFolders.end()) {
+        return std::nullopt;
+    }
     std::vector<std::pair<std::string, platform::DirectoryEntry>> found;
     for (const auto& [key, file] : m_files) {
         if (Key(FolderOf(key)) == folderKey) {

@@ -82,6 +82,9 @@ public:
     // Nothing in the folder or below it can be written, made, moved or
     // deleted; reading goes on.
     void RefuseWritesUnder(std::string folder);
+    // The folder cannot be listed (a standard user's right to list it is
+    // refused), while the files in it can still be reached by name.
+    void RefuseListing(std::string folder);
     // Who may change things, as a fresh Windows sets it: the program and
     // system folders only the administrators, everything else users too,
     // unless a folder (and what is below it) was given to users.
@@ -123,6 +126,7 @@ private:
     std::uint64_t m_lastWrite = 0;
     std::vector<std::string> m_readOnlyFolders;  // upper-cased paths
     std::vector<std::string> m_usersFolders;     // upper-cased paths
+    std::vector<std::string> m_unlistedFolders;  // upper-cased paths
 };
 
 }  // namespace fakes

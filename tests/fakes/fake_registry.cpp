@@ -11,6 +11,13 @@ namespace status = platform::reg_status;
 
 std::string Normalise(std::string_view path) {
     std::string result = base::UpperCase(path);
+    // The registry's letter case reaches beyond ASCII: a dotless i names the
+    // same key as an I (upper-cased above, it reads as a dotted capital I,
+    // UTF-8 C4 B0).
+    for (std::size_t at = result.find("\xC4\xB0"); at != std::string::npos;
+         at = result.find("\xC4\xB0", at)) {
+        result.replace(at, 2, "I");
+    }
     while (!result.empty() && result.back() == '\\') {
         result.pop_back();
     }
@@ -115,7 +122,7 @@ public:
 
     long EnumerateSubKeys(std::vector<std::string>& names) override {
         names.clear();
-        if ((m_access & platform::reg_access::kEnumerateSubKeys) == 0) {
+        if ((m_access & platform::reg_access::kEnumerateSubKeys) == 0 || m_data.listingRefused) {
             return status::kAccessDenied;
         }
         names = m_registry.SubKeyNames(m_root, m_path);
@@ -124,7 +131,7 @@ public:
 
     long EnumerateValues(std::vector<platform::NamedRegistryValue>& values) override {
         values.clear();
-        if ((m_access & platform::reg_access::kQueryValue) == 0) {
+        if ((m_access & platform::reg_access::kQueryValue) == 0 || m_data.listingRefused) {
             return status::kAccessDenied;
         }
         for (const auto& [id, value] : m_data.values) {
@@ -138,7 +145,42 @@ public:
         return status::kOk;
     }
 
+    long ListSubKeyNames(std::uint32_t from, std::uint32_t most,
+                         std::vector<std::string>& names) override {
+        if ((m_access & platform::reg_access::kEnumerateSubKeys) == 0 || m_data.listingRefused) {
+            return status::kAccessDenied;
+        }
+        return Slice(m_registry.SubKeyNames(m_root, m_path), from, most, names);
+    }
+
+    long ListValueNames(std::uint32_t from, std::uint32_t most,
+                        std::vector<std::string>& names) override {
+        if ((m_access & platform::reg_access::kQueryValue) == 0 || m_data.listingRefused) {
+            return status::kAccessDenied;
+        }
+        std::vector<std::string> all;
+        for (const auto& [id, value] : m_data.values) {
+            // A name that cannot be read by its text is one that the
+            // program's text cannot carry.
+            if (m_data.unreadable.contains(id)) {
+                return status::kNoUnicodeTranslation;
+            }
+            const auto written = m_data.names.find(id);
+            all.push_back(written != m_data.names.end() ? written->second : id);
+        }
+        return Slice(all, from, most, names);
+    }
+
 private:
+    long Slice(const std::vector<std::string>& all, std::uint32_t from, std::uint32_t most,
+               std::vector<std::string>& names) {
+        for (std::size_t i = from; i < all.size() && i - from < most; ++i) {
+            names.push_back(all[i]);
+        }
+        m_registry.listedNames += static_cast<int>(names.size());
+        return status::kOk;
+    }
+
     const FakeRegistry& m_registry;
     platform::RegistryRoot m_root;
     FakeRegistry::KeyData& m_data;
@@ -330,6 +372,10 @@ void FakeRegistry::ListWithoutReading(platform::RegistryRoot root, std::string_v
 
 void FakeRegistry::ListWithoutOpening(platform::RegistryRoot root, std::string_view path) {
     Ensure(root, path).unopenable = true;
+}
+
+void FakeRegistry::RefuseListing(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).listingRefused = true;
 }
 
 void FakeRegistry::RefuseDeletion(platform::RegistryRoot root, std::string_view path) {

@@ -72,6 +72,10 @@ public:
     // The key stays in its parent's list of subkeys, but opening it by the
     // listed name finds nothing. A tree deletion above it still takes it.
     void ListWithoutOpening(platform::RegistryRoot root, std::string_view path);
+    // The key opens with any rights, but reading its lists of subkeys and
+    // values is refused, as for a key whose owner lets a standard user open
+    // it but not list it.
+    void RefuseListing(platform::RegistryRoot root, std::string_view path);
     // A tree deletion that reaches this key stops there, refused, having
     // deleted the keys it took before (subkeys first).
     void RefuseDeletion(platform::RegistryRoot root, std::string_view path);
@@ -79,6 +83,8 @@ public:
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
     int opens = 0;
+    // Names handed out by the partial listings of subkeys and values.
+    mutable int listedNames = 0;
 
     struct KeyData {
         std::map<std::string, platform::RegistryValue> values;  // by upper-cased name
@@ -89,6 +95,7 @@ public:
         std::set<std::string> unreadable;  // upper-cased value names
         bool unopenable = false;
         bool undeletable = false;
+        bool listingRefused = false;
     };
 
     // The names of the key's direct subkeys (`path` as the key's id has it).

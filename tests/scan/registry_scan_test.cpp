@@ -1,5 +1,6 @@
 #include "scan/registry_scan.h"
 
+#include "scan/registry_lookup.h"
 #include "scan/registry_views.h"
 #include "scan_fixture.h"
 
@@ -194,6 +195,30 @@ TEST_F(RegistryScan, OnSixtyFourBitWindowsEachViewsTraceIsARowOfItsOwnAndTheReco
     EXPECT_EQ(Caption(Main().lblRegistryInspected), "6");
     EXPECT_EQ(app->scan.ThreatsFound, 2);
     EXPECT_EQ(Caption(Main().lbltracesFound), "8");
+}
+
+TEST_F(RegistryScan, StopActsWhileALargeParentKeyIsListed) {
+    for (int i = 0; i < 3000; ++i) {
+        SetString("Software\\Big\\K" + std::to_string(i), "", "");
+    }
+    std::vector<std::string> lines;
+    for (int i = 0; i < 20; ++i) {
+        lines.push_back("1^Software\\Big\\Missing" + std::to_string(i) + "^=Missing");
+    }
+    Definitions("RegistryDefinition.dat", lines);
+    machine.dialogs.answers = {platform::MessageAnswer::Yes};
+    bool stoppedWhileListing = false;
+    machine.eventLoop.onYield = [&] {
+        if (machine.registry.listedNames > 0 && !app->scan.ScanStopRequested) {
+            stoppedWhileListing = true;
+            Main().cmdStop->Click();
+        }
+    };
+    Scan();
+    EXPECT_TRUE(stoppedWhileListing);
+    EXPECT_LT(machine.registry.listedNames, 3000) << "the listing went on after Stop";
+    EXPECT_EQ(Caption(Main().lblStatus0), "Scanning was cancelled.");
+    EXPECT_EQ(app->scan.RegistryEntriesInspected, GroupedRegistryLookup::kListFrom);
 }
 
 TEST(RegistryViews, TheSystemsNameOfAKeyTellsWhereTheViewLed) {

@@ -459,6 +459,30 @@ TEST_F(FileSystemWin32Test, EmptyFolderListsNoEntriesWhileMissingFolderAndFileCa
     EXPECT_EQ(fileSystem.ListEntries(folder / "file.txt"), std::nullopt);
 }
 
+TEST_F(FileSystemWin32Test, AFolderReadInPartsGivesEveryEntryOnce) {
+    for (const char* name : {"a.dll", "b.dll", "c.dll", "d.dll", "e.dll"}) {
+        WriteFile(name, "x");
+    }
+    MakeFolder("sub");
+    const std::unique_ptr<platform::FolderListing> listing = fileSystem.ListInParts(folder.Path());
+    ASSERT_NE(listing, nullptr);
+    std::vector<DirectoryEntry> entries;
+    int parts = 1;
+    for (std::optional<bool> more = listing->Next(2, entries); more != false;
+         more = listing->Next(2, entries), ++parts) {
+        ASSERT_TRUE(more.has_value());
+    }
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : entries) {
+        names.push_back(entry.name);
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"a.dll", "b.dll", "c.dll", "d.dll", "e.dll", "sub"}));
+    EXPECT_GE(parts, 3);
+    EXPECT_EQ(fileSystem.ListInParts(folder / "missing"), nullptr);
+}
+
 TEST_F(FileSystemWin32Test, AttributesDescribeFilesAndFoldersWithOrWithoutATrailingBackslash) {
     WriteFile("hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     WriteFile("readonly.txt", "x", FILE_ATTRIBUTE_READONLY);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <set>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -202,6 +203,35 @@ TEST_F(RegistryWin32Test, KeyThatRefusesARightCannotBeOpenedWithIt) {
     EXPECT_EQ(registry.OpenKey(kRoot, guarded, reg_access::kRead).status, reg_status::kOk);
     EXPECT_EQ(registry.CreateKey(kRoot, guarded, reg_access::kAllAccess).status,
               reg_status::kAccessDenied);
+}
+
+TEST_F(RegistryWin32Test, ALongListIsReadInPartsThatTogetherHoldEveryName) {
+    const std::unique_ptr<RegistryKey> key = Create("\\Listed");
+    ASSERT_NE(key, nullptr);
+    std::set<std::string> subKeys;
+    std::set<std::string> values;
+    for (const char* name : {"One", "Two", "Three", "Four", "Five"}) {
+        ASSERT_NE(Create(std::string("\\Listed\\") + name), nullptr);
+        subKeys.insert(name);
+        ASSERT_EQ(key->SetValue(std::string("v") + name, StringValue("x")), reg_status::kOk);
+        values.insert(std::string("v") + name);
+    }
+    for (const bool listValues : {false, true}) {
+        std::vector<std::string> names;
+        std::size_t parts = 0;
+        for (std::uint32_t from = 0;; from += 2, ++parts) {
+            const std::size_t before = names.size();
+            ASSERT_EQ(listValues ? key->ListValueNames(from, 2, names)
+                                 : key->ListSubKeyNames(from, 2, names),
+                      reg_status::kOk);
+            if (names.size() - before < 2) {
+                break;
+            }
+        }
+        EXPECT_EQ(parts, 2U);
+        EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), listValues ? values : subKeys);
+        EXPECT_EQ(names.size(), 5U);
+    }
 }
 
 }  // namespace

@@ -394,37 +394,80 @@ std::optional<std::string> FileSystemWin32::ReadFileRange(std::string_view path,
     return content;
 }
 
-std::optional<std::vector<DirectoryEntry>> FileSystemWin32::ListEntries(std::string_view folder) {
+namespace {
+
+// A search kept open between the parts; the first entry comes with the
+// search's opening.
+class FindListing final : public platform::FolderListing {
+public:
+    FindListing(UniqueFindHandle find, const WIN32_FIND_DATAA& first)
+        : m_find(std::move(find)), m_found(first), m_pending(static_cast<bool>(m_find)) {}
+
+    std::optional<bool> Next(std::size_t most, std::vector<DirectoryEntry>& entries) override {
+        for (; most > 0; --most) {
+            if (!m_pending) {
+                if (!m_find || !::FindNextFileA(m_find.Get(), &m_found)) {
+                    // A listing broken off midway is not the folder's content.
+                    const bool ended = !m_find || ::GetLastError() == ERROR_NO_MORE_FILES;
+                    m_find = UniqueFindHandle();
+                    return ended ? std::optional<bool>(false) : std::nullopt;
+                }
+            }
+            m_pending = false;
+            const std::string_view name = NameOf(m_found);
+            if (name == "." || name == "..") {
+                ++most;
+                continue;
+            }
+            const DWORD attributes = m_found.dwFileAttributes;
+            DirectoryEntry& entry = entries.emplace_back();
+            entry.name = name;
+            entry.directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            entry.reparsePoint = IsLink(attributes, m_found.dwReserved0);
+            entry.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+            entry.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+            entry.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        }
+        return true;
+    }
+
+private:
+    UniqueFindHandle m_find;
+    WIN32_FIND_DATAA m_found;
+    bool m_pending;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::FolderListing> FileSystemWin32::ListInParts(std::string_view folder) {
     const std::string pattern = AllEntriesOf(folder);
-    std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAA found{};
     UniqueFindHandle find(::FindFirstFileA(pattern.c_str(), &found));
     if (!find) {
         // A drive's empty root has no entries at all, not even "." and "..".
         if (::GetLastError() == ERROR_FILE_NOT_FOUND && DirectoryExists(folder)) {
+            return std::make_unique<FindListing>(UniqueFindHandle(), found);
+        }
+        return nullptr;
+    }
+    return std::make_unique<FindListing>(std::move(find), found);
+}
+
+std::optional<std::vector<DirectoryEntry>> FileSystemWin32::ListEntries(std::string_view folder) {
+    const std::unique_ptr<platform::FolderListing> listing = ListInParts(folder);
+    if (!listing) {
+        return std::nullopt;
+    }
+    std::vector<DirectoryEntry> entries;
+    for (;;) {
+        const std::optional<bool> more = listing->Next(1024, entries);
+        if (!more) {
+            return std::nullopt;
+        }
+        if (!*more) {
             return entries;
         }
-        return std::nullopt;
     }
-    do {
-        const std::string_view name = NameOf(found);
-        if (name == "." || name == "..") {
-            continue;
-        }
-        const DWORD attributes = found.dwFileAttributes;
-        DirectoryEntry& entry = entries.emplace_back();
-        entry.name = name;
-        entry.directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        entry.reparsePoint = IsLink(attributes, found.dwReserved0);
-        entry.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-        entry.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-        entry.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
-    } while (::FindNextFileA(find.Get(), &found));
-    // A listing broken off midway is not the folder's content.
-    if (::GetLastError() != ERROR_NO_MORE_FILES) {
-        return std::nullopt;
-    }
-    return entries;
 }
 
 namespace {

@@ -32,6 +32,8 @@ public:
                                                            std::size_t length) override;
     [[nodiscard]] std::optional<std::vector<DirectoryEntry>> ListEntries(
         std::string_view folder) override;
+    [[nodiscard]] std::unique_ptr<platform::FolderListing> ListInParts(
+        std::string_view folder) override;
     [[nodiscard]] std::optional<PathAttributes> Attributes(std::string_view path) override;
     [[nodiscard]] WriteAccess WhoMayWrite(std::string_view path) override;
     [[nodiscard]] bool CopyFileTo(std::string_view from, std::string_view to) override;

@@ -251,7 +251,47 @@ public:
         return ERROR_SUCCESS;
     }
 
+    [[nodiscard]] long ListSubKeyNames(std::uint32_t from, std::uint32_t most,
+                                       std::vector<std::string>& names) override {
+        return ListNames(from, most, names, kLongestKeyName,
+                         [this](DWORD index, wchar_t* buffer, DWORD* size) {
+                             return ::RegEnumKeyExW(m_key.Get(), index, buffer, size, nullptr,
+                                                    nullptr, nullptr, nullptr);
+                         });
+    }
+
+    [[nodiscard]] long ListValueNames(std::uint32_t from, std::uint32_t most,
+                                      std::vector<std::string>& names) override {
+        return ListNames(from, most, names, kLongestValueName,
+                         [this](DWORD index, wchar_t* buffer, DWORD* size) {
+                             return ::RegEnumValueW(m_key.Get(), index, buffer, size, nullptr,
+                                                    nullptr, nullptr, nullptr);
+                         });
+    }
+
 private:
+    template <typename EnumerateOne>
+    long ListNames(std::uint32_t from, std::uint32_t most, std::vector<std::string>& names,
+                   std::size_t longest, EnumerateOne enumerateOne) const {
+        std::vector<wchar_t> buffer(longest + 1);
+        for (std::uint32_t index = from; index - from < most; ++index) {
+            DWORD size = static_cast<DWORD>(buffer.size());
+            const LSTATUS status = enumerateOne(index, buffer.data(), &size);
+            if (status == ERROR_NO_MORE_ITEMS) {
+                break;
+            }
+            if (status != ERROR_SUCCESS) {
+                return status;
+            }
+            std::optional<std::string> text = m_text.Narrow(std::wstring_view(buffer.data(), size));
+            if (!text) {
+                return ERROR_NO_UNICODE_TRANSLATION;
+            }
+            names.push_back(std::move(*text));
+        }
+        return ERROR_SUCCESS;
+    }
+
     [[nodiscard]] long QueryWide(const std::wstring& name, RegistryValue& out) {
         DWORD type = REG_NONE;
         DWORD size = 0;
