@@ -1,4 +1,4 @@
-#include "scan/cookie_store_locations.h"
+#include "browsers/cookie_store_locations.h"
 
 #include <algorithm>
 #include <optional>
