@@ -312,9 +312,9 @@ std::string JsonValue::StringMember(std::string_view name) const {
     return member != nullptr && member->IsString() ? member->text : std::string();
 }
 
-JsonReadResult ReadJson(std::string_view text) {
+JsonReadResult ReadJson(std::string_view text, std::size_t maxSize) {
     JsonReadResult result;
-    if (text.size() > kJsonMaxSize) {
+    if (text.size() > maxSize) {
         result.status = JsonStatus::BeyondLimits;
         return result;
     }
