@@ -233,6 +233,73 @@ void AddChromiumProfile(platform::FileSystem& fs, platform::TextCodec& codec,
     }
 }
 
+// A registration that no profile of the browser has taken up yet.
+void AddUnclaimed(std::vector<InstalledExtension>& found, std::string_view browser,
+                  BrowserFamily family, std::string id, ExtensionSource source,
+                  std::string recordedIn, std::string folder) {
+    if (std::any_of(found.begin(), found.end(), [&](const InstalledExtension& e) {
+            return e.browser == browser && e.extension.id == id;
+        })) {
+        return;
+    }
+    InstalledExtension entry;
+    entry.browser = std::string(browser);
+    entry.family = family;
+    entry.extension.id = std::move(id);
+    entry.extension.source = source;
+    entry.recordedIn = std::move(recordedIn);
+    entry.folder = std::move(folder);
+    found.push_back(std::move(entry));
+}
+
+// The external extensions files of a Chromium browser's user data: each
+// an installer's request to install an extension.
+void AddExternalFiles(platform::FileSystem& fs, std::string_view browser,
+                      const std::string& userData, std::vector<InstalledExtension>& found) {
+    const std::string folder = userData + "\\External Extensions";
+    for (const platform::DirectoryEntry& entry :
+         fs.ListEntries(folder).value_or(std::vector<platform::DirectoryEntry>{})) {
+        const std::string path = folder + "\\" + entry.name;
+        if (entry.directory || entry.reparsePoint) {
+            continue;
+        }
+        if (const std::optional<std::string> text = ReadLimited(fs, path, kLargestManifest)) {
+            for (std::string& id : ExternalExtensionIds(entry.name, *text)) {
+                AddUnclaimed(found, browser, BrowserFamily::Chromium, std::move(id),
+                             ExtensionSource::ExternalFile, path, "");
+            }
+        }
+    }
+}
+
+// The add-ons that Firefox's installations bring along for every profile,
+// in their distribution folders; each file is named by the add-on's ID.
+void AddDistributionAddons(platform::ShellFolders& folders, platform::FileSystem& fs,
+                           std::vector<InstalledExtension>& found) {
+    std::vector<std::string> seen;
+    for (const int csidl : {platform::csidl::kProgramFiles, platform::csidl::kProgramFilesX86}) {
+        const std::optional<std::string> programs = Folder(folders, csidl);
+        if (!programs ||
+            std::find(seen.begin(), seen.end(), base::UpperCase(*programs)) != seen.end()) {
+            continue;
+        }
+        seen.push_back(base::UpperCase(*programs));
+        const std::string folder = *programs + "\\Mozilla Firefox\\distribution\\extensions";
+        for (const platform::DirectoryEntry& entry :
+             fs.ListEntries(folder).value_or(std::vector<platform::DirectoryEntry>{})) {
+            if (entry.directory || entry.reparsePoint || entry.name.size() <= 4 ||
+                !base::EqualsIgnoreCase(std::string_view(entry.name).substr(entry.name.size() - 4),
+                                        ".xpi")) {
+                continue;
+            }
+            const std::string path = folder + "\\" + entry.name;
+            AddUnclaimed(found, "Firefox", BrowserFamily::Firefox,
+                         ShortText(std::string_view(entry.name).substr(0, entry.name.size() - 4)),
+                         ExtensionSource::ExternalFile, path, path);
+        }
+    }
+}
+
 // The keys below a browser's Extensions key in both stores and, on 64-bit
 // Windows, the machine's 32-bit view: each a registration by an installer.
 // Chromium names them by the extension's ID; Firefox's are values, ID and
@@ -263,14 +330,14 @@ void AddRegistrations(platform::Registry& registry, std::string_view browser, Br
             continue;
         }
         const std::string where = std::string(place.rootName) + "\\" + *place.path;
-        std::vector<std::string> ids;
+        std::vector<std::pair<std::string, std::string>> ids;  // with the folder, if said
         if (family == BrowserFamily::Chromium) {
             std::vector<std::string> names;
             if (opened.key->EnumerateSubKeys(names) == platform::reg_status::kOk) {
                 for (std::string& name : names) {
                     std::string id = base::LowerCase(name);
                     if (IsChromiumExtensionId(id)) {
-                        ids.push_back(std::move(id));
+                        ids.emplace_back(std::move(id), "");
                     }
                 }
             }
@@ -278,27 +345,22 @@ void AddRegistrations(platform::Registry& registry, std::string_view browser, Br
             std::vector<platform::NamedRegistryValue> values;
             if (opened.key->EnumerateValues(values) == platform::reg_status::kOk) {
                 for (const platform::NamedRegistryValue& value : values) {
+                    std::string folder;
+                    if (value.value.type == platform::reg_type::kString ||
+                        value.value.type == platform::reg_type::kExpandString) {
+                        folder = value.value.data.substr(0, value.value.data.find('\0'));
+                    }
                     if (!base::Trim(value.name).empty()) {
-                        ids.push_back(ShortText(value.name));
+                        ids.emplace_back(ShortText(value.name),
+                                         folder.size() > 2 && folder[1] == ':' ? folder : "");
                     }
                 }
             }
         }
-        for (std::string& id : ids) {
-            const bool known =
-                std::any_of(found.begin(), found.end(), [&](const InstalledExtension& e) {
-                    return e.browser == browser && e.extension.id == id;
-                });
-            if (known) {
-                continue;
-            }
-            InstalledExtension entry;
-            entry.browser = std::string(browser);
-            entry.family = family;
-            entry.extension.id = std::move(id);
-            entry.extension.source = ExtensionSource::Registry;
-            entry.recordedIn = where + "\\" + entry.extension.id;
-            found.push_back(std::move(entry));
+        for (auto& [id, folder] : ids) {
+            std::string recordedIn = where + "\\" + id;
+            AddUnclaimed(found, browser, family, std::move(id), ExtensionSource::Registry,
+                         std::move(recordedIn), std::move(folder));
         }
     }
 }
@@ -326,6 +388,9 @@ std::vector<InstalledExtension> FindExtensions(platform::ShellFolders& folders,
                 }
             }
         }
+        if (const std::optional<std::string> root = Folder(folders, browser.folder)) {
+            AddExternalFiles(fs, browser.name, *root + "\\" + std::string(browser.userData), found);
+        }
         if (!browser.registryKey.empty()) {
             AddRegistrations(registry, browser.name, BrowserFamily::Chromium, browser.registryKey,
                              found);
@@ -349,6 +414,7 @@ std::vector<InstalledExtension> FindExtensions(platform::ShellFolders& folders,
         }
     }
     AddRegistrations(registry, "Firefox", BrowserFamily::Firefox, kFirefoxRegistryKey, found);
+    AddDistributionAddons(folders, fs, found);
     return found;
 }
 

@@ -232,11 +232,33 @@ std::vector<RecordedExtension> ReadFirefoxAddons(std::string_view text) {
     return found;
 }
 
-bool IsExternalExtensionFile(std::string_view text) {
+std::vector<std::string> ExternalExtensionIds(std::string_view fileName, std::string_view text) {
+    std::vector<std::string> ids;
     const std::optional<base::JsonValue> document = base::ParseJson(text);
-    return document && document->IsObject() &&
-           (document->Member("external_update_url") != nullptr ||
-            document->Member("external_crx") != nullptr);
+    if (!document || !document->IsObject()) {
+        return ids;
+    }
+    const auto saysWhere = [](const base::JsonValue& entry) {
+        return entry.IsObject() && (entry.Member("external_update_url") != nullptr ||
+                                    entry.Member("external_crx") != nullptr);
+    };
+    if (base::EqualsIgnoreCase(fileName, "external_extensions.json")) {
+        for (const base::JsonMember& member : document->members) {
+            const std::string id = base::LowerCase(member.name);
+            if (IsChromiumExtensionId(id) && saysWhere(member.value)) {
+                ids.push_back(id);
+            }
+        }
+        return ids;
+    }
+    if (fileName.size() > 5 &&
+        base::EqualsIgnoreCase(fileName.substr(fileName.size() - 5), ".json")) {
+        const std::string id = base::LowerCase(fileName.substr(0, fileName.size() - 5));
+        if (IsChromiumExtensionId(id) && saysWhere(*document)) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
 }
 
 }  // namespace browsers

@@ -79,9 +79,11 @@ inline constexpr std::size_t kLongestExtensionText = 120;
 // Firefox's extensions.json: every add-on with an ID.
 [[nodiscard]] std::vector<RecordedExtension> ReadFirefoxAddons(std::string_view text);
 
-// An external extensions file ("<id>.json" or external_extensions.json's
-// entries): whether it says where to get the extension.
-[[nodiscard]] bool IsExternalExtensionFile(std::string_view text);
+// The IDs an external extensions file names: a "<id>.json" file its own,
+// external_extensions.json each of its members, when it says where to get
+// the extension (an update address or a package).
+[[nodiscard]] std::vector<std::string> ExternalExtensionIds(std::string_view fileName,
+                                                            std::string_view text);
 
 // A text cut to `kLongestExtensionText` bytes (not inside a character),
 // on one line.

@@ -18,6 +18,7 @@ constexpr char kUnpackedId[] = "ccccddddeeeeffffgggghhhhiiiijjjj";
 constexpr char kClimbId[] = "ddddeeeeffffgggghhhhiiiijjjjkkkk";
 constexpr char kRegisteredId[] = "eeeeffffgggghhhhiiiijjjjkkkkllll";
 constexpr char kLegacyId[] = "ffffgggghhhhiiiijjjjkkkkllllmmmm";
+constexpr char kExternalId[] = "gggghhhhiiiijjjjkkkkllllmmmmnnnn";
 
 std::string SourceText(ExtensionSource source) {
     constexpr const char* kNames[] = {"store",   "registry", "file",    "unpacked",
@@ -85,6 +86,17 @@ TEST_F(ExtensionInventory, ListsEveryExtensionOfEveryProfileAsTheBrowsersRecordT
     registry.SetString(platform::RegistryRoot::LocalMachine,
                        std::string("SOFTWARE\\Google\\Chrome\\Extensions\\") + kRegisteredId,
                        "update_url", "https://clients2.example/service/update2/crx");
+    // Installers' requests: an external extensions file (one that says
+    // nothing of where to get it is none), a Firefox registry value, a
+    // distribution add-on.
+    fs.AddFile(chrome + "\\External Extensions\\" + kExternalId + ".json",
+               R"({"external_update_url": "https://clients2.example/service/update2/crx"})");
+    fs.AddFile(chrome + "\\External Extensions\\" + kClimbId + ".json", R"({"x": 1})");
+    registry.SetString(platform::RegistryRoot::CurrentUser,
+                       "SOFTWARE\\Mozilla\\Firefox\\Extensions", "helper@example",
+                       "C:\\ProgramData\\helper");
+    fs.AddFile("C:\\Program Files\\Mozilla Firefox\\distribution\\extensions\\dist@example.xpi",
+               "PK");
     // Firefox: profiles.ini naming a profile, its add-ons.
     const std::string firefox = std::string(kRoaming) + "\\Mozilla\\Firefox";
     fs.AddFile(firefox + "\\profiles.ini",
@@ -107,10 +119,14 @@ TEST_F(ExtensionInventory, ListsEveryExtensionOfEveryProfileAsTheBrowsersRecordT
                 "\\Default\\Extensions\\" + kOffId + "\\1.0_0|N",
             "Chrome|Default|" + std::string(kUnpackedId) + "|Dev|0.1|unpacked|on|C:\\dev\\helper|S",
             "Chrome|Default|" + std::string(kClimbId) + "|||file|on||",
+            "Chrome||" + std::string(kExternalId) + "|||file|on||",
             "Chrome||" + std::string(kRegisteredId) + "|||registry|on||",
             "Edge|Work|" + std::string(kLegacyId) + "|" + longName + "|3|registry|on||",
             "Firefox|ab.default|blocker@example|Blocker|5|store|on|C:\\x\\blocker.xpi|",
             "Firefox|ab.default|pushed@example|||registry|off||",
+            "Firefox||helper@example|||registry|on|C:\\ProgramData\\helper|",
+            "Firefox||dist@example|||file|on|C:\\Program Files\\Mozilla "
+            "Firefox\\distribution\\extensions\\dist@example.xpi|",
         }));
 }
 
