@@ -151,7 +151,7 @@ std::optional<RecordedExtension> ReadManifest(std::string_view text) {
 }
 
 std::string MessageKey(std::string_view name) {
-    if (name.size() <= 9 || !name.starts_with("__MSG_") || !name.ends_with("__")) {
+    if (name.size() < 9 || !name.starts_with("__MSG_") || !name.ends_with("__")) {
         return {};
     }
     return std::string(name.substr(6, name.size() - 8));
