@@ -56,8 +56,9 @@ inline constexpr int kJsonMaxDepth = 32;
 // Longest text that is read (a policy file is a few kilobytes).
 inline constexpr std::size_t kJsonMaxSize = std::size_t{1} << 20;
 // Longest browser settings file that is read: a busy profile's Preferences
-// passes 1 MiB, and none comes near this.
-inline constexpr std::size_t kJsonMaxSettingsSize = std::size_t{32} << 20;
+// passes 1 MiB and none comes near this. A hostile one of tiny values
+// takes dozens of bytes of memory per byte read, so the limit stays low.
+inline constexpr std::size_t kJsonMaxSettingsSize = std::size_t{8} << 20;
 
 enum class JsonStatus {
     Read,
