@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "browsers/cookie_store.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_ports.h"
 #include "fuzz_target.h"
-#include "scan/cookie_store.h"
 #include "scan/public_suffixes.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // policy file does without crashing the reading of its effects.
 
 #include "base/json_reader.h"
+#include "browsers/browser_policy_json.h"
 #include "fuzz_target.h"
-#include "scan/browser_policy_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const base::JsonReadResult read = base::ReadJson(fuzz::AsText(data, size));

@@ -242,7 +242,15 @@ private:
                 return std::nullopt;
             }
             if (c != '\\') {
-                out += c;
+                // The run of plain bytes it starts goes in one piece: a
+                // browser's settings hold strings of a megabyte.
+                std::size_t end = m_at;
+                while (end < m_text.size() && m_text[end] != '"' && m_text[end] != '\\' &&
+                       static_cast<unsigned char>(m_text[end]) >= 0x20) {
+                    ++end;
+                }
+                out.append(m_text.substr(m_at - 1, end - m_at + 1));
+                m_at = end;
                 continue;
             }
             if (AtEnd()) {
@@ -312,9 +320,9 @@ std::string JsonValue::StringMember(std::string_view name) const {
     return member != nullptr && member->IsString() ? member->text : std::string();
 }
 
-JsonReadResult ReadJson(std::string_view text) {
+JsonReadResult ReadJson(std::string_view text, std::size_t maxSize) {
     JsonReadResult result;
-    if (text.size() > kJsonMaxSize) {
+    if (text.size() > maxSize) {
         result.status = JsonStatus::BeyondLimits;
         return result;
     }

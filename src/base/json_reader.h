@@ -55,6 +55,10 @@ struct JsonMember {
 inline constexpr int kJsonMaxDepth = 32;
 // Longest text that is read (a policy file is a few kilobytes).
 inline constexpr std::size_t kJsonMaxSize = std::size_t{1} << 20;
+// Longest browser settings file that is read: a busy profile's Preferences
+// passes 1 MiB and none comes near this. A hostile one of tiny values
+// takes dozens of bytes of memory per byte read, so the limit stays low.
+inline constexpr std::size_t kJsonMaxSettingsSize = std::size_t{8} << 20;
 
 enum class JsonStatus {
     Read,
@@ -70,7 +74,7 @@ struct JsonReadResult {
 
 // The value the whole text holds (white space around it allowed, a UTF-8
 // byte order mark in front of it too), or why there is none.
-[[nodiscard]] JsonReadResult ReadJson(std::string_view text);
+[[nodiscard]] JsonReadResult ReadJson(std::string_view text, std::size_t maxSize = kJsonMaxSize);
 
 // The same, with nothing for any text that was not read.
 [[nodiscard]] std::optional<JsonValue> ParseJson(std::string_view text);

@@ -27,8 +27,10 @@ std::int32_t CountDefinitions(platform::FileSystem& fs, std::string_view dataFol
     counts.RegistryDefinitionCount = LinesOf(fs, dataFolder, kRegistryDefinitions);
     counts.FileDefinitionCount =
         LinesOf(fs, dataFolder, kFileDefinitions) + LinesOf(fs, dataFolder, kDirectoryDefinitions);
+    counts.ExtensionDefinitionCount = LinesOf(fs, dataFolder, kExtensionDefinitions);
     return counts.CookieDefinitionCount + counts.ExeDefinitionCount +
-           counts.RegistryDefinitionCount + counts.FileDefinitionCount;
+           counts.RegistryDefinitionCount + counts.FileDefinitionCount +
+           counts.ExtensionDefinitionCount;
 }
 
 }  // namespace definitions

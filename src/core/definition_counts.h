@@ -16,9 +16,11 @@ struct DefinitionCounts {
     std::int32_t RegistryDefinitionCount = 0;
     // The lines of the file and of the folder definitions together.
     std::int32_t FileDefinitionCount = 0;
+    // The browser extensions' file, which a complete set may lack.
+    std::int32_t ExtensionDefinitionCount = 0;
 };
 
-// Counts the lines (blank ones included) of the five definition files that
+// Counts the lines (blank ones included) of the definition files that
 // exist, fills the per-kind counters and returns the total.
 std::int32_t CountDefinitions(platform::FileSystem& fs, std::string_view dataFolder,
                               DefinitionCounts& counts);

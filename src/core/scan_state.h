@@ -5,8 +5,17 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace scan {
+
+// A browser extension the scan lists: its removal-list row's text and
+// location, and the browser that holds it.
+struct ExtensionFinding {
+    std::string name;
+    std::string location;
+    std::string browser;
+};
 
 struct ScanState {
     // Raised by Stop; every phase tests it before each definition line.
@@ -35,6 +44,9 @@ struct ScanState {
     // The last run found definition files missing (and deleted the set); the
     // status page says so until an update brings the whole set back.
     bool definitionFilesMissing = false;
+
+    // The browser extensions of the last run's removal list.
+    std::vector<ExtensionFinding> extensionFindings;
 
     // Phases that ran, so that their counters are shown at the end.
     bool memoryPhaseRan = false;

@@ -196,6 +196,37 @@ std::vector<std::string> CookieEntries(std::string_view line) {
     return base::Split(line, "|");
 }
 
+std::optional<ExtensionRecord> ParseExtensionRecord(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> fields = base::Split(line.substr(equals + 1), "|");
+    ExtensionRecord record;
+    record.id = base::Trim(line.substr(0, equals));
+    record.threatName = base::Trim(fields[0]);
+    record.family = fields.size() > 1 ? base::LowerCase(base::Trim(fields[1])) : std::string();
+    record.typeText = fields.size() > 2 ? base::Trim(fields[2]) : std::string();
+    if (record.id.empty() || record.threatName.empty() ||
+        (record.family != "chromium" && record.family != "firefox" && record.family != "*")) {
+        return std::nullopt;
+    }
+    // A Chromium ID is lower-case letters; a definition in capitals names it still.
+    if (record.family == "chromium") {
+        record.id = base::LowerCase(record.id);
+    }
+    return record;
+}
+
+bool ExtensionRecord::Names(std::string_view extensionId, std::string_view familyName) const {
+    if (family != "*" && family != familyName) {
+        return false;
+    }
+    // Firefox IDs are compared as written; Chromium's are letters a to p,
+    // which the browsers write in lower case.
+    return familyName == "firefox" ? id == extensionId : base::EqualsIgnoreCase(id, extensionId);
+}
+
 std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_view drive,
                                            platform::ShellFolders& shell) {
     const std::vector<std::string> fields = base::Split(line, "|");
@@ -218,7 +249,7 @@ std::optional<std::string> ParseSafetyLine(std::string_view line, std::string_vi
         if (parts.size() > 2) {
             location += "\\" + parts[2];
         }
-    } else if (type == "SDIR") {
+    } else if (type == "SDIR" || type == "SEXT") {
         location = path;
     } else {
         return std::string();

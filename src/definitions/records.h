@@ -64,8 +64,23 @@ struct ExeRecord {
 // "|".
 [[nodiscard]] std::vector<std::string> CookieEntries(std::string_view line);
 
+// A browser extension: `extension ID` "=" `threat name` "|" `browser family`
+// ["|" `type text`], the family "chromium", "firefox" or "*" (any).
+struct ExtensionRecord {
+    std::string id;  // trimmed; Chromium's in lower case, as the browsers write them
+    std::string threatName;
+    std::string family;  // lower case
+    std::string typeText;
+
+    // Whether the record names this extension of a browser of that family.
+    [[nodiscard]] bool Names(std::string_view extensionId, std::string_view familyName) const;
+};
+
+[[nodiscard]] std::optional<ExtensionRecord> ParseExtensionRecord(std::string_view line);
+
 // The safe location that a line of the safety list gives ("" for a line of
-// an entry type that names none, or a location that comes out empty);
+// an entry type that names none; "SEXT", an extension, names its path as
+// written, or a location that comes out empty);
 // nullopt for a line without "|", which is skipped.
 [[nodiscard]] std::optional<std::string> ParseSafetyLine(std::string_view line,
                                                          std::string_view drive,

@@ -293,6 +293,24 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadab
     {"MSG_POLICY_UNREADABLE", "[Browser] policy that cannot be read: [Value]"},
 }};
 
+// Browser extensions: the type of their findings, why one that no definition
+// names is listed, and why the removal leaves one in place.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kExtensionMessages{{
+    {"MSG_EXT_TYPE", "Browser extension"},
+    {"MSG_EXT_RISKY", "Risky extension"},
+    {"MSG_EXT_RISK_SEARCH", "Changes the search engine"},
+    {"MSG_EXT_RISK_HOMEPAGE", "Changes the home page"},
+    {"MSG_EXT_RISK_STARTUP", "Changes the startup pages"},
+    {"MSG_EXT_RISK_NEWTAB", "Changes the new tab page"},
+    {"MSG_EXT_RISK_REGISTRY", "Installed by another program through the registry"},
+    {"MSG_EXT_RISK_EXTERNAL", "Installed by another program through an extensions file"},
+    {"MSG_EXT_RISK_COMMANDLINE", "Loaded through the browser's command line"},
+    {"MSG_EXT_RISK_UNPACKED", "Loaded from a folder outside your own"},
+    {"MSG_EXT_NOT_REMOVED",
+     "[ProgramName] cannot remove browser extensions yet, so nothing was changed. Remove it in "
+     "[Browser]'s extensions page."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -330,6 +348,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kUnreadablePolicyMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kExtensionMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "base/text.h"
+#include "browsers/cookie_store.h"
+#include "browsers/cookie_store_locations.h"
 #include "core/application.h"
 #include "removal/cookie_store_rows.h"
 #include "removal/quarantine_log.h"
 #include "removal/saved_content.h"
-#include "scan/cookie_store.h"
-#include "scan/cookie_store_locations.h"
 
 namespace removal {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "base/sqlite_database.h"
-#include "scan/cookie_store.h"
+#include "browsers/cookie_store.h"
 
 namespace platform {
 class FileSystem;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "browsers/browser_policies.h"
 #include "core/application.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
@@ -12,7 +13,6 @@
 #include "removal/reg_file.h"
 #include "removal/registry_copy.h"
 #include "removal/registry_roots.h"
-#include "scan/browser_policies.h"
 #include "scan/registry_views.h"
 
 namespace removal {

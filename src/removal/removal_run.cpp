@@ -8,6 +8,7 @@
 #include "core/date_time_text.h"
 #include "core/file_predicates.h"
 #include "core/pages.h"
+#include "core/scan_state.h"
 #include "core/status_page.h"
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
@@ -250,6 +251,27 @@ void RemoveCookies(core::Application& app, bool secondPass) {
     }
 }
 
+// Browser extensions are not removed yet: a checked one is said in the
+// second pass, with where to remove it by hand, and stays checked off in
+// the list so that nothing counts it as removed.
+void ReportExtensions(core::Application& app) {
+    ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (const scan::ExtensionFinding& finding : app.scan.extensionFindings) {
+        for (int row = 0; row < names.ItemCount(); ++row) {
+            const ui::ListItem& item = names.Item(row);
+            if (!item.checked || item.text != finding.name || item.SubItem(1) != finding.location) {
+                continue;
+            }
+            app.frmDelete.lstProblem->AddItem(
+                finding.name + " - " +
+                base::ReplaceAll(app.Message("MSG_EXT_NOT_REMOVED"), "[Browser]", finding.browser));
+            ++app.removal.ProblemCount;
+            names.SetChecked(row, false);
+            break;
+        }
+    }
+}
+
 void RemovalPass(core::Application& app, bool secondPass) {
     ui::FrmMain& main = app.frmMain;
     app.removal.ProblemCount = 0;
@@ -268,6 +290,9 @@ void RemovalPass(core::Application& app, bool secondPass) {
     RemoveRegistryEntries(app, secondPass);
     // 4.
     RemoveCookies(app, secondPass);
+    if (secondPass) {
+        ReportExtensions(app);
+    }
     // 5.
     if (app.removal.ProblemCount > 0) {
         app.frmDelete.Show();

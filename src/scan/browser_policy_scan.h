@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "scan/browser_policies.h"
+#include "browsers/browser_policies.h"
 
 namespace core {
 class Application;

@@ -2,9 +2,9 @@
 
 #include <map>
 
+#include "browsers/cookie_store.h"
+#include "browsers/cookie_store_locations.h"
 #include "core/application.h"
-#include "scan/cookie_store.h"
-#include "scan/cookie_store_locations.h"
 #include "scan/finding_lists.h"
 #include "scan/public_suffixes.h"
 #include "scan/scan_progress.h"

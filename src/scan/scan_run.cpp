@@ -14,6 +14,7 @@
 #include "report/scan_report.h"
 #include "scan/browser_policy_scan.h"
 #include "scan/cookie_scan.h"
+#include "scan/extension_scan.h"
 #include "scan/file_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/memory_scan.h"
@@ -93,6 +94,7 @@ void cmdScanNow_Click(core::Application& app) {
     state.ProgressCallCount = 0;
     state.memoryPhaseRan = false;
     state.registryPhaseRan = false;
+    state.extensionFindings.clear();
     for (ui::ListView* list :
          {main.lvwSpywareFound, main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved,
           main.lvwFilesToBeDeleted, main.lvwRegistryToBeDeleted, main.lvwCookiesToDelete}) {
@@ -225,6 +227,8 @@ void RunScanPhases(core::Application& app) {
     SetPhase(app, "MSG_SPYWARE");
     ScanKnownFiles(app);
     ScanKnownFolders(app);
+    // The browsers' extensions are what their known files once were.
+    ScanBrowserExtensions(app);
     // 8.
     UpdateScanProgress(app, "Scan Complete", 100, 100);
     // The display shows only every hundredth call: the final figures once.

@@ -24,8 +24,9 @@ TEST_F(DefinitionFiles, CountingTakesBlankLinesAndSkipsMissingFiles) {
     Add("ExeDefinition.dat", "x");
     Add("FileDefinition.dat", "f1\r\nf2\r\n");
     Add("DirectoryDefinition.dat", "d1\r\n\r\n\r\n");
+    Add("ExtensionDefinition.dat", "e1\r\ne2\r\n");
     DefinitionCounts counts;
-    EXPECT_EQ(CountDefinitions(fs, kFolder, counts), 3 + 1 + 2 + 3);
+    EXPECT_EQ(CountDefinitions(fs, kFolder, counts), 3 + 1 + 2 + 3 + 2);
     EXPECT_EQ(counts.CookieDefinitionCount, 3);
     EXPECT_EQ(counts.ExeDefinitionCount, 1);
     EXPECT_EQ(counts.RegistryDefinitionCount, 0);

@@ -113,8 +113,37 @@ TEST_F(Records, SafetyLinesGiveTheirLocations) {
     EXPECT_EQ(ParseSafetyLine("SFILE|good.exe = Good|", drive, shell), "good.exe");
     EXPECT_EQ(ParseSafetyLine("SDLL|x|[windir]\\\\a.dll", drive, shell), "C:\\Windows\\a.dll");
     EXPECT_EQ(ParseSafetyLine("SDIR|x|http:////example.com", drive, shell), "http://example.com");
+    EXPECT_EQ(ParseSafetyLine("SEXT|x|aaaabbbbccccddddeeeeffffgggghhhh", drive, shell),
+              "aaaabbbbccccddddeeeeffffgggghhhh");
     EXPECT_EQ(ParseSafetyLine("SOTHER|x|C:\\x", drive, shell), "");
     EXPECT_EQ(ParseSafetyLine("no separator at all", drive, shell), std::nullopt);
+}
+
+// Chromium's IDs match in any case the definition writes them, Firefox's as
+// written; a line without a known family names nothing.
+TEST_F(Records, ExtensionRecordsNameTheirExtensionsAsEachBrowserWritesIds) {
+    const struct {
+        std::string_view line;
+        std::string_view id;
+        std::string_view family;
+        bool names;
+    } cases[] = {
+        {" AAAABBBBCCCCDDDDEEEEFFFFGGGGHHHH = EvilSearch|chromium|Hijacker",
+         "aaaabbbbccccddddeeeeffffgggghhhh", "chromium", true},
+        {"aaaabbbbccccddddeeeeffffgggghhhh=EvilSearch|chromium", "aaaabbbbccccddddeeeeffffgggghhhh",
+         "firefox", false},
+        {"spy@example=Spy|firefox", "spy@example", "firefox", true},
+        {"spy@example=Spy|firefox", "SPY@example", "firefox", false},
+        {"spy@example=Spy|*", "spy@example", "chromium", true},
+        {"spy@example=Spy|edge", "spy@example", "chromium", false},
+        {"spy@example=|firefox", "spy@example", "firefox", false},
+        {"spy@example Spy|firefox", "spy@example", "firefox", false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ExtensionRecord> record = ParseExtensionRecord(c.line);
+        EXPECT_EQ(record && record->Names(c.id, c.family), c.names) << c.line;
+    }
+    EXPECT_EQ(ParseExtensionRecord("x=EvilSearch|chromium|Hijacker")->typeText, "Hijacker");
 }
 
 TEST_F(Records, OnlyDrivePathsAndSharesAreAbsolute) {

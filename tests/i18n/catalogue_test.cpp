@@ -57,7 +57,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[130].name, "MSG_STARTUP_UNSAFE");
     // Then the name of a policy beyond the reader's limits.
     EXPECT_EQ(slots[131].name, "MSG_POLICY_UNREADABLE");
-    EXPECT_FALSE(slots[132].used);
+    // Then those of the browser extensions.
+    EXPECT_EQ(slots[132].name, "MSG_EXT_TYPE");
+    EXPECT_EQ(slots[142].name, "MSG_EXT_NOT_REMOVED");
+    EXPECT_FALSE(slots[143].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

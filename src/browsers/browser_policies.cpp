@@ -1,10 +1,10 @@
-#include "scan/browser_policies.h"
+#include "browsers/browser_policies.h"
 
 #include <optional>
 
 #include "base/json_reader.h"
 #include "base/text.h"
-#include "scan/browser_policy_json.h"
+#include "browsers/browser_policy_json.h"
 #include "scan/registry_scan.h"
 #include "scan/registry_views.h"
 

@@ -30,6 +30,13 @@ struct CookieStoreLocation {
                                                                 platform::FileSystem& fs,
                                                                 platform::TextCodec& codec);
 
+// Firefox's profile folders: those below its Profiles folders and those its
+// profiles.ini places elsewhere, of the usual build and the Microsoft
+// Store's, each once; links passed over.
+[[nodiscard]] std::vector<std::string> FindFirefoxProfiles(platform::ShellFolders& folders,
+                                                           platform::FileSystem& fs,
+                                                           platform::TextCodec& codec);
+
 // The browser whose store lies at the path, by the folder it lies in
 // ("Chrome" for ...\Google\Chrome\User Data\...); "" when none is known.
 [[nodiscard]] std::string BrowserOfStore(std::string_view storePath);

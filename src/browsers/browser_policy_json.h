@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/json_reader.h"
-#include "scan/browser_policies.h"
+#include "browsers/browser_policies.h"
 
 namespace scan {
 

@@ -1,4 +1,4 @@
-#include "scan/cookie_store.h"
+#include "browsers/cookie_store.h"
 
 #include <algorithm>
 #include <optional>

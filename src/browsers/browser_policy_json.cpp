@@ -1,4 +1,4 @@
-#include "scan/browser_policy_json.h"
+#include "browsers/browser_policy_json.h"
 
 #include <algorithm>
 

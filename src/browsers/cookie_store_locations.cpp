@@ -1,4 +1,4 @@
-#include "scan/cookie_store_locations.h"
+#include "browsers/cookie_store_locations.h"
 
 #include <algorithm>
 #include <optional>
@@ -157,6 +157,31 @@ std::vector<std::string> FirefoxFolders(platform::ShellFolders& shellFolders,
 
 }  // namespace
 
+std::vector<std::string> FindFirefoxProfiles(platform::ShellFolders& folders,
+                                             platform::FileSystem& fs, platform::TextCodec& codec) {
+    std::vector<std::string> found;
+    std::vector<std::string> seen;
+    for (const std::string& firefox : FirefoxFolders(folders, fs)) {
+        std::vector<std::string> profiles;
+        for (const std::string& name : ProfileFolders(fs, firefox + "\\Profiles")) {
+            profiles.push_back(firefox + "\\Profiles\\" + name);
+        }
+        for (std::string& folder : IniProfiles(fs, codec, firefox)) {
+            profiles.push_back(std::move(folder));
+        }
+        for (std::string& profile : profiles) {
+            const std::string key = base::UpperCase(profile);
+            if (std::find(seen.begin(), seen.end(), key) != seen.end() ||
+                !IsRealFolder(fs, profile)) {
+                continue;
+            }
+            seen.push_back(key);
+            found.push_back(std::move(profile));
+        }
+    }
+    return found;
+}
+
 std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folders,
                                                   platform::FileSystem& fs,
                                                   platform::TextCodec& codec) {
@@ -175,23 +200,9 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
             }
         }
     }
-    std::vector<std::string> seen;
-    for (const std::string& firefox : FirefoxFolders(folders, fs)) {
-        std::vector<std::string> profiles;
-        for (const std::string& name : ProfileFolders(fs, firefox + "\\Profiles")) {
-            profiles.push_back(firefox + "\\Profiles\\" + name);
-        }
-        for (std::string& folder : IniProfiles(fs, codec, firefox)) {
-            profiles.push_back(std::move(folder));
-        }
-        for (const std::string& profile : profiles) {
-            const std::string path = profile + "\\" + std::string(kFirefoxStore);
-            const std::string key = base::UpperCase(path);
-            if (std::find(seen.begin(), seen.end(), key) != seen.end() ||
-                !IsRealFolder(fs, profile) || !IsFile(fs, path)) {
-                continue;
-            }
-            seen.push_back(key);
+    for (const std::string& profile : FindFirefoxProfiles(folders, fs, codec)) {
+        const std::string path = profile + "\\" + std::string(kFirefoxStore);
+        if (IsFile(fs, path)) {
             stores.push_back({"Firefox", LastPart(profile), path});
         }
     }
