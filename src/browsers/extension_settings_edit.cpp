@@ -247,4 +247,31 @@ SettingsEdit PutBackExtensionEntries(std::string_view text, std::string_view id,
     return edit;
 }
 
+SettingsRestore RestoreSettingsText(std::string_view saved, std::string_view current,
+                                    std::string_view id) {
+    SettingsRestore restore;
+    const SettingsEdit removal = RemoveExtensionEntries(saved, id);
+    if (removal.status != SettingsEditStatus::Done)
+        return restore;
+    if (current == removal.text) {
+        restore.status = SettingsRestoreStatus::Whole;
+        restore.text = std::string(saved);
+        return restore;
+    }
+    const SettingsEdit back = PutBackExtensionEntries(current, id, removal.entries);
+    switch (back.status) {
+        case SettingsEditStatus::Done:
+            restore.status = SettingsRestoreStatus::EntriesOnly;
+            restore.text = back.text;
+            break;
+        case SettingsEditStatus::AlreadyThere:
+            restore.status = SettingsRestoreStatus::AlreadyThere;
+            break;
+        case SettingsEditStatus::NotSettings:
+            restore.status = SettingsRestoreStatus::CurrentNotSettings;
+            break;
+    }
+    return restore;
+}
+
 }  // namespace browsers

@@ -46,4 +46,31 @@ struct SettingsEdit {
 [[nodiscard]] SettingsEdit PutBackExtensionEntries(std::string_view text, std::string_view id,
                                                    const ExtensionEntries& entries);
 
+enum class SettingsRestoreStatus {
+    // The file is as the removal left it: the saved text goes back whole.
+    Whole,
+    // The browser changed the file since: only the extension's entries go
+    // back into its text as it is now.
+    EntriesOnly,
+    // The browser changed the file and holds that extension again: the
+    // file is left as it is.
+    AlreadyThere,
+    // The file as it is now is no settings text: left as it is.
+    CurrentNotSettings,
+    // The saved text is no settings text: nothing to put back from.
+    SavedNotSettings,
+};
+
+struct SettingsRestore {
+    SettingsRestoreStatus status = SettingsRestoreStatus::SavedNotSettings;
+    std::string text;  // the file's new text for Whole and EntriesOnly
+};
+
+// What a settings file becomes when an extension's removal is undone:
+// `saved` is the file's text before the removal, `current` its text now.
+// The removal's own text follows from the saved one, so a file the browser
+// has not touched since is told apart without anything else kept.
+[[nodiscard]] SettingsRestore RestoreSettingsText(std::string_view saved, std::string_view current,
+                                                  std::string_view id);
+
 }  // namespace browsers

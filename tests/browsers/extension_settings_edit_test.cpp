@@ -123,5 +123,45 @@ TEST(ExtensionSettingsEdit, PutsBackTheEntriesIntoAFileTheBrowserChanged) {
               SettingsEditStatus::NotSettings);
 }
 
+// Undoing a removal: the file as the removal left it gets its old text back
+// to the byte; one the browser changed since keeps the browser's changes.
+TEST(ExtensionSettingsEdit, RestoreNeverOverwritesWhatTheBrowserWroteSince) {
+    const std::string saved = kRemovals[0].before;
+    const std::string left = RemoveExtensionEntries(saved, kId).text;
+    const std::string changed = R"({"extensions":{"settings":{}},"homepage":"https://a.example/"})";
+    const std::string reinstalled =
+        R"({"extensions":{"settings":{"bbbbccccddddeeeeffffgggghhhhiiii":{"state":1}}}})";
+
+    struct Case {
+        const char* what;
+        std::string current;
+        SettingsRestoreStatus status;
+        const char* kept = "";
+    };
+    const Case cases[] = {
+        {"untouched", left, SettingsRestoreStatus::Whole},
+        {"changed", changed, SettingsRestoreStatus::EntriesOnly, "https://a.example/"},
+        {"a byte changed", left + " ", SettingsRestoreStatus::EntriesOnly, "\"S\"}} "},
+        {"reinstalled", reinstalled, SettingsRestoreStatus::AlreadyThere},
+        {"damaged", left.substr(0, 40), SettingsRestoreStatus::CurrentNotSettings},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SettingsRestore restore = RestoreSettingsText(saved, c.current, kId);
+        EXPECT_EQ(restore.status, c.status);
+        if (c.status == SettingsRestoreStatus::Whole) {
+            EXPECT_EQ(restore.text, saved);
+        }
+        if (c.status == SettingsRestoreStatus::EntriesOnly) {
+            EXPECT_NE(restore.text.find(c.kept), std::string::npos)
+                << "the browser's change is kept";
+            EXPECT_EQ(RemoveExtensionEntries(restore.text, kId).entries.settings,
+                      kRemovals[0].settings);
+        }
+    }
+    EXPECT_EQ(RestoreSettingsText("{\"extensions\"", left, kId).status,
+              SettingsRestoreStatus::SavedNotSettings);
+}
+
 }  // namespace
 }  // namespace browsers
