@@ -171,7 +171,9 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
                                                                       ports.localeFormats,
                                                                       ports.signatureVerifier,
                                                                       ports.deviceManagement,
-                                                                      ports.hashing});
+                                                                      ports.hashing,
+                                                                      ports.fileOrigin,
+                                                                      ports.environment});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -388,7 +388,9 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.localeFormats,
                                                                       inner.signatureVerifier,
                                                                       inner.deviceManagement,
-                                                                      inner.hashing})) {}
+                                                                      inner.hashing,
+                                                                      inner.fileOrigin,
+                                                                      inner.environment})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -8,7 +8,9 @@
 #include "platform/desktop.h"
 #include "platform/device_management.h"
 #include "platform/dialogs.h"
+#include "platform/environment.h"
 #include "platform/event_loop.h"
+#include "platform/file_origin.h"
 #include "platform/file_system.h"
 #include "platform/hashing.h"
 #include "platform/http.h"
@@ -49,6 +51,8 @@ struct Platform {
     SignatureVerifier& signatureVerifier;
     DeviceManagement& deviceManagement;
     Hashing& hashing;
+    FileOrigin& fileOrigin;
+    Environment& environment;
 };
 
 }  // namespace platform

@@ -566,7 +566,9 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.localeFormats,
                               ports.signatureVerifier,
                               ports.deviceManagement,
-                              ports.hashing};
+                              ports.hashing,
+                              ports.fileOrigin,
+                              ports.environment};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;

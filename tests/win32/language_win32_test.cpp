@@ -129,7 +129,9 @@ protected:
                                   real.localeFormats,
                                   real.signatureVerifier,
                                   real.deviceManagement,
-                                  real.hashing};
+                                  real.hashing,
+                                  real.fileOrigin,
+                                  real.environment};
     }();
     core::Application app{ports};
 };

@@ -126,7 +126,9 @@ protected:
                                   real.localeFormats,
                                   real.signatureVerifier,
                                   real.deviceManagement,
-                                  real.hashing};
+                                  real.hashing,
+                                  real.fileOrigin,
+                                  real.environment};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

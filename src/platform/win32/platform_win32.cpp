@@ -6,7 +6,9 @@
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/device_management_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/environment_win32.h"
 #include "platform/win32/event_loop_win32.h"
+#include "platform/win32/file_origin_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/hashing_win32.h"
 #include "platform/win32/http_win32.h"
@@ -48,6 +50,8 @@ struct Win32Platform::Adapters {
     SignatureVerifierWin32 signatureVerifier;
     DeviceManagementWin32 deviceManagement;
     HashingWin32 hashing;
+    FileOriginWin32 fileOrigin;
+    EnvironmentWin32 environment;
 };
 
 Win32Platform::Win32Platform()
@@ -72,7 +76,9 @@ Win32Platform::Win32Platform()
                                                                       m_adapters->localeFormats,
                                                                       m_adapters->signatureVerifier,
                                                                       m_adapters->deviceManagement,
-                                                                      m_adapters->hashing})) {}
+                                                                      m_adapters->hashing,
+                                                                      m_adapters->fileOrigin,
+                                                                      m_adapters->environment})) {}
 
 Win32Platform::~Win32Platform() = default;
 

@@ -1,0 +1,59 @@
+#pragma once
+
+// Doubles of the file origin and environment ports: signatures and
+// companies set per file, variables set by name. Every signature check is
+// counted, so that a test can see the scan ask once per file.
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/text.h"
+#include "platform/environment.h"
+#include "platform/file_origin.h"
+
+namespace fakes {
+
+class FakeFileOrigin : public platform::FileOrigin {
+public:
+    platform::FileSignature CheckSignature(std::string_view path) override {
+        ++checks;
+        const auto found = signatures.find(core::UpperCase(path));
+        return found == signatures.end() ? platform::FileSignature{} : found->second;
+    }
+    std::string CompanyName(std::string_view path) override {
+        const auto found = companies.find(core::UpperCase(path));
+        return found == companies.end() ? std::string() : found->second;
+    }
+
+    void Sign(std::string_view path, std::string signer,
+              platform::SignatureStatus status = platform::SignatureStatus::Valid) {
+        signatures[core::UpperCase(path)] = {status, std::move(signer)};
+    }
+    void SetCompany(std::string_view path, std::string company) {
+        companies[core::UpperCase(path)] = std::move(company);
+    }
+
+    // Keyed by the upper-case path: file names ignore letter case.
+    std::map<std::string, platform::FileSignature> signatures;
+    std::map<std::string, std::string> companies;
+    int checks = 0;
+};
+
+class FakeEnvironment : public platform::Environment {
+public:
+    std::optional<std::string> Variable(std::string_view name) override {
+        const auto found = variables.find(core::UpperCase(name));
+        if (found == variables.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    void Set(std::string_view name, std::string value) {
+        variables[core::UpperCase(name)] = std::move(value);
+    }
+
+    std::map<std::string, std::string> variables;
+};
+
+}  // namespace fakes
