@@ -23,6 +23,7 @@
 #include "scheduler/scheduler_state.h"
 #include "shell/cls_tray.h"
 #include "shields/shield_state.h"
+#include "startup_items/startup_items_state.h"
 #include "ui/form.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
@@ -100,6 +101,7 @@ public:
     int splashCounter = 0;
     shell::clsTray tray;
     shields::ShieldState shields;
+    startup_items::StartupItemsState startupItems;
 
     ui::FrmSplash frmSplash;
     ui::FrmMain frmMain;

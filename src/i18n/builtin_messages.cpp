@@ -293,6 +293,31 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadab
     {"MSG_POLICY_UNREADABLE", "[Browser] policy that cannot be read: [Value]"},
 }};
 
+// The startup places: the phase's title, the findings' types and reasons,
+// and why a removal leaves some kinds alone.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kStartupItemMessages{{
+    {"MSG_STARTUPITEMS", "Scanning startup items"},
+    {"MSG_SI_TYPE_STARTUP", "Startup item"},
+    {"MSG_SI_TYPE_HIJACK", "Hijack point"},
+    {"MSG_SI_WRITABLE",
+     "starts a program that is not validly signed from a folder that any user can write"},
+    {"MSG_SI_SCRIPT",
+     "has a script host or system tool run something fetched from the Internet or hidden"},
+    {"MSG_SI_SHELL", "starts another program than Explorer as the Windows shell"},
+    {"MSG_SI_USERINIT", "starts more or other than the system's userinit at logon"},
+    {"MSG_SI_APPINIT", "loads a library into every program that has windows"},
+    {"MSG_SI_DEBUGGER", "starts another program in place of this one or when it ends"},
+    {"MSG_SI_HOSTS", "sends these names to another address than their own"},
+    {"MSG_SI_PROXY", "sends the browser's traffic through a program on this computer"},
+    {"MSG_SI_PROXYSCRIPT", "lets a script choose where the browser's traffic goes"},
+    {"MSG_SI_NOT_REMOVED",
+     "[ProgramName] cannot change this kind of entry yet, so nothing was changed. Change it by "
+     "hand, or with the program that set it."},
+    {"MSG_SI_NOT_REMOVED_HOSTS",
+     "[ProgramName] cannot change the hosts file yet, so nothing was changed. Open the file in a "
+     "text editor run as an administrator and put a # in front of the line."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -330,6 +355,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kUnreadablePolicyMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kStartupItemMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -1,5 +1,6 @@
 #include "removal/removal_run.h"
 
+#include <optional>
 #include <string>
 
 #include "core/application.h"
@@ -21,6 +22,7 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "shields/browser_policy_shield.h"
+#include "startup_items/startup_scan.h"
 
 namespace removal {
 
@@ -250,6 +252,29 @@ void RemoveCookies(core::Application& app, bool secondPass) {
     }
 }
 
+// Startup entries that the removal cannot change yet (a hosts line, a proxy,
+// Winlogon's values): never counted as removed, nothing is touched, and the
+// user hears what to do instead. Their registry-value kinds go with the
+// registry rows.
+void ListUnremovableStartupItems(core::Application& app, bool secondPass) {
+    if (!secondPass) {
+        return;
+    }
+    ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (int row = 0; row < names.ItemCount(); ++row) {
+        const ui::ListItem item = names.Item(row);
+        if (!item.checked) {
+            continue;
+        }
+        const std::optional<std::string_view> reason =
+            startup_items::UnremovableReason(app.startupItems, item.text, item.SubItem(1));
+        if (reason) {
+            ReportLeftover(app, names, row, item.SubItem(1) + " - " + app.Message(*reason),
+                           item.text, false, item.text);
+        }
+    }
+}
+
 void RemovalPass(core::Application& app, bool secondPass) {
     ui::FrmMain& main = app.frmMain;
     app.removal.ProblemCount = 0;
@@ -268,6 +293,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     RemoveRegistryEntries(app, secondPass);
     // 4.
     RemoveCookies(app, secondPass);
+    ListUnremovableStartupItems(app, secondPass);
     // 5.
     if (app.removal.ProblemCount > 0) {
         app.frmDelete.Show();

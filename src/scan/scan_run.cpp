@@ -19,6 +19,7 @@
 #include "scan/memory_scan.h"
 #include "scan/registry_scan.h"
 #include "scan/scan_progress.h"
+#include "startup_items/startup_scan.h"
 
 namespace scan {
 
@@ -93,6 +94,7 @@ void cmdScanNow_Click(core::Application& app) {
     state.ProgressCallCount = 0;
     state.memoryPhaseRan = false;
     state.registryPhaseRan = false;
+    app.startupItems = {};
     for (ui::ListView* list :
          {main.lvwSpywareFound, main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved,
           main.lvwFilesToBeDeleted, main.lvwRegistryToBeDeleted, main.lvwCookiesToDelete}) {
@@ -225,6 +227,10 @@ void RunScanPhases(core::Application& app) {
     SetPhase(app, "MSG_SPYWARE");
     ScanKnownFiles(app);
     ScanKnownFolders(app);
+    // The places where programs make themselves start or redirect the user,
+    // judged by rules rather than definitions, on every scan.
+    SetPhase(app, "MSG_STARTUPITEMS");
+    startup_items::ScanStartupItems(app);
     // 8.
     UpdateScanProgress(app, "Scan Complete", 100, 100);
     // The display shows only every hundredth call: the final figures once.

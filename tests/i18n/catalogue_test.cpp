@@ -57,7 +57,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[130].name, "MSG_STARTUP_UNSAFE");
     // Then the name of a policy beyond the reader's limits.
     EXPECT_EQ(slots[131].name, "MSG_POLICY_UNREADABLE");
-    EXPECT_FALSE(slots[132].used);
+    // Then those of the startup places.
+    EXPECT_EQ(slots[132].name, "MSG_STARTUPITEMS");
+    EXPECT_EQ(slots[145].name, "MSG_SI_NOT_REMOVED_HOSTS");
+    EXPECT_FALSE(slots[146].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

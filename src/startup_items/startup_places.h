@@ -1,0 +1,46 @@
+#pragma once
+
+// Reads the places where something makes itself start or redirects the
+// user: the Run keys, Winlogon, AppInit libraries, debuggers set on other
+// programs, the hosts file, the proxy settings and the DNS servers set by
+// hand, in the user's and the machine's stores and in both registry views.
+
+#include <string>
+#include <vector>
+
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "platform/shell_folders.h"
+#include "startup_items/startup_entry.h"
+
+namespace startup_items {
+
+// Files larger than this are not read as hosts files: a real one, even a
+// long list of blocked names, is far smaller.
+inline constexpr std::uint64_t kLargestHostsFile = 64ull * 1024 * 1024;
+
+// Every entry of the registry's places, in a fixed order: category by
+// category, the machine's store before the user's, the literal view before
+// the 32-bit one, values in the registry's order. Only `where`, `registry`,
+// `name`, `data` and `enabled` are set.
+[[nodiscard]] std::vector<StartupEntry> ReadRegistryPlaces(platform::Registry& registry);
+
+// The hosts file the system reads: the folder the TCP/IP settings name, or
+// else the system folder's drivers\etc.
+[[nodiscard]] std::string HostsFilePath(platform::Registry& registry,
+                                        platform::ShellFolders& shellFolders,
+                                        platform::Environment& environment);
+
+// The hosts file's lines that map names to an address, one entry each (its
+// `name` the names, its `data` the address). Lines that block a name (a
+// loopback or null address) are counted, not listed, since lists of blocked
+// names run to thousands of lines; `blockingLines` receives their number.
+[[nodiscard]] std::vector<StartupEntry> ParseHostsFile(std::string_view path,
+                                                       std::string_view content,
+                                                       std::size_t& blockingLines);
+
+// Whether a hosts line's address keeps a name on this machine or nowhere.
+[[nodiscard]] bool IsLoopbackOrNullAddress(std::string_view address);
+
+}  // namespace startup_items
