@@ -27,6 +27,8 @@ enum class Category {
     Proxy,
     ProxyScript,
     Dns,
+    StartupFolder,
+    BrowserShortcut,
 };
 
 // The category's name in the report; fixed, so that a helper reads every
@@ -50,7 +52,8 @@ struct StartupEntry {
     // What names it: a Run value's name, the program a debugger is set on,
     // the names of a hosts line.
     std::string name;
-    // What the place holds, as read.
+    // What the place holds, as read (a shortcut's target, quoted, and its
+    // arguments).
     std::string data;
     // Whether the place is switched on (a proxy, the loading of AppInit
     // libraries); places without such a switch are always on.

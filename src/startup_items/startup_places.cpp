@@ -1,5 +1,7 @@
 #include "startup_items/startup_places.h"
 
+#include <array>
+
 #include "core/text.h"
 #include "scan/registry_views.h"
 #include "startup_items/command_line.h"
@@ -314,6 +316,132 @@ bool IsLoopbackOrNullAddress(std::string_view address) {
            (digits.empty() || text.back() == '1');
 }
 
+namespace {
+
+struct Browser {
+    std::string_view name;
+    // What a shortcut's name says when it is meant to start this browser.
+    std::string_view nameWord;
+    // Its program files; "" where it has fewer.
+    std::array<std::string_view, 2> programs;
+};
+
+const Browser kBrowsers[] = {
+    {"Chrome", "chrome", {"chrome.exe", ""}},
+    {"Edge", "edge", {"msedge.exe", "msedge_proxy.exe"}},
+    {"Firefox", "firefox", {"firefox.exe", ""}},
+    {"Brave", "brave", {"brave.exe", ""}},
+    {"Opera", "opera", {"opera.exe", "launcher.exe"}},
+    {"Vivaldi", "vivaldi", {"vivaldi.exe", ""}},
+    {"Internet Explorer", "internet explorer", {"iexplore.exe", ""}},
+};
+
+// The shortcuts (and, in the Startup folders, every file) of a folder.
+void AddFolderFiles(platform::FileSystem& fileSystem, platform::Shell& shell,
+                    const std::string& folder, Category category,
+                    std::vector<StartupEntry>& entries) {
+    if (folder.empty()) {
+        return;
+    }
+    for (const std::string& file : fileSystem.ListFiles(folder)) {
+        const std::string path = folder + "\\" + file;
+        const bool isShortcut =
+            file.size() > 4 && core::EqualsIgnoreCase(file.substr(file.size() - 4), ".lnk");
+        if (core::EqualsIgnoreCase(file, "desktop.ini") ||
+            (category == Category::BrowserShortcut && !isShortcut)) {
+            continue;
+        }
+        StartupEntry entry;
+        entry.category = category;
+        entry.where = path;
+        entry.name = isShortcut ? file.substr(0, file.size() - 4) : file;
+        if (isShortcut) {
+            const std::optional<platform::ShortcutLink> link = shell.ReadShortcut(path);
+            if (!link) {
+                continue;
+            }
+            if (category == Category::BrowserShortcut && BrowserOfProgram(link->target).empty() &&
+                BrowserOfName(entry.name).empty()) {
+                continue;
+            }
+            entry.data = link->target.empty() ? "" : "\"" + link->target + "\"";
+            if (!link->arguments.empty()) {
+                entry.data += " " + link->arguments;
+            }
+        } else {
+            entry.data = "\"" + path + "\"";
+        }
+        entries.push_back(std::move(entry));
+    }
+}
+
+}  // namespace
+
+std::vector<StartupEntry> ReadShortcutPlaces(platform::FileSystem& fileSystem,
+                                             platform::ShellFolders& shellFolders,
+                                             platform::Shell& shell) {
+    std::vector<StartupEntry> entries;
+    const auto folder = [&shellFolders](int csidl) {
+        return shellFolders.FolderPath(csidl).value_or("");
+    };
+    for (const int csidl : {platform::csidl::kStartup, platform::csidl::kCommonStartup}) {
+        AddFolderFiles(fileSystem, shell, folder(csidl), Category::StartupFolder, entries);
+    }
+    std::vector<std::string> folders;
+    for (const int csidl :
+         {platform::csidl::kDesktopDirectory, platform::csidl::kCommonDesktopDirectory,
+          platform::csidl::kStartMenu, platform::csidl::kCommonStartMenu}) {
+        folders.push_back(folder(csidl));
+    }
+    // The programs' folders, and the folders of their vendors one below.
+    for (const int csidl : {platform::csidl::kPrograms, platform::csidl::kCommonPrograms}) {
+        const std::string programs = folder(csidl);
+        if (programs.empty()) {
+            continue;
+        }
+        folders.push_back(programs);
+        for (const platform::DirectoryEntry& sub :
+             fileSystem.ListEntries(programs).value_or(std::vector<platform::DirectoryEntry>{})) {
+            if (sub.directory && !sub.reparsePoint &&
+                !core::EqualsIgnoreCase(sub.name, "Startup")) {
+                folders.push_back(programs + "\\" + sub.name);
+            }
+        }
+    }
+    const std::string roaming = folder(platform::csidl::kAppData);
+    if (!roaming.empty()) {
+        const std::string quickLaunch = roaming + "\\Microsoft\\Internet Explorer\\Quick Launch";
+        folders.push_back(quickLaunch);
+        folders.push_back(quickLaunch + "\\User Pinned\\TaskBar");
+    }
+    for (const std::string& path : folders) {
+        AddFolderFiles(fileSystem, shell, path, Category::BrowserShortcut, entries);
+    }
+    return entries;
+}
+
+std::string_view BrowserOfProgram(std::string_view path) {
+    const std::string file = LowerFileName(path);
+    for (const Browser& browser : kBrowsers) {
+        for (const std::string_view program : browser.programs) {
+            if (!program.empty() && file == program) {
+                return browser.name;
+            }
+        }
+    }
+    return {};
+}
+
+std::string_view BrowserOfName(std::string_view shortcutName) {
+    const std::string name = core::LowerCase(shortcutName);
+    for (const Browser& browser : kBrowsers) {
+        if (name.find(browser.nameWord) != std::string::npos) {
+            return browser.name;
+        }
+    }
+    return {};
+}
+
 std::string_view CategoryName(Category category) {
     switch (category) {
         case Category::Run:
@@ -342,6 +470,10 @@ std::string_view CategoryName(Category category) {
             return "Proxy script";
         case Category::Dns:
             return "DNS";
+        case Category::StartupFolder:
+            return "Startup folder";
+        case Category::BrowserShortcut:
+            return "Browser shortcut";
     }
     return "Run";
 }

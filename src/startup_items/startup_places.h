@@ -11,6 +11,7 @@
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "startup_items/startup_entry.h"
 
@@ -25,6 +26,18 @@ inline constexpr std::uint64_t kLargestHostsFile = 64ull * 1024 * 1024;
 // the 32-bit one, values in the registry's order. Only `where`, `registry`,
 // `name`, `data` and `enabled` are set.
 [[nodiscard]] std::vector<StartupEntry> ReadRegistryPlaces(platform::Registry& registry);
+
+// The files of the user's and all users' Startup folders (a shortcut as what
+// it starts), then the shortcuts that start a browser or bear its name on
+// the desktops, in the Start menus and on the taskbar.
+[[nodiscard]] std::vector<StartupEntry> ReadShortcutPlaces(platform::FileSystem& fileSystem,
+                                                           platform::ShellFolders& shellFolders,
+                                                           platform::Shell& shell);
+
+// The browser a program file or a shortcut's name belongs to ("Chrome"), or
+// "" for none.
+[[nodiscard]] std::string_view BrowserOfProgram(std::string_view path);
+[[nodiscard]] std::string_view BrowserOfName(std::string_view shortcutName);
 
 // The hosts file the system reads: the folder the TCP/IP settings name, or
 // else the system folder's drivers\etc.

@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "startup_items/command_line.h"
+#include "startup_items/startup_places.h"
 
 namespace startup_items {
 
@@ -187,6 +188,33 @@ bool ProxyToLoopback(const StartupEntry& entry, const RuleContext& context) {
     return false;
 }
 
+// An address or another extension handed to a browser by a shortcut.
+bool BrowserGetsAddressOrExtension(const StartupEntry& entry, const RuleContext&) {
+    if (entry.category != Category::BrowserShortcut || BrowserOfProgram(entry.program).empty()) {
+        return false;
+    }
+    for (const std::string& word : LowerWords(entry.arguments)) {
+        const std::string_view text = core::TrimView(word);
+        if (text.rfind("--load-extension", 0) == 0 ||
+            text.rfind("--disable-extensions-except", 0) == 0 || Contains(text, "://") ||
+            text.rfind("www.", 0) == 0 ||
+            (text.front() != '-' && text.front() != '/' && Contains(text, ".") &&
+             !Contains(text, "\\"))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A shortcut that bears a browser's name but starts something else.
+bool NamedAfterBrowserStartsOther(const StartupEntry& entry, const RuleContext&) {
+    if (entry.category != Category::BrowserShortcut || entry.program.empty()) {
+        return false;
+    }
+    const std::string_view named = BrowserOfName(entry.name);
+    return !named.empty() && BrowserOfProgram(entry.program) != named;
+}
+
 bool AutoConfigSet(const StartupEntry& entry, const RuleContext& context) {
     return entry.category == Category::ProxyScript && !context.managed;
 }
@@ -208,6 +236,8 @@ constexpr std::array kRules{
     Rule{"MSG_SI_HOSTS", FindingType::HijackPoint, false, HostsRedirects},
     Rule{"MSG_SI_PROXY", FindingType::HijackPoint, false, ProxyToLoopback},
     Rule{"MSG_SI_PROXYSCRIPT", FindingType::HijackPoint, false, AutoConfigSet},
+    Rule{"MSG_SI_BROWSERARGS", FindingType::HijackPoint, false, BrowserGetsAddressOrExtension},
+    Rule{"MSG_SI_FAKEBROWSER", FindingType::HijackPoint, false, NamedAfterBrowserStartsOther},
     Rule{"MSG_SI_SCRIPT", FindingType::StartupItem, false, RunsFetchedOrHidden},
     Rule{"MSG_SI_WRITABLE", FindingType::StartupItem, true, StartsUnsignedFromWritable},
 };

@@ -106,6 +106,9 @@ std::string CommandOf(const StartupEntry& entry) {
             const std::string text = core::Trim(entry.data);
             return "\"" + text.substr(0, text.find_first_of(" ,")) + "\"";
         }
+        case Category::StartupFolder:
+        case Category::BrowserShortcut:
+            return entry.data;
         case Category::Hosts:
         case Category::Proxy:
         case Category::ProxyScript:
@@ -154,7 +157,8 @@ bool FoundByDefinitions(const core::Application& app, const StartupEntry& entry)
     if (!entry.program.empty()) {
         const ui::ListView& files = *main.lvwFilesToBeDeleted;
         for (int row = 0; row < files.ItemCount(); ++row) {
-            if (core::EqualsIgnoreCase(files.Item(row).text, entry.program)) {
+            if (core::EqualsIgnoreCase(files.Item(row).text, entry.program) ||
+                core::EqualsIgnoreCase(files.Item(row).text, entry.where)) {
                 return true;
             }
         }
@@ -183,6 +187,10 @@ void EnterFinding(core::Application& app, const JudgedEntry& judged) {
         traces.SetSubItem(row, 1, entry.registry->keyPath);
         traces.SetSubItem(row, 2, entry.registry->valueName);
         traces.SetSubItem(row, 3, name);
+    } else if (entry.category == Category::StartupFolder) {
+        // The file itself goes, into the quarantine like any file.
+        const int row = main.lvwFilesToBeDeleted->AddItem(entry.where);
+        main.lvwFilesToBeDeleted->SetSubItem(row, 1, name);
     }
     scan::IncrementCaption(*main.lbltracesFound);
     if (!scan::HasSummaryRow(*main.lvwSpywareFound, name)) {
@@ -230,6 +238,10 @@ RuleFolders FoldersOf(platform::Platform& ports) {
 
 void ReadStartupItems(platform::Platform& ports, StartupItemsState& state) {
     std::vector<StartupEntry> entries = ReadRegistryPlaces(ports.registry);
+    std::vector<StartupEntry> shortcuts =
+        ReadShortcutPlaces(ports.fileSystem, ports.shellFolders, ports.shell);
+    entries.insert(entries.end(), std::make_move_iterator(shortcuts.begin()),
+                   std::make_move_iterator(shortcuts.end()));
     state.hostsFile = HostsFilePath(ports.registry, ports.shellFolders, ports.environment);
     state.hostsFileRead = false;
     state.blockingHostsLines = 0;
@@ -276,6 +288,7 @@ bool IsRemovable(Category category) {
         case Category::PoliciesRun:
         case Category::Debugger:
         case Category::MonitorProcess:
+        case Category::StartupFolder:
             return true;
         default:
             return false;

@@ -11,6 +11,7 @@ const std::string kUser = "C:\\Users\\alice";
 const std::string kRoaming = kUser + "\\AppData\\Roaming";
 const std::string kLocal = kUser + "\\AppData\\Local";
 const std::string kSystem = "C:\\Windows\\system32";
+const std::string kChrome = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
 
 RuleContext Context(bool managed = false) {
     RuleContext context;
@@ -36,6 +37,7 @@ struct Case {
     bool enabled;
     // The reason's key, or "" for an entry that must stay clean.
     std::string reason;
+    std::string name = {};
 };
 
 StartupEntry EntryOf(const Case& c) {
@@ -47,6 +49,7 @@ StartupEntry EntryOf(const Case& c) {
     entry.fileExists = !c.program.empty();
     entry.signature.status = c.signature;
     entry.enabled = c.enabled;
+    entry.name = c.name;
     return entry;
 }
 
@@ -137,6 +140,22 @@ TEST(StartupRules, EachEntryGetsItsRulesVerdict) {
         {"company proxy", Category::Proxy, "proxy.corp.example:3128", "", "", kUnsigned, true, ""},
         {"proxy script", Category::ProxyScript, "http://wpad.example/p.pac", "", "", kUnsigned,
          true, "MSG_SI_PROXYSCRIPT"},
+        {"browser shortcut with an address", Category::BrowserShortcut, "", kChrome,
+         "--profile-directory=Default http://start.example", kValid, true, "MSG_SI_BROWSERARGS",
+         "Google Chrome"},
+        {"browser shortcut with a bare address", Category::BrowserShortcut, "", kChrome,
+         "start.example", kValid, true, "MSG_SI_BROWSERARGS", "Google Chrome"},
+        {"browser shortcut loading an extension", Category::BrowserShortcut, "", kChrome,
+         "--load-extension=C:\\x\\ext", kValid, true, "MSG_SI_BROWSERARGS", "Chrome"},
+        {"browser shortcut with a profile only", Category::BrowserShortcut, "", kChrome,
+         "--profile-directory=\"Profile 1\"", kValid, true, "", "Google Chrome"},
+        {"shortcut named after a browser starting another program", Category::BrowserShortcut, "",
+         kRoaming + "\\x\\chrome.bat", "", kUnsigned, true, "MSG_SI_FAKEBROWSER", "Google Chrome"},
+        {"Firefox by its own shortcut", Category::BrowserShortcut, "",
+         "C:\\Program Files\\Mozilla Firefox\\firefox.exe", "-P default", kValid, true, "",
+         "Firefox"},
+        {"unsigned program in the Startup folder's target", Category::StartupFolder, "",
+         kRoaming + "\\x.exe", "", kUnsigned, true, "MSG_SI_WRITABLE", "x"},
         {"DNS servers set by hand", Category::Dns, "8.8.8.8", "", "", kUnsigned, true, ""},
     };
     for (const Case& c : cases) {

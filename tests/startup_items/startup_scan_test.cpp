@@ -169,6 +169,45 @@ TEST_F(StartupScan, RunValuesAreRemovedAndKindsNotYetRemovableAreListedUnchanged
     EXPECT_FALSE(Removal().Item(1).checked);
 }
 
+TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUnchanged) {
+    const std::string startup = *machine.shellFolders.FolderPath(platform::csidl::kStartup);
+    const std::string desktop =
+        *machine.shellFolders.FolderPath(platform::csidl::kDesktopDirectory);
+    const std::string chrome = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
+    const auto shortcut = [this](const std::string& path, std::string target,
+                                 std::string arguments) {
+        machine.fileSystem.AddFile(path, "L");
+        machine.shell.shortcuts[core::UpperCase(path)] = {std::move(target), std::move(arguments)};
+    };
+    shortcut(startup + "\\upd.lnk", "%APPDATA%\\Upd\\upd.exe", "");
+    shortcut(desktop + "\\Google Chrome.lnk", chrome, "http://start.example");
+    // A browser's shortcut with only a profile, and another program's: clean.
+    shortcut(desktop + "\\Chrome Work.lnk", chrome, "--profile-directory=\"Profile 1\"");
+    shortcut(desktop + "\\Notes.lnk", "C:\\Windows\\notepad.exe", "C:\\notes.txt");
+    Scan();
+    std::vector<std::string> shortcuts;
+    for (const std::string& row : Findings()) {
+        if (row.find(".lnk") != std::string::npos) {
+            shortcuts.push_back(row);
+        }
+    }
+    EXPECT_EQ(shortcuts,
+              (std::vector<std::string>{
+                  "Startup folder upd: " + kWritable + " | " + startup + "\\upd.lnk | Startup item",
+                  "Browser shortcut Google Chrome: Makes the browser open an address or load an "
+                  "extension at every start | " +
+                      desktop + "\\Google Chrome.lnk | Hijack point"}));
+
+    CheckAllAndRemove();
+    EXPECT_EQ(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
+    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Google Chrome.lnk"), nullptr);
+    bool listed = false;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        listed = listed || problem.rfind(desktop + "\\Google Chrome.lnk - ", 0) == 0;
+    }
+    EXPECT_TRUE(listed);
+}
+
 TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater\r\n");
