@@ -161,8 +161,8 @@ public:
         const std::string key = std::string(kNtCurrentVersion) + "\\Winlogon";
         for (const RegistryRoot root : kStores) {
             for (const std::string& path : Places(root, key)) {
-                AddValue(Category::WinlogonShell, root, path, "Shell", "Shell");
-                AddValue(Category::WinlogonUserinit, root, path, "Userinit", "Userinit");
+                AddValue(Category::WinlogonShell, root, path, "Shell", "");
+                AddValue(Category::WinlogonUserinit, root, path, "Userinit", "");
             }
         }
     }
@@ -172,8 +172,8 @@ public:
         for (const std::string& path : Places(RegistryRoot::LocalMachine, key)) {
             const std::optional<std::string> load =
                 Text(RegistryRoot::LocalMachine, path, "LoadAppInit_DLLs");
-            AddValue(Category::AppInit, RegistryRoot::LocalMachine, path, "AppInit_DLLs",
-                     "AppInit_DLLs", load && core::LeadingNumber(*load) != 0);
+            AddValue(Category::AppInit, RegistryRoot::LocalMachine, path, "AppInit_DLLs", "",
+                     load && core::LeadingNumber(*load) != 0);
         }
     }
 
@@ -217,16 +217,18 @@ private:
     std::vector<StartupEntry> m_entries;
 };
 
-// The words of a line, split at blanks and tabs.
+// The words of a line, split at blanks and tabs; a CR of a CR LF line end
+// is none of them.
 std::vector<std::string_view> Words(std::string_view line) {
+    constexpr std::string_view kBlanks = " \t\r";
     std::vector<std::string_view> words;
     std::size_t at = 0;
     while (at < line.size()) {
-        const std::size_t start = line.find_first_not_of(" \t", at);
+        const std::size_t start = line.find_first_not_of(kBlanks, at);
         if (start == std::string_view::npos) {
             break;
         }
-        const std::size_t end = std::min(line.find_first_of(" \t", start), line.size());
+        const std::size_t end = std::min(line.find_first_of(kBlanks, start), line.size());
         words.push_back(line.substr(start, end - start));
         at = end;
     }

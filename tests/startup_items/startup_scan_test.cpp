@@ -81,7 +81,7 @@ protected:
 
     static constexpr char kHostsText[] =
         "# blocking lines are protection\r\n127.0.0.1 localhost\r\n::1 localhost\r\n"
-        "0.0.0.0 ads.example tracker.example\r\n10.6.6.6   www.bank.example # moved\r\n";
+        "0.0.0.0 ads.example tracker.example # ads\r\n10.6.6.6   www.bank.example\r\n";
 };
 
 const std::string kWritable =
