@@ -208,6 +208,27 @@ TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUn
     EXPECT_TRUE(listed);
 }
 
+// A place that holds one value is named by its category alone.
+TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
+    machine.registry.SetString(kUser, std::string(kNt) + "\\Winlogon", "Shell", "evil.exe");
+    machine.registry.SetString(kMachine, std::string(kNt) + "\\Windows", "AppInit_DLLs",
+                               "C:\\x\\hook.dll");
+    machine.registry.SetValue(kMachine, std::string(kNt) + "\\Windows", "LoadAppInit_DLLs",
+                              {platform::reg_type::kDword, std::string("\x01\0\0\0", 4)});
+    Scan();
+    const std::vector<std::string> findings = Findings();
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "Winlogon Shell: Starts another program than Explorer as the Windows "
+                        "shell | HKEY_CURRENT_USER\\" +
+                            std::string(kNt) + "\\Winlogon\\Shell | Hijack point"),
+              findings.end());
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "AppInit_DLLs: Loads a library into every program that has windows | "
+                        "HKEY_LOCAL_MACHINE\\" +
+                            std::string(kNt) + "\\Windows\\AppInit_DLLs | Hijack point"),
+              findings.end());
+}
+
 TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater\r\n");
