@@ -67,6 +67,7 @@ public:
               m_machine.hashing,
               m_machine.fileOrigin,
               m_machine.environment,
+              m_machine.services,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

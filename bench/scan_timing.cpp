@@ -173,7 +173,8 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
                                                                       ports.deviceManagement,
                                                                       ports.hashing,
                                                                       ports.fileOrigin,
-                                                                      ports.environment});
+                                                                      ports.environment,
+                                                                      ports.services});
 }
 
 PhaseTimer::~PhaseTimer() = default;

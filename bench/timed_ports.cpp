@@ -390,7 +390,8 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.deviceManagement,
                                                                       inner.hashing,
                                                                       inner.fileOrigin,
-                                                                      inner.environment})) {}
+                                                                      inner.environment,
+                                                                      inner.services})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -21,6 +21,7 @@
 #include "platform/processes.h"
 #include "platform/program_file.h"
 #include "platform/registry.h"
+#include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "platform/signature_verifier.h"
@@ -53,6 +54,7 @@ struct Platform {
     Hashing& hashing;
     FileOrigin& fileOrigin;
     Environment& environment;
+    Services& services;
 };
 
 }  // namespace platform

@@ -29,6 +29,7 @@ enum class Category {
     Dns,
     StartupFolder,
     BrowserShortcut,
+    Service,
 };
 
 // The category's name in the report; fixed, so that a helper reads every
@@ -55,8 +56,11 @@ struct StartupEntry {
     // What the place holds, as read (a shortcut's target, quoted, and its
     // arguments).
     std::string data;
+    // What else the place says of it: a service's display name and start type.
+    std::string note;
     // Whether the place is switched on (a proxy, the loading of AppInit
-    // libraries); places without such a switch are always on.
+    // libraries, a service that is not disabled); places without such a
+    // switch are always on.
     bool enabled = true;
 
     // What it starts: the program's full path with variables expanded ("" when

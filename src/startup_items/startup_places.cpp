@@ -476,6 +476,8 @@ std::string_view CategoryName(Category category) {
             return "Startup folder";
         case Category::BrowserShortcut:
             return "Browser shortcut";
+        case Category::Service:
+            return "Service";
     }
     return "Run";
 }

@@ -78,8 +78,9 @@ std::string StartupReportSection(const core::Application& app) {
     for (const JudgedEntry& judged : state.entries) {
         const StartupEntry& entry = judged.entry;
         findings += judged.verdict ? 1 : 0;
-        line({std::string(CategoryName(entry.category)), entry.where, StartsText(entry),
-              PublisherText(entry), entry.program.empty() ? "" : entry.company,
+        line({std::string(CategoryName(entry.category)),
+              entry.note.empty() ? entry.where : entry.where + " (" + entry.note + ")",
+              StartsText(entry), PublisherText(entry), entry.program.empty() ? "" : entry.company,
               entry.program.empty() ? "" : (entry.fileExists ? "exists" : "missing"),
               VerdictText(app, judged)});
     }

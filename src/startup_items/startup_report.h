@@ -10,7 +10,9 @@
 //   findings = 2
 //
 // The fields are separated by " | " and never hold a line end or a "|" of
-// their own (one in the text is written as "/"). "Starts" is the program with
+// their own (one in the text is written as "/"). "Where" is followed by what
+// else the place says in brackets (a service's display name and start type).
+// "Starts" is the program with
 // its arguments, or what the place holds when it starts no program.
 // "Publisher" is the signer's name, "not signed", or "signature not valid"
 // with the signer's name in brackets; "File" is "exists" or "missing"; both

@@ -91,7 +91,7 @@ bool IsProgram(const StartupEntry& entry, std::initializer_list<std::string_view
 
 // A script host, or a system tool made to run something fetched or hidden.
 bool RunsFetchedOrHidden(const StartupEntry& entry, const RuleContext& context) {
-    if (!StartsProgram(entry)) {
+    if (!StartsProgram(entry) || !entry.enabled) {
         return false;
     }
     const std::string arguments = core::LowerCase(entry.arguments);
@@ -119,7 +119,8 @@ bool RunsFetchedOrHidden(const StartupEntry& entry, const RuleContext& context) 
 }
 
 bool StartsUnsignedFromWritable(const StartupEntry& entry, const RuleContext& context) {
-    return StartsProgram(entry) && entry.signature.status != platform::SignatureStatus::Valid &&
+    return StartsProgram(entry) && entry.enabled &&
+           entry.signature.status != platform::SignatureStatus::Valid &&
            InWritableFolder(entry.program, context.folders);
 }
 

@@ -33,6 +33,48 @@ std::string ParentOf(std::string_view path) {
     return separator == std::string_view::npos ? "" : std::string(path.substr(0, separator));
 }
 
+std::string_view StartName(platform::ServiceStart start) {
+    switch (start) {
+        case platform::ServiceStart::Boot:
+            return "boot";
+        case platform::ServiceStart::System:
+            return "system";
+        case platform::ServiceStart::Automatic:
+            return "automatic";
+        case platform::ServiceStart::Manual:
+            return "manual";
+        case platform::ServiceStart::Disabled:
+            return "disabled";
+    }
+    return "unknown";
+}
+
+// The services, each as the manager starts it. A program path in the
+// kernel's forms ("\SystemRoot\...", "\??\C:\...") is written as a
+// path of the file system.
+std::vector<StartupEntry> ServiceEntries(platform::Platform& ports) {
+    std::vector<StartupEntry> entries;
+    const std::string windows = FolderOr(ports.shellFolders, platform::csidl::kWindows);
+    for (const platform::ServiceConfig& service :
+         ports.services.ListServices().value_or(std::vector<platform::ServiceConfig>{})) {
+        StartupEntry entry;
+        entry.category = Category::Service;
+        entry.where = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\" + service.name;
+        entry.name = service.name;
+        entry.note = service.displayName + ", " + std::string(StartName(service.start));
+        entry.enabled = service.start != platform::ServiceStart::Disabled;
+        std::string image = core::Trim(service.imagePath);
+        if (core::StartsWithIgnoreCase(image, "\\SystemRoot\\") && !windows.empty()) {
+            image = windows + image.substr(11);
+        } else if (image.rfind("\\??\\", 0) == 0) {
+            image = image.substr(4);
+        }
+        entry.data = image;
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
 // Caches each file's facts for one scan: the signature check reads the
 // whole file, and many entries start the same few programs.
 class FileFacts {
@@ -108,6 +150,7 @@ std::string CommandOf(const StartupEntry& entry) {
         }
         case Category::StartupFolder:
         case Category::BrowserShortcut:
+        case Category::Service:
             return entry.data;
         case Category::Hosts:
         case Category::Proxy:
@@ -242,6 +285,9 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state) {
         ReadShortcutPlaces(ports.fileSystem, ports.shellFolders, ports.shell);
     entries.insert(entries.end(), std::make_move_iterator(shortcuts.begin()),
                    std::make_move_iterator(shortcuts.end()));
+    std::vector<StartupEntry> services = ServiceEntries(ports);
+    entries.insert(entries.end(), std::make_move_iterator(services.begin()),
+                   std::make_move_iterator(services.end()));
     state.hostsFile = HostsFilePath(ports.registry, ports.shellFolders, ports.environment);
     state.hostsFileRead = false;
     state.blockingHostsLines = 0;

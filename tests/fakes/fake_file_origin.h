@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "platform/environment.h"
 #include "platform/file_origin.h"
+#include "platform/services.h"
 
 namespace fakes {
 
@@ -54,6 +55,20 @@ public:
     }
 
     std::map<std::string, std::string> variables;
+};
+
+// The services as set; a manager that cannot be asked when `unavailable`.
+class FakeServices : public platform::Services {
+public:
+    std::optional<std::vector<platform::ServiceConfig>> ListServices() override {
+        if (unavailable) {
+            return std::nullopt;
+        }
+        return services;
+    }
+
+    std::vector<platform::ServiceConfig> services;
+    bool unavailable = false;
 };
 
 }  // namespace fakes

@@ -78,13 +78,14 @@ struct FakePlatform {
     TestHashing hashing;
     FakeFileOrigin fileOrigin;
     FakeEnvironment environment;
+    FakeServices services;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
         desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
-        hashing,    fileOrigin,   environment};
+        hashing,    fileOrigin,   environment,   services};
 };
 
 }  // namespace fakes

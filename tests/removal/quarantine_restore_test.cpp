@@ -568,7 +568,8 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.deviceManagement,
                               ports.hashing,
                               ports.fileOrigin,
-                              ports.environment};
+                              ports.environment,
+                              ports.services};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;

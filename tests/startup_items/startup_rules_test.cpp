@@ -156,6 +156,10 @@ TEST(StartupRules, EachEntryGetsItsRulesVerdict) {
          "Firefox"},
         {"unsigned program in the Startup folder's target", Category::StartupFolder, "",
          kRoaming + "\\x.exe", "", kUnsigned, true, "MSG_SI_WRITABLE", "x"},
+        {"service from Temp", Category::Service, "", kLocal + "\\Temp\\svc.exe", "", kUnsigned,
+         true, "MSG_SI_WRITABLE", "svc"},
+        {"disabled service from Temp", Category::Service, "", kLocal + "\\Temp\\svc.exe", "",
+         kUnsigned, false, "", "svc"},
         {"DNS servers set by hand", Category::Dns, "8.8.8.8", "", "", kUnsigned, true, ""},
     };
     for (const Case& c : cases) {

@@ -208,6 +208,39 @@ TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUn
     EXPECT_TRUE(listed);
 }
 
+TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
+    const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
+    machine.fileSystem.AddFile(temp, "MZ");
+    machine.fileSystem.AddFile("C:\\Windows\\system32\\spoolsv.exe", "MZ");
+    machine.services.services = {
+        {"Spooler", "Print Spooler", platform::ServiceStart::Automatic,
+         "C:\\Windows\\System32\\spoolsv.exe"},
+        {"evilsvc", "Windows Helper", platform::ServiceStart::Automatic, "\\??\\" + temp},
+    };
+    Scan();
+    const std::string where = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\evilsvc";
+    const std::vector<std::string> findings = Findings();
+    ASSERT_NE(std::find(findings.begin(), findings.end(),
+                        "Service evilsvc: " + kWritable + " | " + where + " | Startup item"),
+              findings.end());
+    report::MakeReport(*app);
+    const std::string& report =
+        machine.fileSystem.Find(report::ReportPath(app->DataFolder))->content;
+    EXPECT_NE(report.find("Service | " + where + " (Windows Helper, automatic) | " + temp +
+                          " | not signed"),
+              std::string::npos);
+    EXPECT_NE(report.find("(Print Spooler, automatic) | C:\\Windows\\System32\\spoolsv.exe"),
+              std::string::npos);
+
+    CheckAllAndRemove();
+    EXPECT_NE(machine.fileSystem.Find(temp), nullptr);
+    bool listed = false;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        listed = listed || problem.rfind(where + " - ", 0) == 0;
+    }
+    EXPECT_TRUE(listed);
+}
+
 // A place that holds one value is named by its category alone.
 TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
     machine.registry.SetString(kUser, std::string(kNt) + "\\Winlogon", "Shell", "evil.exe");

@@ -131,7 +131,8 @@ protected:
                                   real.deviceManagement,
                                   real.hashing,
                                   real.fileOrigin,
-                                  real.environment};
+                                  real.environment,
+                                  real.services};
     }();
     core::Application app{ports};
 };

@@ -128,7 +128,8 @@ protected:
                                   real.deviceManagement,
                                   real.hashing,
                                   real.fileOrigin,
-                                  real.environment};
+                                  real.environment,
+                                  real.services};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

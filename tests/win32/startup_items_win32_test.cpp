@@ -1,8 +1,9 @@
 // The startup places through the real adapters: a machine seeded with a Run
 // value to an unsigned program in the roaming data, a redirecting hosts line
 // beside blocking ones, a proxy towards this machine, a user's Winlogon
-// shell, a debugger on notepad.exe, a shortcut in the Startup folder and a
-// browser shortcut with an address; scanned, reported and removed.
+// shell, a debugger on notepad.exe, a shortcut in the Startup folder, a
+// browser shortcut with an address and a service whose program is in Temp;
+// scanned, reported and removed.
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,33 @@ bool MakeShortcut(const std::string& path, const std::string& target,
            SUCCEEDED(file->Save(platform::win32::WideFromProgramText(path).c_str(), TRUE));
 }
 
+// A service of the service control manager for as long as the object lives.
+class TestService {
+public:
+    TestService(const char* name, const std::string& image) {
+        const platform::win32::UniqueServiceHandle manager{
+            ::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CREATE_SERVICE)};
+        if (manager) {
+            m_service.Reset(::CreateServiceA(
+                manager.Get(), name, "Startup Items Test Service", SERVICE_ALL_ACCESS,
+                SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                image.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
+        }
+    }
+    ~TestService() {
+        if (m_service) {
+            ::DeleteService(m_service.Get());
+        }
+    }
+    TestService(const TestService&) = delete;
+    TestService& operator=(const TestService&) = delete;
+
+    [[nodiscard]] bool Created() const noexcept { return m_service.IsValid(); }
+
+private:
+    platform::win32::UniqueServiceHandle m_service;
+};
+
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -242,6 +270,12 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     ::CreateDirectoryA(desktop.c_str(), nullptr);
     ASSERT_TRUE(MakeShortcut(browserLink, chrome, "http://start.example"));
 
+    // A service whose program is in the temporary folder.
+    const std::string serviceImage = data / "svc.exe";
+    ASSERT_TRUE(::CopyFileA(TEST_PROGRAMS_DIR "/plain_sleeper.exe", serviceImage.c_str(), FALSE));
+    const TestService service("StartupItemsWin32Svc", "\"" + serviceImage + "\" -run");
+    ASSERT_TRUE(service.Created());
+
     startup_items::ScanStartupItems(app);
 
     EXPECT_TRUE(HasFinding(std::string("Run ") + kValueName +
@@ -253,6 +287,7 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     EXPECT_TRUE(HasFinding("Winlogon Shell: Starts another program than Explorer"));
     EXPECT_TRUE(HasFinding("IFEO Debugger notepad.exe: Starts another program in place"));
     EXPECT_TRUE(HasFinding("Startup folder StartupItemsWin32Test: Starts a program that is not"));
+    EXPECT_TRUE(HasFinding("Service StartupItemsWin32Svc: Starts a program that is not"));
     EXPECT_TRUE(
         HasFinding("Browser shortcut StartupItemsWin32Test Chrome: Makes the browser open"));
     // The system's own entries that the prefix has are judged clean.
@@ -262,7 +297,7 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
             judged.entry.category != startup_items::Category::Hosts &&
             judged.entry.category != startup_items::Category::Proxy &&
             judged.entry.category != startup_items::Category::WinlogonShell &&
-            judged.entry.where.find("StartupItemsWin32Test") == std::string::npos) {
+            judged.entry.where.find("StartupItemsWin32") == std::string::npos) {
             EXPECT_FALSE(judged.verdict.has_value())
                 << judged.entry.where << " " << judged.entry.data;
         }
@@ -286,7 +321,7 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     EXPECT_EQ(String(HKEY_CURRENT_USER, kWinlogon, "Shell"), program);
     EXPECT_EQ(::GetFileAttributesA(startupLink.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_NE(::GetFileAttributesA(browserLink.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(app.frmDelete.lstProblem->Items().size(), 4U);
+    EXPECT_EQ(app.frmDelete.lstProblem->Items().size(), 5U);
     // What went was saved first, where the quarantine window finds it.
     const std::vector<removal::QuarantineEntry> saved =
         removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);

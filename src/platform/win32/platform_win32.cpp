@@ -19,6 +19,7 @@
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/program_file_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/services_win32.h"
 #include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/signature_verifier_win32.h"
@@ -52,6 +53,7 @@ struct Win32Platform::Adapters {
     HashingWin32 hashing;
     FileOriginWin32 fileOrigin;
     EnvironmentWin32 environment;
+    ServicesWin32 services;
 };
 
 Win32Platform::Win32Platform()
@@ -78,7 +80,8 @@ Win32Platform::Win32Platform()
                                                                       m_adapters->deviceManagement,
                                                                       m_adapters->hashing,
                                                                       m_adapters->fileOrigin,
-                                                                      m_adapters->environment})) {}
+                                                                      m_adapters->environment,
+                                                                      m_adapters->services})) {}
 
 Win32Platform::~Win32Platform() = default;
 
