@@ -68,6 +68,7 @@ public:
               m_machine.fileOrigin,
               m_machine.environment,
               m_machine.services,
+              m_machine.scheduledTasks,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

@@ -174,7 +174,8 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
                                                                       ports.hashing,
                                                                       ports.fileOrigin,
                                                                       ports.environment,
-                                                                      ports.services});
+                                                                      ports.services,
+                                                                      ports.scheduledTasks});
 }
 
 PhaseTimer::~PhaseTimer() = default;

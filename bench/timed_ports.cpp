@@ -391,7 +391,8 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.hashing,
                                                                       inner.fileOrigin,
                                                                       inner.environment,
-                                                                      inner.services})) {}
+                                                                      inner.services,
+                                                                      inner.scheduledTasks})) {}
 
 TimedPorts::~TimedPorts() = default;
 

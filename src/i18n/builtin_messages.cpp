@@ -295,7 +295,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadab
 
 // The startup places: the phase's title, the findings' types and reasons,
 // and why a removal leaves some kinds alone.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kStartupItemMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kStartupItemMessages{{
     {"MSG_STARTUPITEMS", "Scanning startup items"},
     {"MSG_SI_TYPE_STARTUP", "Startup item"},
     {"MSG_SI_TYPE_HIJACK", "Hijack point"},
@@ -312,6 +312,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kStartup
     {"MSG_SI_PROXYSCRIPT", "lets a script choose where the browser's traffic goes"},
     {"MSG_SI_BROWSERARGS", "makes the browser open an address or load an extension at every start"},
     {"MSG_SI_FAKEBROWSER", "bears a browser's name but starts another program"},
+    {"MSG_SI_TASKHIDDEN",
+     "is a hidden task that starts a script host, a system tool or an unsigned program from a "
+     "folder any user can write"},
+    {"MSG_SI_TASKREPEAT", "starts a program from a folder any user can write every few minutes"},
     {"MSG_SI_NOT_REMOVED",
      "[ProgramName] cannot change this kind of entry yet, so nothing was changed. Change it by "
      "hand, or with the program that set it."},

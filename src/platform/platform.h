@@ -21,6 +21,7 @@
 #include "platform/processes.h"
 #include "platform/program_file.h"
 #include "platform/registry.h"
+#include "platform/scheduled_tasks.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
@@ -55,6 +56,7 @@ struct Platform {
     FileOrigin& fileOrigin;
     Environment& environment;
     Services& services;
+    ScheduledTasks& scheduledTasks;
 };
 
 }  // namespace platform

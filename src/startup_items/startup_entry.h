@@ -4,6 +4,7 @@
 // scan reads it: where it is, what it holds, and what it starts, with that
 // file's publisher and company.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,7 @@ enum class Category {
     StartupFolder,
     BrowserShortcut,
     Service,
+    Task,
 };
 
 // The category's name in the report; fixed, so that a helper reads every
@@ -62,6 +64,10 @@ struct StartupEntry {
     // libraries, a service that is not disabled); places without such a
     // switch are always on.
     bool enabled = true;
+    // A scheduled task that the Task Scheduler's window does not show, and
+    // the shortest interval at which it is repeated (0: not repeated).
+    bool hidden = false;
+    std::uint32_t repeatMinutes = 0;
 
     // What it starts: the program's full path with variables expanded ("" when
     // it starts no program), its arguments, and that file's facts.

@@ -478,6 +478,8 @@ std::string_view CategoryName(Category category) {
             return "Browser shortcut";
         case Category::Service:
             return "Service";
+        case Category::Task:
+            return "Task";
     }
     return "Run";
 }

@@ -216,6 +216,20 @@ bool NamedAfterBrowserStartsOther(const StartupEntry& entry, const RuleContext&)
     return !named.empty() && BrowserOfProgram(entry.program) != named;
 }
 
+// How often counts as "every few minutes" for a program from a writable folder.
+constexpr std::uint32_t kFrequentMinutes = 60;
+
+bool HiddenTaskRunsSuspicious(const StartupEntry& entry, const RuleContext& context) {
+    return entry.category == Category::Task && entry.hidden &&
+           (RunsFetchedOrHidden(entry, context) || StartsUnsignedFromWritable(entry, context));
+}
+
+bool TaskRepeatsFromWritable(const StartupEntry& entry, const RuleContext& context) {
+    return entry.category == Category::Task && entry.enabled && StartsProgram(entry) &&
+           entry.repeatMinutes != 0 && entry.repeatMinutes <= kFrequentMinutes &&
+           InWritableFolder(entry.program, context.folders);
+}
+
 bool AutoConfigSet(const StartupEntry& entry, const RuleContext& context) {
     return entry.category == Category::ProxyScript && !context.managed;
 }
@@ -239,6 +253,8 @@ constexpr std::array kRules{
     Rule{"MSG_SI_PROXYSCRIPT", FindingType::HijackPoint, false, AutoConfigSet},
     Rule{"MSG_SI_BROWSERARGS", FindingType::HijackPoint, false, BrowserGetsAddressOrExtension},
     Rule{"MSG_SI_FAKEBROWSER", FindingType::HijackPoint, false, NamedAfterBrowserStartsOther},
+    Rule{"MSG_SI_TASKHIDDEN", FindingType::StartupItem, false, HiddenTaskRunsSuspicious},
+    Rule{"MSG_SI_TASKREPEAT", FindingType::StartupItem, false, TaskRepeatsFromWritable},
     Rule{"MSG_SI_SCRIPT", FindingType::StartupItem, false, RunsFetchedOrHidden},
     Rule{"MSG_SI_WRITABLE", FindingType::StartupItem, true, StartsUnsignedFromWritable},
 };

@@ -75,6 +75,46 @@ std::vector<StartupEntry> ServiceEntries(platform::Platform& ports) {
     return entries;
 }
 
+// Each program a scheduled task starts, as an entry of its own; a task that
+// starts no program is listed once.
+std::vector<StartupEntry> TaskEntries(platform::Platform& ports) {
+    std::vector<StartupEntry> entries;
+    const std::string tasksFolder =
+        FolderOr(ports.shellFolders, platform::csidl::kSystem) + "\\Tasks";
+    for (const platform::ScheduledTask& task :
+         ports.scheduledTasks.ListTasks().value_or(std::vector<platform::ScheduledTask>{})) {
+        StartupEntry entry;
+        entry.category = Category::Task;
+        entry.where = tasksFolder + (task.path.rfind('\\', 0) == 0 ? "" : "\\") + task.path;
+        entry.name = task.path;
+        entry.enabled = task.enabled;
+        entry.hidden = task.hidden;
+        entry.repeatMinutes = task.repeatMinutes;
+        std::string note = task.enabled ? "" : "disabled";
+        if (task.hidden) {
+            note += std::string(note.empty() ? "" : ", ") + "hidden";
+        }
+        if (task.repeatMinutes != 0) {
+            note += std::string(note.empty() ? "" : ", ") + "every " +
+                    std::to_string(task.repeatMinutes) + " minutes";
+        }
+        entry.note = note;
+        if (task.programs.empty()) {
+            entries.push_back(std::move(entry));
+            continue;
+        }
+        for (const platform::TaskProgram& program : task.programs) {
+            StartupEntry started = entry;
+            started.data = "\"" + core::Trim(program.path) + "\"";
+            if (!core::Trim(program.arguments).empty()) {
+                started.data += " " + core::Trim(program.arguments);
+            }
+            entries.push_back(std::move(started));
+        }
+    }
+    return entries;
+}
+
 // Caches each file's facts for one scan: the signature check reads the
 // whole file, and many entries start the same few programs.
 class FileFacts {
@@ -151,6 +191,7 @@ std::string CommandOf(const StartupEntry& entry) {
         case Category::StartupFolder:
         case Category::BrowserShortcut:
         case Category::Service:
+        case Category::Task:
             return entry.data;
         case Category::Hosts:
         case Category::Proxy:
@@ -288,6 +329,9 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state) {
     std::vector<StartupEntry> services = ServiceEntries(ports);
     entries.insert(entries.end(), std::make_move_iterator(services.begin()),
                    std::make_move_iterator(services.end()));
+    std::vector<StartupEntry> tasks = TaskEntries(ports);
+    entries.insert(entries.end(), std::make_move_iterator(tasks.begin()),
+                   std::make_move_iterator(tasks.end()));
     state.hostsFile = HostsFilePath(ports.registry, ports.shellFolders, ports.environment);
     state.hostsFileRead = false;
     state.blockingHostsLines = 0;

@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "platform/environment.h"
 #include "platform/file_origin.h"
+#include "platform/scheduled_tasks.h"
 #include "platform/services.h"
 
 namespace fakes {
@@ -68,6 +69,20 @@ public:
     }
 
     std::vector<platform::ServiceConfig> services;
+    bool unavailable = false;
+};
+
+// The tasks as set; a Task Scheduler that cannot be asked when `unavailable`.
+class FakeScheduledTasks : public platform::ScheduledTasks {
+public:
+    std::optional<std::vector<platform::ScheduledTask>> ListTasks() override {
+        if (unavailable) {
+            return std::nullopt;
+        }
+        return tasks;
+    }
+
+    std::vector<platform::ScheduledTask> tasks;
     bool unavailable = false;
 };
 

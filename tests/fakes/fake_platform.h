@@ -79,13 +79,14 @@ struct FakePlatform {
     FakeFileOrigin fileOrigin;
     FakeEnvironment environment;
     FakeServices services;
+    FakeScheduledTasks scheduledTasks;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
         desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
-        hashing,    fileOrigin,   environment,   services};
+        hashing,    fileOrigin,   environment,   services,          scheduledTasks};
 };
 
 }  // namespace fakes

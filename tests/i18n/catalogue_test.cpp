@@ -59,8 +59,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[131].name, "MSG_POLICY_UNREADABLE");
     // Then those of the startup places.
     EXPECT_EQ(slots[132].name, "MSG_STARTUPITEMS");
-    EXPECT_EQ(slots[147].name, "MSG_SI_NOT_REMOVED_HOSTS");
-    EXPECT_FALSE(slots[148].used);
+    EXPECT_EQ(slots[149].name, "MSG_SI_NOT_REMOVED_HOSTS");
+    EXPECT_FALSE(slots[150].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

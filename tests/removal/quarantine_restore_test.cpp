@@ -569,7 +569,8 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.hashing,
                               ports.fileOrigin,
                               ports.environment,
-                              ports.services};
+                              ports.services,
+                              ports.scheduledTasks};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         restoring.DataFolder = app->DataFolder;

