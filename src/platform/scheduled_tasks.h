@@ -4,7 +4,6 @@
 // task's path, whether it is hidden or switched off, how often its triggers
 // repeat it, and the programs its actions start.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,11 +20,14 @@ struct ScheduledTask {
     std::string path;  // "\Folder\Name"
     bool hidden = false;
     bool enabled = true;
-    // The shortest interval at which a trigger repeats the task, in
-    // minutes; 0 when none repeats it (or the triggers cannot be read).
-    std::uint32_t repeatMinutes = 0;
+    // The intervals at which its triggers repeat it, as the scheduler writes
+    // durations ("PT5M"); none when no trigger repeats it.
+    std::vector<std::string> repetitions;
     // The programs of its actions that start one (other kinds are left out).
     std::vector<TaskProgram> programs;
+    // The task's definition as XML, where the interface lists no programs
+    // or no repetitions itself; "" otherwise.
+    std::string definitionXml;
 };
 
 class ScheduledTasks {

@@ -9,6 +9,7 @@
 #include "scan/scan_state.h"
 #include "startup_items/command_line.h"
 #include "startup_items/startup_places.h"
+#include "startup_items/task_xml.h"
 
 namespace startup_items {
 
@@ -89,21 +90,34 @@ std::vector<StartupEntry> TaskEntries(platform::Platform& ports) {
         entry.name = task.path;
         entry.enabled = task.enabled;
         entry.hidden = task.hidden;
-        entry.repeatMinutes = task.repeatMinutes;
+        // What the interface did not list, from the definition.
+        std::vector<platform::TaskProgram> programs = task.programs;
+        if (programs.empty() && !task.definitionXml.empty()) {
+            programs = ExecActionsInTaskXml(task.definitionXml);
+        }
+        for (const std::string& repetition : task.repetitions) {
+            const std::uint32_t minutes = DurationMinutes(repetition);
+            if (minutes != 0 && (entry.repeatMinutes == 0 || minutes < entry.repeatMinutes)) {
+                entry.repeatMinutes = minutes;
+            }
+        }
+        if (entry.repeatMinutes == 0 && !task.definitionXml.empty()) {
+            entry.repeatMinutes = ShortestIntervalInTaskXml(task.definitionXml);
+        }
         std::string note = task.enabled ? "" : "disabled";
         if (task.hidden) {
             note += std::string(note.empty() ? "" : ", ") + "hidden";
         }
-        if (task.repeatMinutes != 0) {
+        if (entry.repeatMinutes != 0) {
             note += std::string(note.empty() ? "" : ", ") + "every " +
-                    std::to_string(task.repeatMinutes) + " minutes";
+                    std::to_string(entry.repeatMinutes) + " minutes";
         }
         entry.note = note;
-        if (task.programs.empty()) {
+        if (programs.empty()) {
             entries.push_back(std::move(entry));
             continue;
         }
-        for (const platform::TaskProgram& program : task.programs) {
+        for (const platform::TaskProgram& program : programs) {
             StartupEntry started = entry;
             started.data = "\"" + core::Trim(program.path) + "\"";
             if (!core::Trim(program.arguments).empty()) {

