@@ -65,6 +65,10 @@ public:
               m_machine.signatureVerifier,
               m_machine.deviceManagement,
               m_machine.hashing,
+              m_machine.fileOrigin,
+              m_machine.environment,
+              m_machine.services,
+              m_machine.scheduledTasks,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

@@ -174,7 +174,11 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
                                                                       ports.localeFormats,
                                                                       ports.signatureVerifier,
                                                                       ports.deviceManagement,
-                                                                      ports.hashing});
+                                                                      ports.hashing,
+                                                                      ports.fileOrigin,
+                                                                      ports.environment,
+                                                                      ports.services,
+                                                                      ports.scheduledTasks});
 }
 
 PhaseTimer::~PhaseTimer() = default;

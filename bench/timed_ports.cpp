@@ -423,7 +423,11 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.localeFormats,
                                                                       inner.signatureVerifier,
                                                                       inner.deviceManagement,
-                                                                      inner.hashing})) {}
+                                                                      inner.hashing,
+                                                                      inner.fileOrigin,
+                                                                      inner.environment,
+                                                                      inner.services,
+                                                                      inner.scheduledTasks})) {}
 
 TimedPorts::~TimedPorts() = default;
 

@@ -7,7 +7,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(subsystems definitions i18n removal report scan scheduler shell shields startup_tool submit
-    update browsers)
+    update browsers startup_items)
 
 # What each floor may include besides itself.
 set(allowed_base "")

@@ -25,26 +25,6 @@ constexpr PolicyKey kPolicyKeys[] = {
     {"Firefox", "Policies\\Mozilla\\Firefox", true},
 };
 
-// The places one store's key of a browser is read at: where the path leads
-// literally and, in the machine's store on 64-bit Windows, where the 32-bit
-// view leads when that is elsewhere.
-std::vector<std::string> PlacesOf(platform::Registry& registry, platform::RegistryRoot root,
-                                  const std::string& path) {
-    std::vector<std::string> places{path};
-    if (root != platform::RegistryRoot::LocalMachine || !registry.HasWow32View()) {
-        return places;
-    }
-    const platform::RegistryOpenResult opened =
-        registry.OpenKey(root, path, platform::reg_access::kRead, platform::RegistryView::Wow32);
-    if (opened.status != platform::reg_status::kOk) {
-        return places;
-    }
-    if (std::optional<std::string> redirected = RedirectedKeyPath(path, opened.key->KernelName())) {
-        places.push_back(std::move(*redirected));
-    }
-    return places;
-}
-
 // A policy's text: a string as ReadRegistryValue reads it, or a multi-string's
 // lines joined by line ends (Firefox's administrative template writes
 // ExtensionSettings so). 0, -1 when absent or not text, or the read's status.
@@ -287,7 +267,7 @@ std::vector<BrowserPolicy> ReadRegistryPolicies(platform::Registry& registry) {
     std::vector<BrowserPolicy> found;
     for (const platform::RegistryRoot root :
          {platform::RegistryRoot::LocalMachine, platform::RegistryRoot::CurrentUser}) {
-        for (const std::string& software : PlacesOf(registry, root, "SOFTWARE\\Policies")) {
+        for (const std::string& software : KeyPlaces(registry, root, "SOFTWARE\\Policies")) {
             // The view's place of SOFTWARE\Policies, with the browser's key below it.
             const std::string base = software.substr(0, software.size() - 8);
             for (const PolicyKey& browser : kPolicyKeys) {

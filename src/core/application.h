@@ -22,6 +22,7 @@
 #include "core/scan_state.h"
 #include "core/scheduler_state.h"
 #include "core/shield_state.h"
+#include "core/startup_items_state.h"
 #include "platform/platform.h"
 #include "platform/signature_verifier.h"
 #include "ui/form.h"
@@ -100,6 +101,7 @@ public:
     int splashCounter = 0;
     shell::clsTray tray;
     shields::ShieldState shields;
+    startup_items::StartupItemsState startupItems;
 
     ui::FrmSplash frmSplash;
     ui::FrmMain frmMain;

@@ -311,6 +311,37 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kExtensi
      "[Browser]'s extensions page."},
 }};
 
+// The startup places: the phase's title, the findings' types and reasons,
+// and why a removal leaves some kinds alone.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kStartupItemMessages{{
+    {"MSG_STARTUPITEMS", "Scanning startup items"},
+    {"MSG_SI_TYPE_STARTUP", "Startup item"},
+    {"MSG_SI_TYPE_HIJACK", "Hijack point"},
+    {"MSG_SI_WRITABLE",
+     "starts a program that is not validly signed from a folder that any user can write"},
+    {"MSG_SI_SCRIPT",
+     "has a script host or system tool run something fetched from the Internet or hidden"},
+    {"MSG_SI_SHELL", "starts another program than Explorer as the Windows shell"},
+    {"MSG_SI_USERINIT", "starts more or other than the system's userinit at logon"},
+    {"MSG_SI_APPINIT", "loads a library into every program that has windows"},
+    {"MSG_SI_DEBUGGER", "starts another program in place of this one or when it ends"},
+    {"MSG_SI_HOSTS", "sends these names to another address than their own"},
+    {"MSG_SI_PROXY", "sends the browser's traffic through a program on this computer"},
+    {"MSG_SI_PROXYSCRIPT", "lets a script choose where the browser's traffic goes"},
+    {"MSG_SI_BROWSERARGS", "makes the browser open an address or load an extension at every start"},
+    {"MSG_SI_FAKEBROWSER", "bears a browser's name but starts another program"},
+    {"MSG_SI_TASKHIDDEN",
+     "is a hidden task that starts a script host, a system tool or an unsigned program from a "
+     "folder any user can write"},
+    {"MSG_SI_TASKREPEAT", "starts a program from a folder any user can write every few minutes"},
+    {"MSG_SI_NOT_REMOVED",
+     "[ProgramName] cannot change this kind of entry yet, so nothing was changed. Change it by "
+     "hand, or with the program that set it."},
+    {"MSG_SI_NOT_REMOVED_HOSTS",
+     "[ProgramName] cannot change the hosts file yet, so nothing was changed. Open the file in a "
+     "text editor run as an administrator and put a # in front of the line."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -351,6 +382,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kExtensionMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kStartupItemMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -8,7 +8,9 @@
 #include "platform/desktop.h"
 #include "platform/device_management.h"
 #include "platform/dialogs.h"
+#include "platform/environment.h"
 #include "platform/event_loop.h"
+#include "platform/file_origin.h"
 #include "platform/file_system.h"
 #include "platform/hashing.h"
 #include "platform/http.h"
@@ -19,6 +21,8 @@
 #include "platform/processes.h"
 #include "platform/program_file.h"
 #include "platform/registry.h"
+#include "platform/scheduled_tasks.h"
+#include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "platform/signature_verifier.h"
@@ -49,6 +53,10 @@ struct Platform {
     SignatureVerifier& signatureVerifier;
     DeviceManagement& deviceManagement;
     Hashing& hashing;
+    FileOrigin& fileOrigin;
+    Environment& environment;
+    Services& services;
+    ScheduledTasks& scheduledTasks;
 };
 
 }  // namespace platform

@@ -1,11 +1,20 @@
 #pragma once
 
-// Asking the shell to open documents and folders, and starting command lines.
+// Asking the shell to open documents and folders, starting command lines,
+// and reading what a shortcut starts.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// What a shell link (a .lnk file) starts: its target as stored (variables
+// not expanded) and the arguments it passes.
+struct ShortcutLink {
+    std::string target;
+    std::string arguments;
+};
 
 enum class WindowShow { Hidden = 0, Normal = 1, Minimized = 2, Maximized = 3 };
 
@@ -21,6 +30,10 @@ public:
 
     // Starts a command line such as "notepad C:\x.txt".
     [[nodiscard]] virtual bool StartCommandLine(std::string_view commandLine, WindowShow show) = 0;
+
+    // Reads the shortcut without resolving it (nothing is searched for, no
+    // window shown); nullopt when the file is no shortcut or cannot be read.
+    [[nodiscard]] virtual std::optional<ShortcutLink> ReadShortcut(std::string_view path) = 0;
 };
 
 }  // namespace platform

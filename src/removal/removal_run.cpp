@@ -1,5 +1,6 @@
 #include "removal/removal_run.h"
 
+#include <optional>
 #include <string>
 
 #include "base/text.h"
@@ -22,6 +23,7 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "shields/browser_policy_shield.h"
+#include "startup_items/startup_scan.h"
 
 namespace removal {
 
@@ -272,6 +274,29 @@ void ReportExtensions(core::Application& app) {
     }
 }
 
+// Startup entries that the removal cannot change yet (a hosts line, a proxy,
+// Winlogon's values): never counted as removed, nothing is touched, and the
+// user hears what to do instead. Their registry-value kinds go with the
+// registry rows.
+void ListUnremovableStartupItems(core::Application& app, bool secondPass) {
+    if (!secondPass) {
+        return;
+    }
+    ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
+    for (int row = 0; row < names.ItemCount(); ++row) {
+        const ui::ListItem item = names.Item(row);
+        if (!item.checked) {
+            continue;
+        }
+        const std::optional<std::string_view> reason =
+            startup_items::UnremovableReason(app.startupItems, item.text, item.SubItem(1));
+        if (reason) {
+            ReportLeftover(app, names, row, item.SubItem(1) + " - " + app.Message(*reason),
+                           item.text, false, item.text);
+        }
+    }
+}
+
 void RemovalPass(core::Application& app, bool secondPass) {
     ui::FrmMain& main = app.frmMain;
     app.removal.ProblemCount = 0;
@@ -293,6 +318,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     if (secondPass) {
         ReportExtensions(app);
     }
+    ListUnremovableStartupItems(app, secondPass);
     // 5.
     if (app.removal.ProblemCount > 0) {
         app.frmDelete.Show();

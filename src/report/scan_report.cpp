@@ -7,6 +7,7 @@
 #include "core/file_predicates.h"
 #include "core/text_lines.h"
 #include "removal/quarantine_log.h"
+#include "startup_items/startup_report.h"
 
 namespace report {
 
@@ -123,6 +124,11 @@ void MakeReport(core::Application& app) {
     }
     report.Write(kLineEnd);
     report.Write("=====================End Of Report.");
+    // The startup places follow the report, so that everything above stays
+    // as readers of the report know it.
+    if (const std::string startup = startup_items::StartupReportSection(app); !startup.empty()) {
+        report.Write(kLineEnd, startup);
+    }
     // A report that cannot be written is skipped; the program goes on.
     [[maybe_unused]] const bool written = fs.WriteWholeFile(path, report.Text());
 }

@@ -71,4 +71,21 @@ std::optional<std::string> RedirectedKeyPath(std::string_view requested,
     return std::nullopt;
 }
 
+std::vector<std::string> KeyPlaces(platform::Registry& registry, platform::RegistryRoot root,
+                                   const std::string& path) {
+    std::vector<std::string> places{path};
+    if (root != platform::RegistryRoot::LocalMachine || !registry.HasWow32View()) {
+        return places;
+    }
+    const platform::RegistryOpenResult opened =
+        registry.OpenKey(root, path, platform::reg_access::kRead, platform::RegistryView::Wow32);
+    if (opened.status != platform::reg_status::kOk) {
+        return places;
+    }
+    if (std::optional<std::string> redirected = RedirectedKeyPath(path, opened.key->KernelName())) {
+        places.push_back(std::move(*redirected));
+    }
+    return places;
+}
+
 }  // namespace scan

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -30,5 +31,12 @@ inline constexpr std::string_view kWow32KeyName = "WOW6432Node";
 // segments keep theirs.
 [[nodiscard]] std::optional<std::string> RedirectedKeyPath(std::string_view requested,
                                                            std::string_view kernelName);
+
+// The paths at which one key of a store is read: the path taken literally
+// and, in the machine's store on 64-bit Windows, the path below WOW6432Node
+// where the 32-bit view leads when that is elsewhere.
+[[nodiscard]] std::vector<std::string> KeyPlaces(platform::Registry& registry,
+                                                 platform::RegistryRoot root,
+                                                 const std::string& path);
 
 }  // namespace scan

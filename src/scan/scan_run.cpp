@@ -20,6 +20,7 @@
 #include "scan/memory_scan.h"
 #include "scan/registry_scan.h"
 #include "scan/scan_progress.h"
+#include "startup_items/startup_scan.h"
 
 namespace scan {
 
@@ -95,6 +96,7 @@ void cmdScanNow_Click(core::Application& app) {
     state.memoryPhaseRan = false;
     state.registryPhaseRan = false;
     state.extensionFindings.clear();
+    app.startupItems = {};
     for (ui::ListView* list :
          {main.lvwSpywareFound, main.lvwPicRemoveListOfSpywareFoundAndToBeRemoved,
           main.lvwFilesToBeDeleted, main.lvwRegistryToBeDeleted, main.lvwCookiesToDelete}) {
@@ -229,6 +231,10 @@ void RunScanPhases(core::Application& app) {
     ScanKnownFolders(app);
     // The browsers' extensions are what their known files once were.
     ScanBrowserExtensions(app);
+    // The places where programs make themselves start or redirect the user,
+    // judged by rules rather than definitions, on every scan.
+    SetPhase(app, "MSG_STARTUPITEMS");
+    startup_items::ScanStartupItems(app);
     // 8.
     UpdateScanProgress(app, "Scan Complete", 100, 100);
     // The display shows only every hundredth call: the final figures once.

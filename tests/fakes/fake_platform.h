@@ -2,6 +2,7 @@
 
 // Every port's double in one place, and the port set over them.
 
+#include "fakes/fake_file_origin.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_http.h"
 #include "fakes/fake_management.h"
@@ -75,13 +76,17 @@ struct FakePlatform {
     TestSignatureVerifier signatureVerifier;
     FakeDeviceManagement deviceManagement;
     TestHashing hashing;
+    FakeFileOrigin fileOrigin;
+    FakeEnvironment environment;
+    FakeServices services;
+    FakeScheduledTasks scheduledTasks;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
         desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
-        hashing};
+        hashing,    fileOrigin,   environment,   services,          scheduledTasks};
 };
 
 }  // namespace fakes

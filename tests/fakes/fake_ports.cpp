@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/text.h"
+
 namespace fakes {
 
 bool FakeShell::Execute(std::string_view verb, std::string_view file, std::string_view parameters,
@@ -15,6 +17,14 @@ bool FakeShell::Execute(std::string_view verb, std::string_view file, std::strin
 bool FakeShell::StartCommandLine(std::string_view commandLine, platform::WindowShow) {
     commandLines.emplace_back(commandLine);
     return succeed;
+}
+
+std::optional<platform::ShortcutLink> FakeShell::ReadShortcut(std::string_view path) {
+    const auto found = shortcuts.find(base::UpperCase(path));
+    if (found == shortcuts.end()) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 platform::MessageAnswer ScriptedDialogs::ShowMessage(std::string_view text, std::string_view title,

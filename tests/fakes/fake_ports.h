@@ -68,8 +68,12 @@ public:
     bool Execute(std::string_view verb, std::string_view file, std::string_view parameters,
                  std::string_view folder, platform::WindowShow show) override;
     bool StartCommandLine(std::string_view commandLine, platform::WindowShow show) override;
+    // The shortcuts set below, by their path in any letter case.
+    std::optional<platform::ShortcutLink> ReadShortcut(std::string_view path) override;
 
     std::vector<Call> executed;
+    // Shortcuts by upper-case path.
+    std::map<std::string, platform::ShortcutLink> shortcuts;
     std::vector<std::string> commandLines;
     bool succeed = true;
 };

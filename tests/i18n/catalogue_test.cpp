@@ -60,7 +60,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then those of the browser extensions.
     EXPECT_EQ(slots[132].name, "MSG_EXT_TYPE");
     EXPECT_EQ(slots[142].name, "MSG_EXT_NOT_REMOVED");
-    EXPECT_FALSE(slots[143].used);
+    // Then those of the startup places.
+    EXPECT_EQ(slots[143].name, "MSG_STARTUPITEMS");
+    EXPECT_EQ(slots[160].name, "MSG_SI_NOT_REMOVED_HOSTS");
+    EXPECT_FALSE(slots[161].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

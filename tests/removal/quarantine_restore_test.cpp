@@ -567,7 +567,11 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.localeFormats,
                               ports.signatureVerifier,
                               ports.deviceManagement,
-                              ports.hashing};
+                              ports.hashing,
+                              ports.fileOrigin,
+                              ports.environment,
+                              ports.services,
+                              ports.scheduledTasks};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         app::AttachProgram(restoring);

@@ -132,7 +132,11 @@ protected:
                                   real.localeFormats,
                                   real.signatureVerifier,
                                   real.deviceManagement,
-                                  real.hashing};
+                                  real.hashing,
+                                  real.fileOrigin,
+                                  real.environment,
+                                  real.services,
+                                  real.scheduledTasks};
     }();
     core::Application app{ports};
 };

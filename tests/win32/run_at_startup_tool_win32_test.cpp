@@ -126,7 +126,11 @@ protected:
                                   real.localeFormats,
                                   real.signatureVerifier,
                                   real.deviceManagement,
-                                  real.hashing};
+                                  real.hashing,
+                                  real.fileOrigin,
+                                  real.environment,
+                                  real.services,
+                                  real.scheduledTasks};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

@@ -79,6 +79,12 @@ struct RegKeyTraits {
     static void Close(Type value) noexcept { ::RegCloseKey(value); }
 };
 
+struct ServiceHandleTraits {
+    using Type = SC_HANDLE;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type value) noexcept { ::CloseServiceHandle(value); }
+};
+
 struct ModuleTraits {
     using Type = HMODULE;
     static Type Invalid() noexcept { return nullptr; }
@@ -156,6 +162,7 @@ using UniqueFileHandle = Unique<FileHandleTraits>;  // files opened with CreateF
 using UniqueFindHandle = Unique<FindHandleTraits>;  // directory listings
 using UniqueSnapshot = Unique<FileHandleTraits>;    // tool help snapshots
 using UniqueRegKey = Unique<RegKeyTraits>;
+using UniqueServiceHandle = Unique<ServiceHandleTraits>;  // the service manager and services
 using UniqueModule = Unique<ModuleTraits>;
 using UniqueWindow = Unique<WindowTraits>;
 using UniqueMenu = Unique<MenuTraits>;

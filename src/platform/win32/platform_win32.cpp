@@ -6,7 +6,9 @@
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/device_management_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/environment_win32.h"
 #include "platform/win32/event_loop_win32.h"
+#include "platform/win32/file_origin_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/hashing_win32.h"
 #include "platform/win32/http_win32.h"
@@ -17,6 +19,8 @@
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/program_file_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/scheduled_tasks_win32.h"
+#include "platform/win32/services_win32.h"
 #include "platform/win32/shell_folders_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/signature_verifier_win32.h"
@@ -48,31 +52,40 @@ struct Win32Platform::Adapters {
     SignatureVerifierWin32 signatureVerifier;
     DeviceManagementWin32 deviceManagement;
     HashingWin32 hashing;
+    FileOriginWin32 fileOrigin;
+    EnvironmentWin32 environment;
+    ServicesWin32 services;
+    ScheduledTasksWin32 scheduledTasks;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
-      m_ports(std::make_unique<platform::Platform>(platform::Platform{m_adapters->registry,
-                                                                      m_adapters->shellFolders,
-                                                                      m_adapters->fileSystem,
-                                                                      m_adapters->programFile,
-                                                                      m_adapters->osVersion,
-                                                                      m_adapters->shell,
-                                                                      m_adapters->dialogs,
-                                                                      m_adapters->clock,
-                                                                      m_adapters->eventLoop,
-                                                                      m_adapters->textCodec,
-                                                                      m_adapters->notifyIcon,
-                                                                      m_adapters->processes,
-                                                                      m_adapters->clipboard,
-                                                                      m_adapters->systemRestore,
-                                                                      m_adapters->http,
-                                                                      m_adapters->desktop,
-                                                                      m_adapters->management,
-                                                                      m_adapters->localeFormats,
-                                                                      m_adapters->signatureVerifier,
-                                                                      m_adapters->deviceManagement,
-                                                                      m_adapters->hashing})) {}
+      m_ports(
+          std::make_unique<platform::Platform>(platform::Platform{m_adapters->registry,
+                                                                  m_adapters->shellFolders,
+                                                                  m_adapters->fileSystem,
+                                                                  m_adapters->programFile,
+                                                                  m_adapters->osVersion,
+                                                                  m_adapters->shell,
+                                                                  m_adapters->dialogs,
+                                                                  m_adapters->clock,
+                                                                  m_adapters->eventLoop,
+                                                                  m_adapters->textCodec,
+                                                                  m_adapters->notifyIcon,
+                                                                  m_adapters->processes,
+                                                                  m_adapters->clipboard,
+                                                                  m_adapters->systemRestore,
+                                                                  m_adapters->http,
+                                                                  m_adapters->desktop,
+                                                                  m_adapters->management,
+                                                                  m_adapters->localeFormats,
+                                                                  m_adapters->signatureVerifier,
+                                                                  m_adapters->deviceManagement,
+                                                                  m_adapters->hashing,
+                                                                  m_adapters->fileOrigin,
+                                                                  m_adapters->environment,
+                                                                  m_adapters->services,
+                                                                  m_adapters->scheduledTasks})) {}
 
 Win32Platform::~Win32Platform() = default;
 

@@ -3,11 +3,15 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/win32/com_handles.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -63,6 +67,37 @@ bool ShellWin32::StartCommandLine(std::string_view commandLine, WindowShow show)
     const UniqueHandle process(started.hProcess);
     const UniqueHandle thread(started.hThread);
     return true;
+}
+
+std::optional<ShortcutLink> ShellWin32::ReadShortcut(std::string_view path) {
+    const ComScope com;
+    const std::wstring widePath = WideFromProgramText(path);
+    if (!com.Usable() || widePath.empty()) {
+        return std::nullopt;
+    }
+    ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  link.PutVoid()))) {
+        return std::nullopt;
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) ||
+        FAILED(file->Load(widePath.c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    // Room for the longest path and the longest arguments a link holds.
+    std::string target(32768, '\0');
+    std::string arguments(32768, '\0');
+    if (FAILED(
+            link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, SLGP_RAWPATH))) {
+        target.clear();
+    }
+    if (FAILED(link->GetArguments(arguments.data(), static_cast<int>(arguments.size())))) {
+        arguments.clear();
+    }
+    target.resize(::strnlen(target.c_str(), target.size()));
+    arguments.resize(::strnlen(arguments.c_str(), arguments.size()));
+    return ShortcutLink{std::move(target), std::move(arguments)};
 }
 
 }  // namespace platform::win32

@@ -1,7 +1,7 @@
 #pragma once
 
 // The shell port: ShellExecute for documents, folders and addresses, and
-// CreateProcess for command lines.
+// CreateProcess for command lines, and the shell's link object for shortcuts.
 
 #include "platform/shell.h"
 
@@ -13,6 +13,7 @@ public:
                                std::string_view parameters, std::string_view folder,
                                WindowShow show) override;
     [[nodiscard]] bool StartCommandLine(std::string_view commandLine, WindowShow show) override;
+    [[nodiscard]] std::optional<ShortcutLink> ReadShortcut(std::string_view path) override;
 };
 
 }  // namespace platform::win32

@@ -1,0 +1,41 @@
+#pragma once
+
+// The startup places' part of a scan: every entry read, completed with what
+// it starts and who made that file, judged by the rules, and the suspicious
+// ones entered as findings of type "Startup item" or "Hijack point", subject
+// to the safe list and the exclusions like every finding.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/startup_items_state.h"
+#include "platform/platform.h"
+#include "startup_items/startup_rules.h"
+
+namespace core {
+class Application;
+}
+
+namespace startup_items {
+
+// The folders the rules judge by, from the shell and the environment.
+[[nodiscard]] RuleFolders FoldersOf(platform::Platform& ports);
+
+// Reads every place and completes each entry; each file's signature is
+// checked once, however many entries start it.
+void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
+
+// Whether a removal can take the entry away: the registry values whose
+// deletion undoes what they do. The others are listed, never changed.
+[[nodiscard]] bool IsRemovable(Category category);
+
+// The catalogue key of the reason why a checked finding of the removal list
+// (its name and location) cannot be removed; nullopt for every other row.
+[[nodiscard]] std::optional<std::string_view> UnremovableReason(const StartupItemsState& state,
+                                                                std::string_view findingName,
+                                                                std::string_view location);
+
+void ScanStartupItems(core::Application& app);
+
+}  // namespace startup_items

@@ -1,0 +1,352 @@
+#include "startup_items/startup_scan.h"
+
+#include "definitions/line_code.h"
+#include "removal/removal_run.h"
+#include "report/scan_report.h"
+#include "scan/finding_lists.h"
+#include "scan/scan_fixture.h"
+#include "startup_items/command_line.h"
+
+namespace startup_items {
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr RegistryRoot kMachine = RegistryRoot::LocalMachine;
+constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kWowRun[] = "Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kNt[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+constexpr char kInternet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+constexpr char kHosts[] = "C:\\Windows\\system32\\drivers\\etc\\hosts";
+constexpr char kRoaming[] = "C:\\Users\\alice\\AppData\\Roaming";
+const std::string kUpdater = std::string(kRoaming) + "\\Upd\\upd.exe";
+
+class StartupScan : public scan::testing::ScanFixture {
+protected:
+    StartupScan() {
+        SetUserSetting("OptionAndSettings", "chkScanCookies", "0");
+        machine.Model64BitWindows();
+        machine.environment.Set("APPDATA", kRoaming);
+        machine.environment.Set("SystemRoot", "C:\\Windows");
+        machine.environment.Set("TEMP", "C:\\Users\\alice\\AppData\\Local\\Temp");
+        // A Run value to an unsigned program in the roaming data, written
+        // unquoted and with a variable; a second place starting it too.
+        machine.fileSystem.AddFile(kUpdater, "MZ");
+        machine.registry.SetValue(kUser, kRun, "Updater",
+                                  ExpandText("%APPDATA%\\Upd\\upd.exe /silent"));
+        machine.registry.SetString(kUser, std::string(kRun) + "Once", "Again", kUpdater);
+        // The 32-bit view's Run key, with a program in ProgramData's root.
+        machine.fileSystem.AddFile("C:\\ProgramData\\helper.exe", "MZ");
+        machine.registry.SetString(kMachine, kWowRun, "Helper", "C:\\ProgramData\\helper.exe");
+        // Signed, from the roaming data's sub-folder: no finding.
+        machine.fileSystem.AddFile(std::string(kRoaming) + "\\Zoom\\zoom.exe", "MZ");
+        machine.fileOrigin.Sign(std::string(kRoaming) + "\\Zoom\\zoom.exe", "Zoom Inc.");
+        machine.registry.SetString(kUser, kRun, "Zoom",
+                                   "\"C:\\Users\\alice\\AppData\\Roaming\\Zoom\\zoom.exe\" /bg");
+        // Winlogon as Windows sets it; a debugger on notepad.
+        machine.registry.SetString(kMachine, std::string(kNt) + "\\Winlogon", "Shell",
+                                   "explorer.exe");
+        machine.registry.SetString(kMachine, std::string(kNt) + "\\Winlogon", "Userinit",
+                                   "C:\\Windows\\system32\\userinit.exe,");
+        machine.registry.SetString(kMachine,
+                                   std::string(kNt) + "\\Image File Execution Options\\notepad.exe",
+                                   "Debugger", "C:\\Tools\\dbg.exe");
+        machine.registry.SetValue(kUser, kInternet, "ProxyEnable",
+                                  {platform::reg_type::kDword, std::string("\x01\0\0\0", 4)});
+        machine.registry.SetString(kUser, kInternet, "ProxyServer", "127.0.0.1:8080");
+        machine.fileSystem.AddFile(kHosts, kHostsText);
+    }
+
+    static platform::RegistryValue ExpandText(std::string_view text) {
+        platform::RegistryValue value = platform::StringValue(text);
+        value.type = platform::reg_type::kExpandString;
+        return value;
+    }
+
+    std::vector<std::string> Findings() {
+        std::vector<std::string> rows;
+        for (int row = 0; row < Removal().ItemCount(); ++row) {
+            const ui::ListItem& item = Removal().Item(row);
+            rows.push_back(item.text + " | " + item.SubItem(1) + " | " + item.SubItem(2));
+        }
+        return rows;
+    }
+
+    void CheckAllAndRemove() {
+        scan::cmdSelectAll_Click(*app);
+        machine.dialogs.answers = {platform::MessageAnswer::Yes};
+        removal::Command4_Click(*app);
+    }
+
+    static constexpr char kHostsText[] =
+        "# blocking lines are protection\r\n127.0.0.1 localhost\r\n::1 localhost\r\n"
+        "0.0.0.0 ads.example tracker.example # ads\r\n10.6.6.6   www.bank.example\r\n";
+};
+
+const std::string kWritable =
+    "Starts a program that is not validly signed from a folder that any user can write";
+
+TEST_F(StartupScan, SuspiciousEntriesAreFindingsWithTheirReasonAndTheOthersStayClean) {
+    Scan();
+    EXPECT_EQ(
+        Findings(),
+        (std::vector<std::string>{
+            "Run Helper: " + kWritable + " | HKEY_LOCAL_MACHINE\\" + kWowRun +
+                "\\Helper | Startup item",
+            "Run Updater: " + kWritable + " | HKEY_CURRENT_USER\\" + kRun +
+                "\\Updater | Startup item",
+            "RunOnce Again: " + kWritable + " | HKEY_CURRENT_USER\\" + kRun +
+                "Once\\Again | Startup item",
+            "IFEO Debugger notepad.exe: Starts another program in place of this one or when it "
+            "ends | HKEY_LOCAL_MACHINE\\" +
+                std::string(kNt) +
+                "\\Image File Execution Options\\notepad.exe\\Debugger | "
+                "Hijack point",
+            "Proxy ProxyServer: Sends the browser's traffic through a program on this computer | "
+            "HKEY_CURRENT_USER\\" +
+                std::string(kInternet) + "\\ProxyServer | Hijack point",
+            "Hosts www.bank.example: Sends these names to another address than their own | " +
+                std::string(kHosts) + ": 10.6.6.6 www.bank.example | Hijack point",
+        }));
+    // Each file's signature is checked once, whichever places start it.
+    EXPECT_EQ(machine.fileOrigin.checks, 3);
+}
+
+TEST_F(StartupScan, TheReportListsEveryEntryReadInItsFixedLayout) {
+    Scan();
+    report::MakeReport(*app);
+    const auto* file = machine.fileSystem.Find(report::ReportPath(app->DataFolder));
+    ASSERT_NE(file, nullptr);
+    const std::string& text = file->content;
+    const std::size_t end = text.find("=====================End Of Report.\r\n");
+    ASSERT_NE(end, std::string::npos);
+    const std::string section = text.substr(end + 37);
+    EXPECT_EQ(section.substr(0, 2), "\r\n");
+    EXPECT_NE(section.find("\r\n[Startup Items and Hijack Points]\r\nCategory | Where | Starts | "
+                           "Publisher | Company | File | Verdict\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        section.find("Run | HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater | " + kUpdater +
+                     " /silent | not signed |  | exists | Startup item: " + kWritable + "\r\n"),
+        std::string::npos);
+    EXPECT_NE(section.find("\\Zoom | " + std::string(kRoaming) +
+                           "\\Zoom\\zoom.exe /bg | Zoom Inc. |  | exists | clean\r\n"),
+              std::string::npos);
+    EXPECT_NE(section.find("Winlogon Shell | HKEY_LOCAL_MACHINE\\"), std::string::npos);
+    EXPECT_NE(section.find("Hosts | " + std::string(kHosts) + " | 3 lines that block names"),
+              std::string::npos);
+    EXPECT_NE(section.find("findings = 6\r\n"), std::string::npos);
+    // The results page shows only the findings.
+    EXPECT_EQ(Removal().ItemCount(), 6);
+}
+
+TEST_F(StartupScan, RunValuesAreRemovedAndKindsNotYetRemovableAreListedUnchanged) {
+    Scan();
+    CheckAllAndRemove();
+    EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
+    EXPECT_FALSE(machine.registry.String(kMachine, kWowRun, "Helper").has_value());
+    EXPECT_FALSE(machine.registry
+                     .String(kMachine,
+                             std::string(kNt) + "\\Image File Execution Options\\notepad.exe",
+                             "Debugger")
+                     .has_value());
+    EXPECT_EQ(machine.registry.String(kUser, kRun, "Zoom").has_value(), true);
+    // The hosts line and the proxy stay as they were, are said in Delete
+    // Failed, and stay on the results page unchecked.
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
+    EXPECT_EQ(machine.registry.String(kUser, kInternet, "ProxyServer"), "127.0.0.1:8080");
+    const std::vector<std::string> problems = app->frmDelete.lstProblem->Items();
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0],
+              "HKEY_CURRENT_USER\\" + std::string(kInternet) +
+                  "\\ProxyServer - Acme Sweeper cannot change this kind of entry yet, so "
+                  "nothing was changed. Change it by hand, or with the program that "
+                  "set it.");
+    EXPECT_EQ(problems[1].rfind(std::string(kHosts) + ": 10.6.6.6 www.bank.example - ", 0), 0u);
+    ASSERT_EQ(Removal().ItemCount(), 2);
+    EXPECT_FALSE(Removal().Item(0).checked);
+    EXPECT_FALSE(Removal().Item(1).checked);
+}
+
+TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUnchanged) {
+    const std::string startup = *machine.shellFolders.FolderPath(platform::csidl::kStartup);
+    const std::string desktop =
+        *machine.shellFolders.FolderPath(platform::csidl::kDesktopDirectory);
+    const std::string chrome = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
+    const auto shortcut = [this](const std::string& path, std::string target,
+                                 std::string arguments) {
+        machine.fileSystem.AddFile(path, "L");
+        machine.shell.shortcuts[base::UpperCase(path)] = {std::move(target), std::move(arguments)};
+    };
+    shortcut(startup + "\\upd.lnk", "%APPDATA%\\Upd\\upd.exe", "");
+    shortcut(desktop + "\\Google Chrome.lnk", chrome, "http://start.example");
+    // A browser's shortcut with only a profile, and another program's: clean.
+    shortcut(desktop + "\\Chrome Work.lnk", chrome, "--profile-directory=\"Profile 1\"");
+    shortcut(desktop + "\\Notes.lnk", "C:\\Windows\\notepad.exe", "C:\\notes.txt");
+    Scan();
+    std::vector<std::string> shortcuts;
+    for (const std::string& row : Findings()) {
+        if (row.find(".lnk") != std::string::npos) {
+            shortcuts.push_back(row);
+        }
+    }
+    EXPECT_EQ(shortcuts,
+              (std::vector<std::string>{
+                  "Startup folder upd: " + kWritable + " | " + startup + "\\upd.lnk | Startup item",
+                  "Browser shortcut Google Chrome: Makes the browser open an address or load an "
+                  "extension at every start | " +
+                      desktop + "\\Google Chrome.lnk | Hijack point"}));
+
+    CheckAllAndRemove();
+    EXPECT_EQ(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
+    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Google Chrome.lnk"), nullptr);
+    bool listed = false;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        listed = listed || problem.rfind(desktop + "\\Google Chrome.lnk - ", 0) == 0;
+    }
+    EXPECT_TRUE(listed);
+}
+
+TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
+    const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
+    machine.fileSystem.AddFile(temp, "MZ");
+    machine.fileSystem.AddFile("C:\\Windows\\system32\\spoolsv.exe", "MZ");
+    machine.services.services = {
+        {"Spooler", "Print Spooler", platform::ServiceStart::Automatic,
+         "C:\\Windows\\System32\\spoolsv.exe"},
+        {"evilsvc", "Windows Helper", platform::ServiceStart::Automatic, "\\??\\" + temp},
+    };
+    Scan();
+    const std::string where = "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\evilsvc";
+    const std::vector<std::string> findings = Findings();
+    ASSERT_NE(std::find(findings.begin(), findings.end(),
+                        "Service evilsvc: " + kWritable + " | " + where + " | Startup item"),
+              findings.end());
+    report::MakeReport(*app);
+    const std::string& report =
+        machine.fileSystem.Find(report::ReportPath(app->DataFolder))->content;
+    EXPECT_NE(report.find("Service | " + where + " (Windows Helper, automatic) | " + temp +
+                          " | not signed"),
+              std::string::npos);
+    EXPECT_NE(report.find("(Print Spooler, automatic) | C:\\Windows\\System32\\spoolsv.exe"),
+              std::string::npos);
+
+    CheckAllAndRemove();
+    EXPECT_NE(machine.fileSystem.Find(temp), nullptr);
+    bool listed = false;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        listed = listed || problem.rfind(where + " - ", 0) == 0;
+    }
+    EXPECT_TRUE(listed);
+}
+
+TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFound) {
+    machine.services.unavailable = true;
+    platform::ScheduledTask hidden;
+    hidden.path = "\\Updater";
+    hidden.hidden = true;
+    hidden.repetitions = {"PT1H", "PT15M"};
+    hidden.programs = {{"%SystemRoot%\\System32\\mshta.exe", "http://x.example/a.hta"}};
+    // A scheduler that gives only the definition.
+    platform::ScheduledTask plain;
+    plain.path = "\\Vendor\\Backup";
+    plain.definitionXml =
+        "<Task><Actions><Exec><Command>C:\\Program Files\\Backup\\b.exe</Command>"
+        "<Arguments>/nightly</Arguments></Exec></Actions></Task>";
+    machine.scheduledTasks.tasks = {hidden, plain};
+    Scan();
+    const std::string where = "C:\\Windows\\system32\\Tasks\\Updater";
+    const std::vector<std::string> findings = Findings();
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "Task \\Updater: Is a hidden task that starts a script host, a system tool "
+                        "or an unsigned program from a folder any user can write | " +
+                            where + " | Startup item"),
+              findings.end());
+    report::MakeReport(*app);
+    const std::string& report =
+        machine.fileSystem.Find(report::ReportPath(app->DataFolder))->content;
+    EXPECT_NE(report.find("Task | " + where +
+                          " (hidden, every 15 minutes) | C:\\Windows\\System32\\mshta.exe "
+                          "http://x.example/a.hta |"),
+              std::string::npos);
+    EXPECT_NE(report.find("Task | C:\\Windows\\system32\\Tasks\\Vendor\\Backup | "
+                          "C:\\Program Files\\Backup\\b.exe /nightly |"),
+              std::string::npos);
+}
+
+// A place that holds one value is named by its category alone.
+TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
+    machine.registry.SetString(kUser, std::string(kNt) + "\\Winlogon", "Shell", "evil.exe");
+    machine.registry.SetString(kMachine, std::string(kNt) + "\\Windows", "AppInit_DLLs",
+                               "C:\\x\\hook.dll");
+    machine.registry.SetValue(kMachine, std::string(kNt) + "\\Windows", "LoadAppInit_DLLs",
+                              {platform::reg_type::kDword, std::string("\x01\0\0\0", 4)});
+    Scan();
+    const std::vector<std::string> findings = Findings();
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "Winlogon Shell: Starts another program than Explorer as the Windows "
+                        "shell | HKEY_CURRENT_USER\\" +
+                            std::string(kNt) + "\\Winlogon\\Shell | Hijack point"),
+              findings.end());
+    EXPECT_NE(std::find(findings.begin(), findings.end(),
+                        "AppInit_DLLs: Loads a library into every program that has windows | "
+                        "HKEY_LOCAL_MACHINE\\" +
+                            std::string(kNt) + "\\Windows\\AppInit_DLLs | Hijack point"),
+              findings.end());
+}
+
+TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
+    machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
+                               "HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater\r\n");
+    app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
+                                   app->DataFolder);
+    machine.fileSystem.AddFile(
+        DataFile("Safety.dat"),
+        definitions::EncodeDefinitionLine(
+            "SREG|x|2^Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run^Helper") +
+            "\r\n");
+    Scan();
+    const std::vector<std::string> summary = Summary();
+    EXPECT_EQ(summary.front(), "EXCLUDED: HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater");
+    for (const std::string& row : Findings()) {
+        EXPECT_EQ(row.find("Helper"), std::string::npos) << row;
+        EXPECT_EQ(row.find("Updater"), std::string::npos) << row;
+    }
+}
+
+// A command is split as Windows starts it: the shortest run of words naming
+// a file, a quoted path, a bare name from the system folders.
+TEST(CommandLine, TheProgramIsToldApartFromItsArgumentsAsWindowsDoes) {
+    const std::vector<std::string> files = {"C:\\Program Files\\My App\\app.exe",
+                                            "C:\\Windows\\system32\\rundll32.exe"};
+    const auto exists = [&files](const std::string& path) {
+        return std::find(files.begin(), files.end(), path) != files.end();
+    };
+    const std::vector<std::string> search = {"C:\\Windows\\system32", "C:\\Windows"};
+    const auto split = [&](std::string_view command) {
+        const Command c = SplitCommand(command, exists, search);
+        return c.program + "|" + c.arguments;
+    };
+    EXPECT_EQ(split("C:\\Program Files\\My App\\app.exe -min"),
+              "C:\\Program Files\\My App\\app.exe|-min");
+    EXPECT_EQ(split("C:\\Program Files\\My App\\app -min"),
+              "C:\\Program Files\\My App\\app.exe|-min");
+    EXPECT_EQ(split("\"C:\\Gone Away\\x.exe\" a b"), "C:\\Gone Away\\x.exe|a b");
+    EXPECT_EQ(split("C:\\Gone Away\\x.exe a b"), "C:\\Gone Away\\x.exe|a b");
+    EXPECT_EQ(split("rundll32 shell32.dll,Control_RunDLL"),
+              "C:\\Windows\\system32\\rundll32.exe|shell32.dll,Control_RunDLL");
+    EXPECT_EQ(split("   "), "|");
+    EXPECT_EQ(split("\"unclosed"), "unclosed|");
+}
+
+TEST(CommandLine, VariablesThatAreSetAreExpandedAndOthersKept) {
+    fakes::FakeEnvironment environment;
+    environment.Set("SystemRoot", "C:\\Windows");
+    EXPECT_EQ(ExpandVariables("%systemroot%\\x.exe %UNSET% 100%", environment),
+              "C:\\Windows\\x.exe %UNSET% 100%");
+    EXPECT_EQ(ExpandVariables("%%SystemRoot%", environment), "%C:\\Windows");
+}
+
+}  // namespace
+}  // namespace startup_items
