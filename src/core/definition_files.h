@@ -13,6 +13,7 @@ inline constexpr std::string_view kFileDefinitions = "FileDefinition.dat";
 inline constexpr std::string_view kDirectoryDefinitions = "DirectoryDefinition.dat";
 inline constexpr std::string_view kExeDefinitions = "ExeDefinition.dat";
 inline constexpr std::string_view kBlockedCookies = "BlockedCookies.dat";
+inline constexpr std::string_view kExtensionDefinitions = "ExtensionDefinition.dat";
 inline constexpr std::string_view kSafetyList = "Safety.dat";
 inline constexpr std::string_view kExclusions = "ENoSignature.dat";
 inline constexpr std::string_view kDefinitionsDate = "date.dat";
