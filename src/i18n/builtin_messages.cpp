@@ -293,6 +293,14 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kUnreadab
     {"MSG_POLICY_UNREADABLE", "[Browser] policy that cannot be read: [Value]"},
 }};
 
+// The About window's credit to the public lists that definitions come from,
+// as their licences ask.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kCreditMessages{{
+    {"MSG_EXTENSION_DEFINITIONS_CREDIT",
+     "Browser extension definitions converted from chrome-mal-ids by Mallory Bowes Brown and "
+     "contributors (github.com/mallorybowes/chrome-mal-ids), licensed under CC BY 4.0."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -330,6 +338,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kUnreadablePolicyMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kCreditMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

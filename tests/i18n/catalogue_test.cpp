@@ -57,7 +57,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[130].name, "MSG_STARTUP_UNSAFE");
     // Then the name of a policy beyond the reader's limits.
     EXPECT_EQ(slots[131].name, "MSG_POLICY_UNREADABLE");
-    EXPECT_FALSE(slots[132].used);
+    // Then the About window's credit.
+    EXPECT_EQ(slots[132].name, "MSG_EXTENSION_DEFINITIONS_CREDIT");
+    EXPECT_FALSE(slots[133].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
