@@ -41,7 +41,8 @@ plant_samples() {
 }
 
 # The reference definitions server on loopback, with the sample definitions
-# as of their date and a few later changes for Live Update to fetch.
+# as of their date and later changes for Live Update to fetch: a few samples
+# and about 2,500 real browser extension definitions.
 tools=${SCANNER_TOOLS:-build/tools}/bin
 server_folder=build/run-server
 start_server() {
@@ -55,6 +56,10 @@ start_server() {
     "${publish[@]}" add REG '1^Software\GlimmerDemo^=Demo.Adware.Glimmer|Adware' \
         --date '2026-12-05 09:00:01' >/dev/null
     "${publish[@]}" add COOK 'glimmer-ads-demo.example' --date '2026-12-06 12:30:00' >/dev/null
+    # Real browser extension definitions, converted from a public list of
+    # malicious extension IDs (tools/samples/extensions/ATTRIBUTION.md).
+    "${publish[@]}" import EXT tools/samples/extensions/ExtensionDefinition.txt \
+        --date '2026-12-07 09:00:00' >/dev/null
     local signing=()
     [ -s build/run-keys/publisher.key ] && signing=(--signing-key build/run-keys/publisher.key)
     "$tools/defserver" --db "$db" --port 0 --localization src/app/Localization.txt "${signing[@]}" \

@@ -342,6 +342,14 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kStartup
      "text editor run as an administrator and put a # in front of the line."},
 }};
 
+// The About window's credit to the public lists that definitions come from,
+// as their licences ask.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kCreditMessages{{
+    {"MSG_EXTENSION_DEFINITIONS_CREDIT",
+     "Browser extension definitions converted from chrome-mal-ids by Mallory Bowes Brown and "
+     "contributors (github.com/mallorybowes/chrome-mal-ids), licensed under CC BY 4.0."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -385,6 +393,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kStartupItemMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kCreditMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

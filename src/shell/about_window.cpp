@@ -22,6 +22,8 @@ void frmAbout_Load(core::Application& app) {
     // browsers' stores.
     about.lblSqliteVersion->SetCaption(std::string("SQLite ") + sqlite3_libversion());
     about.lblWebsite->SetCaption(app.branding.Website);
+    // Their licence asks for the credit wherever the program uses them.
+    about.lblDefinitionsCredit->SetCaption(app.Message("MSG_EXTENSION_DEFINITIONS_CREDIT"));
     about.lblUpdateKey->SetCaption(app.PublisherKey ? "" : app.Message("MSG_UPDATES_UNSIGNED"));
 }
 

@@ -3,7 +3,7 @@
 namespace ui {
 
 FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
-    SetSize(360, 210);
+    SetSize(360, 262);
     borderStyle = BorderStyle::Fixed;
     SetIconResource("AAA");
     SetShownInTaskList(false);
@@ -15,8 +15,9 @@ FrmAbout::FrmAbout(FormContext& context) : Form(context, "frmAbout") {
     lblSqliteVersion = &AddLabel("lblSqliteVersion", "", {64, 88, 280, 20});
     lblWebsite = &AddLabel("lblWebsite", "", {64, 120, 280, 20});
     lblWebsite->SetLook(Look::Link);
-    lblUpdateKey = &AddLabel("lblUpdateKey", "", {16, 146, 220, 52});
-    cmdOK = &AddButton("cmdOK", "OK", {244, 166, 100, 28});
+    lblDefinitionsCredit = &AddLabel("lblDefinitionsCredit", "", {16, 146, 328, 48});
+    lblUpdateKey = &AddLabel("lblUpdateKey", "", {16, 198, 220, 52});
+    cmdOK = &AddButton("cmdOK", "OK", {244, 218, 100, 28});
     cmdOK->isDefault = true;
     cmdOK->isCancel = true;
 }

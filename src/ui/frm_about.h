@@ -1,7 +1,7 @@
 #pragma once
 
 // The about window: the product, its maker, its version, the version of the
-// SQLite it was built with, and its website.
+// SQLite it was built with, its website, and the sources of its definitions.
 
 #include "ui/form.h"
 
@@ -15,7 +15,8 @@ public:
     Label* lblCompanyName;
     Label* lblVersion;
     Label* lblSqliteVersion;
-    Label* lblWebsite;    // opens the website when clicked
+    Label* lblWebsite;            // opens the website when clicked
+    Label* lblDefinitionsCredit;  // the public lists that definitions come from
     Label* lblUpdateKey;  // says when updates cannot be checked for the publisher's signature
     CommandButton* cmdOK;
 };

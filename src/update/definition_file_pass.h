@@ -22,7 +22,7 @@ struct FileChanges {
     std::vector<std::string> pendingDeletions;  // lower-case plain keys, each once
 };
 
-// The records of an update sorted out to the six files, in their order: an
+// The records of an update sorted out to the files, in their order: an
 // addition takes back an earlier deletion of its line's key, whatever its
 // kind.
 [[nodiscard]] std::array<FileChanges, std::size(kTargetFiles)> ChangesByFile(

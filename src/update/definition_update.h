@@ -46,7 +46,7 @@ struct AppliedUpdate {
     bool complete = true;
 };
 
-// Applies an update text to the six definition files, each replaced in one
+// Applies an update text to the definition files, each replaced in one
 // step.
 AppliedUpdate ApplyDefinitionUpdate(core::Application& app, std::string_view updateText,
                                     ui::TextBox& status);

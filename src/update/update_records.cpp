@@ -128,6 +128,8 @@ std::string_view TargetFileName(TargetFile target) noexcept {
             return definitions::kDirectoryDefinitions;
         case TargetFile::Safety:
             return definitions::kSafetyList;
+        case TargetFile::Extensions:
+            return definitions::kExtensionDefinitions;
     }
     return {};
 }
@@ -147,6 +149,9 @@ bool Accepts(TargetFile target, std::string_view kind) noexcept {
         case TargetFile::Safety:
             // The safety kinds all start with "S"; no other kind holds one.
             return kind.find_first_of("Ss") != std::string_view::npos;
+        case TargetFile::Extensions:
+            // "SEXT" holds an "S": the safe list's, like every such kind.
+            return kind == "EXT";
     }
     return false;
 }

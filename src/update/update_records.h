@@ -18,16 +18,18 @@ namespace update {
 enum class Operation { Add, Delete };
 
 struct UpdateRecord {
-    std::string kind;  // decoded: "FILE", "EXE", "DLL", "REG", "COOK", "DIR", "S..."
+    std::string kind;  // decoded: "FILE", "EXE", "DLL", "REG", "COOK", "DIR", "EXT", "S..."
     Operation operation = Operation::Add;
     std::string body;  // as sent
 };
 
-// The definition files an update writes, in the order it writes them.
-enum class TargetFile { Files, Executables, Registry, Cookies, Folders, Safety };
-inline constexpr TargetFile kTargetFiles[] = {TargetFile::Files,    TargetFile::Executables,
-                                              TargetFile::Registry, TargetFile::Cookies,
-                                              TargetFile::Folders,  TargetFile::Safety};
+// The definition files an update writes, in the order it writes them. The
+// browser extensions come last, after the six files that every program
+// version knows: a version without them skips their kind.
+enum class TargetFile { Files, Executables, Registry, Cookies, Folders, Safety, Extensions };
+inline constexpr TargetFile kTargetFiles[] = {
+    TargetFile::Files,   TargetFile::Executables, TargetFile::Registry,  TargetFile::Cookies,
+    TargetFile::Folders, TargetFile::Safety,      TargetFile::Extensions};
 
 // The file's name in the data folder.
 [[nodiscard]] std::string_view TargetFileName(TargetFile target) noexcept;

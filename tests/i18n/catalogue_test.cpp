@@ -63,7 +63,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then those of the startup places.
     EXPECT_EQ(slots[143].name, "MSG_STARTUPITEMS");
     EXPECT_EQ(slots[160].name, "MSG_SI_NOT_REMOVED_HOSTS");
-    EXPECT_FALSE(slots[161].used);
+    // Then the About window's credit.
+    EXPECT_EQ(slots[161].name, "MSG_EXTENSION_DEFINITIONS_CREDIT");
+    EXPECT_FALSE(slots[162].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

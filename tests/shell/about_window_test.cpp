@@ -31,6 +31,9 @@ TEST_F(AboutWindow, TheHelpMenuShowsTheProductItsMakerVersionsAndWebsite) {
     EXPECT_EQ(About().lblWebsite->Caption(), "www.acme.example");
     const std::string sqlite = About().lblSqliteVersion->Caption();
     EXPECT_EQ(sqlite.rfind("SQLite 3.", 0), 0u) << sqlite;
+    const std::string credit = About().lblDefinitionsCredit->Caption();
+    EXPECT_NE(credit.find("chrome-mal-ids"), std::string::npos) << credit;
+    EXPECT_NE(credit.find("CC BY 4.0"), std::string::npos) << credit;
 }
 
 TEST_F(AboutWindow, ABuildWithoutThePublishersKeySaysThatItsUpdatesAreNotChecked) {

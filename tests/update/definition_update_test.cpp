@@ -74,15 +74,35 @@ TEST_F(DefinitionUpdate, EachKindBecomesTheLineOfItsFiles) {
     const std::int32_t changes = Apply(
         Record("FILE", "ADD", "a=b|c") + "[BR]" + Record("EXE", "ADD", "e.exe=T|p") + "[br]" +
         Record("REG", "ADD", "A=B|C|D|dropped") + "[Br]" + Record("COOK", "ADD", "name=x") +
-        "[BR]" + Record("SFILE", "ADD", "p|q") + "[BR]" + Record("DIR", "ADD", "evil=T|[windows]"));
+        "[BR]" + Record("SFILE", "ADD", "p|q") + "[BR]" + Record("DIR", "ADD", "evil=T|[windows]") +
+        "[BR]" +
+        Record("EXT", "ADD", "abcdefghijklmnopabcdefghijklmnop=EvilSearch|chromium|Hijacker") +
+        "[BR]" + Record("SEXT", "ADD", "ponmlkjihgfedcbaponmlkjihgfedcba=Kept|chromium"));
 
-    EXPECT_EQ(changes, 7) << "an executable counts once in each of its two files";
+    EXPECT_EQ(changes, 9) << "an executable counts once in each of its two files";
     EXPECT_EQ(Lines("FileDefinition.dat"), (Lines_{"a=b|c", "e.exe=T|p"}));
     EXPECT_EQ(Lines("ExeDefinition.dat"), (Lines_{"e.exe=T|p"}));
     EXPECT_EQ(Lines("RegistryDefinition.dat"), (Lines_{"C^=B|D"}));
     EXPECT_EQ(Lines("BlockedCookies.dat"), (Lines_{"name"}));
-    EXPECT_EQ(Lines("Safety.dat"), (Lines_{"SFILE|p|q"}));
+    EXPECT_EQ(Lines("Safety.dat"),
+              (Lines_{"SFILE|p|q", "SEXT|ponmlkjihgfedcbaponmlkjihgfedcba=Kept|chromium"}));
     EXPECT_EQ(Lines("DirectoryDefinition.dat"), (Lines_{"evil=T|[windows]"}));
+    EXPECT_EQ(Lines("ExtensionDefinition.dat"),
+              (Lines_{"abcdefghijklmnopabcdefghijklmnop=EvilSearch|chromium|Hijacker"}));
+}
+
+TEST_F(DefinitionUpdate, AnExtensionDeletionRemovesItsIdOnlyAndAReAdditionBringsItBack) {
+    File("ExtensionDefinition.dat",
+         {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa=Old|chromium", "{b1d2-addon}=Tracker|firefox|Spyware"});
+    File("Safety.dat", {"SEXT|cccccccccccccccccccccccccccccccc=Kept|*"});
+    EXPECT_EQ(Apply(Deletion("EXT", "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA") + "[BR]" +
+                    Deletion("SEXT", "SEXT|cccccccccccccccccccccccccccccccc")),
+              2);
+    EXPECT_EQ(Lines("ExtensionDefinition.dat"), (Lines_{"{b1d2-addon}=Tracker|firefox|Spyware"}));
+    EXPECT_TRUE(Lines("Safety.dat").empty());
+    EXPECT_EQ(Apply(Record("EXT", "ADD", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa=New|*")), 1);
+    EXPECT_EQ(Lines("ExtensionDefinition.dat"), (Lines_{"{b1d2-addon}=Tracker|firefox|Spyware",
+                                                        "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa=New|*"}));
 }
 
 TEST_F(DefinitionUpdate, AnEmptyAnswerOnlyCreatesTheMissingFiles) {
@@ -126,6 +146,10 @@ TEST_F(DefinitionUpdate, AReAdditionEndsTheSameWhetherTheChangesComeAtOnceOrOneB
         {"COOK", "tracker.example", "tracker.example"},
         {"SFILE", "readme.txt=Read me|[appdata]Acme\\readme.txt", "SFILE|readme.txt"},
         {"SREG", "Run=Run|2^Software\\Acme^Run", "SREG|Run"},
+        {"EXT", "abcdefghijklmnopabcdefghijklmnop=EvilSearch|chromium|Hijacker",
+         "ABCDEFGHIJKLMNOPABCDEFGHIJKLMNOP"},
+        {"SEXT", "abcdefghijklmnopabcdefghijklmnop=Kept|*",
+         "SEXT|abcdefghijklmnopabcdefghijklmnop"},
     };
     for (const ReAddition& change : cases) {
         const std::string log[] = {Record(change.kind, "ADD", change.added),
@@ -155,9 +179,11 @@ TEST_F(DefinitionUpdate, KindsOperationsAndBodyMarksAreCaseSensitive) {
     const std::int32_t changes =
         Apply(Record("file", "ADD", "a=b|c") + "[BR]" + Record("FILE", "add", "a=b|c") + "[BR]" +
               definitions::EncodeDefinitionLine("FILE") + "|ADD[def]" + Body("a=b|c") + "[BR]" +
-              Record("FILE", "MOVE", "a=b|c"));
-    EXPECT_EQ(changes, 0);
+              Record("FILE", "MOVE", "a=b|c") + "[BR]" + Record("ext", "ADD", "a=b|c") + "[BR]" +
+              Record("XPI", "ADD", "a=b|c"));
+    EXPECT_EQ(changes, 0) << "a kind this version does not know is skipped";
     EXPECT_TRUE(Lines("FileDefinition.dat").empty());
+    EXPECT_TRUE(Lines("ExtensionDefinition.dat").empty());
 }
 
 TEST_F(DefinitionUpdate, MalformedRecordsAreSkippedAndTheRestAppliedOnce) {

@@ -96,6 +96,22 @@ Checked<std::string> Utf8ToAnsi(std::string_view utf8) {
     return ansi;
 }
 
+std::string Utf8ToAnsiReplacing(std::string_view utf8, char replacement) {
+    std::string ansi;
+    ansi.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = NextUtf8(utf8, pos);
+        if (!c) {
+            pos = start + 1;
+        }
+        const std::optional<char> b = c ? AnsiOf(*c) : std::nullopt;
+        ansi.push_back(b ? *b : replacement);
+    }
+    return ansi;
+}
+
 std::string AnsiToUtf8(std::string_view ansi) {
     std::string utf8;
     utf8.reserve(ansi.size());

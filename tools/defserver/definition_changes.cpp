@@ -12,8 +12,10 @@ namespace defserver {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kFileKinds{"FILE", "EXE", "DLL", "REG", "COOK", "DIR"};
-constexpr std::array<std::string_view, 5> kSafetyKinds{"SFILE", "SEXE", "SDLL", "SREG", "SDIR"};
+constexpr std::array<std::string_view, 7> kFileKinds{"FILE", "EXE", "DLL", "REG",
+                                                     "COOK", "DIR", "EXT"};
+constexpr std::array<std::string_view, 6> kSafetyKinds{"SFILE", "SEXE", "SDLL",
+                                                       "SREG",  "SDIR", "SEXT"};
 
 constexpr std::string_view kRegistryShapes =
     "a REG definition reads root^key[^value]^=threat name[|type], as RegistryDefinition holds "
@@ -198,6 +200,18 @@ std::optional<std::string> ShapeProblem(std::string_view kind, std::string_view 
                 "a COOK definition is a cookie domain alone; the program keeps "
                 "nothing from \"=\" on");
         }
+    } else if (kind == "EXT") {
+        const std::vector<std::string_view> fields = Split(text, '|');
+        const std::string_view threat = named ? fields[0].substr(equals + 1) : std::string_view();
+        if (!named || fields.size() < 2 || fields.size() > 3 || base::IsBlank(threat)) {
+            return std::string(
+                "an EXT definition reads extension ID=threat name|browser family[|type]");
+        }
+        const std::string_view family = base::TrimView(fields[1]);
+        if (family != "chromium" && family != "firefox" && family != "*") {
+            return "the browser family is chromium, firefox or *, not \"" + AnsiToUtf8(family) +
+                   "\"";
+        }
     } else if (kind == "SREG") {
         const std::vector<std::string_view> fields = Split(text, '|');
         if (fields.size() < 2) {
@@ -244,7 +258,8 @@ Checked<std::string> ReadKind(std::string_view kind) {
     }
     return Checked<std::string>::Failure(
         "unknown kind \"" + AnsiToUtf8(kind) +
-        "\": use FILE, EXE, DLL, REG, COOK, DIR or a Safety kind (SFILE, SEXE, SDLL, SREG, SDIR)");
+        "\": use FILE, EXE, DLL, REG, COOK, DIR, EXT or a Safety kind (SFILE, SEXE, SDLL, SREG, "
+        "SDIR, SEXT)");
 }
 
 Checked<Change> MakeAddition(std::string_view kindText, std::string_view line) {

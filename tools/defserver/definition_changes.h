@@ -18,8 +18,8 @@ enum class Operation { Add, Del };
 [[nodiscard]] std::string_view OperationText(Operation operation) noexcept;
 
 struct Change {
-    // FILE, EXE, DLL, REG, COOK, DIR or a Safety kind (SFILE, SEXE, SDLL,
-    // SREG, SDIR), plain.
+    // FILE, EXE, DLL, REG, COOK, DIR, EXT or a Safety kind (SFILE, SEXE,
+    // SDLL, SREG, SDIR, SEXT), plain.
     std::string kind;
     Operation operation = Operation::Add;
     // ADD: the definition coded, its "|" and "=" plain, which the program

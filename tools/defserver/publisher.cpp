@@ -13,6 +13,7 @@
 #include "change_log.h"
 #include "core/text_lines.h"
 #include "definition_changes.h"
+#include "extension_list.h"
 #include "submitted_names.h"
 
 namespace defserver {
@@ -34,10 +35,15 @@ constexpr std::string_view kUsage =
     "  seed-samples FOLDER [--date DATE]\n"
     "                                  publish the sample definitions of FOLDER,\n"
     "                                  dated as its date.txt says\n"
+    "  import-extensions FILE [--skip-bad] [--date DATE]\n"
+    "                                  publish an EXT definition for every\n"
+    "                                  confirmed extension of a chrome-mal-ids\n"
+    "                                  table (CSV); a bad line stops it, unless\n"
+    "                                  --skip-bad, which publishes the rest\n"
     "  list [--since DATE]             show the changes, oldest first\n"
     "  submissions                     show the submitted names, oldest first:\n"
     "                                  id, date (UTC), address, names by \"|\"\n"
-    "KIND: FILE, EXE, DLL, REG, COOK, DIR, SFILE, SEXE, SDLL, SREG, SDIR.\n"
+    "KIND: FILE, EXE, DLL, REG, COOK, DIR, EXT, SFILE, SEXE, SDLL, SREG, SDIR, SEXT.\n"
     "LINE: the definition as its file holds it, in UTF-8.\n"
     "DATE (UTC): \"2026-12-08 10:00:00\" or \"12/8/2026 10:00:00 AM\"; each new\n"
     "date must lie after the newest change. Without --date: now.\n";
@@ -62,6 +68,7 @@ struct CommandLine {
     std::optional<std::string> since;
     std::vector<std::string> words;
     bool help = false;
+    bool skipBad = false;
 };
 
 Checked<CommandLine> ReadCommandLine(const std::vector<std::string>& arguments) {
@@ -70,6 +77,10 @@ Checked<CommandLine> ReadCommandLine(const std::vector<std::string>& arguments) 
         std::string argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
             line.help = true;
+            continue;
+        }
+        if (argument == "--skip-bad") {
+            line.skipBad = true;
             continue;
         }
         if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
@@ -154,7 +165,8 @@ Checked<std::vector<Change>> ReadDefinitionFile(std::string_view kind,
         if (kind == "SAFETY") {
             lineKind = base::Trim(std::string_view(*line).substr(0, line->find('|')));
             if (!IsSafetyKind(base::UpperCase(lineKind))) {
-                problems += where + "a Safety line starts with SFILE, SEXE, SDLL, SREG or SDIR\n";
+                problems +=
+                    where + "a Safety line starts with SFILE, SEXE, SDLL, SREG, SDIR or SEXT\n";
                 continue;
             }
         }
@@ -187,6 +199,9 @@ public:
         }
         if (command == "import") {
             return Expect(3) ? Import() : 2;
+        }
+        if (command == "import-extensions") {
+            return Expect(2) ? ImportExtensions() : 2;
         }
         if (command == "seed-samples") {
             return Expect(2) ? SeedSamples() : 2;
@@ -289,6 +304,33 @@ private:
         return Append(
             *changes, std::nullopt,
             "ADD " + std::to_string(changes->size()) + " definitions from " + m_line.words[2]);
+    }
+
+    int ImportExtensions() {
+        const std::string& file = m_line.words[1];
+        const Checked<std::string> content = ReadWholeFile(file);
+        if (!content) {
+            return Fail(content.Error());
+        }
+        const Checked<ExtensionList> list = ReadExtensionList(*content);
+        if (!list) {
+            return Fail(file + ": " + list.Error() + "\nnothing published");
+        }
+        for (const std::string& bad : list->badLines) {
+            m_err << file << ":" << bad.substr(std::string_view("line ").size())
+                  << (m_line.skipBad ? " (skipped)" : "") << "\n";
+        }
+        if (!list->badLines.empty() && !m_line.skipBad) {
+            return Fail("nothing published; --skip-bad publishes the other lines");
+        }
+        if (list->additions.empty()) {
+            return Fail("no confirmed extensions in " + file);
+        }
+        return Append(list->additions, std::nullopt,
+                      "ADD " + std::to_string(list->additions.size()) +
+                          " extension definitions from " + file + " (" +
+                          std::to_string(list->badLines.size()) + " bad lines skipped, " +
+                          std::to_string(list->unconfirmed) + " not confirmed)");
     }
 
     int SeedSamples() {

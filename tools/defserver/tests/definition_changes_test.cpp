@@ -75,6 +75,10 @@ TEST(Additions, EachKindIsFiledAsTheLineThatWasPublished) {
          "SFILE|readme.txt=Read me|[appdata]Acme\\readme.txt"},
         {"sdir", "SDIR|Settings=Settings|[appdata]Acme", "SDIR|Settings=Settings|[appdata]Acme"},
         {"SREG", "Run=Run|2^Software\\Acme^Run", "SREG|Run=Run|2^Software\\Acme^Run"},
+        {"EXT", "abcdefghijklmnopabcdefghijklmnop=EvilSearch|chromium|Hijacker", ""},
+        {"ext", "{b1d2-addon}=Tracker|firefox", "{b1d2-addon}=Tracker|firefox"},
+        {"SEXT", "abcdefghijklmnopabcdefghijklmnop=Kept|*",
+         "SEXT|abcdefghijklmnopabcdefghijklmnop=Kept|*"},
     };
     for (const Filing& filing : cases) {
         const std::string expected(filing.filed.empty() ? filing.given : filing.filed);
@@ -128,6 +132,10 @@ TEST(Additions, RefuseWhatTheProgramWouldMisreadOrNotUse) {
         {"REG", "k=x=y|1^Software\\Acme|t", "holds \"=\""},
         {"SREG", "Run=Run|HKCU^Software", "not \"HKCU\""},
         {"SDIR", "Settings=Settings", "name|folder"},
+        {"EXT", "abcdefghijklmnopabcdefghijklmnop=EvilSearch", "extension ID=threat name"},
+        {"EXT", "abcdefghijklmnopabcdefghijklmnop=|chromium", "extension ID=threat name"},
+        {"EXT", "abcdefghijklmnopabcdefghijklmnop=E|chrome", "not \"chrome\""},
+        {"EXT", "a=E|*|t|more", "extension ID=threat name"},
         {"SAFE", "x=y|z", "unknown kind"},
         {"S", "x=y|z", "unknown kind"},
     };

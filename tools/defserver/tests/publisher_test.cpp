@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "change_log.h"
@@ -125,6 +126,44 @@ TEST_F(Publishing, AnImportIsAllOrNothingAndNamesEveryBadLine) {
     ASSERT_EQ(Run({"import", "safety", m_folder.Path("safety.txt")}), 0) << m_err;
     EXPECT_EQ(Listed(), (std::vector<std::string>{"2026-12-08 00:00:00\tSFILE\tADD\ta=b|c",
                                                   "2026-12-08 00:00:00\tSDIR\tADD\td=e|f"}));
+}
+
+TEST_F(Publishing, ExtensionsComeFromTheConfirmedLinesOfTheTableOrNotAtAllWithABadLine) {
+    // Columns in another order than the data set's, and one it does not
+    // name: they are found by their header names.
+    m_folder.Write(
+        "list.csv",
+        "\xEF\xBB\xBF\"BROWSER\",\"EXTID\",\"EXTID-NAME\",\"CONFIRM-MAL\",\"NOTES\","
+        "\"THREAT-TYPE\",\"EXTRA\"\r\n"
+        "\"chrome\",\"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\",\"Search \"\"Plus\"\", 2\",\"1\","
+        "\"a note, with a comma\nand a line\",\"browser-hijack, adware\",\"x\"\r\n"
+        "\"edge\",\"bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb\",\"UNKNOWN\",\"2\","
+        "\"Palant cluster. 109 extensions\",\"unknown\",\"\"\r\n"
+        "\"both\",\"cccccccccccccccccccccccccccccccc\",\"Maybe\",\"0\",\"\",\"adware\",\"\"\r\n"
+        "\"chrome\",\"kgmlodoegkmpfkbepkfhgeldido\",\"Short\",\"1\",\"\",\"spyware\",\"\"\r\n"
+        "\"chrome\",\"dddddddddddddddddddddddddddddddd\",\"UNKNOWN\",\"3\","
+        "\"Stub entry imported from elsewhere. Name pending\",\"\",\"\"\r\n");
+    EXPECT_EQ(Run({"import-extensions", m_folder.Path("list.csv")}), 1);
+    EXPECT_NE(
+        m_err.find("list.csv:6: EXTID \"kgmlodoegkmpfkbepkfhgeldido\" is not an extension ID"),
+        std::string::npos)
+        << m_err;
+    EXPECT_NE(m_err.find("nothing published"), std::string::npos) << m_err;
+    EXPECT_FALSE(std::filesystem::exists(Db())) << "nothing is stored";
+
+    ASSERT_EQ(Run({"import-extensions", m_folder.Path("list.csv"), "--skip-bad"}), 0) << m_err;
+    EXPECT_EQ(Listed(),
+              (std::vector<std::string>{
+                  "2026-12-08 00:00:00\tEXT\tADD\taaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa=Search "
+                  "\"Plus\", 2|chromium|browser-hijack",
+                  "2026-12-08 00:00:00\tEXT\tADD\tbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb=Palant "
+                  "cluster|chromium",
+                  "2026-12-08 00:00:00\tEXT\tADD\tdddddddddddddddddddddddddddddddd=Malicious "
+                  "extension|chromium"}));
+
+    m_folder.Write("other.csv", "\"ID\",\"NAME\"\r\n\"x\",\"y\"\r\n");
+    EXPECT_EQ(Run({"import-extensions", m_folder.Path("other.csv")}), 1);
+    EXPECT_NE(m_err.find("no column EXTID"), std::string::npos) << m_err;
 }
 
 TEST_F(Publishing, TheSamplesAreSeededUnderTheDateTheProgramIsPlantedWith) {
