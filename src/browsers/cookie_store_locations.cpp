@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/text.h"
+#include "browsers/browser_folders.h"
 #include "platform/file_system.h"
 #include "platform/shell_folders.h"
 #include "platform/text_codec.h"
@@ -40,31 +41,6 @@ constexpr std::string_view kFirefoxStore = "cookies.sqlite";
 constexpr std::string_view kPackages = "Packages";
 constexpr std::string_view kFirefoxPackagePrefix = "Mozilla.Firefox";
 constexpr std::string_view kPackageRoaming = "LocalCache\\Roaming";
-
-std::optional<std::string> Folder(platform::ShellFolders& folders, int csidl) {
-    std::optional<std::string> path = folders.FolderPath(csidl);
-    if (!path) {
-        return std::nullopt;
-    }
-    path->resize(path->find('\0') == std::string::npos ? path->size() : path->find('\0'));
-    if (base::Trim(*path).empty()) {
-        return std::nullopt;
-    }
-    while (!path->empty() && path->back() == '\\') {
-        path->pop_back();
-    }
-    return path;
-}
-
-bool IsFile(platform::FileSystem& fs, const std::string& path) {
-    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
-    return attributes && !attributes->directory && !attributes->reparsePoint;
-}
-
-bool IsRealFolder(platform::FileSystem& fs, const std::string& path) {
-    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
-    return attributes && attributes->directory && !attributes->reparsePoint;
-}
 
 std::vector<std::string> ProfileFolders(platform::FileSystem& fs, const std::string& parent) {
     std::vector<std::string> names;
@@ -139,11 +115,11 @@ std::vector<std::string> FirefoxFolders(platform::ShellFolders& shellFolders,
                                         platform::FileSystem& fs) {
     std::vector<std::string> folders;
     if (const std::optional<std::string> roaming =
-            Folder(shellFolders, platform::csidl::kAppData)) {
+            browsers::ShellFolder(shellFolders, platform::csidl::kAppData)) {
         folders.push_back(*roaming + "\\" + std::string(kFirefoxFolder));
     }
     if (const std::optional<std::string> local =
-            Folder(shellFolders, platform::csidl::kLocalAppData)) {
+            browsers::ShellFolder(shellFolders, platform::csidl::kLocalAppData)) {
         const std::string packages = *local + "\\" + std::string(kPackages);
         for (const std::string& package : ProfileFolders(fs, packages)) {
             if (base::StartsWithIgnoreCase(package, kFirefoxPackagePrefix)) {
@@ -172,7 +148,7 @@ std::vector<std::string> FindFirefoxProfiles(platform::ShellFolders& folders,
         for (std::string& profile : profiles) {
             const std::string key = base::UpperCase(profile);
             if (std::find(seen.begin(), seen.end(), key) != seen.end() ||
-                !IsRealFolder(fs, profile)) {
+                !browsers::IsRealFolder(fs, profile)) {
                 continue;
             }
             seen.push_back(key);
@@ -186,13 +162,14 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
                                                   platform::FileSystem& fs,
                                                   platform::TextCodec& codec) {
     std::vector<CookieStoreLocation> stores;
-    if (const std::optional<std::string> local = Folder(folders, platform::csidl::kLocalAppData)) {
+    if (const std::optional<std::string> local =
+            browsers::ShellFolder(folders, platform::csidl::kLocalAppData)) {
         for (const ChromiumBrowser& browser : kChromiumBrowsers) {
             const std::string userData = *local + "\\" + std::string(browser.userData);
             for (const std::string& profile : ProfileFolders(fs, userData)) {
                 for (const std::string_view store : kChromiumStores) {
                     const std::string path = userData + "\\" + profile + "\\" + std::string(store);
-                    if (IsFile(fs, path)) {
+                    if (browsers::IsFile(fs, path)) {
                         stores.push_back({std::string(browser.name), profile, path});
                         break;
                     }
@@ -202,7 +179,7 @@ std::vector<CookieStoreLocation> FindCookieStores(platform::ShellFolders& folder
     }
     for (const std::string& profile : FindFirefoxProfiles(folders, fs, codec)) {
         const std::string path = profile + "\\" + std::string(kFirefoxStore);
-        if (IsFile(fs, path)) {
+        if (browsers::IsFile(fs, path)) {
             stores.push_back({"Firefox", LastPart(profile), path});
         }
     }

@@ -5,6 +5,7 @@
 
 #include "base/json_reader.h"
 #include "base/text.h"
+#include "browsers/browser_folders.h"
 #include "browsers/cookie_store_locations.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -43,31 +44,6 @@ constexpr std::string_view kFirefoxRegistryKey = "Mozilla\\Firefox\\Extensions";
 
 // Larger than any manifest or messages file; one above it is not read.
 constexpr std::uint64_t kLargestManifest = 1U << 20;
-
-std::optional<std::string> Folder(platform::ShellFolders& folders, int csidl) {
-    std::optional<std::string> path = folders.FolderPath(csidl);
-    if (!path) {
-        return std::nullopt;
-    }
-    path->resize(std::min(path->find('\0'), path->size()));
-    while (!path->empty() && path->back() == '\\') {
-        path->pop_back();
-    }
-    if (base::Trim(*path).empty()) {
-        return std::nullopt;
-    }
-    return path;
-}
-
-bool IsFile(platform::FileSystem& fs, const std::string& path) {
-    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
-    return attributes && !attributes->directory && !attributes->reparsePoint;
-}
-
-bool IsRealFolder(platform::FileSystem& fs, const std::string& path) {
-    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
-    return attributes && attributes->directory && !attributes->reparsePoint;
-}
 
 std::optional<std::string> ReadLimited(platform::FileSystem& fs, const std::string& path,
                                        std::uint64_t largest) {
@@ -278,7 +254,7 @@ void AddDistributionAddons(platform::ShellFolders& folders, platform::FileSystem
                            std::vector<InstalledExtension>& found) {
     std::vector<std::string> seen;
     for (const int csidl : {platform::csidl::kProgramFiles, platform::csidl::kProgramFilesX86}) {
-        const std::optional<std::string> programs = Folder(folders, csidl);
+        const std::optional<std::string> programs = ShellFolder(folders, csidl);
         if (!programs ||
             std::find(seen.begin(), seen.end(), base::UpperCase(*programs)) != seen.end()) {
             continue;
@@ -377,7 +353,7 @@ std::vector<InstalledExtension> FindExtensions(platform::ShellFolders& folders,
                                                platform::TextCodec& codec) {
     std::vector<InstalledExtension> found;
     for (const ChromiumBrowser& browser : kChromiumBrowsers) {
-        if (const std::optional<std::string> root = Folder(folders, browser.folder)) {
+        if (const std::optional<std::string> root = ShellFolder(folders, browser.folder)) {
             const std::string userData = *root + "\\" + std::string(browser.userData);
             if (IsFile(fs, userData + "\\Preferences")) {
                 AddChromiumProfile(fs, codec, browser, userData, LastPart(userData), found);
@@ -388,7 +364,7 @@ std::vector<InstalledExtension> FindExtensions(platform::ShellFolders& folders,
                 }
             }
         }
-        if (const std::optional<std::string> root = Folder(folders, browser.folder)) {
+        if (const std::optional<std::string> root = ShellFolder(folders, browser.folder)) {
             AddExternalFiles(fs, browser.name, *root + "\\" + std::string(browser.userData), found);
         }
         if (!browser.registryKey.empty()) {
