@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/program.h"
 #include "core/application.h"
 #include "i18n/languages.h"
 #include "platform/win32/com_handles.h"
@@ -245,11 +246,13 @@ std::string SystemFolder() {
 
 class StartupItemsWin32 : public ::testing::Test {
 protected:
+    StartupItemsWin32() { app::AttachProgram(app); }
     void SetUp() override {
         app.DataFolder = data.Path();
-        app.Catalogue = std::make_unique<i18n::clsLanguages>(
+        auto catalogue = std::make_unique<i18n::clsLanguages>(
             app.ports.fileSystem, app.ports.textCodec, data.Path(), app.branding, data.Path());
-        i18n::LoadBuiltInMessages(*app.Catalogue);
+        i18n::LoadBuiltInMessages(*catalogue);
+        app.Catalogue = std::move(catalogue);
     }
 
     bool HasFinding(const std::string& start) {
