@@ -69,6 +69,7 @@ public:
               m_machine.environment,
               m_machine.services,
               m_machine.scheduledTasks,
+              m_machine.elevation,
           } {
         m_fileSystem.AddDirectory(AppDataFolder());
         m_machine.osVersion.info.majorVersion = 6;

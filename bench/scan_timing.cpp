@@ -178,7 +178,8 @@ PhaseTimer::PhaseTimer(platform::Platform& machinePorts, std::string_view dataFo
                                                                       ports.fileOrigin,
                                                                       ports.environment,
                                                                       ports.services,
-                                                                      ports.scheduledTasks});
+                                                                      ports.scheduledTasks,
+                                                                      ports.elevation});
 }
 
 PhaseTimer::~PhaseTimer() = default;

@@ -427,7 +427,8 @@ TimedPorts::TimedPorts(platform::Platform& inner)
                                                                       inner.fileOrigin,
                                                                       inner.environment,
                                                                       inner.services,
-                                                                      inner.scheduledTasks})) {}
+                                                                      inner.scheduledTasks,
+                                                                      inner.elevation})) {}
 
 TimedPorts::~TimedPorts() = default;
 

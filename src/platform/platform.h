@@ -8,6 +8,7 @@
 #include "platform/desktop.h"
 #include "platform/device_management.h"
 #include "platform/dialogs.h"
+#include "platform/elevation.h"
 #include "platform/environment.h"
 #include "platform/event_loop.h"
 #include "platform/file_origin.h"
@@ -57,6 +58,7 @@ struct Platform {
     Environment& environment;
     Services& services;
     ScheduledTasks& scheduledTasks;
+    Elevation& elevation;
 };
 
 }  // namespace platform

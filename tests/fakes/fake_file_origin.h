@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "platform/elevation.h"
 #include "platform/environment.h"
 #include "platform/file_origin.h"
 #include "platform/scheduled_tasks.h"
@@ -84,6 +85,21 @@ public:
 
     std::vector<platform::ScheduledTask> tasks;
     bool unavailable = false;
+};
+
+// A process without full rights unless `elevated`; a request for them gets
+// `answer`, and each request's arguments are kept.
+class FakeElevation : public platform::Elevation {
+public:
+    bool IsElevated() override { return elevated; }
+    platform::ElevatedRunResult RunElevated(std::string_view arguments) override {
+        requests.emplace_back(arguments);
+        return answer;
+    }
+
+    bool elevated = false;
+    platform::ElevatedRunResult answer{platform::ElevatedRunOutcome::Declined, 0, 1223};
+    std::vector<std::string> requests;
 };
 
 }  // namespace fakes

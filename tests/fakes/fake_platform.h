@@ -80,13 +80,15 @@ struct FakePlatform {
     FakeEnvironment environment;
     FakeServices services;
     FakeScheduledTasks scheduledTasks;
+    FakeElevation elevation;
 
     platform::Platform ports{
         registry,   shellFolders, fileSystem,    programFile,       osVersion,
         shell,      dialogs,      clock,         eventLoop,         textCodec,
         notifyIcon, processes,    clipboard,     systemRestore,     http,
         desktop,    management,   localeFormats, signatureVerifier, deviceManagement,
-        hashing,    fileOrigin,   environment,   services,          scheduledTasks};
+        hashing,    fileOrigin,   environment,   services,          scheduledTasks,
+        elevation};
 };
 
 }  // namespace fakes

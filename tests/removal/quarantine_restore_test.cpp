@@ -571,7 +571,8 @@ TEST_F(QuarantineRestore, ARestoreEndedAtAnyMomentLosesNoItem) {
                               ports.fileOrigin,
                               ports.environment,
                               ports.services,
-                              ports.scheduledTasks};
+                              ports.scheduledTasks,
+                              ports.elevation};
     const auto restoreAll = [&](int changesLeft) {
         core::Application restoring(ending);
         app::AttachProgram(restoring);

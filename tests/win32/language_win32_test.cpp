@@ -136,7 +136,8 @@ protected:
                                   real.fileOrigin,
                                   real.environment,
                                   real.services,
-                                  real.scheduledTasks};
+                                  real.scheduledTasks,
+                                  real.elevation};
     }();
     core::Application app{ports};
 };

@@ -130,7 +130,8 @@ protected:
                                   real.fileOrigin,
                                   real.environment,
                                   real.services,
-                                  real.scheduledTasks};
+                                  real.scheduledTasks,
+                                  real.elevation};
     }();
     fakes::ScriptedFormHost host;
     ui::FormContext forms{ports.eventLoop};

@@ -316,7 +316,8 @@ platform::Platform WithHttp(const platform::Platform& p, platform::Http& http) {
             p.shell,      p.dialogs,      p.clock,         p.eventLoop,         p.textCodec,
             p.notifyIcon, p.processes,    p.clipboard,     p.systemRestore,     http,
             p.desktop,    p.management,   p.localeFormats, p.signatureVerifier, p.deviceManagement,
-            p.hashing,    p.fileOrigin,   p.environment,   p.services,          p.scheduledTasks};
+            p.hashing,    p.fileOrigin,   p.environment,   p.services,          p.scheduledTasks,
+            p.elevation};
 }
 
 // After the server said it has newer definitions, a changes answer that

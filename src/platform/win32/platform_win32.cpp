@@ -6,6 +6,7 @@
 #include "platform/win32/desktop_win32.h"
 #include "platform/win32/device_management_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/elevation_win32.h"
 #include "platform/win32/environment_win32.h"
 #include "platform/win32/event_loop_win32.h"
 #include "platform/win32/file_origin_win32.h"
@@ -56,36 +57,37 @@ struct Win32Platform::Adapters {
     EnvironmentWin32 environment;
     ServicesWin32 services;
     ScheduledTasksWin32 scheduledTasks;
+    ElevationWin32 elevation;
 };
 
 Win32Platform::Win32Platform()
     : m_adapters(std::make_unique<Adapters>()),
-      m_ports(
-          std::make_unique<platform::Platform>(platform::Platform{m_adapters->registry,
-                                                                  m_adapters->shellFolders,
-                                                                  m_adapters->fileSystem,
-                                                                  m_adapters->programFile,
-                                                                  m_adapters->osVersion,
-                                                                  m_adapters->shell,
-                                                                  m_adapters->dialogs,
-                                                                  m_adapters->clock,
-                                                                  m_adapters->eventLoop,
-                                                                  m_adapters->textCodec,
-                                                                  m_adapters->notifyIcon,
-                                                                  m_adapters->processes,
-                                                                  m_adapters->clipboard,
-                                                                  m_adapters->systemRestore,
-                                                                  m_adapters->http,
-                                                                  m_adapters->desktop,
-                                                                  m_adapters->management,
-                                                                  m_adapters->localeFormats,
-                                                                  m_adapters->signatureVerifier,
-                                                                  m_adapters->deviceManagement,
-                                                                  m_adapters->hashing,
-                                                                  m_adapters->fileOrigin,
-                                                                  m_adapters->environment,
-                                                                  m_adapters->services,
-                                                                  m_adapters->scheduledTasks})) {}
+      m_ports(std::make_unique<platform::Platform>(platform::Platform{m_adapters->registry,
+                                                                      m_adapters->shellFolders,
+                                                                      m_adapters->fileSystem,
+                                                                      m_adapters->programFile,
+                                                                      m_adapters->osVersion,
+                                                                      m_adapters->shell,
+                                                                      m_adapters->dialogs,
+                                                                      m_adapters->clock,
+                                                                      m_adapters->eventLoop,
+                                                                      m_adapters->textCodec,
+                                                                      m_adapters->notifyIcon,
+                                                                      m_adapters->processes,
+                                                                      m_adapters->clipboard,
+                                                                      m_adapters->systemRestore,
+                                                                      m_adapters->http,
+                                                                      m_adapters->desktop,
+                                                                      m_adapters->management,
+                                                                      m_adapters->localeFormats,
+                                                                      m_adapters->signatureVerifier,
+                                                                      m_adapters->deviceManagement,
+                                                                      m_adapters->hashing,
+                                                                      m_adapters->fileOrigin,
+                                                                      m_adapters->environment,
+                                                                      m_adapters->services,
+                                                                      m_adapters->scheduledTasks,
+                                                                      m_adapters->elevation})) {}
 
 Win32Platform::~Win32Platform() = default;
 
