@@ -28,7 +28,7 @@ common=(
 # need.
 without_recommends=(fp-utils)
 case "${1:-test}" in
-    test) wanted=("${common[@]}" libgtest-dev clang-format nginx openssl clang libclang-rt-14-dev) ;;
+    test) wanted=("${common[@]}" libgtest-dev clang-format nginx openssl osslsigncode clang libclang-rt-14-dev) ;;
     run) wanted=("${common[@]}" imagemagick) ;;
     fuzz) wanted=("${common[@]}" libgtest-dev clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 test|run|fuzz" >&2; exit 2 ;;
