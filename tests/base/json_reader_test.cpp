@@ -44,6 +44,10 @@ TEST(JsonReader, AnythingButJsonReadsAsNothing) {
         "\"open",
         "\"bad \\x escape\"",
         "\"tab\tinside\"",
+        // A control character, or the end of the text, deep inside a long run.
+        "\"long plain run of bytes\x01 with a control inside\"",
+        "\"long plain run of bytes\x7f\x1f and more after it\"",
+        "\"long plain run of bytes that never ends",
         "\"\\u12\"",
         "\"\\ud800\\u12\"",
         "01",
@@ -90,6 +94,10 @@ TEST(JsonReader, ReadsAsTheBrowsersDo) {
         {"\"\\udc00x\"", replacement + "x"},
         {"\"\\ud800\\u0041\"", replacement + "A"},
         {"\"\\ud800\\ud83d\\ude00\"", replacement + "\xF0\x9F\x98\x80"},
+        // A long run of plain bytes ends at the escape or the quote, wherever
+        // it stands, and keeps bytes of the upper half.
+        {"\"0123456789abcd\\\"ef\\\\ghijklmnop\xC3\xA9qrstuvw\"",
+         "0123456789abcd\"ef\\ghijklmnop\xC3\xA9qrstuvw"},
     };
     for (const auto& [text, decoded] : strings) {
         const std::optional<JsonValue> read = ParseJson(text);
