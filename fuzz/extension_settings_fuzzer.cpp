@@ -1,7 +1,7 @@
 // A browser's extension settings from outside: the same bytes read as
 // Preferences, as a manifest with its locale messages, as Firefox's
-// extensions.json and as external extensions files must give only well-formed entries, whatever
-// they hold.
+// extensions.json and extension-settings.json and as external extensions files must give only
+// well-formed entries, whatever they hold.
 
 #include "browsers/extension_settings.h"
 #include "fuzz_target.h"
@@ -31,6 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const browsers::RecordedExtension& addon : browsers::ReadFirefoxAddons(text)) {
         fuzz::Require(!addon.id.empty(), "an add-on has an ID");
         RequireShort(addon.id, "an add-on's ID fits a row");
+    }
+    for (const auto& [id, overrides] : browsers::ReadFirefoxOverrides(text)) {
+        RequireShort(id, "an overriding add-on's ID fits a row");
     }
     for (const std::string_view file :
          {"external_extensions.json", "aaaabbbbccccddddeeeeffffgggghhhh.json"}) {

@@ -378,7 +378,16 @@ std::vector<InstalledExtension> FindExtensions(platform::ShellFolders& folders,
         if (!text) {
             continue;
         }
+        const std::vector<std::pair<std::string, ExtensionOverrides>> overrides =
+            ReadFirefoxOverrides(
+                ReadLimited(fs, profile + "\\extension-settings.json", base::kJsonMaxSettingsSize)
+                    .value_or(""));
         for (RecordedExtension& extension : ReadFirefoxAddons(*text)) {
+            for (const auto& [id, asked] : overrides) {
+                if (id == extension.id) {
+                    extension.overrides = asked;
+                }
+            }
             InstalledExtension entry;
             entry.browser = "Firefox";
             entry.family = BrowserFamily::Firefox;

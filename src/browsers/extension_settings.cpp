@@ -1,5 +1,7 @@
 #include "browsers/extension_settings.h"
 
+#include <algorithm>
+
 #include "base/json_reader.h"
 #include "base/text.h"
 
@@ -259,6 +261,49 @@ std::vector<std::string> ExternalExtensionIds(std::string_view fileName, std::st
         }
     }
     return ids;
+}
+
+std::vector<std::pair<std::string, ExtensionOverrides>> ReadFirefoxOverrides(
+    std::string_view text) {
+    std::vector<std::pair<std::string, ExtensionOverrides>> found;
+    const std::optional<base::JsonValue> document = ReadSettingsJson(text);
+    if (!document || !document->IsObject()) {
+        return found;
+    }
+    // Every add-on of a setting's precedence list asks for that setting.
+    const auto mark = [&found](const base::JsonValue* setting, bool ExtensionOverrides::*what) {
+        const base::JsonValue* list =
+            setting != nullptr ? setting->Member("precedenceList") : nullptr;
+        if (list == nullptr || !list->IsArray()) {
+            return;
+        }
+        for (const base::JsonValue& entry : list->items) {
+            const std::string id = ShortText(entry.StringMember("id"));
+            if (id.empty()) {
+                continue;
+            }
+            auto at = std::find_if(found.begin(), found.end(),
+                                   [&id](const auto& pair) { return pair.first == id; });
+            if (at == found.end()) {
+                at = found.insert(found.end(), {id, ExtensionOverrides{}});
+            }
+            at->second.*what = true;
+        }
+    };
+    if (const base::JsonValue* prefs = document->Member("prefs"); prefs != nullptr) {
+        mark(prefs->Member("homepage_override"), &ExtensionOverrides::homePage);
+    }
+    if (const base::JsonValue* urls = document->Member("url_overrides"); urls != nullptr) {
+        mark(urls->Member("newTabURL"), &ExtensionOverrides::newTabPage);
+    }
+    // The search engine's setting has had more than one name.
+    if (const base::JsonValue* search = document->Member("default_search");
+        search != nullptr && search->IsObject()) {
+        for (const base::JsonMember& setting : search->members) {
+            mark(&setting.value, &ExtensionOverrides::searchProvider);
+        }
+    }
+    return found;
 }
 
 }  // namespace browsers

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace browsers {
@@ -78,6 +79,13 @@ inline constexpr std::size_t kLongestExtensionText = 120;
 
 // Firefox's extensions.json: every add-on with an ID.
 [[nodiscard]] std::vector<RecordedExtension> ReadFirefoxAddons(std::string_view text);
+
+// What Firefox's extension-settings.json records that each add-on asks to
+// change (an add-on's manifest lies inside its packed file, but Firefox
+// writes down every override it was asked for, applied or not), by add-on
+// ID, in the order first named.
+[[nodiscard]] std::vector<std::pair<std::string, ExtensionOverrides>> ReadFirefoxOverrides(
+    std::string_view text);
 
 // The IDs an external extensions file names: a "<id>.json" file its own,
 // external_extensions.json each of its members, when it says where to get

@@ -33,7 +33,7 @@ protected:
     fakes::FakeShellFolders folders;
     fakes::Windows1252Codec codec;
 
-    // "browser|profile|id|name|version|source|on/off|folder|search newtab"
+    // "browser|profile|id|name|version|source|on/off|folder|search home newtab"
     std::vector<std::string> Inventory() {
         std::vector<std::string> rows;
         for (const InstalledExtension& found : FindExtensions(folders, fs, registry, codec)) {
@@ -42,7 +42,7 @@ protected:
                            e.version + "|" + SourceText(e.source) + "|" +
                            (e.enabled ? "on" : "off") + "|" + found.folder + "|" +
                            (e.overrides.searchProvider ? "S" : "") +
-                           (e.overrides.newTabPage ? "N" : ""));
+                           (e.overrides.homePage ? "H" : "") + (e.overrides.newTabPage ? "N" : ""));
         }
         return rows;
     }
@@ -108,6 +108,14 @@ TEST_F(ExtensionInventory, ListsEveryExtensionOfEveryProfileAsTheBrowsersRecordT
         R"( "installTelemetryInfo": {"source": "amo"}, "path": "C:\\x\\blocker.xpi"},)"
         R"( {"id": "pushed@example", "location": "winreg-app-global", "active": false},)"
         R"( {"type": "extension"}, 7]})");
+    // What Firefox wrote down that its add-ons asked to change, applied or
+    // not (the manifests lie inside the packed files).
+    fs.AddFile(firefox + "\\Profiles\\ab.default\\extension-settings.json",
+               R"({"version": 3, "url_overrides": {"newTabURL": {"precedenceList": [)"
+               R"({"id": "pushed@example", "value": "moz-extension://x/tab.html"}]}},)"
+               R"( "prefs": {"homepage_override": {"precedenceList": [{"id": "pushed@example"},)"
+               R"( {"value": "no id"}]}}, "default_search": {"defaultSearch": {"precedenceList":)"
+               R"( [{"id": "pushed@example", "value": "Find", "enabled": false}]}}})");
 
     const std::string longName = std::string(kLongestExtensionText, 'x') + "...";
     EXPECT_EQ(
@@ -123,7 +131,7 @@ TEST_F(ExtensionInventory, ListsEveryExtensionOfEveryProfileAsTheBrowsersRecordT
             "Chrome||" + std::string(kRegisteredId) + "|||registry|on||",
             "Edge|Work|" + std::string(kLegacyId) + "|" + longName + "|3|registry|on||",
             "Firefox|ab.default|blocker@example|Blocker|5|store|on|C:\\x\\blocker.xpi|",
-            "Firefox|ab.default|pushed@example|||registry|off||",
+            "Firefox|ab.default|pushed@example|||registry|off||SHN",
             "Firefox||helper@example|||registry|on|C:\\ProgramData\\helper|",
             "Firefox||dist@example|||file|on|C:\\Program Files\\Mozilla "
             "Firefox\\distribution\\extensions\\dist@example.xpi|",
