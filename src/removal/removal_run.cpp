@@ -19,6 +19,7 @@
 #include "removal/registry_removal.h"
 #include "removal/registry_roots.h"
 #include "removal/restore_point.h"
+#include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
@@ -274,10 +275,10 @@ void ReportExtensions(core::Application& app) {
     }
 }
 
-// Startup entries that the removal cannot change yet (a hosts line, a proxy,
-// Winlogon's values): never counted as removed, nothing is touched, and the
-// user hears what to do instead. Their registry-value kinds go with the
-// registry rows.
+// Startup entries that the removal cannot change yet: never counted as
+// removed, nothing is touched, and the user hears what to do instead. Their
+// registry-value kinds go with the registry rows, and those changed in place
+// with RemoveStartupItems.
 void ListUnremovableStartupItems(core::Application& app, bool secondPass) {
     if (!secondPass) {
         return;
@@ -318,6 +319,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     if (secondPass) {
         ReportExtensions(app);
     }
+    RemoveStartupItems(app, secondPass);
     ListUnremovableStartupItems(app, secondPass);
     // 5.
     if (app.removal.ProblemCount > 0) {

@@ -8,6 +8,7 @@
 #include "core/application.h"
 #include "removal/quarantine_restore.h"
 #include "removal/quarantine_window.h"
+#include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
 
@@ -15,13 +16,17 @@ namespace removal {
 
 namespace {
 
+// Kinds that only ever go back to their own place.
 bool IsRegistry(QuarantineKind kind) {
-    return kind == QuarantineKind::RegistryKey || kind == QuarantineKind::RegistryValue;
+    return kind == QuarantineKind::RegistryKey || kind == QuarantineKind::RegistryValue ||
+           IsStartupItemKind(kind);
 }
 
 std::string WhereFrom(const QuarantineEntry& entry) {
-    return entry.kind == QuarantineKind::RegistryValue ? entry.location + "\\" + entry.valueName
-                                                       : entry.location;
+    return entry.kind == QuarantineKind::RegistryValue ||
+                   entry.kind == QuarantineKind::RegistryReset
+               ? entry.location + "\\" + entry.valueName
+               : entry.location;
 }
 
 std::string_view ReasonMessage(RestoreOutcome outcome) {
@@ -73,6 +78,13 @@ std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& 
     }
     if (entry.kind == QuarantineKind::CookieRows) {
         return scan::StoreCookieLocation(entry.location, entry.valueName);
+    }
+    // A startup entry is excluded by the place the scan names it by.
+    if (entry.kind == QuarantineKind::RegistryReset) {
+        return entry.location + "\\" + entry.valueName;
+    }
+    if (IsStartupItemKind(entry.kind)) {
+        return entry.location;
     }
     return IsRegistry(entry.kind) ? entry.location : placedAt;
 }

@@ -392,7 +392,22 @@ bool IsRemovable(Category category) {
         case Category::PoliciesRun:
         case Category::Debugger:
         case Category::MonitorProcess:
+        case Category::ProxyScript:
         case Category::StartupFolder:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsChangedInPlace(Category category) {
+    switch (category) {
+        case Category::WinlogonShell:
+        case Category::WinlogonUserinit:
+        case Category::AppInit:
+        case Category::Proxy:
+        case Category::Dns:
+        case Category::Hosts:
             return true;
         default:
             return false;
@@ -404,9 +419,9 @@ std::optional<std::string_view> UnremovableReason(const StartupItemsState& state
                                                   std::string_view location) {
     for (const JudgedEntry& judged : state.entries) {
         if (judged.verdict && !IsRemovable(judged.entry.category) &&
-            judged.findingName == findingName && judged.entry.where == location) {
-            return judged.entry.category == Category::Hosts ? "MSG_SI_NOT_REMOVED_HOSTS"
-                                                            : "MSG_SI_NOT_REMOVED";
+            !IsChangedInPlace(judged.entry.category) && judged.findingName == findingName &&
+            judged.entry.where == location) {
+            return "MSG_SI_NOT_REMOVED";
         }
     }
     return std::nullopt;

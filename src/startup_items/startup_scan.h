@@ -26,9 +26,13 @@ namespace startup_items {
 // checked once, however many entries start it.
 void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
 
-// Whether a removal can take the entry away: the registry values whose
-// deletion undoes what they do. The others are listed, never changed.
+// Whether a removal takes the entry away as a trace of its own: the
+// registry values whose deletion undoes what they do, and the files of the
+// Startup folders.
 [[nodiscard]] bool IsRemovable(Category category);
+// Whether a removal changes the entry where it is instead: values set back
+// to the system's own, hosts lines commented out.
+[[nodiscard]] bool IsChangedInPlace(Category category);
 
 // The catalogue key of the reason why a checked finding of the removal list
 // (its name and location) cannot be removed; nullopt for every other row.

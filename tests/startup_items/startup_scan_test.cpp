@@ -1,6 +1,8 @@
 #include "startup_items/startup_scan.h"
 
 #include "definitions/line_code.h"
+#include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
 #include "removal/removal_run.h"
 #include "report/scan_report.h"
 #include "scan/finding_lists.h"
@@ -141,32 +143,144 @@ TEST_F(StartupScan, TheReportListsEveryEntryReadInItsFixedLayout) {
     EXPECT_EQ(Removal().ItemCount(), 6);
 }
 
-TEST_F(StartupScan, RunValuesAreRemovedAndKindsNotYetRemovableAreListedUnchanged) {
+// Every kind comes away through its own save-first path, and back from the
+// quarantine exactly as it was.
+TEST_F(StartupScan, EveryRegistryKindAndTheHostsLinesAreRemovedAndRestoredExactly) {
+    const std::string winlogon = std::string(kNt) + "\\Winlogon";
+    const std::string windows = std::string(kNt) + "\\Windows";
+    const std::string ifeo = std::string(kNt) + "\\Image File Execution Options\\notepad.exe";
+    const platform::RegistryValue one{platform::reg_type::kDword, std::string("\x01\0\0\0", 4)};
+    const platform::RegistryValue zero{platform::reg_type::kDword, std::string(4, '\0')};
+    machine.registry.SetString(kMachine, winlogon, "Shell", "explorer.exe C:\\x\\shell.exe");
+    machine.registry.SetString(kMachine, winlogon, "Userinit",
+                               "C:\\Windows\\system32\\userinit.exe,C:\\x\\init.exe,");
+    machine.registry.SetString(kMachine, windows, "AppInit_DLLs", "C:\\x\\hook.dll");
+    machine.registry.SetValue(kMachine, windows, "LoadAppInit_DLLs", one);
+    machine.registry.SetString(kUser, kInternet, "AutoConfigURL", "http://pac.example/p.pac");
+    struct Row {
+        RegistryRoot root;
+        std::string key;
+        std::string value;
+        // What the removal leaves; nullopt: the value is deleted.
+        std::optional<platform::RegistryValue> left;
+    };
+    const std::vector<Row> rows{
+        {kUser, kRun, "Updater", std::nullopt},
+        {kMachine, kWowRun, "Helper", std::nullopt},
+        {kMachine, ifeo, "Debugger", std::nullopt},
+        {kMachine, winlogon, "Shell", platform::StringValue("explorer.exe")},
+        {kMachine, winlogon, "Userinit",
+         platform::StringValue("C:\\Windows\\system32\\userinit.exe,")},
+        {kMachine, windows, "AppInit_DLLs", platform::StringValue("")},
+        {kMachine, windows, "LoadAppInit_DLLs", zero},
+        {kUser, kInternet, "ProxyServer", platform::StringValue("")},
+        {kUser, kInternet, "ProxyEnable", zero},
+        {kUser, kInternet, "AutoConfigURL", std::nullopt},
+    };
+    std::vector<std::optional<platform::RegistryValue>> before;
+    for (const Row& row : rows) {
+        before.push_back(machine.registry.Value(row.root, row.key, row.value));
+        ASSERT_TRUE(before.back().has_value()) << row.value;
+    }
     Scan();
     CheckAllAndRemove();
-    EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
-    EXPECT_FALSE(machine.registry.String(kMachine, kWowRun, "Helper").has_value());
-    EXPECT_FALSE(machine.registry
-                     .String(kMachine,
-                             std::string(kNt) + "\\Image File Execution Options\\notepad.exe",
-                             "Debugger")
-                     .has_value());
-    EXPECT_EQ(machine.registry.String(kUser, kRun, "Zoom").has_value(), true);
-    // The hosts line and the proxy stay as they were, are said in Delete
-    // Failed, and stay on the results page unchecked.
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
+    EXPECT_EQ(Removal().ItemCount(), 0);
+    for (const Row& row : rows) {
+        const std::optional<platform::RegistryValue> now =
+            machine.registry.Value(row.root, row.key, row.value);
+        EXPECT_EQ(now.has_value(), row.left.has_value()) << row.value;
+        if (now && row.left) {
+            EXPECT_EQ(now->type, row.left->type) << row.value;
+            EXPECT_EQ(now->data, row.left->data) << row.value;
+        }
+    }
+    // The redirecting line is commented out; the blocking lines, the line
+    // ends and everything else stay.
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content,
+              "# blocking lines are protection\r\n127.0.0.1 localhost\r\n::1 localhost\r\n"
+              "0.0.0.0 ads.example tracker.example # ads\r\n# 10.6.6.6   www.bank.example\r\n");
+
+    for (const removal::QuarantineEntry& entry :
+         removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        EXPECT_EQ(removal::RestoreQuarantined(*app, entry, removal::RestorePlace::Original).outcome,
+                  removal::RestoreOutcome::Restored)
+            << entry.location << " " << entry.valueName;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<platform::RegistryValue> now =
+            machine.registry.Value(rows[i].root, rows[i].key, rows[i].value);
+        ASSERT_TRUE(now.has_value()) << rows[i].value;
+        EXPECT_EQ(now->type, before[i]->type) << rows[i].value;
+        EXPECT_EQ(now->data, before[i]->data) << rows[i].value;
+    }
     EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
-    EXPECT_EQ(machine.registry.String(kUser, kInternet, "ProxyServer"), "127.0.0.1:8080");
-    const std::vector<std::string> problems = app->frmDelete.lstProblem->Items();
-    ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0],
-              "HKEY_CURRENT_USER\\" + std::string(kInternet) +
-                  "\\ProxyServer - Acme Sweeper cannot change this kind of entry yet, so "
-                  "nothing was changed. Change it by hand, or with the program that "
-                  "set it.");
-    EXPECT_EQ(problems[1].rfind(std::string(kHosts) + ": 10.6.6.6 www.bank.example - ", 0), 0u);
-    ASSERT_EQ(Removal().ItemCount(), 2);
-    EXPECT_FALSE(Removal().Item(0).checked);
-    EXPECT_FALSE(Removal().Item(1).checked);
+    EXPECT_TRUE(
+        removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder).empty());
+}
+
+// A hosts file edited since the removal is not written over: only the lines
+// the removal commented out come back, and when they are gone nothing does.
+TEST_F(StartupScan, AHostsFileChangedSinceTheRemovalGetsBackOnlyItsCommentedLines) {
+    Scan();
+    CheckAllAndRemove();
+    const auto hostsEntry = [this] {
+        for (const removal::QuarantineEntry& entry :
+             removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+            if (entry.kind == removal::QuarantineKind::HostsLines) {
+                return entry;
+            }
+        }
+        return removal::QuarantineEntry{};
+    };
+    const std::string commented = machine.fileSystem.Find(kHosts)->content;
+    machine.fileSystem.AddFile(kHosts, commented + "192.0.2.1 intranet\r\n");
+    removal::RestoreResult result =
+        removal::RestoreQuarantined(*app, hostsEntry(), removal::RestorePlace::Original);
+    EXPECT_EQ(result.outcome, removal::RestoreOutcome::Restored);
+    EXPECT_FALSE(result.note.empty());
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content,
+              std::string(kHostsText) + "192.0.2.1 intranet\r\n");
+
+    // Removed again, then the line taken out by hand: nothing to put back.
+    Scan();
+    CheckAllAndRemove();
+    machine.fileSystem.AddFile(kHosts, "127.0.0.1 localhost\r\n");
+    result = removal::RestoreQuarantined(*app, hostsEntry(), removal::RestorePlace::Original);
+    EXPECT_EQ(result.outcome, removal::RestoreOutcome::Occupied);
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, "127.0.0.1 localhost\r\n");
+    EXPECT_EQ(hostsEntry().kind, removal::QuarantineKind::HostsLines);
+}
+
+// A standard user cannot change the machine's entries: each is said with
+// what to do, nothing of it is changed, and the quarantine keeps no copy.
+TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone) {
+    const std::string winlogon = std::string(kNt) + "\\Winlogon";
+    machine.registry.SetString(kMachine, winlogon, "Shell", "C:\\x\\shell.exe");
+    machine.ModelStandardUser();
+    Scan();
+    CheckAllAndRemove();
+    EXPECT_EQ(machine.registry.String(kMachine, winlogon, "Shell"), "C:\\x\\shell.exe");
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
+    // The user's own entries go.
+    EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
+    const std::string admin = "Only an administrator can change this entry";
+    std::vector<std::string> told;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        if (problem.find(admin) != std::string::npos) {
+            told.push_back(problem.substr(0, problem.find(" - ")));
+        }
+    }
+    EXPECT_EQ(told,
+              (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell",
+                                        std::string(kHosts) + ": 10.6.6.6 www.bank.example"}));
+    for (const removal::QuarantineEntry& entry :
+         removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        EXPECT_EQ(entry.location.rfind("HKEY_CURRENT_USER", 0), 0u) << entry.location;
+    }
+    for (int row = 0; row < Removal().ItemCount(); ++row) {
+        EXPECT_FALSE(Removal().Item(row).checked);
+    }
 }
 
 TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUnchanged) {
