@@ -194,6 +194,12 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
             if (!base::Trim(item.SubItem(2)).empty()) {
                 where += "\\" + base::Trim(item.SubItem(2));
             }
+            // A standard user is told how to get the rights the machine's
+            // keys ask for.
+            if (root && root->handle == platform::RegistryRoot::LocalMachine &&
+                !app.ports.elevation.IsElevated()) {
+                where += " - " + app.Message("MSG_SI_RUN_AS_ADMIN");
+            }
             ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
         }
     }

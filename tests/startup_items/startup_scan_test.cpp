@@ -272,7 +272,10 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
         }
     }
     EXPECT_EQ(told,
-              (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell",
+              (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
+                                        "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
+                                            "\\Image File Execution Options\\notepad.exe\\Debugger",
+                                        "HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell",
                                         std::string(kHosts) + ": 10.6.6.6 www.bank.example"}));
     for (const removal::QuarantineEntry& entry :
          removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
