@@ -188,7 +188,7 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextC
     const bool isValue =
         *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows ||
         *kind == QuarantineKind::RegistryReset || *kind == QuarantineKind::HostsLines ||
-        *kind == QuarantineKind::ShortcutArguments;
+        *kind == QuarantineKind::ShortcutArguments || *kind == QuarantineKind::Task;
     if (!isValue && !texts[7].empty()) {
         return std::nullopt;
     }

@@ -24,11 +24,13 @@
 //   location   where the item was: a file's or folder's full path, or a
 //              registry key by its root's name and path as regedit shows it
 //              (HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\Acme is the 32-bit
-//              view's key), or a cookie store's path
+//              view's key), or a cookie store's path; a service's or task's
+//              place as the scan names it
 //   value      a registry value's name, or the domain of saved cookie rows;
-//              for hostslines and shortcutargs the SHA-256 of the file as
-//              the removal left it (hostslines: then each commented line as
-//              it stood before, each after a line break); empty for
+//              for hostslines the SHA-256 of the file as the removal left
+//              it, then each commented line as it stood before, each after
+//              a line break; for shortcutargs the arguments the removal
+//              left; for task the task's path ("\Folder\Name"); empty for
 //              everything else
 // Texts are UTF-8; an older index, whose first line is
 // "QuarantineIndex<TAB>1", has them in the code page that the program ran in

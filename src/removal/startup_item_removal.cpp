@@ -19,6 +19,7 @@
 #include "removal/saved_content.h"
 #include "scan/registry_views.h"
 #include "startup_items/startup_places.h"
+#include "startup_items/startup_rules.h"
 #include "startup_items/startup_scan.h"
 
 namespace removal {
@@ -350,12 +351,173 @@ std::optional<std::string_view> CommentOutHostsLines(core::Application& app,
     return std::nullopt;
 }
 
+// A name for a copy in the quarantine: the text after the last "\\", with
+// what a file name cannot hold replaced.
+std::string StorableLeaf(std::string_view path, std::string_view suffix) {
+    std::string name(path.substr(path.rfind('\\') + 1));
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            c = '_';
+        }
+    }
+    return (name.empty() ? std::string("entry") : name) + std::string(suffix);
+}
+
+// The shortcut saved, then its address and extension arguments taken out;
+// the shortcut's other arguments stay.
+std::optional<std::string_view> CleanShortcut(core::Application& app, const StartupEntry& entry) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const std::string& path = entry.where;
+    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
+    if (!attributes) {
+        return std::nullopt;  // gone already
+    }
+    if (attributes->reparsePoint || attributes->directory || RunsThroughLink(fs, path)) {
+        return kNotChanged;
+    }
+    const std::optional<std::string> bytes = fs.ReadWholeFile(path);
+    const std::optional<platform::ShortcutLink> link = app.ports.shell.ReadShortcut(path);
+    if (!bytes || !link) {
+        return kNotChanged;
+    }
+    const std::string cleaned = startup_items::CleanBrowserArguments(link->arguments);
+    if (cleaned == link->arguments) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> storedName = SaveWithEntry(
+        app, QuarantineKind::ShortcutArguments, StorableLeaf(path, ""), *bytes, path, cleaned);
+    if (!storedName) {
+        return kNotSaved;
+    }
+    if (!app.ports.shell.WriteShortcutArguments(path, cleaned)) {
+        Discard(app, {*storedName});
+        return Refusal(app);
+    }
+    return std::nullopt;
+}
+
+constexpr std::string_view kServiceFirstLine = "[Service]";
+
+std::string ServiceText(const platform::ServiceConfig& config) {
+    return std::string(kServiceFirstLine) + "\r\nName=" + config.name +
+           "\r\nDisplayName=" + config.displayName +
+           "\r\nStart=" + std::to_string(static_cast<std::uint32_t>(config.start)) +
+           "\r\nImagePath=" + config.imagePath + "\r\n";
+}
+
+std::optional<platform::ServiceConfig> ParseServiceText(std::string_view text) {
+    const std::vector<std::string> lines = base::SplitLines(text);
+    if (lines.empty() || lines.front() != kServiceFirstLine) {
+        return std::nullopt;
+    }
+    platform::ServiceConfig config;
+    bool named = false;
+    bool started = false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::size_t equals = lines[i].find('=');
+        if (equals == std::string::npos) {
+            continue;
+        }
+        const std::string key = lines[i].substr(0, equals);
+        const std::string value = lines[i].substr(equals + 1);
+        if (key == "Name") {
+            config.name = value;
+            named = !value.empty();
+        } else if (key == "DisplayName") {
+            config.displayName = value;
+        } else if (key == "ImagePath") {
+            config.imagePath = value;
+        } else if (key == "Start" && value.size() == 1 && value[0] >= '0' && value[0] <= '4') {
+            config.start = static_cast<platform::ServiceStart>(value[0] - '0');
+            started = true;
+        }
+    }
+    return named && started ? std::optional(config) : std::nullopt;
+}
+
+// The service is disabled, not deleted; how it was started is saved first.
+std::optional<std::string_view> DisableService(core::Application& app, const StartupEntry& entry) {
+    platform::Services& services = app.ports.services;
+    const std::optional<platform::ServiceConfig> config = services.QueryService(entry.name);
+    if (!config || config->start == platform::ServiceStart::Disabled) {
+        return std::nullopt;  // gone, or disabled already
+    }
+    platform::ServiceConfig saved = *config;
+    saved.name = entry.name;
+    const std::optional<std::string> storedName =
+        SaveWithEntry(app, QuarantineKind::ServiceStart, StorableLeaf(entry.name, ".service.txt"),
+                      ServiceText(saved), entry.where, "");
+    if (!storedName) {
+        return kNotSaved;
+    }
+    switch (services.SetStartType(entry.name, platform::ServiceStart::Disabled)) {
+        case platform::ServiceChange::Changed:
+            return std::nullopt;
+        case platform::ServiceChange::NotFound:
+            Discard(app, {*storedName});
+            return std::nullopt;
+        case platform::ServiceChange::AccessDenied:
+            Discard(app, {*storedName});
+            return kNeedsAdministrator;
+        case platform::ServiceChange::Failed:
+            break;
+    }
+    Discard(app, {*storedName});
+    return kNotChanged;
+}
+
+// The task's definition is exported into the quarantine, then the task is
+// deleted through the scheduler.
+std::optional<std::string_view> DeleteTask(core::Application& app, const StartupEntry& entry) {
+    platform::ScheduledTasks& tasks = app.ports.scheduledTasks;
+    const std::optional<std::string> xml = tasks.ExportTask(entry.name);
+    if (!xml) {
+        return kNotSaved;
+    }
+    const std::optional<std::string> storedName = SaveWithEntry(
+        app, QuarantineKind::Task, StorableLeaf(entry.name, ".xml"), *xml, entry.where, entry.name);
+    if (!storedName) {
+        return kNotSaved;
+    }
+    switch (tasks.DeleteTask(entry.name)) {
+        case platform::TaskChange::Done:
+            return std::nullopt;
+        case platform::TaskChange::NotFound:
+            Discard(app, {*storedName});
+            return std::nullopt;
+        case platform::TaskChange::AccessDenied:
+            Discard(app, {*storedName});
+            return kNeedsAdministrator;
+        case platform::TaskChange::AlreadyThere:
+        case platform::TaskChange::Failed:
+            break;
+    }
+    Discard(app, {*storedName});
+    return kNotChanged;
+}
+
+// One finding's change, by its kind.
+std::optional<std::string_view> ChangeInPlace(core::Application& app, const StartupEntry& entry) {
+    switch (entry.category) {
+        case Category::BrowserShortcut:
+            return CleanShortcut(app, entry);
+        case Category::Service:
+            return DisableService(app, entry);
+        case Category::Task:
+            return DeleteTask(app, entry);
+        default:
+            return ResetRegistryEntry(app, entry);
+    }
+}
+
 // The startup finding of a checked row of the removal list, when its kind
 // is changed here.
 const JudgedEntry* FindingOfRow(const core::Application& app, const ui::ListItem& item) {
     for (const JudgedEntry& judged : app.startupItems.entries) {
         if (judged.verdict && startup_items::IsChangedInPlace(judged.entry.category) &&
-            judged.findingName == item.text && judged.entry.where == item.SubItem(1)) {
+            !startup_items::IsFakeBrowser(judged) && judged.findingName == item.text &&
+            judged.entry.where == item.SubItem(1)) {
             return &judged;
         }
     }
@@ -373,7 +535,16 @@ void ListLeftOver(core::Application& app, int row, std::string_view reason) {
 }  // namespace
 
 bool IsStartupItemKind(QuarantineKind kind) {
-    return kind == QuarantineKind::RegistryReset || kind == QuarantineKind::HostsLines;
+    switch (kind) {
+        case QuarantineKind::RegistryReset:
+        case QuarantineKind::HostsLines:
+        case QuarantineKind::ShortcutArguments:
+        case QuarantineKind::ServiceStart:
+        case QuarantineKind::Task:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void RemoveStartupItems(core::Application& app, bool secondPass) {
@@ -383,6 +554,7 @@ void RemoveStartupItems(core::Application& app, bool secondPass) {
     ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
     std::vector<std::pair<int, const JudgedEntry*>> hostsRows;
     std::vector<const JudgedEntry*> hostsFindings;
+    std::set<std::string> tasksDone;
     for (int row = 0; row < names.ItemCount(); ++row) {
         const ui::ListItem item = names.Item(row);
         const JudgedEntry* judged = item.checked ? FindingOfRow(app, item) : nullptr;
@@ -394,9 +566,15 @@ void RemoveStartupItems(core::Application& app, bool secondPass) {
             hostsFindings.push_back(judged);
             continue;
         }
+        // A task that starts several programs is several findings, and
+        // goes with the first of them.
+        if (judged->entry.category == Category::Task &&
+            !tasksDone.insert(base::UpperCase(judged->entry.name)).second) {
+            continue;
+        }
         app.removal.CurrentThreat = item.text;
         app.frmMain.lblDeletingCaption->SetCaption(base::LowerCase(item.SubItem(1)));
-        if (const std::optional<std::string_view> reason = ResetRegistryEntry(app, judged->entry)) {
+        if (const std::optional<std::string_view> reason = ChangeInPlace(app, judged->entry)) {
             ListLeftOver(app, row, *reason);
         }
         app.ports.eventLoop.YieldToMessageLoop();
@@ -536,6 +714,88 @@ RestoreResult RestoreHostsLines(core::Application& app, const QuarantineEntry& e
     return {RestoreOutcome::Restored, path, app.Message("MSG_RESTORE_HOSTS_LINES")};
 }
 
+// The shortcut as it was saved, over the one the removal cleaned, only
+// while its arguments are still those the removal left.
+RestoreResult RestoreShortcut(core::Application& app, const QuarantineEntry& entry) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const std::string& path = entry.location;
+    if (!IsRestorablePath(path)) {
+        return NotRestored(RestoreOutcome::BadPlace);
+    }
+    const std::optional<std::string> saved = SavedBytes(app, entry);
+    if (!saved) {
+        return NotRestored(RestoreOutcome::Untrusted);
+    }
+    if (RunsThroughLink(fs, path)) {
+        return NotRestored(RestoreOutcome::ThroughLink);
+    }
+    const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
+    if (attributes) {
+        if (attributes->reparsePoint) {
+            return NotRestored(RestoreOutcome::ThroughLink);
+        }
+        const std::optional<platform::ShortcutLink> now = app.ports.shell.ReadShortcut(path);
+        if (attributes->directory || !now || now->arguments != entry.valueName) {
+            return NotRestored(RestoreOutcome::Occupied, app.Message("MSG_RESTORE_SI_CHANGED"));
+        }
+    }
+    if (!ReplaceInOneStep(fs, path, *saved)) {
+        return NotRestored(RestoreOutcome::WriteFailed, app.Message(Refusal(app)));
+    }
+    return {RestoreOutcome::Restored, path, {}};
+}
+
+// The service's start type as it was, while the service is still the one
+// the removal disabled and nothing has started it since.
+RestoreResult RestoreService(core::Application& app, const QuarantineEntry& entry) {
+    const std::optional<std::string> bytes = SavedBytes(app, entry);
+    const std::optional<platform::ServiceConfig> saved =
+        bytes ? ParseServiceText(*bytes) : std::nullopt;
+    if (!saved) {
+        return NotRestored(RestoreOutcome::Untrusted);
+    }
+    const std::optional<platform::ServiceConfig> now = app.ports.services.QueryService(saved->name);
+    if (!now || now->start != platform::ServiceStart::Disabled ||
+        now->imagePath != saved->imagePath) {
+        return NotRestored(RestoreOutcome::Occupied, app.Message("MSG_RESTORE_SI_CHANGED"));
+    }
+    switch (app.ports.services.SetStartType(saved->name, saved->start)) {
+        case platform::ServiceChange::Changed:
+            return {RestoreOutcome::Restored, entry.location, {}};
+        case platform::ServiceChange::AccessDenied:
+            return NotRestored(RestoreOutcome::WriteFailed, app.Message(kNeedsAdministrator));
+        case platform::ServiceChange::NotFound:
+            return NotRestored(RestoreOutcome::Occupied, app.Message("MSG_RESTORE_SI_CHANGED"));
+        case platform::ServiceChange::Failed:
+            break;
+    }
+    return NotRestored(RestoreOutcome::WriteFailed);
+}
+
+// The task registered again from its saved definition, never over a task
+// of its path.
+RestoreResult RestoreTask(core::Application& app, const QuarantineEntry& entry) {
+    const std::optional<std::string> xml = SavedBytes(app, entry);
+    if (!xml) {
+        return NotRestored(RestoreOutcome::Untrusted);
+    }
+    if (entry.valueName.size() < 2 || entry.valueName.front() != '\\') {
+        return NotRestored(RestoreOutcome::BadPlace);
+    }
+    switch (app.ports.scheduledTasks.RegisterTask(entry.valueName, *xml)) {
+        case platform::TaskChange::Done:
+            return {RestoreOutcome::Restored, entry.valueName, {}};
+        case platform::TaskChange::AlreadyThere:
+            return NotRestored(RestoreOutcome::Occupied);
+        case platform::TaskChange::AccessDenied:
+            return NotRestored(RestoreOutcome::WriteFailed, app.Message(kNeedsAdministrator));
+        case platform::TaskChange::NotFound:
+        case platform::TaskChange::Failed:
+            break;
+    }
+    return NotRestored(RestoreOutcome::WriteFailed);
+}
+
 }  // namespace
 
 RestoreResult RestoreStartupItem(core::Application& app, const QuarantineEntry& entry) {
@@ -544,6 +804,12 @@ RestoreResult RestoreStartupItem(core::Application& app, const QuarantineEntry& 
             return RestoreResetValue(app, entry);
         case QuarantineKind::HostsLines:
             return RestoreHostsLines(app, entry);
+        case QuarantineKind::ShortcutArguments:
+            return RestoreShortcut(app, entry);
+        case QuarantineKind::ServiceStart:
+            return RestoreService(app, entry);
+        case QuarantineKind::Task:
+            return RestoreTask(app, entry);
         default:
             return NotRestored(RestoreOutcome::BadPlace);
     }

@@ -4,8 +4,10 @@
 // nor a file, each saved in the quarantine first: Winlogon's and the AppInit
 // libraries' values, the proxy and the DNS servers set by hand, put back to
 // the system's own settings; the hosts file's redirecting lines commented
-// out. Each comes back from the quarantine window exactly, and only over
-// what the removal itself left there.
+// out; a browser shortcut's address and extension arguments taken out; a
+// service disabled (never deleted); a scheduled task deleted after its
+// definition is exported. Each comes back from the quarantine window
+// exactly, and only over what the removal itself left there.
 
 #include <string>
 
@@ -23,8 +25,8 @@ namespace removal {
 // nothing counts it as removed. Nothing is changed without its copy.
 void RemoveStartupItems(core::Application& app, bool secondPass);
 
-// Puts back an entry of the kinds saved here (regreset, hostslines). The
-// caller finishes a restored one (log, index, saved content).
+// Puts back an entry of the kinds saved here. The caller finishes a
+// restored one (log, index, saved content).
 [[nodiscard]] RestoreResult RestoreStartupItem(core::Application& app,
                                                const QuarantineEntry& entry);
 

@@ -285,7 +285,7 @@ void EnterFinding(core::Application& app, const JudgedEntry& judged) {
         traces.SetSubItem(row, 1, entry.registry->keyPath);
         traces.SetSubItem(row, 2, entry.registry->valueName);
         traces.SetSubItem(row, 3, name);
-    } else if (entry.category == Category::StartupFolder) {
+    } else if (entry.category == Category::StartupFolder || IsFakeBrowser(judged)) {
         // The file itself goes, into the quarantine like any file.
         const int row = main.lvwFilesToBeDeleted->AddItem(entry.where);
         main.lvwFilesToBeDeleted->SetSubItem(row, 1, name);
@@ -384,6 +384,11 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state) {
     state.read = true;
 }
 
+bool IsFakeBrowser(const JudgedEntry& judged) {
+    return judged.entry.category == Category::BrowserShortcut && judged.verdict &&
+           judged.verdict->reasonKey == "MSG_SI_FAKEBROWSER";
+}
+
 bool IsRemovable(Category category) {
     switch (category) {
         case Category::Run:
@@ -408,6 +413,9 @@ bool IsChangedInPlace(Category category) {
         case Category::Proxy:
         case Category::Dns:
         case Category::Hosts:
+        case Category::BrowserShortcut:
+        case Category::Service:
+        case Category::Task:
             return true;
         default:
             return false;

@@ -31,8 +31,12 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
 // Startup folders.
 [[nodiscard]] bool IsRemovable(Category category);
 // Whether a removal changes the entry where it is instead: values set back
-// to the system's own, hosts lines commented out.
+// to the system's own, hosts lines commented out, a browser shortcut's
+// arguments cleaned, a service disabled, a task deleted after its export.
 [[nodiscard]] bool IsChangedInPlace(Category category);
+// A shortcut named after a browser that starts another program: it goes as
+// a file, like a Startup folder's.
+[[nodiscard]] bool IsFakeBrowser(const JudgedEntry& judged);
 
 // The catalogue key of the reason why a checked finding of the removal list
 // (its name and location) cannot be removed; nullopt for every other row.

@@ -1,5 +1,7 @@
 #include "startup_items/startup_scan.h"
 
+#include <set>
+
 #include "definitions/line_code.h"
 #include "removal/quarantine_index.h"
 #include "removal/quarantine_restore.h"
@@ -73,6 +75,21 @@ protected:
             rows.push_back(item.text + " | " + item.SubItem(1) + " | " + item.SubItem(2));
         }
         return rows;
+    }
+
+    // Every item of the quarantine of these kinds put back, each outcome in
+    // order.
+    std::vector<removal::RestoreOutcome> RestoreAll(std::set<removal::QuarantineKind> kinds) {
+        std::vector<removal::RestoreOutcome> outcomes;
+        for (const removal::QuarantineEntry& entry :
+             removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+            if (!kinds.contains(entry.kind)) {
+                continue;
+            }
+            outcomes.push_back(
+                removal::RestoreQuarantined(*app, entry, removal::RestorePlace::Original).outcome);
+        }
+        return outcomes;
     }
 
     void CheckAllAndRemove() {
@@ -257,11 +274,21 @@ TEST_F(StartupScan, AHostsFileChangedSinceTheRemovalGetsBackOnlyItsCommentedLine
 TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone) {
     const std::string winlogon = std::string(kNt) + "\\Winlogon";
     machine.registry.SetString(kMachine, winlogon, "Shell", "C:\\x\\shell.exe");
+    const std::string shortcut = "C:\\Users\\Public\\Desktop\\Google Chrome.lnk";
+    const std::string link = fakes::FakeShell::LinkContent(
+        {"C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "http://start.example"});
+    machine.fileSystem.AddFile(shortcut, link);
+    const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
+    machine.fileSystem.AddFile(temp, "MZ");
+    machine.services.services = {
+        {"evilsvc", "Windows Helper", platform::ServiceStart::Automatic, temp}};
     machine.ModelStandardUser();
     Scan();
     CheckAllAndRemove();
     EXPECT_EQ(machine.registry.String(kMachine, winlogon, "Shell"), "C:\\x\\shell.exe");
     EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
+    EXPECT_EQ(machine.fileSystem.Find(shortcut)->content, link);
+    EXPECT_EQ(machine.services.services[0].start, platform::ServiceStart::Automatic);
     // The user's own entries go.
     EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
     const std::string admin = "Only an administrator can change this entry";
@@ -271,12 +298,13 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
             told.push_back(problem.substr(0, problem.find(" - ")));
         }
     }
-    EXPECT_EQ(told,
-              (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
-                                        "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
-                                            "\\Image File Execution Options\\notepad.exe\\Debugger",
-                                        "HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell",
-                                        std::string(kHosts) + ": 10.6.6.6 www.bank.example"}));
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
+                        "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
+                            "\\Image File Execution Options\\notepad.exe\\Debugger",
+                        "HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell", shortcut,
+                        "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\evilsvc",
+                        std::string(kHosts) + ": 10.6.6.6 www.bank.example"}));
     for (const removal::QuarantineEntry& entry :
          removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
         EXPECT_EQ(entry.location.rfind("HKEY_CURRENT_USER", 0), 0u) << entry.location;
@@ -286,18 +314,22 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
     }
 }
 
-TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUnchanged) {
+TEST_F(StartupScan,
+       AStartupFolderFileIsQuarantinedAndABrowserShortcutLosesOnlyItsAddressUntilRestored) {
     const std::string startup = *machine.shellFolders.FolderPath(platform::csidl::kStartup);
     const std::string desktop =
         *machine.shellFolders.FolderPath(platform::csidl::kDesktopDirectory);
     const std::string chrome = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
     const auto shortcut = [this](const std::string& path, std::string target,
                                  std::string arguments) {
-        machine.fileSystem.AddFile(path, "L");
-        machine.shell.shortcuts[base::UpperCase(path)] = {std::move(target), std::move(arguments)};
+        machine.fileSystem.AddFile(
+            path, fakes::FakeShell::LinkContent({std::move(target), std::move(arguments)}));
     };
     shortcut(startup + "\\upd.lnk", "%APPDATA%\\Upd\\upd.exe", "");
-    shortcut(desktop + "\\Google Chrome.lnk", chrome, "http://start.example");
+    shortcut(desktop + "\\Google Chrome.lnk", chrome,
+             "--profile-directory=Default http://start.example --load-extension=C:\\x\\ext");
+    // Named after a browser, it starts something else: it goes whole.
+    shortcut(desktop + "\\Firefox.lnk", std::string(kRoaming) + "\\Upd\\upd.exe", "");
     // A browser's shortcut with only a profile, and another program's: clean.
     shortcut(desktop + "\\Chrome Work.lnk", chrome, "--profile-directory=\"Profile 1\"");
     shortcut(desktop + "\\Notes.lnk", "C:\\Windows\\notepad.exe", "C:\\notes.txt");
@@ -311,21 +343,31 @@ TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUn
     EXPECT_EQ(shortcuts,
               (std::vector<std::string>{
                   "Startup folder upd: " + kWritable + " | " + startup + "\\upd.lnk | Startup item",
+                  "Browser shortcut Firefox: Bears a browser's name but starts another program | " +
+                      desktop + "\\Firefox.lnk | Hijack point",
                   "Browser shortcut Google Chrome: Makes the browser open an address or load an "
                   "extension at every start | " +
                       desktop + "\\Google Chrome.lnk | Hijack point"}));
 
     CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
     EXPECT_EQ(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
-    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Google Chrome.lnk"), nullptr);
-    bool listed = false;
-    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
-        listed = listed || problem.rfind(desktop + "\\Google Chrome.lnk - ", 0) == 0;
-    }
-    EXPECT_TRUE(listed);
+    EXPECT_EQ(machine.fileSystem.Find(desktop + "\\Firefox.lnk"), nullptr);
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Google Chrome.lnk")->arguments,
+              "--profile-directory=Default");
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Chrome Work.lnk")->arguments,
+              "--profile-directory=\"Profile 1\"");
+
+    EXPECT_EQ(
+        RestoreAll({removal::QuarantineKind::File, removal::QuarantineKind::ShortcutArguments}),
+        std::vector<removal::RestoreOutcome>(3, removal::RestoreOutcome::Restored));
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Google Chrome.lnk")->arguments,
+              "--profile-directory=Default http://start.example --load-extension=C:\\x\\ext");
+    EXPECT_NE(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
+    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Firefox.lnk"), nullptr);
 }
 
-TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
+TEST_F(StartupScan, AServiceFromTempIsDisabledNotDeletedAndItsStartTypeComesBack) {
     const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
     machine.fileSystem.AddFile(temp, "MZ");
     machine.fileSystem.AddFile("C:\\Windows\\system32\\spoolsv.exe", "MZ");
@@ -350,12 +392,21 @@ TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
               std::string::npos);
 
     CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
     EXPECT_NE(machine.fileSystem.Find(temp), nullptr);
-    bool listed = false;
-    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
-        listed = listed || problem.rfind(where + " - ", 0) == 0;
-    }
-    EXPECT_TRUE(listed);
+    ASSERT_EQ(machine.services.services.size(), 2u);
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Disabled);
+    EXPECT_EQ(machine.services.services[0].start, platform::ServiceStart::Automatic);
+
+    // Started by hand meanwhile: the restore leaves it as the user set it.
+    machine.services.services[1].start = platform::ServiceStart::Manual;
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::ServiceStart}),
+              std::vector{removal::RestoreOutcome::Occupied});
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Manual);
+    machine.services.services[1].start = platform::ServiceStart::Disabled;
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::ServiceStart}),
+              std::vector{removal::RestoreOutcome::Restored});
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Automatic);
 }
 
 TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFound) {
@@ -390,6 +441,23 @@ TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFou
     EXPECT_NE(report.find("Task | C:\\Windows\\system32\\Tasks\\Vendor\\Backup | "
                           "C:\\Program Files\\Backup\\b.exe /nightly |"),
               std::string::npos);
+
+    // Exported into the quarantine, deleted, and registered again from its
+    // definition, but never over a task of its path.
+    CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
+    ASSERT_EQ(machine.scheduledTasks.tasks.size(), 1u);
+    EXPECT_EQ(machine.scheduledTasks.tasks[0].path, "\\Vendor\\Backup");
+    machine.scheduledTasks.tasks.push_back(hidden);
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::Task}),
+              std::vector{removal::RestoreOutcome::Occupied});
+    machine.scheduledTasks.tasks.pop_back();
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::Task}),
+              std::vector{removal::RestoreOutcome::Restored});
+    ASSERT_EQ(machine.scheduledTasks.registered.size(), 1u);
+    EXPECT_EQ(machine.scheduledTasks.registered[0].path, "\\Updater");
+    EXPECT_EQ(machine.scheduledTasks.registered[0].definitionXml,
+              "<Task><!-- \\Updater --></Task>");
 }
 
 // A place that holds one value is named by its category alone.
