@@ -350,9 +350,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kCreditMe
      "contributors (github.com/mallorybowes/chrome-mal-ids), licensed under CC BY 4.0."},
 }};
 
-// Why a startup entry was left as it was, how its restore went, and the
-// quarantine's names of what those removals saved.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kStartupRemovalMessages{{
+// Why a startup entry was left as it was, how its restore went, the
+// quarantine's names of what those removals saved, and the shield's question
+// about an entry that appears while the program runs.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kStartupRemovalMessages{{
     {"MSG_SI_RUN_AS_ADMIN",
      "Only an administrator can change this entry, so nothing was changed. Close [ProgramName], "
      "start it again with a right-click and \"Run as administrator\", and remove the entry again."},
@@ -375,6 +376,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kStartup
     {"MSG_QUARANTINE_SHORTCUTARGS", "Shortcut arguments"},
     {"MSG_QUARANTINE_SERVICE", "Service start type"},
     {"MSG_QUARANTINE_TASK", "Scheduled task"},
+    {"MSG_SHIELD_SI_CHANGED",
+     "[ProgramName] has detected a new or changed entry that starts a program or redirects the "
+     "browser:"},
 }};
 
 }  // namespace

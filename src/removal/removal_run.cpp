@@ -24,6 +24,7 @@
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/startup_shield.h"
 #include "startup_items/startup_scan.h"
 
 namespace removal {
@@ -450,6 +451,7 @@ void lblRemove_Click(core::Application& app) {
     // The policy shield asks again about a policy removed here and then set
     // again.
     shields::NoteBrowserPolicies(app);
+    shields::NoteStartupPlaces(app);
     // 10.
     core::ApplyTimerSettings(app, true);
     main.lblRemove->SetEnabled(true);

@@ -11,6 +11,7 @@
 #include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/startup_shield.h"
 
 namespace removal {
 
@@ -132,6 +133,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
     }
     // A policy the user brought back is no question for the policy shield.
     shields::NoteBrowserPolicies(app);
+    shields::NoteStartupPlaces(app);
     app.frmQuarantine.SetRows(QuarantineRows(app));
     if (!notDone.empty()) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,

@@ -15,8 +15,10 @@
 #include "removal/quarantine_log.h"
 #include "removal/reg_file.h"
 #include "removal/registry_copy.h"
+#include "removal/registry_removal.h"
 #include "removal/registry_roots.h"
 #include "removal/saved_content.h"
+#include "scan/finding_lists.h"
 #include "scan/registry_views.h"
 #include "startup_items/startup_places.h"
 #include "startup_items/startup_rules.h"
@@ -309,9 +311,9 @@ std::string_view Refusal(core::Application& app) {
 // Comments out the lines of all the checked hosts findings at once: one copy
 // of the file, one replacement.
 std::optional<std::string_view> CommentOutHostsLines(core::Application& app,
+                                                     const std::string& path,
                                                      const std::vector<const JudgedEntry*>& found) {
     platform::FileSystem& fs = app.ports.fileSystem;
-    const std::string& path = app.startupItems.hostsFile;
     if (path.empty() || RunsThroughLink(fs, path)) {
         return kNotChanged;
     }
@@ -547,6 +549,32 @@ bool IsStartupItemKind(QuarantineKind kind) {
     }
 }
 
+std::optional<std::string_view> RemoveStartupEntry(core::Application& app,
+                                                   const JudgedEntry& judged,
+                                                   const std::string& hostsFile) {
+    const StartupEntry& entry = judged.entry;
+    if (entry.category == Category::Hosts) {
+        return CommentOutHostsLines(app, hostsFile, {&judged});
+    }
+    if (startup_items::IsChangedInPlace(entry.category) && !startup_items::IsFakeBrowser(judged)) {
+        return ChangeInPlace(app, entry);
+    }
+    if (!entry.registry) {
+        return kNotChanged;
+    }
+    const startup_items::RegistryPlace& place = *entry.registry;
+    const TraceOutcome outcome =
+        RemoveRegistryTrace(app, scan::RootHandleText(static_cast<std::uint32_t>(place.root)),
+                            place.keyPath, place.valueName);
+    if (outcome == TraceOutcome::Handled) {
+        return std::nullopt;
+    }
+    if (outcome == TraceOutcome::KeptWithoutCopy) {
+        return kNotSaved;
+    }
+    return place.root == platform::RegistryRoot::LocalMachine ? Refusal(app) : kNotChanged;
+}
+
 void RemoveStartupItems(core::Application& app, bool secondPass) {
     if (!secondPass) {
         return;
@@ -584,7 +612,8 @@ void RemoveStartupItems(core::Application& app, bool secondPass) {
     }
     app.removal.CurrentThreat = hostsRows.front().second->findingName;
     app.frmMain.lblDeletingCaption->SetCaption(base::LowerCase(app.startupItems.hostsFile));
-    if (const std::optional<std::string_view> reason = CommentOutHostsLines(app, hostsFindings)) {
+    if (const std::optional<std::string_view> reason =
+            CommentOutHostsLines(app, app.startupItems.hostsFile, hostsFindings)) {
         for (const auto& [row, judged] : hostsRows) {
             if (row < names.ItemCount() && names.Item(row).text == judged->findingName) {
                 ListLeftOver(app, row, *reason);

@@ -9,8 +9,11 @@
 // definition is exported. Each comes back from the quarantine window
 // exactly, and only over what the removal itself left there.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "core/startup_items_state.h"
 #include "removal/quarantine_restore.h"
 
 namespace core {
@@ -24,6 +27,13 @@ namespace removal {
 // as it was in Delete Failed with why and what to do, unchecked so that
 // nothing counts it as removed. Nothing is changed without its copy.
 void RemoveStartupItems(core::Application& app, bool secondPass);
+
+// Removes one entry read from the startup places, as the removal would:
+// a registry value deleted, or the entry changed in place, saved first. The
+// catalogue key of why it was left as it was; nullopt when it went (or was
+// gone already). A hosts line is looked for in `hostsFile`.
+[[nodiscard]] std::optional<std::string_view> RemoveStartupEntry(
+    core::Application& app, const startup_items::JudgedEntry& judged, const std::string& hostsFile);
 
 // Puts back an entry of the kinds saved here. The caller finishes a
 // restored one (log, index, saved content).

@@ -46,4 +46,19 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
 
 void ScanStartupItems(core::Application& app);
 
+// What the entry starts and that file's facts, as a scan completes each
+// entry it reads.
+void CompleteEntry(platform::Platform& ports, StartupEntry& entry);
+// The name of the entry's finding on the results page.
+[[nodiscard]] std::string FindingNameOf(const core::Application& app, const StartupEntry& entry,
+                                        const Verdict& verdict);
+
+// Where the entries that the user chose to keep when the shield asked are
+// remembered: each under its place, with what it held then.
+inline constexpr std::string_view kKeptStartupItemsSection = "KeptStartupItems";
+// What is remembered of a kept entry.
+[[nodiscard]] std::string KeptValue(const StartupEntry& entry);
+// Whether the user kept the entry as it is now: then it is no finding.
+[[nodiscard]] bool KeptByUser(const core::Application& app, const StartupEntry& entry);
+
 }  // namespace startup_items

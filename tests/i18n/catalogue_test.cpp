@@ -68,7 +68,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the refusals and restores of the startup places' removal.
     EXPECT_EQ(slots[162].name, "MSG_SI_RUN_AS_ADMIN");
     EXPECT_EQ(slots[172].name, "MSG_QUARANTINE_TASK");
-    EXPECT_FALSE(slots[173].used);
+    EXPECT_EQ(slots[173].name, "MSG_SHIELD_SI_CHANGED");
+    EXPECT_FALSE(slots[174].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
