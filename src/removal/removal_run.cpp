@@ -14,6 +14,7 @@
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
+#include "removal/quarantine_index.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
 #include "removal/registry_removal.h"
@@ -112,6 +113,22 @@ bool StillThere(core::Application& app, const std::string& path) {
            core::DirectoryExists(app.ports.fileSystem, path);
 }
 
+// A standard user's file that stayed where it was keeps no copy of this run
+// in the quarantine: nothing was removed, so there is nothing to put back.
+void DiscardCopyOfLeftover(core::Application& app, const std::string& path) {
+    const auto copy = app.removal.BackedUp.find(base::UpperCase(path));
+    if (copy == app.removal.BackedUp.end() || copy->second.folder) {
+        return;
+    }
+    platform::FileSystem& fs = app.ports.fileSystem;
+    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder,
+                                {copy->second.storedName})) {
+        [[maybe_unused]] const bool removed =
+            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy->second.storedName);
+        app.removal.BackedUp.erase(copy);
+    }
+}
+
 void RemoveFileRow(core::Application& app, const std::string& path) {
     // Reached through a link, the path names something outside the threat's
     // place: nothing is unregistered, stopped or deleted, and the second pass
@@ -160,7 +177,18 @@ void RemoveFiles(core::Application& app, bool secondPass) {
             QuarantineExecutable(app, path);
         }
         if (StillThere(app, path)) {
-            ReportLeftover(app, files, row, path, threatName, false);
+            // A standard user is told how to get the rights that a file of
+            // the machine's folders asks for.
+            const bool needsAdministrator =
+                !app.ports.elevation.IsElevated() &&
+                app.ports.fileSystem.WhoMayWrite(path) == platform::WriteAccess::AdministratorsOnly;
+            if (needsAdministrator) {
+                DiscardCopyOfLeftover(app, path);
+            }
+            ReportLeftover(
+                app, files, row,
+                needsAdministrator ? path + " - " + app.Message("MSG_SI_RUN_AS_ADMIN") : path,
+                threatName, false, path);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
 #include "shields/startup_shield.h"
+#include "startup_items/startup_places.h"
 
 namespace removal {
 
@@ -83,6 +84,15 @@ std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& 
     // A startup entry is excluded by the place the scan names it by.
     if (entry.kind == QuarantineKind::RegistryReset) {
         return entry.location + "\\" + entry.valueName;
+    }
+    if (entry.kind == QuarantineKind::HostsLines) {
+        // The first of its lines, as the scan names a hosts line.
+        const std::vector<std::string> parts = base::Split(entry.valueName, "\n");
+        std::size_t blocking = 0;
+        const std::vector<startup_items::StartupEntry> lines =
+            parts.size() > 1 ? startup_items::ParseHostsFile(entry.location, parts[1], blocking)
+                             : std::vector<startup_items::StartupEntry>{};
+        return lines.empty() ? entry.location : lines.front().where;
     }
     if (IsStartupItemKind(entry.kind)) {
         return entry.location;

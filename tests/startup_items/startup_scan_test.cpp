@@ -6,6 +6,7 @@
 #include "removal/quarantine_index.h"
 #include "removal/quarantine_restore.h"
 #include "removal/removal_run.h"
+#include "removal/restore_command.h"
 #include "report/scan_report.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_fixture.h"
@@ -250,6 +251,9 @@ TEST_F(StartupScan, AHostsFileChangedSinceTheRemovalGetsBackOnlyItsCommentedLine
         }
         return removal::QuarantineEntry{};
     };
+    // Restored and excluded, the line is no finding of the next scan.
+    EXPECT_EQ(removal::ScanNameOfRestored(hostsEntry(), kHosts),
+              std::string(kHosts) + ": 10.6.6.6 www.bank.example");
     const std::string commented = machine.fileSystem.Find(kHosts)->content;
     machine.fileSystem.AddFile(kHosts, commented + "192.0.2.1 intranet\r\n");
     removal::RestoreResult result =
@@ -280,6 +284,10 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
     machine.fileSystem.AddFile(shortcut, link);
     const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
     machine.fileSystem.AddFile(temp, "MZ");
+    // All users' Startup folder: the file stays, said like the others.
+    const std::string common =
+        "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Startup\\upd.lnk";
+    machine.fileSystem.AddFile(common, fakes::FakeShell::LinkContent({kUpdater, ""}));
     machine.services.services = {
         {"evilsvc", "Windows Helper", platform::ServiceStart::Automatic, temp}};
     machine.ModelStandardUser();
@@ -289,6 +297,7 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
     EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
     EXPECT_EQ(machine.fileSystem.Find(shortcut)->content, link);
     EXPECT_EQ(machine.services.services[0].start, platform::ServiceStart::Automatic);
+    EXPECT_NE(machine.fileSystem.Find(common), nullptr);
     // The user's own entries go.
     EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
     const std::string admin = "Only an administrator can change this entry";
@@ -299,7 +308,7 @@ TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone)
         }
     }
     EXPECT_EQ(told, (std::vector<std::string>{
-                        "HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
+                        common, "HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
                         "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
                             "\\Image File Execution Options\\notepad.exe\\Debugger",
                         "HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell", shortcut,
