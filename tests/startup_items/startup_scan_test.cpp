@@ -490,7 +490,7 @@ TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
               findings.end());
 }
 
-TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
+TEST_F(StartupScan, TheSafeListTheExclusionsAndWhatTheUserKeptCoverTheseFindingsToo) {
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater\r\n");
     app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
@@ -500,13 +500,24 @@ TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
         definitions::EncodeDefinitionLine(
             "SREG|x|2^Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run^Helper") +
             "\r\n");
+    // Kept when the shield asked, as it holds now; the debugger was kept
+    // holding another program.
+    const std::string ifeo = "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
+                             "\\Image File Execution Options\\notepad.exe\\Debugger";
+    SetUserSetting("KeptStartupItems", "HKEY_CURRENT_USER\\" + std::string(kRun) + "Once\\Again",
+                   kUpdater);
+    SetUserSetting("KeptStartupItems", ifeo, "C:\\Tools\\other.exe");
     Scan();
     const std::vector<std::string> summary = Summary();
     EXPECT_EQ(summary.front(), "EXCLUDED: HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater");
+    bool debugger = false;
     for (const std::string& row : Findings()) {
         EXPECT_EQ(row.find("Helper"), std::string::npos) << row;
         EXPECT_EQ(row.find("Updater"), std::string::npos) << row;
+        EXPECT_EQ(row.find("Again"), std::string::npos) << row;
+        debugger = debugger || row.find(ifeo) != std::string::npos;
     }
+    EXPECT_TRUE(debugger);
 }
 
 // A command is split as Windows starts it: the shortest run of words naming
