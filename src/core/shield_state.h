@@ -7,8 +7,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/browser_policy.h"
+#include "core/startup_items_state.h"
 
 namespace platform {
 class HeldProcess;
@@ -34,6 +37,17 @@ struct ShieldState {
     // The policy that the open alert asks about; without one the alert asks
     // about the start page.
     std::optional<scan::BrowserPolicy> askedPolicy;
+    // The startup places the shield watches as the last tick saw them: each
+    // entry's place with what it held; none before the first tick, which
+    // takes those present as known (finding them is the scan's job).
+    std::optional<std::map<std::string, std::string>> knownStartupEntries;
+    // The hosts file, its size and last write when it was last read, and
+    // its entries then: it is read again only when one of those changed.
+    std::string hostsFile;
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> hostsStamp;
+    std::vector<startup_items::StartupEntry> hostsEntries;
+    // The startup entry that the open alert asks about.
+    std::optional<startup_items::JudgedEntry> askedStartupItem;
     // A shield pass is under way (it may be waiting for the user).
     bool passRunning = false;
 };

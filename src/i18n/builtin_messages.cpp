@@ -350,6 +350,37 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kCreditMe
      "contributors (github.com/mallorybowes/chrome-mal-ids), licensed under CC BY 4.0."},
 }};
 
+// Why a startup entry was left as it was, how its restore went, the
+// quarantine's names of what those removals saved, and the shield's question
+// about an entry that appears while the program runs.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kStartupRemovalMessages{{
+    {"MSG_SI_RUN_AS_ADMIN",
+     "Only an administrator can change this entry, so nothing was changed. Close [ProgramName], "
+     "start it again with a right-click and \"Run as administrator\", and remove the entry again."},
+    {"MSG_SI_NOT_SAVED",
+     "[ProgramName] could not save this entry in the quarantine, so nothing was changed. Make sure "
+     "the disk has room, then remove it again."},
+    {"MSG_SI_NOT_CHANGED",
+     "[ProgramName] could not change this entry, so it was left as it was. Close the program that "
+     "uses it, then remove it again."},
+    {"MSG_RESTORE_SI_CHANGED",
+     "It has been changed since the removal, so it was not put back: the setting there now stays."},
+    {"MSG_RESTORE_HOSTS_LINES",
+     "The hosts file has changed since the removal, so only the lines that the removal had "
+     "commented out were put back; its other changes stay."},
+    {"MSG_RESTORE_HOSTS_GONE",
+     "The hosts file has changed since the removal, and the lines that the removal had commented "
+     "out no longer stand there as it left them, so nothing was changed."},
+    {"MSG_QUARANTINE_REGRESET", "Registry value (reset)"},
+    {"MSG_QUARANTINE_HOSTSLINES", "Hosts file lines"},
+    {"MSG_QUARANTINE_SHORTCUTARGS", "Shortcut arguments"},
+    {"MSG_QUARANTINE_SERVICE", "Service start type"},
+    {"MSG_QUARANTINE_TASK", "Scheduled task"},
+    {"MSG_SHIELD_SI_CHANGED",
+     "[ProgramName] has detected a new or changed entry that starts a program or redirects the "
+     "browser:"},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -396,6 +427,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kCreditMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kStartupRemovalMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -2,10 +2,12 @@
 
 // The Task Scheduler's tasks, as its own interface describes them: each
 // task's path, whether it is hidden or switched off, how often its triggers
-// repeat it, and the programs its actions start.
+// repeat it, and the programs its actions start; and one task's definition
+// exported, its deletion, and its registration from such a definition.
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -30,6 +32,14 @@ struct ScheduledTask {
     std::string definitionXml;
 };
 
+enum class TaskChange {
+    Done,
+    NotFound,      // no task of that path
+    AlreadyThere,  // a task of that path exists: nothing was written
+    AccessDenied,  // the scheduler refused (a standard user)
+    Failed,
+};
+
 class ScheduledTasks {
 public:
     virtual ~ScheduledTasks() = default;
@@ -37,6 +47,14 @@ public:
     // Every task of every folder, hidden ones included; nullopt when the
     // Task Scheduler cannot be asked.
     [[nodiscard]] virtual std::optional<std::vector<ScheduledTask>> ListTasks() = 0;
+
+    // The task's whole definition as the scheduler exports it, as UTF-8
+    // text; nullopt when there is no such task or it cannot be read.
+    [[nodiscard]] virtual std::optional<std::string> ExportTask(std::string_view path) = 0;
+    [[nodiscard]] virtual TaskChange DeleteTask(std::string_view path) = 0;
+    // Registers the definition (UTF-8) as a new task of that path, never
+    // over one that exists; its folder is made when missing.
+    [[nodiscard]] virtual TaskChange RegisterTask(std::string_view path, std::string_view xml) = 0;
 };
 
 }  // namespace platform

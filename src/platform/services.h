@@ -1,11 +1,13 @@
 #pragma once
 
 // The services that the service control manager starts: each one's name,
-// display name, start type and the command line of its program.
+// display name, start type and the command line of its program; and the
+// change of one service's start type.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -27,6 +29,13 @@ struct ServiceConfig {
     std::string imagePath;
 };
 
+enum class ServiceChange {
+    Changed,
+    NotFound,      // no service of that name
+    AccessDenied,  // the manager refused (a standard user)
+    Failed,
+};
+
 class Services {
 public:
     virtual ~Services() = default;
@@ -36,6 +45,13 @@ public:
     // nullopt when the manager cannot be asked. A service whose
     // configuration cannot be read is left out.
     [[nodiscard]] virtual std::optional<std::vector<ServiceConfig>> ListServices() = 0;
+
+    // One service's configuration as the manager holds it now; nullopt when
+    // there is none of that name or it cannot be read.
+    [[nodiscard]] virtual std::optional<ServiceConfig> QueryService(std::string_view name) = 0;
+
+    // Sets how the service is started; the rest of its configuration stays.
+    [[nodiscard]] virtual ServiceChange SetStartType(std::string_view name, ServiceStart start) = 0;
 };
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 #pragma once
 
 // Asking the shell to open documents and folders, starting command lines,
-// and reading what a shortcut starts.
+// and reading what a shortcut starts and changing its arguments.
 
 #include <optional>
 #include <string>
@@ -34,6 +34,11 @@ public:
     // Reads the shortcut without resolving it (nothing is searched for, no
     // window shown); nullopt when the file is no shortcut or cannot be read.
     [[nodiscard]] virtual std::optional<ShortcutLink> ReadShortcut(std::string_view path) = 0;
+
+    // Gives the shortcut these arguments and saves it; everything else in it
+    // stays. False when it could not be read or saved.
+    [[nodiscard]] virtual bool WriteShortcutArguments(std::string_view path,
+                                                      std::string_view arguments) = 0;
 };
 
 }  // namespace platform

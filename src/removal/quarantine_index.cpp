@@ -43,6 +43,11 @@ constexpr KindName kKindNames[] = {
     {QuarantineKind::RegistryKey, "regkey"},
     {QuarantineKind::RegistryValue, "regvalue"},
     {QuarantineKind::CookieRows, "cookierows"},
+    {QuarantineKind::RegistryReset, "regreset"},
+    {QuarantineKind::HostsLines, "hostslines"},
+    {QuarantineKind::ShortcutArguments, "shortcutargs"},
+    {QuarantineKind::ServiceStart, "service"},
+    {QuarantineKind::Task, "task"},
 };
 
 std::string_view NameOf(QuarantineKind kind) {
@@ -138,11 +143,18 @@ enum class IndexEncoding { Stored, Utf8 };
 
 // The line's entry, with its texts in the program's code page; nullopt when
 // the line does not read, or (`lossy`) when a text of a UTF-8 index has
-// characters that the program's code page lacks.
+// characters that the program's code page lacks, or its kind is one that a
+// later version added: such a line is kept for a program that can read it.
 std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextCodec& codec,
                                           IndexEncoding encoding, bool& lossy) {
     const std::vector<std::string_view> fields = Split(line, '\t');
     if (fields.size() != kFieldCount) {
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> kindName = Unescaped(fields[0]);
+        kindName && !KindOf(*kindName) && !kindName->empty() &&
+        kindName->find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos) {
+        lossy = true;
         return std::nullopt;
     }
     std::vector<std::string> texts;
@@ -171,9 +183,12 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextC
         sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsStoredName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
-    // A value's name, or the domain of a browser's saved cookies.
+    // A value's name, the domain of a browser's saved cookies, or what a
+    // startup entry's removal left.
     const bool isValue =
-        *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows;
+        *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows ||
+        *kind == QuarantineKind::RegistryReset || *kind == QuarantineKind::HostsLines ||
+        *kind == QuarantineKind::ShortcutArguments || *kind == QuarantineKind::Task;
     if (!isValue && !texts[7].empty()) {
         return std::nullopt;
     }
@@ -208,8 +223,9 @@ struct IndexFile {
     std::vector<QuarantineEntry> entries;
     bool exists = false;
     bool damaged = false;  // a line, or the first line, did not read
-    // Lines whose texts this code page cannot hold: written back as they
-    // are, for a program that can.
+    // Lines whose texts this code page cannot hold, or of a kind this
+    // version does not know: written back as they are, for a program that
+    // can read them.
     std::vector<std::string> keptLines;
 };
 

@@ -8,7 +8,14 @@
 // tabs, in this order:
 //   kind       file, folder, cookie, regkey, regvalue or cookierows (rows
 //              of a browser's cookie store, saved as a small database of
-//              the store's own table)
+//              the store's own table); from startup places also regreset
+//              (a value saved as a .reg copy, then set to the system's own),
+//              hostslines (the hosts file saved whole before lines of it
+//              were commented out), shortcutargs (a shortcut saved before
+//              its arguments were cleaned), service (a service's start type
+//              and program, saved before it was disabled) and task (a
+//              scheduled task's XML, saved before it was deleted). A program
+//              that does not know a kind keeps its line as it stands.
 //   time       of the removal, local, "YYYY-MM-DD hh:mm:ss"
 //   size       of the saved content in bytes (a folder: of all its files)
 //   sha256     of the saved content, 64 lower-case hexadecimal digits
@@ -17,9 +24,14 @@
 //   location   where the item was: a file's or folder's full path, or a
 //              registry key by its root's name and path as regedit shows it
 //              (HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\Acme is the 32-bit
-//              view's key), or a cookie store's path
+//              view's key), or a cookie store's path; a service's or task's
+//              place as the scan names it
 //   value      a registry value's name, or the domain of saved cookie rows;
-//              empty for everything else
+//              for hostslines the SHA-256 of the file as the removal left
+//              it, then each commented line as it stood before, each after
+//              a line break; for shortcutargs the arguments the removal
+//              left; for task the task's path ("\Folder\Name"); empty for
+//              everything else
 // Texts are UTF-8; an older index, whose first line is
 // "QuarantineIndex<TAB>1", has them in the code page that the program ran in
 // and is read as the log is (as it stands when that is valid in the
@@ -50,7 +62,19 @@ class TextCodec;
 
 namespace removal {
 
-enum class QuarantineKind { File, Folder, Cookie, RegistryKey, RegistryValue, CookieRows };
+enum class QuarantineKind {
+    File,
+    Folder,
+    Cookie,
+    RegistryKey,
+    RegistryValue,
+    CookieRows,
+    RegistryReset,
+    HostsLines,
+    ShortcutArguments,
+    ServiceStart,
+    Task,
+};
 
 struct QuarantineEntry {
     QuarantineKind kind = QuarantineKind::File;

@@ -12,6 +12,7 @@
 #include "removal/quarantine_log.h"
 #include "removal/registry_copy.h"
 #include "removal/saved_content.h"
+#include "removal/startup_item_removal.h"
 #include "scan/registry_views.h"
 
 namespace removal {
@@ -379,6 +380,19 @@ RestoreResult RestoreQuarantined(core::Application& app, const QuarantineEntry& 
             return RestoreRegistryEntry(app, entry);
         case QuarantineKind::CookieRows:
             return RestoreStoreRows(app, entry);
+        case QuarantineKind::RegistryReset:
+        case QuarantineKind::HostsLines:
+        case QuarantineKind::ShortcutArguments:
+        case QuarantineKind::ServiceStart:
+        case QuarantineKind::Task: {
+            const RestoreResult result = RestoreStartupItem(app, entry);
+            if (result.outcome != RestoreOutcome::Restored) {
+                return result;
+            }
+            RestoreResult finished = Finish(app, entry, result.placedAt);
+            finished.note = result.note;
+            return finished;
+        }
         case QuarantineKind::File:
         case QuarantineKind::Cookie:
         case QuarantineKind::Folder:

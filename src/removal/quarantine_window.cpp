@@ -50,6 +50,16 @@ std::string_view KindMessage(QuarantineKind kind) {
             return "MSG_QUARANTINE_REGVALUE";
         case QuarantineKind::CookieRows:
             return "MSG_QUARANTINE_COOKIEROWS";
+        case QuarantineKind::RegistryReset:
+            return "MSG_QUARANTINE_REGRESET";
+        case QuarantineKind::HostsLines:
+            return "MSG_QUARANTINE_HOSTSLINES";
+        case QuarantineKind::ShortcutArguments:
+            return "MSG_QUARANTINE_SHORTCUTARGS";
+        case QuarantineKind::ServiceStart:
+            return "MSG_QUARANTINE_SERVICE";
+        case QuarantineKind::Task:
+            return "MSG_QUARANTINE_TASK";
         case QuarantineKind::File:
             break;
     }
@@ -58,7 +68,9 @@ std::string_view KindMessage(QuarantineKind kind) {
 
 ui::QuarantineRow RowOf(core::Application& app, const QuarantineEntry& entry) {
     ui::QuarantineRow row;
-    row.whereFrom = entry.kind == QuarantineKind::RegistryValue && !entry.valueName.empty()
+    row.whereFrom = (entry.kind == QuarantineKind::RegistryValue ||
+                     entry.kind == QuarantineKind::RegistryReset) &&
+                            !entry.valueName.empty()
                         ? entry.location + "\\" + entry.valueName
                     : entry.kind == QuarantineKind::CookieRows
                         ? entry.location + " (" + entry.valueName + ")"

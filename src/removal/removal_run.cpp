@@ -14,15 +14,18 @@
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
+#include "removal/quarantine_index.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
 #include "removal/registry_removal.h"
 #include "removal/registry_roots.h"
 #include "removal/restore_point.h"
+#include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/startup_shield.h"
 #include "startup_items/startup_scan.h"
 
 namespace removal {
@@ -110,6 +113,22 @@ bool StillThere(core::Application& app, const std::string& path) {
            core::DirectoryExists(app.ports.fileSystem, path);
 }
 
+// A standard user's file that stayed where it was keeps no copy of this run
+// in the quarantine: nothing was removed, so there is nothing to put back.
+void DiscardCopyOfLeftover(core::Application& app, const std::string& path) {
+    const auto copy = app.removal.BackedUp.find(base::UpperCase(path));
+    if (copy == app.removal.BackedUp.end() || copy->second.folder) {
+        return;
+    }
+    platform::FileSystem& fs = app.ports.fileSystem;
+    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder,
+                                {copy->second.storedName})) {
+        [[maybe_unused]] const bool removed =
+            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy->second.storedName);
+        app.removal.BackedUp.erase(copy);
+    }
+}
+
 void RemoveFileRow(core::Application& app, const std::string& path) {
     // Reached through a link, the path names something outside the threat's
     // place: nothing is unregistered, stopped or deleted, and the second pass
@@ -158,7 +177,18 @@ void RemoveFiles(core::Application& app, bool secondPass) {
             QuarantineExecutable(app, path);
         }
         if (StillThere(app, path)) {
-            ReportLeftover(app, files, row, path, threatName, false);
+            // A standard user is told how to get the rights that a file of
+            // the machine's folders asks for.
+            const bool needsAdministrator =
+                !app.ports.elevation.IsElevated() &&
+                app.ports.fileSystem.WhoMayWrite(path) == platform::WriteAccess::AdministratorsOnly;
+            if (needsAdministrator) {
+                DiscardCopyOfLeftover(app, path);
+            }
+            ReportLeftover(
+                app, files, row,
+                needsAdministrator ? path + " - " + app.Message("MSG_SI_RUN_AS_ADMIN") : path,
+                threatName, false, path);
         }
     }
 }
@@ -192,6 +222,12 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
                 std::string(root ? root->name : "") + "\\" + base::Trim(item.SubItem(1));
             if (!base::Trim(item.SubItem(2)).empty()) {
                 where += "\\" + base::Trim(item.SubItem(2));
+            }
+            // A standard user is told how to get the rights the machine's
+            // keys ask for.
+            if (root && root->handle == platform::RegistryRoot::LocalMachine &&
+                !app.ports.elevation.IsElevated()) {
+                where += " - " + app.Message("MSG_SI_RUN_AS_ADMIN");
             }
             ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
         }
@@ -274,10 +310,10 @@ void ReportExtensions(core::Application& app) {
     }
 }
 
-// Startup entries that the removal cannot change yet (a hosts line, a proxy,
-// Winlogon's values): never counted as removed, nothing is touched, and the
-// user hears what to do instead. Their registry-value kinds go with the
-// registry rows.
+// Startup entries that the removal cannot change yet: never counted as
+// removed, nothing is touched, and the user hears what to do instead. Their
+// registry-value kinds go with the registry rows, and those changed in place
+// with RemoveStartupItems.
 void ListUnremovableStartupItems(core::Application& app, bool secondPass) {
     if (!secondPass) {
         return;
@@ -318,6 +354,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     if (secondPass) {
         ReportExtensions(app);
     }
+    RemoveStartupItems(app, secondPass);
     ListUnremovableStartupItems(app, secondPass);
     // 5.
     if (app.removal.ProblemCount > 0) {
@@ -442,6 +479,7 @@ void lblRemove_Click(core::Application& app) {
     // The policy shield asks again about a policy removed here and then set
     // again.
     shields::NoteBrowserPolicies(app);
+    shields::NoteStartupPlaces(app);
     // 10.
     core::ApplyTimerSettings(app, true);
     main.lblRemove->SetEnabled(true);

@@ -8,20 +8,27 @@
 #include "core/application.h"
 #include "removal/quarantine_restore.h"
 #include "removal/quarantine_window.h"
+#include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/startup_shield.h"
+#include "startup_items/startup_places.h"
 
 namespace removal {
 
 namespace {
 
+// Kinds that only ever go back to their own place.
 bool IsRegistry(QuarantineKind kind) {
-    return kind == QuarantineKind::RegistryKey || kind == QuarantineKind::RegistryValue;
+    return kind == QuarantineKind::RegistryKey || kind == QuarantineKind::RegistryValue ||
+           IsStartupItemKind(kind);
 }
 
 std::string WhereFrom(const QuarantineEntry& entry) {
-    return entry.kind == QuarantineKind::RegistryValue ? entry.location + "\\" + entry.valueName
-                                                       : entry.location;
+    return entry.kind == QuarantineKind::RegistryValue ||
+                   entry.kind == QuarantineKind::RegistryReset
+               ? entry.location + "\\" + entry.valueName
+               : entry.location;
 }
 
 std::string_view ReasonMessage(RestoreOutcome outcome) {
@@ -74,6 +81,22 @@ std::string ScanNameOfRestored(const QuarantineEntry& entry, const std::string& 
     if (entry.kind == QuarantineKind::CookieRows) {
         return scan::StoreCookieLocation(entry.location, entry.valueName);
     }
+    // A startup entry is excluded by the place the scan names it by.
+    if (entry.kind == QuarantineKind::RegistryReset) {
+        return entry.location + "\\" + entry.valueName;
+    }
+    if (entry.kind == QuarantineKind::HostsLines) {
+        // The first of its lines, as the scan names a hosts line.
+        const std::vector<std::string> parts = base::Split(entry.valueName, "\n");
+        std::size_t blocking = 0;
+        const std::vector<startup_items::StartupEntry> lines =
+            parts.size() > 1 ? startup_items::ParseHostsFile(entry.location, parts[1], blocking)
+                             : std::vector<startup_items::StartupEntry>{};
+        return lines.empty() ? entry.location : lines.front().where;
+    }
+    if (IsStartupItemKind(entry.kind)) {
+        return entry.location;
+    }
     return IsRegistry(entry.kind) ? entry.location : placedAt;
 }
 
@@ -120,6 +143,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
     }
     // A policy the user brought back is no question for the policy shield.
     shields::NoteBrowserPolicies(app);
+    shields::NoteStartupPlaces(app);
     app.frmQuarantine.SetRows(QuarantineRows(app));
     if (!notDone.empty()) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,

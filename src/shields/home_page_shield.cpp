@@ -7,6 +7,7 @@
 #include "shields/browser_policy_shield.h"
 #include "shields/memory_shield.h"
 #include "shields/registry_text.h"
+#include "shields/startup_shield.h"
 
 namespace shields {
 
@@ -77,6 +78,7 @@ void tmrCheckHomePage_Timer(core::Application& app) {
             // Switched on again, it starts from what is there then.
             state.knownPolicies.reset();
         }
+        CheckStartupPlaces(app);
     }
     // 8.
     core::ApplyTimerSettings(app, true);
@@ -103,10 +105,13 @@ void AttachHomePageShield(core::Application& app) {
         window.SetCaption(app.branding.ProgramName);
         window.lblFrmHomePageProductName->SetCaption(app.branding.ProgramName);
     };
-    // The same alert asks about a browser policy: Yes keeps it, No removes it.
+    // The same alert asks about a browser policy or a startup entry: Yes keeps
+    // it, No removes it.
     alert.cmdYes->onClick = [&app] {
         if (app.shields.askedPolicy) {
             KeepAskedPolicy(app);
+        } else if (app.shields.askedStartupItem) {
+            KeepAskedStartupItem(app);
         } else {
             RestoreHomePage(app);
         }
@@ -114,13 +119,16 @@ void AttachHomePageShield(core::Application& app) {
     };
     alert.cmdNO->onClick = [&app] {
         const bool policy = app.shields.askedPolicy.has_value();
-        if (!policy) {
+        const bool startupItem = app.shields.askedStartupItem.has_value();
+        if (!policy && !startupItem) {
             AcceptHomePage(app);
         }
         app.frmHomePageChangedAlert.Unload();
         // After the alert has gone, so that a failure is said on its own.
         if (policy) {
             RemoveAskedPolicy(app);
+        } else if (startupItem) {
+            RemoveAskedStartupItem(app);
         }
     };
 }

@@ -189,18 +189,45 @@ bool ProxyToLoopback(const StartupEntry& entry, const RuleContext& context) {
     return false;
 }
 
+}  // namespace
+
+bool IsAddressOrExtensionArgument(std::string_view word) {
+    const std::string lower = base::LowerCase(base::TrimView(word));
+    const std::string_view text = lower;
+    return !text.empty() && (text.rfind("--load-extension", 0) == 0 ||
+                             text.rfind("--disable-extensions-except", 0) == 0 ||
+                             Contains(text, "://") || text.rfind("www.", 0) == 0 ||
+                             (text.front() != '-' && text.front() != '/' && Contains(text, ".") &&
+                              !Contains(text, "\\")));
+}
+
+std::string CleanBrowserArguments(std::string_view arguments) {
+    std::string cleaned;
+    std::size_t at = 0;
+    while (at < arguments.size()) {
+        const std::size_t start = arguments.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const std::size_t end = std::min(arguments.find_first_of(" \t", start), arguments.size());
+        const std::string_view word = arguments.substr(start, end - start);
+        if (!IsAddressOrExtensionArgument(word)) {
+            cleaned += (cleaned.empty() ? "" : " ") + std::string(word);
+        }
+        at = end;
+    }
+    return cleaned;
+}
+
+namespace {
+
 // An address or another extension handed to a browser by a shortcut.
 bool BrowserGetsAddressOrExtension(const StartupEntry& entry, const RuleContext&) {
     if (entry.category != Category::BrowserShortcut || BrowserOfProgram(entry.program).empty()) {
         return false;
     }
     for (const std::string& word : LowerWords(entry.arguments)) {
-        const std::string_view text = base::TrimView(word);
-        if (text.rfind("--load-extension", 0) == 0 ||
-            text.rfind("--disable-extensions-except", 0) == 0 || Contains(text, "://") ||
-            text.rfind("www.", 0) == 0 ||
-            (text.front() != '-' && text.front() != '/' && Contains(text, ".") &&
-             !Contains(text, "\\"))) {
+        if (IsAddressOrExtensionArgument(word)) {
             return true;
         }
     }

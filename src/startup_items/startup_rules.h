@@ -37,6 +37,12 @@ struct RuleContext {
 // The first rule that the entry meets; nullopt when it meets none.
 [[nodiscard]] std::optional<Verdict> Judge(const StartupEntry& entry, const RuleContext& context);
 
+// Whether a browser's argument is an address to open or an extension to load.
+[[nodiscard]] bool IsAddressOrExtensionArgument(std::string_view word);
+// A browser shortcut's arguments without those: the others (a profile, a
+// window size) stay, in their order.
+[[nodiscard]] std::string CleanBrowserArguments(std::string_view arguments);
+
 // Whether the path lies where any user can write (a folder above, or the
 // Recycle Bin of any drive).
 [[nodiscard]] bool InWritableFolder(std::string_view path, const RuleFolders& folders);

@@ -216,6 +216,27 @@ std::string CommandOf(const StartupEntry& entry) {
     return {};
 }
 
+// What the entry starts, with that file's facts.
+void CompleteWith(platform::Platform& ports, FileFacts& facts, StartupEntry& entry) {
+    const std::string command = CommandOf(entry);
+    if (base::Trim(command).empty()) {
+        return;
+    }
+    const std::vector<std::string> searchFolders{
+        FolderOr(ports.shellFolders, platform::csidl::kSystem),
+        FolderOr(ports.shellFolders, platform::csidl::kWindows)};
+    const auto exists = [&ports](const std::string& path) {
+        const std::optional<platform::PathAttributes> attributes =
+            ports.fileSystem.Attributes(path);
+        return attributes && !attributes->directory;
+    };
+    const Command split =
+        SplitCommand(ExpandVariables(command, ports.environment), exists, searchFolders);
+    entry.program = split.program;
+    entry.arguments = split.arguments;
+    facts.Complete(entry);
+}
+
 std::string ShortText(std::string_view text) {
     std::string shown(text.substr(0, std::min(text.size(), kLongestNameText)));
     for (char& c : shown) {
@@ -268,7 +289,8 @@ void EnterFinding(core::Application& app, const JudgedEntry& judged) {
     ui::FrmMain& main = app.frmMain;
     const StartupEntry& entry = judged.entry;
     const std::string& name = judged.findingName;
-    if (app.SafeList.IsSafeListed(entry.where) || FoundByDefinitions(app, entry)) {
+    if (app.SafeList.IsSafeListed(entry.where) || FoundByDefinitions(app, entry) ||
+        KeptByUser(app, entry)) {
         return;
     }
     if (app.exclusions.IsExcluded(entry.where) || app.exclusions.IsExcluded(name)) {
@@ -285,7 +307,7 @@ void EnterFinding(core::Application& app, const JudgedEntry& judged) {
         traces.SetSubItem(row, 1, entry.registry->keyPath);
         traces.SetSubItem(row, 2, entry.registry->valueName);
         traces.SetSubItem(row, 3, name);
-    } else if (entry.category == Category::StartupFolder) {
+    } else if (entry.category == Category::StartupFolder || IsFakeBrowser(judged)) {
         // The file itself goes, into the quarantine like any file.
         const int row = main.lvwFilesToBeDeleted->AddItem(entry.where);
         main.lvwFilesToBeDeleted->SetSubItem(row, 1, name);
@@ -360,28 +382,37 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state) {
                            std::make_move_iterator(lines.end()));
         }
     }
-    const std::vector<std::string> searchFolders{
-        FolderOr(ports.shellFolders, platform::csidl::kSystem),
-        FolderOr(ports.shellFolders, platform::csidl::kWindows)};
-    const auto exists = [&ports](const std::string& path) {
-        const std::optional<platform::PathAttributes> attributes =
-            ports.fileSystem.Attributes(path);
-        return attributes && !attributes->directory;
-    };
     FileFacts facts(ports);
     state.entries.clear();
     for (StartupEntry& entry : entries) {
-        const std::string command = CommandOf(entry);
-        if (!base::Trim(command).empty()) {
-            const Command split =
-                SplitCommand(ExpandVariables(command, ports.environment), exists, searchFolders);
-            entry.program = split.program;
-            entry.arguments = split.arguments;
-            facts.Complete(entry);
-        }
+        CompleteWith(ports, facts, entry);
         state.entries.push_back(JudgedEntry{std::move(entry), std::nullopt, {}});
     }
     state.read = true;
+}
+
+void CompleteEntry(platform::Platform& ports, StartupEntry& entry) {
+    FileFacts facts(ports);
+    CompleteWith(ports, facts, entry);
+}
+
+std::string KeptValue(const StartupEntry& entry) {
+    return entry.data + (entry.enabled ? "" : " (off)");
+}
+
+std::string FindingNameOf(const core::Application& app, const StartupEntry& entry,
+                          const Verdict& verdict) {
+    return FindingName(app, entry, verdict);
+}
+
+bool KeptByUser(const core::Application& app, const StartupEntry& entry) {
+    const std::string kept = app.ReadUserSetting(kKeptStartupItemsSection, entry.where, "");
+    return !kept.empty() && kept == KeptValue(entry);
+}
+
+bool IsFakeBrowser(const JudgedEntry& judged) {
+    return judged.entry.category == Category::BrowserShortcut && judged.verdict &&
+           judged.verdict->reasonKey == "MSG_SI_FAKEBROWSER";
 }
 
 bool IsRemovable(Category category) {
@@ -392,7 +423,25 @@ bool IsRemovable(Category category) {
         case Category::PoliciesRun:
         case Category::Debugger:
         case Category::MonitorProcess:
+        case Category::ProxyScript:
         case Category::StartupFolder:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsChangedInPlace(Category category) {
+    switch (category) {
+        case Category::WinlogonShell:
+        case Category::WinlogonUserinit:
+        case Category::AppInit:
+        case Category::Proxy:
+        case Category::Dns:
+        case Category::Hosts:
+        case Category::BrowserShortcut:
+        case Category::Service:
+        case Category::Task:
             return true;
         default:
             return false;
@@ -404,9 +453,9 @@ std::optional<std::string_view> UnremovableReason(const StartupItemsState& state
                                                   std::string_view location) {
     for (const JudgedEntry& judged : state.entries) {
         if (judged.verdict && !IsRemovable(judged.entry.category) &&
-            judged.findingName == findingName && judged.entry.where == location) {
-            return judged.entry.category == Category::Hosts ? "MSG_SI_NOT_REMOVED_HOSTS"
-                                                            : "MSG_SI_NOT_REMOVED";
+            !IsChangedInPlace(judged.entry.category) && judged.findingName == findingName &&
+            judged.entry.where == location) {
+            return "MSG_SI_NOT_REMOVED";
         }
     }
     return std::nullopt;

@@ -26,9 +26,17 @@ namespace startup_items {
 // checked once, however many entries start it.
 void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
 
-// Whether a removal can take the entry away: the registry values whose
-// deletion undoes what they do. The others are listed, never changed.
+// Whether a removal takes the entry away as a trace of its own: the
+// registry values whose deletion undoes what they do, and the files of the
+// Startup folders.
 [[nodiscard]] bool IsRemovable(Category category);
+// Whether a removal changes the entry where it is instead: values set back
+// to the system's own, hosts lines commented out, a browser shortcut's
+// arguments cleaned, a service disabled, a task deleted after its export.
+[[nodiscard]] bool IsChangedInPlace(Category category);
+// A shortcut named after a browser that starts another program: it goes as
+// a file, like a Startup folder's.
+[[nodiscard]] bool IsFakeBrowser(const JudgedEntry& judged);
 
 // The catalogue key of the reason why a checked finding of the removal list
 // (its name and location) cannot be removed; nullopt for every other row.
@@ -37,5 +45,20 @@ void ReadStartupItems(platform::Platform& ports, StartupItemsState& state);
                                                                 std::string_view location);
 
 void ScanStartupItems(core::Application& app);
+
+// What the entry starts and that file's facts, as a scan completes each
+// entry it reads.
+void CompleteEntry(platform::Platform& ports, StartupEntry& entry);
+// The name of the entry's finding on the results page.
+[[nodiscard]] std::string FindingNameOf(const core::Application& app, const StartupEntry& entry,
+                                        const Verdict& verdict);
+
+// Where the entries that the user chose to keep when the shield asked are
+// remembered: each under its place, with what it held then.
+inline constexpr std::string_view kKeptStartupItemsSection = "KeptStartupItems";
+// What is remembered of a kept entry.
+[[nodiscard]] std::string KeptValue(const StartupEntry& entry);
+// Whether the user kept the entry as it is now: then it is no finding.
+[[nodiscard]] bool KeptByUser(const core::Application& app, const StartupEntry& entry);
 
 }  // namespace startup_items

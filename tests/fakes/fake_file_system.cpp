@@ -136,7 +136,8 @@ platform::WriteAccess FakeFileSystem::WhoMayWrite(std::string_view path) {
         return platform::WriteAccess::AlsoUsers;
     }
     for (const std::string_view folder :
-         {"C:\\PROGRAM FILES", "C:\\PROGRAM FILES (X86)", "C:\\WINDOWS"}) {
+         {"C:\\PROGRAM FILES", "C:\\PROGRAM FILES (X86)", "C:\\WINDOWS",
+          "C:\\PROGRAMDATA\\MICROSOFT\\WINDOWS\\START MENU", "C:\\USERS\\PUBLIC\\DESKTOP"}) {
         if (below(folder)) {
             return platform::WriteAccess::AdministratorsOnly;
         }

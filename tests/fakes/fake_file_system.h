@@ -86,7 +86,8 @@ public:
     // refused), while the files in it can still be reached by name.
     void RefuseListing(std::string folder);
     // Who may change things, as a fresh Windows sets it: the program and
-    // system folders only the administrators, everything else users too,
+    // system folders and all users' Start menu and desktop only the
+    // administrators, everything else users too,
     // unless a folder (and what is below it) was given to users.
     void LetUsersWrite(std::string folder);
 

@@ -21,10 +21,20 @@ namespace fakes {
 struct FakePlatform {
     // A standard user on Windows 10 or 11 under User Account Control: the
     // machine-wide registry (the program's machine settings and the Run key
-    // with it) and the program's folder refuse every write.
+    // with it), the program's folder, the Windows folder (the hosts file
+    // with it), the shortcuts of all users, the services and the tasks
+    // refuse every change.
     void ModelStandardUser() {
         registry.RefuseWritesUnder(platform::RegistryRoot::LocalMachine);
         fileSystem.RefuseWritesUnder(programFile.folder);
+        services.refuseChanges = true;
+        scheduledTasks.refuseChanges = true;
+        for (const int csidl : {platform::csidl::kWindows, platform::csidl::kCommonStartMenu,
+                                platform::csidl::kCommonDesktopDirectory}) {
+            if (const std::optional<std::string> folder = shellFolders.FolderPath(csidl)) {
+                fileSystem.RefuseWritesUnder(*folder);
+            }
+        }
     }
 
     // 64-bit Windows: the registry's 32-bit view and the 32-bit program
@@ -60,7 +70,7 @@ struct FakePlatform {
     FakeFileSystem fileSystem;
     FakeProgramFile programFile;
     FakeOsVersion osVersion;
-    FakeShell shell;
+    FakeShell shell{&fileSystem};
     ScriptedDialogs dialogs;
     FakeClock clock;
     VirtualEventLoop eventLoop;

@@ -19,12 +19,47 @@ bool FakeShell::StartCommandLine(std::string_view commandLine, platform::WindowS
     return succeed;
 }
 
+namespace {
+
+constexpr std::string_view kLinkMark = "LNK\n";
+
+}  // namespace
+
+std::string FakeShell::LinkContent(const platform::ShortcutLink& link) {
+    return std::string(kLinkMark) + link.target + "\n" + link.arguments;
+}
+
 std::optional<platform::ShortcutLink> FakeShell::ReadShortcut(std::string_view path) {
+    if (const std::optional<std::string> content =
+            m_files != nullptr ? m_files->ReadWholeFile(path) : std::nullopt;
+        content && content->starts_with(kLinkMark)) {
+        const std::string rest = content->substr(kLinkMark.size());
+        const std::size_t line = rest.find('\n');
+        if (line == std::string::npos) {
+            return std::nullopt;
+        }
+        return platform::ShortcutLink{rest.substr(0, line), rest.substr(line + 1)};
+    }
     const auto found = shortcuts.find(base::UpperCase(path));
     if (found == shortcuts.end()) {
         return std::nullopt;
     }
     return found->second;
+}
+
+bool FakeShell::WriteShortcutArguments(std::string_view path, std::string_view arguments) {
+    std::optional<platform::ShortcutLink> link = ReadShortcut(path);
+    if (!link) {
+        return false;
+    }
+    link->arguments = std::string(arguments);
+    if (const std::optional<std::string> content =
+            m_files != nullptr ? m_files->ReadWholeFile(path) : std::nullopt;
+        content && content->starts_with(kLinkMark)) {
+        return m_files->WriteWholeFile(path, LinkContent(*link));
+    }
+    shortcuts[base::UpperCase(path)] = *link;
+    return true;
 }
 
 platform::MessageAnswer ScriptedDialogs::ShowMessage(std::string_view text, std::string_view title,

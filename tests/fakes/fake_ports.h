@@ -16,6 +16,7 @@
 #include "platform/desktop.h"
 #include "platform/device_management.h"
 #include "platform/dialogs.h"
+#include "platform/file_system.h"
 #include "platform/locale_formats.h"
 #include "platform/os_version.h"
 #include "platform/program_file.h"
@@ -68,14 +69,28 @@ public:
     bool Execute(std::string_view verb, std::string_view file, std::string_view parameters,
                  std::string_view folder, platform::WindowShow show) override;
     bool StartCommandLine(std::string_view commandLine, platform::WindowShow show) override;
-    // The shortcuts set below, by their path in any letter case.
+    FakeShell() = default;
+    // Shortcuts may also be files of `files` (their content LinkContent's).
+    explicit FakeShell(platform::FileSystem* files) : m_files(files) {}
+
+    // A shortcut file's content, or else the shortcuts set below, by their
+    // path in any letter case.
     std::optional<platform::ShortcutLink> ReadShortcut(std::string_view path) override;
+    // Rewrites a shortcut file (refused where its file system refuses the
+    // write), or else the one set below.
+    bool WriteShortcutArguments(std::string_view path, std::string_view arguments) override;
+
+    // What a shortcut file holds in this double.
+    [[nodiscard]] static std::string LinkContent(const platform::ShortcutLink& link);
 
     std::vector<Call> executed;
     // Shortcuts by upper-case path.
     std::map<std::string, platform::ShortcutLink> shortcuts;
     std::vector<std::string> commandLines;
     bool succeed = true;
+
+private:
+    platform::FileSystem* m_files = nullptr;
 };
 
 // Message boxes answered from a script; every box shown is recorded.

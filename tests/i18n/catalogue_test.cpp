@@ -65,7 +65,11 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[160].name, "MSG_SI_NOT_REMOVED_HOSTS");
     // Then the About window's credit.
     EXPECT_EQ(slots[161].name, "MSG_EXTENSION_DEFINITIONS_CREDIT");
-    EXPECT_FALSE(slots[162].used);
+    // Then the refusals and restores of the startup places' removal.
+    EXPECT_EQ(slots[162].name, "MSG_SI_RUN_AS_ADMIN");
+    EXPECT_EQ(slots[172].name, "MSG_QUARANTINE_TASK");
+    EXPECT_EQ(slots[173].name, "MSG_SHIELD_SI_CHANGED");
+    EXPECT_FALSE(slots[174].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -624,6 +624,25 @@ TEST_F(Quarantine, TheIndexReadsTheSameAcrossCodePages) {
     EXPECT_EQ(index[1].storedName, "evil.exe");
 }
 
+// An entry of a kind that a later version adds is neither listed nor lost
+// when this version writes the index.
+TEST_F(Quarantine, AnEntryOfALaterKindIsKeptAsItStands) {
+    const std::string later = "wmisub\t2020-01-02 03:04:05\t1\t" + std::string(64, 'a') +
+                              "\tsub.mof\tOld\tROOT\\subscription\t\r\n";
+    machine.fileSystem.AddFile(Quarantined("QuarantineIndex.txt"),
+                               "QuarantineIndex\t1\tUTF-8\r\n" + later);
+    EXPECT_TRUE(Index().empty());
+    machine.fileSystem.AddFile("C:\\X\\evil.exe", "exe");
+    FileFinding("Evil", "C:\\X\\evil.exe");
+    Delete();
+    ASSERT_EQ(Index().size(), 1u);
+    EXPECT_NE(machine.fileSystem.ReadWholeFile(Quarantined("QuarantineIndex.txt"))
+                  .value_or("")
+                  .find(later),
+              std::string::npos);
+    EXPECT_EQ(machine.fileSystem.Find(Quarantined("QuarantineIndex (damaged).txt")), nullptr);
+}
+
 // The digests are the standard SHA-256 that any other tool computes, also
 // for content read in many pieces, so that every index already written
 // still verifies.

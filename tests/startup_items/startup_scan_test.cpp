@@ -1,7 +1,12 @@
 #include "startup_items/startup_scan.h"
 
+#include <set>
+
 #include "definitions/line_code.h"
+#include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
 #include "removal/removal_run.h"
+#include "removal/restore_command.h"
 #include "report/scan_report.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_fixture.h"
@@ -73,6 +78,21 @@ protected:
         return rows;
     }
 
+    // Every item of the quarantine of these kinds put back, each outcome in
+    // order.
+    std::vector<removal::RestoreOutcome> RestoreAll(std::set<removal::QuarantineKind> kinds) {
+        std::vector<removal::RestoreOutcome> outcomes;
+        for (const removal::QuarantineEntry& entry :
+             removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+            if (!kinds.contains(entry.kind)) {
+                continue;
+            }
+            outcomes.push_back(
+                removal::RestoreQuarantined(*app, entry, removal::RestorePlace::Original).outcome);
+        }
+        return outcomes;
+    }
+
     void CheckAllAndRemove() {
         scan::cmdSelectAll_Click(*app);
         machine.dialogs.answers = {platform::MessageAnswer::Yes};
@@ -141,46 +161,184 @@ TEST_F(StartupScan, TheReportListsEveryEntryReadInItsFixedLayout) {
     EXPECT_EQ(Removal().ItemCount(), 6);
 }
 
-TEST_F(StartupScan, RunValuesAreRemovedAndKindsNotYetRemovableAreListedUnchanged) {
+// Every kind comes away through its own save-first path, and back from the
+// quarantine exactly as it was.
+TEST_F(StartupScan, EveryRegistryKindAndTheHostsLinesAreRemovedAndRestoredExactly) {
+    const std::string winlogon = std::string(kNt) + "\\Winlogon";
+    const std::string windows = std::string(kNt) + "\\Windows";
+    const std::string ifeo = std::string(kNt) + "\\Image File Execution Options\\notepad.exe";
+    const platform::RegistryValue one{platform::reg_type::kDword, std::string("\x01\0\0\0", 4)};
+    const platform::RegistryValue zero{platform::reg_type::kDword, std::string(4, '\0')};
+    machine.registry.SetString(kMachine, winlogon, "Shell", "explorer.exe C:\\x\\shell.exe");
+    machine.registry.SetString(kMachine, winlogon, "Userinit",
+                               "C:\\Windows\\system32\\userinit.exe,C:\\x\\init.exe,");
+    machine.registry.SetString(kMachine, windows, "AppInit_DLLs", "C:\\x\\hook.dll");
+    machine.registry.SetValue(kMachine, windows, "LoadAppInit_DLLs", one);
+    machine.registry.SetString(kUser, kInternet, "AutoConfigURL", "http://pac.example/p.pac");
+    struct Row {
+        RegistryRoot root;
+        std::string key;
+        std::string value;
+        // What the removal leaves; nullopt: the value is deleted.
+        std::optional<platform::RegistryValue> left;
+    };
+    const std::vector<Row> rows{
+        {kUser, kRun, "Updater", std::nullopt},
+        {kMachine, kWowRun, "Helper", std::nullopt},
+        {kMachine, ifeo, "Debugger", std::nullopt},
+        {kMachine, winlogon, "Shell", platform::StringValue("explorer.exe")},
+        {kMachine, winlogon, "Userinit",
+         platform::StringValue("C:\\Windows\\system32\\userinit.exe,")},
+        {kMachine, windows, "AppInit_DLLs", platform::StringValue("")},
+        {kMachine, windows, "LoadAppInit_DLLs", zero},
+        {kUser, kInternet, "ProxyServer", platform::StringValue("")},
+        {kUser, kInternet, "ProxyEnable", zero},
+        {kUser, kInternet, "AutoConfigURL", std::nullopt},
+    };
+    std::vector<std::optional<platform::RegistryValue>> before;
+    for (const Row& row : rows) {
+        before.push_back(machine.registry.Value(row.root, row.key, row.value));
+        ASSERT_TRUE(before.back().has_value()) << row.value;
+    }
     Scan();
     CheckAllAndRemove();
-    EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
-    EXPECT_FALSE(machine.registry.String(kMachine, kWowRun, "Helper").has_value());
-    EXPECT_FALSE(machine.registry
-                     .String(kMachine,
-                             std::string(kNt) + "\\Image File Execution Options\\notepad.exe",
-                             "Debugger")
-                     .has_value());
-    EXPECT_EQ(machine.registry.String(kUser, kRun, "Zoom").has_value(), true);
-    // The hosts line and the proxy stay as they were, are said in Delete
-    // Failed, and stay on the results page unchecked.
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
+    EXPECT_EQ(Removal().ItemCount(), 0);
+    for (const Row& row : rows) {
+        const std::optional<platform::RegistryValue> now =
+            machine.registry.Value(row.root, row.key, row.value);
+        EXPECT_EQ(now.has_value(), row.left.has_value()) << row.value;
+        if (now && row.left) {
+            EXPECT_EQ(now->type, row.left->type) << row.value;
+            EXPECT_EQ(now->data, row.left->data) << row.value;
+        }
+    }
+    // The redirecting line is commented out; the blocking lines, the line
+    // ends and everything else stay.
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content,
+              "# blocking lines are protection\r\n127.0.0.1 localhost\r\n::1 localhost\r\n"
+              "0.0.0.0 ads.example tracker.example # ads\r\n# 10.6.6.6   www.bank.example\r\n");
+
+    for (const removal::QuarantineEntry& entry :
+         removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        EXPECT_EQ(removal::RestoreQuarantined(*app, entry, removal::RestorePlace::Original).outcome,
+                  removal::RestoreOutcome::Restored)
+            << entry.location << " " << entry.valueName;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<platform::RegistryValue> now =
+            machine.registry.Value(rows[i].root, rows[i].key, rows[i].value);
+        ASSERT_TRUE(now.has_value()) << rows[i].value;
+        EXPECT_EQ(now->type, before[i]->type) << rows[i].value;
+        EXPECT_EQ(now->data, before[i]->data) << rows[i].value;
+    }
     EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
-    EXPECT_EQ(machine.registry.String(kUser, kInternet, "ProxyServer"), "127.0.0.1:8080");
-    const std::vector<std::string> problems = app->frmDelete.lstProblem->Items();
-    ASSERT_EQ(problems.size(), 2u);
-    EXPECT_EQ(problems[0],
-              "HKEY_CURRENT_USER\\" + std::string(kInternet) +
-                  "\\ProxyServer - Acme Sweeper cannot change this kind of entry yet, so "
-                  "nothing was changed. Change it by hand, or with the program that "
-                  "set it.");
-    EXPECT_EQ(problems[1].rfind(std::string(kHosts) + ": 10.6.6.6 www.bank.example - ", 0), 0u);
-    ASSERT_EQ(Removal().ItemCount(), 2);
-    EXPECT_FALSE(Removal().Item(0).checked);
-    EXPECT_FALSE(Removal().Item(1).checked);
+    EXPECT_TRUE(
+        removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder).empty());
 }
 
-TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUnchanged) {
+// A hosts file edited since the removal is not written over: only the lines
+// the removal commented out come back, and when they are gone nothing does.
+TEST_F(StartupScan, AHostsFileChangedSinceTheRemovalGetsBackOnlyItsCommentedLines) {
+    Scan();
+    CheckAllAndRemove();
+    const auto hostsEntry = [this] {
+        for (const removal::QuarantineEntry& entry :
+             removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+            if (entry.kind == removal::QuarantineKind::HostsLines) {
+                return entry;
+            }
+        }
+        return removal::QuarantineEntry{};
+    };
+    // Restored and excluded, the line is no finding of the next scan.
+    EXPECT_EQ(removal::ScanNameOfRestored(hostsEntry(), kHosts),
+              std::string(kHosts) + ": 10.6.6.6 www.bank.example");
+    const std::string commented = machine.fileSystem.Find(kHosts)->content;
+    machine.fileSystem.AddFile(kHosts, commented + "192.0.2.1 intranet\r\n");
+    removal::RestoreResult result =
+        removal::RestoreQuarantined(*app, hostsEntry(), removal::RestorePlace::Original);
+    EXPECT_EQ(result.outcome, removal::RestoreOutcome::Restored);
+    EXPECT_FALSE(result.note.empty());
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content,
+              std::string(kHostsText) + "192.0.2.1 intranet\r\n");
+
+    // Removed again, then the line taken out by hand: nothing to put back.
+    Scan();
+    CheckAllAndRemove();
+    machine.fileSystem.AddFile(kHosts, "127.0.0.1 localhost\r\n");
+    result = removal::RestoreQuarantined(*app, hostsEntry(), removal::RestorePlace::Original);
+    EXPECT_EQ(result.outcome, removal::RestoreOutcome::Occupied);
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, "127.0.0.1 localhost\r\n");
+    EXPECT_EQ(hostsEntry().kind, removal::QuarantineKind::HostsLines);
+}
+
+// A standard user cannot change the machine's entries: each is said with
+// what to do, nothing of it is changed, and the quarantine keeps no copy.
+TEST_F(StartupScan, AStandardUserIsToldToRunAsAdministratorAndNothingIsHalfDone) {
+    const std::string winlogon = std::string(kNt) + "\\Winlogon";
+    machine.registry.SetString(kMachine, winlogon, "Shell", "C:\\x\\shell.exe");
+    const std::string shortcut = "C:\\Users\\Public\\Desktop\\Google Chrome.lnk";
+    const std::string link = fakes::FakeShell::LinkContent(
+        {"C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "http://start.example"});
+    machine.fileSystem.AddFile(shortcut, link);
+    const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
+    machine.fileSystem.AddFile(temp, "MZ");
+    // All users' Startup folder: the file stays, said like the others.
+    const std::string common =
+        "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Startup\\upd.lnk";
+    machine.fileSystem.AddFile(common, fakes::FakeShell::LinkContent({kUpdater, ""}));
+    machine.services.services = {
+        {"evilsvc", "Windows Helper", platform::ServiceStart::Automatic, temp}};
+    machine.ModelStandardUser();
+    Scan();
+    CheckAllAndRemove();
+    EXPECT_EQ(machine.registry.String(kMachine, winlogon, "Shell"), "C:\\x\\shell.exe");
+    EXPECT_EQ(machine.fileSystem.Find(kHosts)->content, kHostsText);
+    EXPECT_EQ(machine.fileSystem.Find(shortcut)->content, link);
+    EXPECT_EQ(machine.services.services[0].start, platform::ServiceStart::Automatic);
+    EXPECT_NE(machine.fileSystem.Find(common), nullptr);
+    // The user's own entries go.
+    EXPECT_FALSE(machine.registry.String(kUser, kRun, "Updater").has_value());
+    const std::string admin = "Only an administrator can change this entry";
+    std::vector<std::string> told;
+    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
+        if (problem.find(admin) != std::string::npos) {
+            told.push_back(problem.substr(0, problem.find(" - ")));
+        }
+    }
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        common, "HKEY_LOCAL_MACHINE\\" + std::string(kWowRun) + "\\Helper",
+                        "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
+                            "\\Image File Execution Options\\notepad.exe\\Debugger",
+                        "HKEY_LOCAL_MACHINE\\" + winlogon + "\\Shell", shortcut,
+                        "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\evilsvc",
+                        std::string(kHosts) + ": 10.6.6.6 www.bank.example"}));
+    for (const removal::QuarantineEntry& entry :
+         removal::ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        EXPECT_EQ(entry.location.rfind("HKEY_CURRENT_USER", 0), 0u) << entry.location;
+    }
+    for (int row = 0; row < Removal().ItemCount(); ++row) {
+        EXPECT_FALSE(Removal().Item(row).checked);
+    }
+}
+
+TEST_F(StartupScan,
+       AStartupFolderFileIsQuarantinedAndABrowserShortcutLosesOnlyItsAddressUntilRestored) {
     const std::string startup = *machine.shellFolders.FolderPath(platform::csidl::kStartup);
     const std::string desktop =
         *machine.shellFolders.FolderPath(platform::csidl::kDesktopDirectory);
     const std::string chrome = "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe";
     const auto shortcut = [this](const std::string& path, std::string target,
                                  std::string arguments) {
-        machine.fileSystem.AddFile(path, "L");
-        machine.shell.shortcuts[base::UpperCase(path)] = {std::move(target), std::move(arguments)};
+        machine.fileSystem.AddFile(
+            path, fakes::FakeShell::LinkContent({std::move(target), std::move(arguments)}));
     };
     shortcut(startup + "\\upd.lnk", "%APPDATA%\\Upd\\upd.exe", "");
-    shortcut(desktop + "\\Google Chrome.lnk", chrome, "http://start.example");
+    shortcut(desktop + "\\Google Chrome.lnk", chrome,
+             "--profile-directory=Default http://start.example --load-extension=C:\\x\\ext");
+    // Named after a browser, it starts something else: it goes whole.
+    shortcut(desktop + "\\Firefox.lnk", std::string(kRoaming) + "\\Upd\\upd.exe", "");
     // A browser's shortcut with only a profile, and another program's: clean.
     shortcut(desktop + "\\Chrome Work.lnk", chrome, "--profile-directory=\"Profile 1\"");
     shortcut(desktop + "\\Notes.lnk", "C:\\Windows\\notepad.exe", "C:\\notes.txt");
@@ -194,21 +352,31 @@ TEST_F(StartupScan, AStartupFolderFileIsQuarantinedAndABrowserShortcutIsListedUn
     EXPECT_EQ(shortcuts,
               (std::vector<std::string>{
                   "Startup folder upd: " + kWritable + " | " + startup + "\\upd.lnk | Startup item",
+                  "Browser shortcut Firefox: Bears a browser's name but starts another program | " +
+                      desktop + "\\Firefox.lnk | Hijack point",
                   "Browser shortcut Google Chrome: Makes the browser open an address or load an "
                   "extension at every start | " +
                       desktop + "\\Google Chrome.lnk | Hijack point"}));
 
     CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
     EXPECT_EQ(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
-    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Google Chrome.lnk"), nullptr);
-    bool listed = false;
-    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
-        listed = listed || problem.rfind(desktop + "\\Google Chrome.lnk - ", 0) == 0;
-    }
-    EXPECT_TRUE(listed);
+    EXPECT_EQ(machine.fileSystem.Find(desktop + "\\Firefox.lnk"), nullptr);
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Google Chrome.lnk")->arguments,
+              "--profile-directory=Default");
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Chrome Work.lnk")->arguments,
+              "--profile-directory=\"Profile 1\"");
+
+    EXPECT_EQ(
+        RestoreAll({removal::QuarantineKind::File, removal::QuarantineKind::ShortcutArguments}),
+        std::vector<removal::RestoreOutcome>(3, removal::RestoreOutcome::Restored));
+    EXPECT_EQ(machine.shell.ReadShortcut(desktop + "\\Google Chrome.lnk")->arguments,
+              "--profile-directory=Default http://start.example --load-extension=C:\\x\\ext");
+    EXPECT_NE(machine.fileSystem.Find(startup + "\\upd.lnk"), nullptr);
+    EXPECT_NE(machine.fileSystem.Find(desktop + "\\Firefox.lnk"), nullptr);
 }
 
-TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
+TEST_F(StartupScan, AServiceFromTempIsDisabledNotDeletedAndItsStartTypeComesBack) {
     const std::string temp = "C:\\Users\\alice\\AppData\\Local\\Temp\\svc.exe";
     machine.fileSystem.AddFile(temp, "MZ");
     machine.fileSystem.AddFile("C:\\Windows\\system32\\spoolsv.exe", "MZ");
@@ -233,12 +401,21 @@ TEST_F(StartupScan, AServiceFromTempIsListedAndLeftAsItIsByARemoval) {
               std::string::npos);
 
     CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
     EXPECT_NE(machine.fileSystem.Find(temp), nullptr);
-    bool listed = false;
-    for (const std::string& problem : app->frmDelete.lstProblem->Items()) {
-        listed = listed || problem.rfind(where + " - ", 0) == 0;
-    }
-    EXPECT_TRUE(listed);
+    ASSERT_EQ(machine.services.services.size(), 2u);
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Disabled);
+    EXPECT_EQ(machine.services.services[0].start, platform::ServiceStart::Automatic);
+
+    // Started by hand meanwhile: the restore leaves it as the user set it.
+    machine.services.services[1].start = platform::ServiceStart::Manual;
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::ServiceStart}),
+              std::vector{removal::RestoreOutcome::Occupied});
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Manual);
+    machine.services.services[1].start = platform::ServiceStart::Disabled;
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::ServiceStart}),
+              std::vector{removal::RestoreOutcome::Restored});
+    EXPECT_EQ(machine.services.services[1].start, platform::ServiceStart::Automatic);
 }
 
 TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFound) {
@@ -273,6 +450,23 @@ TEST_F(StartupScan, TasksAreListedPerProgramAndAHiddenOneRunningAScriptHostIsFou
     EXPECT_NE(report.find("Task | C:\\Windows\\system32\\Tasks\\Vendor\\Backup | "
                           "C:\\Program Files\\Backup\\b.exe /nightly |"),
               std::string::npos);
+
+    // Exported into the quarantine, deleted, and registered again from its
+    // definition, but never over a task of its path.
+    CheckAllAndRemove();
+    EXPECT_TRUE(app->frmDelete.lstProblem->Items().empty());
+    ASSERT_EQ(machine.scheduledTasks.tasks.size(), 1u);
+    EXPECT_EQ(machine.scheduledTasks.tasks[0].path, "\\Vendor\\Backup");
+    machine.scheduledTasks.tasks.push_back(hidden);
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::Task}),
+              std::vector{removal::RestoreOutcome::Occupied});
+    machine.scheduledTasks.tasks.pop_back();
+    EXPECT_EQ(RestoreAll({removal::QuarantineKind::Task}),
+              std::vector{removal::RestoreOutcome::Restored});
+    ASSERT_EQ(machine.scheduledTasks.registered.size(), 1u);
+    EXPECT_EQ(machine.scheduledTasks.registered[0].path, "\\Updater");
+    EXPECT_EQ(machine.scheduledTasks.registered[0].definitionXml,
+              "<Task><!-- \\Updater --></Task>");
 }
 
 // A place that holds one value is named by its category alone.
@@ -296,7 +490,7 @@ TEST_F(StartupScan, WinlogonAndAppInitFindingsAreNamedByTheirPlace) {
               findings.end());
 }
 
-TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
+TEST_F(StartupScan, TheSafeListTheExclusionsAndWhatTheUserKeptCoverTheseFindingsToo) {
     machine.fileSystem.AddFile(DataFile("ENoSignature.dat"),
                                "HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater\r\n");
     app->exclusions.LoadExclusions(machine.fileSystem, machine.textCodec, machine.eventLoop,
@@ -306,13 +500,24 @@ TEST_F(StartupScan, TheSafeListAndTheExclusionsCoverTheseFindingsToo) {
         definitions::EncodeDefinitionLine(
             "SREG|x|2^Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run^Helper") +
             "\r\n");
+    // Kept when the shield asked, as it holds now; the debugger was kept
+    // holding another program.
+    const std::string ifeo = "HKEY_LOCAL_MACHINE\\" + std::string(kNt) +
+                             "\\Image File Execution Options\\notepad.exe\\Debugger";
+    SetUserSetting("KeptStartupItems", "HKEY_CURRENT_USER\\" + std::string(kRun) + "Once\\Again",
+                   kUpdater);
+    SetUserSetting("KeptStartupItems", ifeo, "C:\\Tools\\other.exe");
     Scan();
     const std::vector<std::string> summary = Summary();
     EXPECT_EQ(summary.front(), "EXCLUDED: HKEY_CURRENT_USER\\" + std::string(kRun) + "\\Updater");
+    bool debugger = false;
     for (const std::string& row : Findings()) {
         EXPECT_EQ(row.find("Helper"), std::string::npos) << row;
         EXPECT_EQ(row.find("Updater"), std::string::npos) << row;
+        EXPECT_EQ(row.find("Again"), std::string::npos) << row;
+        debugger = debugger || row.find(ifeo) != std::string::npos;
     }
+    EXPECT_TRUE(debugger);
 }
 
 // A command is split as Windows starts it: the shortest run of words naming

@@ -279,4 +279,39 @@ TEST_F(ShieldsWin32, APolicyWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt)
     ::SHDeleteKeyA(HKEY_CURRENT_USER, edge.c_str());
 }
 
+// A Run value to a program in the roaming data (missing, so not signed),
+// written while the program runs, is asked about; No deletes it after
+// saving its copy.
+TEST_F(ShieldsWin32, ARunValueWrittenWhileTheShieldRunsIsAskedAboutAndNoRemovesIt) {
+    const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const char kName[] = "ShieldsWin32Updater";
+    auto catalogue = std::make_unique<i18n::clsLanguages>(
+        app->ports.fileSystem, app->ports.textCodec, m_folder, app->branding, m_folder);
+    i18n::LoadBuiltInMessages(*catalogue);
+    app->Catalogue = std::move(catalogue);
+    SetString(HKEY_CURRENT_USER, kStartPageKey, "Start Page", "http://mine.example/");
+    SetString(HKEY_CURRENT_USER, SettingsKey() + "\\OptionAndSettings", "Homepage",
+              "http://mine.example/");
+    AnswerWindow(app->frmHomePageChangedAlert, *app->frmHomePageChangedAlert.cmdNO);
+    char roaming[MAX_PATH] = {};
+    ASSERT_TRUE(::GetEnvironmentVariableA("APPDATA", roaming, MAX_PATH) > 0);
+
+    shields::tmrCheckHomePage_Timer(*app);
+    EXPECT_EQ(answered, 0) << "the start asks nothing";
+    SetString(HKEY_CURRENT_USER, kRun, kName, std::string(roaming) + "\\Upd\\upd.exe /q");
+    shields::tmrCheckHomePage_Timer(*app);
+    StopAnswering();
+
+    EXPECT_EQ(answered, 1);
+    EXPECT_NE(app->frmHomePageChangedAlert.lblHomePageInfo->Caption().find(
+                  std::string("Run ") + kName + ": Starts a program that is not validly signed"),
+              std::string::npos)
+        << app->frmHomePageChangedAlert.lblHomePageInfo->Caption();
+    EXPECT_FALSE(ReadValue(kRun, kName));
+    const std::vector<removal::QuarantineEntry> entries = removal::LoadQuarantineEntries(
+        platform.Ports().fileSystem, platform.Ports().textCodec, m_folder);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].valueName, kName);
+}
+
 }  // namespace

@@ -2,8 +2,9 @@
 // value to an unsigned program in the roaming data, a redirecting hosts line
 // beside blocking ones, a proxy towards this machine, a user's Winlogon
 // shell, a debugger on notepad.exe, a shortcut in the Startup folder, a
-// browser shortcut with an address, a service whose program is in Temp and a
-// hidden scheduled task; scanned, reported and removed.
+// browser shortcut with an address in the Start menu, a service whose
+// program is in Temp and a hidden scheduled task; scanned, reported, removed
+// and restored from the quarantine.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@
 #include "platform/win32/platform_win32.h"
 #include "platform/win32/wide_text.h"
 #include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
 #include "removal/removal_run.h"
 #include "report/scan_report.h"
 #include "scan/finding_lists.h"
@@ -270,7 +272,7 @@ protected:
     core::Application app{platform.Ports()};
 };
 
-TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemoved) {
+TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedRemovedAndRestored) {
     const std::string hosts = SystemFolder() + "\\drivers\\etc\\hosts";
     const SavedFile savedHosts(hosts);
     const SavedValue savedRun(HKEY_CURRENT_USER, kRun, kValueName);
@@ -307,10 +309,12 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
     ASSERT_TRUE(MakeShortcut(startupLink, program, ""));
     const std::string chrome = folder + "\\chrome.exe";
     ASSERT_TRUE(::CopyFileA(TEST_PROGRAMS_DIR "/plain_sleeper.exe", chrome.c_str(), FALSE));
-    const std::string desktop =
-        app.ports.shellFolders.FolderPath(platform::csidl::kDesktopDirectory).value();
-    const std::string browserLink = desktop + "\\StartupItemsWin32Test Chrome.lnk";
-    ::CreateDirectoryA(desktop.c_str(), nullptr);
+    // In the Start menu: Wine's desktop is a link to the Unix one, through
+    // which nothing is changed.
+    const std::string programs =
+        app.ports.shellFolders.FolderPath(platform::csidl::kPrograms).value();
+    const std::string browserLink = programs + "\\StartupItemsWin32Test Chrome.lnk";
+    ::CreateDirectoryA(programs.c_str(), nullptr);
     ASSERT_TRUE(MakeShortcut(browserLink, chrome, "http://start.example"));
 
     // A service whose program is in the temporary folder.
@@ -375,24 +379,60 @@ TEST_F(StartupItemsWin32, SeededEntriesAreFoundReportedAndTheRemovableOnesRemove
 
     scan::cmdSelectAll_Click(app);
     removal::lblRemove_Click(app);
+    std::string problems;
+    for (const std::string& problem : app.frmDelete.lstProblem->Items()) {
+        problems += problem + "\n";
+    }
+    EXPECT_EQ(problems, "");
     EXPECT_FALSE(String(HKEY_CURRENT_USER, kRun, kValueName).has_value());
     EXPECT_FALSE(String(HKEY_LOCAL_MACHINE, kNotepad, "Debugger").has_value());
-    // What cannot be removed yet is said and left as it was.
-    EXPECT_EQ(FileText(hosts), hostsText);
-    EXPECT_EQ(String(HKEY_CURRENT_USER, kInternet, "ProxyServer"), "127.0.0.1:8080");
-    EXPECT_EQ(String(HKEY_CURRENT_USER, kWinlogon, "Shell"), program);
+    EXPECT_EQ(FileText(hosts),
+              "127.0.0.1 localhost\r\n0.0.0.0 ads.example\r\n# 10.6.6.6 bank.example\r\n");
+    EXPECT_EQ(String(HKEY_CURRENT_USER, kInternet, "ProxyServer"), "");
+    EXPECT_EQ(String(HKEY_CURRENT_USER, kWinlogon, "Shell"), "explorer.exe");
     EXPECT_EQ(::GetFileAttributesA(startupLink.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(::GetFileAttributesA(browserLink.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(app.frmDelete.lstProblem->Items().size(), 5U);
+    ASSERT_TRUE(app.ports.shell.ReadShortcut(browserLink).has_value());
+    EXPECT_EQ(app.ports.shell.ReadShortcut(browserLink)->arguments, "");
+    EXPECT_EQ(app.ports.services.QueryService("StartupItemsWin32Svc").value().start,
+              platform::ServiceStart::Disabled);
     // What went was saved first, where the quarantine window finds it.
     const std::vector<removal::QuarantineEntry> saved =
-        removal::LoadQuarantineEntries(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
-    EXPECT_EQ(saved.size(), 3U);
+        removal::ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder);
     for (const removal::QuarantineEntry& entry : saved) {
         EXPECT_TRUE(removal::VerifySavedContent(app.ports.fileSystem, app.ports.hashing,
                                                 app.DataFolder, entry))
             << entry.location;
     }
+
+    // Each comes back from the quarantine exactly.
+    for (const removal::QuarantineEntry& entry : saved) {
+        EXPECT_EQ(removal::RestoreQuarantined(app, entry, removal::RestorePlace::Original).outcome,
+                  removal::RestoreOutcome::Restored)
+            << entry.location << " " << entry.valueName;
+    }
+    EXPECT_EQ(String(HKEY_CURRENT_USER, kRun, kValueName), "\"" + program + "\" /quiet");
+    EXPECT_EQ(String(HKEY_LOCAL_MACHINE, kNotepad, "Debugger"), program);
+    EXPECT_EQ(FileText(hosts), hostsText);
+    EXPECT_EQ(String(HKEY_CURRENT_USER, kInternet, "ProxyServer"), "127.0.0.1:8080");
+    EXPECT_EQ(String(HKEY_CURRENT_USER, kWinlogon, "Shell"), program);
+    EXPECT_NE(::GetFileAttributesA(startupLink.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(app.ports.shell.ReadShortcut(browserLink).value().arguments, "http://start.example");
+    EXPECT_EQ(app.ports.services.QueryService("StartupItemsWin32Svc").value().start,
+              platform::ServiceStart::Manual);
+
+    // Wine's task is no finding (see above): its export, deletion and
+    // registration from the export through the adapter itself.
+    platform::ScheduledTasks& tasks = app.ports.scheduledTasks;
+    const std::optional<std::string> xml = tasks.ExportTask("\\StartupItemsWin32Task");
+    ASSERT_TRUE(xml.has_value());
+    EXPECT_NE(xml->find("<Hidden>true</Hidden>"), std::string::npos) << *xml;
+    EXPECT_EQ(tasks.RegisterTask("\\StartupItemsWin32Task", *xml),
+              platform::TaskChange::AlreadyThere);
+    EXPECT_EQ(tasks.DeleteTask("\\StartupItemsWin32Task"), platform::TaskChange::Done);
+    EXPECT_FALSE(tasks.ExportTask("\\StartupItemsWin32Task").has_value());
+    EXPECT_EQ(tasks.DeleteTask("\\StartupItemsWin32Task"), platform::TaskChange::NotFound);
+    EXPECT_EQ(tasks.RegisterTask("\\StartupItemsWin32Task", *xml), platform::TaskChange::Done);
+    EXPECT_TRUE(tasks.ExportTask("\\StartupItemsWin32Task").has_value());
 
     ::DeleteFileA(browserLink.c_str());
     ::DeleteFileA(startupLink.c_str());

@@ -208,6 +208,94 @@ void AddFolder(ITaskFolder& folder, int depth, std::vector<ScheduledTask>& tasks
     }
 }
 
+// UTF-8 of a string the interface gives.
+std::string Utf8Of(BSTR text) {
+    const int length = text == nullptr ? 0 : static_cast<int>(::SysStringLen(text));
+    if (length == 0) {
+        return {};
+    }
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) {
+        return {};
+    }
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// A BSTR of UTF-8 text, freed when it goes; empty when the text is not
+// UTF-8.
+class Utf8Bstr {
+public:
+    explicit Utf8Bstr(std::string_view utf8) {
+        const int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                                 static_cast<int>(utf8.size()), nullptr, 0);
+        if (length <= 0) {
+            return;
+        }
+        m_text = ::SysAllocStringLen(nullptr, static_cast<UINT>(length));
+        if (m_text != nullptr) {
+            ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), m_text,
+                                  length);
+        }
+    }
+    ~Utf8Bstr() { ::SysFreeString(m_text); }
+    Utf8Bstr(const Utf8Bstr&) = delete;
+    Utf8Bstr& operator=(const Utf8Bstr&) = delete;
+    [[nodiscard]] BSTR Get() const { return m_text; }
+
+private:
+    BSTR m_text = nullptr;
+};
+
+TaskChange ChangeOf(HRESULT result) {
+    if (SUCCEEDED(result)) {
+        return TaskChange::Done;
+    }
+    if (result == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) ||
+        result == HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)) {
+        return TaskChange::NotFound;
+    }
+    if (result == HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS) ||
+        result == HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)) {
+        return TaskChange::AlreadyThere;
+    }
+    if (result == E_ACCESSDENIED) {
+        return TaskChange::AccessDenied;
+    }
+    return TaskChange::Failed;
+}
+
+// The scheduler on this machine, connected; null when it cannot be.
+ComPtr<ITaskService> ConnectedService() {
+    ComPtr<ITaskService> service;
+    if (FAILED(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_ITaskService, service.PutVoid()))) {
+        return {};
+    }
+    VARIANT none;
+    ::VariantInit(&none);
+    if (FAILED(service->Connect(none, none, none, none))) {
+        return {};
+    }
+    return service;
+}
+
+// A task's path as its folder's path and its own name.
+struct TaskPlace {
+    std::string folder;
+    std::string name;
+};
+
+std::optional<TaskPlace> PlaceOf(std::string_view path) {
+    const std::size_t slash = path.rfind('\\');
+    if (slash == std::string_view::npos || slash + 1 >= path.size()) {
+        return std::nullopt;
+    }
+    return TaskPlace{slash == 0 ? "\\" : std::string(path.substr(0, slash)),
+                     std::string(path.substr(slash + 1))};
+}
+
 }  // namespace
 
 std::optional<std::vector<ScheduledTask>> ScheduledTasksWin32::ListTasks() {
@@ -215,14 +303,8 @@ std::optional<std::vector<ScheduledTask>> ScheduledTasksWin32::ListTasks() {
     if (!com.Usable()) {
         return std::nullopt;
     }
-    ComPtr<ITaskService> service;
-    if (FAILED(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_ITaskService, service.PutVoid()))) {
-        return std::nullopt;
-    }
-    VARIANT none;
-    ::VariantInit(&none);
-    if (FAILED(service->Connect(none, none, none, none))) {
+    const ComPtr<ITaskService> service = ConnectedService();
+    if (!service) {
         return std::nullopt;
     }
     const UniqueBstr root("\\");
@@ -233,6 +315,84 @@ std::optional<std::vector<ScheduledTask>> ScheduledTasksWin32::ListTasks() {
     std::vector<ScheduledTask> tasks;
     AddFolder(*folder.Get(), 0, tasks);
     return tasks;
+}
+
+std::optional<std::string> ScheduledTasksWin32::ExportTask(std::string_view path) {
+    const ComScope com;
+    const std::optional<TaskPlace> place = PlaceOf(path);
+    const ComPtr<ITaskService> service = com.Usable() ? ConnectedService() : ComPtr<ITaskService>();
+    if (!place || !service) {
+        return std::nullopt;
+    }
+    const UniqueBstr folderPath(place->folder);
+    const UniqueBstr name(place->name);
+    ComPtr<ITaskFolder> folder;
+    ComPtr<IRegisteredTask> task;
+    BSTR xml = nullptr;
+    if (FAILED(service->GetFolder(folderPath.Get(), folder.Put())) || !folder ||
+        FAILED(folder->GetTask(name.Get(), task.Put())) || !task || FAILED(task->get_Xml(&xml))) {
+        return std::nullopt;
+    }
+    std::string text = Utf8Of(xml);
+    ::SysFreeString(xml);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+TaskChange ScheduledTasksWin32::DeleteTask(std::string_view path) {
+    const ComScope com;
+    const std::optional<TaskPlace> place = PlaceOf(path);
+    const ComPtr<ITaskService> service = com.Usable() ? ConnectedService() : ComPtr<ITaskService>();
+    if (!place || !service) {
+        return TaskChange::Failed;
+    }
+    const UniqueBstr folderPath(place->folder);
+    const UniqueBstr name(place->name);
+    ComPtr<ITaskFolder> folder;
+    const HRESULT opened = service->GetFolder(folderPath.Get(), folder.Put());
+    if (FAILED(opened) || !folder) {
+        return ChangeOf(FAILED(opened) ? opened : E_FAIL);
+    }
+    return ChangeOf(folder->DeleteTask(name.Get(), 0));
+}
+
+TaskChange ScheduledTasksWin32::RegisterTask(std::string_view path, std::string_view xml) {
+    const ComScope com;
+    const std::optional<TaskPlace> place = PlaceOf(path);
+    const ComPtr<ITaskService> service = com.Usable() ? ConnectedService() : ComPtr<ITaskService>();
+    const Utf8Bstr definition(xml);
+    if (!place || !service || definition.Get() == nullptr) {
+        return TaskChange::Failed;
+    }
+    const UniqueBstr folderPath(place->folder);
+    const UniqueBstr name(place->name);
+    ComPtr<ITaskFolder> folder;
+    if (FAILED(service->GetFolder(folderPath.Get(), folder.Put())) || !folder) {
+        const UniqueBstr root("\\");
+        ComPtr<ITaskFolder> rootFolder;
+        VARIANT noSecurity;
+        ::VariantInit(&noSecurity);
+        const HRESULT made =
+            FAILED(service->GetFolder(root.Get(), rootFolder.Put())) || !rootFolder
+                ? E_FAIL
+                : rootFolder->CreateFolder(folderPath.Get(), noSecurity, folder.Put());
+        if (FAILED(made) || !folder) {
+            return ChangeOf(FAILED(made) ? made : E_FAIL);
+        }
+    }
+    ComPtr<IRegisteredTask> existing;
+    if (SUCCEEDED(folder->GetTask(name.Get(), existing.Put())) && existing) {
+        return TaskChange::AlreadyThere;
+    }
+    VARIANT none;
+    ::VariantInit(&none);
+    ComPtr<IRegisteredTask> registered;
+    // TASK_CREATE alone: the scheduler refuses where a task of that path
+    // appeared meanwhile. The definition's own principal runs it.
+    return ChangeOf(folder->RegisterTask(name.Get(), definition.Get(), TASK_CREATE, none, none,
+                                         TASK_LOGON_NONE, none, registered.Put()));
 }
 
 }  // namespace platform::win32

@@ -10,6 +10,26 @@ namespace platform::win32 {
 
 namespace {
 
+// The configuration of an open service; nullopt when it cannot be read.
+std::optional<ServiceConfig> ConfigOfOpened(SC_HANDLE service) {
+    DWORD needed = 0;
+    ::QueryServiceConfigA(service, nullptr, 0, &needed);
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) {
+        return std::nullopt;
+    }
+    // QUERY_SERVICE_CONFIG holds pointers: the buffer is aligned for them.
+    std::vector<std::uint64_t> buffer((needed + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
+    if (!::QueryServiceConfigA(service, config, needed, &needed)) {
+        return std::nullopt;
+    }
+    ServiceConfig result;
+    result.displayName = config->lpDisplayName != nullptr ? config->lpDisplayName : "";
+    result.start = static_cast<ServiceStart>(config->dwStartType);
+    result.imagePath = config->lpBinaryPathName != nullptr ? config->lpBinaryPathName : "";
+    return result;
+}
+
 // A service's configuration, or nullopt when it cannot be read.
 std::optional<ServiceConfig> ConfigOf(SC_HANDLE manager,
                                       const ENUM_SERVICE_STATUS_PROCESSA& listed) {
@@ -18,22 +38,11 @@ std::optional<ServiceConfig> ConfigOf(SC_HANDLE manager,
     if (!service) {
         return std::nullopt;
     }
-    DWORD needed = 0;
-    ::QueryServiceConfigA(service.Get(), nullptr, 0, &needed);
-    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) {
-        return std::nullopt;
+    std::optional<ServiceConfig> result = ConfigOfOpened(service.Get());
+    if (result) {
+        result->name = listed.lpServiceName != nullptr ? listed.lpServiceName : "";
+        result->displayName = listed.lpDisplayName != nullptr ? listed.lpDisplayName : "";
     }
-    // QUERY_SERVICE_CONFIG holds pointers: the buffer is aligned for them.
-    std::vector<std::uint64_t> buffer((needed + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
-    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
-    if (!::QueryServiceConfigA(service.Get(), config, needed, &needed)) {
-        return std::nullopt;
-    }
-    ServiceConfig result;
-    result.name = listed.lpServiceName != nullptr ? listed.lpServiceName : "";
-    result.displayName = listed.lpDisplayName != nullptr ? listed.lpDisplayName : "";
-    result.start = static_cast<ServiceStart>(config->dwStartType);
-    result.imagePath = config->lpBinaryPathName != nullptr ? config->lpBinaryPathName : "";
     return result;
 }
 
@@ -76,6 +85,51 @@ std::optional<std::vector<ServiceConfig>> ServicesWin32::ListServices() {
             return services;
         }
     }
+}
+
+std::optional<ServiceConfig> ServicesWin32::QueryService(std::string_view name) {
+    const std::string serviceName(name);
+    const UniqueServiceHandle manager{::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT)};
+    const UniqueServiceHandle service{
+        manager ? ::OpenServiceA(manager.Get(), serviceName.c_str(), SERVICE_QUERY_CONFIG)
+                : nullptr};
+    if (!service) {
+        return std::nullopt;
+    }
+    std::optional<ServiceConfig> result = ConfigOfOpened(service.Get());
+    if (result) {
+        result->name = serviceName;
+    }
+    return result;
+}
+
+ServiceChange ServicesWin32::SetStartType(std::string_view name, ServiceStart start) {
+    const std::string serviceName(name);
+    const auto failure = [] {
+        switch (::GetLastError()) {
+            case ERROR_ACCESS_DENIED:
+                return ServiceChange::AccessDenied;
+            case ERROR_SERVICE_DOES_NOT_EXIST:
+                return ServiceChange::NotFound;
+            default:
+                return ServiceChange::Failed;
+        }
+    };
+    const UniqueServiceHandle manager{::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT)};
+    if (!manager) {
+        return failure();
+    }
+    const UniqueServiceHandle service{
+        ::OpenServiceA(manager.Get(), serviceName.c_str(), SERVICE_CHANGE_CONFIG)};
+    if (!service) {
+        return failure();
+    }
+    if (!::ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE, static_cast<DWORD>(start),
+                                SERVICE_NO_CHANGE, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr)) {
+        return failure();
+    }
+    return ServiceChange::Changed;
 }
 
 }  // namespace platform::win32

@@ -100,4 +100,22 @@ std::optional<ShortcutLink> ShellWin32::ReadShortcut(std::string_view path) {
     return ShortcutLink{std::move(target), std::move(arguments)};
 }
 
+bool ShellWin32::WriteShortcutArguments(std::string_view path, std::string_view arguments) {
+    const ComScope com;
+    const std::wstring widePath = WideFromProgramText(path);
+    if (!com.Usable() || widePath.empty()) {
+        return false;
+    }
+    ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  link.PutVoid()))) {
+        return false;
+    }
+    ComPtr<IPersistFile> file;
+    const std::string text(arguments);
+    return SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) &&
+           SUCCEEDED(file->Load(widePath.c_str(), STGM_READWRITE)) &&
+           SUCCEEDED(link->SetArguments(text.c_str())) && SUCCEEDED(file->Save(nullptr, TRUE));
+}
+
 }  // namespace platform::win32

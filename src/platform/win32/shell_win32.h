@@ -14,6 +14,8 @@ public:
                                WindowShow show) override;
     [[nodiscard]] bool StartCommandLine(std::string_view commandLine, WindowShow show) override;
     [[nodiscard]] std::optional<ShortcutLink> ReadShortcut(std::string_view path) override;
+    [[nodiscard]] bool WriteShortcutArguments(std::string_view path,
+                                              std::string_view arguments) override;
 };
 
 }  // namespace platform::win32
