@@ -14,6 +14,7 @@
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
+#include "removal/quarantine_backup.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
 #include "removal/registry_removal.h"
@@ -158,6 +159,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
             QuarantineExecutable(app, path);
         }
         if (StillThere(app, path)) {
+            DropCopyOfLeftover(app, path);
             ReportLeftover(app, files, row, path, threatName, false);
         }
     }
@@ -193,6 +195,7 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
             if (!base::Trim(item.SubItem(2)).empty()) {
                 where += "\\" + base::Trim(item.SubItem(2));
             }
+            LogDeletionFailed(app, where, "");
             ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
         }
     }
@@ -248,6 +251,7 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         // A cookie that could not be backed up is kept, and the user hears
         // of it like of any file.
         if (secondPass && core::FileExists(app.ports.fileSystem, path)) {
+            DropCopyOfLeftover(app, path);
             ReportLeftover(app, cookies, row, path, path, true);
         }
     }

@@ -341,7 +341,9 @@ bool FakeFileSystem::RemoveFile(std::string_view path) {
     if (it == m_files.end() || it->second.locked) {
         return false;
     }
-    m_files.erase(it);
+    if (!it->second.deletionKept) {
+        m_files.erase(it);
+    }
     return true;
 }
 

@@ -59,6 +59,9 @@ public:
         bool system = false;
         bool unreadable = false;
         bool locked = false;  // in use elsewhere: cannot be written, deleted or moved
+        // Its deletion reports success and leaves it, as where a program
+        // that guards it puts it back at once.
+        bool deletionKept = false;
         bool readOnly = false;
         // Written by a writer and not flushed since: a power cut would lose
         // the content. A move takes it along.
