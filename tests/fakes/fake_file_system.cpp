@@ -368,6 +368,9 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
     m_files.erase(source);
     moved.path = std::string(to);
     m_files.emplace(target, std::move(moved));
+    if (afterFileMoved) {
+        afterFileMoved(to);
+    }
     return true;
 }
 

@@ -98,6 +98,9 @@ public:
     // Runs before each whole-file read with its path: another program
     // changing a file between two reads of it.
     std::function<void(std::string_view path)> beforeWholeRead;
+    // Runs after a file is moved, with its new path: another program acting
+    // on what arrives there.
+    std::function<void(std::string_view path)> afterFileMoved;
     int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
     // The narrow API's path limit (259): a longer path can be neither written,
     // made, moved nor deleted. 0 for none.

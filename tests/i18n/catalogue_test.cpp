@@ -65,7 +65,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[160].name, "MSG_SI_NOT_REMOVED_HOSTS");
     // Then the About window's credit.
     EXPECT_EQ(slots[161].name, "MSG_EXTENSION_DEFINITIONS_CREDIT");
-    EXPECT_FALSE(slots[162].used);
+    // Then why a restored item stays in the quarantine.
+    EXPECT_EQ(slots[162].name, "MSG_RESTORE_WHY_NOT_BACK");
+    EXPECT_FALSE(slots[163].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -273,6 +273,15 @@ TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
              fs.RefuseWritesUnder(folder);
          },
          "MSG_RESTORE_WHY_FAILED"},
+        {"a program takes it again as it comes back", "evil.dat",
+         [](fakes::FakeFileSystem& fs, const std::string& folder, const std::string&) {
+             fs.afterFileMoved = [&fs, path = folder + "\\evil.dat"](std::string_view to) {
+                 if (to == path) {
+                     fs.Remove(path);
+                 }
+             };
+         },
+         "MSG_RESTORE_WHY_NOT_BACK"},
     };
     int number = 0;
     for (const Case& c : cases) {
