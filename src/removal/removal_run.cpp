@@ -220,6 +220,7 @@ void RemoveStoreRow(core::Application& app, int row, bool secondPass) {
                                item.SubItem(scan::kStoreBrowserSubItem))
             : app.Message(outcome == StoreRemoval::NotSaved ? "MSG_COOKIE_STORE_NOT_SAVED"
                                                             : "MSG_COOKIE_STORE_UNWORKABLE");
+    LogDeletionFailed(app, item.text, "");
     ReportLeftover(app, cookies, row, item.text + " - " + reason, item.text, true, item.text);
 }
 

@@ -457,6 +457,9 @@ bool FakeFileSystem::MoveOver(std::string_view from, std::string_view to) {
     m_files.erase(Key(Real(from)));
     moved.path = std::string(to);
     m_files.insert_or_assign(target, std::move(moved));
+    if (afterFileMoved) {
+        afterFileMoved(to);
+    }
     return true;
 }
 
