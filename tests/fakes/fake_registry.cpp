@@ -101,6 +101,9 @@ public:
             return status::kAccessDenied;
         }
         const std::string id = base::UpperCase(name);
+        if (m_data.writesLost) {
+            return status::kOk;
+        }
         m_data.values[id] = value;
         m_data.names[id] = std::string(name);
         return status::kOk;
@@ -390,6 +393,10 @@ void FakeRegistry::RefuseDeletion(platform::RegistryRoot root, std::string_view 
 
 void FakeRegistry::KeepDeleted(platform::RegistryRoot root, std::string_view path) {
     Ensure(root, path).deletionsKept = true;
+}
+
+void FakeRegistry::LoseWrites(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).writesLost = true;
 }
 
 void FakeRegistry::RefuseWritesUnder(platform::RegistryRoot root) {

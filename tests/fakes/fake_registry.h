@@ -83,6 +83,9 @@ public:
     // success and changes nothing, as where a program that guards the key
     // puts it back at once.
     void KeepDeleted(platform::RegistryRoot root, std::string_view path);
+    // Setting a value of the key reports success and changes nothing, as
+    // where a program that guards the key deletes it again at once.
+    void LoseWrites(platform::RegistryRoot root, std::string_view path);
 
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
@@ -100,6 +103,7 @@ public:
         bool unopenable = false;
         bool undeletable = false;
         bool deletionsKept = false;
+        bool writesLost = false;
         bool listingRefused = false;
     };
 
