@@ -381,6 +381,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kStartup
      "browser:"},
 }};
 
+// Why a restored item stays in the quarantine although it was written back.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kRestoreCheckMessages{{
+    {"MSG_RESTORE_WHY_NOT_BACK",
+     "It was written back, but is not in its place now; a program may have removed it again. It "
+     "stays in the quarantine: restore it again, or copy it from the quarantine folder by hand."},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -430,6 +437,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kStartupRemovalMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kRestoreCheckMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -36,21 +36,41 @@ struct DeletedRows {
 
 enum class Prepared { Ready, NothingThere, Failed };
 
+// The store's rows of the domain; nullopt when that cannot be read.
+std::optional<std::int64_t> CountRows(base::SqliteDatabase& store, const scan::CookieTable& table,
+                                      std::string_view domain) {
+    std::optional<base::SqliteStatement> count = store.Prepare(
+        "SELECT count(*) FROM main." + table.name + " WHERE " + UnderDomainCondition(table));
+    if (!count || !count->BindText(1, domain) || count->Step() != base::StepResult::Row) {
+        return std::nullopt;
+    }
+    return count->ColumnInt64(0);
+}
+
+// The store as it is now, read back after its replacement: nullopt when it
+// cannot be read.
+std::optional<std::int64_t> RowsLeft(core::Application& app, std::string_view storePath,
+                                     std::string_view domain) {
+    scan::OpenedStore reread =
+        scan::OpenCookieStore(app.ports.fileSystem, app.ports.clock, storePath);
+    if (!reread.database) {
+        return std::nullopt;
+    }
+    const std::optional<scan::CookieTable> table = scan::FindCookieTable(*reread.database);
+    return table ? CountRows(*reread.database, *table, domain) : std::nullopt;
+}
+
 // In the private copy: the rows saved into the attached table, then deleted
 // from the store's, in one transaction.
 Prepared SaveAndDelete(base::SqliteDatabase& store, const scan::CookieTable& table,
                        std::string_view domain, DeletedRows& out) {
     const std::string condition = UnderDomainCondition(table);
-    std::int64_t rows = 0;
-    {
-        // Ended before the attach, which no open read may span.
-        std::optional<base::SqliteStatement> count =
-            store.Prepare("SELECT count(*) FROM main." + table.name + " WHERE " + condition);
-        if (!count || !count->BindText(1, domain) || count->Step() != base::StepResult::Row) {
-            return Prepared::Failed;
-        }
-        rows = count->ColumnInt64(0);
+    // Its statement ends before the attach, which no open read may span.
+    const std::optional<std::int64_t> counted = CountRows(store, table, domain);
+    if (!counted) {
+        return Prepared::Failed;
     }
+    const std::int64_t rows = *counted;
     if (rows == 0) {
         return Prepared::NothingThere;
     }
@@ -124,7 +144,13 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
         return StoreRemoval::NotSaved;
     }
     IndexSavedContent(app, QuarantineKind::CookieRows, *storedName, storePath, lowerDomain);
-    if (ReplaceStore(fs, storePath, opened, rows.storeImage) != StoreReplace::Replaced) {
+    const bool replaced =
+        ReplaceStore(fs, storePath, opened, rows.storeImage) == StoreReplace::Replaced;
+    // Read back: a browser that holds the store may write its rows back at
+    // once, whatever the replacement said.
+    const std::optional<std::int64_t> left =
+        replaced ? RowsLeft(app, storePath, lowerDomain) : std::nullopt;
+    if (!replaced || (left && *left > 0)) {
         // The store keeps its rows, so their copy is no removed item.
         [[maybe_unused]] const bool unindexed =
             RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {*storedName});
@@ -133,7 +159,9 @@ StoreRemoval RemoveStoreCookies(core::Application& app, std::string_view storePa
         return StoreRemoval::InUse;
     }
     LogSavedCookieRows(app, scan::StoreCookieLocation(storePath, lowerDomain), *storedName);
-    return StoreRemoval::Removed;
+    // A store that cannot be read back may hold the rows or not: their copy
+    // stays, and the user is asked to try again as for a store in use.
+    return left ? StoreRemoval::Removed : StoreRemoval::InUse;
 }
 
 }  // namespace removal

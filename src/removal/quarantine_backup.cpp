@@ -115,6 +115,32 @@ void RecordBackup(core::Application& app, std::string_view path, ItemKind kind) 
     IndexSavedContent(app, indexKind, copy->second.storedName, path, "");
 }
 
+void DropCopyOfLeftover(core::Application& app, std::string_view path) {
+    platform::FileSystem& fs = app.ports.fileSystem;
+    const auto copy = app.removal.BackedUp.find(base::UpperCase(path));
+    if (copy == app.removal.BackedUp.end()) {
+        LogDeletionFailed(app, path, "");
+        return;
+    }
+    const RemovalState::Copy kept = copy->second;
+    const std::string stored = QuarantineFolder(app.DataFolder) + "\\" + kept.storedName;
+    if (kept.folder) {
+        const std::optional<ContentDigest> now = DigestFolder(fs, app.ports.hashing, path);
+        const std::optional<ContentDigest> saved = DigestFolder(fs, app.ports.hashing, stored);
+        if (!now || !saved || now->sha256 != saved->sha256) {
+            LogDeletionFailed(app, path, kept.storedName);
+            return;
+        }
+    }
+    if (!RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder, {kept.storedName})) {
+        LogDeletionFailed(app, path, kept.storedName);
+        return;
+    }
+    const bool removed = kept.folder ? DeleteFolderTree(fs, stored) : fs.RemoveFile(stored);
+    app.removal.BackedUp.erase(copy);
+    LogDeletionFailed(app, path, removed ? "" : kept.storedName);
+}
+
 std::optional<std::string> SaveNewFile(core::Application& app, std::string_view name,
                                        std::string_view content) {
     platform::FileSystem& fs = app.ports.fileSystem;

@@ -32,6 +32,13 @@ enum class ItemKind { FileOrFolder, Cookie };
 void RecordBackup(core::Application& app, std::string_view path,
                   ItemKind kind = ItemKind::FileOrFolder);
 
+// The item at `path` is still in its place after the removal: its copy of
+// this removal is nothing to restore, so its index entry and the copy go,
+// and the log says the deletion failed. A folder that lost part of what it
+// held keeps both: the copy alone holds that part, and a restore completes
+// the folder.
+void DropCopyOfLeftover(core::Application& app, std::string_view path);
+
 // Writes `content` as a new file in the quarantine under a free name made
 // from `name`, on the disk before this returns; the name, or nullopt when
 // no complete file could be written (none is left behind then).

@@ -297,7 +297,7 @@ bool WriteIndex(platform::FileSystem& fs, platform::TextCodec& codec, std::strin
     return core::ReplaceFileContent(fs, path, content, path + ".new");
 }
 
-enum class LogRecordKind { File, Cookies, Registry, Restored };
+enum class LogRecordKind { File, Cookies, Registry, Restored, DeleteFailed };
 
 // One record of the log: its kind, its time as written, and its two texts.
 struct LogRecord {
@@ -332,6 +332,7 @@ std::vector<LogRecord> ReadLogRecords(platform::FileSystem& fs, platform::TextCo
         {LogRecordKind::Cookies, kCookieRowsMarker, " - Location: "},
         {LogRecordKind::Registry, " - Key: ", "Value: "},
         {LogRecordKind::Restored, " - Restored: ", " - To: "},
+        {LogRecordKind::DeleteFailed, kDeleteFailedMarker, kDeleteFailedCopyMarker},
     };
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         for (const Marker& marker : kMarkers) {
@@ -365,6 +366,12 @@ std::vector<QuarantineEntry> LogFileRecords(const std::vector<LogRecord>& record
     std::vector<QuarantineEntry> files;
     std::set<std::string> seen;
     for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        // The item stayed in its place: its copy, where one is left, is no
+        // removed item's.
+        if (record->kind == LogRecordKind::DeleteFailed) {
+            seen.insert(base::UpperCase(record->second));
+            continue;
+        }
         if (record->kind == LogRecordKind::Registry ||
             !seen.insert(base::UpperCase(record->first)).second) {
             continue;

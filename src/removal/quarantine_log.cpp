@@ -51,6 +51,12 @@ void LogRegistryRemoval(core::Application& app, std::string_view keyText,
     AppendRecord(app, " - Key: " + std::string(keyText), "Value: " + std::string(valueText));
 }
 
+void LogDeletionFailed(core::Application& app, std::string_view location,
+                       std::string_view storedName) {
+    AppendRecord(app, std::string(kDeleteFailedMarker) + std::string(location),
+                 std::string(kDeleteFailedCopyMarker) + std::string(storedName));
+}
+
 void LogRestore(core::Application& app, std::string_view storedName, std::string_view placedAt) {
     // Not the file record's words: a restored copy is no longer there to list.
     AppendRecord(app, " - Restored: " + std::string(storedName), " - To: " + std::string(placedAt));

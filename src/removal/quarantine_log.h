@@ -47,6 +47,18 @@ void LogSavedCookieRows(core::Application& app, std::string_view storeLocation,
 void LogRegistryRemoval(core::Application& app, std::string_view keyText,
                         std::string_view valueText);
 
+// What follows the time in the first line of a record of a deletion that
+// failed, and the start of its second line.
+inline constexpr std::string_view kDeleteFailedMarker = " - Delete failed: ";
+inline constexpr std::string_view kDeleteFailedCopyMarker = " - Copy: ";
+
+// A record that the item at `location` (a path, or a registry key with its
+// value) is still in its place after the removal: whatever an earlier
+// record of it says, it was not removed. `storedName` is the copy that the
+// quarantine still keeps of it, "" for none. Written whenever it happens.
+void LogDeletionFailed(core::Application& app, std::string_view location,
+                       std::string_view storedName);
+
 // A restore record: the name the item had in the quarantine, and where it
 // stands again. Written for every restore, so that the log still tells
 // where each of its copies went.

@@ -282,6 +282,12 @@ RestoreResult RestoreFileOrFolder(core::Application& app, const QuarantineEntry&
         return {
             fs.Attributes(target) ? RestoreOutcome::Occupied : RestoreOutcome::WriteFailed, {}, {}};
     }
+    // Read back before the quarantine lets go of it.
+    if (!SameDigest(folder ? DigestFolder(fs, app.ports.hashing, target)
+                           : DigestFile(fs, app.ports.hashing, target),
+                    *expected)) {
+        return {RestoreOutcome::NotInPlace, {}, {}};
+    }
     return Finish(app, entry, target);
 }
 
@@ -312,9 +318,17 @@ RestoreResult RestoreRegistryEntry(core::Application& app, const QuarantineEntry
     switch (ImportRegFile(registry, app.ports.textCodec, *bytes, entry.location,
                           isValue ? std::optional<std::string_view>(entry.valueName) : std::nullopt,
                           view)) {
-        case ImportResult::Imported:
+        case ImportResult::Imported: {
+            // Read back before the quarantine lets go of it.
+            const RegistryCopy back =
+                isValue ? ReadKeyValue(registry, key->root, key->path, entry.valueName, view)
+                        : ReadKeyTree(registry, key->root, key->path, view);
+            if (back.status != platform::reg_status::kOk) {
+                return {RestoreOutcome::NotInPlace, {}, {}};
+            }
             return Finish(app, entry,
                           isValue ? entry.location + "\\" + entry.valueName : entry.location);
+        }
         case ImportResult::AlreadyThere:
             return {RestoreOutcome::Occupied, {}, {}};
         case ImportResult::Refused:

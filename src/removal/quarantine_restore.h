@@ -35,6 +35,10 @@ enum class RestoreOutcome {
     BadPlace,
     // It could not be written there; nothing of it is left there.
     WriteFailed,
+    // The platform called it written back, but it is not in its place as
+    // saved (a program guarding the place may have taken it again): the
+    // quarantine keeps it.
+    NotInPlace,
 };
 
 // Where a file, folder or cookie goes: its own place, or beside whatever

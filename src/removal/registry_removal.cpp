@@ -23,17 +23,37 @@ namespace {
 // file system takes.
 constexpr std::size_t kLongestCopyName = 80;
 
-// Deletes the value and writes its record, whether the delete succeeded or
-// not: the record says what the removal asked for.
+// Whether the value is still there, read afresh: a deletion that the
+// registry calls done may have left it, or had it set again at once.
+bool ValueStillThere(platform::Registry& registry, const RootKey& root, const std::string& key,
+                     const std::string& value) {
+    const platform::RegistryOpenResult opened = registry.OpenKey(
+        root.handle, key, platform::reg_access::kQueryValue, scan::LiteralView(registry));
+    if (opened.status == platform::reg_status::kNotFound) {
+        return false;
+    }
+    platform::RegistryValue data;
+    return !opened.key || opened.key->QueryValue(value, data) != platform::reg_status::kNotFound;
+}
+
+bool KeyStillThere(platform::Registry& registry, const RootKey& root, const std::string& key) {
+    return registry
+               .OpenKey(root.handle, key, platform::reg_access::kQueryValue,
+                        scan::LiteralView(registry))
+               .status != platform::reg_status::kNotFound;
+}
+
+// Deletes the value and writes its record once it is gone.
 // False when the value is still there: its key or the value refused the
-// deletion, and no record may claim that it went.
+// deletion, or it came back, and no record may claim that it went.
 bool DeleteValue(core::Application& app, const RootKey& root, const std::string& key,
                  const std::string& value) {
     platform::Registry& registry = app.ports.registry;
     const platform::RegistryOpenResult opened = registry.OpenKey(
         root.handle, key, platform::reg_access::kSetValue, scan::LiteralView(registry));
     const long status = opened.key ? opened.key->DeleteValue(value) : opened.status;
-    if (status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) {
+    if ((status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) ||
+        ValueStillThere(registry, root, key, value)) {
         return false;
     }
     LogRegistryRemoval(app, std::string(root.name) + "\\" + key, value);
@@ -236,7 +256,8 @@ TraceOutcome RemoveRegistryTrace(core::Application& app, std::string_view rootTe
     // keeps it.
     platform::Registry& registry = app.ports.registry;
     const long status = registry.DeleteTree(root->handle, key, scan::LiteralView(registry));
-    if (status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) {
+    if ((status != platform::reg_status::kOk && status != platform::reg_status::kNotFound) ||
+        KeyStillThere(registry, *root, key)) {
         if (saved.outcome == SaveOutcome::Saved) {
             PutBackPartlyDeleted(app, *root, key, saved.copy);
         }

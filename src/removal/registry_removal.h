@@ -20,7 +20,8 @@ enum class TraceOutcome {
     // from the copy where that could be done (and the copy then discarded);
     // otherwise the copy stays in the quarantine, from which a restore
     // completes the key. Also a value whose deletion was refused: it is
-    // still there, and its copy is discarded.
+    // still there, and its copy is discarded. A deletion that the registry
+    // called done while the entry stayed is one of these too.
     NotDeleted,
 };
 

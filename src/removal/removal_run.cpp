@@ -14,6 +14,7 @@
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
 #include "removal/folder_tree.h"
+#include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
 #include "removal/quarantine_log.h"
 #include "removal/quarantine_operations.h"
@@ -108,25 +109,19 @@ std::string CookieThreat(core::Application& app, const std::string& path) {
     return "Cookie: " + core::FileNameOf(path);
 }
 
+// Whether the key refuses this program the right to change it, as the
+// machine's keys refuse a standard user or an administrator without
+// elevation; an entry that stayed for another reason says no such thing.
+bool RefusesChanges(core::Application& app, platform::RegistryRoot root, const std::string& key) {
+    return app.ports.registry
+               .OpenKey(root, key, platform::reg_access::kSetValue,
+                        platform::RegistryView::Native64)
+               .status == platform::reg_status::kAccessDenied;
+}
+
 bool StillThere(core::Application& app, const std::string& path) {
     return core::FileExists(app.ports.fileSystem, path) ||
            core::DirectoryExists(app.ports.fileSystem, path);
-}
-
-// A standard user's file that stayed where it was keeps no copy of this run
-// in the quarantine: nothing was removed, so there is nothing to put back.
-void DiscardCopyOfLeftover(core::Application& app, const std::string& path) {
-    const auto copy = app.removal.BackedUp.find(base::UpperCase(path));
-    if (copy == app.removal.BackedUp.end() || copy->second.folder) {
-        return;
-    }
-    platform::FileSystem& fs = app.ports.fileSystem;
-    if (RemoveQuarantineEntries(fs, app.ports.textCodec, app.DataFolder,
-                                {copy->second.storedName})) {
-        [[maybe_unused]] const bool removed =
-            fs.RemoveFile(QuarantineFolder(app.DataFolder) + "\\" + copy->second.storedName);
-        app.removal.BackedUp.erase(copy);
-    }
 }
 
 void RemoveFileRow(core::Application& app, const std::string& path) {
@@ -182,9 +177,7 @@ void RemoveFiles(core::Application& app, bool secondPass) {
             const bool needsAdministrator =
                 !app.ports.elevation.IsElevated() &&
                 app.ports.fileSystem.WhoMayWrite(path) == platform::WriteAccess::AdministratorsOnly;
-            if (needsAdministrator) {
-                DiscardCopyOfLeftover(app, path);
-            }
+            DropCopyOfLeftover(app, path);
             ReportLeftover(
                 app, files, row,
                 needsAdministrator ? path + " - " + app.Message("MSG_SI_RUN_AS_ADMIN") : path,
@@ -223,10 +216,12 @@ void RemoveRegistryEntries(core::Application& app, bool secondPass) {
             if (!base::Trim(item.SubItem(2)).empty()) {
                 where += "\\" + base::Trim(item.SubItem(2));
             }
+            LogDeletionFailed(app, where, "");
             // A standard user is told how to get the rights the machine's
             // keys ask for.
             if (root && root->handle == platform::RegistryRoot::LocalMachine &&
-                !app.ports.elevation.IsElevated()) {
+                !app.ports.elevation.IsElevated() &&
+                RefusesChanges(app, root->handle, base::Trim(item.SubItem(1)))) {
                 where += " - " + app.Message("MSG_SI_RUN_AS_ADMIN");
             }
             ReportLeftover(app, registry, row, where, item.SubItem(3), false, item.text);
@@ -253,6 +248,7 @@ void RemoveStoreRow(core::Application& app, int row, bool secondPass) {
                                item.SubItem(scan::kStoreBrowserSubItem))
             : app.Message(outcome == StoreRemoval::NotSaved ? "MSG_COOKIE_STORE_NOT_SAVED"
                                                             : "MSG_COOKIE_STORE_UNWORKABLE");
+    LogDeletionFailed(app, item.text, "");
     ReportLeftover(app, cookies, row, item.text + " - " + reason, item.text, true, item.text);
 }
 
@@ -284,6 +280,7 @@ void RemoveCookies(core::Application& app, bool secondPass) {
         // A cookie that could not be backed up is kept, and the user hears
         // of it like of any file.
         if (secondPass && core::FileExists(app.ports.fileSystem, path)) {
+            DropCopyOfLeftover(app, path);
             ReportLeftover(app, cookies, row, path, path, true);
         }
     }

@@ -41,6 +41,8 @@ std::string_view ReasonMessage(RestoreOutcome outcome) {
             return "MSG_RESTORE_WHY_PLACE";
         case RestoreOutcome::Occupied:
             return "MSG_RESTORE_WHY_EXISTS";
+        case RestoreOutcome::NotInPlace:
+            return "MSG_RESTORE_WHY_NOT_BACK";
         case RestoreOutcome::Restored:
         case RestoreOutcome::WriteFailed:
             break;

@@ -65,9 +65,10 @@ std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName)
 
 bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root, std::string_view keyPath,
                        platform::RegistryView view) {
-    return registry
-               .OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess, view)
-               .status == platform::reg_status::kOk;
+    const long status =
+        registry.OpenKey(static_cast<platform::RegistryRoot>(root), keyPath, kTraceKeyAccess, view)
+            .status;
+    return status == platform::reg_status::kOk || status == platform::reg_status::kAccessDenied;
 }
 
 long ReadRegistryValue(platform::RegistryKey& key, std::string_view valueName, std::string& value) {

@@ -15,9 +15,11 @@ class Application;
 
 namespace scan {
 
-// The access a key must grant to count as present: query and set value,
-// create and enumerate subkeys, notify, create link.
-inline constexpr std::uint32_t kTraceKeyAccess = 0x3F;
+// The access a key is opened with to see whether it, or a value of it, is
+// there: reading only. A machine-wide key refuses writes to a program that
+// runs with a standard user's rights, or an administrator's filtered ones,
+// and is there all the same.
+inline constexpr std::uint32_t kTraceKeyAccess = platform::reg_access::kQueryValue;
 
 inline constexpr std::uint32_t kNoRoot = 0xFFFFFFFFu;  // -1: a code that names no root
 
@@ -25,6 +27,7 @@ inline constexpr std::uint32_t kNoRoot = 0xFFFFFFFFu;  // -1: a code that names 
 // ("" when the code is unusable).
 [[nodiscard]] std::uint32_t RegistryRootFromCode(std::string_view code, std::string& rootName);
 
+// True also for a key that refuses even reading: it is there.
 [[nodiscard]] bool RegistryKeyExists(platform::Registry& registry, std::uint32_t root,
                                      std::string_view keyPath,
                                      platform::RegistryView view = platform::RegistryView::Default);

@@ -342,7 +342,9 @@ bool FakeFileSystem::RemoveFile(std::string_view path) {
     if (it == m_files.end() || it->second.locked) {
         return false;
     }
-    m_files.erase(it);
+    if (!it->second.deletionKept) {
+        m_files.erase(it);
+    }
     return true;
 }
 
@@ -367,6 +369,9 @@ bool FakeFileSystem::RenameFile(std::string_view from, std::string_view to) {
     m_files.erase(source);
     moved.path = std::string(to);
     m_files.emplace(target, std::move(moved));
+    if (afterFileMoved) {
+        afterFileMoved(to);
+    }
     return true;
 }
 
@@ -453,6 +458,9 @@ bool FakeFileSystem::MoveOver(std::string_view from, std::string_view to) {
     m_files.erase(Key(Real(from)));
     moved.path = std::string(to);
     m_files.insert_or_assign(target, std::move(moved));
+    if (afterFileMoved) {
+        afterFileMoved(to);
+    }
     return true;
 }
 

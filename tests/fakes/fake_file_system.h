@@ -59,6 +59,9 @@ public:
         bool system = false;
         bool unreadable = false;
         bool locked = false;  // in use elsewhere: cannot be written, deleted or moved
+        // Its deletion reports success and leaves it, as where a program
+        // that guards it puts it back at once.
+        bool deletionKept = false;
         bool readOnly = false;
         // Written by a writer and not flushed since: a power cut would lose
         // the content. A move takes it along.
@@ -96,6 +99,9 @@ public:
     // Runs before each whole-file read with its path: another program
     // changing a file between two reads of it.
     std::function<void(std::string_view path)> beforeWholeRead;
+    // Runs after a file is moved, with its new path: another program acting
+    // on what arrives there.
+    std::function<void(std::string_view path)> afterFileMoved;
     int copiesLeft = -1;  // copies that may still succeed; below 0 without limit
     // The narrow API's path limit (259): a longer path can be neither written,
     // made, moved nor deleted. 0 for none.

@@ -101,6 +101,9 @@ public:
             return status::kAccessDenied;
         }
         const std::string id = base::UpperCase(name);
+        if (m_data.writesLost) {
+            return status::kOk;
+        }
         m_data.values[id] = value;
         m_data.names[id] = std::string(name);
         return status::kOk;
@@ -112,6 +115,9 @@ public:
             return status::kAccessDenied;
         }
         const std::string id = base::UpperCase(name);
+        if (m_data.deletionsKept) {
+            return m_data.values.contains(id) ? status::kOk : status::kNotFound;
+        }
         m_data.names.erase(id);
         return m_data.values.erase(id) > 0 ? status::kOk : status::kNotFound;
     }
@@ -309,6 +315,9 @@ long FakeRegistry::DeleteTree(platform::RegistryRoot root, std::string_view path
     std::vector<std::string> tree;
     for (const auto& [keyId, data] : m_keys) {
         if (keyId == id || keyId.starts_with(prefix)) {
+            if (data.deletionsKept) {
+                return status::kOk;
+            }
             tree.push_back(keyId);
         }
     }
@@ -380,6 +389,14 @@ void FakeRegistry::RefuseListing(platform::RegistryRoot root, std::string_view p
 
 void FakeRegistry::RefuseDeletion(platform::RegistryRoot root, std::string_view path) {
     Ensure(root, path).undeletable = true;
+}
+
+void FakeRegistry::KeepDeleted(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).deletionsKept = true;
+}
+
+void FakeRegistry::LoseWrites(platform::RegistryRoot root, std::string_view path) {
+    Ensure(root, path).writesLost = true;
 }
 
 void FakeRegistry::RefuseWritesUnder(platform::RegistryRoot root) {

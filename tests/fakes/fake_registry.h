@@ -79,6 +79,13 @@ public:
     // A tree deletion that reaches this key stops there, refused, having
     // deleted the keys it took before (subkeys first).
     void RefuseDeletion(platform::RegistryRoot root, std::string_view path);
+    // Deleting the key's values, or a tree that holds the key, reports
+    // success and changes nothing, as where a program that guards the key
+    // puts it back at once.
+    void KeepDeleted(platform::RegistryRoot root, std::string_view path);
+    // Setting a value of the key reports success and changes nothing, as
+    // where a program that guards the key deletes it again at once.
+    void LoseWrites(platform::RegistryRoot root, std::string_view path);
 
     // Keys opened or created through the port, failed attempts too: every
     // read or write of a setting opens its key.
@@ -95,6 +102,8 @@ public:
         std::set<std::string> unreadable;  // upper-cased value names
         bool unopenable = false;
         bool undeletable = false;
+        bool deletionsKept = false;
+        bool writesLost = false;
         bool listingRefused = false;
     };
 

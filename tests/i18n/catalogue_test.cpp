@@ -69,7 +69,9 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[162].name, "MSG_SI_RUN_AS_ADMIN");
     EXPECT_EQ(slots[172].name, "MSG_QUARANTINE_TASK");
     EXPECT_EQ(slots[173].name, "MSG_SHIELD_SI_CHANGED");
-    EXPECT_FALSE(slots[174].used);
+    // Then why a restored item stays in the quarantine.
+    EXPECT_EQ(slots[174].name, "MSG_RESTORE_WHY_NOT_BACK");
+    EXPECT_FALSE(slots[175].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

@@ -130,6 +130,16 @@ TEST_F(CookieStoreRemoval, AStoreTheBrowserHoldsIsNotChangedAndIsListedWithWhatT
          [&] {
              machine.fileSystem.AddFile(kChrome + "-journal", "j");
          }},
+        {"it writes its rows back as soon as the store is replaced",
+         [&] {
+             machine.fileSystem.afterFileMoved =
+                 [&fs = machine.fileSystem,
+                  rows = machine.fileSystem.Find(kChrome)->content](std::string_view to) {
+                     if (to == kChrome) {
+                         fs.Find(kChrome)->content = rows;
+                     }
+                 };
+         }},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -138,6 +148,7 @@ TEST_F(CookieStoreRemoval, AStoreTheBrowserHoldsIsNotChangedAndIsListedWithWhatT
         const std::string before = machine.fileSystem.Find(kChrome)->content;
         c.hold();
         ScanAndDelete();
+        machine.fileSystem.afterFileMoved = nullptr;
         machine.fileSystem.Find(kChrome)->locked = false;
         EXPECT_EQ(machine.fileSystem.Find(kChrome)->content, before) << c.why;
         EXPECT_EQ(Problems(), std::vector<std::string>{InUseProblem(kChrome, "Chrome")}) << c.why;

@@ -208,6 +208,28 @@ TEST_F(QuarantineRestore, WhatStandsInAnItsPlaceIsNeverWrittenOver) {
     EXPECT_EQ(Exclusions(), "");
 }
 
+// A registry entry that the registry calls written back but that is not
+// there (a program guarding its key deletes it again) stays in the
+// quarantine, and the user hears why.
+TEST_F(QuarantineRestore, ARegistryEntryNotBackInItsPlaceStaysInTheQuarantine) {
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Tool", "old");
+    machine.registry.SetString(RegistryRoot::CurrentUser, "Software\\Run", "Other", "x");
+    RegistryFinding("Evil", kHkcu, "Software\\Run", "Tool");
+    Delete();
+    machine.registry.LoseWrites(RegistryRoot::CurrentUser, "Software\\Run");
+    const std::string before = Log();
+
+    OpenAndCheck();
+    Restore(false);
+
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, "Software\\Run", "Tool"));
+    EXPECT_EQ(Listed(), std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Run\\Tool"});
+    EXPECT_EQ(LastMessage(), app->Message("MSG_RESTORE_NOT_DONE") +
+                                 "\r\n\r\nHKEY_CURRENT_USER\\Software\\Run\\Tool\r\n" +
+                                 app->Message("MSG_RESTORE_WHY_NOT_BACK"));
+    EXPECT_EQ(Log(), before) << "no record that it was restored";
+}
+
 // Items at the narrow API's longest paths, which the removal could take,
 // come back: their copies on the way take no longer name than their own.
 TEST_F(QuarantineRestore, ItemsAtTheLongestPathComeBack) {
@@ -273,6 +295,15 @@ TEST_F(QuarantineRestore, ARefusedRestoreWritesNothingAndKeepsTheItem) {
              fs.RefuseWritesUnder(folder);
          },
          "MSG_RESTORE_WHY_FAILED"},
+        {"a program takes it again as it comes back", "evil.dat",
+         [](fakes::FakeFileSystem& fs, const std::string& folder, const std::string&) {
+             fs.afterFileMoved = [&fs, path = folder + "\\evil.dat"](std::string_view to) {
+                 if (to == path) {
+                     fs.Remove(path);
+                 }
+             };
+         },
+         "MSG_RESTORE_WHY_NOT_BACK"},
     };
     int number = 0;
     for (const Case& c : cases) {

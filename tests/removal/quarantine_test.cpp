@@ -153,25 +153,39 @@ TEST_F(Quarantine, AKeyWhoseTreeCannotBeWhollyDeletedIsPutBackAndListed) {
     EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\A", "V"), "a");
     EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key + "\\B\\Deep", "W"), "b");
     EXPECT_EQ(Problems(), std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Evil"});
-    EXPECT_EQ(Log(), "") << "no record claims that the kept key went";
+    EXPECT_EQ(Log(), FailedRecord("HKEY_CURRENT_USER\\Software\\Evil"))
+        << "no record claims that the kept key went";
     EXPECT_TRUE(Index().empty());
     EXPECT_FALSE(Exists(Quarantined("Evil.reg")));
 }
 
-// A value whose key refuses the change stays, so no record claims that it
-// went, the row is listed, and the quarantine keeps no copy of it.
-TEST_F(Quarantine, AValueWhoseDeletionIsRefusedIsListedAndNotRecorded) {
+// A value or key whose deletion is refused, or that the registry calls
+// deleted while it stays (a program guarding it puts it back), is still
+// there: no record claims that it went, the row is listed, the log says the
+// deletion failed, and the quarantine keeps no copy of it.
+TEST_F(Quarantine, ARegistryEntryThatStaysIsListedAndNotRecordedAsGone) {
     using platform::RegistryRoot;
     const std::string key = "Software\\Evil";
     machine.registry.SetString(RegistryRoot::CurrentUser, key, "Run", "evil.exe");
     machine.registry.DenyAccess(RegistryRoot::CurrentUser, key, platform::reg_access::kSetValue);
     RegistryFinding("Evil", "-2147483647", key, "Run");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Guarded", "Run", "g.exe");
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Kept\\Sub", "", "");
+    machine.registry.KeepDeleted(RegistryRoot::LocalMachine, "Software\\Guarded");
+    machine.registry.KeepDeleted(RegistryRoot::LocalMachine, "Software\\Kept\\Sub");
+    RegistryFinding("Guarded", "-2147483646", "Software\\Guarded", "Run");
+    RegistryFinding("Kept", "-2147483646", "Software\\Kept", "");
     Delete();
 
     EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, "Run"), "evil.exe");
-    EXPECT_EQ(Problems(), std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\Evil\\Run"});
-    EXPECT_EQ(Log(), "");
+    const std::vector<std::string> left{"HKEY_CURRENT_USER\\Software\\Evil\\Run",
+                                        "HKEY_LOCAL_MACHINE\\Software\\Guarded\\Run",
+                                        "HKEY_LOCAL_MACHINE\\Software\\Kept"};
+    EXPECT_EQ(Problems(), left);
+    EXPECT_EQ(Log(), FailedRecord(left[0]) + FailedRecord(left[1]) + FailedRecord(left[2]));
     EXPECT_TRUE(Index().empty());
+    EXPECT_EQ(Main().lvwRegistryToBeDeleted->ItemCount(), 3);
+    EXPECT_EQ(Removal().ItemCount(), 3);
 }
 
 // A restore cut short leaves part of a key: the next restore completes it.
@@ -311,7 +325,10 @@ TEST_F(Quarantine, NothingIsDeletedWithoutACompleteCopy) {
     EXPECT_TRUE(Exists(cookie));
     EXPECT_EQ(Problems(), (std::vector<std::string>{"C:\\X\\evil.exe", "C:\\X\\evil.dll",
                                                     "C:\\X\\evil.dat", "C:\\X\\Folder", cookie}));
-    EXPECT_EQ(Log(), "") << "no copy, no record";
+    EXPECT_EQ(Log(), FailedRecord("C:\\X\\evil.exe") + FailedRecord("C:\\X\\evil.dll") +
+                         FailedRecord("C:\\X\\evil.dat") + FailedRecord("C:\\X\\Folder") +
+                         FailedRecord(cookie))
+        << "no copy, no record of one";
     EXPECT_FALSE(machine.fileSystem.DirectoryExists(Quarantined("Folder")))
         << "a partial folder copy is no backup and is not left behind";
     EXPECT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 4);
@@ -319,21 +336,34 @@ TEST_F(Quarantine, NothingIsDeletedWithoutACompleteCopy) {
     EXPECT_TRUE(app->frmDelete.Visible());
 }
 
+// A file still in its place after the removal, whether its deletion was
+// refused or called done while it stayed, keeps no copy that the quarantine
+// would offer to restore, and the log says so.
 TEST_F(Quarantine, ALockedExecutableIsCopiedOnceAndListedOnceWithBothRowsUnchecked) {
     machine.fileSystem.AddFile("C:\\X\\locked.exe", "exe").locked = true;
     machine.fileSystem.AddFile("C:\\X\\gone.exe", "exe");
+    machine.fileSystem.AddFile("C:\\X\\guarded.dat", "dat").deletionKept = true;
     FileFinding("Locked", "C:\\X\\locked.exe");
     FileFinding("Gone", "C:\\X\\gone.exe");
+    FileFinding("Guarded", "C:\\X\\guarded.dat");
     Delete();
 
-    EXPECT_EQ(Problems(), std::vector<std::string>{"C:\\X\\locked.exe"});
+    EXPECT_EQ(Problems(), (std::vector<std::string>{"C:\\X\\locked.exe", "C:\\X\\guarded.dat"}));
     EXPECT_EQ(Log(), FileRecord("locked.exe", "C:\\X\\locked.exe") +
-                         FileRecord("gone.exe", "C:\\X\\gone.exe"))
+                         FileRecord("gone.exe", "C:\\X\\gone.exe") +
+                         FileRecord("guarded.dat", "C:\\X\\guarded.dat") +
+                         FailedRecord("C:\\X\\locked.exe") + FailedRecord("C:\\X\\guarded.dat"))
         << "one record for the one copy, however often the delete is tried";
-    ASSERT_EQ(Removal().ItemCount(), 1);
+    ASSERT_EQ(Index().size(), 1u);
+    EXPECT_EQ(Index()[0].storedName, "gone.exe");
+    EXPECT_FALSE(Exists(Quarantined("locked.exe")));
+    EXPECT_FALSE(Exists(Quarantined("guarded.dat")));
+    EXPECT_EQ(ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder).size(), 1u)
+        << "the log's records of the copies list nothing either";
+    ASSERT_EQ(Removal().ItemCount(), 2);
     EXPECT_EQ(Removal().Item(0).text, "Locked");
     EXPECT_FALSE(Removal().Item(0).checked);
-    ASSERT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 1);
+    ASSERT_EQ(Main().lvwFilesToBeDeleted->ItemCount(), 2);
     EXPECT_FALSE(Main().lvwFilesToBeDeleted->Item(0).checked);
     EXPECT_TRUE(app->frmDelete.Visible());
 }

@@ -67,6 +67,12 @@ protected:
                "\r\n\r\n\r\n";
     }
 
+    // What stayed in its place, and the copy still kept of it ("" none).
+    std::string FailedRecord(std::string_view location, std::string_view storedName = "") {
+        return Time() + " - Delete failed: " + std::string(location) +
+               "\r\n - Copy: " + std::string(storedName) + "\r\n\r\n\r\n";
+    }
+
     bool Exists(std::string_view path) { return machine.fileSystem.Find(path) != nullptr; }
 
     const std::vector<std::string>& Problems() { return app->frmDelete.lstProblem->Items(); }

@@ -145,15 +145,20 @@ TEST_F(RegistryScan, ValueNamesWithDoubledBackslashesAreUsedWithSingleOnes) {
     EXPECT_EQ(Removal().Item(0).SubItem(1), "HKEY_CURRENT_USER\\Software\\EvilC:\\evil.exe");
 }
 
-TEST_F(RegistryScan, AKeyThatCannotBeOpenedForWritingCountsAsAbsent) {
+// Machine-wide keys refuse writes to a standard user, and to an
+// administrator's filtered rights, which is how the program usually runs;
+// and a key may refuse even reading. They are there all the same.
+TEST_F(RegistryScan, MachineKeysAndValuesThatRefuseWritesAreFound) {
+    machine.ModelStandardUser();
     machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Evil", "Value", "x");
-    machine.registry.DenyAccess(RegistryRoot::LocalMachine, "Software\\Evil",
-                                platform::reg_access::kSetValue);
-    Definitions("RegistryDefinition.dat",
-                {"2^Software\\Evil^=Evil", "2^Software\\Evil^Value^=Evil"});
+    machine.registry.SetString(RegistryRoot::LocalMachine, "Software\\Sealed", "", "");
+    machine.registry.DenyAccess(RegistryRoot::LocalMachine, "Software\\Sealed",
+                                platform::reg_access::kRead);
+    Definitions("RegistryDefinition.dat", {"2^Software\\Evil^=Evil", "2^Software\\Evil^Value^=Evil",
+                                           "2^Software\\Sealed^=Sealed"});
     Scan();
-    EXPECT_TRUE(Summary().empty());
-    EXPECT_EQ(app->scan.RegistryEntriesInspected, 2);
+    EXPECT_EQ(Summary(), (std::vector<std::string>{"Evil - Found", "Sealed - Found"}));
+    EXPECT_EQ(Caption(Main().lbltracesFound), "3");
 }
 
 TEST_F(RegistryScan, OnSixtyFourBitWindowsEachViewsTraceIsARowOfItsOwnAndTheRecordCountsOnce) {
