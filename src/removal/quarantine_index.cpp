@@ -43,6 +43,7 @@ constexpr KindName kKindNames[] = {
     {QuarantineKind::RegistryKey, "regkey"},
     {QuarantineKind::RegistryValue, "regvalue"},
     {QuarantineKind::CookieRows, "cookierows"},
+    {QuarantineKind::ExtensionSettings, "extsettings"},
 };
 
 std::string_view NameOf(QuarantineKind kind) {
@@ -171,9 +172,11 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextC
         sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsStoredName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
-    // A value's name, or the domain of a browser's saved cookies.
-    const bool isValue =
-        *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows;
+    // A value's name, the domain of a browser's saved cookies, or an
+    // extension's ID.
+    const bool isValue = *kind == QuarantineKind::RegistryValue ||
+                         *kind == QuarantineKind::CookieRows ||
+                         *kind == QuarantineKind::ExtensionSettings;
     if (!isValue && !texts[7].empty()) {
         return std::nullopt;
     }

@@ -6,9 +6,11 @@
 // The file "QuarantineIndex.txt" in the quarantine folder: a first line
 // "QuarantineIndex<TAB>1<TAB>UTF-8", then one line per entry, its fields separated by
 // tabs, in this order:
-//   kind       file, folder, cookie, regkey, regvalue or cookierows (rows
+//   kind       file, folder, cookie, regkey, regvalue, cookierows (rows
 //              of a browser's cookie store, saved as a small database of
-//              the store's own table)
+//              the store's own table) or extsettings (a browser settings
+//              file as it was before an extension's entries were taken out
+//              of it)
 //   time       of the removal, local, "YYYY-MM-DD hh:mm:ss"
 //   size       of the saved content in bytes (a folder: of all its files)
 //   sha256     of the saved content, 64 lower-case hexadecimal digits
@@ -18,8 +20,9 @@
 //              registry key by its root's name and path as regedit shows it
 //              (HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\Acme is the 32-bit
 //              view's key), or a cookie store's path
-//   value      a registry value's name, or the domain of saved cookie rows;
-//              empty for everything else
+//   value      a registry value's name, the domain of saved cookie rows, or
+//              the ID of the extension taken out of a settings file; empty
+//              for everything else
 // Texts are UTF-8; an older index, whose first line is
 // "QuarantineIndex<TAB>1", has them in the code page that the program ran in
 // and is read as the log is (as it stands when that is valid in the
@@ -50,7 +53,15 @@ class TextCodec;
 
 namespace removal {
 
-enum class QuarantineKind { File, Folder, Cookie, RegistryKey, RegistryValue, CookieRows };
+enum class QuarantineKind {
+    File,
+    Folder,
+    Cookie,
+    RegistryKey,
+    RegistryValue,
+    CookieRows,
+    ExtensionSettings
+};
 
 struct QuarantineEntry {
     QuarantineKind kind = QuarantineKind::File;

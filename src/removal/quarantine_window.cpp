@@ -50,6 +50,8 @@ std::string_view KindMessage(QuarantineKind kind) {
             return "MSG_QUARANTINE_REGVALUE";
         case QuarantineKind::CookieRows:
             return "MSG_QUARANTINE_COOKIEROWS";
+        case QuarantineKind::ExtensionSettings:
+            return "MSG_QUARANTINE_EXTSETTINGS";
         case QuarantineKind::File:
             break;
     }
@@ -60,7 +62,8 @@ ui::QuarantineRow RowOf(core::Application& app, const QuarantineEntry& entry) {
     ui::QuarantineRow row;
     row.whereFrom = entry.kind == QuarantineKind::RegistryValue && !entry.valueName.empty()
                         ? entry.location + "\\" + entry.valueName
-                    : entry.kind == QuarantineKind::CookieRows
+                    : entry.kind == QuarantineKind::CookieRows ||
+                            entry.kind == QuarantineKind::ExtensionSettings
                         ? entry.location + " (" + entry.valueName + ")"
                         : entry.location;
     // An item older than the index has no threat name: the item's own name

@@ -112,7 +112,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
         if (!result.note.empty()) {
             notes += "\r\n\r\n" + WhereFrom(entry) + "\r\n" + result.note;
         }
-        if (*exclude) {
+        if (*exclude && entry.kind != QuarantineKind::ExtensionSettings) {
             app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec,
                                         app.ports.eventLoop, app.DataFolder,
                                         ScanNameOfRestored(entry, result.placedAt));

@@ -65,7 +65,10 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[160].name, "MSG_SI_NOT_REMOVED_HOSTS");
     // Then the About window's credit.
     EXPECT_EQ(slots[161].name, "MSG_EXTENSION_DEFINITIONS_CREDIT");
-    EXPECT_FALSE(slots[162].used);
+    // Then the removal and restore of browser extensions.
+    EXPECT_EQ(slots[162].name, "MSG_EXT_BROWSER_RUNNING");
+    EXPECT_EQ(slots[171].name, "MSG_EXT_RESTORE_NOT_SETTINGS");
+    EXPECT_FALSE(slots[172].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
