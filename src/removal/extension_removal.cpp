@@ -25,7 +25,12 @@ namespace {
 using browsers::BrowserFamily;
 using browsers::InstalledExtension;
 
-constexpr std::string_view kSettingsFiles[] = {"Preferences", "Secure Preferences"};
+constexpr std::string_view kChromiumSettings[] = {"Preferences", "Secure Preferences"};
+constexpr std::string_view kFirefoxSettings[] = {"extensions.json"};
+
+bool IsFirefoxSettings(std::string_view path) {
+    return base::UpperCase(path).ends_with("\\EXTENSIONS.JSON");
+}
 
 std::string ParentOf(std::string_view path) {
     const std::size_t slash = path.find_last_of('\\');
@@ -65,12 +70,16 @@ void Unsave(core::Application& app, const std::vector<std::string>& storedNames)
     }
 }
 
-// The extension's own folder: a store extension's below the profile's
-// Extensions folder (all its versions), an unpacked one where it was loaded
-// from; "" when there is none.
+// The extension's own files: a Chromium store extension's folder below the
+// profile's Extensions folder (all its versions), an unpacked one where it
+// was loaded from, a Firefox add-on's package or folder; "" when there are
+// none.
 std::string ExtensionFolder(platform::FileSystem& fs, const InstalledExtension& found,
                             const std::string& profileFolder) {
     std::string folder;
+    if (found.family == BrowserFamily::Firefox) {
+        return !found.folder.empty() && fs.Attributes(found.folder) ? found.folder : std::string();
+    }
     if (found.extension.source == browsers::ExtensionSource::Unpacked) {
         folder = found.folder;
     } else if (!profileFolder.empty()) {
@@ -116,21 +125,23 @@ void RemoveRegistrations(core::Application& app, const InstalledExtension& found
     }
 }
 
-ExtensionRemovalResult RemoveChromiumExtension(core::Application& app,
-                                               const InstalledExtension& found) {
+ExtensionRemovalResult RemoveProfileExtension(core::Application& app,
+                                              const InstalledExtension& found) {
     platform::FileSystem& fs = app.ports.fileSystem;
     ExtensionRemovalResult result;
     const std::string& id = found.extension.id;
     const std::string profileFolder = found.profile.empty() ? "" : ParentOf(found.recordedIn);
-    if (!profileFolder.empty() &&
-        browsers::ProfileInUse(fs, profileFolder, BrowserFamily::Chromium)) {
+    const bool firefox = found.family == BrowserFamily::Firefox;
+    if (!profileFolder.empty() && browsers::ProfileInUse(fs, profileFolder, found.family)) {
         result.outcome = ExtensionRemoval::InUse;
         return result;
     }
     std::vector<SettingsChange> changes;
-    for (const std::string_view file : profileFolder.empty()
-                                           ? std::span<const std::string_view>()
-                                           : std::span<const std::string_view>(kSettingsFiles)) {
+    const std::span<const std::string_view> files =
+        profileFolder.empty() ? std::span<const std::string_view>()
+        : firefox             ? std::span<const std::string_view>(kFirefoxSettings)
+                              : std::span<const std::string_view>(kChromiumSettings);
+    for (const std::string_view file : files) {
         const std::string path = profileFolder + "\\" + std::string(file);
         if (!fs.Attributes(path)) {
             continue;
@@ -140,7 +151,8 @@ ExtensionRemovalResult RemoveChromiumExtension(core::Application& app,
         if (!text) {
             return result;
         }
-        browsers::SettingsEdit edit = browsers::RemoveExtensionEntries(*text, id);
+        browsers::SettingsEdit edit = firefox ? browsers::RemoveFirefoxAddon(*text, id)
+                                              : browsers::RemoveExtensionEntries(*text, id);
         if (edit.status != browsers::SettingsEditStatus::Done) {
             return result;
         }
@@ -166,7 +178,8 @@ ExtensionRemovalResult RemoveChromiumExtension(core::Application& app,
         saved.push_back(*name);
         IndexSavedContent(app, QuarantineKind::ExtensionSettings, *name, change.path, id);
     }
-    if (!folder.empty() && !BackUpItem(app, folder, true)) {
+    const bool isFolder = !folder.empty() && fs.DirectoryExists(folder);
+    if (!folder.empty() && !BackUpItem(app, folder, isFolder)) {
         Unsave(app, saved);
         result.outcome = ExtensionRemoval::NotSaved;
         return result;
@@ -187,8 +200,10 @@ ExtensionRemovalResult RemoveChromiumExtension(core::Application& app,
         if (!folder.empty()) {
             const auto copy = app.removal.BackedUp.find(base::UpperCase(folder));
             if (copy != app.removal.BackedUp.end() && !copy->second.recorded) {
-                [[maybe_unused]] const bool dropped = DeleteFolderTree(
-                    fs, QuarantineFolder(app.DataFolder) + "\\" + copy->second.storedName);
+                const std::string stored =
+                    QuarantineFolder(app.DataFolder) + "\\" + copy->second.storedName;
+                [[maybe_unused]] const bool dropped =
+                    isFolder ? DeleteFolderTree(fs, stored) : fs.RemoveFile(stored);
                 app.removal.BackedUp.erase(copy);
             }
         }
@@ -196,7 +211,7 @@ ExtensionRemovalResult RemoveChromiumExtension(core::Application& app,
     }
     if (!folder.empty()) {
         RecordBackup(app, folder);
-        if (!DeleteFolderTree(fs, folder)) {
+        if (!(isFolder ? DeleteFolderTree(fs, folder) : fs.RemoveFile(folder))) {
             result.leftovers.push_back(folder);
         }
     }
@@ -211,10 +226,7 @@ ExtensionRemovalResult RemoveExtension(core::Application& app, const InstalledEx
     if (found.extension.source == browsers::ExtensionSource::Policy) {
         return {ExtensionRemoval::ByPolicy, {}};
     }
-    if (found.family != BrowserFamily::Chromium) {
-        return {ExtensionRemoval::NotYet, {}};
-    }
-    return RemoveChromiumExtension(app, found);
+    return RemoveProfileExtension(app, found);
 }
 
 std::string ExtensionRemovalText(core::Application& app, ExtensionRemoval outcome,
@@ -235,9 +247,6 @@ std::string ExtensionRemovalText(core::Application& app, ExtensionRemoval outcom
         case ExtensionRemoval::Unworkable:
             key = "MSG_EXT_UNWORKABLE";
             break;
-        case ExtensionRemoval::NotYet:
-            key = "MSG_EXT_NOT_REMOVED";
-            break;
     }
     return base::ReplaceAll(app.Message(key), "[Browser]", browser);
 }
@@ -245,7 +254,9 @@ std::string ExtensionRemovalText(core::Application& app, ExtensionRemoval outcom
 RestoreResult RestoreExtensionSettings(core::Application& app, const QuarantineEntry& entry) {
     platform::FileSystem& fs = app.ports.fileSystem;
     const std::string& location = entry.location;
-    if (!IsRestorablePath(location) || !browsers::IsChromiumExtensionId(entry.valueName)) {
+    const bool firefox = IsFirefoxSettings(location);
+    if (!IsRestorablePath(location) || entry.valueName.empty() ||
+        (!firefox && !browsers::IsChromiumExtensionId(entry.valueName))) {
         return {RestoreOutcome::BadPlace, {}, {}};
     }
     if (IsLink(fs, location)) {
@@ -261,7 +272,8 @@ RestoreResult RestoreExtensionSettings(core::Application& app, const QuarantineE
     }
     // A running browser writes its settings when it ends, over what the
     // restore put there.
-    if (browsers::ProfileInUse(fs, ParentOf(location), BrowserFamily::Chromium)) {
+    if (browsers::ProfileInUse(fs, ParentOf(location),
+                               firefox ? BrowserFamily::Firefox : BrowserFamily::Chromium)) {
         return {RestoreOutcome::WriteFailed, {}, app.Message("MSG_EXT_RESTORE_RUNNING")};
     }
     const std::optional<std::string> current = fs.ReadWholeFile(location);
@@ -269,7 +281,8 @@ RestoreResult RestoreExtensionSettings(core::Application& app, const QuarantineE
         return {RestoreOutcome::WriteFailed, {}, app.Message("MSG_EXT_RESTORE_NOT_SETTINGS")};
     }
     const browsers::SettingsRestore restore =
-        browsers::RestoreSettingsText(*saved, *current, entry.valueName);
+        firefox ? browsers::RestoreFirefoxAddonsText(*saved, *current, entry.valueName)
+                : browsers::RestoreSettingsText(*saved, *current, entry.valueName);
     std::string note;
     switch (restore.status) {
         case browsers::SettingsRestoreStatus::Whole:

@@ -2,12 +2,12 @@
 
 // Removing a browser extension so that the browser does not bring it back,
 // and putting its settings back. With the browser closed: the extension's
-// folder goes into the quarantine, its entries leave Preferences and Secure
-// Preferences (each file saved first, then replaced in one step), and what
-// would install it again (its registry key below the browser's Extensions
-// keys, its external extensions file) is removed through the save-first
-// paths. Nothing is half-done: when anything fails before the first file
-// is changed, nothing is.
+// folder (a Firefox add-on's package) goes into the quarantine, its entries
+// leave Preferences and Secure Preferences (Firefox: extensions.json), each
+// file saved first, then replaced in one step, and what would install it
+// again (its key or value below the browser's Extensions registry keys, its
+// external extensions file) is removed through the save-first paths. Nothing is half-done: when
+// anything fails before the first file is changed, nothing is.
 
 #include <string>
 #include <vector>
@@ -27,7 +27,6 @@ enum class ExtensionRemoval {
     NotSaved,    // no copy could be kept, so nothing was changed
     ByPolicy,    // an organisation's policy installs it: nothing was changed
     Unworkable,  // its settings could not be read or written: nothing was changed
-    NotYet,      // a browser whose extensions this version does not remove
 };
 
 struct ExtensionRemovalResult {

@@ -135,5 +135,67 @@ TEST_F(ExtensionRemoval, ARestoreNeverOverwritesWhatTheBrowserHoldsOrHasAgain) {
               5U);
 }
 
+// Firefox: the add-on's package and its entry of extensions.json, and its
+// registry value; not while Firefox holds the profile.
+TEST_F(ExtensionRemoval, AFirefoxAddonGoesOnlyWithFirefoxClosedAndComesBackWholly) {
+    const std::string firefox = "C:\\Users\\alice\\AppData\\Roaming\\Mozilla\\Firefox";
+    const std::string profile = firefox + "\\Profiles\\ab.default";
+    const std::string package = profile + "\\extensions\\evil@example.xpi";
+    const std::string addons = std::string(R"({"schemaVersion":36,"addons":[)") +
+                               R"({"id":"good@example","location":"app-profile"},)" +
+                               R"({"id":"evil@example","location":"app-profile","path":")" +
+                               base::ReplaceAll(package, "\\", "\\\\") + R"("}]})";
+    const std::string key = "SOFTWARE\\Mozilla\\Firefox\\Extensions";
+    machine.fileSystem.AddFile(firefox + "\\profiles.ini",
+                               "[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/"
+                               "ab.default\r\n");
+    machine.fileSystem.AddFile(profile + "\\extensions.json", addons);
+    machine.fileSystem.AddFile(package, "PK-evil");
+    machine.registry.SetString(RegistryRoot::CurrentUser, key, "evil@example", "C:\\Evil\\addon");
+    // Only the add-on is defined now.
+    Definitions("ExtensionDefinition.dat", {"evil@example=EvilAddon|firefox"});
+    Scan();
+    ASSERT_EQ(Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->ItemCount(), 1);
+
+    machine.fileSystem.AddFile(profile + "\\parent.lock").locked = true;
+    scan::cmdSelectAll_Click(*app);
+    Delete();
+    ASSERT_EQ(Problems().size(), 1U);
+    EXPECT_NE(Problems()[0].find("Close Firefox and try again"), std::string::npos);
+    EXPECT_EQ(Text(profile + "\\extensions.json"), addons);
+    EXPECT_EQ(Text(package), "PK-evil");
+
+    machine.fileSystem.Find(profile + "\\parent.lock")->locked = false;
+    app->frmDelete.lstProblem->Clear();
+    scan::cmdSelectAll_Click(*app);
+    Delete();
+    EXPECT_TRUE(Problems().empty());
+    EXPECT_FALSE(Exists(package));
+    EXPECT_EQ(Text(profile + "\\extensions.json"),
+              R"({"schemaVersion":36,"addons":[{"id":"good@example","location":"app-profile"}]})");
+    EXPECT_FALSE(machine.registry.String(RegistryRoot::CurrentUser, key, "evil@example"));
+
+    // Firefox has rewritten its list since: the add-on's entry goes back
+    // into it, and what Firefox changed stays.
+    machine.fileSystem.AddFile(profile + "\\extensions.json",
+                               R"({"schemaVersion":37,"addons":[]})");
+    for (const QuarantineEntry& entry :
+         ListQuarantine(machine.fileSystem, machine.textCodec, app->DataFolder)) {
+        if (entry.location.starts_with(firefox) ||
+            entry.location.starts_with("HKEY_CURRENT_USER")) {
+            EXPECT_EQ(RestoreQuarantined(*app, entry, RestorePlace::Original).outcome,
+                      RestoreOutcome::Restored)
+                << entry.location;
+        }
+    }
+    EXPECT_EQ(Text(package), "PK-evil");
+    EXPECT_EQ(Text(profile + "\\extensions.json"),
+              std::string(R"({"schemaVersion":37,"addons":[{"id":"evil@example",)") +
+                  R"("location":"app-profile","path":")" + base::ReplaceAll(package, "\\", "\\\\") +
+                  R"("}]})");
+    EXPECT_EQ(machine.registry.String(RegistryRoot::CurrentUser, key, "evil@example"),
+              "C:\\Evil\\addon");
+}
+
 }  // namespace
 }  // namespace removal
