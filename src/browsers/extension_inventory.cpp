@@ -370,6 +370,40 @@ std::vector<InstalledExtension> FindRegistrations(platform::ShellFolders& folder
     return found;
 }
 
+std::string ExtensionSettingsStamp(platform::ShellFolders& folders, platform::FileSystem& fs,
+                                   platform::TextCodec& codec) {
+    std::string stamp;
+    const auto add = [&](const std::string& path) {
+        const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
+        if (attributes && !attributes->directory) {
+            stamp += path + "|" + std::to_string(fs.FileSize(path).value_or(0)) + "|" +
+                     std::to_string(attributes->lastWrite) + "\n";
+        }
+    };
+    for (const ChromiumBrowser& browser : kChromiumBrowsers) {
+        const std::optional<std::string> root = ShellFolder(folders, browser.folder);
+        if (!root) {
+            continue;
+        }
+        const std::string userData = *root + "\\" + std::string(browser.userData);
+        std::vector<std::string> profiles{userData};
+        for (const platform::DirectoryEntry& entry :
+             fs.ListEntries(userData).value_or(std::vector<platform::DirectoryEntry>{})) {
+            if (entry.directory && !entry.reparsePoint) {
+                profiles.push_back(userData + "\\" + entry.name);
+            }
+        }
+        for (const std::string& profile : profiles) {
+            add(profile + "\\Preferences");
+            add(profile + "\\Secure Preferences");
+        }
+    }
+    for (const std::string& profile : scan::FindFirefoxProfiles(folders, fs, codec)) {
+        add(profile + "\\extensions.json");
+    }
+    return stamp;
+}
+
 bool ProfileInUse(platform::FileSystem& fs, std::string_view profileFolder, BrowserFamily family) {
     std::vector<std::string> locks;
     if (family == BrowserFamily::Firefox) {

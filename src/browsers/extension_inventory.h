@@ -49,6 +49,13 @@ struct InstalledExtension {
                                                                 platform::Registry& registry,
                                                                 std::string_view browser);
 
+// What changes when any profile's extensions may have: the size and time of
+// every file that records them (Chromium's Preferences and Secure
+// Preferences, Firefox's extensions.json), without reading one.
+[[nodiscard]] std::string ExtensionSettingsStamp(platform::ShellFolders& folders,
+                                                 platform::FileSystem& fs,
+                                                 platform::TextCodec& codec);
+
 // Whether the browser runs with this profile: a Chromium browser holds the
 // "lockfile" of its user data folder (Opera's is its profile folder) open,
 // Firefox the profile's "parent.lock", and neither can be deleted then. One

@@ -351,7 +351,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kCreditMe
 }};
 
 // The removal and restore of browser extensions.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kExtensionRemovalMessages{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kExtensionRemovalMessages{{
     {"MSG_EXT_BROWSER_RUNNING",
      "[Browser] is running and keeps its settings open, so the extension was not changed. Close "
      "[Browser] and try again."},
@@ -376,6 +376,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kExtensi
      "The browser holds this extension again, so its settings file was left as it is."},
     {"MSG_EXT_RESTORE_NOT_SETTINGS",
      "The settings file is missing or not as the browser writes it, so it was left as it is."},
+    {"MSG_SHIELD_EXT_NEW",
+     "[ProgramName] has detected that a browser extension has been installed:"},
 }};
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "removal/quarantine_window.h"
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/extension_shield.h"
 
 namespace removal {
 
@@ -120,6 +121,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
     }
     // A policy the user brought back is no question for the policy shield.
     shields::NoteBrowserPolicies(app);
+    shields::NoteBrowserExtensions(app);
     app.frmQuarantine.SetRows(QuarantineRows(app));
     if (!notDone.empty()) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,

@@ -5,6 +5,7 @@
 #include "core/background_timers.h"
 #include "scan/memory_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/extension_shield.h"
 #include "shields/memory_shield.h"
 #include "shields/registry_text.h"
 
@@ -73,9 +74,11 @@ void tmrCheckHomePage_Timer(core::Application& app) {
         }
         if (FlagIsOn(app, "optBrowserShieldOn", "True")) {
             CheckBrowserPolicies(app);
+            CheckBrowserExtensions(app);
         } else {
             // Switched on again, it starts from what is there then.
             state.knownPolicies.reset();
+            state.knownExtensions.reset();
         }
     }
     // 8.
@@ -105,7 +108,9 @@ void AttachHomePageShield(core::Application& app) {
     };
     // The same alert asks about a browser policy: Yes keeps it, No removes it.
     alert.cmdYes->onClick = [&app] {
-        if (app.shields.askedPolicy) {
+        if (app.shields.askedExtension) {
+            KeepAskedExtension(app);
+        } else if (app.shields.askedPolicy) {
             KeepAskedPolicy(app);
         } else {
             RestoreHomePage(app);
@@ -113,14 +118,18 @@ void AttachHomePageShield(core::Application& app) {
         app.frmHomePageChangedAlert.Unload();
     };
     alert.cmdNO->onClick = [&app] {
-        const bool policy = app.shields.askedPolicy.has_value();
-        if (!policy) {
+        const bool extension = app.shields.askedExtension.has_value();
+        const bool policy = !extension && app.shields.askedPolicy.has_value();
+        if (!policy && !extension) {
             AcceptHomePage(app);
         }
         app.frmHomePageChangedAlert.Unload();
         // After the alert has gone, so that a failure is said on its own.
         if (policy) {
             RemoveAskedPolicy(app);
+        }
+        if (extension) {
+            RemoveAskedExtension(app);
         }
     };
 }

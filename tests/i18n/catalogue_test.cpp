@@ -68,7 +68,8 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     // Then the removal and restore of browser extensions.
     EXPECT_EQ(slots[162].name, "MSG_EXT_BROWSER_RUNNING");
     EXPECT_EQ(slots[171].name, "MSG_EXT_RESTORE_NOT_SETTINGS");
-    EXPECT_FALSE(slots[172].used);
+    EXPECT_EQ(slots[172].name, "MSG_SHIELD_EXT_NEW");
+    EXPECT_FALSE(slots[173].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {
