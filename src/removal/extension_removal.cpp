@@ -187,7 +187,6 @@ ExtensionRemovalResult RemoveProfileExtension(core::Application& app,
     for (std::size_t i = 0; i < changes.size(); ++i) {
         if (core::ReplaceFileContent(fs, changes[i].path, changes[i].after,
                                      changes[i].path + ".new")) {
-            LogQuarantinedFile(app, changes[i].path, changes[i].storedName);
             continue;
         }
         // The files already changed get their text back, so that the
@@ -208,6 +207,9 @@ ExtensionRemovalResult RemoveProfileExtension(core::Application& app,
             }
         }
         return result;
+    }
+    for (const SettingsChange& change : changes) {
+        LogQuarantinedFile(app, change.path, change.storedName);
     }
     if (!folder.empty()) {
         RecordBackup(app, folder);

@@ -135,6 +135,24 @@ TEST_F(ExtensionRemoval, ARestoreNeverOverwritesWhatTheBrowserHoldsOrHasAgain) {
               5U);
 }
 
+// A settings file that cannot be replaced: the other gets its text back, and
+// nothing of the extension is gone or kept in the quarantine.
+TEST_F(ExtensionRemoval, NothingIsHalfDoneWhenASettingsFileCannotBeReplaced) {
+    machine.fileSystem.Find(kProfile + "\\Secure Preferences")->locked = true;
+    ScanAndDelete();
+    ASSERT_EQ(Problems().size(), 1U);
+    EXPECT_NE(Problems()[0].find(
+                  base::ReplaceAll(app->Message("MSG_EXT_UNWORKABLE"), "[Browser]", "Chrome")),
+              std::string::npos);
+    EXPECT_EQ(Text(kProfile + "\\Preferences"), kPreferences);
+    EXPECT_EQ(Text(kProfile + "\\Secure Preferences"), kSecure);
+    EXPECT_TRUE(Exists(Folder() + "\\manifest.json"));
+    EXPECT_TRUE(machine.registry.KeyExists(RegistryRoot::LocalMachine, kKey));
+    EXPECT_TRUE(
+        LoadQuarantineEntries(machine.fileSystem, machine.textCodec, app->DataFolder).empty());
+    EXPECT_EQ(Main().lvwPicRemoveListOfSpywareFoundAndToBeRemoved->ItemCount(), 1);
+}
+
 // Firefox: the add-on's package and its entry of extensions.json, and its
 // registry value; not while Firefox holds the profile.
 TEST_F(ExtensionRemoval, AFirefoxAddonGoesOnlyWithFirefoxClosedAndComesBackWholly) {
