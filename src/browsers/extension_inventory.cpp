@@ -343,6 +343,86 @@ void AddRegistrations(platform::Registry& registry, std::string_view browser, Br
 
 }  // namespace
 
+std::vector<InstalledExtension> FindRegistrations(platform::ShellFolders& folders,
+                                                  platform::FileSystem& fs,
+                                                  platform::Registry& registry,
+                                                  std::string_view browser) {
+    std::vector<InstalledExtension> found;
+    for (const ChromiumBrowser& known : kChromiumBrowsers) {
+        if (known.name != browser) {
+            continue;
+        }
+        // Each kind listed on its own: one that names the extension does not
+        // hide the other.
+        if (const std::optional<std::string> root = ShellFolder(folders, known.folder)) {
+            AddExternalFiles(fs, known.name, *root + "\\" + std::string(known.userData), found);
+        }
+        if (!known.registryKey.empty()) {
+            std::vector<InstalledExtension> keys;
+            AddRegistrations(registry, known.name, BrowserFamily::Chromium, known.registryKey,
+                             keys);
+            found.insert(found.end(), keys.begin(), keys.end());
+        }
+    }
+    if (browser == "Firefox") {
+        AddRegistrations(registry, "Firefox", BrowserFamily::Firefox, kFirefoxRegistryKey, found);
+    }
+    return found;
+}
+
+std::string ExtensionSettingsStamp(platform::ShellFolders& folders, platform::FileSystem& fs,
+                                   platform::TextCodec& codec) {
+    std::string stamp;
+    const auto add = [&](const std::string& path) {
+        const std::optional<platform::PathAttributes> attributes = fs.Attributes(path);
+        if (attributes && !attributes->directory) {
+            stamp += path + "|" + std::to_string(fs.FileSize(path).value_or(0)) + "|" +
+                     std::to_string(attributes->lastWrite) + "\n";
+        }
+    };
+    for (const ChromiumBrowser& browser : kChromiumBrowsers) {
+        const std::optional<std::string> root = ShellFolder(folders, browser.folder);
+        if (!root) {
+            continue;
+        }
+        const std::string userData = *root + "\\" + std::string(browser.userData);
+        std::vector<std::string> profiles{userData};
+        for (const platform::DirectoryEntry& entry :
+             fs.ListEntries(userData).value_or(std::vector<platform::DirectoryEntry>{})) {
+            if (entry.directory && !entry.reparsePoint) {
+                profiles.push_back(userData + "\\" + entry.name);
+            }
+        }
+        for (const std::string& profile : profiles) {
+            add(profile + "\\Preferences");
+            add(profile + "\\Secure Preferences");
+        }
+    }
+    for (const std::string& profile : scan::FindFirefoxProfiles(folders, fs, codec)) {
+        add(profile + "\\extensions.json");
+    }
+    return stamp;
+}
+
+bool ProfileInUse(platform::FileSystem& fs, std::string_view profileFolder, BrowserFamily family) {
+    std::vector<std::string> locks;
+    if (family == BrowserFamily::Firefox) {
+        locks.push_back(std::string(profileFolder) + "\\parent.lock");
+    } else {
+        locks.push_back(std::string(profileFolder) + "\\lockfile");
+        const std::size_t slash = profileFolder.find_last_of('\\');
+        if (slash != std::string_view::npos) {
+            locks.push_back(std::string(profileFolder.substr(0, slash)) + "\\lockfile");
+        }
+    }
+    for (const std::string& lock : locks) {
+        if (fs.Attributes(lock) && !fs.RemoveFile(lock)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string_view FamilyName(BrowserFamily family) noexcept {
     return family == BrowserFamily::Firefox ? "firefox" : "chromium";
 }

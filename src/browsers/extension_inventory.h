@@ -8,6 +8,7 @@
 // cannot be read, or is damaged, adds nothing.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "browsers/extension_settings.h"
@@ -38,6 +39,30 @@ struct InstalledExtension {
                                                              platform::FileSystem& fs,
                                                              platform::Registry& registry,
                                                              platform::TextCodec& codec);
+
+// The registrations that would install extensions into the browser (by its
+// name in the inventory) again after their removal: its keys or values below
+// the browser's Extensions registry keys, and its external extensions files
+// (Chromium browsers only), whether a profile holds them or not.
+[[nodiscard]] std::vector<InstalledExtension> FindRegistrations(platform::ShellFolders& folders,
+                                                                platform::FileSystem& fs,
+                                                                platform::Registry& registry,
+                                                                std::string_view browser);
+
+// What changes when any profile's extensions may have: the size and time of
+// every file that records them (Chromium's Preferences and Secure
+// Preferences, Firefox's extensions.json), without reading one.
+[[nodiscard]] std::string ExtensionSettingsStamp(platform::ShellFolders& folders,
+                                                 platform::FileSystem& fs,
+                                                 platform::TextCodec& codec);
+
+// Whether the browser runs with this profile: a Chromium browser holds the
+// "lockfile" of its user data folder (Opera's is its profile folder) open,
+// Firefox the profile's "parent.lock", and neither can be deleted then. One
+// left behind by a browser that ended is deleted here, as the browser itself
+// would replace it.
+[[nodiscard]] bool ProfileInUse(platform::FileSystem& fs, std::string_view profileFolder,
+                                BrowserFamily family);
 
 // The family's name as the definitions write it: "chromium" or "firefox".
 [[nodiscard]] std::string_view FamilyName(BrowserFamily family) noexcept;

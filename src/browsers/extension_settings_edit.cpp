@@ -115,6 +115,33 @@ public:
         return at;
     }
 
+    // The elements of the array whose '[' is at `at`: where each starts and
+    // ends (one past it).
+    [[nodiscard]] std::vector<std::pair<std::size_t, std::size_t>> Elements(std::size_t at) const {
+        std::vector<std::pair<std::size_t, std::size_t>> elements;
+        at = SkipSpace(at + 1);
+        while (at < text_.size() && text_[at] != ']') {
+            const std::size_t end = SkipValue(at);
+            elements.emplace_back(at, end);
+            at = SkipSpace(end);
+            if (at >= text_.size() || text_[at] != ',')
+                break;
+            at = SkipSpace(at + 1);
+        }
+        return elements;
+    }
+
+    // The '[' of the top object's last "addons" member, if it is an array.
+    [[nodiscard]] std::optional<std::size_t> Addons() const {
+        const std::size_t top = SkipSpace(text_.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+        if (top >= text_.size() || text_[top] != '{')
+            return std::nullopt;
+        const std::optional<MemberSpan> addons = Last(Members(top), "addons");
+        if (!addons || text_[addons->valueStart] != '[')
+            return std::nullopt;
+        return addons->valueStart;
+    }
+
     static std::optional<MemberSpan> Last(const std::vector<MemberSpan>& members,
                                           std::string_view name) {
         std::optional<MemberSpan> last;
@@ -210,7 +237,98 @@ bool Holds(std::string_view text, const std::array<std::string_view, N>& path,
     return object && Scanner::Last(scanner.Members(*object), name).has_value();
 }
 
+// Whether the element of the add-on list is the add-on of that ID.
+bool IsAddon(std::string_view element, std::string_view id) {
+    const std::optional<base::JsonValue> addon = base::ParseJson(element);
+    const base::JsonValue* addonId = addon ? addon->Member("id") : nullptr;
+    return addonId != nullptr && addonId->IsString() && addonId->text == id;
+}
+
 }  // namespace
+
+SettingsEdit RemoveFirefoxAddon(std::string_view text, std::string_view id) {
+    SettingsEdit edit;
+    if (id.empty() || !IsSettingsObject(text) || !Scanner(text).Addons())
+        return edit;
+    edit.text = std::string(text);
+    for (;;) {
+        const Scanner scanner(edit.text);
+        const std::vector<std::pair<std::size_t, std::size_t>> elements =
+            scanner.Elements(*scanner.Addons());
+        std::size_t index = elements.size();
+        for (std::size_t i = 0; i < elements.size() && index == elements.size(); ++i) {
+            const auto [start, end] = elements[i];
+            if (IsAddon(std::string_view(edit.text).substr(start, end - start), id))
+                index = i;
+        }
+        if (index == elements.size())
+            break;
+        const auto [start, end] = elements[index];
+        if (edit.entries.settings.empty())
+            edit.entries.settings = edit.text.substr(start, end - start);
+        // The comma that joins it to a neighbour goes with it.
+        if (index + 1 < elements.size()) {
+            edit.text.erase(start, elements[index + 1].first - start);
+        } else if (index > 0) {
+            edit.text.erase(elements[index - 1].second, end - elements[index - 1].second);
+        } else {
+            edit.text.erase(start, end - start);
+        }
+    }
+    edit.status = SettingsEditStatus::Done;
+    return edit;
+}
+
+SettingsEdit PutBackFirefoxAddon(std::string_view text, std::string_view id,
+                                 std::string_view addon) {
+    SettingsEdit edit;
+    if (id.empty() || !IsAddon(addon, id) || !IsSettingsObject(text) || !Scanner(text).Addons())
+        return edit;
+    const Scanner scanner(text);
+    const std::size_t list = *scanner.Addons();
+    const std::vector<std::pair<std::size_t, std::size_t>> elements = scanner.Elements(list);
+    for (const auto& [start, end] : elements) {
+        if (IsAddon(text.substr(start, end - start), id)) {
+            edit.status = SettingsEditStatus::AlreadyThere;
+            return edit;
+        }
+    }
+    edit.text = std::string(text);
+    if (elements.empty()) {
+        edit.text.insert(list + 1, addon);
+    } else {
+        edit.text.insert(elements.back().second, "," + std::string(addon));
+    }
+    edit.status = SettingsEditStatus::Done;
+    return edit;
+}
+
+SettingsRestore RestoreFirefoxAddonsText(std::string_view saved, std::string_view current,
+                                         std::string_view id) {
+    SettingsRestore restore;
+    const SettingsEdit removal = RemoveFirefoxAddon(saved, id);
+    if (removal.status != SettingsEditStatus::Done)
+        return restore;
+    if (current == removal.text) {
+        restore.status = SettingsRestoreStatus::Whole;
+        restore.text = std::string(saved);
+        return restore;
+    }
+    const SettingsEdit back = PutBackFirefoxAddon(current, id, removal.entries.settings);
+    switch (back.status) {
+        case SettingsEditStatus::Done:
+            restore.status = SettingsRestoreStatus::EntriesOnly;
+            restore.text = back.text;
+            break;
+        case SettingsEditStatus::AlreadyThere:
+            restore.status = SettingsRestoreStatus::AlreadyThere;
+            break;
+        case SettingsEditStatus::NotSettings:
+            restore.status = SettingsRestoreStatus::CurrentNotSettings;
+            break;
+    }
+    return restore;
+}
 
 SettingsEdit RemoveExtensionEntries(std::string_view text, std::string_view id) {
     SettingsEdit edit;

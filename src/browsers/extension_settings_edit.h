@@ -73,4 +73,15 @@ struct SettingsRestore {
 [[nodiscard]] SettingsRestore RestoreSettingsText(std::string_view saved, std::string_view current,
                                                   std::string_view id);
 
+// Firefox's extensions.json: the add-on of that ID taken out of its
+// "addons" list (its element's text in `entries.settings`), and put back at
+// the list's end; the rest of the text is left to the byte.
+[[nodiscard]] SettingsEdit RemoveFirefoxAddon(std::string_view text, std::string_view id);
+[[nodiscard]] SettingsEdit PutBackFirefoxAddon(std::string_view text, std::string_view id,
+                                               std::string_view addon);
+// As RestoreSettingsText, for extensions.json.
+[[nodiscard]] SettingsRestore RestoreFirefoxAddonsText(std::string_view saved,
+                                                       std::string_view current,
+                                                       std::string_view id);
+
 }  // namespace browsers

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace removal {
 
@@ -40,6 +41,14 @@ struct RemovalState {
     std::map<std::string, SavedCopy> SavedRegistry;
     // The threat name of the row being removed, for the quarantine's index.
     std::string CurrentThreat;
+    // What the first pass could not do about the checked browser extensions:
+    // each row's name and location, and what to tell the user in the second.
+    struct ExtensionProblem {
+        std::string name;
+        std::string location;
+        std::string text;
+    };
+    std::vector<ExtensionProblem> ExtensionProblems;
     // Libraries already unregistered during this run (upper-cased paths).
     std::set<std::string> Unregistered;
 };

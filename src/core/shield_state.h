@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +49,19 @@ struct ShieldState {
     std::vector<startup_items::StartupEntry> hostsEntries;
     // The startup entry that the open alert asks about.
     std::optional<startup_items::JudgedEntry> askedStartupItem;
+    // The browser extensions of the profiles as the last tick saw them (by
+    // browser, settings file and ID), and the stamp of their settings files
+    // then: the files are read again only when that changes.
+    std::optional<std::set<std::string>> knownExtensions;
+    std::string extensionStamp;
+    // The extension that the open alert asks about: its browser, where it
+    // is (as the scan names it) and its name as shown.
+    struct AskedExtension {
+        std::string browser;
+        std::string location;
+        std::string name;
+    };
+    std::optional<AskedExtension> askedExtension;
     // A shield pass is under way (it may be waiting for the user).
     bool passRunning = false;
 };

@@ -388,6 +388,36 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 1> kRestoreC
      "stays in the quarantine: restore it again, or copy it from the quarantine folder by hand."},
 }};
 
+// The removal and restore of browser extensions.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kExtensionRemovalMessages{{
+    {"MSG_EXT_BROWSER_RUNNING",
+     "[Browser] is running and keeps its settings open, so the extension was not changed. Close "
+     "[Browser] and try again."},
+    {"MSG_EXT_NOT_SAVED",
+     "The extension could not be saved in the quarantine, so nothing was changed."},
+    {"MSG_EXT_BY_POLICY",
+     "An organisation's policy installs this extension in [Browser], so nothing was changed. "
+     "Remove the policy first."},
+    {"MSG_EXT_UNWORKABLE",
+     "The settings of [Browser] could not be read or written, so the extension was not changed."},
+    {"MSG_EXT_REINSTALLER_KEPT",
+     "This would install the extension in [Browser] again and could not be removed. Remove it by "
+     "hand."},
+    {"MSG_QUARANTINE_EXTSETTINGS", "Browser extension settings"},
+    {"MSG_EXT_RESTORE_RUNNING",
+     "The browser is running with this profile and would overwrite its settings when it ends. "
+     "Close the browser and try again."},
+    {"MSG_EXT_RESTORE_ENTRIES_ONLY",
+     "The browser has changed this settings file since the removal: only the extension's own "
+     "entries were put back, and its other changes kept."},
+    {"MSG_EXT_RESTORE_ALREADY",
+     "The browser holds this extension again, so its settings file was left as it is."},
+    {"MSG_EXT_RESTORE_NOT_SETTINGS",
+     "The settings file is missing or not as the browser writes it, so it was left as it is."},
+    {"MSG_SHIELD_EXT_NEW",
+     "[ProgramName] has detected that a browser extension has been installed:"},
+}};
+
 }  // namespace
 
 void LoadBuiltInMessages(clsLanguages& catalogue) {
@@ -440,6 +470,9 @@ void LoadBuiltInMessages(clsLanguages& catalogue) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
     for (const auto& [name, text] : kRestoreCheckMessages) {
+        catalogue.setMessage(std::string(name), std::string(text));
+    }
+    for (const auto& [name, text] : kExtensionRemovalMessages) {
         catalogue.setMessage(std::string(name), std::string(text));
     }
 }

@@ -48,6 +48,7 @@ constexpr KindName kKindNames[] = {
     {QuarantineKind::ShortcutArguments, "shortcutargs"},
     {QuarantineKind::ServiceStart, "service"},
     {QuarantineKind::Task, "task"},
+    {QuarantineKind::ExtensionSettings, "extsettings"},
 };
 
 std::string_view NameOf(QuarantineKind kind) {
@@ -183,12 +184,13 @@ std::optional<QuarantineEntry> ParseEntry(std::string_view line, platform::TextC
         sizeStop != sizeEnd || !IsDigest(texts[3]) || !IsStoredName(texts[4]) || texts[6].empty()) {
         return std::nullopt;
     }
-    // A value's name, the domain of a browser's saved cookies, or what a
-    // startup entry's removal left.
+    // A value's name, the domain of a browser's saved cookies, what a
+    // startup entry's removal left, or an extension's ID.
     const bool isValue =
         *kind == QuarantineKind::RegistryValue || *kind == QuarantineKind::CookieRows ||
         *kind == QuarantineKind::RegistryReset || *kind == QuarantineKind::HostsLines ||
-        *kind == QuarantineKind::ShortcutArguments || *kind == QuarantineKind::Task;
+        *kind == QuarantineKind::ShortcutArguments || *kind == QuarantineKind::Task ||
+        *kind == QuarantineKind::ExtensionSettings;
     if (!isValue && !texts[7].empty()) {
         return std::nullopt;
     }

@@ -6,7 +6,7 @@
 // The file "QuarantineIndex.txt" in the quarantine folder: a first line
 // "QuarantineIndex<TAB>1<TAB>UTF-8", then one line per entry, its fields separated by
 // tabs, in this order:
-//   kind       file, folder, cookie, regkey, regvalue or cookierows (rows
+//   kind       file, folder, cookie, regkey, regvalue, cookierows (rows
 //              of a browser's cookie store, saved as a small database of
 //              the store's own table); from startup places also regreset
 //              (a value saved as a .reg copy, then set to the system's own),
@@ -14,8 +14,10 @@
 //              were commented out), shortcutargs (a shortcut saved before
 //              its arguments were cleaned), service (a service's start type
 //              and program, saved before it was disabled) and task (a
-//              scheduled task's XML, saved before it was deleted). A program
-//              that does not know a kind keeps its line as it stands.
+//              scheduled task's XML, saved before it was deleted); from
+//              browser extensions extsettings (a browser settings file as it
+//              was before an extension's entries were taken out of it). A
+//              program that does not know a kind keeps its line as it stands.
 //   time       of the removal, local, "YYYY-MM-DD hh:mm:ss"
 //   size       of the saved content in bytes (a folder: of all its files)
 //   sha256     of the saved content, 64 lower-case hexadecimal digits
@@ -30,8 +32,9 @@
 //              for hostslines the SHA-256 of the file as the removal left
 //              it, then each commented line as it stood before, each after
 //              a line break; for shortcutargs the arguments the removal
-//              left; for task the task's path ("\Folder\Name"); empty for
-//              everything else
+//              left; for task the task's path ("\Folder\Name"); for
+//              extsettings the ID of the extension taken out of the file;
+//              empty for everything else
 // Texts are UTF-8; an older index, whose first line is
 // "QuarantineIndex<TAB>1", has them in the code page that the program ran in
 // and is read as the log is (as it stands when that is valid in the
@@ -74,6 +77,7 @@ enum class QuarantineKind {
     ShortcutArguments,
     ServiceStart,
     Task,
+    ExtensionSettings,
 };
 
 struct QuarantineEntry {

@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "core/application.h"
 #include "removal/cookie_store_restore.h"
+#include "removal/extension_removal.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_log.h"
 #include "removal/registry_copy.h"
@@ -407,6 +408,8 @@ RestoreResult RestoreQuarantined(core::Application& app, const QuarantineEntry& 
             finished.note = result.note;
             return finished;
         }
+        case QuarantineKind::ExtensionSettings:
+            return RestoreExtensionSettings(app, entry);
         case QuarantineKind::File:
         case QuarantineKind::Cookie:
         case QuarantineKind::Folder:

@@ -60,6 +60,8 @@ std::string_view KindMessage(QuarantineKind kind) {
             return "MSG_QUARANTINE_SERVICE";
         case QuarantineKind::Task:
             return "MSG_QUARANTINE_TASK";
+        case QuarantineKind::ExtensionSettings:
+            return "MSG_QUARANTINE_EXTSETTINGS";
         case QuarantineKind::File:
             break;
     }
@@ -72,7 +74,8 @@ ui::QuarantineRow RowOf(core::Application& app, const QuarantineEntry& entry) {
                      entry.kind == QuarantineKind::RegistryReset) &&
                             !entry.valueName.empty()
                         ? entry.location + "\\" + entry.valueName
-                    : entry.kind == QuarantineKind::CookieRows
+                    : entry.kind == QuarantineKind::CookieRows ||
+                            entry.kind == QuarantineKind::ExtensionSettings
                         ? entry.location + " (" + entry.valueName + ")"
                         : entry.location;
     // An item older than the index has no threat name: the item's own name

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "browsers/extension_inventory.h"
 #include "core/application.h"
 #include "core/background_timers.h"
 #include "core/date_time_text.h"
@@ -13,6 +14,7 @@
 #include "core/status_page.h"
 #include "removal/cookie_store_removal.h"
 #include "removal/delete_failed.h"
+#include "removal/extension_removal.h"
 #include "removal/folder_tree.h"
 #include "removal/quarantine_backup.h"
 #include "removal/quarantine_index.h"
@@ -23,6 +25,7 @@
 #include "removal/restore_point.h"
 #include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
+#include "scan/extension_scan.h"
 #include "scan/finding_lists.h"
 #include "scan/scan_progress.h"
 #include "shields/browser_policy_shield.h"
@@ -286,25 +289,75 @@ void RemoveCookies(core::Application& app, bool secondPass) {
     }
 }
 
-// Browser extensions are not removed yet: a checked one is said in the
-// second pass, with where to remove it by hand, and stays checked off in
-// the list so that nothing counts it as removed.
-void ReportExtensions(core::Application& app) {
+// Browser extensions: removed in the first pass with their settings and
+// what would install them again; the second pass says what could not be
+// done, and such a row stays, unchecked, so that nothing counts it as
+// removed.
+void RemoveExtensions(core::Application& app, bool secondPass) {
     ui::ListView& names = *app.frmMain.lvwPicRemoveListOfSpywareFoundAndToBeRemoved;
-    for (const scan::ExtensionFinding& finding : app.scan.extensionFindings) {
-        for (int row = 0; row < names.ItemCount(); ++row) {
-            const ui::ListItem& item = names.Item(row);
-            if (!item.checked || item.text != finding.name || item.SubItem(1) != finding.location) {
+    std::vector<RemovalState::ExtensionProblem>& problems = app.removal.ExtensionProblems;
+    if (!secondPass) {
+        problems.clear();
+        std::vector<browsers::InstalledExtension> inventory;
+        bool read = false;
+        for (const scan::ExtensionFinding& finding : app.scan.extensionFindings) {
+            const bool checked = [&] {
+                for (int row = 0; row < names.ItemCount(); ++row) {
+                    const ui::ListItem& item = names.Item(row);
+                    if (item.checked && item.text == finding.name &&
+                        item.SubItem(1) == finding.location) {
+                        return true;
+                    }
+                }
+                return false;
+            }();
+            if (!checked) {
                 continue;
             }
-            app.frmDelete.lstProblem->AddItem(
-                finding.name + " - " +
-                base::ReplaceAll(app.Message("MSG_EXT_NOT_REMOVED"), "[Browser]", finding.browser));
-            ++app.removal.ProblemCount;
-            names.SetChecked(row, false);
-            break;
+            if (!read) {
+                inventory = browsers::FindExtensions(app.ports.shellFolders, app.ports.fileSystem,
+                                                     app.ports.registry, app.ports.textCodec);
+                read = true;
+            }
+            app.frmMain.lblDeletingCaption->SetCaption(base::LowerCase(finding.location));
+            app.removal.CurrentThreat = finding.name;
+            for (const browsers::InstalledExtension& found : inventory) {
+                if (found.browser != finding.browser ||
+                    scan::ExtensionLocation(found) != finding.location) {
+                    continue;
+                }
+                const ExtensionRemovalResult result = RemoveExtension(app, found);
+                if (result.outcome != ExtensionRemoval::Removed) {
+                    problems.push_back(
+                        {finding.name, finding.location,
+                         finding.name + " - " +
+                             ExtensionRemovalText(app, result.outcome, finding.browser)});
+                }
+                for (const std::string& leftover : result.leftovers) {
+                    problems.push_back(
+                        {finding.name, finding.location,
+                         leftover + " - " +
+                             base::ReplaceAll(app.Message("MSG_EXT_REINSTALLER_KEPT"), "[Browser]",
+                                              finding.browser)});
+                }
+                break;
+            }
+            Yield(app);
+        }
+        return;
+    }
+    for (const RemovalState::ExtensionProblem& problem : problems) {
+        app.frmDelete.lstProblem->AddItem(problem.text);
+        ++app.removal.ProblemCount;
+        for (int row = 0; row < names.ItemCount(); ++row) {
+            const ui::ListItem& item = names.Item(row);
+            if (item.text == problem.name && item.SubItem(1) == problem.location) {
+                names.SetChecked(row, false);
+                break;
+            }
         }
     }
+    problems.clear();
 }
 
 // Startup entries that the removal cannot change yet: never counted as
@@ -348,9 +401,7 @@ void RemovalPass(core::Application& app, bool secondPass) {
     RemoveRegistryEntries(app, secondPass);
     // 4.
     RemoveCookies(app, secondPass);
-    if (secondPass) {
-        ReportExtensions(app);
-    }
+    RemoveExtensions(app, secondPass);
     RemoveStartupItems(app, secondPass);
     ListUnremovableStartupItems(app, secondPass);
     // 5.

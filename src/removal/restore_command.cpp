@@ -11,6 +11,7 @@
 #include "removal/startup_item_removal.h"
 #include "scan/cookie_store_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/extension_shield.h"
 #include "shields/startup_shield.h"
 #include "startup_items/startup_places.h"
 
@@ -137,7 +138,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
         if (!result.note.empty()) {
             notes += "\r\n\r\n" + WhereFrom(entry) + "\r\n" + result.note;
         }
-        if (*exclude) {
+        if (*exclude && entry.kind != QuarantineKind::ExtensionSettings) {
             app.exclusions.AddExclusion(app.ports.fileSystem, app.ports.textCodec,
                                         app.ports.eventLoop, app.DataFolder,
                                         ScanNameOfRestored(entry, result.placedAt));
@@ -146,6 +147,7 @@ void cmdRestoreQuarantined_Click(core::Application& app) {
     // A policy the user brought back is no question for the policy shield.
     shields::NoteBrowserPolicies(app);
     shields::NoteStartupPlaces(app);
+    shields::NoteBrowserExtensions(app);
     app.frmQuarantine.SetRows(QuarantineRows(app));
     if (!notDone.empty()) {
         app.ports.dialogs.ShowMessage(app.Message("MSG_RESTORE_NOT_DONE") + notDone,

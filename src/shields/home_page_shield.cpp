@@ -5,6 +5,7 @@
 #include "core/background_timers.h"
 #include "scan/memory_scan.h"
 #include "shields/browser_policy_shield.h"
+#include "shields/extension_shield.h"
 #include "shields/memory_shield.h"
 #include "shields/registry_text.h"
 #include "shields/startup_shield.h"
@@ -74,9 +75,11 @@ void tmrCheckHomePage_Timer(core::Application& app) {
         }
         if (FlagIsOn(app, "optBrowserShieldOn", "True")) {
             CheckBrowserPolicies(app);
+            CheckBrowserExtensions(app);
         } else {
             // Switched on again, it starts from what is there then.
             state.knownPolicies.reset();
+            state.knownExtensions.reset();
         }
         CheckStartupPlaces(app);
     }
@@ -105,10 +108,12 @@ void AttachHomePageShield(core::Application& app) {
         window.SetCaption(app.branding.ProgramName);
         window.lblFrmHomePageProductName->SetCaption(app.branding.ProgramName);
     };
-    // The same alert asks about a browser policy or a startup entry: Yes keeps
-    // it, No removes it.
+    // The same alert asks about a browser extension, a browser policy or a
+    // startup entry: Yes keeps it, No removes it.
     alert.cmdYes->onClick = [&app] {
-        if (app.shields.askedPolicy) {
+        if (app.shields.askedExtension) {
+            KeepAskedExtension(app);
+        } else if (app.shields.askedPolicy) {
             KeepAskedPolicy(app);
         } else if (app.shields.askedStartupItem) {
             KeepAskedStartupItem(app);
@@ -118,14 +123,17 @@ void AttachHomePageShield(core::Application& app) {
         app.frmHomePageChangedAlert.Unload();
     };
     alert.cmdNO->onClick = [&app] {
-        const bool policy = app.shields.askedPolicy.has_value();
-        const bool startupItem = app.shields.askedStartupItem.has_value();
-        if (!policy && !startupItem) {
+        const bool extension = app.shields.askedExtension.has_value();
+        const bool policy = !extension && app.shields.askedPolicy.has_value();
+        const bool startupItem = !extension && !policy && app.shields.askedStartupItem.has_value();
+        if (!extension && !policy && !startupItem) {
             AcceptHomePage(app);
         }
         app.frmHomePageChangedAlert.Unload();
         // After the alert has gone, so that a failure is said on its own.
-        if (policy) {
+        if (extension) {
+            RemoveAskedExtension(app);
+        } else if (policy) {
             RemoveAskedPolicy(app);
         } else if (startupItem) {
             RemoveAskedStartupItem(app);

@@ -71,7 +71,11 @@ TEST_F(Catalogue, BuiltInMessagesFillTheFirstSlotsInTheirOrder) {
     EXPECT_EQ(slots[173].name, "MSG_SHIELD_SI_CHANGED");
     // Then why a restored item stays in the quarantine.
     EXPECT_EQ(slots[174].name, "MSG_RESTORE_WHY_NOT_BACK");
-    EXPECT_FALSE(slots[175].used);
+    // Then the removal and restore of browser extensions.
+    EXPECT_EQ(slots[175].name, "MSG_EXT_BROWSER_RUNNING");
+    EXPECT_EQ(slots[184].name, "MSG_EXT_RESTORE_NOT_SETTINGS");
+    EXPECT_EQ(slots[185].name, "MSG_SHIELD_EXT_NEW");
+    EXPECT_FALSE(slots[186].used);
 }
 
 TEST_F(Catalogue, MessagesAreReadyToShow) {

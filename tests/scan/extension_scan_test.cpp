@@ -100,7 +100,8 @@ protected:
 // A defined extension and a risky unlisted one are findings, named with
 // their browser and profile and counted; a store extension that takes the
 // new tab page, a safe-listed one and an excluded one are not. Checked for
-// removal, they are said in Delete Failed, nothing is changed, and they stay.
+// removal while the browser runs, they are said in Delete Failed with what to
+// do, nothing is changed, and they stay.
 TEST_F(ExtensionScan, FindsDefinedAndRiskyExtensionsAndDoesNotCountThemAsRemoved) {
     Extension(kEvilId, R"({"location": 1})", R"({"name": "Search Helper", "version": "2.1"})");
     Extension(kDevId, R"({"location": 4, "path": "C:\\ProgramData\\dev"})", "");
@@ -141,13 +142,19 @@ TEST_F(ExtensionScan, FindsDefinedAndRiskyExtensionsAndDoesNotCountThemAsRemoved
         report.find("EvilSearch (Chrome, Default): Search Helper 2.1\r\n\r\n" + Folder(kEvilId)),
         std::string::npos);
 
+    // Chrome runs: it holds its user data's lock file open.
+    machine.fileSystem
+        .AddFile("C:\\Users\\alice\\AppData\\Local\\Google\\Chrome\\User Data\\lockfile")
+        .locked = true;
     cmdSelectAll_Click(*app);
     removal::lblRemove_Click(*app);
     EXPECT_EQ(app->frmDelete.lstProblem->ItemCount(), 2);
-    EXPECT_NE(app->frmDelete.lstProblem->Items()[0].find("nothing was changed"), std::string::npos);
+    EXPECT_NE(app->frmDelete.lstProblem->Items()[0].find("Close Chrome and try again"),
+              std::string::npos);
     EXPECT_EQ(Removal().ItemCount(), 2);
     EXPECT_FALSE(Removal().Item(0).checked);
     EXPECT_TRUE(machine.fileSystem.DirectoryExists(Folder(kEvilId)));
+    EXPECT_TRUE(machine.fileSystem.DirectoryExists("C:\\ProgramData\\dev"));
     EXPECT_EQ(machine.fileSystem.ReadWholeFile(std::string(kChrome) + "\\Secure Preferences"),
               preferences);
 }

@@ -272,5 +272,58 @@ TEST_F(BrowserPolicyShield, NothingIsAskedAboutPoliciesLeftAlone) {
     EXPECT_TRUE(questions.empty()) << "the home page shield off";
 }
 
+// An extension installed while the program runs is asked about like a
+// policy: No removes it with its settings entries, Yes keeps it for good; a
+// tick that finds the settings files unchanged does not read them.
+TEST_F(BrowserPolicyShield, ANewExtensionIsAskedAboutAndNoRemovesItYesKeepsIt) {
+    const std::string profile =
+        "C:\\Users\\alice\\AppData\\Local\\Google\\Chrome\\User Data\\Default";
+    const std::string evil = "aaaabbbbccccddddeeeeffffgggghhhh";
+    const std::string mine = "bbbbccccddddeeeeffffgggghhhhiiii";
+    const auto install = [&](const std::vector<std::string>& ids) {
+        std::string settings;
+        for (const std::string& id : ids) {
+            settings += (settings.empty() ? "\"" : ",\"") + id + "\":{\"location\":1}";
+            machine.fileSystem.AddFile(profile + "\\Extensions\\" + id + "\\1.0_0\\manifest.json",
+                                       "{\"name\": \"Ext " + id.substr(0, 4) + "\"}");
+        }
+        machine.fileSystem.AddFile(profile + "\\Secure Preferences",
+                                   "{\"extensions\":{\"settings\":{" + settings + "}}}");
+    };
+    machine.fileSystem.AddFile(profile + "\\Preferences", "{}");
+    install({});
+    int settingsReads = 0;
+    machine.fileSystem.beforeWholeRead = [&](std::string_view path) {
+        settingsReads += path.ends_with("Preferences") ? 1 : 0;
+    };
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdNO);
+    Start();
+    Ticks(1);
+    settingsReads = 0;
+    Ticks(2);
+    EXPECT_EQ(settingsReads, 0);
+
+    install({evil});
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("Ext aaaa (Chrome, Default)"), std::string::npos) << questions[0];
+    EXPECT_FALSE(machine.fileSystem.DirectoryExists(profile + "\\Extensions\\" + evil));
+    EXPECT_EQ(machine.fileSystem.ReadWholeFile(profile + "\\Secure Preferences"),
+              "{\"extensions\":{\"settings\":{}}}");
+    Ticks(2);
+    EXPECT_EQ(questions.size(), 1u);
+
+    AnswerWith(&ui::FrmHomePageChangedAlert::cmdYes);
+    install({mine});
+    Ticks(1);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(machine.fileSystem.DirectoryExists(profile + "\\Extensions\\" + mine));
+    RunAgain();
+    Ticks(1);
+    install({mine});
+    Ticks(1);
+    EXPECT_EQ(questions.size(), 2u) << "a kept extension is not asked about again";
+}
+
 }  // namespace
 }  // namespace shields

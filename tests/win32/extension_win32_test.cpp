@@ -1,7 +1,8 @@
 // Browser extensions through the real adapters: a Chrome profile, an
 // installer's registration in the machine's 32-bit view and a Firefox
-// profile in the prefix, scanned against a definition; a removal leaves
-// them as they are and says so.
+// profile in the prefix, scanned against a definition; a removal refused
+// while Chrome holds its lock file, then done with Chrome closed, and all of
+// it put back from the quarantine.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,8 @@
 #include "i18n/languages.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/platform_win32.h"
+#include "removal/quarantine_index.h"
+#include "removal/quarantine_restore.h"
 #include "removal/removal_run.h"
 #include "scan/extension_scan.h"
 #include "scan/finding_lists.h"
@@ -80,7 +83,7 @@ protected:
     core::Application app{platform.Ports()};
 };
 
-TEST_F(ExtensionWin32, DefinedAndRiskyExtensionsAreFoundAndLeftAsTheyAre) {
+TEST_F(ExtensionWin32, DefinedAndRiskyExtensionsAreFoundRemovedAndPutBack) {
     const std::string preferences =
         std::string(R"({"extensions": {"settings": {")") + kEvilId +
         R"(": {"location": 1, "path": ")" + kEvilId + R"(\\2.1_0"}, ")" + kStoreId +
@@ -125,12 +128,54 @@ TEST_F(ExtensionWin32, DefinedAndRiskyExtensionsAreFoundAndLeftAsTheyAre) {
                       "\\extensions.json\\spy@example",
               }));
 
+    // Chrome runs: it holds its user data's lock file open, sharing it for
+    // reading only, and it goes when Chrome ends.
+    const std::string lock =
+        std::filesystem::path(m_chromeProfile).parent_path().string() + "\\lockfile";
+    {
+        platform::win32::UniqueFileHandle held(
+            ::CreateFileA(lock.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                          FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        ASSERT_TRUE(held);
+        scan::cmdSelectAll_Click(app);
+        removal::lblRemove_Click(app);
+        EXPECT_EQ(app.frmDelete.lstProblem->ItemCount(), 1);
+        EXPECT_EQ(removal.ItemCount(), 1);
+        EXPECT_EQ(ReadFile(m_chromeProfile + "\\Preferences"), preferences);
+        EXPECT_TRUE(std::filesystem::exists(folder + "\\manifest.json"));
+    }
+    const std::string firefoxAddons = ReadFile(m_firefoxProfile + "\\extensions.json");
+    EXPECT_EQ(firefoxAddons.find("spy@example"), std::string::npos);
+
+    app.frmDelete.lstProblem->Clear();
     scan::cmdSelectAll_Click(app);
     removal::lblRemove_Click(app);
-    EXPECT_EQ(app.frmDelete.lstProblem->ItemCount(), 3);
-    EXPECT_EQ(removal.ItemCount(), 3);
+    EXPECT_EQ(app.frmDelete.lstProblem->ItemCount(), 0);
+    EXPECT_EQ(removal.ItemCount(), 0);
+    const std::string removed = ReadFile(m_chromeProfile + "\\Preferences");
+    EXPECT_EQ(removed.find(kEvilId), std::string::npos);
+    EXPECT_NE(removed.find(kStoreId), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_chromeProfile + "\\Extensions\\" + kEvilId));
+    const auto registered = [&] {
+        platform::win32::UniqueRegKey key;
+        return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                               (std::string(kRegistrations) + "\\" + kPushedId).c_str(), 0,
+                               KEY_READ | KEY_WOW64_32KEY, key.Put()) == ERROR_SUCCESS;
+    };
+    EXPECT_FALSE(registered());
+
+    for (const removal::QuarantineEntry& entry :
+         removal::ListQuarantine(app.ports.fileSystem, app.ports.textCodec, app.DataFolder)) {
+        EXPECT_EQ(removal::RestoreQuarantined(app, entry, removal::RestorePlace::Original).outcome,
+                  removal::RestoreOutcome::Restored)
+            << entry.location;
+    }
     EXPECT_EQ(ReadFile(m_chromeProfile + "\\Preferences"), preferences);
-    EXPECT_TRUE(std::filesystem::exists(folder + "\\manifest.json"));
+    EXPECT_EQ(ReadFile(m_firefoxProfile + "\\extensions.json"),
+              R"({"addons": [{"id": "spy@example", "location": "app-profile", "active": true,)"
+              R"( "defaultLocale": {"name": "Spy"}, "version": "1"}]})");
+    EXPECT_TRUE(std::filesystem::exists(folder + "\\_locales\\en\\messages.json"));
+    EXPECT_TRUE(registered());
 }
 
 }  // namespace
