@@ -188,9 +188,10 @@ TEST_F(RemovalWin32, SeededTracesEndInTheQuarantineAndLockedFilesAreListed) {
     EXPECT_TRUE(ValueExists(key, "Keep"));
     EXPECT_FALSE(KeyExists(key + "\\Whole"));
 
-    // Read sharing only: copied, not deleted; no sharing: neither.
+    // Read sharing only: copied, not deleted, so the copy goes again; no
+    // sharing: not even copied.
     EXPECT_TRUE(Exists(readShared));
-    EXPECT_EQ(ReadFile(Quarantined("read-shared.dat")), "read shared");
+    EXPECT_FALSE(Exists(Quarantined("read-shared.dat")));
     EXPECT_TRUE(Exists(unshared));
     EXPECT_FALSE(Exists(Quarantined("unshared.dat")));
     EXPECT_EQ(app.frmDelete.lstProblem->Items(), (std::vector<std::string>{readShared, unshared}));
@@ -200,6 +201,9 @@ TEST_F(RemovalWin32, SeededTracesEndInTheQuarantineAndLockedFilesAreListed) {
         EXPECT_NE(log.find(" - Location: " + path + "\r\n"), std::string::npos) << path;
     }
     EXPECT_EQ(log.find(" - Location: " + unshared), std::string::npos);
+    for (const std::string& path : {readShared, unshared}) {
+        EXPECT_NE(log.find(" - Delete failed: " + path + "\r\n"), std::string::npos) << path;
+    }
     EXPECT_NE(log.find(" - Key: HKEY_CURRENT_USER\\" + key + "\r\nValue: Evil\r\n"),
               std::string::npos);
     EXPECT_NE(log.find(" - Key: -2147483647\\" + key + "\\Whole\r\nValue: All Values\r\n"),
