@@ -4,6 +4,7 @@
 // well-formed entries, whatever they hold.
 
 #include "browsers/extension_settings.h"
+#include "browsers/extension_settings_edit.h"
 #include "fuzz_target.h"
 
 namespace {
@@ -31,6 +32,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const browsers::RecordedExtension& addon : browsers::ReadFirefoxAddons(text)) {
         fuzz::Require(!addon.id.empty(), "an add-on has an ID");
         RequireShort(addon.id, "an add-on's ID fits a row");
+        // Taking an add-on out and undoing it gives the file back to the byte.
+        const browsers::SettingsEdit removed = browsers::RemoveFirefoxAddon(text, addon.id);
+        if (removed.status == browsers::SettingsEditStatus::Done) {
+            const browsers::SettingsRestore back =
+                browsers::RestoreFirefoxAddonsText(text, removed.text, addon.id);
+            fuzz::Require(
+                back.status == browsers::SettingsRestoreStatus::Whole && back.text == text,
+                "an untouched extensions.json comes back whole");
+        }
+    }
+    for (const browsers::RecordedExtension& extension : browsers::ReadChromiumSettings(text)) {
+        const browsers::SettingsEdit removed = browsers::RemoveExtensionEntries(text, extension.id);
+        if (removed.status == browsers::SettingsEditStatus::Done && !removed.entries.Empty()) {
+            const browsers::SettingsRestore back =
+                browsers::RestoreSettingsText(text, removed.text, extension.id);
+            fuzz::Require(
+                back.status == browsers::SettingsRestoreStatus::Whole && back.text == text,
+                "an untouched settings file comes back whole");
+        }
     }
     for (const auto& [id, overrides] : browsers::ReadFirefoxOverrides(text)) {
         RequireShort(id, "an overriding add-on's ID fits a row");
